@@ -1,0 +1,7 @@
+#include "catalogue/catalogue.h"
+
+// Placeholder until the data file reader lands.
+bool Catalogue::parseDataFile()
+{
+    return false;
+}

@@ -1,0 +1,14 @@
+# kalvix_add_test(<name> SOURCES ... [LIBS ...])
+# Every test runs offscreen in a fresh temporary home, so no test touches a
+# real user's folders or another test's.
+function(kalvix_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE kalvix_gui Qt5::Test ${T_LIBS})
+  target_compile_definitions(${name} PRIVATE
+    KALVIX_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+    KALVIX_DEMO_DIR="${CMAKE_SOURCE_DIR}/data/demo"
+    KALVIX_SIGNING_KEY="${KALVIX_SIGNING_KEY}")
+  add_test(NAME ${name} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run_isolated.sh $<TARGET_FILE:${name}>)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,104 @@
+#include "widgets/messagebox.h"
+
+#include <QFileDialog>
+#include <QQueue>
+
+namespace {
+bool testMode = false;
+QQueue<QMessageBox::StandardButton> answers;
+QList<MessageBox::Shown> shown;
+QQueue<QString> fileNames;
+QString lastDialogTitle;
+
+void show(QMessageBox::Icon icon, MessageBox::Kind kind, QWidget *parent, const QString &title,
+          const QString &text)
+{
+    if (testMode) {
+        shown.append({kind, title, text});
+        return;
+    }
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+} // namespace
+
+namespace MessageBox {
+
+void information(QWidget *parent, const QString &title, const QString &text)
+{
+    show(QMessageBox::Information, Kind::Information, parent, title, text);
+}
+
+void warning(QWidget *parent, const QString &title, const QString &text)
+{
+    show(QMessageBox::Warning, Kind::Warning, parent, title, text);
+}
+
+void critical(QWidget *parent, const QString &title, const QString &text)
+{
+    show(QMessageBox::Critical, Kind::Critical, parent, title, text);
+}
+
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text)
+{
+    if (testMode) {
+        shown.append({Kind::Question, title, text});
+        return answers.isEmpty() ? QMessageBox::No : answers.dequeue();
+    }
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::NoButton);
+}
+
+void setTestMode(bool on)
+{
+    testMode = on;
+    answers.clear();
+    shown.clear();
+    fileNames.clear();
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    answers.enqueue(answer);
+}
+
+QList<Shown> takeShown()
+{
+    QList<Shown> result = shown;
+    shown.clear();
+    return result;
+}
+
+} // namespace MessageBox
+
+namespace FileDialog {
+
+QString getOpenFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter)
+{
+    if (testMode) {
+        lastDialogTitle = title;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter)
+{
+    if (testMode) {
+        lastDialogTitle = title;
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    return QFileDialog::getSaveFileName(parent, title, dir, filter);
+}
+
+void setNextFileName(const QString &name)
+{
+    fileNames.enqueue(name);
+}
+
+QString lastTitle()
+{
+    return lastDialogTitle;
+}
+
+} // namespace FileDialog

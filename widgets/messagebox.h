@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+// Every message box of the program goes through here, so that tests can
+// queue the answer beforehand and read back what would have been shown.
+namespace MessageBox {
+
+enum class Kind { Information, Warning, Critical, Question };
+
+struct Shown {
+    Kind kind;
+    QString title;
+    QString text;
+};
+
+void information(QWidget *parent, const QString &title, const QString &text);
+void warning(QWidget *parent, const QString &title, const QString &text);
+void critical(QWidget *parent, const QString &title, const QString &text);
+// Yes/No question without a default button.
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text);
+
+// Test seam. In test mode nothing is shown: every box is recorded, questions
+// take the next queued answer (No when none is queued).
+void setTestMode(bool on);
+void setNextAnswer(QMessageBox::StandardButton answer);
+QList<Shown> takeShown();
+
+} // namespace MessageBox
+
+// File dialogs, with the same kind of seam.
+namespace FileDialog {
+
+QString getOpenFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
+QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
+
+// In test mode the next call returns this name (empty: the user cancelled).
+void setNextFileName(const QString &name);
+// Title of the last dialog asked for in test mode.
+QString lastTitle();
+
+} // namespace FileDialog

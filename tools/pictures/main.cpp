@@ -1,0 +1,778 @@
+// Draws Kalvix's own pictures: the application icon, the splash screen, the
+// maker's logo, the help symbol, the missing-image placeholder, the cable
+// picture of the report and the two help illustrations.
+//
+// Usage: kalvix_pictures OUTPUT_FOLDER   (run with QT_QPA_PLATFORM=offscreen)
+
+#include <QBuffer>
+#include <QColor>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTextStream>
+#include <QVector>
+
+#include <cmath>
+
+namespace
+{
+
+// One palette for every picture, matching the style sheet.
+const QColor Navy(0x0f, 0x2a, 0x4a);
+const QColor DeepBlue(0x16, 0x3d, 0x6b);
+const QColor Blue(0x1f, 0x5f, 0xa8);
+const QColor MidBlue(0x3b, 0x82, 0xc4);
+const QColor SkyBlue(0x9e, 0xc5, 0xee);
+const QColor LightBlue(0xdc, 0xe9, 0xf6);
+const QColor PaleBlue(0xf2, 0xf6, 0xfb);
+const QColor Border(0xc5, 0xd3, 0xe2);
+const QColor Ink(0x1c, 0x2b, 0x3a);
+const QColor Grey(0x5d, 0x6b, 0x7c);
+const QColor Red(0xc6, 0x28, 0x28);
+const QColor Amber(0xff, 0xb7, 0x4d);
+const QColor Copper(0xd0, 0x8a, 0x3c);
+const QColor WireDark(0x26, 0x32, 0x38);
+
+QFont font(qreal pixels, int weight = QFont::Normal)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(qMax(1, qRound(pixels)));
+    f.setWeight(weight);
+    return f;
+}
+
+QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+void begin(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+void text(QPainter &p, const QRectF &rect, int flags, const QString &s, const QFont &f, const QColor &c)
+{
+    p.save();
+    p.setFont(f);
+    p.setPen(c);
+    p.drawText(rect, flags, s);
+    p.restore();
+}
+
+// A flame: a teardrop whose round part sits low, point upwards.
+QPainterPath flamePath(const QPointF &centre, qreal height)
+{
+    const qreal cx = centre.x();
+    const qreal cy = centre.y();
+    const qreal r = height * 0.33;
+    const qreal bottomY = cy + height * 0.17;
+    QPainterPath path;
+    path.moveTo(cx + r * 0.15, cy - height * 0.55);
+    path.cubicTo(cx + r * 0.55, cy - height * 0.28, cx + r * 1.05, cy - height * 0.12, cx + r, bottomY);
+    path.arcTo(QRectF(cx - r, bottomY - r, 2 * r, 2 * r), 0, -180);
+    path.cubicTo(cx - r * 1.0, cy - height * 0.02, cx - r * 0.45, cy - height * 0.18, cx + r * 0.15,
+                 cy - height * 0.55);
+    path.closeSubpath();
+    return path;
+}
+
+void drawFlame(QPainter &p, const QPointF &centre, qreal height)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    QLinearGradient g(centre.x(), centre.y() - height * 0.55, centre.x(), centre.y() + height * 0.5);
+    g.setColorAt(0, QColor(0xe5, 0x39, 0x35));
+    g.setColorAt(1, QColor(0xb7, 0x1c, 0x1c));
+    p.setBrush(g);
+    p.drawPath(flamePath(centre, height));
+    p.setBrush(Amber);
+    p.drawPath(flamePath(centre + QPointF(0, height * 0.2), height * 0.5));
+    p.restore();
+}
+
+// The brand mark: a loop ring with devices around a flame.
+void drawMark(QPainter &p, const QRectF &r, bool rounded)
+{
+    p.save();
+    const qreal s = r.width();
+    QLinearGradient bg(r.topLeft(), r.bottomRight());
+    bg.setColorAt(0, MidBlue);
+    bg.setColorAt(1, Navy);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bg);
+    if (rounded)
+        p.drawRoundedRect(r, s * 0.2, s * 0.2);
+    else
+        p.drawEllipse(r);
+
+    const QPointF c = r.center();
+    const qreal ringR = s * 0.31;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, qMax(1.2, s * 0.065)));
+    p.drawEllipse(c, ringR, ringR);
+    if (s >= 28) {
+        p.setPen(QPen(Navy, qMax(1.0, s * 0.02)));
+        p.setBrush(Qt::white);
+        for (int i = 0; i < 6; ++i) {
+            const qreal a = (i * 60.0 + 30.0) * M_PI / 180.0;
+            p.drawEllipse(c + QPointF(std::cos(a) * ringR, std::sin(a) * ringR), s * 0.06, s * 0.06);
+        }
+    }
+    drawFlame(p, c + QPointF(0, s * 0.02), s * (s >= 28 ? 0.36 : 0.44));
+    p.restore();
+}
+
+QImage iconImage(int size)
+{
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    begin(p);
+    const qreal m = size >= 32 ? size * 0.04 : 0;
+    drawMark(p, QRectF(m, m, size - 2 * m, size - 2 * m), true);
+    return image;
+}
+
+// Windows icon container: small sizes as 32-bit DIBs (read everywhere), large
+// sizes as PNG entries.
+QByteArray icoFile(const QVector<int> &sizes)
+{
+    QVector<QByteArray> blobs;
+    for (int size : sizes) {
+        const QImage img = iconImage(size).convertToFormat(QImage::Format_ARGB32);
+        QByteArray blob;
+        if (size >= 128) {
+            QBuffer buffer(&blob);
+            buffer.open(QIODevice::WriteOnly);
+            img.save(&buffer, "PNG");
+        } else {
+            QDataStream out(&blob, QIODevice::WriteOnly);
+            out.setByteOrder(QDataStream::LittleEndian);
+            const int maskRow = ((size + 31) / 32) * 4;
+            out << quint32(40) << qint32(size) << qint32(size * 2) << quint16(1) << quint16(32) << quint32(0)
+                << quint32(size * size * 4 + maskRow * size) << qint32(0) << qint32(0) << quint32(0)
+                << quint32(0);
+            for (int y = size - 1; y >= 0; --y) {
+                const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+                for (int x = 0; x < size; ++x)
+                    out << quint8(qBlue(line[x])) << quint8(qGreen(line[x])) << quint8(qRed(line[x]))
+                        << quint8(qAlpha(line[x]));
+            }
+            for (int y = size - 1; y >= 0; --y) {
+                const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+                QByteArray row(maskRow, '\0');
+                for (int x = 0; x < size; ++x) {
+                    if (qAlpha(line[x]) == 0)
+                        row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                }
+                out.writeRawData(row.constData(), row.size());
+            }
+        }
+        blobs.append(blob);
+    }
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size());
+    quint32 offset = 6 + 16 * sizes.size();
+    for (int i = 0; i < sizes.size(); ++i) {
+        const quint8 dim = sizes[i] >= 256 ? 0 : quint8(sizes[i]);
+        out << dim << dim << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(blobs[i].size())
+            << offset;
+        offset += blobs[i].size();
+    }
+    for (const QByteArray &blob : blobs)
+        out.writeRawData(blob.constData(), blob.size());
+    return file;
+}
+
+// A detector (circle) and a sounder (red, with sound waves) for diagrams.
+void drawDetector(QPainter &p, const QPointF &c, qreal r, const QColor &ring)
+{
+    p.save();
+    p.setPen(QPen(ring, r * 0.35));
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ring);
+    p.drawEllipse(c, r * 0.3, r * 0.3);
+    p.restore();
+}
+
+void drawSounder(QPainter &p, const QPointF &c, qreal r, const QColor &outline = Qt::white)
+{
+    p.save();
+    p.setPen(QPen(outline, qMax(1.0, r * 0.3)));
+    p.setBrush(Red);
+    p.drawEllipse(c, r, r);
+    p.restore();
+}
+
+void drawPanelBox(QPainter &p, const QRectF &r, bool dark)
+{
+    p.save();
+    p.setPen(QPen(dark ? SkyBlue : Navy, 1.5));
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, dark ? DeepBlue : QColor(0xf7, 0xfa, 0xfd));
+    g.setColorAt(1, dark ? Navy : LightBlue);
+    p.setBrush(g);
+    p.drawRoundedRect(r, 4, 4);
+    // display and two status lamps
+    const QRectF screen(r.left() + r.width() * 0.18, r.top() + r.height() * 0.14, r.width() * 0.64,
+                        r.height() * 0.26);
+    p.setPen(Qt::NoPen);
+    p.setBrush(dark ? QColor(0x5f, 0xa8, 0xe8) : Blue);
+    p.drawRoundedRect(screen, 2, 2);
+    p.setBrush(QColor(0x43, 0xa0, 0x47));
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.6), r.width() * 0.07,
+                  r.width() * 0.07);
+    p.setBrush(Red);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.52, r.top() + r.height() * 0.6), r.width() * 0.07,
+                  r.width() * 0.07);
+    p.restore();
+}
+
+QImage splash()
+{
+    QImage image = canvas(637, 335);
+    QPainter p(&image);
+    begin(p);
+    QLinearGradient bg(0, 0, 0, 335);
+    bg.setColorAt(0, QColor(0x12, 0x32, 0x58));
+    bg.setColorAt(1, QColor(0x09, 0x1c, 0x33));
+    p.fillRect(image.rect(), bg);
+
+    // Left: a Class A loop leaving the panel and coming back.
+    QRadialGradient glow(QPointF(170, 170), 190);
+    glow.setColorAt(0, QColor(0x2a, 0x6f, 0xb0, 110));
+    glow.setColorAt(1, QColor(0x2a, 0x6f, 0xb0, 0));
+    p.fillRect(QRectF(0, 0, 340, 335), glow);
+
+    const QRectF panel(34, 132, 62, 78);
+    QPainterPath loop;
+    loop.moveTo(panel.right(), panel.top() + 20);
+    loop.lineTo(120, panel.top() + 20);
+    loop.cubicTo(140, 60, 180, 52, 230, 56);
+    loop.cubicTo(300, 62, 312, 120, 306, 170);
+    loop.cubicTo(300, 230, 290, 282, 220, 284);
+    loop.cubicTo(170, 286, 136, 262, 120, panel.bottom() - 20);
+    loop.lineTo(panel.right(), panel.bottom() - 20);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x5f, 0xa8, 0xe8), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(loop);
+    drawPanelBox(p, panel, true);
+    const qreal positions[] = {0.12, 0.22, 0.32, 0.42, 0.52, 0.62, 0.72, 0.82, 0.9};
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at = loop.pointAtPercent(positions[i]);
+        if (i % 3 == 1)
+            drawSounder(p, at, 7, QColor(0xe3, 0xee, 0xf8));
+        else
+            drawDetector(p, at, 7.5, QColor(0x2a, 0x6f, 0xb0));
+    }
+
+    // Right: the label of the splash screen sits at x 350, y 10, 281 x 101.
+    p.setPen(QPen(QColor(0x2f, 0x5f, 0x94), 1));
+    p.drawLine(QPointF(350, 128), QPointF(612, 128));
+    text(p, QRectF(348, 160, 280, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kalvix"),
+         font(50, QFont::Bold), Qt::white);
+    text(p, QRectF(352, 222, 270, 44), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+         QStringLiteral("Fire alarm loop and power design"), font(15), SkyBlue);
+
+    // A thin brand line along the bottom.
+    QLinearGradient line(0, 0, 637, 0);
+    line.setColorAt(0, Red);
+    line.setColorAt(0.55, QColor(0xe5, 0x73, 0x73));
+    line.setColorAt(1, QColor(0x3b, 0x82, 0xc4));
+    p.fillRect(QRectF(0, 331, 637, 4), line);
+    return image;
+}
+
+QImage logo()
+{
+    QImage image = canvas(409, 83);
+    QPainter p(&image);
+    begin(p);
+    drawMark(p, QRectF(6, 6, 71, 71), false);
+    QFont big = font(50, QFont::Bold);
+    big.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    text(p, QRectF(92, 0, 310, 58), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("TARVEX"), big, Navy);
+    QFont small = font(13.5, QFont::DemiBold);
+    small.setLetterSpacing(QFont::AbsoluteSpacing, 3.2);
+    text(p, QRectF(95, 58, 310, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("FIRE SYSTEM PRODUCTS"),
+         small, MidBlue);
+    return image;
+}
+
+QImage helpSymbol()
+{
+    const int scale = 4;
+    QImage big = canvas(12 * scale, 12 * scale);
+    QPainter p(&big);
+    begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawEllipse(QRectF(0.5, 0.5, 12 * scale - 1, 12 * scale - 1));
+    text(p, QRectF(0, -1, 12 * scale, 12 * scale), Qt::AlignCenter, QStringLiteral("?"),
+         font(9.5 * scale, QFont::Black), Qt::white);
+    p.end();
+    return big.scaled(12, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage missingResource()
+{
+    QImage image = canvas(160, 160);
+    QPainter p(&image);
+    begin(p);
+    p.setPen(QPen(QColor(0x9a, 0xa8, 0xb8), 2, Qt::DashLine));
+    p.setBrush(QColor(0xee, 0xf2, 0xf7));
+    p.drawRoundedRect(QRectF(6, 6, 148, 148), 14, 14);
+    // a picture frame with hills and a sun
+    const QRectF frame(34, 42, 92, 72);
+    p.setPen(QPen(QColor(0x8a, 0x99, 0xab), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(frame, 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xb8, 0xc4, 0xd2));
+    QPainterPath hills;
+    hills.moveTo(frame.left() + 4, frame.bottom() - 4);
+    hills.lineTo(frame.left() + 30, frame.top() + 34);
+    hills.lineTo(frame.left() + 48, frame.top() + 52);
+    hills.lineTo(frame.left() + 62, frame.top() + 40);
+    hills.lineTo(frame.right() - 4, frame.bottom() - 4);
+    hills.closeSubpath();
+    p.drawPath(hills);
+    p.drawEllipse(QPointF(frame.right() - 22, frame.top() + 20), 8, 8);
+    // a slash through it
+    p.setPen(QPen(QColor(0xc6, 0x28, 0x28, 220), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(38, 128), QPointF(122, 30));
+    return image;
+}
+
+QImage cable()
+{
+    QImage image = canvas(240, 240);
+    QPainter p(&image);
+    begin(p);
+    // the coil, back to front
+    const QPointF c(104, 122);
+    for (int i = 0; i < 7; ++i) {
+        const qreal dx = -18 + i * 6;
+        const QRectF ring(c.x() - 78 + dx, c.y() - 80, 156, 160);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0x8e, 0x1b, 0x1b), 13));
+        p.drawEllipse(ring);
+        p.setPen(QPen(Red, 10));
+        p.drawEllipse(ring);
+        p.setPen(QPen(QColor(0xef, 0x9a, 0x9a, 150), 2.5));
+        p.drawArc(ring.adjusted(-3, -3, 3, 3), 100 * 16, 70 * 16);
+    }
+    // the free end with its two cores
+    QPainterPath end;
+    end.moveTo(c.x() + 92, c.y() + 20);
+    end.cubicTo(c.x() + 110, c.y() + 50, c.x() + 112, c.y() + 80, c.x() + 112, c.y() + 96);
+    p.setPen(QPen(QColor(0x8e, 0x1b, 0x1b), 13, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(end);
+    p.setPen(QPen(Red, 10, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(end);
+    const QPointF tip(c.x() + 112, c.y() + 96);
+    p.setPen(QPen(Red.darker(140), 7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tip + QPointF(-3, 0), tip + QPointF(-9, 16));
+    p.setPen(QPen(WireDark, 7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tip + QPointF(3, 0), tip + QPointF(9, 16));
+    p.setPen(QPen(Copper, 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(tip + QPointF(-9, 16), tip + QPointF(-12, 25));
+    p.drawLine(tip + QPointF(9, 16), tip + QPointF(12, 25));
+    return image;
+}
+
+// ---- help illustration helpers ----
+
+void card(QPainter &p, const QRectF &r)
+{
+    p.save();
+    p.setPen(QPen(Border, 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+    p.restore();
+}
+
+void enclosure(QPainter &p, const QRectF &r, const QString &title, const QColor &headerColour)
+{
+    p.save();
+    p.setPen(QPen(QColor(0x7f, 0x93, 0xaa), 1.5));
+    p.setBrush(PaleBlue);
+    p.drawRoundedRect(r, 8, 8);
+    QPainterPath outline;
+    outline.addRoundedRect(r, 8, 8);
+    p.setClipPath(outline);
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), 30), headerColour);
+    p.setClipping(false);
+    text(p, QRectF(r.left() + 10, r.top(), r.width() - 20, 30), Qt::AlignLeft | Qt::AlignVCenter, title,
+         font(14, QFont::Bold), Qt::white);
+    p.restore();
+}
+
+void terminal(QPainter &p, const QPointF &c, const QColor &colour)
+{
+    p.save();
+    p.setPen(QPen(colour.darker(130), 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(c.x() - 5, c.y() - 5, 10, 10));
+    p.setBrush(colour);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c, 2.5, 2.5);
+    p.restore();
+}
+
+void battery(QPainter &p, const QRectF &r, const QString &label)
+{
+    p.save();
+    // terminals on top
+    p.setPen(Qt::NoPen);
+    p.setBrush(Red);
+    p.drawRect(QRectF(r.left() + 10, r.top() - 6, 12, 7));
+    p.setBrush(WireDark);
+    p.drawRect(QRectF(r.right() - 22, r.top() - 6, 12, 7));
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(0x55, 0x62, 0x70));
+    g.setColorAt(1, QColor(0x37, 0x41, 0x4c));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(0x26, 0x2e, 0x36), 1));
+    p.drawRoundedRect(r, 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xff, 0xff, 40));
+    p.drawRect(QRectF(r.left() + 4, r.top() + 4, r.width() - 8, 8));
+    text(p, r.adjusted(0, 8, 0, 0), Qt::AlignCenter, label, font(14, QFont::Bold), Qt::white);
+    text(p, QRectF(r.left() + 8, r.top() + 4, 20, 14), Qt::AlignCenter, QStringLiteral("+"),
+         font(12, QFont::Bold), QColor(0xff, 0xcd, 0xd2));
+    text(p, QRectF(r.right() - 28, r.top() + 4, 20, 14), Qt::AlignCenter, QStringLiteral("\u2212"),
+         font(12, QFont::Bold), QColor(0xcf, 0xd8, 0xdc));
+    p.restore();
+}
+
+void wire(QPainter &p, const QVector<QPointF> &points, const QColor &colour,
+          Qt::PenStyle style = Qt::SolidLine)
+{
+    p.save();
+    p.setPen(QPen(colour, 2.6, style, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(points.constData(), points.size());
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(points.first(), 3.2, 3.2);
+    p.drawEllipse(points.last(), 3.2, 3.2);
+    p.restore();
+}
+
+void powerSupplyEnclosure(QPainter &p, const QPointF &at, int number, QPointF *plusOut, QPointF *minusOut)
+{
+    const QRectF box(at.x(), at.y(), 250, 218);
+    enclosure(p, box, QStringLiteral("External power source %1").arg(number), Blue);
+
+    // power supply module
+    const QRectF psu(box.left() + 16, box.top() + 44, 178, 62);
+    p.setPen(QPen(Navy, 1.2));
+    p.setBrush(LightBlue);
+    p.drawRoundedRect(psu, 5, 5);
+    text(p, psu.adjusted(10, 6, -40, -30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Power supply"),
+         font(13, QFont::Bold), Navy);
+    text(p, psu.adjusted(10, 30, -40, -6), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("24 V DC, charger"), font(12), Grey);
+    // output terminals on the right edge of the enclosure
+    *plusOut = QPointF(box.right() - 12, psu.top() + 18);
+    *minusOut = QPointF(box.right() - 12, psu.top() + 44);
+    wire(p, {QPointF(psu.right(), plusOut->y()), *plusOut}, Red);
+    wire(p, {QPointF(psu.right(), minusOut->y()), *minusOut}, WireDark);
+    terminal(p, *plusOut, Red);
+    terminal(p, *minusOut, WireDark);
+    text(p, QRectF(psu.right() + 4, plusOut->y() - 19, 40, 14), Qt::AlignLeft, QStringLiteral("OUT"),
+         font(11, QFont::Bold), Grey);
+
+    // mains input from the left
+    const QPointF mainsIn(psu.left(), psu.top() + 31);
+    p.setPen(QPen(QColor(0x6d, 0x4c, 0x41), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(box.left() - 46, mainsIn.y()), mainsIn);
+    p.setBrush(QColor(0x6d, 0x4c, 0x41));
+    p.setPen(Qt::NoPen);
+    QPolygonF arrow;
+    arrow << mainsIn << mainsIn + QPointF(-9, -5) << mainsIn + QPointF(-9, 5);
+    p.drawPolygon(arrow);
+    text(p, QRectF(box.left() - 92, mainsIn.y() - 34, 88, 30), Qt::AlignRight | Qt::AlignBottom,
+         QStringLiteral("Mains"), font(12, QFont::Bold), QColor(0x6d, 0x4c, 0x41));
+
+    // two 12 V batteries in series below
+    const QRectF b1(box.left() + 22, box.top() + 144, 92, 58);
+    const QRectF b2(box.left() + 134, box.top() + 144, 92, 58);
+    const QPointF b1Plus(b1.left() + 16, b1.top() - 6);
+    const QPointF b1Minus(b1.right() - 16, b1.top() - 6);
+    const QPointF b2Plus(b2.left() + 16, b2.top() - 6);
+    const QPointF b2Minus(b2.right() - 16, b2.top() - 6);
+    // series link: battery 1 minus to battery 2 plus
+    wire(p, {b1Minus, QPointF(b1Minus.x(), b1.top() - 16), QPointF(b2Plus.x(), b1.top() - 16), b2Plus},
+         QColor(0x78, 0x90, 0x9c));
+    // battery leads to the supply
+    wire(p, {b1Plus, QPointF(b1Plus.x(), psu.bottom())}, Red);
+    wire(p, {b2Minus, QPointF(b2Minus.x(), psu.bottom())}, WireDark);
+    battery(p, b1, QStringLiteral("12 V"));
+    battery(p, b2, QStringLiteral("12 V"));
+    text(p, QRectF(psu.left() + 34, psu.bottom() + 3, 110, 16), Qt::AlignLeft, QStringLiteral("BATT"),
+         font(11, QFont::Bold), Grey);
+}
+
+QImage powerSources()
+{
+    QImage image = canvas(780, 634);
+    QPainter p(&image);
+    begin(p);
+    card(p, QRectF(0, 0, 780, 634));
+    text(p, QRectF(20, 12, 740, 28), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Two external power sources connected through the ORN-PSLINK card"),
+         font(17, QFont::Bold), Navy);
+
+    QPointF plus1, minus1, plus2, minus2;
+    powerSupplyEnclosure(p, QPointF(92, 62), 1, &plus1, &minus1);
+    powerSupplyEnclosure(p, QPointF(92, 316), 2, &plus2, &minus2);
+
+    // the control panel with the power card
+    const QRectF panel(470, 62, 290, 472);
+    enclosure(p, panel, QStringLiteral("Fire alarm control panel"), Navy);
+    const QRectF board(panel.left() + 18, panel.top() + 46, panel.width() - 36, 86);
+    p.setPen(QPen(Navy, 1.2));
+    p.setBrush(LightBlue);
+    p.drawRoundedRect(board, 5, 5);
+    text(p, board.adjusted(12, 8, -12, -44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Main board"),
+         font(13, QFont::Bold), Navy);
+    text(p, board.adjusted(12, 40, -12, -6), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+         QStringLiteral("Internal power supply and loop outputs"), font(12), Grey);
+
+    const QRectF cardRect(panel.left() + 50, plus2.y() - 126, 170, 178);
+    p.setPen(QPen(QColor(0x1b, 0x5e, 0x20), 1.5));
+    p.setBrush(QColor(0xe3, 0xf2, 0xe5));
+    p.drawRoundedRect(cardRect, 6, 6);
+    text(p, QRectF(cardRect.left(), cardRect.top() + 8, cardRect.width(), 20), Qt::AlignCenter,
+         QStringLiteral("ORN-PSLINK"), font(14, QFont::Bold), QColor(0x1b, 0x5e, 0x20));
+    text(p, QRectF(cardRect.left(), cardRect.top() + 28, cardRect.width(), 18), Qt::AlignCenter,
+         QStringLiteral("power card"), font(12), QColor(0x2e, 0x7d, 0x32));
+
+    const qreal tx = cardRect.left();
+    // IN 2 lines up with source 2, so its wires run straight
+    const QPointF in2Plus(tx, plus2.y());
+    const QPointF in2Minus(tx, minus2.y());
+    const QPointF in1Plus(tx, plus2.y() - 70);
+    const QPointF in1Minus(tx, minus2.y() - 70);
+    const QFont termFont = font(12, QFont::Bold);
+    text(p, QRectF(tx + 10, in1Plus.y() - 9, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("IN 1  +"), termFont, Ink);
+    text(p, QRectF(tx + 10, in1Minus.y() - 9, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("IN 1  \u2212"), termFont, Ink);
+    text(p, QRectF(tx + 10, in2Plus.y() - 9, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("IN 2  +"), termFont, Ink);
+    text(p, QRectF(tx + 10, in2Minus.y() - 9, 80, 18), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("IN 2  \u2212"), termFont, Ink);
+
+    // the card hands the supplies to the main board
+    p.setPen(QPen(MidBlue, 2.4, Qt::DashLine));
+    p.drawLine(QPointF(cardRect.center().x(), cardRect.top()),
+               QPointF(cardRect.center().x(), board.bottom()));
+    text(p, QRectF(cardRect.center().x() + 8, board.bottom() + 8, 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("supply and\nmonitoring"), font(11), MidBlue);
+
+    // internal battery
+    const QRectF ib1(panel.left() + 30, panel.bottom() - 86, 104, 50);
+    const QRectF ib2(panel.left() + 156, panel.bottom() - 86, 104, 50);
+    battery(p, ib1, QStringLiteral("12 V"));
+    battery(p, ib2, QStringLiteral("12 V"));
+    text(p, QRectF(panel.left() + 10, panel.bottom() - 32, panel.width() - 20, 28), Qt::AlignCenter,
+         QStringLiteral("Internal battery"), font(12, QFont::Bold), Grey);
+
+    // the wiring, routed so that the two pairs never cross
+    wire(p, {plus1, QPointF(380, plus1.y()), QPointF(380, in1Plus.y()), in1Plus}, Red);
+    wire(p, {minus1, QPointF(400, minus1.y()), QPointF(400, in1Minus.y()), in1Minus}, WireDark);
+    wire(p, {plus2, QPointF(420, plus2.y()), QPointF(420, in2Plus.y()), in2Plus}, Red);
+    wire(p, {minus2, QPointF(440, minus2.y()), QPointF(440, in2Minus.y()), in2Minus}, WireDark);
+    for (const QPointF &t : {in1Plus, in2Plus})
+        terminal(p, t, Red);
+    for (const QPointF &t : {in1Minus, in2Minus})
+        terminal(p, t, WireDark);
+
+    // legend
+    const qreal ly = 568;
+    p.setPen(QPen(Border, 1));
+    p.drawLine(QPointF(20, ly - 16), QPointF(760, ly - 16));
+    auto legendLine = [&](qreal x, const QColor &c, Qt::PenStyle style, const QString &label) {
+        p.setPen(QPen(c, 3, style, Qt::RoundCap));
+        p.drawLine(QPointF(x, ly + 10), QPointF(x + 34, ly + 10));
+        text(p, QRectF(x + 42, ly, 150, 20), Qt::AlignLeft | Qt::AlignVCenter, label, font(12), Ink);
+    };
+    legendLine(24, Red, Qt::SolidLine, QStringLiteral("+24 V DC"));
+    legendLine(150, WireDark, Qt::SolidLine, QStringLiteral("0 V"));
+    legendLine(246, QColor(0x6d, 0x4c, 0x41), Qt::SolidLine, QStringLiteral("Mains supply"));
+    legendLine(410, MidBlue, Qt::DashLine, QStringLiteral("Inside the panel"));
+    text(p, QRectF(24, ly + 26, 736, 34), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+         QStringLiteral(
+             "Each external power source holds and charges its own batteries (two 12 V batteries in "
+             "series give 24 V) and feeds one input of the ORN-PSLINK card."),
+         font(12), Grey);
+    return image;
+}
+
+// ---- distribution factor ----
+
+// Where n devices sit along the cable (0 = leaving the panel, 1 = the end of
+// the cable) for a distribution between 0 and 1: the uniform spread blended
+// with the worst case, a bunch at the point farthest from the panel.
+QVector<qreal> devicePositions(int n, qreal distribution, bool classA, qreal step)
+{
+    QVector<qreal> result;
+    for (int i = 0; i < n; ++i) {
+        const qreal uniform = classA ? (i + 1.0) / (n + 1) : (i + 1.0) / (n + 0.4);
+        const qreal bunched = classA ? 0.5 + (i - (n - 1) / 2.0) * step : 1.0 - (n - i) * step;
+        result.append(distribution * uniform + (1 - distribution) * bunched);
+    }
+    return result;
+}
+
+void distributionCell(QPainter &p, const QRectF &cell, bool classA, qreal distribution)
+{
+    p.save();
+    p.setPen(QPen(Border, 1));
+    p.setBrush(PaleBlue);
+    p.drawRoundedRect(cell.adjusted(4, 4, -4, -4), 8, 8);
+
+    const QRectF panel(cell.left() + 14, cell.center().y() - 24, 32, 48);
+    const qreal left = panel.right();
+    const qreal right = cell.right() - 20;
+    const qreal top = cell.top() + 22;
+    const qreal bottom = cell.bottom() - 22;
+    const qreal r = 14;
+    QPainterPath path;
+    path.moveTo(left, panel.top() + 10);
+    path.lineTo(left + 10, panel.top() + 10);
+    path.lineTo(left + 10, top + r);
+    path.quadTo(left + 10, top, left + 10 + r, top);
+    path.lineTo(right - r, top);
+    path.quadTo(right, top, right, top + r);
+    path.lineTo(right, bottom - r);
+    path.quadTo(right, bottom, right - r, bottom);
+    if (classA) {
+        path.lineTo(left + 10 + r, bottom);
+        path.quadTo(left + 10, bottom, left + 10, bottom - r);
+        path.lineTo(left + 10, panel.bottom() - 10);
+        path.lineTo(left, panel.bottom() - 10);
+    } else {
+        path.lineTo(left + 44, bottom);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(MidBlue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    drawPanelBox(p, panel, false);
+
+    const int n = 8;
+    for (qreal t : devicePositions(n, distribution, classA, 14.0 / path.length()))
+        drawSounder(p, path.pointAtPercent(qBound(0.0, t, 1.0)), 6.5);
+    if (!classA) {
+        // the free end of the cable
+        const QPointF end(left + 44, bottom);
+        p.setPen(QPen(Navy, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(end + QPointF(0, -8), end + QPointF(0, 8));
+    }
+    p.restore();
+}
+
+QImage distributionFactor()
+{
+    QImage image = canvas(800, 400);
+    QPainter p(&image);
+    begin(p);
+    card(p, QRectF(0, 0, 800, 400));
+    const qreal labelWidth = 128;
+    const qreal top = 58;
+    const qreal cellW = (800 - labelWidth - 12) / 3.0;
+    const qreal cellH = (400 - top - 8) / 2.0;
+    const QStringList heads = {QStringLiteral("0 %"), QStringLiteral("50 %"), QStringLiteral("100 %")};
+    const QStringList subs = {QStringLiteral("worst case"), QStringLiteral("intermediate"),
+                              QStringLiteral("ideal, uniform")};
+    const qreal dist[] = {0.0, 0.5, 1.0};
+    for (int c = 0; c < 3; ++c) {
+        const QRectF head(labelWidth + c * cellW, 8, cellW, 26);
+        text(p, head, Qt::AlignCenter, heads[c], font(18, QFont::Bold), Navy);
+        text(p, head.translated(0, 24), Qt::AlignCenter, subs[c], font(12), Grey);
+    }
+    // legend in the corner
+    drawSounder(p, QPointF(22, 22), 6.5);
+    text(p, QRectF(34, 12, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("sounder"), font(12),
+         Ink);
+    drawPanelBox(p, QRectF(14, 34, 16, 22), false);
+    text(p, QRectF(34, 36, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("panel"), font(12),
+         Ink);
+
+    const QStringList rows = {QStringLiteral("Class A"), QStringLiteral("Class B")};
+    const QStringList rowSubs = {QStringLiteral("closed loop:\noutput and return"),
+                                 QStringLiteral("open loop:\none end free")};
+    for (int r = 0; r < 2; ++r) {
+        const QRectF label(8, top + r * cellH, labelWidth - 12, cellH);
+        text(p, label.adjusted(0, 0, 0, -cellH / 2 + 6), Qt::AlignLeft | Qt::AlignBottom, rows[r],
+             font(16, QFont::Bold), Navy);
+        text(p, label.adjusted(0, cellH / 2 + 4, 0, 0), Qt::AlignLeft | Qt::AlignTop, rowSubs[r], font(12),
+             Grey);
+        for (int c = 0; c < 3; ++c)
+            distributionCell(p, QRectF(labelWidth + c * cellW, top + r * cellH, cellW, cellH), r == 0,
+                             dist[c]);
+    }
+    return image;
+}
+
+bool save(const QImage &image, const QDir &dir, const QString &name, QTextStream &out)
+{
+    const QString path = dir.filePath(name);
+    if (!image.save(path, "PNG")) {
+        out << "Could not write " << path << "\n";
+        return false;
+    }
+    out << "Wrote " << path << " (" << image.width() << "x" << image.height() << ")\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    if (app.arguments().size() != 2) {
+        out << "Usage: kalvix_pictures OUTPUT_FOLDER\n";
+        return 2;
+    }
+    QDir dir(app.arguments().at(1));
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        out << "Could not create " << dir.path() << "\n";
+        return 1;
+    }
+    bool ok = save(splash(), dir, QStringLiteral("splash.png"), out);
+    ok = save(logo(), dir, QStringLiteral("tarvex_logo.png"), out) && ok;
+    ok = save(helpSymbol(), dir, QStringLiteral("help_symbol-12x12.png"), out) && ok;
+    ok = save(missingResource(), dir, QStringLiteral("missing_resource.png"), out) && ok;
+    ok = save(cable(), dir, QStringLiteral("cable.png"), out) && ok;
+    ok = save(powerSources(), dir, QStringLiteral("power_sources.png"), out) && ok;
+    ok = save(distributionFactor(), dir, QStringLiteral("distribution_factor.png"), out) && ok;
+
+    QFile ico(dir.filePath(QStringLiteral("icon.ico")));
+    if (ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 24, 32, 48, 64, 128, 256})) > 0) {
+        out << "Wrote " << ico.fileName() << "\n";
+    } else {
+        out << "Could not write " << ico.fileName() << "\n";
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,221 @@
+#include "loop/detailedviewwidget.h"
+#include "ui_detailedviewwidget.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/displayformat.h"
+#include "loop/loopcalculation.h"
+#include "widgets/widgetfunctions.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QSpinBox>
+
+namespace
+{
+constexpr int MaxQuantity = 250;
+const char *const NameLabel = "deviceNameLabel";
+const char *const QuantitySpinBox = "quantitySpinBox";
+const char *const RemoveButton = "removeDeviceButton";
+} // namespace
+
+DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *parent)
+    : QWidget(parent), ui(new Ui::DetailedViewWidget), m_catalogue(catalogue)
+{
+    ui->setupUi(this);
+    addHelpSymbol(
+        ui->totalAlarmCurrentLabel,
+        tr("Total current considering all devices in alarm state, except sounders.\n"
+           "Sounders consider \"Max sounder active percentage\" value from the \"Advanced settings\" "
+           "section (\"Panel\" tab).\n"
+           "Please note this value may be higher than the final one shown in the \"Loop status\" "
+           "section due to loop optimizations."));
+    connect(ui->devInLoopListWidget, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { showDeviceDetails(deviceNameOf(item)); });
+    // The picture follows the size its label gets from the layout.
+    ui->deviceImageLabel->installEventFilter(this);
+}
+
+DetailedViewWidget::~DetailedViewWidget()
+{
+    delete ui;
+}
+
+bool DetailedViewWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->deviceImageLabel && event->type() == QEvent::Resize && !m_image.isNull())
+        showImage();
+    return QWidget::eventFilter(watched, event);
+}
+
+QString DetailedViewWidget::deviceNameOf(QListWidgetItem *item) const
+{
+    QWidget *row = item ? ui->devInLoopListWidget->itemWidget(item) : nullptr;
+    const QLabel *label = row ? row->findChild<QLabel *>(QLatin1String(NameLabel)) : nullptr;
+    return label ? label->text() : QString();
+}
+
+QSpinBox *DetailedViewWidget::spinBoxOf(QListWidgetItem *item) const
+{
+    QWidget *row = item ? ui->devInLoopListWidget->itemWidget(item) : nullptr;
+    return row ? row->findChild<QSpinBox *>(QLatin1String(QuantitySpinBox)) : nullptr;
+}
+
+QListWidgetItem *DetailedViewWidget::itemOf(const QString &deviceName) const
+{
+    const QListWidget *list = ui->devInLoopListWidget;
+    for (int i = 0; i < list->count(); ++i) {
+        if (deviceNameOf(list->item(i)) == deviceName)
+            return list->item(i);
+    }
+    return nullptr;
+}
+
+QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(5, 2, 5, 2);
+
+    auto *nameLabel = new QLabel(deviceName, row);
+    nameLabel->setObjectName(QLatin1String(NameLabel));
+    layout->addWidget(nameLabel, 1);
+
+    auto *spinBox = new QSpinBox(row);
+    spinBox->setObjectName(QLatin1String(QuantitySpinBox));
+    QFont font = spinBox->font();
+    font.setPointSize(10);
+    spinBox->setFont(font);
+    spinBox->setRange(1, MaxQuantity);
+    spinBox->setValue(1);
+    layout->addWidget(spinBox);
+
+    layout->addSpacerItem(new QSpacerItem(8, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+
+    auto *removeButton = new QPushButton(QString(QChar(0x00D7)), row);
+    removeButton->setObjectName(QLatin1String(RemoveButton));
+    removeButton->setMaximumSize(100, 100);
+    layout->addWidget(removeButton);
+
+    setTransparent(row);
+
+    connect(spinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, deviceName](int value) {
+        showDeviceDetails(deviceName);
+        emit updateDeviceQuantity(deviceName, value);
+    });
+    connect(removeButton, &QPushButton::clicked, this, [this, deviceName] { removeRow(deviceName); });
+
+    // Rows stay in device-name order whatever the order of the drops.
+    QListWidget *list = ui->devInLoopListWidget;
+    int position = 0;
+    while (position < list->count() && !(deviceName < deviceNameOf(list->item(position))))
+        ++position;
+    auto *item = new QListWidgetItem;
+    list->insertItem(position, item);
+    item->setSizeHint(row->sizeHint());
+    list->setItemWidget(item, row);
+    return item;
+}
+
+void DetailedViewWidget::removeRow(const QString &deviceName)
+{
+    // Deleting the item makes the list release its row widget later, so the
+    // button whose click brought us here outlives this call.
+    delete itemOf(deviceName);
+    updateDeviceQuantityDetails(deviceName);
+    emit updateDeviceQuantity(deviceName, 0);
+}
+
+void DetailedViewWidget::onDroppedNewDevice(const QString &deviceName)
+{
+    if (QListWidgetItem *item = itemOf(deviceName)) {
+        // At the top of the range the spin box stays put and signals nothing.
+        QSpinBox *spinBox = spinBoxOf(item);
+        spinBox->setValue(spinBox->value() + 1);
+        return;
+    }
+    QListWidgetItem *item = addRow(deviceName);
+    ui->devInLoopListWidget->setCurrentItem(item);
+    showDeviceDetails(deviceName);
+    emit updateDeviceQuantity(deviceName, 1);
+}
+
+void DetailedViewWidget::showDeviceDetails(const QString &deviceName)
+{
+    const Device device = m_catalogue->findDevice(deviceName);
+    ui->devNameLabel->setText(deviceName);
+    const QByteArray key = deviceName.toUtf8();
+    const QString description = QCoreApplication::translate("DeviceDescriptions", key.constData());
+    ui->devDescriptionLabel->setText(
+        description == deviceName ? tr("No description available for this device.") : description);
+    ui->idleCurrentValueLabel->setText(Display::amperes(device.idleCurrent));
+    ui->alarmCurrentValueLabel->setText(Display::amperes(device.alarmCurrent));
+
+    // An unknown device (or one without a picture) shows none.
+    const QString path = device.image.isEmpty() ? QString() : m_catalogue->imagePath(device.image);
+    if (path != m_imagePath) {
+        m_imagePath = path;
+        m_image = path.isEmpty() ? QPixmap() : QPixmap(path);
+    }
+    showImage();
+
+    updateDeviceQuantityDetails(deviceName);
+}
+
+void DetailedViewWidget::showImage()
+{
+    QLabel *label = ui->deviceImageLabel;
+    if (m_image.isNull()) {
+        label->clear();
+        return;
+    }
+    label->setPixmap(m_image.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void DetailedViewWidget::updateDeviceQuantityDetails(const QString &deviceName)
+{
+    const QSpinBox *spinBox = spinBoxOf(itemOf(deviceName));
+    if (!spinBox || spinBox->value() <= 0) {
+        ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
+        ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
+        return;
+    }
+    const Device device = m_catalogue->findDevice(deviceName);
+    const int quantity = spinBox->value();
+    const int inAlarm =
+        device.isSounder ? LoopCalc::activeSounders(quantity, m_soundersActiveFraction) : quantity;
+    ui->totalIdleCurrentValueLabel->setText(Display::amperes(quantity * device.idleCurrent));
+    ui->totalAlarmCurrentValueLabel->setText(
+        Display::amperes(inAlarm * device.alarmCurrent + (quantity - inAlarm) * device.idleCurrent));
+}
+
+void DetailedViewWidget::setSoundersActiveFraction(double value)
+{
+    m_soundersActiveFraction = value;
+    const QListWidget *list = ui->devInLoopListWidget;
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem *item = list->item(i);
+        const QString name = deviceNameOf(item);
+        if (!m_catalogue->findDevice(name).isSounder)
+            continue;
+        emit updateDeviceQuantity(name, spinBoxOf(item)->value());
+        // Also refresh the totals when the sounder is shown without being selected.
+        if (item == list->currentItem() || ui->devNameLabel->text() == name)
+            showDeviceDetails(name);
+    }
+}
+
+void DetailedViewWidget::setDevices(const QMap<QString, int> &devices)
+{
+    ui->devInLoopListWidget->clear();
+    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+        // Drops beyond the top of the range change nothing, so stop there.
+        const int drops = qMin(it.value(), MaxQuantity);
+        for (int i = 0; i < drops; ++i)
+            onDroppedNewDevice(it.key());
+    }
+}

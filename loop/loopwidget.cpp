@@ -1,0 +1,497 @@
+#include "loop/loopwidget.h"
+#include "ui_loopwidget.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/displayformat.h"
+#include "loop/detailedviewwidget.h"
+#include "widgets/messagebox.h"
+#include "widgets/widgetfunctions.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QTreeWidgetItem>
+
+#include <cmath>
+
+namespace
+{
+
+// Tree items remember the category (and subcategory) they count, so the
+// counter never has to be parsed back out of the item text.
+constexpr int CategoryRole = Qt::UserRole;
+constexpr int SubcategoryRole = Qt::UserRole + 1;
+
+// Re-polishing is what makes a mark visible, and it is costly: only do it
+// when the mark really changes.
+void mark(QWidget *widget, bool fault)
+{
+    const QVariant current = widget->property("fault");
+    if (!current.isValid() || current.toBool() != fault)
+        setFault(widget, fault);
+}
+
+QTreeWidgetItem *headerItem(const QString &text, const QString &category, const QString &subcategory)
+{
+    auto *item = new QTreeWidgetItem(QStringList(text));
+    QFont font = item->font(0);
+    font.setWeight(QFont::Bold);
+    item->setFont(0, font);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setData(0, CategoryRole, category);
+    item->setData(0, SubcategoryRole, subcategory);
+    return item;
+}
+
+} // namespace
+
+LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
+    : QWidget(parent), ui(new Ui::LoopWidget), m_catalogue(catalogue)
+{
+    ui->setupUi(this);
+    setAcceptDrops(true);
+
+    m_detailedView = new DetailedViewWidget(catalogue, this);
+    ui->stackedWidget->addWidget(m_detailedView);
+    m_detailedView->setMinimumSize(m_detailedView->sizeHint());
+    ui->stackedWidget->setCurrentWidget(m_detailedView);
+
+    addHelpSymbol(
+        ui->topologyTypeLabel,
+        tr("Class A if closed loop. Degraded mode if open loop.\nDegraded mode is for testing purposes "
+           "only, installation should always be made with Class A."));
+    addHelpSymbol(ui->distrFactorLabel,
+                  tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
+                     "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
+
+    fillDeviceTree();
+
+    const auto lengthChanged = QOverload<int>::of(&QSpinBox::valueChanged);
+    connect(ui->loopLengthSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+    connect(ui->distStartSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+    connect(ui->distEndSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+
+    // The spin box and the slider follow each other; only the slider recomputes,
+    // so a typed value recomputes once.
+    connect(ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), ui->distrFactorSlider,
+            &QSlider::setValue);
+    connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
+    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] { computeVoltageDrop(); });
+
+    connect(this, &LoopWidget::addDevice, m_detailedView, &DetailedViewWidget::onDroppedNewDevice);
+    connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
+    connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
+            &LoopWidget::onUpdateDeviceQuantity);
+    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] { computeVoltageDrop(); });
+    // Only a click recomputes; checking a button from code does not.
+    connect(ui->topologyTypeARadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
+    connect(ui->topologyTypeBRadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
+    connect(ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
+    connect(ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
+
+    onUpdateDeviceQuantity(QString(), 0);
+}
+
+LoopWidget::~LoopWidget()
+{
+    delete ui;
+}
+
+// ---- settings ---------------------------------------------------------------
+
+QString LoopWidget::cableTypeText() const
+{
+    return ui->cableTypeComboBox->currentText();
+}
+
+QString LoopWidget::topologyCode() const
+{
+    return ui->topologyTypeARadioButton->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
+}
+
+double LoopWidget::distributionFactorValue() const
+{
+    return ui->distrFactorSpinBox->value();
+}
+
+int LoopWidget::loopLengthValue() const
+{
+    return ui->loopLengthSpinBox->value();
+}
+
+int LoopWidget::startDistanceValue() const
+{
+    return ui->distStartSpinBox->value();
+}
+
+int LoopWidget::endDistanceValue() const
+{
+    return ui->distEndSpinBox->value();
+}
+
+QVector<QPair<QString, int>> LoopWidget::deviceList() const
+{
+    QVector<QPair<QString, int>> list;
+    list.reserve(m_devices.size());
+    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
+        list.append({it.key(), it.value()});
+    return list;
+}
+
+Topology LoopWidget::topology() const
+{
+    return ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
+}
+
+LoopConfig LoopWidget::config() const
+{
+    LoopConfig config;
+    config.cableType = cableTypeText();
+    config.topology = topology();
+    config.distributionFactor = ui->distrFactorSpinBox->value();
+    config.loopLength = loopLengthValue();
+    config.startDistance = startDistanceValue();
+    config.endDistance = endDistanceValue();
+    config.devices = m_devices;
+    return config;
+}
+
+void LoopWidget::applyLoopValues(const QStringList &values)
+{
+    if (values.size() > 0) {
+        const int index = ui->cableTypeComboBox->findText(values.at(0));
+        if (index >= 0)
+            ui->cableTypeComboBox->setCurrentIndex(index);
+    }
+    if (values.size() > 1) {
+        if (values.at(1) == QLatin1String("A"))
+            ui->topologyTypeARadioButton->setChecked(true);
+        else
+            ui->topologyTypeBRadioButton->setChecked(true);
+    }
+    if (values.size() > 2) {
+        bool ok = false;
+        const double factor = values.at(2).toDouble(&ok);
+        // Bound before truncating: a huge or non-finite number has no integer part.
+        if (ok && std::isfinite(factor))
+            ui->distrFactorSpinBox->setValue(static_cast<int>(qBound(-1.0, factor, 101.0)));
+    }
+    QSpinBox *const lengths[] = {ui->loopLengthSpinBox, ui->distStartSpinBox, ui->distEndSpinBox};
+    for (int i = 0; i < 3 && 3 + i < values.size(); ++i)
+        lengths[i]->setValue(values.at(3 + i).toInt());
+}
+
+void LoopWidget::applyDevices(const QMap<QString, int> &devices)
+{
+    m_devices.clear();
+    m_detailedView->setDevices(devices);
+    // No row signalled, so nothing has recomputed the emptied loop yet.
+    bool anyRow = false;
+    for (const int quantity : devices)
+        anyRow = anyRow || quantity > 0;
+    if (!anyRow)
+        onUpdateDeviceQuantity(QString(), 0);
+}
+
+// ---- device tree and drops ------------------------------------------------------
+
+void LoopWidget::fillDeviceTree()
+{
+    QTreeWidget *tree = ui->devAvailableTree;
+    tree->clear();
+    tree->setColumnCount(1);
+    tree->setHeaderHidden(true);
+
+    // category -> subcategory -> devices in catalogue order
+    QMap<QString, QMap<QString, QVector<Device>>> groups;
+    for (const Device &device : m_catalogue->devices()) {
+        if (!device.hidden)
+            groups[device.category][device.subcategory].append(device);
+    }
+    for (auto category = groups.cbegin(); category != groups.cend(); ++category) {
+        QTreeWidgetItem *categoryItem = headerItem(category.key(), category.key(), QString());
+        tree->addTopLevelItem(categoryItem);
+        for (auto sub = category->cbegin(); sub != category->cend(); ++sub) {
+            QTreeWidgetItem *parent = categoryItem;
+            if (sub.key() != QLatin1String("-")) {
+                parent = headerItem(sub.key(), category.key(), sub.key());
+                categoryItem->addChild(parent);
+            }
+            for (const Device &device : sub.value()) {
+                auto *item = new QTreeWidgetItem(QStringList(device.name));
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+                parent->addChild(item);
+            }
+        }
+    }
+    tree->setDragEnabled(true);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree->setDragDropMode(QAbstractItemView::DragOnly);
+    tree->expandAll();
+    refreshTreeCounters(resolvedDevices());
+}
+
+void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices)
+{
+    // Subcategories count per category: the same subcategory name under two
+    // categories is two different groups.
+    QMap<QString, int> categoryCounts;
+    QMap<QPair<QString, QString>, int> subcategoryCounts;
+    for (const LoopCalc::LoopDevice &entry : devices) {
+        const Device &device = entry.record;
+        categoryCounts[device.category] += entry.quantity;
+        if (device.subcategory != QLatin1String("-"))
+            subcategoryCounts[{device.category, device.subcategory}] += entry.quantity;
+    }
+    const auto label = [](QTreeWidgetItem *item, const QString &key, int count) {
+        const QString text = key + QStringLiteral(" (") + QString::number(count) + QLatin1Char(')');
+        if (item->text(0) != text)
+            item->setText(0, text);
+    };
+    QTreeWidget *tree = ui->devAvailableTree;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *categoryItem = tree->topLevelItem(i);
+        const QString category = categoryItem->data(0, CategoryRole).toString();
+        label(categoryItem, category, categoryCounts.value(category));
+        for (int j = 0; j < categoryItem->childCount(); ++j) {
+            QTreeWidgetItem *child = categoryItem->child(j);
+            if (child->childCount() == 0)
+                continue;
+            const QString subcategory = child->data(0, SubcategoryRole).toString();
+            label(child, subcategory, subcategoryCounts.value({category, subcategory}));
+        }
+    }
+}
+
+void LoopWidget::onTreeCurrentItemChanged(QTreeWidgetItem *current)
+{
+    if (current && current->childCount() == 0)
+        m_detailedView->showDeviceDetails(current->text(0));
+}
+
+QObject *LoopWidget::dragSource(const QDropEvent *event) const
+{
+    return event->source();
+}
+
+bool LoopWidget::dropsOnDeviceView(const QPoint &position) const
+{
+    const QWidget *view = ui->stackedWidget;
+    return QRect(view->mapTo(this, QPoint(0, 0)), view->size()).contains(position);
+}
+
+void LoopWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (dragSource(event) == ui->devAvailableTree)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void LoopWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    // Show the user where a drop would land.
+    if (dragSource(event) == ui->devAvailableTree && dropsOnDeviceView(event->pos()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void LoopWidget::dropEvent(QDropEvent *event)
+{
+    const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
+    if (dropsOnDeviceView(event->pos()) && dragSource(event) == ui->devAvailableTree && current &&
+        current->childCount() == 0) {
+        event->acceptProposedAction();
+        emit addDevice(current->text(0));
+    } else {
+        event->ignore();
+    }
+}
+
+// ---- edits ----------------------------------------------------------------------------
+
+void LoopWidget::onLengthSpinBoxValueChanged()
+{
+    const bool tooLong = loopLengthValue() < startDistanceValue() + endDistanceValue();
+    const QString tip =
+        tooLong ? tr("Distance to first device + distance to last device exceeds total loop length.")
+                : QString();
+    for (QSpinBox *spinBox : {ui->loopLengthSpinBox, ui->distStartSpinBox, ui->distEndSpinBox}) {
+        spinBox->setToolTip(tip);
+        mark(spinBox, tooLong);
+    }
+    computeVoltageDrop();
+}
+
+void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
+{
+    if (quantity > 0)
+        m_devices.insert(deviceName, quantity);
+    else
+        m_devices.remove(deviceName);
+    computeLoopTotals();
+}
+
+void LoopWidget::onSoundersActiveChanged(double value)
+{
+    m_soundersActiveFraction = value;
+    m_detailedView->setSoundersActiveFraction(value);
+}
+
+void LoopWidget::onPanelChanged(int maxAddresses, double minCurrent, double maxCurrent,
+                                bool supportsOverboost)
+{
+    m_limits.maxAddresses = maxAddresses;
+    m_limits.minCurrent = minCurrent;
+    m_limits.maxCurrent = maxCurrent;
+    m_limits.supportsOverboost = supportsOverboost;
+    computeMaxVoltageDrop();
+}
+
+void LoopWidget::resetLoop()
+{
+    const QMessageBox::StandardButton answer = MessageBox::question(
+        this, tr("Reset Loop Values"),
+        tr("Are you sure you want to reset all loop values to default? This will remove all devices from the "
+           "loop and reset all cable and topology settings."));
+    if (answer == QMessageBox::No)
+        return;
+    ui->cableTypeComboBox->setCurrentIndex(LoopCable::DefaultIndex);
+    ui->topologyTypeARadioButton->setChecked(true);
+    ui->distrFactorSpinBox->setValue(100);
+    ui->loopLengthSpinBox->setValue(500);
+    ui->distStartSpinBox->setValue(0);
+    ui->distEndSpinBox->setValue(0);
+    m_devices.clear();
+    m_detailedView->setDevices({});
+    onUpdateDeviceQuantity(QString(), 0);
+}
+
+// ---- calculation ---------------------------------------------------------------------
+
+QVector<LoopCalc::LoopDevice> LoopWidget::resolvedDevices() const
+{
+    return LoopCalc::resolveDevices(m_devices, *m_catalogue);
+}
+
+LoopCalc::Circuit LoopWidget::circuit(const QVector<LoopCalc::LoopDevice> &devices) const
+{
+    return LoopCalc::circuit(config(), devices, *m_catalogue);
+}
+
+LoopCalc::LoopResults LoopWidget::displayedResults() const
+{
+    LoopCalc::LoopResults r;
+    r.addresses = ui->totalAddressesValueLabel->text().toInt();
+    r.idleCurrent = Display::figure(ui->idleCurrentValueLabel->text());
+    r.alarmCurrent = Display::figure(ui->alarmCurrentValueLabel->text());
+    r.voltageDrop = Display::figure(ui->voltageDropValueLabel->text());
+    r.maxVoltageDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
+    r.maxCurrent = Display::figure(ui->maxCurrentValueLabel->text());
+    return r;
+}
+
+void LoopWidget::computeLoopTotals()
+{
+    const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
+    const LoopCalc::LoopTotals totals = LoopCalc::loopTotals(devices, m_soundersActiveFraction);
+    ui->totalAddressesValueLabel->setText(QString::number(totals.addresses));
+    ui->idleCurrentValueLabel->setText(Display::amperes(totals.idleCurrent));
+    ui->alarmCurrentValueLabel->setText(Display::amperes(totals.alarmCurrent));
+    refreshTreeCounters(devices);
+    computeVoltageDrop(devices);
+    emit updateLoopCurrents(totals.idleCurrent, totals.alarmCurrent);
+}
+
+void LoopWidget::computeVoltageDrop()
+{
+    computeVoltageDrop(resolvedDevices());
+}
+
+void LoopWidget::computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
+{
+    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
+    ui->voltageDropValueLabel->setText(
+        Display::volts(LoopCalc::voltageDrop(topology(), circuit(devices), alarm)));
+    computeMaxVoltageDrop(devices);
+}
+
+void LoopWidget::computeMaxVoltageDrop()
+{
+    computeMaxVoltageDrop(resolvedDevices());
+}
+
+void LoopWidget::computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
+{
+    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
+    const double drop = Display::figure(ui->voltageDropValueLabel->text());
+    ui->maxVoltageDropValueLabel->setText(
+        Display::volts(LoopCalc::maxVoltageDrop(topology(), m_limits.supportsOverboost, alarm, drop)));
+    computeMaxCurrent(devices);
+}
+
+void LoopWidget::computeMaxCurrent()
+{
+    computeMaxCurrent(resolvedDevices());
+}
+
+void LoopWidget::computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices)
+{
+    const double maxDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
+    ui->maxCurrentValueLabel->setText(
+        Display::amperes(LoopCalc::maxCurrent(topology(), circuit(devices), maxDrop, m_limits.maxCurrent)));
+    const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);
+    updateNotes(facts);
+    updateFaults(facts);
+}
+
+// ---- messages ---------------------------------------------------------------------------
+
+void LoopWidget::updateNotes()
+{
+    updateNotes(LoopMessages::deviceFacts(resolvedDevices()));
+}
+
+void LoopWidget::updateNotes(const LoopMessages::DeviceFacts &facts)
+{
+    ui->notesLabel->setText(LoopMessages::notesText(displayedResults(), m_limits, facts));
+}
+
+void LoopWidget::updateFaults()
+{
+    updateFaults(LoopMessages::deviceFacts(resolvedDevices()));
+}
+
+void LoopWidget::updateFaults(const LoopMessages::DeviceFacts &facts)
+{
+    const LoopMessages::Faults faults = LoopMessages::checkFaults(displayedResults(), m_limits);
+    ui->faultsLabel->setText(LoopMessages::faultsText(faults, m_limits, facts));
+    mark(ui->totalAddressesValueLabel, faults.addresses);
+    mark(ui->voltageDropValueLabel, faults.voltageDrop);
+    mark(ui->alarmCurrentValueLabel, faults.current);
+    mark(ui->faultsLabel, faults.any());
+    if (faults.any() != m_lastFaultState) {
+        m_lastFaultState = faults.any();
+        emit loopFaultChanged(m_lastFaultState);
+    }
+}
+
+QString LoopWidget::faultReportText() const
+{
+    return LoopMessages::faultReportText(displayedResults(), m_limits,
+                                         LoopMessages::deviceFacts(resolvedDevices()));
+}
+
+QString LoopWidget::noteReportText() const
+{
+    return LoopMessages::noteReportText(displayedResults(), m_limits,
+                                        LoopMessages::deviceFacts(resolvedDevices()));
+}
+
+bool LoopWidget::isDegradedModeOk() const
+{
+    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
+    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), alarm, m_limits);
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "loop/loopcalculation.h"
+#include "loop/loopconfig.h"
+#include "loop/loopmessages.h"
+
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+class Catalogue;
+class DetailedViewWidget;
+class QDropEvent;
+class QTreeWidgetItem;
+
+namespace Ui
+{
+class LoopWidget;
+}
+
+// The tab page of one loop: its settings, the device tree to drag from, the
+// device list, and the loop status with its faults and notes. The figures are
+// held as the texts of the result labels; every later stage reads them back.
+class LoopWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LoopWidget(const Catalogue *catalogue, QWidget *parent = nullptr);
+    ~LoopWidget() override;
+
+    QString cableTypeText() const;
+    QString topologyCode() const;
+    double distributionFactorValue() const;
+    int loopLengthValue() const;
+    int startDistanceValue() const;
+    int endDistanceValue() const;
+    QVector<QPair<QString, int>> deviceList() const;
+
+    void applyLoopValues(const QStringList &values);
+    void applyDevices(const QMap<QString, int> &devices);
+
+    QString faultReportText() const;
+    QString noteReportText() const;
+    bool isDegradedModeOk() const;
+
+    // The loop's settings and devices as they stand.
+    LoopConfig config() const;
+    // The six figures as the loop status shows them.
+    LoopCalc::LoopResults displayedResults() const;
+    LoopLimits limits() const { return m_limits; }
+    double soundersActiveFraction() const { return m_soundersActiveFraction; }
+
+    // Stages A to D of the calculation; each runs the ones after it.
+    void computeLoopTotals();
+    void computeVoltageDrop();
+    void computeMaxVoltageDrop();
+    void computeMaxCurrent();
+    void updateNotes();
+    void updateFaults();
+
+public slots:
+    void onSoundersActiveChanged(double value);
+    void onPanelChanged(int maxAddresses, double minCurrent, double maxCurrent, bool supportsOverboost);
+
+signals:
+    void addDevice(const QString &deviceName);
+    void updateLoopCurrents(double idleCurrent, double alarmCurrent);
+    void loopFaultChanged(bool hasFault);
+    void duplicateLoopRequested();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // Where a drag comes from. Tests stand in for a real drag here, which
+    // the offscreen platform cannot run.
+    virtual QObject *dragSource(const QDropEvent *event) const;
+
+private slots:
+    void onLengthSpinBoxValueChanged();
+    void onUpdateDeviceQuantity(const QString &deviceName, int quantity);
+
+private:
+    void fillDeviceTree();
+    void refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices);
+    void onTreeCurrentItemChanged(QTreeWidgetItem *current);
+    void resetLoop();
+    bool dropsOnDeviceView(const QPoint &position) const;
+
+    Topology topology() const;
+    QVector<LoopCalc::LoopDevice> resolvedDevices() const;
+    LoopCalc::Circuit circuit(const QVector<LoopCalc::LoopDevice> &devices) const;
+    void computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices);
+    void computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices);
+    void computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices);
+    void updateNotes(const LoopMessages::DeviceFacts &facts);
+    void updateFaults(const LoopMessages::DeviceFacts &facts);
+
+    Ui::LoopWidget *ui;
+    const Catalogue *m_catalogue;
+    DetailedViewWidget *m_detailedView;
+    QMap<QString, int> m_devices;
+    double m_soundersActiveFraction = 1.0;
+    LoopLimits m_limits;
+    bool m_lastFaultState = false;
+};

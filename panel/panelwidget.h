@@ -1,0 +1,160 @@
+#pragma once
+
+#include "panel/panelcalculation.h"
+#include "panel/panelmessages.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+class Catalogue;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace Ui
+{
+class PanelWidget;
+}
+
+// The "Panel" page of a system container: one panel's configuration (model,
+// batteries, output currents, cards, external power, times) in its controls,
+// its power figures and status texts, and the loop rows. The figures and
+// texts come from the widget-free PanelCalculation / PanelMessages.
+class PanelWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PanelWidget(const Catalogue *catalogue, QWidget *parent = nullptr);
+    ~PanelWidget() override;
+
+    // Sets everything from the 17 texts of a main panel configuration, which
+    // the setup reader has already checked.
+    virtual void applyConfiguration(const QStringList &values);
+    // Chooses between the Panel and the ExpansionBox record of the model.
+    virtual bool isExpansionBox() const;
+
+    // Read-back of the configuration, in the form the setup file stores.
+    QString modelName() const;
+    QString internalBattery() const; // "-" for none
+    double aux24VAlarmCurrent() const;
+    double aux24VIdleCurrent() const;
+    double sounder1AlarmCurrent() const;
+    double sounder1IdleCurrent() const;
+    double sounder2AlarmCurrent() const;
+    double sounder2IdleCurrent() const;
+    QStringList installedCards() const; // a loop card's name once per installed card
+    QString externalPowerSource1() const;
+    QString additionalBattery1() const;
+    QString externalPowerSource2() const;
+    QString additionalBattery2() const;
+    int batteryDegradation() const;
+    int soundersActive() const;
+    QString idleTime() const;
+    QString alarmTime() const;
+
+    // Figures as shown on the page.
+    double totalIdleCurrent() const;
+    double totalAlarmCurrent() const;
+    double minimumBatteryRequired() const;
+    double selectedTotalBattery() const;
+    int currentLoopCount() const { return loopCount; }
+
+    // Gives the main panel loop cards for extraLoops more loops (odd counts
+    // round down); false and nothing changed when the model cannot hold them.
+    bool addLoopCards(int extraLoops);
+
+    PanelMessages::FaultFlags computeFaultFlags() const;
+    QString powerReportNotes() const;
+    QString externalPowerReportNotes() const;
+
+signals:
+    void panelChanged(const QString &text);
+    void soundersActiveChanged(double value);
+    void loopsChanged(int loops);
+    void expansionBoxAdded(const QString &baseName, const QString &displayName);
+    void expansionBoxRemoved(const QString &displayName);
+    void faultStateChanged(bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault);
+
+public slots:
+    void onUpdateLoopCurrents(int loop, double idleCurrent, double alarmCurrent);
+    void onLoopFaultChanged(int loop, bool hasFault);
+
+private slots:
+    void onPanelOutputSpinBoxValueChanged();
+    void onPanelComboBoxValueChanged(const QString &panelName);
+    void onBattComboBoxValueChanged();
+    void onEnableOrDisableExternalPowerSources(int state);
+    void onEnableOrDisableZEP(QCheckBox *checkbox, int state);
+    void onChangeToCalculateMinimumBatteryRequired();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The Panel (main) or ExpansionBox (box) named currentModelName.
+    PanelCalculation::ModelRecord modelRecord() const;
+
+    void fillBatterySelectors();
+    void fillExternalPowerSourceSelectors();
+    void rebuildAuxCardList();
+    void rebuildLoopList();
+    void refreshTotals();
+    void refreshBatteryStatus();
+    void refreshPowerLoadStatus();
+    void refreshExternalPowerNotes();
+    void resetPanel();
+
+    // Pieces of applyConfiguration that the expansion box editor shares.
+    void applyInternalBattery(const QString &value);
+    void applyCards(const QString &value);
+    void applyExternalPower(const QString &source1, const QString &battery1, const QString &source2,
+                            const QString &battery2);
+    void applyAdvancedSettings(const QString &degradation, const QString &soundersActive,
+                               const QString &idleTime, const QString &alarmTime);
+    // "-" selects the first entry; a text that matches no entry changes nothing.
+    static void selectValue(QComboBox *combo, const QString &value);
+
+    PanelMessages::PanelState panelState() const;
+
+    Ui::PanelWidget *ui;
+    const Catalogue *catalogue;
+
+    QString currentModelName;
+    int loopCardCount = 0;
+    bool zepInstalled = false;
+    bool externalPowerSourcesEnabled = false;
+    int loopCount = 0;
+    QVector<PanelCalculation::CurrentPair> loopCurrents; // scaled; never shrunk
+    QVector<bool> loopFaults;                            // never shrunk
+    QStringList expansionBoxNames;
+    QMap<QString, PanelMessages::FaultFlags> expansionBoxFaults;
+
+private:
+    struct CardRowWidgets {
+        bool loopCard = false;
+        QLabel *nameLabel = nullptr;
+        QCheckBox *checkBox = nullptr;    // every row but the loop card's
+        QLabel *countLabel = nullptr;     // loop card row
+        QPushButton *addButton = nullptr; // loop card row
+        QPushButton *removeButton = nullptr;
+    };
+    struct LoopRowWidgets {
+        QWidget *row = nullptr;
+        QLabel *idleLabel = nullptr;
+        QLabel *alarmLabel = nullptr;
+    };
+
+    void fillModelSelector();
+    void onExternalPowerSourceChanged(int n);
+    void changeLoopCards(int delta);
+    void updateLoopCardRows();
+    void removeAllExpansionBoxes();
+    void emitFaultState();
+    void fillExternalPowerState(PanelMessages::PanelState &state) const;
+
+    QVector<CardRowWidgets> cardRows;
+    QVector<LoopRowWidgets> loopRows;
+};

@@ -1,0 +1,265 @@
+#include "app/mainwindow.h"
+
+#include "app/constants.h"
+#include "catalogue/catalogue.h"
+#include "ui_mainwindow.h"
+#include "widgets/about.h"
+#include "widgets/distributionfactor.h"
+#include "widgets/manualwindow.h"
+#include "widgets/messagebox.h"
+#include "widgets/powersources.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QLabel>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace
+{
+
+// Shows the busy cursor for as long as it lives.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+// Clears the window's pointer and open flag once that very window is gone;
+// a window closed and reopened quickly must not clear its successor's state.
+template <typename Window>
+void forgetWhenDestroyed(MainWindow *owner, Window *window, Window *&pointer, bool &open)
+{
+    QObject::connect(window, &QObject::destroyed, owner, [window, &pointer, &open] {
+        if (pointer == window) {
+            pointer = nullptr;
+            open = false;
+        }
+    });
+}
+
+} // namespace
+
+MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), catalogue(catalogue)
+{
+    ui->setupUi(this);
+
+    QFile styleSheet(QStringLiteral(":/resources/styles_blue.qss"));
+    if (styleSheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+
+    auto *errorLabel =
+        new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
+    errorLabel->setObjectName(QStringLiteral("errorLabel"));
+    errorLabel->setAlignment(Qt::AlignCenter);
+    errorLabel->setWordWrap(true);
+    ui->externalTabWidget->clear();
+    ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
+    connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
+    connect(ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
+
+    if (!catalogue->integrityFailed()) {
+        initContainers();
+        connectCommands();
+    } else {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to load data!\nThe saved data is missing or it has been corrupted or "
+                                "modified.\n\nThe application will not work until a new proper data file is "
+                                "loaded."));
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    // Open help windows report their end to this window's members, so they go
+    // while those members still exist.
+    delete aboutWindow;
+    delete powerSourcesWindow;
+    delete distributionFactorWindow;
+    delete manualWindow;
+    delete ui;
+}
+
+void MainWindow::initContainers()
+{
+    QList<QWidget *> previous;
+    for (int i = 0; i < ui->externalTabWidget->count(); ++i)
+        previous.append(ui->externalTabWidget->widget(i));
+    ui->externalTabWidget->clear();
+    for (QWidget *page : previous) {
+        if (page != ui->tab)
+            page->deleteLater();
+    }
+    expansionBoxContainers.clear();
+    mainContainer = nullptr;
+
+    // The panel and loop designer takes this page's place once it is part of
+    // the program; until then the page says plainly what the user can do.
+    auto *pending = new QLabel(tr("The product data is installed and verified.\n\n"
+                                  "Panel and loop design is not part of this version of %1 yet.\n"
+                                  "The Help menu and File > Import data pack are ready to use.")
+                                   .arg(Constants::ApplicationName),
+                               this);
+    pending->setObjectName(QStringLiteral("mainPanelPendingLabel"));
+    pending->setAlignment(Qt::AlignCenter);
+    pending->setWordWrap(true);
+    ui->externalTabWidget->addTab(pending, tr("Main Panel"));
+}
+
+void MainWindow::connectCommands()
+{
+    // Unique connections: connecting twice would run a command twice.
+    const auto unique = Qt::UniqueConnection;
+    connect(ui->actionNew_language, &QAction::triggered, this, &MainWindow::onNewLanguageButtonClicked,
+            unique);
+    connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::onExportSetup, unique);
+    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::onImportSetup, unique);
+    connect(ui->actionImport_VXA310_XML, &QAction::triggered, this, &MainWindow::onImportVxa310Xml, unique);
+    connect(ui->actionImport_VXA620_XML, &QAction::triggered, this, &MainWindow::onImportVxa620Xml, unique);
+    connect(ui->actionGenerate_report, &QAction::triggered, this, &MainWindow::onGenerateReport, unique);
+    connect(ui->actionPower_sources, &QAction::triggered, this, &MainWindow::onPowerSourcesButtonClicked,
+            unique);
+    connect(ui->actionDistribution_factor, &QAction::triggered, this,
+            &MainWindow::onDistributionFactorButtonClicked, unique);
+}
+
+void MainWindow::showNotAvailable(const QString &command)
+{
+    MessageBox::information(
+        this, tr("Not available"),
+        tr("\"%1\" is not available in this version of %2.").arg(command, Constants::ApplicationName));
+}
+
+void MainWindow::onLoadNewData()
+{
+    const bool wasDisabled = catalogue->integrityFailed();
+    const QString path = FileDialog::getOpenFileName(
+        this, tr("Select Data File"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        tr("Tarvex Data Files (*.tarvex)"));
+    if (path.isEmpty())
+        return;
+
+    bool installed = false;
+    {
+        BusyCursor busy;
+        installed = catalogue->installDataPack(path);
+    }
+    if (!installed) {
+        qWarning().noquote() << "Failed to load new data!";
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to load new data!\nThe input file may not have the correct format or "
+                                "it may be corrupted."));
+        return;
+    }
+    initContainers();
+    if (wasDisabled)
+        connectCommands();
+    MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
+}
+
+void MainWindow::onExportSetup()
+{
+    showNotAvailable(ui->actionSave_as->text());
+}
+
+void MainWindow::onImportSetup()
+{
+    showNotAvailable(ui->actionOpen->text());
+}
+
+void MainWindow::onImportVxa310Xml()
+{
+    showNotAvailable(ui->actionImport_VXA310_XML->text());
+}
+
+void MainWindow::onImportVxa620Xml()
+{
+    showNotAvailable(ui->actionImport_VXA620_XML->text());
+}
+
+void MainWindow::onGenerateReport()
+{
+    showNotAvailable(ui->actionGenerate_report->text());
+}
+
+void MainWindow::onLanguageChanged(QString language)
+{
+    Q_UNUSED(language)
+    showNotAvailable(ui->actionChange_language->text());
+}
+
+void MainWindow::onNewLanguageButtonClicked()
+{
+    showNotAvailable(ui->actionNew_language->text());
+}
+
+void MainWindow::onAbout()
+{
+    if (aboutWindowOpen) {
+        if (aboutWindow)
+            aboutWindow->close();
+    } else {
+        aboutWindow = new About(this);
+        aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
+        forgetWhenDestroyed(this, aboutWindow, aboutWindow, aboutWindowOpen);
+        aboutWindow->adjustSize();
+        aboutWindow->show();
+    }
+    aboutWindowOpen = !aboutWindowOpen;
+}
+
+void MainWindow::onPowerSourcesButtonClicked()
+{
+    if (powerSourcesWindowOpen) {
+        if (powerSourcesWindow)
+            powerSourcesWindow->close();
+    } else {
+        powerSourcesWindow = new PowerSources(catalogue, this);
+        powerSourcesWindow->setAttribute(Qt::WA_DeleteOnClose);
+        forgetWhenDestroyed(this, powerSourcesWindow, powerSourcesWindow, powerSourcesWindowOpen);
+        powerSourcesWindow->adjustSize();
+        powerSourcesWindow->show();
+    }
+    powerSourcesWindowOpen = !powerSourcesWindowOpen;
+}
+
+void MainWindow::onDistributionFactorButtonClicked()
+{
+    if (distributionFactorWindowOpen) {
+        if (distributionFactorWindow)
+            distributionFactorWindow->close();
+    } else {
+        distributionFactorWindow = new DistributionFactor(this);
+        distributionFactorWindow->setAttribute(Qt::WA_DeleteOnClose);
+        forgetWhenDestroyed(this, distributionFactorWindow, distributionFactorWindow,
+                            distributionFactorWindowOpen);
+        distributionFactorWindow->adjustSize();
+        distributionFactorWindow->show();
+    }
+    distributionFactorWindowOpen = !distributionFactorWindowOpen;
+}
+
+void MainWindow::onManualButtonClicked()
+{
+    if (manualWindowOpen) {
+        if (manualWindow)
+            manualWindow->close();
+    } else {
+        manualWindow = new ManualWindow(currentLanguage, this);
+        manualWindow->setAttribute(Qt::WA_DeleteOnClose);
+        forgetWhenDestroyed(this, manualWindow, manualWindow, manualWindowOpen);
+        manualWindow->resize(std::max(900, 3 * width() / 4), std::max(650, 3 * height() / 4));
+        manualWindow->show();
+        manualWindow->raise();
+        manualWindow->activateWindow();
+    }
+    manualWindowOpen = !manualWindowOpen;
+}

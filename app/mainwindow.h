@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+
+class About;
+class Catalogue;
+class DistributionFactor;
+class ManualWindow;
+class PowerSources;
+class QTranslator;
+class SystemContainerWidget;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(Catalogue *catalogue, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private slots:
+    void onLoadNewData();
+    void onExportSetup();
+    void onImportSetup();
+    void onImportVxa310Xml();
+    void onImportVxa620Xml();
+    void onGenerateReport();
+    void onLanguageChanged(QString language);
+    void onAbout();
+    void onPowerSourcesButtonClicked();
+    void onDistributionFactorButtonClicked();
+    void onManualButtonClicked();
+    void onNewLanguageButtonClicked();
+
+private:
+    void initContainers();
+    void connectCommands();
+    // Commands this version cannot carry out say so instead of pretending.
+    void showNotAvailable(const QString &command);
+
+    Ui::MainWindow *ui;
+    Catalogue *catalogue;
+    SystemContainerWidget *mainContainer = nullptr;
+    QMap<QString, SystemContainerWidget *> expansionBoxContainers;
+
+    About *aboutWindow = nullptr;
+    bool aboutWindowOpen = false;
+    PowerSources *powerSourcesWindow = nullptr;
+    bool powerSourcesWindowOpen = false;
+    DistributionFactor *distributionFactorWindow = nullptr;
+    bool distributionFactorWindowOpen = false;
+    ManualWindow *manualWindow = nullptr;
+    bool manualWindowOpen = false;
+
+    QTranslator *translator = nullptr;
+    QString currentLanguage;
+    QString reportFacility;
+    QString reportAddress;
+    QString reportInstaller;
+};

@@ -1,0 +1,30 @@
+#include "app/splashscreen.h"
+
+#include "app/constants.h"
+#include "ui_splashscreen.h"
+
+#include <QFile>
+
+SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent), ui(new Ui::SplashScreen)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("splashScreen"));
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The style sheet paints the picture; a plain widget needs this to let it.
+    setAttribute(Qt::WA_StyledBackground);
+    setMinimumSize(637, 335);
+    resize(637, 335);
+
+    QFile styleSheet(QStringLiteral(":/resources/styles_blue.qss"));
+    if (styleSheet.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+
+    ui->splashScreenLabel->setText(Constants::ApplicationName + QStringLiteral(" ") + Constants::Version +
+                                   QStringLiteral("\n") + Constants::OrganisationName + QStringLiteral("\n") +
+                                   Constants::WebAddress + QStringLiteral("\n") + Constants::ReleaseDate);
+}
+
+SplashScreen::~SplashScreen()
+{
+    delete ui;
+}

@@ -1,0 +1,203 @@
+#include "catalogue/catalogue.h"
+#include "loop/detailedviewwidget.h"
+#include "loopfixtures.h"
+
+#include <QtTest>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+using namespace Fixtures;
+
+namespace
+{
+
+CatalogueData sampleData()
+{
+    CatalogueData data = unitFactors();
+    data.devices = {detector(QStringLiteral("OPT-100"), 0.0003, 0.005),
+                    detector(QStringLiteral("HEAT-200"), 0.0002, 0.004),
+                    sounder(QStringLiteral("WS-1 (loop)"), 0.0005, 0.012),
+                    detector(QStringLiteral("MOD-9"), 0.001, 0.002)};
+    return data;
+}
+
+using Signals = QList<QPair<QString, int>>;
+
+Signals received(const QSignalSpy &spy)
+{
+    Signals list;
+    for (const QList<QVariant> &args : spy)
+        list.append({args.at(0).toString(), args.at(1).toInt()});
+    return list;
+}
+
+} // namespace
+
+class TestDetailedViewWidget : public QObject
+{
+    Q_OBJECT
+
+private:
+    QListWidget *list() { return m_view->findChild<QListWidget *>(QStringLiteral("devInLoopListWidget")); }
+    QWidget *row(int i) { return list()->itemWidget(list()->item(i)); }
+    QString rowName(int i) { return row(i)->findChild<QLabel *>(QStringLiteral("deviceNameLabel"))->text(); }
+    QSpinBox *rowSpinBox(int i) { return row(i)->findChild<QSpinBox *>(QStringLiteral("quantitySpinBox")); }
+    QString text(const char *name) { return m_view->findChild<QLabel *>(QLatin1String(name))->text(); }
+
+    Catalogue *m_catalogue = nullptr;
+    DetailedViewWidget *m_view = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+    void repeatedDropsRaiseTheQuantity();
+    void rowsStayInNameOrder();
+    void quantityIsCappedAt250();
+    void spinBoxChangeSignalsAndShowsDetails();
+    void removingARow();
+    void sounderTotalsFollowTheFraction();
+    void fractionChangeSignalsSounderRowsOnly();
+    void descriptionFallback();
+    void setDevicesRebuildsTheRows();
+};
+
+void TestDetailedViewWidget::init()
+{
+    m_catalogue = new Catalogue(sampleData());
+    m_view = new DetailedViewWidget(m_catalogue);
+}
+
+void TestDetailedViewWidget::cleanup()
+{
+    delete m_view;
+    delete m_catalogue;
+}
+
+void TestDetailedViewWidget::repeatedDropsRaiseTheQuantity()
+{
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    for (int i = 0; i < 3; ++i)
+        m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(rowSpinBox(0)->value(), 3);
+    const QString name = QStringLiteral("OPT-100");
+    QCOMPARE(received(spy), (Signals{{name, 1}, {name, 2}, {name, 3}}));
+    QCOMPARE(text("devNameLabel"), name);
+    QCOMPARE(text("totalIdleCurrentValueLabel"), QStringLiteral("0.0009000 A"));
+}
+
+void TestDetailedViewWidget::rowsStayInNameOrder()
+{
+    for (const char *name : {"OPT-100", "HEAT-200", "WS-1 (loop)", "MOD-9"})
+        m_view->onDroppedNewDevice(QLatin1String(name));
+    QStringList names;
+    for (int i = 0; i < list()->count(); ++i)
+        names << rowName(i);
+    QCOMPARE(names, (QStringList{QStringLiteral("HEAT-200"), QStringLiteral("MOD-9"),
+                                 QStringLiteral("OPT-100"), QStringLiteral("WS-1 (loop)")}));
+    // The new row is the current one.
+    QCOMPARE(list()->currentRow(), 1);
+}
+
+void TestDetailedViewWidget::quantityIsCappedAt250()
+{
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    m_view->setDevices({{QStringLiteral("MOD-9"), 300}});
+    QCOMPARE(rowSpinBox(0)->value(), 250);
+    QCOMPARE(spy.count(), 250);
+    QCOMPARE(spy.last().at(1).toInt(), 250);
+    // A further drop on a full row is ignored.
+    m_view->onDroppedNewDevice(QStringLiteral("MOD-9"));
+    QCOMPARE(spy.count(), 250);
+    QCOMPARE(rowSpinBox(0)->minimum(), 1);
+}
+
+void TestDetailedViewWidget::spinBoxChangeSignalsAndShowsDetails()
+{
+    m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
+    m_view->onDroppedNewDevice(QStringLiteral("HEAT-200"));
+    QCOMPARE(text("devNameLabel"), QStringLiteral("HEAT-200"));
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    rowSpinBox(1)->setValue(7); // OPT-100
+    QCOMPARE(received(spy), (Signals{{QStringLiteral("OPT-100"), 7}}));
+    QCOMPARE(text("devNameLabel"), QStringLiteral("OPT-100"));
+    QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0003000 A"));
+    QCOMPARE(text("alarmCurrentValueLabel"), QStringLiteral("0.0050000 A"));
+    QCOMPARE(text("totalIdleCurrentValueLabel"), QStringLiteral("0.0021000 A"));
+    // Every unit counts in alarm here, unlike the loop's 16-unit figure.
+    QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0.0350000 A"));
+}
+
+void TestDetailedViewWidget::removingARow()
+{
+    m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
+    m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    QPushButton *remove = row(0)->findChild<QPushButton *>(QStringLiteral("removeDeviceButton"));
+    QCOMPARE(remove->text(), QString(QChar(0x00D7)));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(received(spy), (Signals{{QStringLiteral("OPT-100"), 0}}));
+    QCOMPARE(list()->count(), 0);
+    QCOMPARE(text("totalIdleCurrentValueLabel"), QStringLiteral("0 A"));
+    QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0 A"));
+    // The details keep showing the device.
+    QCOMPARE(text("devNameLabel"), QStringLiteral("OPT-100"));
+    QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0003000 A"));
+    // The row widget goes with the next event loop turn, without a crash.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
+    QCOMPARE(rowSpinBox(0)->value(), 1);
+}
+
+// 4 sounders at 25 %: 1 sounds (floor(1 + 0.99)), 3 stay idle.
+void TestDetailedViewWidget::sounderTotalsFollowTheFraction()
+{
+    m_view->setDevices({{QStringLiteral("WS-1 (loop)"), 4}});
+    QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0.0480000 A"));
+    m_view->setSoundersActiveFraction(0.25);
+    QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0.0135000 A"));
+    QCOMPARE(text("totalIdleCurrentValueLabel"), QStringLiteral("0.0020000 A"));
+}
+
+void TestDetailedViewWidget::fractionChangeSignalsSounderRowsOnly()
+{
+    m_view->setDevices({{QStringLiteral("OPT-100"), 2}});
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    m_view->setSoundersActiveFraction(0.5);
+    QCOMPARE(spy.count(), 0);
+    m_view->setDevices({{QStringLiteral("OPT-100"), 2}, {QStringLiteral("WS-1 (loop)"), 3}});
+    spy.clear();
+    m_view->setSoundersActiveFraction(0.25);
+    QCOMPARE(received(spy), (Signals{{QStringLiteral("WS-1 (loop)"), 3}}));
+}
+
+void TestDetailedViewWidget::descriptionFallback()
+{
+    m_view->showDeviceDetails(QStringLiteral("OPT-100"));
+    QCOMPARE(text("devDescriptionLabel"), QStringLiteral("No description available for this device."));
+    QTest::ignoreMessage(QtWarningMsg, "Device not found: NOPE");
+    m_view->showDeviceDetails(QStringLiteral("NOPE"));
+    QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0000000 A"));
+    QVERIFY(
+        m_view->findChild<QLabel *>(QStringLiteral("deviceImageLabel"))->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void TestDetailedViewWidget::setDevicesRebuildsTheRows()
+{
+    m_view->setDevices({{QStringLiteral("OPT-100"), 2}, {QStringLiteral("MOD-9"), 1}});
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    m_view->setDevices({{QStringLiteral("HEAT-200"), 2}});
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(rowName(0), QStringLiteral("HEAT-200"));
+    QCOMPARE(received(spy), (Signals{{QStringLiteral("HEAT-200"), 1}, {QStringLiteral("HEAT-200"), 2}}));
+    spy.clear();
+    m_view->setDevices({});
+    QCOMPARE(list()->count(), 0);
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_MAIN(TestDetailedViewWidget)
+#include "tst_detailedviewwidget.moc"

@@ -1,0 +1,488 @@
+#include "catalogue/catalogue.h"
+#include "catalogue/displayformat.h"
+#include "loop/loopcalculation.h"
+#include "loop/loopwidget.h"
+#include "loopfixtures.h"
+#include "widgets/messagebox.h"
+
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+using namespace Fixtures;
+
+namespace
+{
+
+CatalogueData sampleData()
+{
+    CatalogueData data;
+    data.topologyFactors = {1.1, 1.3};
+    data.distributionFactors = {1.0, 0.5};
+    DeviceSpec module;
+    module.category = QStringLiteral("MOD");
+    module.subcategory = QStringLiteral("IO");
+    module.idle = 0.0004;
+    module.alarm = 0.0012;
+    module.external24V = true;
+    DeviceSpec ghost;
+    ghost.category = QStringLiteral("ZZZ");
+    ghost.hidden = true;
+    data.devices = {
+        detector(QStringLiteral("OPT-100"), 0.0003, 0.005, true),
+        device(QStringLiteral("HEAT-200"),
+               {QStringLiteral("DET"), QStringLiteral("TERM"), 0.0002, 0.004, 1, true}),
+        device(QStringLiteral("MCP-1"), {QStringLiteral("DET"), QStringLiteral("-"), 0.0001, 0.003}),
+        beam(QStringLiteral("BEAM-50"), 0.002, 0.0035),
+        sounder(QStringLiteral("WS-1 (loop)"), 0.0005, 0.012),
+        device(QStringLiteral("MOD-IO"), module),
+        device(QStringLiteral("HIDDEN-1"), ghost)};
+    return data;
+}
+
+// The offscreen platform runs no real drag, so the test names the source.
+class DropLoopWidget : public LoopWidget
+{
+public:
+    using LoopWidget::LoopWidget;
+    QObject *source = nullptr;
+
+protected:
+    QObject *dragSource(const QDropEvent *) const override { return source; }
+};
+
+} // namespace
+
+class TestLoopWidget : public QObject
+{
+    Q_OBJECT
+
+private:
+    template <typename T> T *child(const char *name) { return m_loop->findChild<T *>(QLatin1String(name)); }
+    QString text(const char *name) { return child<QLabel>(name)->text(); }
+    QTreeWidget *tree() { return child<QTreeWidget>("devAvailableTree"); }
+    bool drop(const QString &device, QWidget *target, QObject *source);
+
+    Catalogue *m_catalogue = nullptr;
+    DropLoopWidget *m_loop = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+    void startsAsTheEmptyLoop();
+    void deviceTreeGroupsAndCounts();
+    void subcategoriesCountPerCategory();
+    void dropsOnlyOnTheDeviceView();
+    void dragFromElsewhereIsRefused();
+    void lengthValidationMarksTheSpinBoxes();
+    void sliderAndSpinBoxFollowEachOther();
+    void resetAnsweredNoChangesNothing();
+    void resetAnsweredYesRestoresDefaults();
+    void applyLoopValues_data();
+    void applyLoopValues();
+    void applyDevicesWithAnEmptyMapSignalsTheEmptyLoop();
+    void faultStateIsSignalledOnceAndBeforeTheCurrents();
+    void triggersStartTheRightStage();
+    void figuresMatchTheCore();
+    void reportTextsAndDegradedCheck();
+    void duplicateButtonSignals();
+};
+
+void TestLoopWidget::init()
+{
+    MessageBox::setTestMode(true);
+    m_catalogue = new Catalogue(sampleData());
+    m_loop = new DropLoopWidget(m_catalogue);
+    m_loop->resize(1200, 720);
+    m_loop->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_loop));
+}
+
+void TestLoopWidget::cleanup()
+{
+    delete m_loop;
+    delete m_catalogue;
+}
+
+bool TestLoopWidget::drop(const QString &device, QWidget *target, QObject *source)
+{
+    const QList<QTreeWidgetItem *> items = tree()->findItems(device, Qt::MatchExactly | Qt::MatchRecursive);
+    if (items.size() != 1)
+        return false;
+    tree()->setCurrentItem(items.first());
+    m_loop->source = source;
+    const QPoint position = target->mapTo(m_loop, target->rect().center());
+    QMimeData mime;
+    mime.setText(device);
+    QDragEnterEvent enter(position, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_loop, &enter);
+    QDropEvent dropEvent(position, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_loop, &dropEvent);
+    return dropEvent.isAccepted();
+}
+
+void TestLoopWidget::startsAsTheEmptyLoop()
+{
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("0"));
+    QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0000000 A"));
+    QCOMPARE(text("alarmCurrentValueLabel"), QStringLiteral("0.0000000 A"));
+    QCOMPARE(text("voltageDropValueLabel"), QStringLiteral("0.0000000 V"));
+    QCOMPARE(text("maxVoltageDropValueLabel"), QStringLiteral("6.9000000 V"));
+    QCOMPARE(text("maxCurrentValueLabel"), QStringLiteral("0.0000000 A"));
+    QCOMPARE(text("faultsLabel"), QStringLiteral("Loop setup OK."));
+    QCOMPARE(text("notesLabel"), QStringLiteral("No information to note."));
+    QCOMPARE(child<QLabel>("faultsLabel")->property("fault").toBool(), false);
+    QCOMPARE(m_loop->cableTypeText(), QStringLiteral("1,5 mm2 (16 AWG)"));
+    QCOMPARE(m_loop->topologyCode(), QStringLiteral("A"));
+    QCOMPARE(m_loop->distributionFactorValue(), 100.0);
+    QCOMPARE(m_loop->loopLengthValue(), 500);
+    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(),
+             QStringLiteral("DetailedViewWidget"));
+    QVERIFY(
+        child<QLabel>("topologyTypeLabel")->toolTip().startsWith(QStringLiteral("Class A if closed loop.")));
+}
+
+// Categories and subcategories sorted, "-" devices straight under their
+// category, hidden ones left out; headers bold and not draggable.
+void TestLoopWidget::deviceTreeGroupsAndCounts()
+{
+    QStringList top;
+    for (int i = 0; i < tree()->topLevelItemCount(); ++i)
+        top << tree()->topLevelItem(i)->text(0);
+    QCOMPARE(top,
+             (QStringList{QStringLiteral("DET (0)"), QStringLiteral("MOD (0)"), QStringLiteral("SND (0)")}));
+    QTreeWidgetItem *det = tree()->topLevelItem(0);
+    QStringList detChildren;
+    for (int i = 0; i < det->childCount(); ++i)
+        detChildren << det->child(i)->text(0);
+    QCOMPARE(detChildren, (QStringList{QStringLiteral("MCP-1"), QStringLiteral("BEAM (0)"),
+                                       QStringLiteral("OPT (0)"), QStringLiteral("TERM (0)")}));
+    QVERIFY(det->font(0).bold());
+    QVERIFY(!(det->flags() & Qt::ItemIsDragEnabled));
+    QVERIFY(!(det->child(1)->flags() & Qt::ItemIsDragEnabled));
+    QVERIFY(det->child(0)->flags() & Qt::ItemIsDragEnabled);
+
+    m_loop->applyDevices(
+        {{QStringLiteral("OPT-100"), 3}, {QStringLiteral("MCP-1"), 2}, {QStringLiteral("MOD-IO"), 1}});
+    QCOMPARE(det->text(0), QStringLiteral("DET (5)"));
+    QCOMPARE(det->child(2)->text(0), QStringLiteral("OPT (3)"));
+    QCOMPARE(det->child(3)->text(0), QStringLiteral("TERM (0)"));
+    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("MOD (1)"));
+    QCOMPARE(tree()->topLevelItem(1)->child(0)->text(0), QStringLiteral("IO (1)"));
+
+    // Choosing a device in the tree shows its details.
+    tree()->setCurrentItem(det->child(3)->child(0));
+    QCOMPARE(m_loop->findChild<QLabel *>(QStringLiteral("devNameLabel"))->text(), QStringLiteral("HEAT-200"));
+}
+
+// The same subcategory name under two categories is two groups.
+void TestLoopWidget::subcategoriesCountPerCategory()
+{
+    CatalogueData data;
+    data.devices = {device(QStringLiteral("A"), {QStringLiteral("DET"), QStringLiteral("WALL")}),
+                    device(QStringLiteral("B"), {QStringLiteral("SND"), QStringLiteral("WALL")})};
+    const Catalogue catalogue(data);
+    LoopWidget loop(&catalogue);
+    loop.applyDevices({{QStringLiteral("A"), 4}});
+    auto *t = loop.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
+    QCOMPARE(t->topLevelItem(0)->child(0)->text(0), QStringLiteral("WALL (4)"));
+    QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("SND (0)"));
+    QCOMPARE(t->topLevelItem(1)->child(0)->text(0), QStringLiteral("WALL (0)"));
+}
+
+void TestLoopWidget::dropsOnlyOnTheDeviceView()
+{
+    QSignalSpy added(m_loop, &LoopWidget::addDevice);
+    QVERIFY(!drop(QStringLiteral("OPT-100"), child<QComboBox>("cableTypeComboBox"), tree()));
+    QVERIFY(!drop(QStringLiteral("OPT-100"), child<QLabel>("faultsLabel"), tree()));
+    QCOMPARE(added.count(), 0);
+    QVERIFY(m_loop->deviceList().isEmpty());
+
+    QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
+    QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
+    QCOMPARE(added.count(), 2);
+    QCOMPARE(m_loop->deviceList(), (QVector<QPair<QString, int>>{{QStringLiteral("OPT-100"), 2}}));
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("2"));
+}
+
+void TestLoopWidget::dragFromElsewhereIsRefused()
+{
+    // Another loop's tree is not ours.
+    LoopWidget other(m_catalogue);
+    QTreeWidget *foreignTree = other.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
+    QVERIFY(!drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), foreignTree));
+    QVERIFY(!drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), nullptr));
+    QVERIFY(m_loop->deviceList().isEmpty());
+
+    QMimeData mime;
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    m_loop->source = foreignTree;
+    QApplication::sendEvent(m_loop, &enter);
+    QVERIFY(!enter.isAccepted());
+    m_loop->source = tree();
+    QDragEnterEvent ours(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_loop, &ours);
+    QVERIFY(ours.isAccepted());
+}
+
+void TestLoopWidget::lengthValidationMarksTheSpinBoxes()
+{
+    auto *length = child<QSpinBox>("loopLengthSpinBox");
+    auto *start = child<QSpinBox>("distStartSpinBox");
+    auto *end = child<QSpinBox>("distEndSpinBox");
+    const QString tip =
+        QStringLiteral("Distance to first device + distance to last device exceeds total loop length.");
+    length->setValue(100);
+    start->setValue(60);
+    end->setValue(50);
+    for (QSpinBox *box : {length, start, end}) {
+        QCOMPARE(box->property("fault").toBool(), true);
+        QCOMPARE(box->toolTip(), tip);
+    }
+    length->setValue(110);
+    for (QSpinBox *box : {length, start, end}) {
+        QCOMPARE(box->property("fault").toBool(), false);
+        QCOMPARE(box->toolTip(), QString());
+    }
+    QCOMPARE(length->minimum(), 100);
+    QCOMPARE(length->maximum(), 2500);
+    QCOMPARE(length->singleStep(), 10);
+    QCOMPARE(end->maximum(), 10000);
+}
+
+void TestLoopWidget::sliderAndSpinBoxFollowEachOther()
+{
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 10}});
+    auto *slider = child<QSlider>("distrFactorSlider");
+    auto *spinBox = child<QSpinBox>("distrFactorSpinBox");
+    const QString before = text("voltageDropValueLabel");
+    slider->setValue(40);
+    QCOMPARE(spinBox->value(), 40);
+    const QString at40 = text("voltageDropValueLabel");
+    QVERIFY(at40 != before);
+    spinBox->setValue(70);
+    QCOMPARE(slider->value(), 70);
+    QVERIFY(text("voltageDropValueLabel") != at40);
+    QCOMPARE(slider->tickInterval(), 25);
+}
+
+void TestLoopWidget::resetAnsweredNoChangesNothing()
+{
+    m_loop->applyLoopValues({QStringLiteral("0,5 mm2 (21 AWG)"), QStringLiteral("B"), QStringLiteral("30"),
+                             QStringLiteral("800"), QStringLiteral("20"), QStringLiteral("40")});
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 4}});
+    const QString drop = text("voltageDropValueLabel");
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QTest::mouseClick(child<QPushButton>("resetLoopButton"), Qt::LeftButton);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Question);
+    QCOMPARE(shown.first().title, QStringLiteral("Reset Loop Values"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral(
+                 "Are you sure you want to reset all loop values to default? This will remove all devices "
+                 "from the loop and reset all cable and topology settings."));
+    QCOMPARE(currents.count(), 0);
+    QCOMPARE(m_loop->cableTypeText(), QStringLiteral("0,5 mm2 (21 AWG)"));
+    QCOMPARE(m_loop->topologyCode(), QStringLiteral("B"));
+    QCOMPARE(m_loop->loopLengthValue(), 800);
+    QCOMPARE(m_loop->deviceList().size(), 1);
+    QCOMPARE(text("voltageDropValueLabel"), drop);
+}
+
+void TestLoopWidget::resetAnsweredYesRestoresDefaults()
+{
+    m_loop->applyLoopValues({QStringLiteral("0,5 mm2 (21 AWG)"), QStringLiteral("B"), QStringLiteral("30"),
+                             QStringLiteral("100"), QStringLiteral("60"), QStringLiteral("50")});
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 4}});
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(child<QPushButton>("resetLoopButton"), Qt::LeftButton);
+    QCOMPARE(m_loop->cableTypeText(), QStringLiteral("1,5 mm2 (16 AWG)"));
+    QCOMPARE(m_loop->topologyCode(), QStringLiteral("A"));
+    QCOMPARE(m_loop->distributionFactorValue(), 100.0);
+    QCOMPARE(m_loop->loopLengthValue(), 500);
+    QCOMPARE(m_loop->startDistanceValue(), 0);
+    QCOMPARE(m_loop->endDistanceValue(), 0);
+    QVERIFY(m_loop->deviceList().isEmpty());
+    QCOMPARE(child<QListWidget>("devInLoopListWidget")->count(), 0);
+    QCOMPARE(child<QSpinBox>("distEndSpinBox")->property("fault").toBool(), false);
+    QVERIFY(!currents.isEmpty());
+    QCOMPARE(currents.last().at(1).toDouble(), 0.0);
+    QCOMPARE(text("voltageDropValueLabel"), QStringLiteral("0.0000000 V"));
+}
+
+void TestLoopWidget::applyLoopValues_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("cable");
+    QTest::addColumn<QString>("topology");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QVector<int>>("lengths");
+    QTest::newRow("class A") << QStringList{"2,5 mm2 (14 AWG)", "A", "75", "1200", "30", "40"}
+                             << "2,5 mm2 (14 AWG)"
+                             << "A" << 75.0 << QVector<int>{1200, 30, 40};
+    QTest::newRow("code B") << QStringList{"4 mm2 (12 AWG)", "B", "40", "500", "0", "0"} << "4 mm2 (12 AWG)"
+                            << "B" << 40.0 << QVector<int>{500, 0, 0};
+    QTest::newRow("any other code is B")
+        << QStringList{"4 mm2 (12 AWG)", "a", "40", "500", "0", "0"} << "4 mm2 (12 AWG)"
+        << "B" << 40.0 << QVector<int>{500, 0, 0};
+    QTest::newRow("unknown cable keeps the selection, factor truncated")
+        << QStringList{"9 mm2", "A", "55.9", "600", "10", "20"} << "1,5 mm2 (16 AWG)"
+        << "A" << 55.0 << QVector<int>{600, 10, 20};
+    QTest::newRow("spin boxes clamp")
+        << QStringList{"1 mm2 (18 AWG)", "A", "250", "99999", "-5", "20000"} << "1 mm2 (18 AWG)"
+        << "A" << 100.0 << QVector<int>{2500, 0, 10000};
+    QTest::newRow("non-finite factor is left alone")
+        << QStringList{"1 mm2 (18 AWG)", "A", "inf", "500", "0", "0"} << "1 mm2 (18 AWG)"
+        << "A" << 100.0 << QVector<int>{500, 0, 0};
+}
+
+void TestLoopWidget::applyLoopValues()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QString, cable);
+    QFETCH(QString, topology);
+    QFETCH(double, factor);
+    QFETCH(QVector<int>, lengths);
+    m_loop->applyLoopValues(values);
+    QCOMPARE(m_loop->cableTypeText(), cable);
+    QCOMPARE(m_loop->topologyCode(), topology);
+    QCOMPARE(child<QRadioButton>("topologyTypeBRadioButton")->isChecked(), topology == QLatin1String("B"));
+    QCOMPARE(m_loop->distributionFactorValue(), factor);
+    QCOMPARE(
+        (QVector<int>{m_loop->loopLengthValue(), m_loop->startDistanceValue(), m_loop->endDistanceValue()}),
+        lengths);
+}
+
+void TestLoopWidget::applyDevicesWithAnEmptyMapSignalsTheEmptyLoop()
+{
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 3}, {QStringLiteral("WS-1 (loop)"), 2}});
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("5"));
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    m_loop->applyDevices({});
+    QCOMPARE(currents.count(), 1);
+    QCOMPARE(currents.first().at(0).toDouble(), 0.0);
+    QCOMPARE(currents.first().at(1).toDouble(), 0.0);
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("0"));
+    QVERIFY(m_loop->deviceList().isEmpty());
+    // A map whose quantities are all 0 leaves the loop empty just the same.
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 3}});
+    currents.clear();
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 0}});
+    QCOMPARE(currents.count(), 1);
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("0"));
+}
+
+void TestLoopWidget::faultStateIsSignalledOnceAndBeforeTheCurrents()
+{
+    QStringList events;
+    connect(m_loop, &LoopWidget::loopFaultChanged, this,
+            [&events](bool fault) { events << (fault ? QStringLiteral("fault") : QStringLiteral("ok")); });
+    connect(m_loop, &LoopWidget::updateLoopCurrents, this,
+            [&events] { events << QStringLiteral("currents"); });
+    // No panel limits yet: any device breaks the address and current checks.
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 2}});
+    QCOMPARE(events, (QStringList{"fault", "currents", "currents"}));
+    QCOMPARE(child<QLabel>("faultsLabel")->property("fault").toBool(), true);
+    QCOMPARE(child<QLabel>("totalAddressesValueLabel")->property("fault").toBool(), true);
+    QCOMPARE(child<QLabel>("alarmCurrentValueLabel")->property("fault").toBool(), true);
+    QCOMPARE(child<QLabel>("voltageDropValueLabel")->property("fault").toBool(), false);
+    events.clear();
+    m_loop->onPanelChanged(127, 0.0, 0.5, false);
+    QCOMPARE(events, QStringList{"ok"});
+    QCOMPARE(child<QLabel>("faultsLabel")->property("fault").toBool(), false);
+    QCOMPARE(child<QLabel>("totalAddressesValueLabel")->property("fault").toBool(), false);
+    QCOMPARE(text("faultsLabel"), QStringLiteral("Loop setup OK."));
+    // Address fault only, which stays through further edits.
+    events.clear();
+    m_loop->onPanelChanged(1, 0.0, 0.5, false);
+    emit m_loop->addDevice(QStringLiteral("OPT-100"));
+    child<QComboBox>("cableTypeComboBox")->setCurrentIndex(0);
+    QCOMPARE(events, (QStringList{"fault", "currents"}));
+    QCOMPARE(child<QLabel>("alarmCurrentValueLabel")->property("fault").toBool(), false);
+    QVERIFY(text("faultsLabel").startsWith(QStringLiteral("Total addresses exceed the maximum of 1.")));
+}
+
+// Panel limits start at stage C (no currents); the sounder share starts stage
+// A once per sounder row.
+void TestLoopWidget::triggersStartTheRightStage()
+{
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 2}, {QStringLiteral("WS-1 (loop)"), 3}});
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    m_loop->onPanelChanged(127, 0.0, 0.5, true);
+    QCOMPARE(currents.count(), 0);
+    m_loop->onSoundersActiveChanged(0.5);
+    QCOMPARE(currents.count(), 1);
+    // 2 * 0.005 + 2 sounding * 0.012 + 1 idle * 0.0005 + 0.026
+    QCOMPARE(text("alarmCurrentValueLabel"), QStringLiteral("0.0605000 A"));
+    QCOMPARE(currents.last().at(1).toDouble(), 2 * 0.005 + 2 * 0.012 + 0.0005 + 0.026);
+    // Cable and topology edits start at stage B: no currents either.
+    child<QComboBox>("cableTypeComboBox")->setCurrentIndex(0);
+    QTest::mouseClick(child<QRadioButton>("topologyTypeBRadioButton"), Qt::LeftButton);
+    QCOMPARE(m_loop->topologyCode(), QStringLiteral("B"));
+    QCOMPARE(currents.count(), 1);
+}
+
+// Whatever the order of edits, the labels hold what the core computes in one go.
+void TestLoopWidget::figuresMatchTheCore()
+{
+    m_loop->onPanelChanged(127, 0.01, 0.45, true);
+    m_loop->onSoundersActiveChanged(0.3);
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 40},
+                          {QStringLiteral("HEAT-200"), 12},
+                          {QStringLiteral("BEAM-50"), 4},
+                          {QStringLiteral("WS-1 (loop)"), 25},
+                          {QStringLiteral("MOD-IO"), 6}});
+    m_loop->applyLoopValues({QStringLiteral("0,75 mm2 (19 AWG)"), QStringLiteral("B"), QStringLiteral("60"),
+                             QStringLiteral("1200"), QStringLiteral("100"), QStringLiteral("200")});
+    m_loop->computeLoopTotals();
+    const LoopConfig config = m_loop->config();
+    QCOMPARE(config.topology, Topology::DegradedMode);
+    const LoopCalc::LoopResults expected = LoopCalc::computeLoop(
+        config, LoopCalc::resolveDevices(config.devices, *m_catalogue), m_loop->limits(), 0.3, *m_catalogue);
+    const LoopCalc::LoopResults shown = m_loop->displayedResults();
+    QCOMPARE(shown.addresses, expected.addresses);
+    QCOMPARE(text("idleCurrentValueLabel"), Display::amperes(expected.idleCurrent));
+    QCOMPARE(text("alarmCurrentValueLabel"), Display::amperes(expected.alarmCurrent));
+    QCOMPARE(text("voltageDropValueLabel"), Display::volts(expected.voltageDrop));
+    QCOMPARE(text("maxVoltageDropValueLabel"), Display::volts(expected.maxVoltageDrop));
+    QCOMPARE(text("maxCurrentValueLabel"), Display::amperes(expected.maxCurrent));
+}
+
+void TestLoopWidget::reportTextsAndDegradedCheck()
+{
+    m_loop->onPanelChanged(127, 0.0, 0.5, false);
+    m_loop->applyDevices({{QStringLiteral("MOD-IO"), 1}, {QStringLiteral("BEAM-50"), 1}});
+    QCOMPARE(m_loop->faultReportText(), QString());
+    QVERIFY(m_loop->noteReportText().startsWith(QStringLiteral("INSTALLATION NOTE:")));
+    QVERIFY(
+        m_loop->noteReportText().contains(QStringLiteral("POWER REQUIREMENT: The following devices require "
+                                                         "external 24V power supply: MOD-IO.")));
+    QVERIFY(m_loop->isDegradedModeOk());
+    // 250 sounders overload the loop in any topology.
+    m_loop->applyDevices({{QStringLiteral("WS-1 (loop)"), 250}});
+    QVERIFY(!m_loop->isDegradedModeOk());
+    QVERIFY(m_loop->faultReportText().startsWith(QStringLiteral("CRITICAL: Address limit exceeded.")));
+    QVERIFY(m_loop->faultReportText().endsWith(QStringLiteral("reduce loop load: WS-1 (loop).")));
+}
+
+void TestLoopWidget::duplicateButtonSignals()
+{
+    QSignalSpy spy(m_loop, &LoopWidget::duplicateLoopRequested);
+    QTest::mouseClick(child<QPushButton>("duplicateLoopButton"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+}
+
+QTEST_MAIN(TestLoopWidget)
+#include "tst_loopwidget.moc"

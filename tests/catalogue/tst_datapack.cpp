@@ -1,0 +1,387 @@
+// Installing data packs: extraction, checks before writing, size bound,
+// keeping the installed data, and the demo pack of the build.
+
+#include "catalogue/datapack.h"
+#include "cataloguetestsupport.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace CatalogueTest;
+using PackTool::Entry;
+
+namespace
+{
+
+const QString integrityFailed = QStringLiteral("Data integrity verification failed!");
+
+QMap<QString, QByteArray> images()
+{
+    return {{"txp_408.png", "picture of a panel"}, {"od-210.png", QByteArray(70000, 'x')}};
+}
+
+// What "/data" holds after installing the given entries.
+QMap<QString, QByteArray> expectedFiles(const QVector<Entry> &entries)
+{
+    QMap<QString, QByteArray> files;
+    for (const Entry &entry : entries)
+        files.insert(entry.name, entry.content);
+    return files;
+}
+
+QString location(const QString &name)
+{
+    return Catalogue::dataLocation() + "/" + name;
+}
+
+} // namespace
+
+class TestDataPack : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void installsExactlyThePack();
+    void replacesAnEarlierInstallation();
+    void notAZipFile_data();
+    void notAZipFile();
+    void unsafeEntriesChangeNothing_data();
+    void unsafeEntriesChangeNothing();
+    void oversizedPacksChangeNothing();
+    void failedVerificationChangesNothing_data();
+    void failedVerificationChangesNothing();
+    void unreadableDataChangesNothing();
+    void failedMoveRestoresTheOldData();
+    void interruptedReplacementIsRecovered();
+    void staleScratchFolderIsDiscarded();
+    void scratchFolderLinkIsNotFollowed();
+    void demoPackInstalls();
+
+private:
+    // Installs a first pack, so every failure test can show it survives.
+    void installFirstPack();
+
+    QVector<Entry> m_first;
+    QString m_packs;
+};
+
+void TestDataPack::init()
+{
+    clearDataLocation();
+    m_packs = Catalogue::dataLocation() + "/../packs";
+    QDir(m_packs).removeRecursively();
+    QDir().mkpath(m_packs);
+}
+
+void TestDataPack::installFirstPack()
+{
+    m_first = signedEntries(smallCatalogue("FIRST"), images());
+    Catalogue catalogue{CatalogueData()};
+    QVERIFY(catalogue.installDataPack(makePack(m_packs + "/first.tarvex", m_first)));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+}
+
+void TestDataPack::installsExactlyThePack()
+{
+    WarningRecorder warnings;
+    Catalogue catalogue; // no data yet
+    QVERIFY(catalogue.integrityFailed());
+    warnings.take();
+
+    const QVector<Entry> entries = signedEntries(smallCatalogue("TXP 408"), images());
+    QVERIFY(catalogue.installDataPack(makePack(m_packs + "/pack.tarvex", entries)));
+    QCOMPARE(warnings.take(), QStringList());
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(entries));
+    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QVERIFY(!catalogue.integrityFailed());
+    QCOMPARE(catalogue.panels().size(), 1);
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("TXP 408"));
+    QCOMPARE(catalogue.distributionFactors().atFull, 0.5);
+    // The next start finds the installed data valid.
+    QVERIFY(!Catalogue().integrityFailed());
+    QCOMPARE(warnings.take(), QStringList());
+}
+
+void TestDataPack::replacesAnEarlierInstallation()
+{
+    installFirstPack();
+    const QVector<Entry> second =
+        signedEntries(smallCatalogue("SECOND"), {{"txe_2.png", "box"}}, QStringLiteral("range.csv"));
+    Catalogue catalogue;
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+    QVERIFY(catalogue.installDataPack(makePack(m_packs + "/second.tarvex", second)));
+    // Nothing of the first pack is left behind.
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(second));
+    QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"data"});
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("SECOND"));
+}
+
+void TestDataPack::notAZipFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("text") << QByteArray("Version;2.0\nnot a zip archive\n");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("zip signature only") << QByteArray("PK\x03\x04garbage", 11);
+}
+
+void TestDataPack::notAZipFile()
+{
+    QFETCH(QByteArray, content);
+    installFirstPack();
+    const QString path = m_packs + "/broken.tarvex";
+    QVERIFY(writeFile(path, content));
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    QVERIFY(!catalogue.installDataPack(path));
+    const QStringList shown = warnings.take();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(QRegularExpression("^Error opening zip file: -?[1-9][0-9]*$").match(shown.at(0)).hasMatch(),
+             qPrintable(shown.at(0)));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::unsafeEntriesChangeNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("warning");
+    const QString outside = QStringLiteral("Data pack entry outside the allowed folders: ");
+    const int file = Entry::File;
+    QTest::newRow("parent folder") << "../evil.csv" << file << outside;
+    QTest::newRow("parent of images") << "images/../../evil.png" << file << outside;
+    QTest::newRow("images/..") << "images/.." << file << outside;
+    QTest::newRow("absolute") << "/tmp/evil.png" << file << outside;
+    QTest::newRow("drive letter") << "C:evil.png" << file << outside;
+    QTest::newRow("drive letter path") << "C:/evil.png" << file << outside;
+    QTest::newRow("backslash") << "images\\..\\..\\evil.png" << file << outside;
+    QTest::newRow("other folder") << "docs/readme.txt" << file << outside;
+    QTest::newRow("folder below images") << "images/sub/x.png" << file << outside;
+    QTest::newRow("empty file name in images")
+        << "images/x/" << file << "Data pack folder entries are not allowed: ";
+    QTest::newRow("folder entry images")
+        << "images/" << int(Entry::Folder) << "Data pack folder entries are not allowed: ";
+    QTest::newRow("folder entry") << "extra/" << int(Entry::Folder)
+                                  << "Data pack folder entries are not allowed: ";
+    QTest::newRow("symbolic link") << "images/link.png" << int(Entry::SymbolicLink)
+                                   << "Data pack symbolic links are not allowed: ";
+    QTest::newRow("twice") << "images/txp_408.png" << file << "Data pack entry appears twice: ";
+    QTest::newRow("twice in another case")
+        << "images/TXP_408.png" << file << "Data pack entry appears twice: ";
+}
+
+void TestDataPack::unsafeEntriesChangeNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(QString, warning);
+    installFirstPack();
+
+    // The unsafe entry comes last, after entries that would be written first
+    // if the names were not all checked beforehand.
+    QVector<Entry> entries = signedEntries(smallCatalogue("SECOND"), images());
+    entries.append({name, kind == Entry::SymbolicLink ? QByteArray("/etc/passwd") : QByteArray("evil"),
+                    Entry::Kind(kind), true});
+    const QString path = makePack(m_packs + "/unsafe.tarvex", entries);
+
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    QVERIFY(!catalogue.installDataPack(path));
+    QCOMPARE(warnings.take(), QStringList{warning + name});
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"data"});
+    QVERIFY(!QFileInfo::exists(location("../evil.csv")));
+    QVERIFY(!QFileInfo::exists(location("../evil.png")));
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::oversizedPacksChangeNothing()
+{
+    installFirstPack();
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    const QString limit = QStringLiteral("Data pack expands beyond the size limit of 268435456 bytes: ");
+
+    // Two entries of zeros: a few hundred kilobytes packed, 260 MiB unpacked.
+    const QByteArray zeros(130 * 1024 * 1024, '\0');
+    QVector<Entry> entries = signedEntries(smallCatalogue("SECOND"));
+    entries.append({"images/a.png", zeros, Entry::File, true});
+    entries.append({"images/b.png", zeros, Entry::File, true});
+    const QString path = makePack(m_packs + "/bomb.tarvex", entries);
+    QVERIFY(QFileInfo(path).size() < 2 * 1024 * 1024);
+    QVERIFY(!catalogue.installDataPack(path));
+    QCOMPARE(warnings.take(), QStringList{limit + path});
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QVERIFY(!QFileInfo::exists(scratchFolder()));
+
+    // Too many entries, however small.
+    entries = signedEntries(smallCatalogue("SECOND"));
+    for (int i = 0; i < DataPack::MaximumEntries; ++i)
+        entries.append({QStringLiteral("images/%1.png").arg(i), QByteArray(), Entry::File, false});
+    const QString many = makePack(m_packs + "/many.tarvex", entries);
+    QVERIFY(!catalogue.installDataPack(many));
+    QCOMPARE(warnings.take(), QStringList{"Data pack holds more than 10000 entries: " + many});
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::failedVerificationChangesNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::newRow("changed byte") << "changed"
+                                  << QStringList{"DigestVerifyFinal failed (invalid signature)",
+                                                 "Signature verification failed!", integrityFailed};
+    QTest::newRow("no signature") << "unsigned"
+                                  << QStringList{"No SIG file not found in %1", integrityFailed};
+    QTest::newRow("no data file") << "empty" << QStringList{"No CSV file not found in %1", integrityFailed};
+}
+
+void TestDataPack::failedVerificationChangesNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(QStringList, warnings);
+    installFirstPack();
+
+    QVector<Entry> entries = signedEntries(smallCatalogue("SECOND"), images());
+    if (fault == "changed")
+        entries[0].content.replace("0,26", "0,16");
+    else if (fault == "unsigned")
+        entries.remove(1);
+    else
+        entries.remove(0, 2);
+    const QString path = makePack(m_packs + "/bad.tarvex", entries);
+
+    Catalogue catalogue;
+    WarningRecorder recorder;
+    QVERIFY(!catalogue.installDataPack(path));
+    for (QString &warning : warnings)
+        warning.replace("%1", scratchFolder());
+    QCOMPARE(recorder.take().join('|'), warnings.join('|'));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::unreadableDataChangesNothing()
+{
+    // Signed, but of another format version: refused before the installed
+    // data is replaced, so the next start still finds usable data.
+    installFirstPack();
+    const QVector<Entry> entries = signedEntries("Version;3.0\nBattery\nh\nB;12;b.png\n");
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    QVERIFY(!catalogue.installDataPack(makePack(m_packs + "/future.tarvex", entries)));
+    QCOMPARE(warnings.take(),
+             (QStringList{"Read data format version is not compatible with current data format version!",
+                          "Error reading data from new files!"}));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::failedMoveRestoresTheOldData()
+{
+    installFirstPack();
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    DataPack::failNextMoveForTesting();
+    QVERIFY(!catalogue.installDataPack(
+        makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND"), images()))));
+    QCOMPARE(warnings.take(),
+             QStringList{"Failed to move extracted files from " + scratchFolder() + " to " + dataFolder()});
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"data"});
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+    // The next start still has its data.
+    QCOMPARE(Catalogue().panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::interruptedReplacementIsRecovered()
+{
+    // An attempt stopped between setting the old data aside and moving the
+    // new data in: the set-aside data is what a failed attempt restores.
+    installFirstPack();
+    QVERIFY(QDir().rename(dataFolder(), location("data_previous")));
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    DataPack::failNextMoveForTesting();
+    QVERIFY(!catalogue.installDataPack(
+        makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND")))));
+    warnings.take();
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QVERIFY(!QFileInfo::exists(location("data_previous")));
+
+    // And a successful one leaves only the new data.
+    QVERIFY(QDir().rename(dataFolder(), location("data_previous")));
+    const QVector<Entry> second = signedEntries(smallCatalogue("SECOND"));
+    QVERIFY(catalogue.installDataPack(makePack(m_packs + "/second.tarvex", second)));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(second));
+    QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"data"});
+}
+
+void TestDataPack::staleScratchFolderIsDiscarded()
+{
+    QVERIFY(writeFile(scratchFolder() + "/left-over.csv", smallCatalogue("STALE")));
+    QVERIFY(writeFile(scratchFolder() + "/images/old.png", "old"));
+    const QVector<Entry> entries = signedEntries(smallCatalogue("NEW"));
+    Catalogue catalogue{CatalogueData()};
+    QVERIFY(catalogue.installDataPack(makePack(m_packs + "/new.tarvex", entries)));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(entries));
+    QVERIFY(!QFileInfo::exists(scratchFolder()));
+}
+
+void TestDataPack::scratchFolderLinkIsNotFollowed()
+{
+    // Removing the scratch folder removes a link in its place, never the
+    // folder the link points to.
+    const QString elsewhere = Catalogue::dataLocation() + "/../elsewhere";
+    QVERIFY(writeFile(elsewhere + "/precious.txt", "keep me"));
+    QVERIFY(QFile::link(QDir(elsewhere).absolutePath(), scratchFolder()));
+    Catalogue(CatalogueData()).removeTemporaryFolder();
+    QVERIFY(!QFileInfo(scratchFolder()).isSymLink());
+    QCOMPARE(readFile(elsewhere + "/precious.txt"), QByteArray("keep me"));
+    QDir(elsewhere).removeRecursively();
+}
+
+void TestDataPack::demoPackInstalls()
+{
+#ifndef KALVIX_DEMO_PACK
+    QSKIP("The demo data pack is built only with a signing key");
+#else
+    Catalogue catalogue{CatalogueData()};
+    WarningRecorder warnings;
+    QVERIFY(catalogue.installDataPack(QStringLiteral(KALVIX_DEMO_PACK)));
+    QVERIFY(!catalogue.panels().isEmpty());
+    QVERIFY(!catalogue.expansionBoxes().isEmpty());
+    QVERIFY(!catalogue.batteries().isEmpty());
+    QVERIFY(!catalogue.externalPowerSources().isEmpty());
+    QVERIFY(!catalogue.externalBatteryBoxes().isEmpty());
+    QVERIFY(!catalogue.devices().isEmpty());
+    QVERIFY(!catalogue.auxiliaryCards().isEmpty());
+    QVERIFY(catalogue.distributionFactors().atZero > 0);
+    QVERIFY(catalogue.topologyFactors().classA > 0);
+    // Every record finds its picture in the installed pack.
+    QStringList pictures;
+    for (const Panel &r : catalogue.panels())
+        pictures << r.image;
+    for (const Device &r : catalogue.devices())
+        pictures << r.image;
+    for (const AuxiliaryCard &r : catalogue.auxiliaryCards())
+        pictures << r.image;
+    for (const QString &picture : pictures)
+        QVERIFY(!catalogue.imagePath(picture).startsWith(':'));
+    QCOMPARE(warnings.take(), QStringList());
+    // And a start verifies and reads what was installed.
+    QCOMPARE(Catalogue().devices().size(), catalogue.devices().size());
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestDataPack)
+#include "tst_datapack.moc"

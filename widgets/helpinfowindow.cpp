@@ -2,7 +2,11 @@
 
 #include "ui_helpinfowindow.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QStyle>
 
 // Title bar with a close button only: these windows are read, not resized
 // into anything else.
@@ -15,6 +19,17 @@ HelpInfoWindow::HelpInfoWindow(QWidget *parent) : QWidget(parent, helpWindowFlag
     setObjectName(QStringLiteral("helpInfoWindow"));
     // Lets the style sheet paint this plain widget's background.
     setAttribute(Qt::WA_StyledBackground);
+    // The scroll area shows, and so polishes, its contents while the form is
+    // built, before the form sets labelType. Polish again, and tell the labels
+    // so that they take the box's padding as well as its colours.
+    for (QLabel *label : {ui->primarySectionLabel, ui->secondarySectionLabel}) {
+        label->style()->unpolish(label);
+        label->style()->polish(label);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(label, &styleChange);
+    }
+    ui->textScrollArea->viewport()->setAutoFillBackground(false);
+    ui->textScrollArea->widget()->setAutoFillBackground(false);
 }
 
 HelpInfoWindow::~HelpInfoWindow()
@@ -31,12 +46,25 @@ void HelpInfoWindow::setPrimarySection(const QString &title, const QString &text
 {
     ui->primarySectionTitleLabel->setText(title);
     ui->primarySectionLabel->setText(text);
+    fitTextColumn();
 }
 
 void HelpInfoWindow::setSecondarySection(const QString &title, const QString &text)
 {
     ui->secondarySectionTitleLabel->setText(title);
     ui->secondarySectionLabel->setText(text);
+    fitTextColumn();
+}
+
+void HelpInfoWindow::fitTextColumn()
+{
+    // Short texts get all the height they need, so nothing is clipped; long
+    // ones (a big catalogue) scroll instead of pushing the window off screen.
+    QWidget *contents = ui->textScrollArea->widget();
+    contents->ensurePolished();
+    const int width =
+        ui->textScrollArea->maximumWidth() - ui->textScrollArea->verticalScrollBar()->sizeHint().width();
+    ui->textScrollArea->setMinimumHeight(qMin(contents->heightForWidth(width), MaxTextHeight));
 }
 
 void HelpInfoWindow::setImage(const QString &resourcePath, const QSize &size)

@@ -25,5 +25,8 @@ public:
     void setImage(const QString &resourcePath, const QSize &size);
 
 private:
+    void fitTextColumn();
+
+    static constexpr int MaxTextHeight = 600;
     Ui::HelpInfoWindow *ui;
 };

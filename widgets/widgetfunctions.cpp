@@ -1,5 +1,7 @@
 #include "widgets/widgetfunctions.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QStyle>
 #include <QTimer>
 #include <QVariant>
@@ -26,10 +28,15 @@ MyToolTip *showToolTip(QWidget *widget, const QString &text, const QPoint &local
     return new MyToolTip(widget->window(), text, widget->mapToGlobal(localPoint), durationMs);
 }
 
+// Re-reads the style sheet rules for the widget's new properties. The style
+// change notice makes frames and labels take a changed padding or border too,
+// not only the colours (polishing alone keeps their old frame width).
 static void repolish(QWidget *widget)
 {
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
+    QEvent styleChange(QEvent::StyleChange);
+    QCoreApplication::sendEvent(widget, &styleChange);
     widget->update();
 }
 

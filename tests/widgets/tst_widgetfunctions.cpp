@@ -1,0 +1,231 @@
+#include "widgets/guiresources.h"
+#include "widgets/widgetfunctions.h"
+
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QVBoxLayout>
+
+// The style sheet turns the dynamic properties into colours; these tests look
+// at the painted pixels, since a property nobody re-polishes changes nothing.
+class TestWidgetFunctions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void setFaultRecolours_data();
+    void setFaultRecolours();
+    void faultySpinBoxTurnsRed();
+    void setFaultAppliesBoxOfLatePolishedLabel();
+    void setTransparentClearsBackground();
+    void addHelpSymbolKeepsLinesAndAddsSymbol();
+    void twoToolTipsCloseIndependently();
+    void clickClosesToolTipBeforeItsTimer();
+    void toolTipSitsBelowWidgetInItsWindow();
+
+private:
+    static QColor centreColour(QWidget *widget);
+    static void processDeferredDeletes();
+};
+
+void TestWidgetFunctions::initTestCase()
+{
+    initGuiResources();
+    QFile qss(QStringLiteral(":/resources/styles_blue.qss"));
+    QVERIFY(qss.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
+}
+
+QColor TestWidgetFunctions::centreColour(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+void TestWidgetFunctions::processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void TestWidgetFunctions::setFaultRecolours_data()
+{
+    QTest::addColumn<QString>("labelType");
+    QTest::addColumn<bool>("fault");
+    QTest::addColumn<QString>("dominant"); // "red", "green" or "neutral"
+
+    QTest::newRow("infoBox fault") << "infoBox" << true << "red";
+    QTest::newRow("infoBox fine") << "infoBox" << false << "green";
+    QTest::newRow("resultBox fault") << "resultBox" << true << "red";
+    QTest::newRow("resultBox fine") << "resultBox" << false << "neutral";
+}
+
+void TestWidgetFunctions::setFaultRecolours()
+{
+    QFETCH(QString, labelType);
+    QFETCH(bool, fault);
+    QFETCH(QString, dominant);
+
+    QWidget window;
+    auto *label = new QLabel(&window);
+    label->setProperty("labelType", labelType);
+    label->setMinimumSize(120, 40);
+    window.adjustSize();
+    // Mark it the other way first, so the colour must change to pass.
+    setFault(label, !fault);
+    const QColor before = centreColour(label);
+    setFault(label, fault);
+    const QColor after = centreColour(label);
+
+    QCOMPARE(label->property("fault").toBool(), fault);
+    QVERIFY2(before != after, "setFault did not re-polish the label");
+    if (dominant == QLatin1String("red")) {
+        QVERIFY2(after.red() > after.green() + 8 && after.red() > after.blue() + 8, qPrintable(after.name()));
+    } else if (dominant == QLatin1String("green")) {
+        QVERIFY2(after.green() > after.red() + 8 && after.green() > after.blue(), qPrintable(after.name()));
+    } else {
+        QVERIFY2(!(after.red() > after.green() + 8), qPrintable(after.name()));
+    }
+}
+
+void TestWidgetFunctions::faultySpinBoxTurnsRed()
+{
+    QWidget window;
+    auto *spin = new QDoubleSpinBox(&window);
+    spin->setMinimumSize(120, 30);
+    window.adjustSize();
+    setFault(spin, false);
+    const QColor fine = centreColour(spin);
+    setFault(spin, true);
+    const QColor faulty = centreColour(spin);
+    QVERIFY2(faulty.red() > faulty.green() + 8, qPrintable(faulty.name()));
+    QVERIFY(fine != faulty);
+    setFault(spin, false);
+    QCOMPARE(centreColour(spin), fine);
+}
+
+void TestWidgetFunctions::setFaultAppliesBoxOfLatePolishedLabel()
+{
+    // A label polished before a form gave it its labelType (as happens inside
+    // scroll areas) must get the box's padding, not only its colours.
+    QWidget window;
+    auto *label = new QLabel(QStringLiteral("Loop setup OK."), &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(label->contentsRect().left(), 0);
+    label->setProperty("labelType", QStringLiteral("infoBox"));
+    setFault(label, false);
+    QVERIFY2(label->contentsRect().left() >= 8, qPrintable(QString::number(label->contentsRect().left())));
+}
+
+void TestWidgetFunctions::setTransparentClearsBackground()
+{
+    // Frames get a red background from a plain type rule, which the
+    // transparency rule outranks once the property is set and re-polished.
+    const QString appSheet = qApp->styleSheet();
+    qApp->setStyleSheet(appSheet + QStringLiteral("\nQFrame { background-color: rgb(200, 10, 10); }"));
+
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(20, 20, 20, 20);
+    auto *row = new QFrame(&window);
+    row->setMinimumSize(80, 40);
+    layout->addWidget(row);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto pixelAt = [&](const QPoint &point) { return window.grab().toImage().pixelColor(point); };
+    const QPoint inRow = row->geometry().center();
+    const QColor windowColour = pixelAt(QPoint(5, 5));
+    QCOMPARE(pixelAt(inRow), QColor(200, 10, 10));
+
+    setTransparent(row);
+    QCOMPARE(row->property("transparent").toBool(), true);
+    QCOMPARE(pixelAt(inRow), windowColour);
+
+    qApp->setStyleSheet(appSheet);
+}
+
+void TestWidgetFunctions::addHelpSymbolKeepsLinesAndAddsSymbol()
+{
+    QLabel label(QStringLiteral("Battery\ndegradation"));
+    const int oneLine = QLabel(QStringLiteral("Battery degradation")).sizeHint().height();
+    addHelpSymbol(&label, QStringLiteral("Share of capacity lost."));
+
+    QCOMPARE(label.textFormat(), Qt::RichText);
+    QCOMPARE(label.text(),
+             QStringLiteral("Battery<br>degradation <img src=':/resources/icons/help_symbol-12x12.png' "
+                            "align=middle>"));
+    QCOMPARE(label.toolTip(), QStringLiteral("Share of capacity lost."));
+    // Still two lines on screen, and the symbol's picture is a real resource.
+    QVERIFY(label.sizeHint().height() > oneLine * 3 / 2);
+    QVERIFY(!QPixmap(QStringLiteral(":/resources/icons/help_symbol-12x12.png")).isNull());
+}
+
+void TestWidgetFunctions::twoToolTipsCloseIndependently()
+{
+    QWidget window;
+    auto *spin = new QSpinBox(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QPointer<MyToolTip> first = showToolTip(spin, QStringLiteral("Value too high!"), QPoint(0, 20), 150);
+    QPointer<MyToolTip> second = showToolTip(spin, QStringLiteral("Adjusted."), QPoint(0, 40), 600);
+    QVERIFY(first && second);
+    QVERIFY(first != second);
+    QVERIFY(first->isVisible() && second->isVisible());
+
+    QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000);
+    QVERIFY2(!second.isNull(), "the second tooltip closed on the first one's timer");
+    QVERIFY(second->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), 3000);
+}
+
+void TestWidgetFunctions::clickClosesToolTipBeforeItsTimer()
+{
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QPointer<MyToolTip> tip =
+        showToolTip(&window, QStringLiteral("Install the power card first."), QPoint(0, 0), 400);
+    QVERIFY(tip);
+    QTest::mouseClick(tip.data(), Qt::LeftButton);
+    processDeferredDeletes();
+    QVERIFY2(tip.isNull(), "a click did not close the tooltip");
+
+    // The timer of the deleted tooltip fires into nothing.
+    QTest::qWait(600);
+    QVERIFY(window.isVisible());
+}
+
+void TestWidgetFunctions::toolTipSitsBelowWidgetInItsWindow()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *inner = new QWidget(&window);
+    auto *spin = new QSpinBox(inner);
+    layout->addWidget(inner);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QPoint below(0, spin->height());
+    QPointer<MyToolTip> tip =
+        showToolTip(spin, QStringLiteral("Limited to 0.5000 A by the fuse."), below, 5000);
+    QVERIFY(tip);
+    QCOMPARE(tip->parentWidget(), &window);
+    QCOMPARE(tip->pos(), spin->mapToGlobal(below));
+    QVERIFY(tip->windowFlags() & Qt::Popup);
+    QVERIFY(tip->wordWrap());
+    QCOMPARE(tip->text(), QStringLiteral("Limited to 0.5000 A by the fuse."));
+    delete tip.data();
+}
+
+QTEST_MAIN(TestWidgetFunctions)
+#include "tst_widgetfunctions.moc"

@@ -21,6 +21,7 @@
 #include <QSpacerItem>
 #include <QTimer>
 #include <QtGlobal>
+#include <algorithm>
 
 using PanelCalculation::CurrentPair;
 using PanelCalculation::ModelRecord;
@@ -34,6 +35,15 @@ const QStringList alarmTimes = {QStringLiteral("60 min"), QStringLiteral("30 min
                                 QStringLiteral("5 min"), QStringLiteral("0 min")};
 
 constexpr int hintDurationMs = 3000;
+
+// Card rows: "-", count and "+" of the loop card take this much, and every
+// card name starts at the same place, under the "Card's name" header.
+constexpr int cardRowSpacing = 6;
+constexpr int loopCardControlsWidth = 20 + cardRowSpacing + 30 + cardRowSpacing + 20;
+constexpr int cardNameIndent = loopCardControlsWidth + 20;
+
+constexpr int emptyListHeight = 40;
+constexpr int expansionBoxListMaxHeight = 200;
 constexpr int limitDurationMs = 5000;
 
 // Number of entries a main panel configuration holds.
@@ -112,6 +122,7 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
 
     currentModelName = ui->panelComboBox->currentText();
     rebuildAuxCardList();
+    fitHeightToRows(ui->expansionBoxesListWidget, emptyListHeight, expansionBoxListMaxHeight);
     fillExternalPowerSourceSelectors();
 
     connect(ui->sndActiveSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
@@ -141,6 +152,14 @@ ModelRecord PanelWidget::modelRecord() const
     if (isExpansionBox())
         return ModelRecord::fromExpansionBox(catalogue->findExpansionBox(currentModelName));
     return ModelRecord::fromPanel(catalogue->findPanel(currentModelName));
+}
+
+void PanelWidget::fitHeightToRows(QListWidget *list, int minimumHeight, int maximumHeight)
+{
+    int height = 2 * list->frameWidth() + list->spacing();
+    for (int i = 0; i < list->count(); ++i)
+        height += list->item(i)->sizeHint().height() + 2 * list->spacing();
+    list->setFixedHeight(std::clamp(height, minimumHeight, maximumHeight));
 }
 
 // ---------------------------------------------------------------------------
@@ -270,6 +289,7 @@ void PanelWidget::rebuildAuxCardList()
         auto *row = new QWidget;
         auto *layout = new QHBoxLayout(row);
         layout->setContentsMargins(20, 0, 20, 0);
+        layout->setSpacing(cardRowSpacing);
 
         CardRowWidgets widgets;
         widgets.loopCard = PanelCalculation::isLoopCard(card.name);
@@ -287,7 +307,8 @@ void PanelWidget::rebuildAuxCardList()
             layout->addWidget(widgets.removeButton);
             layout->addWidget(widgets.countLabel);
             layout->addWidget(widgets.addButton);
-            layout->addSpacerItem(new QSpacerItem(20, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+            layout->addSpacerItem(new QSpacerItem(cardNameIndent - loopCardControlsWidth, 0,
+                                                  QSizePolicy::Minimum, QSizePolicy::Minimum));
             connect(widgets.addButton, &QPushButton::clicked, this, [this] { changeLoopCards(+1); });
             connect(widgets.removeButton, &QPushButton::clicked, this, [this] { changeLoopCards(-1); });
             for (QWidget *w :
@@ -300,7 +321,8 @@ void PanelWidget::rebuildAuxCardList()
             box->setObjectName(QStringLiteral("auxCardCheckBox"));
             widgets.checkBox = box;
             layout->addWidget(box);
-            layout->addSpacerItem(new QSpacerItem(65, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+            const int indent = std::max(65, cardNameIndent - box->sizeHint().width());
+            layout->addSpacerItem(new QSpacerItem(indent, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
             if (PanelCalculation::isPowerCard(card.name)) {
                 box->setChecked(externalPowerSourcesEnabled);
                 connect(box, &QCheckBox::stateChanged, this, [this](int state) {
@@ -325,6 +347,7 @@ void PanelWidget::rebuildAuxCardList()
         addRow(list, row, row->sizeHint());
         cardRows.append(widgets);
     }
+    fitHeightToRows(list, emptyListHeight);
     updateLoopCardRows();
 }
 
@@ -416,10 +439,11 @@ void PanelWidget::rebuildLoopList()
         idleLabel->setObjectName(QStringLiteral("idleCurrentLabel"));
         auto *alarmLabel = new QLabel(Display::amperes(loopCurrents.at(i - 1).alarm), row);
         alarmLabel->setObjectName(QStringLiteral("alarmCurrentLabel"));
-        // Equal stretches keep the three columns under their headers.
-        layout->addWidget(loopLabel, 1);
-        layout->addWidget(idleLabel, 1);
-        layout->addWidget(alarmLabel, 1);
+        // Equal thirds, whatever the texts, keep the columns under their headers.
+        for (QLabel *label : {loopLabel, idleLabel, alarmLabel}) {
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            layout->addWidget(label, 1);
+        }
 
         setFault(row, loopFaults.at(i - 1));
         for (QWidget *w : {row, static_cast<QWidget *>(loopLabel), static_cast<QWidget *>(idleLabel),
@@ -430,6 +454,7 @@ void PanelWidget::rebuildLoopList()
         addRow(list, row, row->sizeHint() + QSize(0, 5));
         loopRows.append({row, idleLabel, alarmLabel});
     }
+    fitHeightToRows(list, emptyListHeight);
     emit loopsChanged(loopCount);
 }
 

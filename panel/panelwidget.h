@@ -13,6 +13,7 @@ class Catalogue;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 namespace Ui
@@ -118,6 +119,10 @@ protected:
     static void selectValue(QComboBox *combo, const QString &value);
 
     PanelMessages::PanelState panelState() const;
+
+    // The page scrolls as a whole: a list as tall as its rows (within the
+    // bounds) spares a second scroll bar inside it.
+    static void fitHeightToRows(QListWidget *list, int minimumHeight, int maximumHeight = QWIDGETSIZE_MAX);
 
     Ui::PanelWidget *ui;
     const Catalogue *catalogue;

@@ -353,6 +353,10 @@ void PanelWidget::rebuildAuxCardList()
 
 void PanelWidget::updateLoopCardRows()
 {
+    const bool anyLoopCard = std::any_of(cardRows.cbegin(), cardRows.cend(),
+                                         [](const CardRowWidgets &row) { return row.loopCard; });
+    if (!anyLoopCard)
+        return;
     const ModelRecord model = modelRecord();
     const int maxCards = PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops);
     for (const CardRowWidgets &row : qAsConst(cardRows)) {

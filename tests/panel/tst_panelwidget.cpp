@@ -117,6 +117,7 @@ private slots:
     void loopRowsSurviveLoopCountChange();
     void loopReportsOutsideTheLoopsInUse();
     void soundersActive();
+    void emptyCatalogue();
 
 private:
     CatalogueData data;
@@ -630,6 +631,34 @@ void TestPanelWidget::soundersActive()
     spin->stepDown();
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.last().at(0).toDouble(), 0.95);
+}
+
+namespace
+{
+QStringList loggedWarnings;
+void recordWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg)
+        loggedWarnings << message;
+}
+} // namespace
+
+void TestPanelWidget::emptyCatalogue()
+{
+    // No model, so no model change: selectors and lists stay empty, and
+    // nothing is looked up (which would log "not found" warnings).
+    const Catalogue catalogue{CatalogueData()};
+    loggedWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    PanelWidget w(&catalogue);
+    qInstallMessageHandler(previous);
+    QCOMPARE(loggedWarnings, QStringList());
+    QCOMPARE(child<QComboBox>(w, "panelComboBox")->count(), 0);
+    QCOMPARE(child<QComboBox>(w, "battComboBox")->count(), 0);
+    QCOMPARE(child<QListWidget>(w, "auxCardsListWidget")->count(), 0);
+    QCOMPARE(child<QListWidget>(w, "individualLoopCurrentsList")->count(), 0);
+    QCOMPARE(w.currentLoopCount(), 0);
+    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
 }
 
 QTEST_MAIN(TestPanelWidget)

@@ -3,12 +3,22 @@
 #include <QFileDialog>
 #include <QQueue>
 
-namespace {
+namespace
+{
 bool testMode = false;
 QQueue<QMessageBox::StandardButton> answers;
 QList<MessageBox::Shown> shown;
 QQueue<QString> fileNames;
 QString lastDialogTitle;
+QString lastDialogDirectory;
+QString lastDialogFilter;
+
+void recordDialog(const QString &title, const QString &dir, const QString &filter)
+{
+    lastDialogTitle = title;
+    lastDialogDirectory = dir;
+    lastDialogFilter = filter;
+}
 
 void show(QMessageBox::Icon icon, MessageBox::Kind kind, QWidget *parent, const QString &title,
           const QString &text)
@@ -22,7 +32,8 @@ void show(QMessageBox::Icon icon, MessageBox::Kind kind, QWidget *parent, const 
 }
 } // namespace
 
-namespace MessageBox {
+namespace MessageBox
+{
 
 void information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -55,6 +66,7 @@ void setTestMode(bool on)
     answers.clear();
     shown.clear();
     fileNames.clear();
+    recordDialog(QString(), QString(), QString());
 }
 
 void setNextAnswer(QMessageBox::StandardButton answer)
@@ -71,12 +83,13 @@ QList<Shown> takeShown()
 
 } // namespace MessageBox
 
-namespace FileDialog {
+namespace FileDialog
+{
 
 QString getOpenFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter)
 {
     if (testMode) {
-        lastDialogTitle = title;
+        recordDialog(title, dir, filter);
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
@@ -85,7 +98,7 @@ QString getOpenFileName(QWidget *parent, const QString &title, const QString &di
 QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter)
 {
     if (testMode) {
-        lastDialogTitle = title;
+        recordDialog(title, dir, filter);
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
     return QFileDialog::getSaveFileName(parent, title, dir, filter);
@@ -99,6 +112,16 @@ void setNextFileName(const QString &name)
 QString lastTitle()
 {
     return lastDialogTitle;
+}
+
+QString lastDirectory()
+{
+    return lastDialogDirectory;
+}
+
+QString lastFilter()
+{
+    return lastDialogFilter;
 }
 
 } // namespace FileDialog

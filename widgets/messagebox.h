@@ -6,7 +6,8 @@
 
 // Every message box of the program goes through here, so that tests can
 // queue the answer beforehand and read back what would have been shown.
-namespace MessageBox {
+namespace MessageBox
+{
 
 enum class Kind { Information, Warning, Critical, Question };
 
@@ -31,14 +32,17 @@ QList<Shown> takeShown();
 } // namespace MessageBox
 
 // File dialogs, with the same kind of seam.
-namespace FileDialog {
+namespace FileDialog
+{
 
 QString getOpenFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
 QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
 
 // In test mode the next call returns this name (empty: the user cancelled).
 void setNextFileName(const QString &name);
-// Title of the last dialog asked for in test mode.
+// Title, start folder and filter of the last dialog asked for in test mode.
 QString lastTitle();
+QString lastDirectory();
+QString lastFilter();
 
 } // namespace FileDialog

@@ -1,0 +1,514 @@
+#include "app/mainwindow.h"
+#include "app/splashscreen.h"
+#include "catalogue/catalogue.h"
+#include "widgets/about.h"
+#include "widgets/distributionfactor.h"
+#include "widgets/guiresources.h"
+#include "widgets/manualwindow.h"
+#include "widgets/messagebox.h"
+#include "widgets/powersources.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+const QString StartupError =
+    QStringLiteral("Failed to load data!\nThe saved data is missing or it has been corrupted or modified.\n\n"
+                   "The application will not work until a new proper data file is loaded.");
+const QString InstallError = QStringLiteral(
+    "Failed to load new data!\nThe input file may not have the correct format or it may be corrupted.");
+
+CatalogueData smallRange()
+{
+    CatalogueData data;
+    Panel panel;
+    panel.name = QStringLiteral("KP-2");
+    panel.baseLoops = 2;
+    data.panels = {panel};
+    Battery battery;
+    battery.name = QStringLiteral("TVB 12-7");
+    battery.capacity = 7;
+    data.batteries = {battery};
+    ExternalPowerSource source;
+    source.name = QStringLiteral("KSP600");
+    source.maxBatteryCapacity = 17;
+    data.externalPowerSources = {source};
+    return data;
+}
+
+template <typename Window> QList<Window *> openWindows()
+{
+    QList<Window *> result;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget))
+            result.append(window);
+    }
+    return result;
+}
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QAction *action(MainWindow &window, const char *name)
+{
+    auto *found = window.findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+QTabWidget *tabs(MainWindow &window)
+{
+    return window.findChild<QTabWidget *>(QStringLiteral("externalTabWidget"));
+}
+
+int helpWindowCount()
+{
+    return openWindows<About>().size() + openWindows<PowerSources>().size() +
+           openWindows<DistributionFactor>().size() + openWindows<ManualWindow>().size();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void formHasMenusInOrder();
+    void styleSheetIsApplied();
+    void disabledStateShowsErrorOnce();
+    void disabledStateIgnoresCatalogueCommands_data();
+    void disabledStateIgnoresCatalogueCommands();
+    void disabledStateKeepsHelpAndImport();
+    void validDataShowsMainPanel();
+    void unfinishedCommandsSayTheyAreUnavailable_data();
+    void unfinishedCommandsSayTheyAreUnavailable();
+    void helpWindowsToggle_data();
+    void helpWindowsToggle();
+    void helpWindowReopenedBeforeOldOneIsGone();
+    void manualWindowFollowsMainWindowSize();
+    void loadNewDataCancelled();
+    void loadNewDataBadFile();
+    void loadNewDataInstallsDemoPack();
+    void splashScreenLook();
+};
+
+void TestMainWindow::initTestCase()
+{
+    initGuiResources();
+    // The tests run in a fresh home: nothing is installed.
+    QVERIFY(!QFile::exists(Catalogue::dataLocation() + QStringLiteral("/data")));
+}
+
+void TestMainWindow::init()
+{
+    MessageBox::setTestMode(true);
+}
+
+void TestMainWindow::cleanup()
+{
+    MessageBox::setTestMode(false);
+    QCOMPARE(helpWindowCount(), 0);
+}
+
+void TestMainWindow::formHasMenusInOrder()
+{
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    QCOMPARE(window.windowTitle(), QStringLiteral("MainWindow"));
+
+    QStringList menuBar;
+    for (QAction *entry : window.menuBar()->actions())
+        menuBar << entry->menu()->objectName();
+    QCOMPARE(menuBar, (QStringList{"menuFile", "menuLanguage", "menuHelp"}));
+
+    const auto entries = [&](const char *menuName) {
+        QStringList result;
+        auto *menu = window.findChild<QMenu *>(QLatin1String(menuName));
+        for (QAction *entry : menu->actions())
+            result << (entry->isSeparator() ? QStringLiteral("-")
+                       : entry->menu()      ? entry->menu()->objectName() + ":" + entry->text()
+                                            : entry->objectName() + ":" + entry->text());
+        return result;
+    };
+    QCOMPARE(entries("menuFile"),
+             (QStringList{"actionOpen:Open", "actionSave_as:Save as", "-",
+                          "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
+                          "-", "actionImport_data_pack:Import data pack"}));
+    QCOMPARE(entries("menuImport_VXA_XML"), (QStringList{"actionImport_VXA310_XML:Import VXA310 XML",
+                                                         "actionImport_VXA620_XML:Import VXA620 XML"}));
+    QCOMPARE(entries("menuLanguage"),
+             (QStringList{"actionChange_language:Change language", "-", "actionNew_language:New language"}));
+    QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
+                                               "actionDistribution_factor:Distribution factor",
+                                               "actionUser_manual:User manual", "-", "actionAbout:About"}));
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 12);
+    QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
+}
+
+void TestMainWindow::styleSheetIsApplied()
+{
+    qApp->setStyleSheet(QString());
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    QFile qss(QStringLiteral(":/resources/styles_blue.qss"));
+    QVERIFY(qss.open(QIODevice::ReadOnly));
+    QCOMPARE(qApp->styleSheet(), QString::fromLatin1(qss.readAll()));
+    QVERIFY(qApp->styleSheet().contains(QStringLiteral("labelType=\"infoBox\"")));
+}
+
+void TestMainWindow::disabledStateShowsErrorOnce()
+{
+    Catalogue catalogue;
+    QVERIFY(catalogue.integrityFailed());
+    MainWindow window(&catalogue);
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QCOMPARE(shown.first().title, QStringLiteral("Error"));
+    QCOMPARE(shown.first().text, StartupError);
+
+    QCOMPARE(tabs(window)->count(), 1);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Error"));
+    auto *page = qobject_cast<QLabel *>(tabs(window)->widget(0));
+    QVERIFY(page);
+    QCOMPARE(page->objectName(), QStringLiteral("errorLabel"));
+    QCOMPARE(page->text(),
+             QStringLiteral("Functionalities disabled until a valid .tarvex data file is loaded."));
+}
+
+void TestMainWindow::disabledStateIgnoresCatalogueCommands_data()
+{
+    QTest::addColumn<QString>("actionName");
+    for (const char *name : {"actionOpen", "actionSave_as", "actionImport_VXA310_XML",
+                             "actionImport_VXA620_XML", "actionGenerate_report", "actionChange_language",
+                             "actionNew_language", "actionPower_sources", "actionDistribution_factor"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestMainWindow::disabledStateIgnoresCatalogueCommands()
+{
+    QFETCH(QString, actionName);
+    Catalogue catalogue;
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+
+    action(window, actionName.toLatin1().constData())->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QVERIFY(FileDialog::lastTitle().isEmpty());
+    QCOMPARE(helpWindowCount(), 0);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Error"));
+}
+
+void TestMainWindow::disabledStateKeepsHelpAndImport()
+{
+    Catalogue catalogue;
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+
+    action(window, "actionAbout")->trigger();
+    QCOMPARE(openWindows<About>().size(), 1);
+    QVERIFY(openWindows<About>().first()->isVisible());
+    action(window, "actionAbout")->trigger();
+
+    action(window, "actionUser_manual")->trigger();
+    QCOMPARE(openWindows<ManualWindow>().size(), 1);
+    action(window, "actionUser_manual")->trigger();
+    processDeferredDeletes();
+
+    action(window, "actionImport_data_pack")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Data File"));
+    QCOMPARE(FileDialog::lastFilter(), QStringLiteral("Tarvex Data Files (*.tarvex)"));
+    QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestMainWindow::validDataShowsMainPanel()
+{
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(tabs(window)->count(), 1);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Main Panel"));
+    QVERIFY(tabs(window)->widget(0)->objectName() != QStringLiteral("errorLabel"));
+    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("errorLabel")) ||
+            !window.findChild<QLabel *>(QStringLiteral("errorLabel"))->isVisibleTo(&window));
+
+    action(window, "actionPower_sources")->trigger();
+    QCOMPARE(openWindows<PowerSources>().size(), 1);
+    const QString list = openWindows<PowerSources>()
+                             .first()
+                             ->findChild<QLabel *>(QStringLiteral("primarySectionLabel"))
+                             ->text();
+    QCOMPARE(list, QStringLiteral("KSP600:\n    - TVB 12-7\n\n"));
+    action(window, "actionPower_sources")->trigger();
+    processDeferredDeletes();
+}
+
+void TestMainWindow::unfinishedCommandsSayTheyAreUnavailable_data()
+{
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("open") << "actionOpen"
+                          << "Open";
+    QTest::newRow("save") << "actionSave_as"
+                          << "Save as";
+    QTest::newRow("VXA310") << "actionImport_VXA310_XML"
+                            << "Import VXA310 XML";
+    QTest::newRow("VXA620") << "actionImport_VXA620_XML"
+                            << "Import VXA620 XML";
+    QTest::newRow("report") << "actionGenerate_report"
+                            << "Generate report";
+    QTest::newRow("new language") << "actionNew_language"
+                                  << "New language";
+}
+
+void TestMainWindow::unfinishedCommandsSayTheyAreUnavailable()
+{
+    QFETCH(QString, actionName);
+    QFETCH(QString, command);
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+
+    action(window, actionName.toLatin1().constData())->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Information);
+    QCOMPARE(shown.first().text,
+             QStringLiteral("\"%1\" is not available in this version of Kalvix.").arg(command));
+    // Nothing pretends to have worked: no file was asked for, no success box.
+    QVERIFY(FileDialog::lastTitle().isEmpty());
+    QVERIFY(shown.first().title != QStringLiteral("Success"));
+}
+
+void TestMainWindow::helpWindowsToggle_data()
+{
+    QTest::addColumn<QString>("actionName");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("about") << "actionAbout"
+                           << "About";
+    QTest::newRow("power sources") << "actionPower_sources"
+                                   << "Power Sources";
+    QTest::newRow("distribution factor") << "actionDistribution_factor"
+                                         << "Distribution Factor";
+    QTest::newRow("manual") << "actionUser_manual"
+                            << "User manual";
+}
+
+void TestMainWindow::helpWindowsToggle()
+{
+    QFETCH(QString, actionName);
+    QFETCH(QString, title);
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    QAction *toggle = action(window, actionName.toLatin1().constData());
+
+    const auto findOpen = [&]() -> QWidget * {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget != &window && widget->windowTitle() == title && widget->isVisible())
+                return widget;
+        }
+        return nullptr;
+    };
+
+    toggle->trigger();
+    QPointer<QWidget> first = findOpen();
+    QVERIFY(first);
+    QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(first->isWindow());
+
+    toggle->trigger();
+    processDeferredDeletes();
+    QVERIFY2(first.isNull(), "the second click did not close the window");
+
+    // Closed by its own close button: the next click opens it again.
+    toggle->trigger();
+    QPointer<QWidget> second = findOpen();
+    QVERIFY(second);
+    second->close();
+    processDeferredDeletes();
+    QVERIFY(second.isNull());
+    toggle->trigger();
+    QPointer<QWidget> third = findOpen();
+    QVERIFY2(third, "closing the window by hand left the command believing it open");
+    toggle->trigger();
+    processDeferredDeletes();
+    QVERIFY(third.isNull());
+}
+
+void TestMainWindow::helpWindowReopenedBeforeOldOneIsGone()
+{
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    QAction *about = action(window, "actionAbout");
+
+    about->trigger(); // open
+    about->trigger(); // close: deletion is deferred
+    about->trigger(); // open again while the old one still exists
+    processDeferredDeletes();
+    QCOMPARE(openWindows<About>().size(), 1);
+
+    // The surviving window is the one the command knows: the next click closes it.
+    about->trigger();
+    processDeferredDeletes();
+    QCOMPARE(openWindows<About>().size(), 0);
+}
+
+void TestMainWindow::manualWindowFollowsMainWindowSize()
+{
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    window.resize(1600, 1000);
+    action(window, "actionUser_manual")->trigger();
+    QCOMPARE(openWindows<ManualWindow>().size(), 1);
+    QCOMPARE(openWindows<ManualWindow>().first()->size(), QSize(1200, 750));
+    action(window, "actionUser_manual")->trigger();
+    processDeferredDeletes();
+
+    window.resize(800, 600);
+    action(window, "actionUser_manual")->trigger();
+    QCOMPARE(openWindows<ManualWindow>().first()->size(), QSize(900, 650));
+    action(window, "actionUser_manual")->trigger();
+    processDeferredDeletes();
+}
+
+void TestMainWindow::loadNewDataCancelled()
+{
+    Catalogue catalogue;
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+    QWidget *page = tabs(window)->widget(0);
+
+    FileDialog::setNextFileName(QString());
+    action(window, "actionImport_data_pack")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Data File"));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(tabs(window)->widget(0), page);
+    QVERIFY(catalogue.integrityFailed());
+    // Still disabled.
+    action(window, "actionOpen")->trigger();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestMainWindow::loadNewDataBadFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("broken.tarvex"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("this is not a data pack");
+    file.close();
+
+    for (const bool startValid : {false, true}) {
+        Catalogue catalogue = startValid ? Catalogue(smallRange()) : Catalogue();
+        MainWindow window(&catalogue);
+        MessageBox::takeShown();
+        QWidget *page = tabs(window)->widget(0);
+        const QString pageTitle = tabs(window)->tabText(0);
+
+        FileDialog::setNextFileName(path);
+        QTest::ignoreMessage(QtWarningMsg, "Failed to load new data!");
+        action(window, "actionImport_data_pack")->trigger();
+
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+        QCOMPARE(shown.first().title, QStringLiteral("Error"));
+        QCOMPARE(shown.first().text, InstallError);
+        QCOMPARE(tabs(window)->count(), 1);
+        QCOMPARE(tabs(window)->widget(0), page);
+        QCOMPARE(tabs(window)->tabText(0), pageTitle);
+        QCOMPARE(catalogue.integrityFailed(), !startValid);
+        QCOMPARE(catalogue.panels().size(), startValid ? 1 : 0);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+void TestMainWindow::loadNewDataInstallsDemoPack()
+{
+#ifndef KALVIX_DEMO_PACK
+    QSKIP("this build has no signing key, so no demo pack");
+#else
+    QVERIFY(QFile::exists(QStringLiteral(KALVIX_DEMO_PACK)));
+    Catalogue catalogue;
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+
+    FileDialog::setNextFileName(QStringLiteral(KALVIX_DEMO_PACK));
+    action(window, "actionImport_data_pack")->trigger();
+    QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Information);
+    QCOMPARE(shown.first().title, QStringLiteral("Success"));
+    QCOMPARE(shown.first().text, QStringLiteral("New data loaded successfully!"));
+    QVERIFY(!catalogue.integrityFailed());
+    QVERIFY(!catalogue.panels().isEmpty());
+    QCOMPARE(tabs(window)->count(), 1);
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Main Panel"));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+    // The commands now work, and a second installation does not connect them twice.
+    FileDialog::setNextFileName(QStringLiteral(KALVIX_DEMO_PACK));
+    action(window, "actionImport_data_pack")->trigger();
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    action(window, "actionOpen")->trigger();
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    action(window, "actionDistribution_factor")->trigger();
+    QCOMPARE(openWindows<DistributionFactor>().size(), 1);
+    action(window, "actionDistribution_factor")->trigger();
+    processDeferredDeletes();
+    QCOMPARE(openWindows<DistributionFactor>().size(), 0);
+#endif
+}
+
+void TestMainWindow::splashScreenLook()
+{
+    SplashScreen splash;
+    QCOMPARE(splash.objectName(), QStringLiteral("splashScreen"));
+    QCOMPARE(splash.size(), QSize(637, 335));
+    QCOMPARE(splash.minimumSize(), QSize(637, 335));
+    QCOMPARE(splash.windowTitle(), QStringLiteral("Tarvex"));
+    const Qt::WindowFlags flags = splash.windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(flags & Qt::FramelessWindowHint);
+    QVERIFY(flags & Qt::WindowStaysOnTopHint);
+    QVERIFY(splash.styleSheet().contains(QStringLiteral("splash.png")));
+
+    auto *label = splash.findChild<QLabel *>(QStringLiteral("splashScreenLabel"));
+    QVERIFY(label);
+    QCOMPARE(label->geometry(), QRect(350, 10, 281, 101));
+    QCOMPARE(label->text(),
+             QStringLiteral("Kalvix 2.1.2\nTarvex Fire System Products\nwww.tarvex-fire.com\n2026-04-27"));
+    QCOMPARE(label->font().pointSize(), 12);
+    QCOMPARE(label->font().family(), QStringLiteral("Futura Md BT"));
+
+    // The picture behind the label is dark, so the white text reads.
+    const QImage shot = splash.grab().toImage();
+    const QColor behindLabel = shot.pixelColor(600, 100);
+    QVERIFY2(behindLabel.lightness() < 80, qPrintable(behindLabel.name()));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -3,6 +3,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "loop/figurewidth.h"
 #include "loop/loopcalculation.h"
 #include "widgets/widgetfunctions.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpacerItem>
 #include <QSpinBox>
 
@@ -21,6 +23,9 @@ constexpr int MaxQuantity = 250;
 const char *const NameLabel = "deviceNameLabel";
 const char *const QuantitySpinBox = "quantitySpinBox";
 const char *const RemoveButton = "removeDeviceButton";
+constexpr int RowMargin = 5;
+constexpr int RowSpacing = 6;
+constexpr int RowGap = 8; // between the quantity and the remove button
 } // namespace
 
 DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *parent)
@@ -36,8 +41,13 @@ DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *pare
            "section due to loop optimizations."));
     connect(ui->devInLoopListWidget, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { showDeviceDetails(deviceNameOf(item)); });
+    for (QLabel *value : {ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel,
+                          ui->totalIdleCurrentValueLabel, ui->totalAlarmCurrentValueLabel})
+        fitFigureWidth(value, 60);
     // The picture follows the size its label gets from the layout.
     ui->deviceImageLabel->installEventFilter(this);
+    connect(ui->devInLoopListWidget->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            &DetailedViewWidget::alignCaptions);
 }
 
 DetailedViewWidget::~DetailedViewWidget()
@@ -67,9 +77,11 @@ QSpinBox *DetailedViewWidget::spinBoxOf(QListWidgetItem *item) const
 
 QListWidgetItem *DetailedViewWidget::itemOf(const QString &deviceName) const
 {
+    // The item carries a copy of its name label's text, which is cheaper to
+    // compare than looking the label up in every row.
     const QListWidget *list = ui->devInLoopListWidget;
     for (int i = 0; i < list->count(); ++i) {
-        if (deviceNameOf(list->item(i)) == deviceName)
+        if (list->item(i)->data(Qt::UserRole).toString() == deviceName)
             return list->item(i);
     }
     return nullptr;
@@ -79,10 +91,14 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
 {
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(5, 2, 5, 2);
+    layout->setContentsMargins(RowMargin, 2, RowMargin, 2);
+
+    layout->setSpacing(RowSpacing);
 
     auto *nameLabel = new QLabel(deviceName, row);
     nameLabel->setObjectName(QLatin1String(NameLabel));
+    // A long name must not push the row wider than the list.
+    nameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(nameLabel, 1);
 
     auto *spinBox = new QSpinBox(row);
@@ -94,14 +110,23 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
     spinBox->setValue(1);
     layout->addWidget(spinBox);
 
-    layout->addSpacerItem(new QSpacerItem(8, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    layout->addSpacerItem(new QSpacerItem(RowGap, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 
     auto *removeButton = new QPushButton(QString(QChar(0x00D7)), row);
     removeButton->setObjectName(QLatin1String(RemoveButton));
     removeButton->setMaximumSize(100, 100);
+    removeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     layout->addWidget(removeButton);
 
     setTransparent(row);
+    // The column captions sit right above the spin box and the button.
+    row->ensurePolished();
+    const int quantityWidth = qMax(spinBox->sizeHint().width(), ui->label_2->sizeHint().width());
+    const int removeWidth = qMax(removeButton->sizeHint().width(), ui->label_3->sizeHint().width());
+    spinBox->setFixedWidth(quantityWidth);
+    removeButton->setMinimumWidth(removeWidth);
+    ui->label_2->setFixedWidth(quantityWidth);
+    ui->label_3->setFixedWidth(removeWidth);
 
     connect(spinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, deviceName](int value) {
         showDeviceDetails(deviceName);
@@ -115,10 +140,21 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
     while (position < list->count() && !(deviceName < deviceNameOf(list->item(position))))
         ++position;
     auto *item = new QListWidgetItem;
+    item->setData(Qt::UserRole, deviceName);
     list->insertItem(position, item);
     item->setSizeHint(row->sizeHint());
     list->setItemWidget(item, row);
+    alignCaptions();
     return item;
+}
+
+void DetailedViewWidget::alignCaptions()
+{
+    const QListWidget *list = ui->devInLoopListWidget;
+    const QScrollBar *bar = list->verticalScrollBar();
+    const int scrollBar = bar->maximum() > bar->minimum() ? bar->sizeHint().width() : 0;
+    const int frame = list->frameWidth();
+    ui->horizontalLayout->setContentsMargins(RowMargin + frame, 0, RowMargin + frame + scrollBar, 0);
 }
 
 void DetailedViewWidget::removeRow(const QString &deviceName)

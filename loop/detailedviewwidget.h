@@ -49,6 +49,7 @@ private:
     QString deviceNameOf(QListWidgetItem *item) const;
     QListWidgetItem *addRow(const QString &deviceName);
     void removeRow(const QString &deviceName);
+    void alignCaptions();
     void showImage();
 
     Ui::DetailedViewWidget *ui;

@@ -4,12 +4,15 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "loop/detailedviewwidget.h"
+#include "loop/figurewidth.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeWidgetItem>
 
 #include <cmath>
@@ -50,6 +53,22 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
 {
     ui->setupUi(this);
     setAcceptDrops(true);
+    // The boxes were polished when their scroll areas took them, before the
+    // form gave them their labelType; polish them again so the style applies.
+    for (QWidget *box : {static_cast<QWidget *>(ui->faultsLabel), static_cast<QWidget *>(ui->notesLabel)}) {
+        box->style()->unpolish(box);
+        box->style()->polish(box);
+        // Border and padding widths are taken on a style change only.
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(box, &styleChange);
+    }
+
+    // Room for a whole figure in the style sheet's font, so that a narrow
+    // window never cuts a result short.
+    for (QLabel *value :
+         {ui->totalAddressesValueLabel, ui->voltageDropValueLabel, ui->maxVoltageDropValueLabel,
+          ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel, ui->maxCurrentValueLabel})
+        fitFigureWidth(value, 85);
 
     m_detailedView = new DetailedViewWidget(catalogue, this);
     ui->stackedWidget->addWidget(m_detailedView);
@@ -199,6 +218,9 @@ void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 void LoopWidget::fillDeviceTree()
 {
     QTreeWidget *tree = ui->devAvailableTree;
+    // Rows are measured as they are added; measure them with the style sheet's
+    // padding, not the bare style's.
+    tree->ensurePolished();
     tree->clear();
     tree->setColumnCount(1);
     tree->setHeaderHidden(true);
@@ -225,6 +247,9 @@ void LoopWidget::fillDeviceTree()
             }
         }
     }
+    // Every row is one line of text; without this each counter update
+    // measures the row again.
+    tree->setUniformRowHeights(true);
     tree->setDragEnabled(true);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     tree->setDragDropMode(QAbstractItemView::DragOnly);
@@ -250,6 +275,12 @@ void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &device
             item->setText(0, text);
     };
     QTreeWidget *tree = ui->devAvailableTree;
+    // A counter changes its text only: rows keep their (uniform) height and
+    // the single column spans the view, so the view need not measure the
+    // changed rows again, which it would do on every quantity step. Repaint
+    // instead.
+    const QSignalBlocker quietModel(tree->model());
+    tree->viewport()->update();
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *categoryItem = tree->topLevelItem(i);
         const QString category = categoryItem->data(0, CategoryRole).toString();

@@ -20,6 +20,7 @@
 #include <QVector>
 
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -327,6 +328,46 @@ QImage helpSymbol()
          font(9.5 * scale, QFont::Black), Qt::white);
     p.end();
     return big.scaled(12, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Small glyphs for the style sheet: the drop-down and spin arrows and the
+// check mark, drawn at four times their size and scaled down for smooth edges.
+QImage glyph(int size, const std::function<void(QPainter &, qreal)> &draw)
+{
+    const int scale = 4;
+    QImage big = canvas(size * scale, size * scale);
+    QPainter p(&big);
+    begin(p);
+    draw(p, size * scale);
+    p.end();
+    return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage arrow(bool up, const QColor &colour)
+{
+    return glyph(12, [&](QPainter &p, qreal s) {
+        QPolygonF triangle;
+        if (up)
+            triangle << QPointF(s * 0.18, s * 0.68) << QPointF(s * 0.82, s * 0.68)
+                     << QPointF(s * 0.5, s * 0.3);
+        else
+            triangle << QPointF(s * 0.18, s * 0.34) << QPointF(s * 0.82, s * 0.34)
+                     << QPointF(s * 0.5, s * 0.72);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawPolygon(triangle);
+    });
+}
+
+QImage checkMark(const QColor &colour)
+{
+    return glyph(12, [&](QPainter &p, qreal s) {
+        p.setPen(QPen(colour, s * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPolygonF tick;
+        tick << QPointF(s * 0.18, s * 0.52) << QPointF(s * 0.42, s * 0.76) << QPointF(s * 0.84, s * 0.26);
+        p.drawPolyline(tick);
+    });
 }
 
 QImage missingResource()
@@ -766,6 +807,13 @@ int main(int argc, char *argv[])
     ok = save(cable(), dir, QStringLiteral("cable.png"), out) && ok;
     ok = save(powerSources(), dir, QStringLiteral("power_sources.png"), out) && ok;
     ok = save(distributionFactor(), dir, QStringLiteral("distribution_factor.png"), out) && ok;
+    const QColor glyphColour(0x33, 0x47, 0x5c);
+    const QColor glyphDisabled(0xa7, 0xb3, 0xc1);
+    ok = save(arrow(false, glyphColour), dir, QStringLiteral("arrow_down.png"), out) && ok;
+    ok = save(arrow(true, glyphColour), dir, QStringLiteral("arrow_up.png"), out) && ok;
+    ok = save(arrow(false, glyphDisabled), dir, QStringLiteral("arrow_down_disabled.png"), out) && ok;
+    ok = save(arrow(true, glyphDisabled), dir, QStringLiteral("arrow_up_disabled.png"), out) && ok;
+    ok = save(checkMark(Qt::white), dir, QStringLiteral("check.png"), out) && ok;
 
     QFile ico(dir.filePath(QStringLiteral("icon.ico")));
     if (ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 24, 32, 48, 64, 128, 256})) > 0) {

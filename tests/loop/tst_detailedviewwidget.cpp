@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 #include "loop/detailedviewwidget.h"
 #include "loopfixtures.h"
+#include "widgets/guiresources.h"
 
 #include <QtTest>
 
@@ -61,6 +62,8 @@ private slots:
     void sounderTotalsFollowTheFraction();
     void fractionChangeSignalsSounderRowsOnly();
     void descriptionFallback();
+    void fractionRefreshesTheShownSounder();
+    void imagesScaleIntoTheirLabel();
     void setDevicesRebuildsTheRows();
 };
 
@@ -183,6 +186,46 @@ void TestDetailedViewWidget::descriptionFallback()
     QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0000000 A"));
     QVERIFY(
         m_view->findChild<QLabel *>(QStringLiteral("deviceImageLabel"))->pixmap(Qt::ReturnByValue).isNull());
+}
+
+// A sounder whose details are shown from the tree, without being the
+// current row, still gets its totals refreshed.
+void TestDetailedViewWidget::fractionRefreshesTheShownSounder()
+{
+    m_view->setDevices({{QStringLiteral("WS-1 (loop)"), 4}, {QStringLiteral("OPT-100"), 1}});
+    list()->setCurrentRow(0); // OPT-100
+    m_view->showDeviceDetails(QStringLiteral("WS-1 (loop)"));
+    m_view->setSoundersActiveFraction(0.25);
+    QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0.0135000 A"));
+}
+
+void TestDetailedViewWidget::imagesScaleIntoTheirLabel()
+{
+    initGuiResources();
+    const QString folder = Catalogue::dataLocation() + QStringLiteral("/data/images");
+    QVERIFY(QDir().mkpath(folder));
+    QImage wide(200, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkBlue);
+    QVERIFY(wide.save(folder + QStringLiteral("/wide.png")));
+    CatalogueData data = sampleData();
+    data.devices[0].image = QStringLiteral("wide.png");
+    data.devices[1].image = QStringLiteral("absent.png");
+    const Catalogue catalogue(data);
+    DetailedViewWidget view(&catalogue);
+    auto *label = view.findChild<QLabel *>(QStringLiteral("deviceImageLabel"));
+    label->resize(80, 80);
+
+    view.showDeviceDetails(QStringLiteral("OPT-100"));
+    QPixmap shown = label->pixmap(Qt::ReturnByValue);
+    QCOMPARE(shown.size(), QSize(80, 40));
+
+    // A missing picture shows the stand-in and says where it looked.
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Image not found: ") + folder +
+                                                  QStringLiteral("/absent.png")));
+    view.showDeviceDetails(QStringLiteral("HEAT-200"));
+    shown = label->pixmap(Qt::ReturnByValue);
+    QVERIFY(!shown.isNull());
+    QVERIFY(shown.width() <= 80 && shown.height() <= 80);
 }
 
 void TestDetailedViewWidget::setDevicesRebuildsTheRows()

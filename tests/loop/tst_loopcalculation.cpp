@@ -67,6 +67,7 @@ private slots:
     void distributionFactorInterpolates();
     void crossSectionFromCableText_data();
     void crossSectionFromCableText();
+    void translatedCableTextFallsBackToItsEntry();
     void unreadableCableText();
     void degradedModeCheck_data();
     void degradedModeCheck();
@@ -331,6 +332,32 @@ void TestLoopCalculation::crossSectionFromCableText()
     QFETCH(QString, text);
     QFETCH(double, section);
     QCOMPARE(crossSection(text), section);
+}
+
+namespace
+{
+// A translation whose cable entry lost the decimal comma.
+class PointTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (QLatin1String(context) == QLatin1String("LoopWidget") &&
+            QLatin1String(source) == QLatin1String("2,5 mm2 (14 AWG)"))
+            return QStringLiteral("2.5 mm\u00B2 (14 AWG)");
+        return QString();
+    }
+};
+} // namespace
+
+// The translated entry still names the 2,5 mm2 cable.
+void TestLoopCalculation::translatedCableTextFallsBackToItsEntry()
+{
+    PointTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const double section = crossSection(QStringLiteral("2.5 mm\u00B2 (14 AWG)"));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(section, 2.5);
 }
 
 // A text without a readable number gives no figures that look valid.

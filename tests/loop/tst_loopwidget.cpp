@@ -207,6 +207,10 @@ void TestLoopWidget::dropsOnlyOnTheDeviceView()
     QCOMPARE(added.count(), 0);
     QVERIFY(m_loop->deviceList().isEmpty());
 
+    // A category is not a device.
+    QVERIFY(!drop(QStringLiteral("DET (0)"), child<QStackedWidget>("stackedWidget"), tree()));
+    QCOMPARE(added.count(), 0);
+
     QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
     QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
     QCOMPARE(added.count(), 2);
@@ -253,10 +257,6 @@ void TestLoopWidget::lengthValidationMarksTheSpinBoxes()
         QCOMPARE(box->property("fault").toBool(), false);
         QCOMPARE(box->toolTip(), QString());
     }
-    QCOMPARE(length->minimum(), 100);
-    QCOMPARE(length->maximum(), 2500);
-    QCOMPARE(length->singleStep(), 10);
-    QCOMPARE(end->maximum(), 10000);
 }
 
 void TestLoopWidget::sliderAndSpinBoxFollowEachOther()
@@ -272,7 +272,6 @@ void TestLoopWidget::sliderAndSpinBoxFollowEachOther()
     spinBox->setValue(70);
     QCOMPARE(slider->value(), 70);
     QVERIFY(text("voltageDropValueLabel") != at40);
-    QCOMPARE(slider->tickInterval(), 25);
 }
 
 void TestLoopWidget::resetAnsweredNoChangesNothing()

@@ -13,7 +13,8 @@
 #include <functional>
 #include <vector>
 
-namespace {
+namespace
+{
 
 Device makeDevice(int i)
 {
@@ -113,7 +114,8 @@ int main(int argc, char **argv)
     const double core = medianMs(
         2001, [] {},
         [&] {
-            const QVector<LoopCalc::LoopDevice> resolved = LoopCalc::resolveDevices(config.devices, catalogue);
+            const QVector<LoopCalc::LoopDevice> resolved =
+                LoopCalc::resolveDevices(config.devices, catalogue);
             const LoopCalc::LoopResults r = LoopCalc::computeLoop(config, resolved, limits, 0.5, catalogue);
             const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(resolved);
             const LoopMessages::Faults faults = LoopMessages::checkFaults(r, limits);
@@ -121,27 +123,28 @@ int main(int argc, char **argv)
                                  LoopMessages::notesText(r, limits, facts) +
                                  LoopMessages::faultReportText(r, limits, facts) +
                                  LoopMessages::noteReportText(r, limits, facts);
-            sink = sink + text.size() + (LoopCalc::isDegradedModeOk(LoopCalc::circuit(config, resolved, catalogue),
-                                                                    r.alarmCurrent, limits)
-                                             ? 1
-                                             : 0);
+            sink = sink + text.size() +
+                   (LoopCalc::isDegradedModeOk(LoopCalc::circuit(config, resolved, catalogue), r.alarmCurrent,
+                                               limits)
+                        ? 1
+                        : 0);
         });
-    out << "full recomputation (A-D + messages, 20 x 250 units): median " << QString::number(core * 1000, 'f', 1)
-        << " us\n";
+    out << "full recomputation (A-D + messages, 20 x 250 units): median "
+        << QString::number(core * 1000, 'f', 1) << " us\n";
 
     LoopWidget *loop = nullptr;
     const auto freshLoop = [&] {
         delete loop;
         loop = new LoopWidget(&catalogue);
-        loop->onPanelChanged(limits.maxAddresses, limits.minCurrent, limits.maxCurrent, limits.supportsOverboost);
+        loop->onPanelChanged(limits.maxAddresses, limits.minCurrent, limits.maxCurrent,
+                             limits.supportsOverboost);
         loop->onSoundersActiveChanged(0.5);
     };
     int recomputations = 0;
-    const double apply = medianMs(
-        9, freshLoop, [&] {
-            QObject::connect(loop, &LoopWidget::updateLoopCurrents, [&recomputations] { ++recomputations; });
-            loop->applyDevices(devices);
-        });
+    const double apply = medianMs(9, freshLoop, [&] {
+        QObject::connect(loop, &LoopWidget::updateLoopCurrents, [&recomputations] { ++recomputations; });
+        loop->applyDevices(devices);
+    });
     out << "applyDevices into a fresh LoopWidget (20 x 250 units): median " << QString::number(apply, 'f', 1)
         << " ms (" << recomputations / 9 << " recomputations each)\n";
 
@@ -158,13 +161,14 @@ int main(int argc, char **argv)
             loop->applyDevices(devices);
             QCoreApplication::processEvents();
         });
-    out << "applyDevices into a fresh, visible LoopWidget, until painted: median " << QString::number(shown, 'f', 1)
-        << " ms\n";
+    out << "applyDevices into a fresh, visible LoopWidget, until painted: median "
+        << QString::number(shown, 'f', 1) << " ms\n";
 
     // Where the time goes: one widget recomputation on the full loop.
-    const double widgetStep = medianMs(201, [] {}, [&] { loop->computeLoopTotals(); });
-    out << "one LoopWidget recomputation on the full loop: median " << QString::number(widgetStep * 1000, 'f', 1)
-        << " us\n";
+    const double widgetStep = medianMs(
+        201, [] {}, [&] { loop->computeLoopTotals(); });
+    out << "one LoopWidget recomputation on the full loop: median "
+        << QString::number(widgetStep * 1000, 'f', 1) << " us\n";
     delete loop;
     return sink < 0;
 }

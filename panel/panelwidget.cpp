@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtGlobal>
 #include <algorithm>
 
@@ -122,13 +125,15 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
 
     currentModelName = ui->panelComboBox->currentText();
     rebuildAuxCardList();
-    fitHeightToRows(ui->expansionBoxesListWidget, emptyListHeight, expansionBoxListMaxHeight);
+    rebuildExpansionBoxList();
     fillExternalPowerSourceSelectors();
 
     connect(ui->sndActiveSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
             [this](int value) { emit soundersActiveChanged(value / 100.0); });
     connect(ui->battDegradationSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
             &PanelWidget::onChangeToCalculateMinimumBatteryRequired);
+    connect(ui->addExpansionBoxButton, &QPushButton::clicked, this,
+            &PanelWidget::onAddExpansionBoxButtonClicked);
     connect(ui->resetPanelButton, &QPushButton::clicked, this, &PanelWidget::resetPanel);
 
     for (QComboBox *combo : {ui->externalPowerSource1ComboBox, ui->externalPowerSource2ComboBox,
@@ -260,6 +265,7 @@ void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 
     removeAllExpansionBoxes();
 
+    rebuildExpansionBoxList();
     rebuildAuxCardList();
     rebuildLoopList();
     refreshTotals(); // ends with the power load status
@@ -269,11 +275,10 @@ void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 
 void PanelWidget::removeAllExpansionBoxes()
 {
+    // One by one, as the user's "Remove" does, so every box's page goes too.
     const QStringList names = expansionBoxNames;
-    for (const QString &name : names) {
-        expansionBoxNames.removeOne(name);
-        emit expansionBoxRemoved(name);
-    }
+    for (const QString &name : names)
+        onRemoveExpansionBox(name);
     expansionBoxNames.clear();
 }
 
@@ -466,8 +471,8 @@ bool PanelWidget::addLoopCards(int extraLoops)
 {
     if (extraLoops < 0)
         return false;
-    const Panel panel = catalogue->findPanel(ui->panelComboBox->currentText());
-    if (panel.maxLoops < extraLoops + loopCount)
+    // The selector shows currentModelName; the record is the box's own for a box.
+    if (modelRecord().maxLoops < extraLoops + loopCount)
         return false;
     loopCardCount += extraLoops / 2;
     zepInstalled = false;
@@ -507,6 +512,154 @@ void PanelWidget::onLoopFaultChanged(int loop, bool hasFault)
     if (loop < loopRows.size())
         setFault(loopRows.at(loop).row, hasFault);
     emitFaultState();
+}
+
+// ---------------------------------------------------------------------------
+// Expansion boxes
+
+void PanelWidget::rebuildExpansionBoxList()
+{
+    expansionBoxRows.clear();
+    QListWidget *list = ui->expansionBoxesListWidget;
+    list->clear();
+
+    // A box editor has no boxes of its own, and without a model there is
+    // nothing to look up.
+    const int max = isExpansionBox() || currentModelName.isEmpty()
+                        ? 0
+                        : catalogue->findPanel(currentModelName).maxExpansionBoxes;
+    const int n = expansionBoxNames.size();
+    ui->addExpansionBoxButton->setEnabled(n < max);
+    ui->addExpansionBoxButton->setText(tr("Add expansion box (%1/%2)").arg(n).arg(max));
+
+    for (const QString &name : qAsConst(expansionBoxNames)) {
+        auto *row = new QWidget;
+        row->setObjectName(QStringLiteral("listItem"));
+        auto *layout = new QHBoxLayout(row);
+        layout->setContentsMargins(20, 0, 20, 0);
+
+        ExpansionBoxRowWidgets widgets;
+        widgets.row = row;
+        widgets.nameLabel = new QLabel(name, row);
+        widgets.nameLabel->setObjectName(QStringLiteral("expansionBoxNameLabel"));
+        widgets.statusLabel = new QLabel(row);
+        widgets.statusLabel->setObjectName(QStringLiteral("expansionBoxStatusLabel"));
+        widgets.statusLabel->setContentsMargins(20, 0, 20, 0);
+        auto *removeButton = new QPushButton(tr("Remove"), row);
+        removeButton->setObjectName(QStringLiteral("expansionBoxRemoveButton"));
+        removeButton->setFixedSize(80, 25);
+        removeButton->setStyleSheet(QStringLiteral("padding: 0px; margin: 0px; font-size: 14px;"));
+        // The row (and this button) is deleted later by the list, not while
+        // the click is still being delivered.
+        connect(removeButton, &QPushButton::clicked, this, [this, name] { onRemoveExpansionBox(name); });
+
+        layout->addWidget(widgets.nameLabel);
+        layout->addStretch(1);
+        layout->addWidget(widgets.statusLabel);
+        layout->addWidget(removeButton);
+
+        for (QWidget *w :
+             {row, static_cast<QWidget *>(widgets.nameLabel), static_cast<QWidget *>(widgets.statusLabel)}) {
+            setTransparent(w);
+        }
+        showExpansionBoxStatus(widgets, expansionBoxFaults.value(name).any());
+
+        addRow(list, row, row->sizeHint());
+        expansionBoxRows.append(widgets);
+    }
+    fitHeightToRows(list, emptyListHeight, expansionBoxListMaxHeight);
+}
+
+void PanelWidget::showExpansionBoxStatus(const ExpansionBoxRowWidgets &row, bool faulty)
+{
+    row.statusLabel->setText(faulty ? tr("FAULT") : tr("OK"));
+    row.statusLabel->setStyleSheet(
+        QStringLiteral("color: %1;").arg(faulty ? QStringLiteral("red") : QStringLiteral("green")));
+    setFault(row.row, faulty);
+}
+
+void PanelWidget::setExpansionBoxNames(const QStringList &names)
+{
+    expansionBoxNames = names;
+    rebuildExpansionBoxList();
+}
+
+void PanelWidget::onAddExpansionBoxButtonClicked()
+{
+    QStringList candidates;
+    for (const ExpansionBox &box : catalogue->compatibleExpansionBoxes(currentModelName))
+        candidates << box.name;
+    if (candidates.isEmpty()) {
+        showToolTip(ui->addExpansionBoxButton, tr("No compatible expansion boxes available for this panel."),
+                    QPoint(0, ui->addExpansionBoxButton->height()), hintDurationMs);
+        return;
+    }
+
+    QPointer<PanelWidget> self(this);
+    const QString baseName = selectExpansionBox(candidates);
+    // The editor may have gone while the dialog was open (its page was rebuilt).
+    if (!self || baseName.isEmpty())
+        return;
+
+    QString displayName = baseName;
+    for (int k = 2; expansionBoxNames.contains(displayName); ++k)
+        displayName = QStringLiteral("%1 (%2)").arg(baseName).arg(k);
+    expansionBoxNames.append(displayName);
+    rebuildExpansionBoxList();
+    emit expansionBoxAdded(baseName, displayName);
+}
+
+QString PanelWidget::selectExpansionBox(const QStringList &candidates)
+{
+    // On the heap: if the editor is destroyed during exec(), the dialog goes
+    // with it and must not be destroyed a second time here.
+    QPointer<QDialog> dialog = new QDialog(this);
+    dialog->setObjectName(QStringLiteral("selectExpansionBoxDialog"));
+    dialog->setWindowTitle(tr("Select Expansion Box"));
+    dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    dialog->setMinimumSize(300, 150);
+
+    auto *layout = new QVBoxLayout(dialog);
+    auto *label = new QLabel(tr("Select an expansion box:"), dialog);
+    auto *combo = new QComboBox(dialog);
+    combo->setObjectName(QStringLiteral("expansionBoxComboBox"));
+    combo->addItems(candidates);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->setObjectName(QStringLiteral("expansionBoxButtonBox"));
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(label);
+    layout->addWidget(combo);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return QString();
+    const QString chosen = accepted ? combo->currentText() : QString();
+    delete dialog;
+    return chosen;
+}
+
+void PanelWidget::onRemoveExpansionBox(const QString &expansionBoxName)
+{
+    expansionBoxNames.removeOne(expansionBoxName);
+    rebuildExpansionBoxList();
+    emit expansionBoxRemoved(expansionBoxName);
+}
+
+void PanelWidget::onExpansionBoxFaultChanged(const QString &expansionBoxName, bool hasBatteryFault,
+                                             bool hasPowerLoadFault, bool hasLoopFault)
+{
+    PanelMessages::FaultFlags flags;
+    flags.hasBatteryFault = hasBatteryFault;
+    flags.hasPowerLoadFault = hasPowerLoadFault;
+    flags.hasLoopFault = hasLoopFault;
+    expansionBoxFaults.insert(expansionBoxName, flags);
+    for (const ExpansionBoxRowWidgets &row : qAsConst(expansionBoxRows)) {
+        if (row.nameLabel->text() == expansionBoxName)
+            showExpansionBoxStatus(row, flags.any());
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -72,6 +72,12 @@ public:
     QString powerReportNotes() const;
     QString externalPowerReportNotes() const;
 
+    // Display names of the added expansion boxes, in the order they were added.
+    QStringList expansionBoxDisplayNames() const { return expansionBoxNames; }
+    // Replaces the names (after the containers were rebuilt elsewhere) and
+    // rebuilds the list; emits nothing.
+    void setExpansionBoxNames(const QStringList &names);
+
 signals:
     void panelChanged(const QString &text);
     void soundersActiveChanged(double value);
@@ -83,6 +89,8 @@ signals:
 public slots:
     void onUpdateLoopCurrents(int loop, double idleCurrent, double alarmCurrent);
     void onLoopFaultChanged(int loop, bool hasFault);
+    void onExpansionBoxFaultChanged(const QString &expansionBoxName, bool hasBatteryFault,
+                                    bool hasPowerLoadFault, bool hasLoopFault);
 
 private slots:
     void onPanelOutputSpinBoxValueChanged();
@@ -91,6 +99,8 @@ private slots:
     void onEnableOrDisableExternalPowerSources(int state);
     void onEnableOrDisableZEP(QCheckBox *checkbox, int state);
     void onChangeToCalculateMinimumBatteryRequired();
+    void onAddExpansionBoxButtonClicked();
+    void onRemoveExpansionBox(const QString &expansionBoxName);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -102,6 +112,7 @@ protected:
     void fillExternalPowerSourceSelectors();
     void rebuildAuxCardList();
     void rebuildLoopList();
+    void rebuildExpansionBoxList();
     void refreshTotals();
     void refreshBatteryStatus();
     void refreshPowerLoadStatus();
@@ -151,15 +162,24 @@ private:
         QLabel *idleLabel = nullptr;
         QLabel *alarmLabel = nullptr;
     };
+    struct ExpansionBoxRowWidgets {
+        QWidget *row = nullptr;
+        QLabel *nameLabel = nullptr;
+        QLabel *statusLabel = nullptr;
+    };
 
     void fillModelSelector();
     void onExternalPowerSourceChanged(int n);
     void changeLoopCards(int delta);
     void updateLoopCardRows();
     void removeAllExpansionBoxes();
+    // The "Select Expansion Box" dialog; the chosen name, or empty when cancelled.
+    QString selectExpansionBox(const QStringList &candidates);
+    static void showExpansionBoxStatus(const ExpansionBoxRowWidgets &row, bool faulty);
     void emitFaultState();
     void fillExternalPowerState(PanelMessages::PanelState &state) const;
 
     QVector<CardRowWidgets> cardRows;
     QVector<LoopRowWidgets> loopRows;
+    QVector<ExpansionBoxRowWidgets> expansionBoxRows;
 };

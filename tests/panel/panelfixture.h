@@ -5,7 +5,8 @@
 // A small product range with the cases the panel rules care about: a model
 // with room for three loop cards and one for two, a model without loops,
 // batteries out of capacity order, sources of different enclosure sizes, two
-// one-only cards and a card for one model family only.
+// one-only cards, a card for one model family only, and expansion boxes for
+// the KX-8000 and KX-7000 (none fits the KX-0100).
 inline CatalogueData panelTestCatalogue()
 {
     CatalogueData d;
@@ -31,6 +32,29 @@ inline CatalogueData panelTestCatalogue()
     p0.baseLoops = 0;
     p0.maxLoops = 2;
     d.panels = {p8, p7, p0};
+
+    // Box figures differ from every panel's, so a box that kept the first
+    // panel's record would show.
+    ExpansionBox e4;
+    e4.name = QStringLiteral("KXE-4");
+    e4.idleCurrent = 0.12;
+    e4.alarmCurrent = 0.18;
+    e4.maxCurrent = 3.0;
+    e4.maxBatteryCapacity = 17;
+    e4.baseLoops = 4;
+    e4.maxLoops = 8;
+    e4.loopMaxAddresses = 250;
+    e4.loopMinCurrent = 0.004;
+    e4.loopMaxCurrent = 0.6;
+    e4.compatiblePanels = QStringList{QStringLiteral("KX-8")};
+    ExpansionBox e2 = e4;
+    e2.name = QStringLiteral("KXE-2");
+    e2.idleCurrent = 0.08;
+    e2.alarmCurrent = 0.1;
+    e2.baseLoops = 1;
+    e2.maxLoops = 3;
+    e2.compatiblePanels = QStringList{QStringLiteral("KX-7"), QStringLiteral("KX-8")};
+    d.expansionBoxes = {e4, e2};
 
     d.batteries = {{QStringLiteral("BAT-17"), 17, {}},
                    {QStringLiteral("BAT-7"), 7, {}},

@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QLabel>
 #include <QList>
+#include <QSpacerItem>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -42,6 +44,10 @@ ExpansionBoxWidget::ExpansionBoxWidget(const Catalogue *catalogue, const QString
         ui->expansionBoxesLabel, ui->addExpansionBoxButton, ui->expansionBoxesListWidget};
     for (QWidget *w : hidden)
         w->hide();
+    // Without their sections the gaps around them would leave a hole.
+    ui->sectionSpacer2->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ui->sectionSpacer4->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ui->leftColumnLayout->invalidate();
 
     rebuildLoopList();
     refreshTotals();

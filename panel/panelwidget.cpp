@@ -47,6 +47,7 @@ constexpr int cardNameIndent = loopCardControlsWidth + 20;
 
 constexpr int emptyListHeight = 40;
 constexpr int expansionBoxListMaxHeight = 200;
+constexpr int expansionBoxRowPadding = 10;
 constexpr int limitDurationMs = 5000;
 
 // Number of entries a main panel configuration holds.
@@ -564,7 +565,9 @@ void PanelWidget::rebuildExpansionBoxList()
         }
         showExpansionBoxStatus(widgets, expansionBoxFaults.value(name).any());
 
-        addRow(list, row, row->sizeHint());
+        // A little air around the 25 px button, as the loop rows have.
+        layout->activate();
+        addRow(list, row, row->sizeHint() + QSize(0, expansionBoxRowPadding));
         expansionBoxRows.append(widgets);
     }
     fitHeightToRows(list, emptyListHeight, expansionBoxListMaxHeight);

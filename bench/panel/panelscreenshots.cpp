@@ -1,15 +1,18 @@
-// Renders the panel page for review: a healthy panel and one with a battery
-// fault, an overload and a faulty loop, with the demo product range and the
-// application style sheet.
+// Renders the panel page for review: a healthy panel with two expansion boxes
+// (one faulty), one with a battery fault, an overload and a faulty loop, an
+// expansion box editor and the expansion box selection dialog, with the demo
+// product range and the application style sheet.
 // Usage: panel_screenshots <catalogue.csv> <folder> [extra.qss]
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
+#include "panel/expansionboxwidget.h"
 #include "panel/panelwidget.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTextStream>
+#include <QTimer>
 
 namespace
 {
@@ -103,7 +107,21 @@ int main(int argc, char *argv[])
         combo(w, "additionalBatt1ComboBox", QStringLiteral("TVB 12-26"));
         combo(w, "externalPowerSource2ComboBox", QStringLiteral("KSP600"));
         combo(w, "additionalBatt2ComboBox", QStringLiteral("TVB 12-17"));
+        // The selection dialog, grabbed while it runs and then cancelled.
+        QTimer::singleShot(200, [&folder] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                dialog->grab().save(folder + QStringLiteral("/panel-select-box.png"));
+                dialog->reject();
+            }
+        });
+        w.findChild<QPushButton *>(QStringLiteral("addExpansionBoxButton"))->click();
+        w.setExpansionBoxNames({QStringLiteral("TXE 4"), QStringLiteral("TXE 4 (2)")});
+        w.onExpansionBoxFaultChanged(QStringLiteral("TXE 4"), false, false, false);
+        w.onExpansionBoxFaultChanged(QStringLiteral("TXE 4 (2)"), true, false, false);
         save(w, folder, QStringLiteral("panel-healthy"));
+        const QPixmap boxes = w.findChild<QWidget *>(QStringLiteral("expansionBoxesListWidget"))->grab();
+        boxes.scaled(boxes.size() * 2).save(folder + QStringLiteral("/panel-healthy-boxes.png"));
+
         w.resize(1180, 760);
         save(w, folder, QStringLiteral("panel-healthy-small"));
     }
@@ -124,6 +142,21 @@ int main(int argc, char *argv[])
         save(w, folder, QStringLiteral("panel-faults"));
         combo(w, "additionalBatt1ComboBox", QStringLiteral("TVB 12-26"));
         save(w, folder, QStringLiteral("panel-faults-battery"));
+    }
+    {
+        ExpansionBoxWidget w(&catalogue, QStringLiteral("TXE 4"));
+        w.resize(1600, 1000);
+        w.show();
+        w.addLoopCards(2);
+        const double idle[] = {0.044, 0.029, 0.038, 0.051};
+        const double alarm[] = {0.31, 0.22, 0.27, 0.36};
+        for (int i = 0; i < 4; ++i)
+            w.onUpdateLoopCurrents(i, idle[i], alarm[i]);
+        combo(w, "battComboBox", QStringLiteral("TVB 12-17"));
+        cardBox(w, QStringLiteral("ORN-PSLINK"))->setChecked(true);
+        combo(w, "externalPowerSource1ComboBox", QStringLiteral("KSP600"));
+        combo(w, "additionalBatt1ComboBox", QStringLiteral("TVB 12-12"));
+        save(w, folder, QStringLiteral("expansionbox"));
     }
     return 0;
 }

@@ -525,6 +525,11 @@ void TestExpansionBoxes::boxEditorLayout()
     QCOMPARE(cardNames, QStringList({"VRAL-2", "ORN-PSLINK", "ZEP-1", "ZEP-2"}));
     QCOMPARE(comboItems(child<QComboBox>(w, "externalPowerSource1ComboBox")),
              QStringList({"No external power source", "PSU-12", "PSU-7"}));
+
+    // Loop cards up to the box's own limit of 8 loops.
+    QVERIFY(w.addLoopCards(4));
+    QCOMPARE(w.currentLoopCount(), 8);
+    QVERIFY(!w.addLoopCards(2));
 }
 
 void TestExpansionBoxes::boxEditorNeverChangesModel()

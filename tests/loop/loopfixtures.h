@@ -9,7 +9,7 @@
 namespace Fixtures
 {
 
-struct DeviceSpec {
+struct DeviceTraits {
     QString category = QStringLiteral("DET");
     QString subcategory = QStringLiteral("-");
     double idle = 0;
@@ -21,19 +21,19 @@ struct DeviceSpec {
     bool hidden = false;
 };
 
-inline Device device(const QString &name, const DeviceSpec &spec)
+inline Device device(const QString &name, const DeviceTraits &traits)
 {
     Device d;
     d.name = name;
-    d.category = spec.category;
-    d.subcategory = spec.subcategory;
-    d.idleCurrent = spec.idle;
-    d.alarmCurrent = spec.alarm;
-    d.addresses = spec.addresses;
-    d.addsLoopResistance = spec.resistive;
-    d.isSounder = spec.sounder;
-    d.requiresExternal24V = spec.external24V;
-    d.hidden = spec.hidden;
+    d.category = traits.category;
+    d.subcategory = traits.subcategory;
+    d.idleCurrent = traits.idle;
+    d.alarmCurrent = traits.alarm;
+    d.addresses = traits.addresses;
+    d.addsLoopResistance = traits.resistive;
+    d.isSounder = traits.sounder;
+    d.requiresExternal24V = traits.external24V;
+    d.hidden = traits.hidden;
     return d;
 }
 
@@ -53,12 +53,12 @@ inline Device detector(const QString &name, double idle, double alarm, bool resi
 
 inline Device sounder(const QString &name, double idle, double alarm)
 {
-    DeviceSpec spec;
-    spec.category = QStringLiteral("SND");
-    spec.idle = idle;
-    spec.alarm = alarm;
-    spec.sounder = true;
-    return device(name, spec);
+    DeviceTraits traits;
+    traits.category = QStringLiteral("SND");
+    traits.idle = idle;
+    traits.alarm = alarm;
+    traits.sounder = true;
+    return device(name, traits);
 }
 
 inline Device beam(const QString &name, double idle, double alarm)

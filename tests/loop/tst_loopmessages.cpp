@@ -193,11 +193,11 @@ void TestLoopMessages::beamNotes()
 
 void TestLoopMessages::externalSupplyNote()
 {
-    Fixtures::DeviceSpec spec;
-    spec.category = QStringLiteral("MOD");
-    spec.external24V = true;
+    Fixtures::DeviceTraits traits;
+    traits.category = QStringLiteral("MOD");
+    traits.external24V = true;
     const DeviceFacts facts = factsOf(
-        {Fixtures::device(QStringLiteral("MOD-Z"), spec), Fixtures::device(QStringLiteral("MOD-A"), spec)},
+        {Fixtures::device(QStringLiteral("MOD-Z"), traits), Fixtures::device(QStringLiteral("MOD-A"), traits)},
         {{QStringLiteral("MOD-Z"), 1}, {QStringLiteral("MOD-A"), 3}});
     QCOMPARE(
         notesText(healthy(), panel(), facts),

@@ -28,13 +28,13 @@ CatalogueData sampleData()
     CatalogueData data;
     data.topologyFactors = {1.1, 1.3};
     data.distributionFactors = {1.0, 0.5};
-    DeviceSpec module;
+    DeviceTraits module;
     module.category = QStringLiteral("MOD");
     module.subcategory = QStringLiteral("IO");
     module.idle = 0.0004;
     module.alarm = 0.0012;
     module.external24V = true;
-    DeviceSpec ghost;
+    DeviceTraits ghost;
     ghost.category = QStringLiteral("ZZZ");
     ghost.hidden = true;
     data.devices = {

@@ -2,6 +2,8 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
+#include "loop/systemcontainerwidget.h"
+#include "panel/panelwidget.h"
 #include "ui_mainwindow.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"
@@ -85,6 +87,12 @@ MainWindow::~MainWindow()
     delete powerSourcesWindow;
     delete distributionFactorWindow;
     delete manualWindow;
+    // The containers outlive this destructor as children; none may reach back
+    // into a window that is half gone.
+    for (SystemContainerWidget *container : qAsConst(expansionBoxContainers))
+        container->disconnect(this);
+    if (mainContainer)
+        mainContainer->disconnect(this);
     delete ui;
 }
 
@@ -95,23 +103,62 @@ void MainWindow::initContainers()
         previous.append(ui->externalTabWidget->widget(i));
     ui->externalTabWidget->clear();
     for (QWidget *page : previous) {
+        // Gone from the tabs and deaf from now on; deleted once the event
+        // that brought us here is over.
+        page->disconnect(this);
         if (page != ui->tab)
             page->deleteLater();
     }
     expansionBoxContainers.clear();
-    mainContainer = nullptr;
 
-    // The panel and loop designer takes this page's place once it is part of
-    // the program; until then the page says plainly what the user can do.
-    auto *pending = new QLabel(tr("The product data is installed and verified.\n\n"
-                                  "Panel and loop design is not part of this version of %1 yet.\n"
-                                  "The Help menu and File > Import data pack are ready to use.")
-                                   .arg(Constants::ApplicationName),
-                               this);
-    pending->setObjectName(QStringLiteral("mainPanelPendingLabel"));
-    pending->setAlignment(Qt::AlignCenter);
-    pending->setWordWrap(true);
-    ui->externalTabWidget->addTab(pending, tr("Main Panel"));
+    mainContainer = new SystemContainerWidget(false, catalogue, QString(), this);
+    ui->externalTabWidget->addTab(mainContainer, tr("Main Panel"));
+    if (mainContainer->panelWidget()) {
+        connect(mainContainer, &SystemContainerWidget::expansionBoxAdded, this,
+                &MainWindow::onExpansionBoxAdded);
+        connect(mainContainer, &SystemContainerWidget::expansionBoxRemoved, this,
+                &MainWindow::onExpansionBoxRemoved);
+    }
+}
+
+void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
+{
+    if (expansionBoxContainers.contains(displayName)) {
+        qWarning().noquote() << "Expansion box container already exists for:" << displayName;
+        return;
+    }
+    auto *container = new SystemContainerWidget(true, catalogue, baseName, this);
+    connect(container, &SystemContainerWidget::expansionBoxFaultChanged, this,
+            [this, displayName](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
+                onExpansionBoxFaultChanged(displayName, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
+            });
+    ui->externalTabWidget->addTab(container, displayName);
+    expansionBoxContainers.insert(displayName, container);
+
+    // The box told its state while it was being built, before anyone listened.
+    const PanelMessages::FaultFlags flags = container->faultStates();
+    onExpansionBoxFaultChanged(displayName, flags.hasBatteryFault, flags.hasPowerLoadFault,
+                               flags.hasLoopFault);
+}
+
+void MainWindow::onExpansionBoxRemoved(QString displayName)
+{
+    SystemContainerWidget *container = expansionBoxContainers.value(displayName);
+    if (!container) {
+        qWarning().noquote() << "Expansion box container not found:" << displayName;
+        return;
+    }
+    ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+    expansionBoxContainers.remove(displayName);
+    delete container;
+}
+
+void MainWindow::onExpansionBoxFaultChanged(QString expansionBoxName, bool hasBatteryFault,
+                                            bool hasPowerLoadFault, bool hasLoopFault)
+{
+    if (mainContainer && mainContainer->panelWidget())
+        mainContainer->panelWidget()->onExpansionBoxFaultChanged(expansionBoxName, hasBatteryFault,
+                                                                 hasPowerLoadFault, hasLoopFault);
 }
 
 void MainWindow::connectCommands()

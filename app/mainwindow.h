@@ -25,6 +25,10 @@ public:
     ~MainWindow() override;
 
 private slots:
+    void onExpansionBoxAdded(QString baseName, QString displayName);
+    void onExpansionBoxRemoved(QString displayName);
+    void onExpansionBoxFaultChanged(QString expansionBoxName, bool hasBatteryFault, bool hasPowerLoadFault,
+                                    bool hasLoopFault);
     void onLoadNewData();
     void onExportSetup();
     void onImportSetup();

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "panel/panelmessages.h"
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+class Catalogue;
+class LoopWidget;
+class PanelWidget;
+class QTabWidget;
+
+// One panel with its loops: the panel editor as the first tab, one loop tab
+// per loop. It keeps the loop tabs in step with the panel's loop count and
+// joins every loop to its panel (currents, faults, limits, sounders active).
+// Loop tabs beyond the count are hidden, never destroyed, so a loop that comes
+// back keeps what the user gave it.
+class SystemContainerWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    // name: empty for the main panel, the box's model name for an expansion box.
+    SystemContainerWidget(bool isExpansionBox, const Catalogue *catalogue, const QString &name,
+                          QWidget *parent = nullptr);
+
+    // The panel editor; an ExpansionBoxWidget in an expansion box container.
+    PanelWidget *panelWidget() const { return m_panelWidget; }
+    // Every loop created so far, hidden ones included, in loop order.
+    QVector<LoopWidget *> loopWidgets() const { return m_loopWidgets; }
+    int loopCount() const { return m_loopCount; }
+    QString containerName() const { return m_name; }
+    bool isExpansionBox() const { return m_isExpansionBox; }
+    PanelMessages::FaultFlags faultStates() const;
+
+    // Applies a setup that has already been checked: the panel first, then
+    // each loop's values and devices.
+    void applySetup(const QStringList &panelValues,
+                    const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
+
+signals:
+    void expansionBoxAdded(const QString &baseName, const QString &displayName);
+    void expansionBoxRemoved(const QString &displayName);
+    void expansionBoxFaultChanged(bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault);
+
+private slots:
+    void onLoopsChanged(int loops);
+    void onDuplicateLoopRequested(int sourceLoopIndex);
+
+protected:
+    // The "Duplicate Loop" dialog: the loops chosen (their indexes, in the
+    // order they were selected), or none when cancelled. `candidates` holds at
+    // least one loop. Tests may answer here instead of driving the dialog.
+    virtual QList<int> chooseTargetLoops(int sourceLoopIndex, const QList<int> &candidates);
+
+private:
+    void addLoop();
+    void applyPanelLimits(LoopWidget *loop, const QString &modelName) const;
+
+    const bool m_isExpansionBox;
+    const Catalogue *m_catalogue;
+    const QString m_name;
+    int m_loopCount = 0;
+    QVector<LoopWidget *> m_loopWidgets;
+    QTabWidget *m_tabWidget = nullptr;
+    PanelWidget *m_panelWidget = nullptr;
+};

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 SystemContainerWidget::SystemContainerWidget(bool isExpansionBox, const Catalogue *catalogue,
                                              const QString &name, QWidget *parent)
@@ -74,8 +76,12 @@ void SystemContainerWidget::addLoop()
     connect(loop, &LoopWidget::duplicateLoopRequested, this, [this, d] { onDuplicateLoopRequested(d); });
 
     PanelWidget *panel = m_panelWidget;
-    connect(loop, &LoopWidget::updateLoopCurrents, panel,
-            [panel, d](double idle, double alarm) { panel->onUpdateLoopCurrents(d, idle, alarm); });
+    connect(loop, &LoopWidget::updateLoopCurrents, panel, [this, panel, d](double idle, double alarm) {
+        if (m_holdLoopCurrents)
+            m_heldLoopCurrents.insert(d, {idle, alarm});
+        else
+            panel->onUpdateLoopCurrents(d, idle, alarm);
+    });
     connect(loop, &LoopWidget::loopFaultChanged, panel,
             [panel, d](bool hasFault) { panel->onLoopFaultChanged(d, hasFault); });
 
@@ -99,6 +105,22 @@ void SystemContainerWidget::applyPanelLimits(LoopWidget *loop, const QString &mo
     const Panel panel = m_catalogue->findPanel(modelName);
     loop->onPanelChanged(panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent,
                          panel.supportsOverboost);
+}
+
+template <typename Apply> void SystemContainerWidget::withLoopCurrentsHeld(Apply apply)
+{
+    // A loop given its devices recomputes once per unit (up to 5,000 times
+    // for a full loop); only its last currents matter to the panel, whose
+    // figures are the same whether it saw the steps between or not.
+    const bool outermost = !m_holdLoopCurrents;
+    m_holdLoopCurrents = true;
+    apply();
+    if (!outermost)
+        return;
+    m_holdLoopCurrents = false;
+    const QMap<int, QPair<double, double>> held = std::exchange(m_heldLoopCurrents, {});
+    for (auto it = held.cbegin(); it != held.cend(); ++it)
+        m_panelWidget->onUpdateLoopCurrents(it.key(), it.value().first, it.value().second);
 }
 
 void SystemContainerWidget::onLoopsChanged(int loops)
@@ -125,11 +147,13 @@ void SystemContainerWidget::applySetup(const QStringList &panelValues,
     const int n = loops.size();
     if (n != m_loopCount)
         onLoopsChanged(n);
-    for (int i = 0; i < n && i < m_loopWidgets.size(); ++i) {
-        LoopWidget *loop = m_loopWidgets.at(i);
-        loop->applyLoopValues(loops.at(i).first);
-        loop->applyDevices(loops.at(i).second);
-    }
+    withLoopCurrentsHeld([&] {
+        for (int i = 0; i < n && i < m_loopWidgets.size(); ++i) {
+            LoopWidget *loop = m_loopWidgets.at(i);
+            loop->applyLoopValues(loops.at(i).first);
+            loop->applyDevices(loops.at(i).second);
+        }
+    });
 }
 
 // ---- loop duplication ---------------------------------------------------------------
@@ -171,13 +195,15 @@ void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)
         devices.insert(entry.first, entry.second);
 
     bool written = false;
-    for (const int j : targets) {
-        if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
-            continue;
-        m_loopWidgets.at(j)->applyLoopValues(values);
-        m_loopWidgets.at(j)->applyDevices(devices);
-        written = true;
-    }
+    withLoopCurrentsHeld([&] {
+        for (const int j : targets) {
+            if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
+                continue;
+            m_loopWidgets.at(j)->applyLoopValues(values);
+            m_loopWidgets.at(j)->applyDevices(devices);
+            written = true;
+        }
+    });
     if (written)
         MessageBox::information(this, tr("Loop Duplicated"), tr("Loop duplication successful!"));
 }
@@ -200,6 +226,10 @@ QList<int> SystemContainerWidget::chooseTargetLoops(int sourceLoopIndex, const Q
     auto *warning = new QLabel(tr("WARNING: selected loops will be overwritten."), dialog);
     warning->setObjectName(QStringLiteral("duplicateLoopWarningLabel"));
     warning->setWordWrap(true);
+    // What the user is about to lose must not read like small print.
+    QFont bold = warning->font();
+    bold.setBold(true);
+    warning->setFont(bold);
     auto *list = new QListWidget(dialog);
     list->setObjectName(QStringLiteral("targetLoopsListWidget"));
     list->setSelectionMode(QAbstractItemView::MultiSelection);

@@ -60,6 +60,9 @@ protected:
 private:
     void addLoop();
     void applyPanelLimits(LoopWidget *loop, const QString &modelName) const;
+    // Runs `apply` (which rewrites whole loops) with the loops' currents held
+    // back, then hands the panel each loop's final currents once.
+    template <typename Apply> void withLoopCurrentsHeld(Apply apply);
 
     const bool m_isExpansionBox;
     const Catalogue *m_catalogue;
@@ -68,4 +71,6 @@ private:
     QVector<LoopWidget *> m_loopWidgets;
     QTabWidget *m_tabWidget = nullptr;
     PanelWidget *m_panelWidget = nullptr;
+    bool m_holdLoopCurrents = false;
+    QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)
 };

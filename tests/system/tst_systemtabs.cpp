@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "systemfixtures.h"
+#include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 
 #include <QPointer>
@@ -79,6 +80,7 @@ class TestSystemTabs : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -90,10 +92,17 @@ private slots:
     void boxAndMainPanelTotalsStayApart();
     void mainModelChangeRemovesEveryBoxPage();
     void demoRangeFillsTheTabs();
+    void deviceTreeSelectionIsOneLightBand();
 
 private:
     Catalogue *m_catalogue = nullptr;
 };
+
+void TestSystemTabs::initTestCase()
+{
+    // The style sheet and pictures, as the program has them.
+    initGuiResources();
+}
 
 void TestSystemTabs::init()
 {
@@ -307,6 +316,34 @@ void TestSystemTabs::demoRangeFillsTheTabs()
         QCOMPARE(page(window, i + 1)->loopCount(), boxes.at(i).baseLoops);
         QCOMPARE(page(window, i + 1)->loopWidgets().first()->limits().maxCurrent, boxes.at(i).loopMaxCurrent);
     }
+}
+
+// With the program's style sheet, a picked device is one light band: the
+// branch area beside it is not painted in the dark accent colour.
+void TestSystemTabs::deviceTreeSelectionIsOneLightBand()
+{
+    MainWindow window(m_catalogue);
+    window.resize(1400, 900);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    SystemContainerWidget *main = page(window, 0);
+    LoopWidget *loop = main->loopWidgets().first();
+    tabsOf(main)->setCurrentWidget(loop);
+    auto *tree = child<QTreeWidget>(loop, "devAvailableTree");
+    QTreeWidgetItem *item =
+        tree->findItems(QStringLiteral("OPT-100"), Qt::MatchExactly | Qt::MatchRecursive).first();
+    tree->setCurrentItem(item);
+    QVERIFY(item->isSelected());
+
+    const QRect row = tree->visualItemRect(item);
+    QVERIFY(row.left() > 10); // a device sits below its category and subcategory
+    const QImage shot = tree->viewport()->grab().toImage();
+    const QColor branch = shot.pixelColor(4, row.center().y());
+    const QColor itemBackground = shot.pixelColor(row.right() - 4, row.center().y());
+    QVERIFY2(branch.lightness() > 200, qPrintable(branch.name()));
+    QCOMPARE(branch.name(), itemBackground.name());
+    // Nothing else is painted as selected.
+    QVERIFY(shot.pixelColor(4, row.top() - 6).lightness() > 240);
 }
 
 QTEST_MAIN(TestSystemTabs)

@@ -3,6 +3,7 @@
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QtTest>
 
@@ -93,6 +94,7 @@ private slots:
     void mainModelChangeRemovesEveryBoxPage();
     void demoRangeFillsTheTabs();
     void deviceTreeSelectionIsOneLightBand();
+    void newDataRebuildsEveryPage();
 
 private:
     Catalogue *m_catalogue = nullptr;
@@ -344,6 +346,41 @@ void TestSystemTabs::deviceTreeSelectionIsOneLightBand()
     QCOMPARE(branch.name(), itemBackground.name());
     // Nothing else is painted as selected.
     QVERIFY(shot.pixelColor(4, row.top() - 6).lightness() > 240);
+}
+
+void TestSystemTabs::newDataRebuildsEveryPage()
+{
+#ifndef KALVIX_DEMO_PACK
+    QSKIP("this build has no signing key, so no demo pack");
+#else
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    QPointer<SystemContainerWidget> oldMain = page(window, 0);
+    QPointer<SystemContainerWidget> oldBox = page(window, 1);
+
+    FileDialog::setNextFileName(QStringLiteral(KALVIX_DEMO_PACK));
+    child<QAction>(&window, "actionImport_data_pack")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().title, QStringLiteral("Success"));
+
+    QCOMPARE(pageTitles(window), QStringList{"Main Panel"});
+    QVERIFY(page(window, 0) != oldMain.data());
+    QCOMPARE(page(window, 0)->panelWidget()->modelName(), m_catalogue->panels().first().name);
+    // Until they are gone, the old pages no longer reach the window.
+    QVERIFY(oldMain && oldBox);
+    emit oldMain->panelWidget()->expansionBoxAdded(QStringLiteral("KXE-2"), QStringLiteral("KXE-2 (2)"));
+    QCOMPARE(pageTitles(window), QStringList{"Main Panel"});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(oldMain.isNull());
+    QVERIFY(oldBox.isNull());
+
+    // The new main panel takes boxes of the new range.
+    child<QComboBox>(mainPanel(window), "panelComboBox")->setCurrentText(QStringLiteral("TXP 408"));
+    addBox(window, QStringLiteral("TXE 2"));
+    QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "TXE 2"}));
+    QCOMPARE(page(window, 1)->loopCount(), m_catalogue->findExpansionBox(QStringLiteral("TXE 2")).baseLoops);
+#endif
 }
 
 QTEST_MAIN(TestSystemTabs)

@@ -192,10 +192,19 @@ void DetailedViewWidget::showDeviceDetails(const QString &deviceName)
     ui->alarmCurrentValueLabel->setText(Display::amperes(device.alarmCurrent));
 
     // An unknown device (or one without a picture) shows none.
-    const QString path = device.image.isEmpty() ? QString() : m_catalogue->imagePath(device.image);
+    // Loading a loop re-shows the same device once per unit, so the file
+    // lookup and the smooth rescale are done only when something changed.
+    QString path;
+    if (!device.image.isEmpty()) {
+        auto known = m_imagePaths.constFind(device.image);
+        if (known == m_imagePaths.constEnd())
+            known = m_imagePaths.insert(device.image, m_catalogue->imagePath(device.image));
+        path = known.value();
+    }
     if (path != m_imagePath) {
         m_imagePath = path;
         m_image = path.isEmpty() ? QPixmap() : QPixmap(path);
+        m_scaledFor = QSize();
     }
     showImage();
 
@@ -207,8 +216,12 @@ void DetailedViewWidget::showImage()
     QLabel *label = ui->deviceImageLabel;
     if (m_image.isNull()) {
         label->clear();
+        m_scaledFor = QSize();
         return;
     }
+    if (m_scaledFor == label->size())
+        return;
+    m_scaledFor = label->size();
     label->setPixmap(m_image.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 

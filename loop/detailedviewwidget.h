@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QMap>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -57,4 +59,6 @@ private:
     double m_soundersActiveFraction = 1.0;
     QString m_imagePath; // picture of the device shown, rescaled with its label
     QPixmap m_image;
+    QSize m_scaledFor;                    // label size the shown picture was scaled to
+    QHash<QString, QString> m_imagePaths; // image name -> file, looked up once
 };

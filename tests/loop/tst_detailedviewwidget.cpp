@@ -65,6 +65,7 @@ private slots:
     void fractionRefreshesTheShownSounder();
     void imagesScaleIntoTheirLabel();
     void setDevicesRebuildsTheRows();
+    void pictureFollowsTheDeviceAndTheLabel();
 };
 
 void TestDetailedViewWidget::init()
@@ -240,6 +241,56 @@ void TestDetailedViewWidget::setDevicesRebuildsTheRows()
     m_view->setDevices({});
     QCOMPARE(list()->count(), 0);
     QCOMPARE(spy.count(), 0);
+}
+
+void TestDetailedViewWidget::pictureFollowsTheDeviceAndTheLabel()
+{
+    // Loading a loop shows the same device once per unit; the picture must
+    // still switch with the device and rescale with its label.
+    initGuiResources();
+    const QString folder = Catalogue::dataLocation() + QStringLiteral("/data/images");
+    QVERIFY(QDir().mkpath(folder));
+    QImage red(100, 100, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(folder + QStringLiteral("/red.png")));
+    QImage blue(100, 50, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(blue.save(folder + QStringLiteral("/blue.png")));
+    CatalogueData data = sampleData();
+    data.devices[0].image = QStringLiteral("red.png");
+    data.devices[2].image = QStringLiteral("blue.png");
+    data.devices[3].image = QStringLiteral("gone.png");
+    const Catalogue catalogue(data);
+    DetailedViewWidget view(&catalogue);
+    auto *label = view.findChild<QLabel *>(QStringLiteral("deviceImageLabel"));
+    label->resize(80, 80);
+
+    view.showDeviceDetails(QStringLiteral("OPT-100"));
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5), QColor(Qt::red));
+    view.showDeviceDetails(QStringLiteral("WS-1 (loop)"));
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(80, 40));
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5), QColor(Qt::blue));
+    view.showDeviceDetails(QStringLiteral("OPT-100"));
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).toImage().pixelColor(5, 5), QColor(Qt::red));
+    // A hidden label gets its resize event only when shown; deliver it now.
+    label->resize(70, 70);
+    QResizeEvent resized(QSize(70, 70), QSize(80, 80));
+    QCoreApplication::sendEvent(label, &resized);
+    QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(70, 70));
+
+    // Forty units of a device without its picture file: one warning, not forty.
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtWarningMsg)
+                warnings << message;
+        });
+    view.setDevices({{QStringLiteral("MOD-9"), 40}});
+    qInstallMessageHandler(previous);
+    QCOMPARE(warnings,
+             QStringList{QStringLiteral("Image not found: ") + folder + QStringLiteral("/gone.png")});
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
 }
 
 QTEST_MAIN(TestDetailedViewWidget)

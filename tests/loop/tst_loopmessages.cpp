@@ -196,9 +196,9 @@ void TestLoopMessages::externalSupplyNote()
     Fixtures::DeviceTraits traits;
     traits.category = QStringLiteral("MOD");
     traits.external24V = true;
-    const DeviceFacts facts = factsOf(
-        {Fixtures::device(QStringLiteral("MOD-Z"), traits), Fixtures::device(QStringLiteral("MOD-A"), traits)},
-        {{QStringLiteral("MOD-Z"), 1}, {QStringLiteral("MOD-A"), 3}});
+    const DeviceFacts facts = factsOf({Fixtures::device(QStringLiteral("MOD-Z"), traits),
+                                       Fixtures::device(QStringLiteral("MOD-A"), traits)},
+                                      {{QStringLiteral("MOD-Z"), 1}, {QStringLiteral("MOD-A"), 3}});
     QCOMPARE(
         notesText(healthy(), panel(), facts),
         QStringLiteral("The following devices require a 24V external power source:\n - MOD-A, MOD-Z\nPlease "

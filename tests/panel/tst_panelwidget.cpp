@@ -253,12 +253,22 @@ void TestPanelWidget::oneOnlyCards()
         QStringList({"ZEP card already inserted.\nTo insert a new one, please remove the old one first."}));
     QCOMPARE(w.installedCards(), QStringList({"ZEP-1"}));
 
+    // The undo is silent: the first card still counts as installed, so a
+    // second attempt is refused as well.
+    zep2->setChecked(true);
+    QTRY_VERIFY(!zep2->isChecked());
+    QVERIFY(zep1->isChecked());
+    QCOMPARE(w.installedCards(), QStringList({"ZEP-1"}));
+    QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2300000 A"));
+
+    const int hints = w.findChildren<MyToolTip *>().size();
+    QCOMPARE(hints, 2);
     zep1->setChecked(false);
     zep2->setChecked(true);
     QTest::qWait(10);
     QVERIFY(zep2->isChecked());
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2400000 A"));
-    QCOMPARE(w.findChildren<MyToolTip *>().size(), 1);
+    QCOMPARE(w.findChildren<MyToolTip *>().size(), hints);
 }
 
 void TestPanelWidget::powerCardUncheckResetsSources()

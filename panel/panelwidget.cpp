@@ -834,6 +834,9 @@ void PanelWidget::refreshPowerLoadStatus()
     const PanelMessages::PowerLoadStatus status = PanelMessages::powerLoadStatus(panelState());
     ui->totalPwrLoadStatusLabel->setText(status.text);
     if (status.noLoops) {
+        // Without loops the total is not judged; an overload mark of the
+        // loops that were there before must not stay behind.
+        setFault(ui->totalAlarmCurrentValueLabel, false);
         setFault(ui->totalPwrLoadStatusLabel, true);
         return;
     }

@@ -392,6 +392,19 @@ void TestPanelWidget::batteryFaultAndOverload()
                  "Battery autonomy OK.\n\nPlease note the current selected idle time does not follow EN "
                  "54."));
     QVERIFY(w.externalPowerReportNotes().startsWith("COMPLIANCE NOTE: The selected idle time (48 h)"));
+
+    // Overloaded, then a model without loops: its total (0.3 A of its own) is
+    // not judged, and the old overload mark goes with the old loops.
+    w.onUpdateLoopCurrents(0, 0.2, 1.2);
+    QCOMPARE(child<QLabel>(w, "totalAlarmCurrentValueLabel")->property("fault").toBool(), true);
+    faults.clear();
+    child<QComboBox>(w, "panelComboBox")->setCurrentText("KX-0100");
+    QCOMPARE(text(w, "totalAlarmCurrentValueLabel"), QStringLiteral("0.3000000 A"));
+    QCOMPARE(text(w, "totalPwrLoadStatusLabel"),
+             QStringLiteral("No loops available. Install VRAL cards to add loops to the panel."));
+    QCOMPARE(child<QLabel>(w, "totalPwrLoadStatusLabel")->property("fault").toBool(), true);
+    QCOMPARE(child<QLabel>(w, "totalAlarmCurrentValueLabel")->property("fault").toBool(), false);
+    QCOMPARE(lastFlags(faults).at(1), true);
 }
 
 void TestPanelWidget::recomputesOnlyWhatTheEventNeeds()

@@ -80,20 +80,26 @@ private:
     int m_number;
 };
 
+// Panels and expansion boxes share their first eleven cells.
+template <typename Model> void readModelCells(Model &m, const QStringList &c)
+{
+    m.name = c.at(0);
+    m.idleCurrent = DataFile::toDecimal(c.at(1));
+    m.alarmCurrent = DataFile::toDecimal(c.at(2));
+    m.maxCurrent = DataFile::toDecimal(c.at(3));
+    m.maxBatteryCapacity = DataFile::toDecimal(c.at(4));
+    m.baseLoops = DataFile::toInteger(c.at(5));
+    m.maxLoops = DataFile::toInteger(c.at(6));
+    m.loopMaxAddresses = DataFile::toInteger(c.at(7));
+    m.loopMinCurrent = DataFile::toDecimal(c.at(8));
+    m.loopMaxCurrent = DataFile::toDecimal(c.at(9));
+    m.supportsOverboost = DataFile::toFlag(c.at(10));
+}
+
 Panel panelFrom(const QStringList &c)
 {
     Panel p;
-    p.name = c.at(0);
-    p.idleCurrent = DataFile::toDecimal(c.at(1));
-    p.alarmCurrent = DataFile::toDecimal(c.at(2));
-    p.maxCurrent = DataFile::toDecimal(c.at(3));
-    p.maxBatteryCapacity = DataFile::toDecimal(c.at(4));
-    p.baseLoops = DataFile::toInteger(c.at(5));
-    p.maxLoops = DataFile::toInteger(c.at(6));
-    p.loopMaxAddresses = DataFile::toInteger(c.at(7));
-    p.loopMinCurrent = DataFile::toDecimal(c.at(8));
-    p.loopMaxCurrent = DataFile::toDecimal(c.at(9));
-    p.supportsOverboost = DataFile::toFlag(c.at(10));
+    readModelCells(p, c);
     p.maxExpansionBoxes = DataFile::toInteger(c.at(11));
     p.image = c.at(12);
     return p;
@@ -102,17 +108,7 @@ Panel panelFrom(const QStringList &c)
 ExpansionBox expansionBoxFrom(const QStringList &c)
 {
     ExpansionBox b;
-    b.name = c.at(0);
-    b.idleCurrent = DataFile::toDecimal(c.at(1));
-    b.alarmCurrent = DataFile::toDecimal(c.at(2));
-    b.maxCurrent = DataFile::toDecimal(c.at(3));
-    b.maxBatteryCapacity = DataFile::toDecimal(c.at(4));
-    b.baseLoops = DataFile::toInteger(c.at(5));
-    b.maxLoops = DataFile::toInteger(c.at(6));
-    b.loopMaxAddresses = DataFile::toInteger(c.at(7));
-    b.loopMinCurrent = DataFile::toDecimal(c.at(8));
-    b.loopMaxCurrent = DataFile::toDecimal(c.at(9));
-    b.supportsOverboost = DataFile::toFlag(c.at(10));
+    readModelCells(b, c);
     b.compatiblePanels = DataFile::toList(c.at(11));
     b.image = c.at(12);
     return b;

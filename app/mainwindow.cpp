@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "setup/setupio.h"
 #include "ui_mainwindow.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"
@@ -212,14 +213,99 @@ void MainWindow::onLoadNewData()
     MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
 }
 
+void MainWindow::showInternalError()
+{
+    MessageBox::critical(
+        this, tr("Error"),
+        tr("Internal error happened.\nTry again. If the problem persists after restarting the "
+           "application, contact support."));
+}
+
 void MainWindow::onExportSetup()
 {
-    showNotAvailable(ui->actionSave_as->text());
+    const QString fileName = FileDialog::getSaveFileName(
+        this, tr("Export Setup"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+        tr("Comma separated values (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    if (!mainContainer) {
+        showInternalError();
+        return;
+    }
+    // The map keeps the boxes in the order of their tab names.
+    if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values())) {
+        MessageBox::critical(
+            this, tr("Error"),
+            tr("Failed to open file for writing.\nIf overwriting an existing file, make sure "
+               "it is not open by another process."));
+        return;
+    }
+    MessageBox::information(this, tr("Success"), tr("Setup exported successfully!"));
 }
 
 void MainWindow::onImportSetup()
 {
-    showNotAvailable(ui->actionOpen->text());
+    if (MessageBox::question(
+            this, tr("Warning"),
+            tr("The current setup will be overwritten.\nAre you sure you want to continue?")) !=
+        QMessageBox::Yes)
+        return;
+    const QString fileName = FileDialog::getOpenFileName(
+        this, tr("Import Setup"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+        tr("Comma separated values (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    if (!mainContainer || !mainContainer->panelWidget()) {
+        showInternalError();
+        return;
+    }
+    QList<SystemContainerWidget *> newContainers;
+    bool read = false;
+    {
+        BusyCursor busy;
+        read = readSetupFile(fileName, mainContainer, newContainers, catalogue);
+    }
+    if (!read) {
+        MessageBox::critical(
+            this, tr("Error"),
+            tr("Failed to import setup.\nThe file may not have the correct format, it may be "
+               "corrupted or it may be from a newer version of the application.\n"));
+        return;
+    }
+    rebuildExpansionBoxTabs(newContainers);
+    MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+}
+
+void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers)
+{
+    for (SystemContainerWidget *container : qAsConst(expansionBoxContainers)) {
+        container->disconnect(this);
+        ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+        delete container;
+    }
+    expansionBoxContainers.clear();
+
+    QStringList used;
+    for (SystemContainerWidget *container : newContainers) {
+        // Two boxes of one model: "X", then "X (2)", "X (3)".
+        QString name = container->containerName();
+        for (int n = 2; used.contains(name); ++n)
+            name = container->containerName() + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+
+        container->setParent(this);
+        connect(container, &SystemContainerWidget::expansionBoxFaultChanged, this,
+                [this, name](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
+                    onExpansionBoxFaultChanged(name, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
+                });
+        ui->externalTabWidget->addTab(container, name);
+        expansionBoxContainers.insert(name, container);
+
+        const PanelMessages::FaultFlags flags = container->faultStates();
+        onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault, flags.hasLoopFault);
+        used.append(name);
+    }
+    if (mainContainer && mainContainer->panelWidget())
+        mainContainer->panelWidget()->setExpansionBoxNames(used);
 }
 
 void MainWindow::onImportVxa310Xml()

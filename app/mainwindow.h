@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QMap>
 #include <QString>
@@ -47,6 +48,9 @@ private:
     void connectCommands();
     // Commands this version cannot carry out say so instead of pretending.
     void showNotAvailable(const QString &command);
+    void showInternalError();
+    // Replaces the expansion box tabs by the containers a setup file brought.
+    void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
 
     Ui::MainWindow *ui;
     Catalogue *catalogue;

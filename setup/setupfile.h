@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Catalogue;
+
+// The setup file: a whole design (main panel, its loops, every expansion box
+// with its loops) as plain texts. Nothing here knows a widget; the editors
+// are read and written by the glue in setupio.h.
+namespace SetupFile
+{
+
+// One loop: cable type, topology code, distribution factor, loop length,
+// start distance, end distance; and its devices by name.
+struct LoopConfig {
+    QStringList values;
+    QMap<QString, int> devices;
+    bool operator==(const LoopConfig &o) const { return values == o.values && devices == o.devices; }
+};
+
+// An expansion box: its 11 panel texts and its loops.
+struct ExpansionBoxConfig {
+    QStringList panel;
+    QVector<LoopConfig> loops;
+    bool operator==(const ExpansionBoxConfig &o) const { return panel == o.panel && loops == o.loops; }
+};
+
+// A whole design: the main panel's 17 texts, its loops, its boxes in order.
+struct SetupData {
+    QStringList panel;
+    QVector<LoopConfig> loops;
+    QVector<ExpansionBoxConfig> boxes;
+    bool operator==(const SetupData &o) const
+    {
+        return panel == o.panel && loops == o.loops && boxes == o.boxes;
+    }
+};
+
+// A setup file is a few kilobytes; anything far bigger is not one of ours.
+constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+
+// The value checks; each logs its own warning on the first failure.
+bool validatePanelConfig(const QStringList &values, const Catalogue &catalogue);
+bool validateExpansionBoxConfig(const QStringList &values, const Catalogue &catalogue);
+bool validateLoopConfig(const QStringList &values);
+bool validateLoopDevices(const QMap<QString, int> &devices, const Catalogue &catalogue);
+
+// Parses the blocks that follow the version block.
+bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<LoopConfig> &loops,
+                      QVector<ExpansionBoxConfig> &boxes, const Catalogue &catalogue);
+
+// The whole text of a file (line breaks as "\n"), checked from top to bottom.
+// `data` is only filled when everything passed.
+bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catalogue);
+// Reads and checks a file; `data` is untouched on failure.
+bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &catalogue);
+
+// The file's text for a design; lines end in "\n".
+QString composeSetupText(const SetupData &data);
+// Writes the design as UTF-8 through a temporary file that replaces the
+// target only once everything is on disk, so a failure never leaves a
+// half-written setup behind.
+bool writeSetupData(const QString &fileName, const SetupData &data);
+
+} // namespace SetupFile

@@ -1,5 +1,6 @@
 #include "setupfixtures.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@ private slots:
     void rejectsDamagedFiles();
     void rejectsBoxesThePanelCannotTake();
     void readsFilesFromOtherPlatforms();
+    void survivesRandomDamage();
     void refusesOversizedAndMissingFiles();
     void failedWriteKeepsTheOldFile();
 
@@ -322,6 +324,58 @@ void TestSetupFile::failedWriteKeepsTheOldFile()
     QVERIFY(SetupFile::writeSetupData(path, fullDesign()));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(old.readAll()), SetupFile::composeSetupText(fullDesign()));
+}
+
+void TestSetupFile::survivesRandomDamage()
+{
+    // Any damage either fails cleanly or yields a design that writes and
+    // reads back as itself; it never crashes or half-fills the result.
+    const QString good = SetupFile::composeSetupText(fullDesign());
+    const QString alphabet = QStringLiteral(";\n,%A B-0123456789.e");
+    QRandomGenerator random(20261208);
+    int accepted = 0;
+    QString fault;
+    QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    for (int i = 0; i < 3000; ++i) {
+        QString text = good;
+        const int edits = 1 + random.bounded(3);
+        for (int e = 0; e < edits; ++e) {
+            const int at = random.bounded(text.size() + 1);
+            switch (random.bounded(3)) {
+            case 0:
+                text.remove(at, 1 + random.bounded(4));
+                break;
+            case 1:
+                text.insert(at, alphabet.at(random.bounded(alphabet.size())));
+                break;
+            default:
+                text.replace(at, 1, alphabet.at(random.bounded(alphabet.size())));
+                break;
+            }
+        }
+        SetupData read;
+        if (!SetupFile::parseSetupText(text, read, catalogue)) {
+            if (!read.panel.isEmpty() || !read.loops.isEmpty() || !read.boxes.isEmpty()) {
+                fault = QStringLiteral("refused but filled:\n") + text;
+                break;
+            }
+            continue;
+        }
+        ++accepted;
+        SetupData again;
+        if (!SetupFile::parseSetupText(SetupFile::composeSetupText(read), again, catalogue) ||
+            !(again == read)) {
+            fault = QStringLiteral("accepted but does not read back:\n") + text;
+            break;
+        }
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    // Most damage is refused; some (a changed figure, a device count) is
+    // still a valid design.
+    QVERIFY(accepted > 0);
+    QVERIFY(accepted < 3000);
 }
 
 QTEST_GUILESS_MAIN(TestSetupFile)

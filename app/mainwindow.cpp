@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "report/reportgenerator.h"
 #include "setup/setupio.h"
 #include "ui_mainwindow.h"
 #include "widgets/about.h"
@@ -320,7 +321,20 @@ void MainWindow::onImportVxa620Xml()
 
 void MainWindow::onGenerateReport()
 {
-    showNotAvailable(ui->actionGenerate_report->text());
+    const QString fileName = FileDialog::getSaveFileName(
+        this, tr("Generate Report"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
+        tr("PDF files (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    // The map keeps the boxes in the order of their tab names.
+    if (!mainContainer || !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue,
+                                          reportFacility, reportAddress, reportInstaller)) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
+                                "file is not open by another process."));
+        return;
+    }
+    MessageBox::information(this, tr("Success"), tr("Report generated successfully!"));
 }
 
 void MainWindow::onLanguageChanged(QString language)

@@ -274,8 +274,6 @@ void TestMainWindow::unfinishedCommandsSayTheyAreUnavailable_data()
                             << "Import VXA310 XML";
     QTest::newRow("VXA620") << "actionImport_VXA620_XML"
                             << "Import VXA620 XML";
-    QTest::newRow("report") << "actionGenerate_report"
-                            << "Generate report";
     QTest::newRow("new language") << "actionNew_language"
                                   << "New language";
 }

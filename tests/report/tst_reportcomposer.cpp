@@ -1,0 +1,412 @@
+#include "catalogue/catalogue.h"
+#include "report/reportcomposer.h"
+
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace Report;
+
+namespace
+{
+
+CatalogueData smallRange()
+{
+    CatalogueData data;
+    Panel panel;
+    panel.name = QStringLiteral("TXP 816");
+    data.panels = {panel};
+    ExpansionBox box;
+    box.name = QStringLiteral("TXE 2");
+    data.expansionBoxes = {box};
+    const auto battery = [](const char *name, double capacity) {
+        Battery b;
+        b.name = QString::fromLatin1(name);
+        b.capacity = capacity;
+        return b;
+    };
+    data.batteries = {battery("B7", 7.2), battery("B18", 18), battery("B26", 26), battery("B100", 100)};
+    ExternalPowerSource source;
+    source.name = QStringLiteral("PS20");
+    source.maxBatteryCapacity = 20;
+    data.externalPowerSources = {source};
+    const auto batteryBox = [](const char *name, double capacity) {
+        ExternalBatteryBox b;
+        b.name = QString::fromLatin1(name);
+        b.maxBatteryCapacity = capacity;
+        return b;
+    };
+    // Two boxes of equal size: the first in catalogue order must win.
+    data.externalBatteryBoxes = {batteryBox("BOX40", 40), batteryBox("BOX30a", 30), batteryBox("BOX30b", 30),
+                                 batteryBox("BOX10", 10)};
+    AuxiliaryCard loopCard;
+    loopCard.name = QStringLiteral("LOOP-2");
+    AuxiliaryCard netCard;
+    netCard.name = QStringLiteral("NET");
+    data.auxiliaryCards = {netCard, loopCard};
+    return data;
+}
+
+LoopInfo loopWith(const QVector<QPair<QString, int>> &devices, int length = 1000)
+{
+    LoopInfo loop;
+    loop.cableType = QStringLiteral("2,5 mm2 (14 AWG)");
+    loop.topologyCode = QStringLiteral("A");
+    loop.distributionFactor = 100;
+    loop.loopLength = length;
+    loop.devices = devices;
+    return loop;
+}
+
+// A main panel with two loops (the second faulty) and one expansion box.
+ReportData smallDesign()
+{
+    ReportData data;
+    data.date = QDate(2026, 3, 7);
+    PanelInfo &main = data.mainPanel;
+    main.model = QStringLiteral("TXP 816");
+    main.internalBattery = QStringLiteral("B18");
+    main.batteryDegradation = 20;
+    main.soundersActive = 50;
+    main.idleTime = QStringLiteral("30 h");
+    main.alarmTime = QStringLiteral("15 min");
+    main.cards = QStringList{QStringLiteral("NET"), QStringLiteral("LOOP-2"), QStringLiteral("LOOP-2")};
+    main.source1 = QStringLiteral("PS20");
+    main.battery1 = QStringLiteral("B26");
+    main.source2 = QStringLiteral("-");
+    main.battery2 = QStringLiteral("-");
+    main.loops = {loopWith({{QStringLiteral("OD-210"), 40}, {QStringLiteral("CP-300"), 2}}),
+                  loopWith({{QStringLiteral("OD-210"), 5}}, 0)};
+    main.loops[1].faultText = QStringLiteral("Too many devices\nToo long");
+    PanelInfo box;
+    box.model = QStringLiteral("TXE 2");
+    box.internalBattery = QStringLiteral("-");
+    box.source1 = box.battery1 = box.source2 = box.battery2 = QStringLiteral("-");
+    box.loops = {loopWith({{QStringLiteral("OD-210"), 3}}, 600)};
+    box.loops[0].noteText = QStringLiteral("Consider a card");
+    data.expansionBoxes = {box};
+    return data;
+}
+
+// Positions of the markers in the text; -1 when one is missing.
+QVector<int> positionsOf(const QString &html, const QStringList &markers)
+{
+    QVector<int> at;
+    for (const QString &marker : markers)
+        at.append(html.indexOf(marker));
+    return at;
+}
+
+int countOf(const QString &html, const QString &text)
+{
+    return html.count(text);
+}
+
+} // namespace
+
+class TestReportComposer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sectionsInOrder();
+    void titlePageRows_data();
+    void titlePageRows();
+    void analysisOnlyWhereThereIsSomethingToSay();
+    void topologyBoxes_data();
+    void topologyBoxes();
+    void settingsAndNumbers();
+    void equipmentSummary();
+    void batteryBoxRule_data();
+    void batteryBoxRule();
+    void namesAreShownLiterally();
+
+private:
+    Catalogue catalogue{smallRange()};
+};
+
+void TestReportComposer::sectionsInOrder()
+{
+    const QString html = composeReportHtml(smallDesign(), catalogue);
+    QVERIFY(html.startsWith(QStringLiteral("<html><head><style>body { font-family: Arial, sans-serif;")));
+    QVERIFY(html.contains(
+        QStringLiteral(".item-text { line-height: 1.2; padding: 8px 0; }</style></head><body>")));
+    QVERIFY(html.endsWith(QStringLiteral("</tbody></table></div></body></html>")));
+
+    const QStringList markers = {
+        QStringLiteral("<h0>Kalvix Report</h0>"),
+        QStringLiteral("<h2>System Faults & Notes Analysis</h2>"),
+        QStringLiteral("<h3>Loop 2 Analysis</h3>"),
+        QStringLiteral("<h3>Expansion Box 1 - Loop 1 Analysis</h3>"),
+        QStringLiteral("<h2>Panel Configuration</h2>"),
+        QStringLiteral("<h1>Loop 1 - Configuration</h1>"),
+        QStringLiteral("<h1>Loop 2 - Configuration</h1>"),
+        QStringLiteral("<h2>Expansion Box Configuration 1</h2>"),
+        QStringLiteral("<h1>Expansion Box 1 - Loop 1 - Configuration</h1>"),
+        QStringLiteral("<h1>Equipment Summary List</h1>"),
+    };
+    const QVector<int> at = positionsOf(html, markers);
+    for (int i = 0; i < at.size(); ++i) {
+        QVERIFY2(at[i] >= 0, qPrintable(markers[i]));
+        if (i > 0)
+            QVERIFY2(at[i] > at[i - 1], qPrintable(markers[i]));
+    }
+    // Only the faulty loop and the box loop with a note have analysis blocks.
+    QCOMPARE(countOf(html, QStringLiteral("Analysis</h3>")), 2);
+    QVERIFY(!html.contains(QStringLiteral("General System Analysis")));
+    // One page break per section: analysis, panel, 2 loops, box, box loop, summary.
+    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 7);
+    QCOMPARE(countOf(html, QStringLiteral("<div")), countOf(html, QStringLiteral("</div>")));
+}
+
+void TestReportComposer::titlePageRows_data()
+{
+    QTest::addColumn<QString>("facility");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QStringList>("labels");
+
+    const QStringList fixed = {QStringLiteral("Generated on:"), QStringLiteral("Software:"),
+                               QStringLiteral("Company:"), QStringLiteral("Website:")};
+    QTest::newRow("all empty") << QString() << QString() << QString() << fixed;
+    QTest::newRow("facility only") << "Mall" << QString() << QString()
+                                   << (QStringList{QStringLiteral("Facility:")} + fixed);
+    QTest::newRow("all three") << "Mall"
+                               << "Main St 1"
+                               << "Acme"
+                               << (QStringList{QStringLiteral("Facility:"), QStringLiteral("Address:"),
+                                               QStringLiteral("Installer:")} +
+                                   fixed);
+}
+
+void TestReportComposer::titlePageRows()
+{
+    QFETCH(QString, facility);
+    QFETCH(QString, address);
+    QFETCH(QString, installer);
+    QFETCH(QStringList, labels);
+    ReportData data = smallDesign();
+    data.facility = facility;
+    data.address = address;
+    data.installer = installer;
+    const QString html = composeReportHtml(data, catalogue);
+    QStringList shown;
+    const QRegularExpression row(
+        QStringLiteral("<div class='info-row'><span class='info-label'>([^<]*)</span>"));
+    for (auto it = row.globalMatch(html); it.hasNext();)
+        shown << it.next().captured(1);
+    QCOMPARE(shown, labels);
+    QVERIFY(html.contains(QStringLiteral("<span class='info-label'>Generated on:</span> "
+                                         "<span class='info-value'>07-03-2026</span>")));
+    QVERIFY(html.contains(QStringLiteral("<span class='info-value'>Kalvix v2.1.2</span>")));
+}
+
+void TestReportComposer::analysisOnlyWhereThereIsSomethingToSay()
+{
+    ReportData data = smallDesign();
+    data.mainPanel.loops[1].faultText.clear();
+    data.expansionBoxes[0].loops[0].noteText.clear();
+    QVERIFY(!composeReportHtml(data, catalogue).contains(QStringLiteral("System Faults & Notes Analysis")));
+
+    // A box's own notes alone still open the section, before the configuration.
+    data.expansionBoxes[0].powerNotes = QStringLiteral("Battery too small");
+    const QString html = composeReportHtml(data, catalogue);
+    QCOMPARE(countOf(html, QStringLiteral("System Faults & Notes Analysis")), 1);
+    const int heading =
+        html.indexOf(QStringLiteral("<h3>Expansion Box 1 Analysis</h3><div class='fault-box'>"
+                                    "<div class='fault-title'>SYSTEM FAULTS DETECTED</div>"
+                                    "<div class='fault-content'>Battery too small</div></div>"));
+    QVERIFY(heading > 0);
+    QVERIFY(heading < html.indexOf(QStringLiteral("Panel Configuration")));
+    QVERIFY(!html.contains(QStringLiteral("note-title'>SYSTEM NOTES")));
+
+    // Several items are separated by line breaks.
+    data = smallDesign();
+    QVERIFY(composeReportHtml(data, catalogue)
+                .contains(QStringLiteral("<div class='fault-title'>LOOP FAULTS DETECTED</div>"
+                                         "<div class='fault-content'>Too many devices<br>Too long</div>")));
+}
+
+void TestReportComposer::topologyBoxes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("degradedOk");
+    QTest::addColumn<QString>("topology");
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<bool>("recommendation");
+    QTest::newRow("class A, holds") << "A" << true << "Class A" << false << false;
+    QTest::newRow("class A, fails") << "A" << false << "Class A" << true << false;
+    QTest::newRow("degraded") << "B" << true << "Degraded mode" << false << true;
+    QTest::newRow("degraded, check fails") << "B" << false << "Degraded mode" << false << true;
+}
+
+void TestReportComposer::topologyBoxes()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, degradedOk);
+    QFETCH(QString, topology);
+    QFETCH(bool, warning);
+    QFETCH(bool, recommendation);
+    ReportData data = smallDesign();
+    data.expansionBoxes.clear();
+    data.mainPanel.loops.removeLast();
+    data.mainPanel.loops[0].topologyCode = code;
+    data.mainPanel.loops[0].degradedModeOk = degradedOk;
+    const QString html = composeReportHtml(data, catalogue);
+    QVERIFY(html.contains(
+        QStringLiteral("<span class='config-label'>Topology:</span> <span class='config-value'>") + topology +
+        QStringLiteral("</span>")));
+    QCOMPARE(html.contains(
+                 QStringLiteral("<div class='fault-title'>TOPOLOGY WARNING</div><div class='fault-content'>"
+                                "The current loop configuration may experience operational issues")),
+             warning);
+    QCOMPARE(html.contains(
+                 QStringLiteral("<div class='note-title'>TOPOLOGY RECOMMENDATION</div><div "
+                                "class='note-content'>The loop is configured for Degraded mode topology.")),
+             recommendation);
+}
+
+void TestReportComposer::settingsAndNumbers()
+{
+    ReportData data = smallDesign();
+    data.mainPanel.loops[0].distributionFactor = 7.2;
+    data.mainPanel.loops[0].startDistance = 100;
+    data.mainPanel.loops[0].endDistance = 150;
+    data.mainPanel.loops[1].distributionFactor = 12;
+    const QString html = composeReportHtml(data, catalogue);
+    const auto row = [](const char *label, const char *value) {
+        return QStringLiteral("<div class='config-item'><span class='config-label'>%1</span> "
+                              "<span class='config-value'>%2</span></div>")
+            .arg(QLatin1String(label), QLatin1String(value));
+    };
+    const QStringList expected = {
+        row("Panel:", "TXP 816"),
+        row("Internal Battery:", "B18"),
+        row("Battery Degradation:", "20%"),
+        row("Maximum Sounders Active:", "50%"),
+        row("Idle Time:", "30 h"),
+        row("Alarm Time:", "15 min"),
+        QStringLiteral("<h3>Auxiliary Cards</h3>") + row("Card:", "NET") + row("Card:", "LOOP-2") +
+            row("Card:", "LOOP-2"),
+        // Source 1 holds 20 Ah, the battery needs 26: the smallest box of at
+        // least 26 Ah, the first of two equal ones.
+        QStringLiteral("<h3>External Power Sources</h3>") + row("External Power Source 1:", "PS20") +
+            row("Additional Battery 1:", "B26") + row("External Battery Box 1:", "BOX30a") +
+            QStringLiteral("</div>"),
+        row("Cable Type:", "2,5 mm2 (14 AWG)"),
+        row("Distribution Factor:", "7.2%") + row("Loop Length:", "1000 m") +
+            row("Distance to First Device:", "100 m") + row("Distance to Last Device:", "150 m"),
+        QStringLiteral("<h2>Devices in Loop</h2>") + row("OD-210:", "40 units") + row("CP-300:", "2 units"),
+        row("Distribution Factor:", "12%"),
+        row("Expansion Box:", "TXE 2"),
+    };
+    for (const QString &text : expected)
+        QVERIFY2(html.contains(text), qPrintable(text));
+    // The box has no sources, so no block for them; a loop without devices says so.
+    QCOMPARE(countOf(html, QStringLiteral("<h3>External Power Sources</h3>")), 1);
+    data.mainPanel.loops[0].devices.clear();
+    QVERIFY(composeReportHtml(data, catalogue)
+                .contains(QStringLiteral("<h2>Devices in Loop</h2><div class='config-item'>No devices "
+                                         "configured</div>")));
+}
+
+void TestReportComposer::equipmentSummary()
+{
+    const QString html = composeReportHtml(smallDesign(), catalogue);
+    const QString table = html.mid(html.indexOf(QStringLiteral("<table class='shopping-table'>")));
+    QVERIFY(
+        table.startsWith(QStringLiteral("<table class='shopping-table'><tr><th>Image</th><th>Item</th><th>"
+                                        "Quantity</th><th>Description</th></tr><tbody>")));
+    // item | quantity | description, in row order.
+    QStringList rows;
+    const QRegularExpression cells(QStringLiteral(
+        "<tr class='category-header'><td colspan='4'><div class='item-text'>([^<]*)</div>|"
+        "<td><div class='item-text'>([^<]*)</div></td><td><div class='item-text'>([^<]*)</div></td>"
+        "<td><div class='item-text'>([^<]*)</div>"));
+    for (auto it = cells.globalMatch(table); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        rows << (m.captured(1).isEmpty() ? m.captured(2) + " | " + m.captured(3) + " | " + m.captured(4)
+                                         : m.captured(1));
+    }
+    const QStringList expected = {
+        "PANEL",
+        "TXP 816 | 1 | Fire Alarm Control Panel - Main control unit",
+        "AUXILIARY CARDS",
+        "LOOP-2 | 2 | Auxiliary Card - Panel expansion",
+        "NET | 1 | Auxiliary Card - Panel expansion",
+        "EXTERNAL POWER SOURCES",
+        "PS20 | 1 | External Power Supply - Additional power source",
+        "BATTERIES",
+        "B18 | 1 | Internal Battery - Standby power (18 Ah)",
+        "B26 | 1 | External Battery - Extended standby power (26 Ah)",
+        "EXTERNAL BATTERY BOXES",
+        "BOX30a | 1 | External Battery Box - For additional battery support (30 Ah)",
+        "EXPANSION BOXES",
+        "TXE 2 | 1 | Expansion Box 1 - Additional control unit",
+        "LOOP DEVICES",
+        // 2 in loop 1 only; 40 + 5 on the panel and 3 in the box.
+        "CP-300 | 2 | No description available for this device.",
+        "OD-210 | 48 | No description available for this device.",
+        "CABLES",
+        // Loop 2 has no length, so no cable.
+        "2,5 mm2 (14 AWG) | 1000 m | Loop Cable - For Loop 1 wiring",
+        "2,5 mm2 (14 AWG) | 600 m | Loop Cable - For Expansion Box 1 Loop 1 wiring",
+    };
+    QCOMPARE(rows, expected);
+    QVERIFY(
+        table.contains(QStringLiteral("<tr><td><img src=':/resources/icons/cable.png' width='50' height='50' "
+                                      "style='display: block;'></td>")));
+}
+
+void TestReportComposer::batteryBoxRule_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("battery");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("source holds it") << "PS20"
+                                     << "B18" << QString();
+    QTest::newRow("smallest that fits, first of equals") << "PS20"
+                                                         << "B26"
+                                                         << "BOX30a";
+    QTest::newRow("nothing big enough") << "PS20"
+                                        << "B100" << QString();
+    QTest::newRow("no battery") << "PS20"
+                                << "-" << QString();
+    // An unknown source holds 0 Ah, so even a small battery needs a box.
+    QTest::newRow("unknown source") << "PSX"
+                                    << "B7"
+                                    << "BOX10";
+}
+
+void TestReportComposer::batteryBoxRule()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, battery);
+    QFETCH(QString, box);
+    QCOMPARE(batteryBoxFor(source, battery, catalogue), box);
+}
+
+void TestReportComposer::namesAreShownLiterally()
+{
+    ReportData data = smallDesign();
+    data.facility = QStringLiteral("<b>&");
+    data.address = QStringLiteral("1 < 2 & \"3\"");
+    data.installer = QStringLiteral("<img src='x'>");
+    data.mainPanel.loops[0].devices = {{QStringLiteral("<i>D&D</i>"), 1}};
+    data.mainPanel.loops[0].cableType = QStringLiteral("<u>cable</u>");
+    data.mainPanel.loops[1].faultText = QStringLiteral("<script>\nA & B");
+    const QString html = composeReportHtml(data, catalogue);
+    for (const char *raw : {"<b>&", "<img src='x'>", "<i>D&D</i>", "<u>cable</u>", "<script>"})
+        QVERIFY2(!html.contains(QLatin1String(raw)), raw);
+    QVERIFY(html.contains(QStringLiteral("<span class='info-value'>&lt;b&gt;&amp;</span>")));
+    QVERIFY(html.contains(QStringLiteral("<span class='info-value'>1 &lt; 2 &amp; &quot;3&quot;</span>")));
+    QVERIFY(html.contains(QStringLiteral("&lt;i&gt;D&amp;D&lt;/i&gt;:</span>")));
+    QVERIFY(html.contains(QStringLiteral("&lt;script&gt;<br>A &amp; B")));
+
+    // And the rich-text layout shows the name as typed.
+    QTextDocument document;
+    document.setHtml(html);
+    QVERIFY(document.toPlainText().contains(QStringLiteral("Facility: <b>&")));
+}
+
+QTEST_MAIN(TestReportComposer)
+#include "tst_reportcomposer.moc"

@@ -6,6 +6,7 @@
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
 #include "setup/setupio.h"
+#include "setup/xmlimportio.h"
 #include "ui_mainwindow.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"
@@ -311,12 +312,37 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
 
 void MainWindow::onImportVxa310Xml()
 {
-    showNotAvailable(ui->actionImport_VXA310_XML->text());
+    importXml(true);
 }
 
 void MainWindow::onImportVxa620Xml()
 {
-    showNotAvailable(ui->actionImport_VXA620_XML->text());
+    importXml(false);
+}
+
+void MainWindow::importXml(bool vxa310)
+{
+    if (MessageBox::question(
+            this, tr("Warning"),
+            tr("The current setup will be overwritten.\nAre you sure you want to continue?")) !=
+        QMessageBox::Yes)
+        return;
+    const QString fileName = FileDialog::getOpenFileName(
+        this, vxa310 ? tr("Import from VXA310 XML") : tr("Import from VXA620 XML"),
+        QStandardPaths::writableLocation(QStandardPaths::HomeLocation), tr("XML files (*.xml)"));
+    if (fileName.isEmpty())
+        return;
+    const QString variant = vxa310 ? tr("VXA310 XML") : tr("VXA620 XML");
+    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310)) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to import %1.\nThe file may not have the correct format, it may be "
+                                "corrupted or may not contain compatible device configuration.")
+                                 .arg(variant));
+        return;
+    }
+    MessageBox::information(this, tr("Success"),
+                            vxa310 ? tr("VXA310 XML imported successfully!")
+                                   : tr("VXA620 XML imported successfully!"));
 }
 
 void MainWindow::onGenerateReport()

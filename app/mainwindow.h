@@ -51,6 +51,8 @@ private:
     void showInternalError();
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
+    // Both XML commands; the VXA310 variant checks the file's version.
+    void importXml(bool vxa310);
 
     Ui::MainWindow *ui;
     Catalogue *catalogue;

@@ -270,10 +270,6 @@ void TestMainWindow::unfinishedCommandsSayTheyAreUnavailable_data()
 {
     QTest::addColumn<QString>("actionName");
     QTest::addColumn<QString>("command");
-    QTest::newRow("VXA310") << "actionImport_VXA310_XML"
-                            << "Import VXA310 XML";
-    QTest::newRow("VXA620") << "actionImport_VXA620_XML"
-                            << "Import VXA620 XML";
     QTest::newRow("new language") << "actionNew_language"
                                   << "New language";
 }

@@ -1,0 +1,327 @@
+#include "setup/xmlimport.h"
+
+#include "app/constants.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace XmlImport
+{
+
+namespace
+{
+
+int decimalAttribute(const QXmlStreamAttributes &attributes, const QString &name)
+{
+    bool ok = false;
+    const int value = attributes.value(name).toString().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+// Reads at most one byte more than allowed, so an endless device cannot make
+// us read forever and an oversized file is recognised without reading it all.
+bool readBounded(QFile &file, QByteArray &bytes)
+{
+    bytes = file.read(MaxFileSize + 1);
+    if (bytes.size() > MaxFileSize) {
+        qWarning().noquote() << "XML file too large:" << file.fileName();
+        return false;
+    }
+    return true;
+}
+
+// A document type declaration can define entities that expand without bound;
+// an export never has one.
+void refuseDtd(QXmlStreamReader &reader)
+{
+    if (reader.tokenType() == QXmlStreamReader::DTD)
+        reader.raiseError(QStringLiteral("Document type declarations are not accepted"));
+}
+
+// Reads the loop whose start element is current: its devices until its end.
+QVector<XmlDevice> readLoop(QXmlStreamReader &reader)
+{
+    QVector<XmlDevice> devices;
+    int depth = 1;
+    while (depth > 0 && !reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            ++depth;
+            if (reader.name() == QLatin1String("Device")) {
+                const QXmlStreamAttributes attributes = reader.attributes();
+                devices.append({decimalAttribute(attributes, QStringLiteral("type")),
+                                decimalAttribute(attributes, QStringLiteral("ext_type"))});
+            }
+        } else if (reader.isEndElement()) {
+            --depth;
+        }
+    }
+    return devices;
+}
+
+// Reads the panel whose start element is current: its loops until its end.
+void readPanel(QXmlStreamReader &reader, XmlPanel &panel)
+{
+    int depth = 1;
+    while (depth > 0 && !reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            if (reader.name() == QLatin1String("loop")) {
+                const QString number = reader.attributes().value(QStringLiteral("number")).toString();
+                // A repeated number replaces the earlier loop.
+                panel.loops.insert(number, readLoop(reader));
+            } else {
+                ++depth;
+            }
+        } else if (reader.isEndElement()) {
+            --depth;
+        }
+    }
+}
+
+enum class TypeRow { None, Single, Run };
+
+struct Mapping {
+    TypeRow row = TypeRow::None;
+    QString category;
+    QString subcategory;
+};
+
+Mapping mapType(int type, int extType)
+{
+    const auto single = [](const char *category, const char *subcategory) {
+        return Mapping{TypeRow::Single, QString::fromLatin1(category), QString::fromLatin1(subcategory)};
+    };
+    const auto run = [](const char *category, const char *subcategory) {
+        return Mapping{TypeRow::Run, QString::fromLatin1(category), QString::fromLatin1(subcategory)};
+    };
+    const bool low = extType <= 19;
+    const bool high = extType >= 71;
+    switch (type) {
+    case 1:
+        return single("DET", "OPT");
+    case 2:
+        return single("DET", "TERM");
+    case 3:
+        return single("DET", "OPT-TERM");
+    case 4:
+        return single("MCP", "-");
+    case 5:
+        return low ? single("MOD", "ZONE") : high ? run("MOD", "ZONE") : Mapping{};
+    case 6:
+        // Whether the run also switches outputs is decided over the whole run.
+        return low ? single("MOD", "IN") : high ? run("MOD", "IN") : Mapping{};
+    case 7:
+        if (low)
+            return extType == 18   ? single("MOD", "230V-OUT")
+                   : extType == 14 ? single("MOD", "24V-OUT")
+                                   : single("MOD", "OUT");
+        if (high)
+            return extType == 83   ? run("MOD", "230V-OUT")
+                   : extType == 79 ? run("MOD", "24V-OUT")
+                                   : run("MOD", "OUT");
+        return {};
+    case 8:
+        return single("SND", "-");
+    case 9:
+        return run("SPECIAL", "CON");
+    case 10:
+        return single("DET", "GAS");
+    case 11:
+        return single("SPECIAL", "PIL");
+    case 12:
+        return single("DET", "BEAM");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+ReadResult readFile(const QString &fileName, bool checkVersion, QVector<XmlPanel> &panels,
+                    QString &foundVersion)
+{
+    panels.clear();
+    foundVersion.clear();
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning().noquote() << "Failed to open XML file for reading:" << file.errorString();
+        return ReadResult::Failed;
+    }
+    QByteArray bytes;
+    if (!readBounded(file, bytes))
+        return ReadResult::Failed;
+
+    if (checkVersion) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QString version;
+        if (!readVersion(buffer, version)) {
+            qWarning().noquote() << "No version information found in VXA XML file";
+            return ReadResult::Failed;
+        }
+        if (version != Constants::SupportedXmlVersion) {
+            qWarning().noquote() << "Unsupported VXA XML version:" << version
+                                 << "Version supported:" << Constants::SupportedXmlVersion;
+            foundVersion = version;
+            return ReadResult::UnsupportedVersion;
+        }
+
+        // Read the panels from the file as it is now, from the start.
+        file.close();
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qWarning().noquote() << "Failed to reopen XML file for reading:" << file.errorString();
+            return ReadResult::Failed;
+        }
+        if (!readBounded(file, bytes))
+            return ReadResult::Failed;
+    }
+    file.close();
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QVector<XmlPanel> read;
+    if (!readPanels(buffer, read))
+        return ReadResult::Failed;
+    panels = read;
+    return ReadResult::Ok;
+}
+
+bool readVersion(QIODevice &device, QString &version)
+{
+    QXmlStreamReader reader(&device);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        refuseDtd(reader);
+        if (reader.isStartElement() && reader.name() == QLatin1String("CONFIG") &&
+            reader.attributes().hasAttribute(QStringLiteral("Version"))) {
+            version = reader.attributes().value(QStringLiteral("Version")).toString();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readPanels(QIODevice &device, QVector<XmlPanel> &panels)
+{
+    QVector<XmlPanel> read;
+    QXmlStreamReader reader(&device);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        refuseDtd(reader);
+        if (!reader.isStartElement() || reader.name() != QLatin1String("Panel"))
+            continue;
+        if (!reader.attributes().hasAttribute(QStringLiteral("name"))) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        XmlPanel panel;
+        panel.name = reader.attributes().value(QStringLiteral("name")).toString();
+        readPanel(reader, panel);
+        read.append(panel);
+    }
+    if (reader.hasError()) {
+        qWarning().noquote() << "XML parsing error:" << reader.errorString();
+        return false;
+    }
+    if (read.isEmpty()) {
+        qWarning().noquote() << "No panels found in XML file";
+        return false;
+    }
+    panels = read;
+    return true;
+}
+
+QString panelEntry(const XmlPanel &panel)
+{
+    return QCoreApplication::translate("Exporter", "%1 (%2 loops)").arg(panel.name).arg(panel.loops.size());
+}
+
+QString modelEntry(const Panel &panel)
+{
+    return QCoreApplication::translate("Exporter", "%1 (%2-%3 loops)")
+        .arg(panel.name)
+        .arg(panel.baseLoops)
+        .arg(panel.maxLoops);
+}
+
+QStringList orderedLoopNumbers(const XmlPanel &panel)
+{
+    QStringList numbers = panel.loops.keys();
+    const auto value = [](const QString &number) {
+        bool ok = false;
+        const int n = number.toInt(&ok, 10);
+        return ok ? n : 0;
+    };
+    std::stable_sort(numbers.begin(), numbers.end(),
+                     [&](const QString &a, const QString &b) { return value(a) < value(b); });
+    return numbers;
+}
+
+int extraLoopsFor(int loops, int baseLoops)
+{
+    return std::max(0, ((loops - baseLoops + 1) / 2) * 2);
+}
+
+Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, const QString &subcategory,
+                       int addressCount)
+{
+    const Device *best = nullptr;
+    long long bestDistance = 0;
+    for (const Device &device : devices) {
+        if (device.category != category || device.subcategory != subcategory)
+            continue;
+        const long long distance = std::llabs(static_cast<long long>(device.addresses) - addressCount);
+        if (!best || distance < bestDistance ||
+            (distance == bestDistance && device.alarmCurrent > best->alarmCurrent)) {
+            best = &device;
+            bestDistance = distance;
+        }
+    }
+    return best ? *best : Device();
+}
+
+QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
+{
+    QMap<QString, int> map;
+    int i = 0;
+    while (i < xmlDevices.size()) {
+        const XmlDevice &first = xmlDevices.at(i);
+        Mapping mapping = mapType(first.type, first.extType);
+        int covered = 1;
+        if (mapping.row == TypeRow::Run) {
+            // The run ends with the first device, this one included, whose
+            // ext_type is above 190. One cut short by the end of the list
+            // covers what is left and counts only the addresses it has.
+            int end = i;
+            while (end < xmlDevices.size() - 1 && xmlDevices.at(end).extType <= 190)
+                ++end;
+            covered = end - i + 1;
+            if (first.type == 6) {
+                for (int k = i; k <= end; ++k) {
+                    if (xmlDevices.at(k).type == 7) {
+                        mapping.subcategory = QStringLiteral("IN-OUT");
+                        break;
+                    }
+                }
+            }
+        }
+        if (mapping.row != TypeRow::None) {
+            const Device match = bestDeviceMatch(devices, mapping.category, mapping.subcategory,
+                                                 mapping.row == TypeRow::Run ? covered : 1);
+            if (!match.name.isEmpty())
+                ++map[match.name];
+        }
+        i += covered;
+    }
+    return map;
+}
+
+} // namespace XmlImport

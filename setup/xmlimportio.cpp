@@ -1,0 +1,143 @@
+#include "setup/xmlimportio.h"
+
+#include "app/constants.h"
+#include "catalogue/catalogue.h"
+#include "loop/loopwidget.h"
+#include "loop/systemcontainerwidget.h"
+#include "panel/panelwidget.h"
+#include "setup/xmlimport.h"
+#include "widgets/messagebox.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QInputDialog>
+
+#include <algorithm>
+
+namespace
+{
+
+XmlImportDialogs::Chooser &testChooser()
+{
+    static XmlImportDialogs::Chooser chooser;
+    return chooser;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Exporter", text);
+}
+
+// The index of the chosen entry in `items`, or -1 when cancelled.
+int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items)
+{
+    QString choice;
+    if (testChooser()) {
+        choice = testChooser()(title, label, items);
+    } else {
+        QInputDialog dialog(parent);
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+        dialog.setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(label);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        if (dialog.exec() != QDialog::Accepted)
+            return -1;
+        choice = dialog.textValue();
+    }
+    // Equal entries (two panels of one name and loop count) take the first.
+    return choice.isEmpty() ? -1 : items.indexOf(choice);
+}
+
+} // namespace
+
+void XmlImportDialogs::setChooser(const Chooser &chooser)
+{
+    testChooser() = chooser;
+}
+
+bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
+                            const Catalogue *catalogue, bool checkVersion)
+{
+    PanelWidget *panelWidget = mainContainer ? mainContainer->panelWidget() : nullptr;
+    QComboBox *modelSelector =
+        panelWidget ? panelWidget->findChild<QComboBox *>(QStringLiteral("panelComboBox")) : nullptr;
+    if (!catalogue || !modelSelector) {
+        qWarning().noquote() << "XML import without a main panel";
+        return false;
+    }
+    QWidget *parent = mainContainer->window();
+
+    QVector<XmlImport::XmlPanel> xmlPanels;
+    QString foundVersion;
+    switch (XmlImport::readFile(fileName, checkVersion, xmlPanels, foundVersion)) {
+    case XmlImport::ReadResult::Ok:
+        break;
+    case XmlImport::ReadResult::UnsupportedVersion:
+        MessageBox::warning(parent, tr("Version Compatibility Warning"),
+                            tr("The VXA XML file version (%1) is not supported by this application.\n"
+                               "Expected version: %2\n\nThe import process may not work correctly.")
+                                .arg(foundVersion, Constants::SupportedXmlVersion));
+        return false;
+    case XmlImport::ReadResult::Failed:
+        return false;
+    }
+
+    QStringList panelEntries;
+    for (const XmlImport::XmlPanel &panel : xmlPanels)
+        panelEntries.append(XmlImport::panelEntry(panel));
+    const int panelIndex =
+        choose(parent, tr("Select XML Panel"), tr("Select a panel from the XML file:"), panelEntries);
+    if (panelIndex < 0)
+        return false;
+    const XmlImport::XmlPanel &xmlPanel = xmlPanels.at(panelIndex);
+
+    // The model is taken by its position in the list, so a model whose name
+    // holds " (" is found as well.
+    const QVector<Panel> models = catalogue->panels();
+    QStringList modelEntries;
+    for (const Panel &model : models)
+        modelEntries.append(XmlImport::modelEntry(model));
+    const int modelIndex =
+        choose(parent, tr("Select App Panel"), tr("Select a target panel in the application:"), modelEntries);
+    if (modelIndex < 0)
+        return false;
+    const Panel model = models.at(modelIndex);
+
+    const int xmlLoops = xmlPanel.loops.size();
+    if (xmlLoops > model.maxLoops) {
+        MessageBox::warning(parent, tr("Loop Count Warning"),
+                            tr("The XML panel has %1 loops but the selected app panel only supports up to "
+                               "%2 loop(s).\n%3 loop(s) will be ignored.")
+                                .arg(xmlLoops)
+                                .arg(model.maxLoops)
+                                .arg(xmlLoops - model.maxLoops));
+    }
+    const int loops = std::min(xmlLoops, model.maxLoops);
+
+    modelSelector->setCurrentText(model.name);
+    // A fresh model starts at its base loops; when it was already selected it
+    // may hold cards, so only the loops still missing are asked for.
+    const int extra =
+        model.baseLoops + XmlImport::extraLoopsFor(loops, model.baseLoops) - panelWidget->currentLoopCount();
+    // A model whose loop cards cannot reach the count exactly (an odd
+    // maximum) still gets as many cards as it can hold.
+    for (int cards = extra; cards >= 2 && !panelWidget->addLoopCards(cards); cards -= 2) {
+    }
+
+    const QStringList numbers = XmlImport::orderedLoopNumbers(xmlPanel);
+    const QVector<Device> devices = catalogue->devices();
+    const QVector<LoopWidget *> loopWidgets = mainContainer->loopWidgets();
+    for (int i = 0; i < loopWidgets.size(); ++i) {
+        // Loops the file does not fill are emptied too: the import replaces
+        // the design, and devices left from before would be counted with it.
+        const QMap<QString, int> map =
+            i < loops ? XmlImport::loopDeviceMap(xmlPanel.loops.value(numbers.at(i)), devices)
+                      : QMap<QString, int>();
+        loopWidgets.at(i)->applyDevices(map);
+    }
+    return true;
+}

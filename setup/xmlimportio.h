@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Catalogue;
+class SystemContainerWidget;
+
+// Imports a panel from the configuration software's XML into the main
+// container: the user picks one of the file's panels and a catalogue model;
+// the main panel switches to that model with enough loop cards and its loops
+// receive the matching catalogue devices. `checkVersion` asks for the file's
+// format version to be the supported one. False, with nothing changed, on any
+// failure or cancellation.
+bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
+                            const Catalogue *catalogue, bool checkVersion);
+
+namespace XmlImportDialogs
+{
+
+// Answers a choice dialog: the chosen item, or an empty text for Cancel.
+using Chooser = std::function<QString(const QString &title, const QString &label, const QStringList &items)>;
+
+// Test seam: when set, the two choice dialogs ask this instead of the user.
+// An empty function restores the real dialogs.
+void setChooser(const Chooser &chooser);
+
+} // namespace XmlImportDialogs

@@ -1,0 +1,424 @@
+#include "app/mainwindow.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/datafile.h"
+#include "loop/loopwidget.h"
+#include "loop/systemcontainerwidget.h"
+#include "panel/panelwidget.h"
+#include "setup/xmlimportio.h"
+#include "widgets/messagebox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace
+{
+
+CatalogueData demoData()
+{
+    CatalogueData data;
+    QFile file(QStringLiteral(KALVIX_DEMO_DIR "/catalogue.csv"));
+    if (!file.open(QIODevice::ReadOnly) || !DataFile::read(file, data))
+        qFatal("cannot read the demo catalogue");
+    return data;
+}
+
+const QString realExport = QStringLiteral(KALVIX_TEST_DATA_DIR "/xml/two_panels.xml");
+
+// Answers the two choice dialogs from a queue and records what they offered.
+struct Choices {
+    QStringList answers;
+    QStringList titles;
+    QList<QStringList> items;
+
+    void install()
+    {
+        XmlImportDialogs::setChooser(
+            [this](const QString &title, const QString &label, const QStringList &list) {
+                titles.append(title + QLatin1Char('|') + label);
+                items.append(list);
+                return answers.isEmpty() ? QString() : answers.takeFirst();
+            });
+    }
+};
+
+QString writeXml(const QTemporaryDir &dir, const QByteArray &body)
+{
+    const QString path = dir.filePath(QStringLiteral("export.xml"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(body) != body.size())
+        qFatal("cannot write the test file");
+    return path;
+}
+
+// A panel "P" with one sounder (type 8) per loop, the loop number as its ext_type, so the
+// loop a number lands in can be told by... its device count: loop n holds n sounders.
+QByteArray loopsXml(const QList<int> &numbers)
+{
+    QByteArray xml = "<R><Panel name=\"P\">";
+    for (int n : numbers) {
+        xml += "<loop number=\"" + QByteArray::number(n) + "\">";
+        for (int k = 0; k < n; ++k)
+            xml += "<Device type=\"8\" ext_type=\"0\"/>";
+        xml += "</loop>";
+    }
+    return xml + "</Panel></R>";
+}
+
+// Sounder count of each visible loop: the best sounder match of the demo range.
+QList<int> sounderCounts(SystemContainerWidget &container)
+{
+    QList<int> counts;
+    const QVector<LoopWidget *> loops = container.loopWidgets();
+    for (int i = 0; i < container.panelWidget()->currentLoopCount() && i < loops.size(); ++i)
+        counts.append(loops.at(i)->config().devices.value(QStringLiteral("SD-530 XL (loop)")));
+    return counts;
+}
+
+QComboBox *modelSelector(SystemContainerWidget &container)
+{
+    return container.panelWidget()->findChild<QComboBox *>(QStringLiteral("panelComboBox"));
+}
+
+QString describeLoops(SystemContainerWidget &container)
+{
+    QStringList out;
+    for (LoopWidget *loop : container.loopWidgets()) {
+        QStringList devices;
+        const QMap<QString, int> map = loop->config().devices;
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            devices.append(it.key() + QLatin1Char('=') + QString::number(it.value()));
+        out.append(devices.join(QLatin1Char(',')));
+    }
+    return out.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class TestXmlImportIo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void importsChosenPanel();
+    void loopCountsAndCards_data();
+    void loopCountsAndCards();
+    void failuresChangeNothing_data();
+    void failuresChangeNothing();
+    void wrongVersionWarnsThenFails();
+    void duplicatePanelsTakeTheFirst();
+    void reimportOntoSameModelLeavesNoStaleDevices();
+    void oddMaximumGetsTheCardsItCanHold();
+    void mainWindowCommands_data();
+    void mainWindowCommands();
+    void realDialogsOfferTheEntries();
+
+private:
+    Catalogue *catalogue = nullptr;
+    Choices choices;
+};
+
+void TestXmlImportIo::init()
+{
+    MessageBox::setTestMode(true);
+    MessageBox::takeShown();
+    catalogue = new Catalogue(demoData());
+    choices = Choices();
+    choices.install();
+}
+
+void TestXmlImportIo::cleanup()
+{
+    XmlImportDialogs::setChooser({});
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+    MessageBox::setTestMode(false);
+    delete catalogue;
+}
+
+void TestXmlImportIo::importsChosenPanel()
+{
+    SystemContainerWidget container(false, catalogue, QString());
+    choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
+    QVERIFY(importConfigurationXml(realExport, &container, catalogue, true));
+
+    QCOMPARE(choices.titles, (QStringList{"Select XML Panel|Select a panel from the XML file:",
+                                          "Select App Panel|Select a target panel in the application:"}));
+    QCOMPARE(choices.items.at(0), (QStringList{"Central A (3 loops)", "Central B (1 loops)"}));
+    QCOMPARE(choices.items.at(1),
+             (QStringList{"TXC 101 (1-1 loops)", "TXS 202 (2-4 loops)", "TXP 408 (2-8 loops)",
+                          "TXP 816 (4-16 loops)", "TXM 204 Marine (2-4 loops)"}));
+    QCOMPARE(modelSelector(container)->currentText(), QStringLiteral("TXP 408"));
+    // 3 loops on 2 base loops: one card, 4 loops.
+    QCOMPARE(container.panelWidget()->currentLoopCount(), 4);
+    // Loops 1, 2, 10 in that order. Demo range: the optical detector with the
+    // greater alarm current is OD-200, the call point CP-310 IP67, the loudest
+    // sounder SD-530 XL; the in/out run of two is closest to IOM-421 (1 address).
+    QCOMPARE(describeLoops(container), QStringLiteral("HD-220=1,OD-200=2|CP-310 IP67=1,IOM-421=1|"
+                                                      "SD-530 XL (loop)=2|"));
+}
+
+void TestXmlImportIo::loopCountsAndCards_data()
+{
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<int>("loopCount");
+    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<QStringList>("warning");
+    QTest::newRow("10, 2, 1 fill loops in value order")
+        << QList<int>{10, 2, 1} << 4 << QList<int>{1, 2, 10, 0} << QStringList();
+    QTest::newRow("gaps close up") << QList<int>{1, 3, 4} << 4 << QList<int>{1, 3, 4, 0} << QStringList();
+    QTest::newRow("5 loops: two cards")
+        << QList<int>{1, 2, 3, 4, 5} << 6 << QList<int>{1, 2, 3, 4, 5, 0} << QStringList();
+    QTest::newRow("4 loops: one card")
+        << QList<int>{1, 2, 3, 4} << 4 << QList<int>{1, 2, 3, 4} << QStringList();
+    QTest::newRow("1 loop: no card") << QList<int>{7} << 2 << QList<int>{7, 0} << QStringList();
+    QTest::newRow("10 loops on 8: the 8 lowest")
+        << QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3} << 8 << QList<int>{3, 4, 5, 6, 7, 8, 9, 10}
+        << QStringList{"Loop Count Warning",
+                       "The XML panel has 10 loops but the selected app panel only supports "
+                       "up to 8 loop(s).\n2 loop(s) will be ignored."};
+}
+
+void TestXmlImportIo::loopCountsAndCards()
+{
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, loopCount);
+    QFETCH(QList<int>, counts);
+    QFETCH(QStringList, warning);
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    choices.answers = QStringList{QStringLiteral("P (%1 loops)").arg(numbers.size()), "TXP 408 (2-8 loops)"};
+    QVERIFY(importConfigurationXml(writeXml(dir, loopsXml(numbers)), &container, catalogue, false));
+    QCOMPARE(container.panelWidget()->currentLoopCount(), loopCount);
+    QCOMPARE(sounderCounts(container), counts);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), warning.isEmpty() ? 0 : 1);
+    if (!warning.isEmpty()) {
+        QCOMPARE(shown.first().kind, MessageBox::Kind::Warning);
+        QCOMPARE(shown.first().title, warning.at(0));
+        QCOMPARE(shown.first().text, warning.at(1));
+    }
+}
+
+void TestXmlImportIo::failuresChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("checkVersion");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("dialogs");
+    QTest::addColumn<QString>("warning");
+    const QByteArray good = loopsXml({1, 2, 3});
+    QTest::newRow("VXA310 without version")
+        << good << true << QStringList() << 0 << "^No version information found in VXA XML file$";
+    QTest::newRow("malformed") << QByteArray("<R><Panel name=\"P\"><loop number=\"1\">") << false
+                               << QStringList() << 0 << "^XML parsing error: ";
+    QTest::newRow("no panels") << QByteArray("<R/>") << false << QStringList() << 0
+                               << "^No panels found in XML file$";
+    QTest::newRow("XML panel cancelled") << good << false << QStringList{""} << 1 << "";
+    QTest::newRow("model cancelled") << good << false << QStringList{"P (3 loops)", ""} << 2 << "";
+    QTest::newRow("unknown answer") << good << false << QStringList{"Q (3 loops)"} << 1 << "";
+}
+
+void TestXmlImportIo::failuresChangeNothing()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, checkVersion);
+    QFETCH(QStringList, answers);
+    QFETCH(int, dialogs);
+    QFETCH(QString, warning);
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    container.loopWidgets().at(0)->applyDevices({{"OD-210", 3}});
+    const QString model = modelSelector(container)->currentText();
+    const QString before = describeLoops(container);
+
+    choices.answers = answers;
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    QVERIFY(!importConfigurationXml(writeXml(dir, xml), &container, catalogue, checkVersion));
+    QCOMPARE(choices.titles.size(), dialogs);
+    QCOMPARE(modelSelector(container)->currentText(), model);
+    QCOMPARE(describeLoops(container), before);
+}
+
+void TestXmlImportIo::wrongVersionWarnsThenFails()
+{
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    const QString path = writeXml(dir, "<CONFIG Version=\"v3.0\">" + loopsXml({1}) + "</CONFIG>");
+    QTest::ignoreMessage(QtWarningMsg, "Unsupported VXA XML version: v3.0 Version supported: v2.32");
+    QVERIFY(!importConfigurationXml(path, &container, catalogue, true));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Warning);
+    QCOMPARE(shown.first().title, QStringLiteral("Version Compatibility Warning"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("The VXA XML file version (v3.0) is not supported by this application.\n"
+                            "Expected version: v2.32\n\nThe import process may not work correctly."));
+    QVERIFY(choices.titles.isEmpty());
+
+    // The other variant does not look at the version.
+    choices.answers = QStringList{"P (1 loops)", "TXS 202 (2-4 loops)"};
+    QVERIFY(importConfigurationXml(path, &container, catalogue, false));
+    QCOMPARE(modelSelector(container)->currentText(), QStringLiteral("TXS 202"));
+}
+
+void TestXmlImportIo::duplicatePanelsTakeTheFirst()
+{
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    const QByteArray xml = "<R><Panel name=\"P\"><loop number=\"1\"><Device type=\"4\"/></loop></Panel>"
+                           "<Panel name=\"P\"><loop number=\"1\"><Device type=\"8\"/></loop></Panel></R>";
+    choices.answers = QStringList{"P (1 loops)", "TXS 202 (2-4 loops)"};
+    QVERIFY(importConfigurationXml(writeXml(dir, xml), &container, catalogue, false));
+    QCOMPARE(choices.items.at(0), (QStringList{"P (1 loops)", "P (1 loops)"}));
+    QCOMPARE(container.loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"CP-310 IP67", 1}}));
+}
+
+// Importing again onto the model already selected: the editor does not reset
+// its cards, so the import asks only for what is missing and empties the
+// loops the file does not fill.
+void TestXmlImportIo::reimportOntoSameModelLeavesNoStaleDevices()
+{
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    choices.answers = QStringList{"P (3 loops)", "TXP 408 (2-8 loops)"};
+    QVERIFY(importConfigurationXml(writeXml(dir, loopsXml({1, 2, 3})), &container, catalogue, false));
+    QCOMPARE(sounderCounts(container), (QList<int>{1, 2, 3, 0}));
+
+    choices.answers = QStringList{"P (6 loops)", "TXP 408 (2-8 loops)"};
+    QVERIFY(
+        importConfigurationXml(writeXml(dir, loopsXml({4, 5, 6, 7, 8, 9})), &container, catalogue, false));
+    QCOMPARE(sounderCounts(container), (QList<int>{4, 5, 6, 7, 8, 9}));
+
+    choices.answers = QStringList{"P (1 loops)", "TXP 408 (2-8 loops)"};
+    QVERIFY(importConfigurationXml(writeXml(dir, loopsXml({2})), &container, catalogue, false));
+    QCOMPARE(sounderCounts(container), (QList<int>{2, 0, 0, 0, 0, 0}));
+    QCOMPARE(describeLoops(container).count(QStringLiteral("SD-530")), 1);
+}
+
+void TestXmlImportIo::oddMaximumGetsTheCardsItCanHold()
+{
+    CatalogueData data = demoData();
+    for (Panel &panel : data.panels)
+        if (panel.name == QLatin1String("TXP 408"))
+            panel.maxLoops = 7;
+    Catalogue odd(data);
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, &odd, QString());
+    // 7 loops want 6 extra (three cards, 8 loops), more than 7 allows: two cards.
+    choices.answers = QStringList{"P (7 loops)", "TXP 408 (2-7 loops)"};
+    QVERIFY(importConfigurationXml(writeXml(dir, loopsXml({1, 2, 3, 4, 5, 6, 7})), &container, &odd, false));
+    QCOMPARE(sounderCounts(container), (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+void TestXmlImportIo::mainWindowCommands_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("box");
+    const QString failed =
+        QStringLiteral("Failed to import %1.\nThe file may not have the correct format, it may be "
+                       "corrupted or may not contain compatible device configuration.");
+    for (const QString &variant : {QStringLiteral("VXA310"), QStringLiteral("VXA620")}) {
+        const QString action = QStringLiteral("actionImport_%1_XML").arg(variant);
+        const QByteArray tag = variant.toLatin1();
+        QTest::newRow(tag + " no") << action << variant << false << realExport << QStringList();
+        QTest::newRow(tag + " no file") << action << variant << true << QString() << QStringList();
+        QTest::newRow(tag + " bad file") << action << variant << true << "missing.xml"
+                                         << QStringList{"Error", failed.arg(variant + " XML")};
+        QTest::newRow(tag + " imported")
+            << action << variant << true << realExport
+            << QStringList{"Success", QStringLiteral("%1 XML imported successfully!").arg(variant)};
+    }
+}
+
+void TestXmlImportIo::mainWindowCommands()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, variant);
+    QFETCH(bool, yes);
+    QFETCH(QString, file);
+    QFETCH(QStringList, box);
+    MainWindow window(catalogue);
+    MessageBox::takeShown();
+    auto *container = window.findChild<SystemContainerWidget *>();
+    QVERIFY(container && !container->isExpansionBox());
+    const QString model = modelSelector(*container)->currentText();
+
+    FileDialog::setNextFileName(QString());
+    FileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
+    MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+    FileDialog::setNextFileName(file);
+    choices.answers = QStringList{"Central B (1 loops)", "TXP 816 (4-16 loops)"};
+    if (box.value(0) == QLatin1String("Error"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open XML file for reading: "));
+    window.findChild<QAction *>(action)->trigger();
+
+    QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Question);
+    QCOMPARE(shown.first().title, QStringLiteral("Warning"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("The current setup will be overwritten.\nAre you sure you want to continue?"));
+    shown.removeFirst();
+    QCOMPARE(FileDialog::lastTitle(), yes ? QStringLiteral("Import from %1 XML").arg(variant) : QString());
+    if (yes) {
+        QCOMPARE(FileDialog::lastFilter(), QStringLiteral("XML files (*.xml)"));
+        QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+    }
+    QCOMPARE(shown.size(), box.isEmpty() ? 0 : 1);
+    if (!box.isEmpty()) {
+        QCOMPARE(shown.first().title, box.at(0));
+        QCOMPARE(shown.first().text, box.at(1));
+    }
+    const bool imported = box.value(0) == QLatin1String("Success");
+    QCOMPARE(modelSelector(*container)->currentText(), imported ? QStringLiteral("TXP 816") : model);
+    if (imported)
+        QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+}
+
+// The real choice dialogs, answered as a user would.
+void TestXmlImportIo::realDialogsOfferTheEntries()
+{
+    XmlImportDialogs::setChooser({});
+    QWidget window;
+    auto *container = new SystemContainerWidget(false, catalogue, QString(), &window);
+    window.show();
+    QStringList answers{"Central B (1 loops)", "TXS 202 (2-4 loops)"};
+    QStringList seen;
+    QList<QStringList> offered;
+    QTimer user;
+    connect(&user, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || answers.isEmpty())
+            return;
+        seen.append(dialog->windowTitle() + QLatin1Char('|') + dialog->labelText());
+        offered.append(dialog->comboBoxItems());
+        QVERIFY(dialog->windowModality() == Qt::WindowModal);
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowContextHelpButtonHint));
+        QCOMPARE(dialog->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
+        const QString shots = qEnvironmentVariable("KALVIX_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            dialog->grab().save(shots + QStringLiteral("/xml_choice_%1.png").arg(seen.size()));
+        dialog->setTextValue(answers.takeFirst());
+        dialog->accept();
+    });
+    user.start(10);
+    QVERIFY(importConfigurationXml(realExport, container, catalogue, true));
+    QCOMPARE(seen, (QStringList{"Select XML Panel|Select a panel from the XML file:",
+                                "Select App Panel|Select a target panel in the application:"}));
+    QCOMPARE(offered.first(), (QStringList{"Central A (3 loops)", "Central B (1 loops)"}));
+    QCOMPARE(modelSelector(*container)->currentText(), QStringLiteral("TXS 202"));
+    QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+}
+
+QTEST_MAIN(TestXmlImportIo)
+#include "tst_xmlimportio.moc"

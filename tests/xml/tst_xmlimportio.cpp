@@ -56,8 +56,8 @@ QString writeXml(const QTemporaryDir &dir, const QByteArray &body)
     return path;
 }
 
-// A panel "P" with one sounder (type 8) per loop, the loop number as its ext_type, so the
-// loop a number lands in can be told by... its device count: loop n holds n sounders.
+// A panel "P" whose loop numbered n holds n sounders (type 8), so where a loop
+// number landed can be read from the sounder counts.
 QByteArray loopsXml(const QList<int> &numbers)
 {
     QByteArray xml = "<R><Panel name=\"P\">";

@@ -60,7 +60,10 @@ Faults checkFaults(const LoopCalc::LoopResults &results, const LoopLimits &limit
 
 bool idleBelowMinimum(const LoopCalc::LoopResults &results, const LoopLimits &limits)
 {
-    return limits.minCurrent > 0 && limits.minCurrent > (results.idleCurrent - LoopCalc::BaseCurrent);
+    // The devices' own idle current, at the precision the loop shows it:
+    // 0.030 - 0.026 must not come out a hair below 0.004 and raise the note.
+    const double devicesIdle = LoopCalc::displayed(results.idleCurrent - LoopCalc::BaseCurrent);
+    return limits.minCurrent > 0 && limits.minCurrent > devicesIdle;
 }
 
 QString faultsText(const Faults &faults, const LoopLimits &limits, const DeviceFacts &facts)

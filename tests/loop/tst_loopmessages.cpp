@@ -220,6 +220,10 @@ void TestLoopMessages::idleMinimumNote_data()
     // The base current is left out: of 0.036 A the devices' own is 0.010 A.
     QTest::newRow("devices' idle above the minimum") << 0.0099 << 0.036 << false;
     QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << true;
+    // 0.036 - 0.026 and 0.030 - 0.026 are a hair below 0.010 and 0.004 in
+    // binary; a devices' idle current exactly at the minimum is no shortfall.
+    QTest::newRow("devices' idle exactly at the minimum") << 0.010 << 0.036 << false;
+    QTest::newRow("exactly at a small minimum") << 0.004 << 0.030 << false;
     QTest::newRow("whole idle above, devices' own below") << 0.02 << 0.036 << true;
     QTest::newRow("empty loop") << 0.005 << 0.0 << true;
 }

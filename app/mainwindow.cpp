@@ -48,6 +48,24 @@ void forgetWhenDestroyed(MainWindow *owner, Window *window, Window *&pointer, bo
     });
 }
 
+// Each help command toggles its own window: the first use opens it, the next
+// closes it. The window deletes itself when closed.
+template <typename Window, typename Create, typename Size>
+void toggleHelpWindow(MainWindow *owner, Window *&pointer, bool &open, Create create, Size size)
+{
+    if (open) {
+        if (pointer)
+            pointer->close();
+    } else {
+        pointer = create();
+        pointer->setAttribute(Qt::WA_DeleteOnClose);
+        forgetWhenDestroyed(owner, pointer, pointer, open);
+        size(pointer);
+        pointer->show();
+    }
+    open = !open;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
@@ -376,63 +394,36 @@ void MainWindow::onNewLanguageButtonClicked()
 
 void MainWindow::onAbout()
 {
-    if (aboutWindowOpen) {
-        if (aboutWindow)
-            aboutWindow->close();
-    } else {
-        aboutWindow = new About(this);
-        aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
-        forgetWhenDestroyed(this, aboutWindow, aboutWindow, aboutWindowOpen);
-        aboutWindow->adjustSize();
-        aboutWindow->show();
-    }
-    aboutWindowOpen = !aboutWindowOpen;
+    toggleHelpWindow(
+        this, aboutWindow, aboutWindowOpen, [this] { return new About(this); },
+        [](About *window) { window->adjustSize(); });
 }
 
 void MainWindow::onPowerSourcesButtonClicked()
 {
-    if (powerSourcesWindowOpen) {
-        if (powerSourcesWindow)
-            powerSourcesWindow->close();
-    } else {
-        powerSourcesWindow = new PowerSources(catalogue, this);
-        powerSourcesWindow->setAttribute(Qt::WA_DeleteOnClose);
-        forgetWhenDestroyed(this, powerSourcesWindow, powerSourcesWindow, powerSourcesWindowOpen);
-        powerSourcesWindow->adjustSize();
-        powerSourcesWindow->show();
-    }
-    powerSourcesWindowOpen = !powerSourcesWindowOpen;
+    toggleHelpWindow(
+        this, powerSourcesWindow, powerSourcesWindowOpen,
+        [this] { return new PowerSources(catalogue, this); },
+        [](PowerSources *window) { window->adjustSize(); });
 }
 
 void MainWindow::onDistributionFactorButtonClicked()
 {
-    if (distributionFactorWindowOpen) {
-        if (distributionFactorWindow)
-            distributionFactorWindow->close();
-    } else {
-        distributionFactorWindow = new DistributionFactor(this);
-        distributionFactorWindow->setAttribute(Qt::WA_DeleteOnClose);
-        forgetWhenDestroyed(this, distributionFactorWindow, distributionFactorWindow,
-                            distributionFactorWindowOpen);
-        distributionFactorWindow->adjustSize();
-        distributionFactorWindow->show();
-    }
-    distributionFactorWindowOpen = !distributionFactorWindowOpen;
+    toggleHelpWindow(
+        this, distributionFactorWindow, distributionFactorWindowOpen,
+        [this] { return new DistributionFactor(this); },
+        [](DistributionFactor *window) { window->adjustSize(); });
 }
 
 void MainWindow::onManualButtonClicked()
 {
-    if (manualWindowOpen) {
-        if (manualWindow)
-            manualWindow->close();
-    } else {
-        manualWindow = new ManualWindow(currentLanguage, this);
-        manualWindow->setAttribute(Qt::WA_DeleteOnClose);
-        forgetWhenDestroyed(this, manualWindow, manualWindow, manualWindowOpen);
-        manualWindow->resize(std::max(900, 3 * width() / 4), std::max(650, 3 * height() / 4));
-        manualWindow->show();
+    toggleHelpWindow(
+        this, manualWindow, manualWindowOpen, [this] { return new ManualWindow(currentLanguage, this); },
+        [this](ManualWindow *window) {
+            window->resize(std::max(900, 3 * width() / 4), std::max(650, 3 * height() / 4));
+        });
+    if (manualWindowOpen && manualWindow) {
         manualWindow->raise();
         manualWindow->activateWindow();
     }
-    manualWindowOpen = !manualWindowOpen;
 }

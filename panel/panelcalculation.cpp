@@ -5,30 +5,28 @@
 namespace PanelCalculation
 {
 
-ModelRecord ModelRecord::fromPanel(const Panel &panel)
+// Panels and expansion boxes share the fields the power figures use.
+template <typename Model> ModelRecord modelRecordOf(const Model &model)
 {
     ModelRecord r;
-    r.name = panel.name;
-    r.idleCurrent = panel.idleCurrent;
-    r.alarmCurrent = panel.alarmCurrent;
-    r.maxCurrent = panel.maxCurrent;
-    r.maxBatteryCapacity = panel.maxBatteryCapacity;
-    r.baseLoops = panel.baseLoops;
-    r.maxLoops = panel.maxLoops;
+    r.name = model.name;
+    r.idleCurrent = model.idleCurrent;
+    r.alarmCurrent = model.alarmCurrent;
+    r.maxCurrent = model.maxCurrent;
+    r.maxBatteryCapacity = model.maxBatteryCapacity;
+    r.baseLoops = model.baseLoops;
+    r.maxLoops = model.maxLoops;
     return r;
+}
+
+ModelRecord ModelRecord::fromPanel(const Panel &panel)
+{
+    return modelRecordOf(panel);
 }
 
 ModelRecord ModelRecord::fromExpansionBox(const ExpansionBox &box)
 {
-    ModelRecord r;
-    r.name = box.name;
-    r.idleCurrent = box.idleCurrent;
-    r.alarmCurrent = box.alarmCurrent;
-    r.maxCurrent = box.maxCurrent;
-    r.maxBatteryCapacity = box.maxBatteryCapacity;
-    r.baseLoops = box.baseLoops;
-    r.maxLoops = box.maxLoops;
-    return r;
+    return modelRecordOf(box);
 }
 
 CurrentPair scaledLoopCurrents(double idleCurrent, double alarmCurrent)

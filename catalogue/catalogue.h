@@ -2,6 +2,7 @@
 
 #include "catalogue/records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -45,6 +46,8 @@ public:
     bool integrityFailed() const { return m_integrityFailed; }
 
     bool verifyDataFolder(const QString &folder) const;
+    // The same, handing back the verified bytes of the data file.
+    bool verifyDataFolder(const QString &folder, QByteArray &data) const;
     bool parseDataFile();
     bool installDataPack(const QString &path);
     void removeTemporaryFolder() const;

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextCodec>
 
@@ -538,6 +539,12 @@ bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catal
 bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &catalogue)
 {
     QFile file(fileName);
+    // A named pipe or a device would block or never end: refused unopened.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile()) {
+        warn(QStringLiteral("Failed to open file for reading:"), QStringLiteral("Not a regular file"));
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         warn(QStringLiteral("Failed to open file for reading:"), file.errorString());
         return false;
@@ -556,7 +563,9 @@ bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &ca
     QString text = codec->toUnicode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // As text mode reads it: every CR goes, wherever it stands, so CR CR LF
+    // and stray CRs read like plain line ends.
+    text.remove(QLatin1Char('\r'));
     return parseSetupText(text, data, catalogue);
 }
 
@@ -595,6 +604,10 @@ QString composeSetupText(const SetupData &data)
 bool writeSetupData(const QString &fileName, const SetupData &data)
 {
     QSaveFile file(fileName);
+    // A writable file in a folder where no new file may be created cannot
+    // be replaced atomically; it is then written in place, and a failed
+    // write is still reported as one.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         warn(QStringLiteral("Failed to open file for writing:"), file.errorString());
         return false;

@@ -368,7 +368,7 @@ void DataPack::restoreInterruptedInstallation(const QString &location)
     if (!exists(backup))
         return;
     QLockFile lock(lockFilePath(location));
-    lock.setStaleLockTime(0);
+    lock.setStaleLockTime(StaleLockMilliseconds);
     // A running installation owns the backup for now; it restores it itself.
     if (!lock.tryLock(0))
         return;
@@ -404,9 +404,12 @@ bool Catalogue::installDataPack(const QString &path)
     }
     // Held from extraction to the last rename: two installations (a window
     // and the command line, or two windows) would otherwise mix their files.
-    // No age makes it stale; only a lock whose process is gone is taken over.
+    // A holder that is alive keeps its lock whatever its age (the lock file
+    // is also locked by the system while it lives); the short stale time
+    // only lets a lock file that a killed attempt left half-written be
+    // taken over, which naming a dead process alone would not.
     QLockFile lock(DataPack::lockFilePath(location));
-    lock.setStaleLockTime(0);
+    lock.setStaleLockTime(DataPack::StaleLockMilliseconds);
     if (!lock.tryLock(lockWaitForTesting >= 0 ? lockWaitForTesting : DataPack::LockWaitMilliseconds)) {
         warn(QStringLiteral("Another data pack installation is running; try again when it has finished: ") +
              path);

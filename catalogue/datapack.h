@@ -28,6 +28,8 @@ constexpr int MaximumPictureSide = 8192;
 
 // How long an installation waits for another one to finish before it gives up.
 constexpr int LockWaitMilliseconds = 10000;
+// A lock file older than this whose holder is gone, or unreadable, is taken over.
+constexpr int StaleLockMilliseconds = 2000;
 
 // True for the names a pack may hold: a plain file name at the root, or
 // "images/" followed by a plain file name. Absolute paths, drive letters,

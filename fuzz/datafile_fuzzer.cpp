@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
     // Both ways a file reaches the reader: the start-up in text mode, and
     // bytes as stored.
-    for (const QIODevice::OpenMode mode : {QIODevice::ReadOnly | QIODevice::Text, QIODevice::ReadOnly}) {
+    for (const QIODevice::OpenMode mode : {QIODevice::OpenMode(QIODevice::ReadOnly | QIODevice::Text),
+                                           QIODevice::OpenMode(QIODevice::ReadOnly)}) {
         QBuffer buffer(&bytes);
         buffer.open(mode);
         CatalogueData catalogue;

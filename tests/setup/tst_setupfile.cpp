@@ -4,7 +4,11 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using SetupFile::SetupData;
 
@@ -23,6 +27,10 @@ private slots:
     void survivesRandomDamage();
     void refusesOversizedAndMissingFiles();
     void failedWriteKeepsTheOldFile();
+    void readsAnyCarriageReturns_data();
+    void readsAnyCarriageReturns();
+    void refusesSpecialFiles();
+    void writesInPlaceWhereNoFileCanBeCreated();
 
 private:
     Catalogue catalogue{demoData()};
@@ -376,6 +384,79 @@ void TestSetupFile::survivesRandomDamage()
     // still a valid design.
     QVERIFY(accepted > 0);
     QVERIFY(accepted < 3000);
+}
+
+void TestSetupFile::readsAnyCarriageReturns_data()
+{
+    // Every CR goes, as text mode reading would drop it.
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::newRow("CR CR LF") << QByteArray("\n") << QByteArray("\r\r\n");
+    QTest::newRow("stray CR in a value") << QByteArray("Battery:;TVB") << QByteArray("Battery:;\rTVB");
+    QTest::newRow("CR before the unit") << QByteArray(" m\n") << QByteArray("\r m\n");
+    QTest::newRow("CR in a blank line") << QByteArray("\n\n") << QByteArray("\n\r\n");
+}
+
+void TestSetupFile::readsAnyCarriageReturns()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    const SetupData design = fullDesign();
+    QByteArray bytes = SetupFile::composeSetupText(design).toUtf8();
+    bytes.replace(from, to);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("crs.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    SetupData read;
+    QVERIFY(SetupFile::readSetupData(path, read, catalogue));
+    QCOMPARE(read, design);
+}
+
+void TestSetupFile::refusesSpecialFiles()
+{
+    // A pipe nobody writes to would block the open for ever; a folder is no file.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.csv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.csv"));
+    for (const QString &path : {pipe, dir.filePath("folder.csv")}) {
+        SetupData read;
+        QElapsedTimer timer;
+        timer.start();
+        QTest::ignoreMessage(QtWarningMsg, "Failed to open file for reading: Not a regular file");
+        QVERIFY(!SetupFile::readSetupData(path, read, catalogue));
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(read.panel.isEmpty());
+    }
+}
+
+void TestSetupFile::writesInPlaceWhereNoFileCanBeCreated()
+{
+    if (::geteuid() == 0)
+        QSKIP("The superuser may create files in any folder");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("existing.csv");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'z'));
+    old.close();
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const bool written = SetupFile::writeSetupData(path, fullDesign());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(written);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(old.readAll()), SetupFile::composeSetupText(fullDesign()));
+
+    // A file that cannot be written either is still a failure.
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open file for writing:"));
+    const bool refused = !SetupFile::writeSetupData(path, SetupData());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(refused);
 }
 
 QTEST_GUILESS_MAIN(TestSetupFile)

@@ -63,6 +63,8 @@ void XmlImportDialogs::setChooser(const Chooser &chooser)
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
                             const Catalogue *catalogue, bool checkVersion, QStringList *adjusted)
 {
+    if (adjusted)
+        adjusted->clear();
     PanelWidget *panelWidget = mainContainer ? mainContainer->panelWidget() : nullptr;
     QComboBox *modelSelector =
         panelWidget ? panelWidget->findChild<QComboBox *>(QStringLiteral("panelComboBox")) : nullptr;

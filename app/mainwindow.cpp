@@ -220,6 +220,12 @@ void MainWindow::onLoadNewData()
         BusyCursor busy;
         installed = catalogue->installDataPack(path);
     }
+    if (!installed && catalogue->lastInstallWasBusy()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Another data pack installation is running.\nTry again when it has finished; "
+                                "nothing was changed."));
+        return;
+    }
     if (!installed) {
         qWarning().noquote() << "Failed to load new data!";
         MessageBox::critical(this, tr("Error"),

@@ -393,6 +393,7 @@ bool Catalogue::installDataPack(const QString &path)
     const QString location = dataLocation();
     const QString target = location + QStringLiteral("/data");
     const QString backup = location + QStringLiteral("/data_previous");
+    m_installBusy = false;
 
     QByteArray packBytes;
     if (!readPackFile(path, packBytes))
@@ -413,6 +414,7 @@ bool Catalogue::installDataPack(const QString &path)
     if (!lock.tryLock(lockWaitForTesting >= 0 ? lockWaitForTesting : DataPack::LockWaitMilliseconds)) {
         warn(QStringLiteral("Another data pack installation is running; try again when it has finished: ") +
              path);
+        m_installBusy = true;
         return false;
     }
     removeStaleScratchFolders(location);

@@ -535,9 +535,11 @@ void TestDataPack::runningInstallationIsWaitedFor()
                                               "has finished: " + pack});
         QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
         QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+        QVERIFY(catalogue.lastInstallWasBusy());
     }
     // Once it is released, the same pack installs.
     QVERIFY(catalogue.installDataPack(pack));
+    QVERIFY(!catalogue.lastInstallWasBusy());
     DataPack::setLockWaitForTesting(-1);
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("SECOND"));
     QCOMPARE(dataLocationEntries(), QStringList{"data"});

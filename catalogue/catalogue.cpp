@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 template <typename Record>
 Record findByName(const QVector<Record> &list, const QString &name, const char *warning)

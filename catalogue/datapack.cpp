@@ -313,9 +313,12 @@ bool checkPicture(QIODevice &device, qint64 size, bool decode, QString *reason)
     if (!dimensions.isValid() || dimensions.isEmpty())
         return refuse(QStringLiteral("no readable dimensions"));
     // Decoding allocates by these dimensions, so bounding them bounds it.
-    if (dimensions.width() > DataPack::MaximumPictureSide || dimensions.height() > DataPack::MaximumPictureSide ||
+    if (dimensions.width() > DataPack::MaximumPictureSide ||
+        dimensions.height() > DataPack::MaximumPictureSide ||
         qint64(dimensions.width()) * dimensions.height() > DataPack::MaximumPicturePixels)
-        return refuse(QStringLiteral("%1 x %2 pixels is beyond the limit").arg(dimensions.width()).arg(dimensions.height()));
+        return refuse(QStringLiteral("%1 x %2 pixels is beyond the limit")
+                          .arg(dimensions.width())
+                          .arg(dimensions.height()));
     if (decode && reader.read().isNull())
         return refuse(QStringLiteral("cannot be decoded: ") + reader.errorString());
     return true;
@@ -453,15 +456,17 @@ bool Catalogue::installDataPack(const QString &path)
     }
     QString dataName;
     QString signatureName;
-    const bool verified = Verification::pickDataFiles(rootNames, scratch, dataName, signatureName) &&
-                          Verification::verifyCatalogueData(files.value(dataName), files.value(signatureName));
+    const bool verified =
+        Verification::pickDataFiles(rootNames, scratch, dataName, signatureName) &&
+        Verification::verifyCatalogueData(files.value(dataName), files.value(signatureName));
     if (!verified) {
         warn(QStringLiteral("Data integrity verification failed!"));
         return false;
     }
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         QString reason;
-        if (it.key().startsWith(QLatin1String("images/")) && !DataPack::isAcceptablePicture(it.value(), &reason)) {
+        if (it.key().startsWith(QLatin1String("images/")) &&
+            !DataPack::isAcceptablePicture(it.value(), &reason)) {
             warn(QStringLiteral("Data pack picture refused: ") + it.key() + QStringLiteral(" (") + reason +
                  QLatin1Char(')'));
             return false;

@@ -38,7 +38,8 @@ QMap<QString, QByteArray> contents(const QString &folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path), it.fileInfo().isFile() ? readAll(path) : "<not a file>");
+        files.insert(QDir(folder).relativeFilePath(path),
+                     it.fileInfo().isFile() ? readAll(path) : "<not a file>");
     }
     return files;
 }

@@ -634,7 +634,8 @@ void compareLoops(const QString &boxPlace, const QVector<LoopConfig> &read, cons
 
 } // namespace
 
-QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read, const QMap<QString, int> &held)
+QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read,
+                            const QMap<QString, int> &held)
 {
     QStringList lines;
     QStringList names = read.keys() + held.keys();
@@ -644,7 +645,8 @@ QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read
         const int r = read.value(name);
         const int h = held.value(name);
         if (r != h) {
-            lines.append(adjustedLine(place, QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
+            lines.append(adjustedLine(place,
+                                      QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
                                       QString::number(r), QString::number(h)));
         }
     }

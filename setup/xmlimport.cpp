@@ -62,7 +62,8 @@ QString boundedAttribute(QXmlStreamReader &reader, const QString &name)
 {
     const QStringRef value = reader.attributes().value(name);
     if (value.size() > MaxTextLength) {
-        reader.raiseError(QStringLiteral("Attribute %1 longer than %2 characters").arg(name).arg(MaxTextLength));
+        reader.raiseError(
+            QStringLiteral("Attribute %1 longer than %2 characters").arg(name).arg(MaxTextLength));
         return QString();
     }
     return value.toString();
@@ -188,7 +189,8 @@ ReadResult readFile(const QString &fileName, bool checkVersion, QVector<XmlPanel
     QFile file(fileName);
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile()) {
-        qWarning().noquote() << "Failed to open XML file for reading:" << "Not a regular file";
+        qWarning().noquote() << "Failed to open XML file for reading:"
+                             << "Not a regular file";
         return ReadResult::Failed;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -458,8 +458,9 @@ void TestMainWindow::loadNewDataWhileAnotherInstallationRuns()
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
-    QCOMPARE(shown.first().text, QStringLiteral("Another data pack installation is running.\nTry again when it "
-                                                "has finished; nothing was changed."));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("Another data pack installation is running.\nTry again when it "
+                            "has finished; nothing was changed."));
     QCOMPARE(catalogue.panels().size(), smallRange().panels.size());
 #endif
 }

@@ -8,8 +8,8 @@
 #include <QLockFile>
 #include <QRegularExpression>
 
-#include <sys/stat.h>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace CatalogueTest;
 using PackTool::Entry;
@@ -39,7 +39,8 @@ void compareWarnings(const QStringList &shown, const QStringList &expected)
         for (QString &piece : pieces)
             piece = QRegularExpression::escape(piece);
         const QString pattern = pieces.join(scratchPattern());
-        QVERIFY2(QRegularExpression("^" + pattern + "$").match(shown.at(i)).hasMatch(), qPrintable(shown.at(i)));
+        QVERIFY2(QRegularExpression("^" + pattern + "$").match(shown.at(i)).hasMatch(),
+                 qPrintable(shown.at(i)));
     }
 }
 
@@ -143,8 +144,8 @@ void TestDataPack::installsExactlyThePack()
 void TestDataPack::replacesAnEarlierInstallation()
 {
     installFirstPack();
-    const QVector<Entry> second =
-        signedEntries(smallCatalogue("SECOND"), {{"txe_2.png", pictureBytes(3, 3)}}, QStringLiteral("range.csv"));
+    const QVector<Entry> second = signedEntries(smallCatalogue("SECOND"), {{"txe_2.png", pictureBytes(3, 3)}},
+                                                QStringLiteral("range.csv"));
     Catalogue catalogue;
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
     QVERIFY(catalogue.installDataPack(makePack(m_packs + "/second.tarvex", second)));
@@ -326,7 +327,8 @@ void TestDataPack::failedMoveRestoresTheOldData()
     DataPack::failNextMoveForTesting();
     QVERIFY(!catalogue.installDataPack(
         makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND"), images()))));
-    compareWarnings(warnings.take(), QStringList{"Failed to move extracted files from %1 to " + dataFolder()});
+    compareWarnings(warnings.take(),
+                    QStringList{"Failed to move extracted files from %1 to " + dataFolder()});
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
     QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"data"});
@@ -344,8 +346,8 @@ void TestDataPack::interruptedReplacementIsRecovered()
     WarningRecorder warnings;
     Catalogue catalogue;
     QVERIFY(!catalogue.integrityFailed());
-    QCOMPARE(warnings.take(),
-             QStringList{"Restored the data of an interrupted installation from " + location("data_previous")});
+    QCOMPARE(warnings.take(), QStringList{"Restored the data of an interrupted installation from " +
+                                          location("data_previous")});
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
     QCOMPARE(dataLocationEntries(), QStringList{"data"});
@@ -442,12 +444,12 @@ void TestDataPack::picturesAreCheckedByContent_data()
     QTest::newRow("empty") << QByteArray() << "neither PNG nor JPEG";
     QTest::newRow("BMP") << pictureBytes(40, 30, "BMP") << "neither PNG nor JPEG";
     QTest::newRow("PPM") << pictureBytes(40, 30, "PPM") << "neither PNG nor JPEG";
-    QTest::newRow("too many pixels")
-        << pictureBytes(4097, 4096, "PNG", QImage::Format_Mono) << "4097 x 4096 pixels is beyond the limit";
+    QTest::newRow("too many pixels") << pictureBytes(4097, 4096, "PNG", QImage::Format_Mono)
+                                     << "4097 x 4096 pixels is beyond the limit";
     QTest::newRow("too wide") << pictureBytes(8193, 2, "PNG", QImage::Format_Mono)
                               << "8193 x 2 pixels is beyond the limit";
-    QTest::newRow("too large a file") << png + QByteArray(8 * 1024 * 1024, '\0')
-                                      << "larger than 8388608 bytes";
+    QTest::newRow("too large a file")
+        << png + QByteArray(8 * 1024 * 1024, '\0') << "larger than 8388608 bytes";
     QTest::newRow("cut short") << png.left(png.size() / 2) << "cannot be decoded: ";
     QTest::newRow("header only") << png.left(8) << "no readable dimensions";
 }
@@ -471,7 +473,8 @@ void TestDataPack::picturesAreCheckedByContent()
     }
     QVERIFY(!installed);
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.at(0).startsWith("Data pack picture refused: images/panel.png (" + reason), qPrintable(shown.at(0)));
+    QVERIFY2(shown.at(0).startsWith("Data pack picture refused: images/panel.png (" + reason),
+             qPrintable(shown.at(0)));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
     QCOMPARE(dataLocationEntries(), QStringList{"data"});
 }
@@ -532,7 +535,8 @@ void TestDataPack::runningInstallationIsWaitedFor()
         QVERIFY(!catalogue.installDataPack(pack));
         QVERIFY(timer.elapsed() >= DataPack::StaleLockMilliseconds + 500);
         QCOMPARE(warnings.take(), QStringList{"Another data pack installation is running; try again when it "
-                                              "has finished: " + pack});
+                                              "has finished: " +
+                                              pack});
         QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
         QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
         QVERIFY(catalogue.lastInstallWasBusy());

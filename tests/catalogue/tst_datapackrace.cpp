@@ -73,8 +73,9 @@ void TestDataPackRace::initTestCase()
     const QString packs = Catalogue::dataLocation() + "/../packs";
     QDir().mkpath(packs);
     for (int i = 0; i < 2; ++i) {
-        m_valid[i] = signedEntries(smallCatalogue(QStringLiteral("VALID %1").arg(i)),
-                                   {{"panel.png", pictureBytes(20 + i, 20)}, {"box.png", pictureBytes(8, 8 + i)}});
+        m_valid[i] =
+            signedEntries(smallCatalogue(QStringLiteral("VALID %1").arg(i)),
+                          {{"panel.png", pictureBytes(20 + i, 20)}, {"box.png", pictureBytes(8, 8 + i)}});
         m_validPack[i] = makePack(packs + QStringLiteral("/valid%1.tarvex").arg(i), m_valid[i]);
     }
     // Changed after signing: everything else about it is a valid pack.

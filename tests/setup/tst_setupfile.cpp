@@ -1,10 +1,10 @@
 #include "setupfixtures.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -440,8 +440,7 @@ namespace
 // Runs `work` as an ordinary user: the superuser may create files in any
 // folder, so as root it runs in a child process that has given up root.
 // True when `work` returned true.
-template <typename Work>
-bool asOrdinaryUser(uid_t user, Work work)
+template <typename Work> bool asOrdinaryUser(uid_t user, Work work)
 {
     if (::geteuid() != 0)
         return work();
@@ -452,7 +451,8 @@ bool asOrdinaryUser(uid_t user, Work work)
         ::_exit(work() ? 0 : 1);
     }
     int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -471,14 +471,15 @@ void TestSetupFile::writesInPlaceWhereNoFileCanBeCreated()
     const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid(); // nobody
     QCOMPARE(::chown(QFile::encodeName(path).constData(), user, gid_t(user)), 0);
     QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), user, gid_t(user)), 0);
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                  QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
 
-    const bool probeRefused = asOrdinaryUser(user, [&] { return !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly); });
+    const bool probeRefused =
+        asOrdinaryUser(user, [&] { return !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly); });
     const bool written = asOrdinaryUser(user, [&] { return SetupFile::writeSetupData(path, fullDesign()); });
     // A new file there is still a failure, reported as one.
-    const bool newRefused =
-        asOrdinaryUser(user, [&] { return !SetupFile::writeSetupData(dir.filePath("new.csv"), fullDesign()); });
+    const bool newRefused = asOrdinaryUser(
+        user, [&] { return !SetupFile::writeSetupData(dir.filePath("new.csv"), fullDesign()); });
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(probeRefused);
     QVERIFY(written);

@@ -353,12 +353,15 @@ void TestSetupIo::openWarnsOfAdjustedValues_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("loop length 0")
-        << "Loop length:;300 m" << "Loop length:;0 m" << QStringList{"Loop 5: Loop length 0 m shown as 100 m"};
+    QTest::newRow("loop length 0") << "Loop length:;300 m"
+                                   << "Loop length:;0 m"
+                                   << QStringList{"Loop 5: Loop length 0 m shown as 100 m"};
     QTest::newRow("quantity over 250")
-        << "HD-220;10" << "HD-220;300" << QStringList{"Loop 2: HD-220 quantity 300 shown as 250"};
+        << "HD-220;10"
+        << "HD-220;300" << QStringList{"Loop 2: HD-220 quantity 300 shown as 250"};
     QTest::newRow("unknown idle time")
-        << "Idle time:;4 h" << "Idle time:;5 h" << QStringList{"Expansion box 2: Idle time 5 h shown as 72 h"};
+        << "Idle time:;4 h"
+        << "Idle time:;5 h" << QStringList{"Expansion box 2: Idle time 5 h shown as 72 h"};
 }
 
 void TestSetupIo::openWarnsOfAdjustedValues()
@@ -379,7 +382,8 @@ void TestSetupIo::openWarnsOfAdjustedValues()
     QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
     QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
     QCOMPARE(shown.at(1).text, "The file holds values the editors cannot show as they are. They were "
-                               "adjusted:\n\n" + lines.join('\n'));
+                               "adjusted:\n\n" +
+                                   lines.join('\n'));
     QCOMPARE(shown.at(2).title, QStringLiteral("Success"));
 }
 

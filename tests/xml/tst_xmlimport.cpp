@@ -1,9 +1,9 @@
 #include "setup/xmlimport.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -405,7 +405,8 @@ void TestXmlImport::boundsCountsAndTexts_data()
     QTest::newRow("panels at the bound") << panels(MaxPanels) << "";
     QTest::newRow("one panel too many") << panels(MaxPanels + 1) << "More than 1000 panels";
     QTest::newRow("loops at the bound") << panels(1, loops(MaxLoopsPerPanel)) << "";
-    QTest::newRow("one loop too many") << panels(1, loops(MaxLoopsPerPanel + 1)) << "More than 256 loops in a panel";
+    QTest::newRow("one loop too many")
+        << panels(1, loops(MaxLoopsPerPanel + 1)) << "More than 256 loops in a panel";
     QTest::newRow("devices at the bound") << panels(1, loops(1, devices(MaxDevicesPerLoop))) << "";
     QTest::newRow("one device too many in a loop")
         << panels(1, loops(1, devices(MaxDevicesPerLoop + 1))) << "More than 2000 devices in a loop";
@@ -413,7 +414,8 @@ void TestXmlImport::boundsCountsAndTexts_data()
     QTest::newRow("too many devices in all")
         << panels(1, loops(101, devices(1981))) << "More than 200000 devices";
     const QByteArray longest(MaxTextLength, 'n');
-    QTest::newRow("name at the bound") << "<R><Panel name=\"" + longest + "\"/></R>" << "";
+    QTest::newRow("name at the bound") << "<R><Panel name=\"" + longest + "\"/></R>"
+                                       << "";
     QTest::newRow("name too long") << "<R><Panel name=\"" + longest + "n\"/></R>"
                                    << "Attribute name longer than 256 characters";
     QTest::newRow("loop number too long")
@@ -439,10 +441,11 @@ void TestXmlImport::boundsCountsAndTexts()
 void TestXmlImport::readsUtf16WithWindowsLineEnds()
 {
     // Every 0x0D byte matters in UTF-16: the file is read as bytes.
-    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
-                                        "<R>\r\n<CONFIG Version=\"v2.32\"/>\r\n<Panel name=\"Zentrale \u00c4\">\r\n"
-                                        "<loop number=\"\u010d1\"><Device type=\"1\" ext_type=\"0\"/></loop>\r\n"
-                                        "</Panel>\r\n</R>\r\n");
+    const QString text =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
+                       "<R>\r\n<CONFIG Version=\"v2.32\"/>\r\n<Panel name=\"Zentrale \u00c4\">\r\n"
+                       "<loop number=\"\u010d1\"><Device type=\"1\" ext_type=\"0\"/></loop>\r\n"
+                       "</Panel>\r\n</R>\r\n");
     for (const char *codec : {"UTF-16LE", "UTF-16BE"}) {
         // The codec writes the byte-order mark itself.
         const QByteArray bytes = QTextCodec::codecForName(codec)->fromUnicode(text);

@@ -444,8 +444,9 @@ void TestXmlImportIo::adjustedCountsAreListed()
     QCOMPARE(shown.size(), 3); // the question, the warning, the success
     QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
     QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
-    QCOMPARE(shown.at(1).text, QStringLiteral("The file holds values the editors cannot show as they are. They "
-                                              "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
+    QCOMPARE(shown.at(1).text,
+             QStringLiteral("The file holds values the editors cannot show as they are. They "
+                            "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
     QCOMPARE(shown.at(2).text, QStringLiteral("VXA620 XML imported successfully!"));
 }
 

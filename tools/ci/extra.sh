@@ -36,7 +36,7 @@ for target in datafile setup xmlimport datapack; do
   # New inputs go to a scratch corpus; the committed seeds stay as they are.
   scratch=$(mktemp -d)
   echo "== fuzz_$target for ${SECONDS_EACH} s"
-  "$BUILD/fuzz/fuzz_$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+  "$BUILD/fuzz/fuzz_$target" -max_total_time="$SECONDS_EACH" -timeout=25 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$ARTIFACTS/$target-" "$scratch" "fuzz/corpus/$target"
   rm -rf "$scratch"
 done

@@ -214,12 +214,24 @@ bool readPackFile(const QString &path, QByteArray &bytes)
         warn(zipErrorText(UNZ_OPENERROR));
         return false;
     }
-    bytes = file.read(DataPack::MaximumPackBytes + 1);
-    if (bytes.size() > DataPack::MaximumPackBytes) {
-        warn(QStringLiteral("Data pack is larger than %1 bytes: ").arg(DataPack::MaximumPackBytes) + path);
-        return false;
+    // In pieces: reading the limit at once would allocate all of it.
+    bytes.clear();
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(piece.data(), piece.size());
+        if (n < 0) {
+            warn(zipErrorText(UNZ_ERRNO) + QStringLiteral(" (") + file.errorString() + QLatin1Char(')'));
+            return false;
+        }
+        if (n == 0)
+            return true;
+        if (bytes.size() + n > DataPack::MaximumPackBytes) {
+            warn(QStringLiteral("Data pack is larger than %1 bytes: ").arg(DataPack::MaximumPackBytes) +
+                 path);
+            return false;
+        }
+        bytes.append(piece.constData(), int(n));
     }
-    return true;
 }
 
 // The scratch folders of earlier attempts: the fixed one of older versions

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
@@ -86,7 +87,13 @@ void installKnownPack()
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qInstallMessageHandler(FuzzSupport::quiet);
-    root = std::make_unique<QTemporaryDir>();
+    // In memory where the system offers it: the installer's lock file is
+    // synced to disk on every attempt, which on a busy disk costs far more
+    // than the attempt itself.
+    const bool inMemory = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
+    root =
+        std::make_unique<QTemporaryDir>(inMemory ? QStringLiteral("/dev/shm/kalvix-fuzz-XXXXXX")
+                                                 : QDir::tempPath() + QStringLiteral("/kalvix-fuzz-XXXXXX"));
     if (!root->isValid())
         FuzzSupport::fail("no temporary folder");
     // Everything the installer touches lives below this folder.

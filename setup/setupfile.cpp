@@ -553,7 +553,12 @@ bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &ca
     }
     // Read one byte past the limit to tell "at the limit" from "beyond it";
     // the declared size of a special file can lie.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // In pieces: reading the limit at once would allocate all of it.
+    QByteArray bytes;
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    qint64 n = 0;
+    while (bytes.size() <= MaxFileSize && (n = file.read(piece.data(), piece.size())) > 0)
+        bytes.append(piece.constData(), int(n));
     file.close();
     if (bytes.size() > MaxFileSize) {
         warn(QStringLiteral("Setup file too large:"), fileName);

@@ -29,7 +29,12 @@ int decimalAttribute(const QXmlStreamAttributes &attributes, const QString &name
 // us read forever and an oversized file is recognised without reading it all.
 bool readBounded(QFile &file, QByteArray &bytes)
 {
-    bytes = file.read(MaxFileSize + 1);
+    // In pieces: reading the limit at once would allocate all of it.
+    bytes.clear();
+    QByteArray piece(64 * 1024, Qt::Uninitialized);
+    qint64 n = 0;
+    while (bytes.size() <= MaxFileSize && (n = file.read(piece.data(), piece.size())) > 0)
+        bytes.append(piece.constData(), int(n));
     if (bytes.size() > MaxFileSize) {
         qWarning().noquote() << "XML file too large:" << file.fileName();
         return false;

@@ -9,6 +9,10 @@
 enum class Topology { ClassA, DegradedMode };
 
 struct LoopConfig {
+    static constexpr int MinLoopLength = 100;
+    static constexpr int MaxLoopLength = 2500;
+    static constexpr int MaxDistance = 10000;
+
     QString cableType = QStringLiteral("1,5 mm2 (16 AWG)");
     Topology topology = Topology::ClassA;
     int distributionFactor = 100; // percent
@@ -17,6 +21,25 @@ struct LoopConfig {
     int endDistance = 0;          // metres, last device to the panel return
     // Device name -> quantity, in QString order; quantities are at least 1.
     QMap<QString, int> devices;
+
+    // The six values as the setup file and the duplication exchange them:
+    // cable type, topology code ("A" / "B"), distribution factor, loop
+    // length, start distance, end distance.
+    QStringList toTexts() const;
+    // The reverse of toTexts for values the setup reader has checked; a value
+    // missing or unreadable keeps its default (a topology other than "A" is
+    // degraded mode, as the editor reads it).
+    static LoopConfig fromTexts(const QStringList &values, const QMap<QString, int> &devices = {});
+
+    static QString topologyCode(Topology topology);
+
+    bool operator==(const LoopConfig &o) const
+    {
+        return cableType == o.cableType && topology == o.topology && distributionFactor == o.distributionFactor &&
+               loopLength == o.loopLength && startDistance == o.startDistance && endDistance == o.endDistance &&
+               devices == o.devices;
+    }
+    bool operator!=(const LoopConfig &o) const { return !(*this == o); }
 };
 
 // The limits of the panel that drives a loop, as handed over by onPanelChanged.

@@ -201,16 +201,37 @@ void LoopWidget::applyLoopValues(const QStringList &values)
         lengths[i]->setValue(values.at(3 + i).toInt());
 }
 
+void LoopWidget::applySettings(const LoopConfig &config)
+{
+    const int cable = ui->cableTypeComboBox->findText(config.cableType);
+    if (cable >= 0)
+        ui->cableTypeComboBox->setCurrentIndex(cable);
+    if (config.topology == Topology::ClassA)
+        ui->topologyTypeARadioButton->setChecked(true);
+    else
+        ui->topologyTypeBRadioButton->setChecked(true);
+    ui->distrFactorSpinBox->setValue(config.distributionFactor);
+    ui->loopLengthSpinBox->setValue(config.loopLength);
+    ui->distStartSpinBox->setValue(config.startDistance);
+    ui->distEndSpinBox->setValue(config.endDistance);
+}
+
+void LoopWidget::applyConfig(const LoopConfig &config)
+{
+    applySettings(config);
+    applyDevices(config.devices);
+}
+
 void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 {
     m_devices.clear();
+    // The device view signals every unit it adds; the loop takes each into
+    // its device map but computes once, from the final map. Before, a full
+    // loop was recomputed once per unit (5,000 times).
+    m_holdRecomputation = true;
     m_detailedView->setDevices(devices);
-    // No row signalled, so nothing has recomputed the emptied loop yet.
-    bool anyRow = false;
-    for (const int quantity : devices)
-        anyRow = anyRow || quantity > 0;
-    if (!anyRow)
-        onUpdateDeviceQuantity(QString(), 0);
+    m_holdRecomputation = false;
+    computeLoopTotals();
 }
 
 // ---- device tree and drops ------------------------------------------------------
@@ -362,7 +383,8 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
         m_devices.insert(deviceName, quantity);
     else
         m_devices.remove(deviceName);
-    computeLoopTotals();
+    if (!m_holdRecomputation)
+        computeLoopTotals();
 }
 
 void LoopWidget::onSoundersActiveChanged(double value)

@@ -40,7 +40,13 @@ public:
     QVector<QPair<QString, int>> deviceList() const;
 
     void applyLoopValues(const QStringList &values);
+    // Rebuilds the device list from the map (quantities capped at 250) and
+    // recomputes the loop once at the end.
     void applyDevices(const QMap<QString, int> &devices);
+    // The six settings from typed values, as applyLoopValues does from texts.
+    void applySettings(const LoopConfig &config);
+    // Settings, then devices.
+    void applyConfig(const LoopConfig &config);
 
     QString faultReportText() const;
     QString noteReportText() const;
@@ -106,4 +112,5 @@ private:
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
     bool m_lastFaultState = false;
+    bool m_holdRecomputation = false; // while applyDevices rebuilds the list
 };

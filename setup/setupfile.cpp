@@ -268,12 +268,12 @@ bool parseLoop(const QString &block, int n, const QString &suffix, LoopConfig &l
         qWarning().noquote() << "Invalid loop headers:" << lines;
         return false;
     }
-    loop.values = cutValues(lines, LoopUnits);
-    if (!validateLoopConfig(loop.values)) {
+    const QStringList values = cutValues(lines, LoopUnits);
+    if (!validateLoopConfig(values)) {
         warn(QStringLiteral("Invalid loop configuration values in loop %1%2").arg(n).arg(suffix));
         return false;
     }
-    loop.devices.clear();
+    loop = LoopConfig::fromTexts(values);
     for (int i = 8; i < lines.size(); ++i) {
         const QStringList parts = lines.at(i).split(QLatin1Char(';'));
         if (parts.size() != 2) {
@@ -573,10 +573,11 @@ QString composeSetupText(const SetupData &data)
     auto addLoops = [&](const QVector<LoopConfig> &loops) {
         for (int n = 0; n < loops.size(); ++n) {
             const LoopConfig &loop = loops.at(n);
+            const QStringList values = loop.toTexts();
             lines.append(QString());
             lines.append(QStringLiteral("Loop %1 configuration").arg(n + 1));
             for (int i = 0; i < LoopUnits.size(); ++i)
-                lines.append(LoopLabels.at(i) + loop.values.value(i) + unitText(LoopUnits.at(i)));
+                lines.append(LoopLabels.at(i) + values.value(i) + unitText(LoopUnits.at(i)));
             lines.append(LoopLabels.last());
             for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
                 lines.append(it.key() + QLatin1Char(';') + QString::number(it.value()));

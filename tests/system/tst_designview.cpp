@@ -1,0 +1,239 @@
+#include "../setup/designgenerator.h"
+#include "../setup/setupfixtures.h"
+
+#include "app/mainwindow.h"
+#include "loop/loopwidget.h"
+#include "loop/systemcontainerwidget.h"
+#include "panel/panelwidget.h"
+#include "setup/designevaluation.h"
+#include "widgets/guiresources.h"
+#include "widgets/messagebox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// What the editors show for a whole design, opened as a user opens a file,
+// against what the widget-free evaluation of the same file gives: every
+// figure, status text, fault mark, flag and report text must be the same.
+namespace
+{
+
+QString mark(bool fault)
+{
+    return fault ? QStringLiteral("fault") : QStringLiteral("ok");
+}
+
+QString markOf(const QWidget *widget)
+{
+    return mark(widget->property("fault").toBool());
+}
+
+QString flagsText(const PanelMessages::FaultFlags &f)
+{
+    return QStringLiteral("%1 %2 %3").arg(f.hasBatteryFault).arg(f.hasPowerLoadFault).arg(f.hasLoopFault);
+}
+
+template <typename T> const T *child(const QWidget *parent, const char *name)
+{
+    const T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+QString labelText(const QWidget *parent, const char *name)
+{
+    return child<QLabel>(parent, name)->text();
+}
+
+// One system (panel or box with its loops) as the editors show it.
+QStringList shownTexts(const SystemContainerWidget *container, const QString &prefix)
+{
+    const PanelWidget *panel = container->panelWidget();
+    QStringList lines;
+    const auto add = [&](const QString &key, const QString &value) { lines << prefix + key + ": " + value; };
+    for (const char *name : {"totalIdleCurrentValueLabel", "totalAlarmCurrentValueLabel", "minBattRequiredValueLabel",
+                             "currentSelectedBattValueLabel", "battStatusLabel", "totalPwrLoadStatusLabel",
+                             "externalPowerSourceInfoNotesLabel"})
+        add(QLatin1String(name), labelText(panel, name));
+    for (const char *name : {"currentSelectedBattValueLabel", "battStatusLabel", "totalAlarmCurrentValueLabel",
+                             "totalPwrLoadStatusLabel"})
+        add(QLatin1String(name) + QStringLiteral(" mark"), markOf(child<QLabel>(panel, name)));
+    const QListWidget *rows = child<QListWidget>(panel, "individualLoopCurrentsList");
+    add("loop rows", QString::number(rows->count()));
+    for (int i = 0; i < rows->count(); ++i) {
+        const QWidget *row = rows->itemWidget(rows->item(i));
+        add(QStringLiteral("loop row %1").arg(i + 1),
+            labelText(row, "idleCurrentLabel") + " / " + labelText(row, "alarmCurrentLabel") + " " + markOf(row));
+    }
+    add("flags", flagsText(panel->computeFaultFlags()));
+    add("power report", panel->powerReportNotes());
+    add("external power report", panel->externalPowerReportNotes());
+    if (!container->isExpansionBox()) {
+        const QListWidget *boxes = child<QListWidget>(panel, "expansionBoxesListWidget");
+        for (int i = 0; i < boxes->count(); ++i) {
+            const QWidget *row = boxes->itemWidget(boxes->item(i));
+            add("box row", labelText(row, "expansionBoxNameLabel") + " " + labelText(row, "expansionBoxStatusLabel"));
+        }
+    }
+    for (int i = 0; i < container->loopCount(); ++i) {
+        const LoopWidget *loop = container->loopWidgets().at(i);
+        const QString key = QStringLiteral("loop %1 ").arg(i + 1);
+        for (const char *name : {"totalAddressesValueLabel", "idleCurrentValueLabel", "alarmCurrentValueLabel",
+                                 "voltageDropValueLabel", "maxVoltageDropValueLabel", "maxCurrentValueLabel",
+                                 "faultsLabel", "notesLabel"})
+            add(key + QLatin1String(name), labelText(loop, name));
+        for (const char *name :
+             {"totalAddressesValueLabel", "voltageDropValueLabel", "alarmCurrentValueLabel", "faultsLabel"})
+            add(key + QLatin1String(name) + " mark", markOf(child<QLabel>(loop, name)));
+        add(key + "fault report", loop->faultReportText());
+        add(key + "note report", loop->noteReportText());
+        add(key + "degraded mode", mark(!loop->isDegradedModeOk()));
+    }
+    return lines;
+}
+
+// The same lines from the evaluation.
+QStringList evaluatedTexts(const DesignEvaluation &design, const SystemEvaluation &system, const QString &prefix)
+{
+    const PanelEvaluation &p = system.panel;
+    QStringList lines;
+    const auto add = [&](const QString &key, const QString &value) { lines << prefix + key + ": " + value; };
+    add("totalIdleCurrentValueLabel", p.totalIdleCurrentText());
+    add("totalAlarmCurrentValueLabel", p.totalAlarmCurrentText());
+    add("minBattRequiredValueLabel", p.minimumBatteryRequiredText());
+    add("currentSelectedBattValueLabel", p.selectedTotalBatteryText());
+    add("battStatusLabel", p.battery.text);
+    add("totalPwrLoadStatusLabel", p.powerLoad.text);
+    add("externalPowerSourceInfoNotesLabel", p.externalPowerNotes);
+    add("currentSelectedBattValueLabel mark", mark(p.battery.fault));
+    add("battStatusLabel mark", mark(p.battery.fault));
+    add("totalAlarmCurrentValueLabel mark", mark(!p.powerLoad.noLoops && p.powerLoad.overload));
+    add("totalPwrLoadStatusLabel mark", mark(p.powerLoad.noLoops || p.powerLoad.overload));
+    add("loop rows", QString::number(p.loopCount));
+    for (int i = 0; i < p.loopCount; ++i) {
+        add(QStringLiteral("loop row %1").arg(i + 1),
+            p.loopIdleCurrentText(i) + " / " + p.loopAlarmCurrentText(i) + " " + mark(p.loopFaults.at(i)));
+    }
+    add("flags", flagsText(p.flags));
+    add("power report", p.powerReportNotes);
+    add("external power report", p.externalPowerReportNotes);
+    if (!system.isExpansionBox) {
+        for (int i = 0; i < design.boxes.size(); ++i)
+            add("box row", design.boxes.at(i).displayName + " " + design.boxStatusText(i));
+    }
+    for (int i = 0; i < system.loopResults.size(); ++i) {
+        const LoopEvaluation &l = system.loopResults.at(i);
+        const QString key = QStringLiteral("loop %1 ").arg(i + 1);
+        add(key + "totalAddressesValueLabel", l.addressesText());
+        add(key + "idleCurrentValueLabel", l.idleCurrentText());
+        add(key + "alarmCurrentValueLabel", l.alarmCurrentText());
+        add(key + "voltageDropValueLabel", l.voltageDropText());
+        add(key + "maxVoltageDropValueLabel", l.maxVoltageDropText());
+        add(key + "maxCurrentValueLabel", l.maxCurrentText());
+        add(key + "faultsLabel", l.faultsText);
+        add(key + "notesLabel", l.notesText);
+        add(key + "totalAddressesValueLabel mark", mark(l.faults.addresses));
+        add(key + "voltageDropValueLabel mark", mark(l.faults.voltageDrop));
+        add(key + "alarmCurrentValueLabel mark", mark(l.faults.current));
+        add(key + "faultsLabel mark", mark(l.faults.any()));
+        add(key + "fault report", l.faultReportText);
+        add(key + "note report", l.noteReportText);
+        add(key + "degraded mode", mark(!l.degradedModeOk));
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestDesignView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void editorsShowTheEvaluation_data();
+    void editorsShowTheEvaluation();
+
+private:
+    bool open(const QString &path);
+
+    Catalogue catalogue{demoData()};
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestDesignView::initTestCase()
+{
+    initGuiResources();
+    QVERIFY(dir.isValid());
+    MessageBox::setTestMode(true);
+    // One window for every design, as a user opens one file after another:
+    // nothing of a design may linger into the next.
+    window.reset(new MainWindow(&catalogue));
+}
+
+void TestDesignView::cleanup()
+{
+    MessageBox::takeShown();
+}
+
+bool TestDesignView::open(const QString &path)
+{
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    window->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    return shown.size() == 2 && shown.last().title == QStringLiteral("Success");
+}
+
+void TestDesignView::editorsShowTheEvaluation_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir golden(QStringLiteral(KALVIX_TEST_DATA_DIR "/setup"));
+    for (const QString &name : golden.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        QTest::newRow(qPrintable(name)) << golden.filePath(name + "/setup.csv");
+    const QString full = dir.filePath("full.csv");
+    QVERIFY(SetupFile::writeSetupData(full, fullDesign()));
+    QTest::newRow("full design") << full;
+    for (quint32 seed = 1; seed <= 200; ++seed) {
+        const QString path = dir.filePath(QStringLiteral("random%1.csv").arg(seed));
+        QVERIFY(SetupFile::writeSetupData(path, DesignGenerator(catalogue, seed).design()));
+        QTest::newRow(qPrintable(QStringLiteral("random %1").arg(seed))) << path;
+    }
+}
+
+void TestDesignView::editorsShowTheEvaluation()
+{
+    QFETCH(QString, path);
+    SetupFile::SetupData data;
+    QVERIFY(SetupFile::readSetupData(path, data, catalogue));
+    const DesignEvaluation design = DesignEvaluation::evaluate(data, catalogue);
+    QVERIFY(open(path));
+
+    const QTabWidget *tabs = window->findChild<QTabWidget *>(QStringLiteral("externalTabWidget"));
+    QCOMPARE(tabs->count(), 1 + design.boxes.size());
+    QStringList shown;
+    QStringList evaluated = evaluatedTexts(design, design.main, "main ");
+    for (int page = 0; page < tabs->count(); ++page) {
+        const auto *container = qobject_cast<const SystemContainerWidget *>(tabs->widget(page));
+        QVERIFY(container);
+        const QString prefix = page == 0 ? QStringLiteral("main ") : tabs->tabText(page) + " ";
+        shown << shownTexts(container, prefix);
+        if (page > 0)
+            evaluated << evaluatedTexts(design, design.boxes.at(page - 1), design.boxes.at(page - 1).displayName + " ");
+    }
+    // Line by line, so that a difference names its place.
+    for (int i = 0; i < std::min(shown.size(), evaluated.size()); ++i)
+        QCOMPARE(shown.at(i), evaluated.at(i));
+    QCOMPARE(shown.size(), evaluated.size());
+}
+
+QTEST_MAIN(TestDesignView)
+#include "tst_designview.moc"

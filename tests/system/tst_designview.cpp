@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -159,6 +160,7 @@ private slots:
     void cleanup();
     void editorsShowTheEvaluation_data();
     void editorsShowTheEvaluation();
+    void applyDevicesEqualsOneDropPerUnit();
 
 private:
     bool open(const QString &path);
@@ -233,6 +235,69 @@ void TestDesignView::editorsShowTheEvaluation()
     for (int i = 0; i < std::min(shown.size(), evaluated.size()); ++i)
         QCOMPARE(shown.at(i), evaluated.at(i));
     QCOMPARE(shown.size(), evaluated.size());
+}
+
+// A loop given 20 device types at 250 units at once ends where one drop per
+// unit ends: the same rows, figures, texts and marks, and the same last
+// currents and fault state told to the panel.
+void TestDesignView::applyDevicesEqualsOneDropPerUnit()
+{
+    QMap<QString, int> devices;
+    for (const Device &d : catalogue.devices()) {
+        if (devices.size() < 20)
+            devices.insert(d.name, 250);
+    }
+    QCOMPARE(devices.size(), 20);
+    devices.insert(devices.firstKey(), 300); // capped at 250 either way
+
+    struct Told {
+        QVariantList currents;
+        int currentsCount = 0;
+        bool fault = false;
+    };
+    const auto prepare = [this](LoopWidget &loop, Told &told) {
+        connect(&loop, &LoopWidget::updateLoopCurrents, this, [&told](double idle, double alarm) {
+            told.currents = {idle, alarm};
+            ++told.currentsCount;
+        });
+        connect(&loop, &LoopWidget::loopFaultChanged, this, [&told](bool fault) { told.fault = fault; });
+        const Panel panel = catalogue.findPanel("TXP 816");
+        loop.onPanelChanged(panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent,
+                            panel.supportsOverboost);
+        loop.onSoundersActiveChanged(0.5);
+    };
+    LoopWidget dropped(&catalogue), applied(&catalogue);
+    Told droppedTold, appliedTold;
+    prepare(dropped, droppedTold);
+    prepare(applied, appliedTold);
+
+    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+        for (int i = 0; i < it.value(); ++i)
+            emit dropped.addDevice(it.key());
+    }
+    applied.applyDevices(devices);
+
+    QCOMPARE(applied.deviceList(), dropped.deviceList());
+    QCOMPARE(applied.deviceList().first().second, 250);
+    QCOMPARE(appliedTold.currents, droppedTold.currents);
+    QCOMPARE(appliedTold.fault, droppedTold.fault);
+    QCOMPARE(appliedTold.currentsCount, 1); // once, not once per unit
+    QCOMPARE(droppedTold.currentsCount, 20 * 250);
+
+    const auto texts = [](const LoopWidget &loop) {
+        QStringList lines;
+        for (const QLabel *label : loop.findChildren<QLabel *>())
+            lines << label->objectName() + ": " + label->text() + " " + markOf(label);
+        const QListWidget *rows = loop.findChild<QListWidget *>("devInLoopListWidget");
+        for (int i = 0; i < rows->count(); ++i) {
+            const QWidget *row = rows->itemWidget(rows->item(i));
+            lines << row->findChild<QLabel *>("deviceNameLabel")->text() + " " +
+                         QString::number(row->findChild<QSpinBox *>("quantitySpinBox")->value());
+        }
+        lines << "current row " + QString::number(rows->currentRow());
+        return lines;
+    };
+    QCOMPARE(texts(applied), texts(dropped));
 }
 
 QTEST_MAIN(TestDesignView)

@@ -436,20 +436,16 @@ LoopCalc::Circuit LoopWidget::circuit(const QVector<LoopCalc::LoopDevice> &devic
 
 LoopCalc::LoopResults LoopWidget::displayedResults() const
 {
-    LoopCalc::LoopResults r;
-    r.addresses = ui->totalAddressesValueLabel->text().toInt();
-    r.idleCurrent = Display::figure(ui->idleCurrentValueLabel->text());
-    r.alarmCurrent = Display::figure(ui->alarmCurrentValueLabel->text());
-    r.voltageDrop = Display::figure(ui->voltageDropValueLabel->text());
-    r.maxVoltageDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
-    r.maxCurrent = Display::figure(ui->maxCurrentValueLabel->text());
-    return r;
+    return m_results;
 }
 
 void LoopWidget::computeLoopTotals()
 {
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
     const LoopCalc::LoopTotals totals = LoopCalc::loopTotals(devices, m_soundersActiveFraction);
+    m_results.addresses = totals.addresses;
+    m_results.idleCurrent = LoopCalc::displayed(totals.idleCurrent);
+    m_results.alarmCurrent = LoopCalc::displayed(totals.alarmCurrent);
     ui->totalAddressesValueLabel->setText(QString::number(totals.addresses));
     ui->idleCurrentValueLabel->setText(Display::amperes(totals.idleCurrent));
     ui->alarmCurrentValueLabel->setText(Display::amperes(totals.alarmCurrent));
@@ -465,9 +461,9 @@ void LoopWidget::computeVoltageDrop()
 
 void LoopWidget::computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    ui->voltageDropValueLabel->setText(
-        Display::volts(LoopCalc::voltageDrop(topology(), circuit(devices), alarm)));
+    m_results.voltageDrop =
+        LoopCalc::displayed(LoopCalc::voltageDrop(topology(), circuit(devices), m_results.alarmCurrent));
+    ui->voltageDropValueLabel->setText(Display::volts(m_results.voltageDrop));
     computeMaxVoltageDrop(devices);
 }
 
@@ -478,10 +474,9 @@ void LoopWidget::computeMaxVoltageDrop()
 
 void LoopWidget::computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    const double drop = Display::figure(ui->voltageDropValueLabel->text());
-    ui->maxVoltageDropValueLabel->setText(
-        Display::volts(LoopCalc::maxVoltageDrop(topology(), m_limits.supportsOverboost, alarm, drop)));
+    m_results.maxVoltageDrop = LoopCalc::displayed(LoopCalc::maxVoltageDrop(
+        topology(), m_limits.supportsOverboost, m_results.alarmCurrent, m_results.voltageDrop));
+    ui->maxVoltageDropValueLabel->setText(Display::volts(m_results.maxVoltageDrop));
     computeMaxCurrent(devices);
 }
 
@@ -492,9 +487,9 @@ void LoopWidget::computeMaxCurrent()
 
 void LoopWidget::computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double maxDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
-    ui->maxCurrentValueLabel->setText(
-        Display::amperes(LoopCalc::maxCurrent(topology(), circuit(devices), maxDrop, m_limits.maxCurrent)));
+    m_results.maxCurrent = LoopCalc::displayed(
+        LoopCalc::maxCurrent(topology(), circuit(devices), m_results.maxVoltageDrop, m_limits.maxCurrent));
+    ui->maxCurrentValueLabel->setText(Display::amperes(m_results.maxCurrent));
     const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);
     updateNotes(facts);
     updateFaults(facts);
@@ -545,6 +540,5 @@ QString LoopWidget::noteReportText() const
 
 bool LoopWidget::isDegradedModeOk() const
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), alarm, m_limits);
+    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), m_results.alarmCurrent, m_limits);
 }

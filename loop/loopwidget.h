@@ -22,8 +22,9 @@ class LoopWidget;
 }
 
 // The tab page of one loop: its settings, the device tree to drag from, the
-// device list, and the loop status with its faults and notes. The figures are
-// held as the texts of the result labels; every later stage reads them back.
+// device list, and the loop status with its faults and notes. Every figure
+// is kept as displayed (7 decimals) and later stages read it so, as the
+// widget-free LoopEvaluation does.
 class LoopWidget : public QWidget
 {
     Q_OBJECT
@@ -111,6 +112,8 @@ private:
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
+    // The six figures as last shown; each stage reads the ones before it here.
+    LoopCalc::LoopResults m_results;
     bool m_lastFaultState = false;
     bool m_holdRecomputation = false; // while applyDevices rebuilds the list
 };

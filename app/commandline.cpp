@@ -25,13 +25,37 @@ const QString ImportOption = QStringLiteral("import-data-pack");
 
 // Options of the toolkit itself, which the window's application object takes
 // out of the arguments; those followed by a value take the next argument too.
-const QStringList ToolkitOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qmljsdebugger", "-style", "-stylesheet",
-    "-session", "-display", "-geometry", "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-title", "-name",
-    "-font", "-fn", "-background", "-bg", "-foreground", "-fg", "-button", "-btn", "-im", "-inputstyle",
-    "-visual", "-ncols", "-cmap", "-dpi"};
-const QStringList ToolkitFlags = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync", "-graphicssystem",
-                                  "-testability"};
+const QStringList ToolkitOptionsWithValue = {"-platform",
+                                             "-platformpluginpath",
+                                             "-platformtheme",
+                                             "-plugin",
+                                             "-qmljsdebugger",
+                                             "-style",
+                                             "-stylesheet",
+                                             "-session",
+                                             "-display",
+                                             "-geometry",
+                                             "-qwindowgeometry",
+                                             "-qwindowicon",
+                                             "-qwindowtitle",
+                                             "-title",
+                                             "-name",
+                                             "-font",
+                                             "-fn",
+                                             "-background",
+                                             "-bg",
+                                             "-foreground",
+                                             "-fg",
+                                             "-button",
+                                             "-btn",
+                                             "-im",
+                                             "-inputstyle",
+                                             "-visual",
+                                             "-ncols",
+                                             "-cmap",
+                                             "-dpi"};
+const QStringList ToolkitFlags = {"-reverse", "-widgetcount",    "-nograb",     "-dograb",
+                                  "-sync",    "-graphicssystem", "-testability"};
 
 // Collects the warnings a reader logs, to tell the user why a file failed.
 class WarningRecorder
@@ -90,7 +114,8 @@ bool loadCatalogue(std::unique_ptr<Catalogue> &catalogue, QString &reason)
     WarningRecorder warnings;
     catalogue.reset(new Catalogue);
     if (catalogue->integrityFailed() || catalogue->panels().isEmpty()) {
-        reason = QStringLiteral("no valid product data installed (install a data pack with --import-data-pack)");
+        reason =
+            QStringLiteral("no valid product data installed (install a data pack with --import-data-pack)");
         if (!warnings.messages().isEmpty())
             reason += QStringLiteral(": ") + warnings.messages().join(QStringLiteral("; "));
         return false;
@@ -145,7 +170,8 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     }
 }
 
-QJsonObject loopJson(int index, const LoopEvaluation &loop, const LoopConfig &config, const PanelEvaluation &panel)
+QJsonObject loopJson(int index, const LoopEvaluation &loop, const LoopConfig &config,
+                     const PanelEvaluation &panel)
 {
     QJsonObject flags{{"addresses", loop.faults.addresses},
                       {"voltageDrop", loop.faults.voltageDrop},
@@ -200,7 +226,8 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
     if (!system.isExpansionBox) {
         QJsonArray boxes;
         for (int i = 0; i < design.boxes.size(); ++i)
-            boxes.append(QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
+            boxes.append(
+                QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
         object.insert("expansionBoxList", boxes);
     }
     return object;
@@ -270,8 +297,8 @@ Request parseArguments(const QStringList &arguments)
     };
     const bool parsed = parser.parse(arguments);
     // Asking for help wins over any mistake.
-    if (arguments.mid(1).contains("--help") || arguments.mid(1).contains("-h") || arguments.mid(1).contains("-?") ||
-        (parsed && parser.isSet(help))) {
+    if (arguments.mid(1).contains("--help") || arguments.mid(1).contains("-h") ||
+        arguments.mid(1).contains("-?") || (parsed && parser.isSet(help))) {
         request.action = Action::ShowHelp;
         return request;
     }
@@ -282,8 +309,8 @@ Request parseArguments(const QStringList &arguments)
             return fail(QStringLiteral("--%1 given more than once").arg(option->names().constLast()));
     }
     const bool checking = parser.isSet(check) || parser.isSet(json);
-    const int actions = int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) +
-                        int(parser.isSet(report));
+    const int actions =
+        int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) + int(parser.isSet(report));
     if (actions > 1)
         return fail(QStringLiteral("--version, --import-data-pack, --check and --report cannot be combined"));
     for (const QCommandLineOption *option : {&output, &facility, &address, &installer}) {

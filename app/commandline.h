@@ -14,14 +14,14 @@ enum class Action { RunGui, ImportDataPack, Check, Report, ShowHelp, ShowVersion
 
 struct Request {
     Action action = Action::RunGui;
-    QString file;        // the data pack of ImportDataPack, the setup file of Report
-    QStringList files;   // the setup files of Check
-    bool json = false;   // Check: JSON instead of lines
-    QString output;      // Report: the PDF to write
-    QString facility;    // Report: the report information
+    QString file;      // the data pack of ImportDataPack, the setup file of Report
+    QStringList files; // the setup files of Check
+    bool json = false; // Check: JSON instead of lines
+    QString output;    // Report: the PDF to write
+    QString facility;  // Report: the report information
     QString address;
     QString installer;
-    QString error;       // what was wrong, for UsageError (one line)
+    QString error; // what was wrong, for UsageError (one line)
 };
 
 // The arguments as the application object gives them, program name first.

@@ -6,8 +6,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
             if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
                 runtime.reset(new QTemporaryDir);
                 if (runtime->isValid()) {
-                    QFile::setPermissions(runtime->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                    QFile::setPermissions(runtime->path(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
                     qputenv("XDG_RUNTIME_DIR", runtime->path().toLocal8Bit());
                 }
             }

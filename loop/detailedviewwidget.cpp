@@ -14,8 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpacerItem>
 #include <QSignalBlocker>
+#include <QSpacerItem>
 #include <QSpinBox>
 
 namespace

@@ -35,9 +35,9 @@ struct LoopConfig {
 
     bool operator==(const LoopConfig &o) const
     {
-        return cableType == o.cableType && topology == o.topology && distributionFactor == o.distributionFactor &&
-               loopLength == o.loopLength && startDistance == o.startDistance && endDistance == o.endDistance &&
-               devices == o.devices;
+        return cableType == o.cableType && topology == o.topology &&
+               distributionFactor == o.distributionFactor && loopLength == o.loopLength &&
+               startDistance == o.startDistance && endDistance == o.endDistance && devices == o.devices;
     }
     bool operator!=(const LoopConfig &o) const { return !(*this == o); }
 };

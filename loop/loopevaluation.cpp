@@ -35,11 +35,12 @@ QString LoopEvaluation::maxCurrentText() const
 LoopEvaluation LoopEvaluation::evaluate(const LoopConfig &config, const LoopLimits &limits,
                                         double soundersActiveFraction, const Catalogue &catalogue)
 {
-    return evaluate(config, LoopCalc::resolveDevices(config.devices, catalogue), limits, soundersActiveFraction,
-                    catalogue);
+    return evaluate(config, LoopCalc::resolveDevices(config.devices, catalogue), limits,
+                    soundersActiveFraction, catalogue);
 }
 
-LoopEvaluation LoopEvaluation::evaluate(const LoopConfig &config, const QVector<LoopCalc::LoopDevice> &devices,
+LoopEvaluation LoopEvaluation::evaluate(const LoopConfig &config,
+                                        const QVector<LoopCalc::LoopDevice> &devices,
                                         const LoopLimits &limits, double soundersActiveFraction,
                                         const Catalogue &catalogue)
 {

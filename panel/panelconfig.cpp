@@ -27,9 +27,9 @@ QStringList PanelConfig::toTexts() const
                << Display::general(outputs.snd1Alarm) << Display::general(outputs.snd1Idle)
                << Display::general(outputs.snd2Alarm) << Display::general(outputs.snd2Idle);
     }
-    values << cards.join(QLatin1Char(',')) << noneAsDash(source1) << noneAsDash(battery1) << noneAsDash(source2)
-           << noneAsDash(battery2) << QString::number(batteryDegradation) << QString::number(soundersActive)
-           << idleTime << alarmTime;
+    values << cards.join(QLatin1Char(',')) << noneAsDash(source1) << noneAsDash(battery1)
+           << noneAsDash(source2) << noneAsDash(battery2) << QString::number(batteryDegradation)
+           << QString::number(soundersActive) << idleTime << alarmTime;
     return values;
 }
 
@@ -47,7 +47,8 @@ bool PanelConfig::fromTexts(const QStringList &values, bool expansionBox, PanelC
                                     &c.outputs.snd1Idle,    &c.outputs.snd2Alarm,  &c.outputs.snd2Idle};
         // As the editor's spin boxes hold them: 4 decimals within their range.
         for (double *current : currents)
-            *current = qBound(0.0, Display::asDisplayed(values.at(i++).toDouble(), OutputDecimals), MaxOutput);
+            *current =
+                qBound(0.0, Display::asDisplayed(values.at(i++).toDouble(), OutputDecimals), MaxOutput);
     }
     c.cards = values.at(i++).split(QLatin1Char(','), Qt::SkipEmptyParts);
     c.source1 = dashAsNone(values.at(i++));

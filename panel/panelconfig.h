@@ -16,11 +16,11 @@ struct PanelConfig {
     static constexpr double MaxOutput = 99.9999;
 
     bool expansionBox = false;
-    QString model;           // a Panel name, or an ExpansionBox name for a box
-    QString internalBattery; // empty for none ("-" as text)
+    QString model;                            // a Panel name, or an ExpansionBox name for a box
+    QString internalBattery;                  // empty for none ("-" as text)
     PanelCalculation::OutputCurrents outputs; // all 0 for a box
-    QStringList cards;       // a loop card once per installed card
-    QString source1;         // external power sources, additional batteries: empty for none
+    QStringList cards;                        // a loop card once per installed card
+    QString source1;                          // external power sources, additional batteries: empty for none
     QString battery1;
     QString source2;
     QString battery2;

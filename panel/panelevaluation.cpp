@@ -69,7 +69,8 @@ ModelRecord PanelEvaluation::modelRecord(const PanelConfig &config, const Catalo
     return ModelRecord::fromPanel(catalogue.findPanel(config.model));
 }
 
-CurrentPair PanelEvaluation::totals(const PanelInput &input, const ModelRecord &model, const Catalogue &catalogue)
+CurrentPair PanelEvaluation::totals(const PanelInput &input, const ModelRecord &model,
+                                    const Catalogue &catalogue)
 {
     const PanelConfig &config = input.config;
     PanelCalculation::TotalsInput totals;
@@ -80,8 +81,9 @@ CurrentPair PanelEvaluation::totals(const PanelInput &input, const ModelRecord &
     const int loopCards = config.loopCards();
     for (const AuxiliaryCard &offered : catalogue.compatibleAuxiliaryCards(config.model)) {
         PanelCalculation::CardRow row;
-        row.count = PanelCalculation::isLoopCard(offered.name) ? loopCards
-                                                               : (config.cards.contains(offered.name) ? 1 : 0);
+        row.count = PanelCalculation::isLoopCard(offered.name)
+                        ? loopCards
+                        : (config.cards.contains(offered.name) ? 1 : 0);
         if (row.count > 0)
             row.current = catalogue.findAuxiliaryCard(offered.name).current;
         totals.cards.append(row);
@@ -91,7 +93,8 @@ CurrentPair PanelEvaluation::totals(const PanelInput &input, const ModelRecord &
     totals.modelIdleCurrent = model.idleCurrent;
     totals.modelAlarmCurrent = model.alarmCurrent;
     const CurrentPair sum = PanelCalculation::totals(totals);
-    return {Display::asDisplayed(sum.idle, CurrentDecimals), Display::asDisplayed(sum.alarm, CurrentDecimals)};
+    return {Display::asDisplayed(sum.idle, CurrentDecimals),
+            Display::asDisplayed(sum.alarm, CurrentDecimals)};
 }
 
 double PanelEvaluation::minimumBatteryRequired(const PanelConfig &config, double totalIdleCurrent,

@@ -63,16 +63,16 @@ struct PanelEvaluation {
     static PanelCalculation::ModelRecord modelRecord(const PanelConfig &config, const Catalogue &catalogue);
 
     // Stage 1: total idle and alarm current, as displayed.
-    static PanelCalculation::CurrentPair totals(const PanelInput &input,
-                                                const PanelCalculation::ModelRecord &model,
-                                                const Catalogue &catalogue);
+    static PanelCalculation::CurrentPair
+    totals(const PanelInput &input, const PanelCalculation::ModelRecord &model, const Catalogue &catalogue);
     // Stage 2: minimum battery required from the displayed totals, as displayed.
     static double minimumBatteryRequired(const PanelConfig &config, double totalIdleCurrent,
                                          double totalAlarmCurrent);
     // The selected batteries' capacity, as displayed.
     static double selectedTotalBattery(const PanelConfig &config, const Catalogue &catalogue);
     // What the status texts, flags and report texts are made from.
-    static PanelMessages::PanelState state(const PanelInput &input, const PanelCalculation::ModelRecord &model,
+    static PanelMessages::PanelState state(const PanelInput &input,
+                                           const PanelCalculation::ModelRecord &model,
                                            const PanelFigures &figures, const Catalogue &catalogue);
 
     // Every stage in order.

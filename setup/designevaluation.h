@@ -20,7 +20,7 @@ struct SystemEvaluation {
     QString displayName; // the model name; for boxes made unique with " (2)", " (3)" ...
     PanelConfig config;
     QVector<LoopConfig> loops;
-    LoopLimits limits;                 // the model's loop limits
+    LoopLimits limits;                   // the model's loop limits
     QVector<LoopEvaluation> loopResults; // one per loop, in loop order
     PanelEvaluation panel;
 

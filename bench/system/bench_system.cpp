@@ -22,10 +22,10 @@
 #include "setup/setupfile.h"
 #include "widgets/messagebox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QAction>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -267,7 +267,8 @@ int main(int argc, char **argv)
         QTextStream checkOut(&text);
         QTextStream checkErr(&text);
         int code = -1;
-        checked.push_back(measure([&] { code = CommandLine::checkDesigns({setupPath}, false, checkOut, checkErr); }));
+        checked.push_back(
+            measure([&] { code = CommandLine::checkDesigns({setupPath}, false, checkOut, checkErr); }));
         if (code != 0 && code != 1)
             qFatal("the check failed: %s", qPrintable(text));
     }

@@ -17,15 +17,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QScopeGuard>
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -95,16 +95,16 @@ void TestCommandLine::parse_data()
     QTest::newRow("check") << QStringList{p, "--check", "a.csv", "b.csv"} << Action::Check << "";
     QTest::newRow("json") << QStringList{p, "--json", "a.csv"} << Action::Check << "";
     QTest::newRow("check without files") << QStringList{p, "--check"} << Action::UsageError << "";
-    QTest::newRow("check and import") << QStringList{p, "--check", "a.csv", "--import-data-pack", "x"}
-                                      << Action::UsageError << "";
+    QTest::newRow("check and import")
+        << QStringList{p, "--check", "a.csv", "--import-data-pack", "x"} << Action::UsageError << "";
     QTest::newRow("report") << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--facility", "F"}
                             << Action::Report << "a.csv";
     QTest::newRow("report without output") << QStringList{p, "--report", "a.csv"} << Action::UsageError << "";
     QTest::newRow("output without report") << QStringList{p, "--output", "a.pdf"} << Action::UsageError << "";
     QTest::newRow("report with a stray file")
         << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "b.csv"} << Action::UsageError << "";
-    QTest::newRow("report and check") << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--check"}
-                                      << Action::UsageError << "";
+    QTest::newRow("report and check")
+        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--check"} << Action::UsageError << "";
 }
 
 void TestCommandLine::parse()
@@ -208,14 +208,16 @@ void TestCommandLine::usageErrorsAndHelp()
     const Run run = runProgram(arguments, home.path());
     QCOMPARE(run.exitCode, exitCode);
     if (usageOnStdout) {
-        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE]")), qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE]")),
+                 qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("--check")));
         QVERIFY(run.out.contains(QStringLiteral("--report")));
     } else {
         // A mistake is told in one line, pointing at the help.
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
-        QVERIFY2(run.err.startsWith(QStringLiteral("Kalvix: ")) && run.err.endsWith(QStringLiteral(" (see --help)\n")),
+        QVERIFY2(run.err.startsWith(QStringLiteral("Kalvix: ")) &&
+                     run.err.endsWith(QStringLiteral(" (see --help)\n")),
                  qPrintable(run.err));
     }
 }
@@ -243,7 +245,8 @@ bool TestCommandLine::prepareDesigns()
         return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) == content.toUtf8().size();
     };
     // The golden one-loop design lacks battery; with 12 Ah it is sound.
-    m_prepared = write("faulty.csv", text) && write("sound.csv", replacedOnce(text, "TVB 12-7", "TVB 12-12")) &&
+    m_prepared = write("faulty.csv", text) &&
+                 write("sound.csv", replacedOnce(text, "TVB 12-7", "TVB 12-12")) &&
                  write("unknown-device.csv", replacedOnce(text, "CP-300;2", "NOPE-1;2")) &&
                  write("not-a-setup.csv", "Name;Value\nx;1\n") &&
                  SetupFile::writeSetupData(design("full.csv"), fullDesign());
@@ -261,26 +264,30 @@ void TestCommandLine::checkExitCodesAndLines_data()
     QTest::newRow("sound") << QStringList{"sound.csv"} << 0 << soundLines.split('|');
     const QStringList faultyLines = {
         "faulty.csv: FAULT",
-        "  Panel TXC 101: FAULT: Total battery of the setup does not reach the wanted autonomy. Recommendation: "
+        "  Panel TXC 101: FAULT: Total battery of the setup does not reach the wanted autonomy. "
+        "Recommendation: "
         "Install a suitably sized internal or external battery (larger capacity), consider replacing with a "
-        "newer battery to reduce degradation, add an external power source, reduce the target autonomy times, "
+        "newer battery to reduce degradation, add an external power source, reduce the target autonomy "
+        "times, "
         "or reduce overall system current consumption.",
         "  Panel TXC 101 loop 1: OK"};
     QTest::newRow("faulty") << QStringList{"faulty.csv"} << 1 << faultyLines;
-    QTest::newRow("sound and faulty") << QStringList{"sound.csv", "faulty.csv"} << 1
-                                      << (soundLines.split('|') + faultyLines);
+    QTest::newRow("sound and faulty")
+        << QStringList{"sound.csv", "faulty.csv"} << 1 << (soundLines.split('|') + faultyLines);
     QTest::newRow("not a setup file")
         << QStringList{"not-a-setup.csv"} << 2
         << QStringList{"not-a-setup.csv: ERROR: Invalid file format: missing version information."};
     QTest::newRow("missing file") << QStringList{"missing.csv"} << 2
-                                  << QStringList{"missing.csv: ERROR: Failed to open file for reading: No such "
-                                                 "file or directory"};
+                                  << QStringList{
+                                         "missing.csv: ERROR: Failed to open file for reading: No such "
+                                         "file or directory"};
     QTest::newRow("unknown device")
         << QStringList{"unknown-device.csv"} << 2
-        << QStringList{"unknown-device.csv: ERROR: Device not found: NOPE-1; Device not found in data: NOPE-1; "
-                       "Invalid devices in loop 1"};
-    QTest::newRow("faulty and unreadable") << QStringList{"faulty.csv", "missing.csv"} << 2
-                                           << QStringList{"faulty.csv: FAULT"};
+        << QStringList{
+               "unknown-device.csv: ERROR: Device not found: NOPE-1; Device not found in data: NOPE-1; "
+               "Invalid devices in loop 1"};
+    QTest::newRow("faulty and unreadable")
+        << QStringList{"faulty.csv", "missing.csv"} << 2 << QStringList{"faulty.csv: FAULT"};
     QTest::newRow("a whole design with boxes")
         << QStringList{"full.csv"} << 0
         << QStringList{"full.csv: OK", "  Panel TXP 816: OK", "  Panel TXP 816 loop 6: OK",
@@ -299,7 +306,8 @@ void TestCommandLine::checkExitCodesAndLines()
     QCOMPARE(run.exitCode, exitCode);
     const QStringList out = run.out.split('\n');
     for (const QString &line : lines)
-        QVERIFY2(out.contains(line), qPrintable(QStringLiteral("missing line: %1\nin:\n%2").arg(line, run.out)));
+        QVERIFY2(out.contains(line),
+                 qPrintable(QStringLiteral("missing line: %1\nin:\n%2").arg(line, run.out)));
     // Every design is told about, each line OK, FAULT or ERROR.
     for (const QString &file : files)
         QVERIFY(run.out.contains(file + ": "));
@@ -313,7 +321,8 @@ void TestCommandLine::checkExitCodesAndLines()
 void TestCommandLine::checkWithoutProductData()
 {
     QTemporaryDir home;
-    QFile::copy(QStringLiteral(KALVIX_TEST_DATA_DIR "/setup/txc101-one-loop/setup.csv"), home.filePath("a.csv"));
+    QFile::copy(QStringLiteral(KALVIX_TEST_DATA_DIR "/setup/txc101-one-loop/setup.csv"),
+                home.filePath("a.csv"));
     const Run run = runProgram({"--check", home.filePath("a.csv")}, home.path());
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("Cannot check: no valid product data installed"), qPrintable(run.err));
@@ -343,7 +352,8 @@ void TestCommandLine::jsonShowsWhatTheEditorsShow()
     const QJsonArray boxJson = designJson.value("expansionBoxes").toArray();
     QCOMPARE(boxJson.size(), boxes.size());
     for (int c = 0; c < containers.size(); ++c) {
-        const QJsonObject system = c == 0 ? designJson.value("panel").toObject() : boxJson.at(c - 1).toObject();
+        const QJsonObject system =
+            c == 0 ? designJson.value("panel").toObject() : boxJson.at(c - 1).toObject();
         const PanelWidget *panel = containers.at(c)->panelWidget();
         const auto label = [panel](const char *name) {
             return panel->findChild<QLabel *>(QLatin1String(name))->text();

@@ -22,8 +22,8 @@ public:
         SetupFile::SetupData data;
         const QVector<Panel> panels = m_catalogue.panels();
         const Panel panel = panels.at(pick(panels.size()));
-        PanelConfig config = panelConfig(panel.name, false, panel.maxBatteryCapacity, panel.baseLoops,
-                                         panel.maxLoops);
+        PanelConfig config =
+            panelConfig(panel.name, false, panel.maxBatteryCapacity, panel.baseLoops, panel.maxLoops);
         data.panel = config.toTexts();
         data.loops = loops(panel.baseLoops + 2 * config.loopCards());
         const QVector<ExpansionBox> boxes = m_catalogue.compatibleExpansionBoxes(panel.name);

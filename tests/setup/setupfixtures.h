@@ -19,8 +19,9 @@ inline CatalogueData demoData()
 inline LoopConfig loop(const char *cable, const char *topology, int factor, int length, int start, int end,
                        const QMap<QString, int> &devices = {})
 {
-    return LoopConfig::fromTexts({QString::fromUtf8(cable), QString::fromLatin1(topology), QString::number(factor),
-                                  QString::number(length), QString::number(start), QString::number(end)},
+    return LoopConfig::fromTexts({QString::fromUtf8(cable), QString::fromLatin1(topology),
+                                  QString::number(factor), QString::number(length), QString::number(start),
+                                  QString::number(end)},
                                  devices);
 }
 

@@ -197,7 +197,8 @@ void TestDesignEvaluation::loopsReachTheirPanelOnly()
     // Each loop row holds the loop's unrounded currents times 55/36.
     for (int i = 0; i < 6; ++i) {
         const LoopCalc::LoopTotals t = design.main.loopResults.at(i).totals;
-        QCOMPARE(design.main.panel.loopCurrents.at(i).idle, t.idleCurrent * PanelCalculation::loopCurrentFactor);
+        QCOMPARE(design.main.panel.loopCurrents.at(i).idle,
+                 t.idleCurrent * PanelCalculation::loopCurrentFactor);
         QCOMPARE(design.main.panel.loopCurrents.at(i).alarm,
                  t.alarmCurrent * PanelCalculation::loopCurrentFactor);
     }

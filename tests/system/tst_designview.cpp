@@ -58,19 +58,20 @@ QStringList shownTexts(const SystemContainerWidget *container, const QString &pr
     const PanelWidget *panel = container->panelWidget();
     QStringList lines;
     const auto add = [&](const QString &key, const QString &value) { lines << prefix + key + ": " + value; };
-    for (const char *name : {"totalIdleCurrentValueLabel", "totalAlarmCurrentValueLabel", "minBattRequiredValueLabel",
-                             "currentSelectedBattValueLabel", "battStatusLabel", "totalPwrLoadStatusLabel",
-                             "externalPowerSourceInfoNotesLabel"})
+    for (const char *name : {"totalIdleCurrentValueLabel", "totalAlarmCurrentValueLabel",
+                             "minBattRequiredValueLabel", "currentSelectedBattValueLabel", "battStatusLabel",
+                             "totalPwrLoadStatusLabel", "externalPowerSourceInfoNotesLabel"})
         add(QLatin1String(name), labelText(panel, name));
-    for (const char *name : {"currentSelectedBattValueLabel", "battStatusLabel", "totalAlarmCurrentValueLabel",
-                             "totalPwrLoadStatusLabel"})
+    for (const char *name : {"currentSelectedBattValueLabel", "battStatusLabel",
+                             "totalAlarmCurrentValueLabel", "totalPwrLoadStatusLabel"})
         add(QLatin1String(name) + QStringLiteral(" mark"), markOf(child<QLabel>(panel, name)));
     const QListWidget *rows = child<QListWidget>(panel, "individualLoopCurrentsList");
     add("loop rows", QString::number(rows->count()));
     for (int i = 0; i < rows->count(); ++i) {
         const QWidget *row = rows->itemWidget(rows->item(i));
-        add(QStringLiteral("loop row %1").arg(i + 1),
-            labelText(row, "idleCurrentLabel") + " / " + labelText(row, "alarmCurrentLabel") + " " + markOf(row));
+        add(QStringLiteral("loop row %1").arg(i + 1), labelText(row, "idleCurrentLabel") + " / " +
+                                                          labelText(row, "alarmCurrentLabel") + " " +
+                                                          markOf(row));
     }
     add("flags", flagsText(panel->computeFaultFlags()));
     add("power report", panel->powerReportNotes());
@@ -79,15 +80,17 @@ QStringList shownTexts(const SystemContainerWidget *container, const QString &pr
         const QListWidget *boxes = child<QListWidget>(panel, "expansionBoxesListWidget");
         for (int i = 0; i < boxes->count(); ++i) {
             const QWidget *row = boxes->itemWidget(boxes->item(i));
-            add("box row", labelText(row, "expansionBoxNameLabel") + " " + labelText(row, "expansionBoxStatusLabel"));
+            add("box row",
+                labelText(row, "expansionBoxNameLabel") + " " + labelText(row, "expansionBoxStatusLabel"));
         }
     }
     for (int i = 0; i < container->loopCount(); ++i) {
         const LoopWidget *loop = container->loopWidgets().at(i);
         const QString key = QStringLiteral("loop %1 ").arg(i + 1);
-        for (const char *name : {"totalAddressesValueLabel", "idleCurrentValueLabel", "alarmCurrentValueLabel",
-                                 "voltageDropValueLabel", "maxVoltageDropValueLabel", "maxCurrentValueLabel",
-                                 "faultsLabel", "notesLabel"})
+        for (const char *name :
+             {"totalAddressesValueLabel", "idleCurrentValueLabel", "alarmCurrentValueLabel",
+              "voltageDropValueLabel", "maxVoltageDropValueLabel", "maxCurrentValueLabel", "faultsLabel",
+              "notesLabel"})
             add(key + QLatin1String(name), labelText(loop, name));
         for (const char *name :
              {"totalAddressesValueLabel", "voltageDropValueLabel", "alarmCurrentValueLabel", "faultsLabel"})
@@ -100,7 +103,8 @@ QStringList shownTexts(const SystemContainerWidget *container, const QString &pr
 }
 
 // The same lines from the evaluation.
-QStringList evaluatedTexts(const DesignEvaluation &design, const SystemEvaluation &system, const QString &prefix)
+QStringList evaluatedTexts(const DesignEvaluation &design, const SystemEvaluation &system,
+                           const QString &prefix)
 {
     const PanelEvaluation &p = system.panel;
     QStringList lines;
@@ -229,7 +233,8 @@ void TestDesignView::editorsShowTheEvaluation()
         const QString prefix = page == 0 ? QStringLiteral("main ") : tabs->tabText(page) + " ";
         shown << shownTexts(container, prefix);
         if (page > 0)
-            evaluated << evaluatedTexts(design, design.boxes.at(page - 1), design.boxes.at(page - 1).displayName + " ");
+            evaluated << evaluatedTexts(design, design.boxes.at(page - 1),
+                                        design.boxes.at(page - 1).displayName + " ");
     }
     // Line by line, so that a difference names its place.
     for (int i = 0; i < std::min(shown.size(), evaluated.size()); ++i)

@@ -2,6 +2,8 @@
 
 #include "catalogue/displayformat.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 QString LoopConfig::topologyCode(Topology topology)
@@ -31,22 +33,37 @@ LoopConfig LoopConfig::fromTexts(const QStringList &values, const QMap<QString, 
         const double factor = values.at(2).toDouble(&ok);
         // Bound before truncating: a huge or non-finite number has no integer part.
         if (ok && std::isfinite(factor))
-            config.distributionFactor = static_cast<int>(qBound(0.0, factor, 100.0));
+            config.distributionFactor = static_cast<int>(qBound(-1.0, factor, 101.0));
     }
-    // Held within the editor's ranges, so a design evaluated without the
-    // editor has exactly the lengths the editor would show.
-    struct Length {
-        int *value;
-        int minimum;
-        int maximum;
-    };
-    const Length lengths[] = {{&config.loopLength, MinLoopLength, MaxLoopLength},
-                              {&config.startDistance, 0, MaxDistance},
-                              {&config.endDistance, 0, MaxDistance}};
-    for (int i = 0; i < 3 && 3 + i < values.size(); ++i) {
-        // Unreadable text counts as 0, as the editor's spin boxes take it.
-        *lengths[i].value = qBound(lengths[i].minimum, values.at(3 + i).toInt(), lengths[i].maximum);
-    }
+    // As read: a value the editor cannot show stays visible here, so the
+    // reader can tell the user what the editor made of it (shownByEditor).
+    int *const lengths[] = {&config.loopLength, &config.startDistance, &config.endDistance};
+    for (int i = 0; i < 3 && 3 + i < values.size(); ++i)
+        *lengths[i] = values.at(3 + i).toInt(); // unreadable text counts as 0, as the spin boxes take it
     config.devices = devices;
     return config;
+}
+
+LoopConfig LoopConfig::shownByEditor() const
+{
+    LoopConfig shown = *this;
+    // A cable the selector does not offer (in the source texts or their
+    // translations) leaves it on its default entry.
+    bool offered = false;
+    for (const QString &source : LoopCable::sourceTexts()) {
+        offered = offered || source == cableType ||
+                  QCoreApplication::translate("LoopWidget", source.toUtf8().constData()) == cableType;
+    }
+    if (!offered)
+        shown.cableType = LoopCable::sourceTexts().at(LoopCable::DefaultIndex);
+    shown.distributionFactor = qBound(0, distributionFactor, 100);
+    shown.loopLength = qBound(MinLoopLength, loopLength, MaxLoopLength);
+    shown.startDistance = qBound(0, startDistance, MaxDistance);
+    shown.endDistance = qBound(0, endDistance, MaxDistance);
+    shown.devices.clear();
+    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+        if (it.value() > 0)
+            shown.devices.insert(it.key(), qMin(it.value(), MaxQuantity));
+    }
+    return shown;
 }

@@ -12,6 +12,7 @@ struct LoopConfig {
     static constexpr int MinLoopLength = 100;
     static constexpr int MaxLoopLength = 2500;
     static constexpr int MaxDistance = 10000;
+    static constexpr int MaxQuantity = 250;
 
     QString cableType = QStringLiteral("1,5 mm2 (16 AWG)");
     Topology topology = Topology::ClassA;
@@ -26,10 +27,14 @@ struct LoopConfig {
     // cable type, topology code ("A" / "B"), distribution factor, loop
     // length, start distance, end distance.
     QStringList toTexts() const;
-    // The reverse of toTexts for values the setup reader has checked; a value
-    // missing or unreadable keeps its default (a topology other than "A" is
-    // degraded mode, as the editor reads it).
+    // The reverse of toTexts; values are kept as read (a distribution factor
+    // that is no number keeps its default, a length that is none reads as 0,
+    // a topology other than "A" is degraded mode, as the editor reads them).
     static LoopConfig fromTexts(const QStringList &values, const QMap<QString, int> &devices = {});
+    // What a fresh loop editor given this configuration holds: lengths and
+    // factor within its ranges, quantities capped at 250, an unknown cable
+    // type left on the default entry. The identity for every valid loop.
+    LoopConfig shownByEditor() const;
 
     static QString topologyCode(Topology topology);
 

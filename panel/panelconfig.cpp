@@ -1,5 +1,6 @@
 #include "panel/panelconfig.h"
 
+#include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 
 namespace
@@ -83,4 +84,51 @@ bool PanelConfig::operator==(const PanelConfig &o) const
            cards == o.cards && source1 == o.source1 && battery1 == o.battery1 && source2 == o.source2 &&
            battery2 == o.battery2 && batteryDegradation == o.batteryDegradation &&
            soundersActive == o.soundersActive && idleTime == o.idleTime && alarmTime == o.alarmTime;
+}
+
+PanelConfig PanelConfig::shownByEditor(const Catalogue &catalogue) const
+{
+    PanelConfig shown = *this;
+    static const QStringList idleTimes = {"72 h", "48 h", "30 h", "24 h", "4 h"};
+    static const QStringList alarmTimes = {"60 min", "30 min", "15 min", "5 min", "0 min"};
+    if (!idleTimes.contains(idleTime))
+        shown.idleTime = idleTimes.first();
+    if (!alarmTimes.contains(alarmTime))
+        shown.alarmTime = alarmTimes.at(1);
+    shown.batteryDegradation = qBound(0, batteryDegradation, 99);
+    shown.soundersActive = qBound(0, soundersActive, 100);
+
+    const double room = expansionBox ? catalogue.findExpansionBox(model).maxBatteryCapacity
+                                     : catalogue.findPanel(model).maxBatteryCapacity;
+    bool internalOffered = false;
+    for (const Battery &battery : PanelCalculation::internalBatteryChoices(catalogue.batteries(), room))
+        internalOffered = internalOffered || battery.name == internalBattery;
+    if (!internalOffered)
+        shown.internalBattery.clear();
+    const auto known = [&catalogue](const QString &name, bool source) {
+        if (name.isEmpty())
+            return false;
+        if (source) {
+            for (const ExternalPowerSource &s : catalogue.externalPowerSources()) {
+                if (s.name == name)
+                    return true;
+            }
+            return false;
+        }
+        for (const Battery &b : catalogue.batteries()) {
+            if (b.name == name)
+                return true;
+        }
+        return false;
+    };
+    // A battery without its source is taken off with it.
+    if (!known(source1, true))
+        shown.source1.clear();
+    if (shown.source1.isEmpty() || !known(battery1, false))
+        shown.battery1.clear();
+    if (!known(source2, true))
+        shown.source2.clear();
+    if (shown.source2.isEmpty() || !known(battery2, false))
+        shown.battery2.clear();
+    return shown;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class Catalogue;
+
 // One panel's settings apart from its loops: 17 values for a main panel, 11
 // for an expansion box (which has no output currents). The setup file stores
 // them as texts; everything else works with the typed values.
@@ -36,6 +38,13 @@ struct PanelConfig {
     // for a main panel, 11 for a box. False (and `config` untouched) when the
     // number of texts is wrong; text that is no number reads as 0.
     static bool fromTexts(const QStringList &values, bool expansionBox, PanelConfig &config);
+
+    // What a fresh editor given these values holds: a selector text it does
+    // not offer leaves it on its default entry (none for the batteries and
+    // sources, "72 h" and "30 min" for the times), percentages within the
+    // spin boxes' ranges. The identity for every configuration the setup
+    // reader accepts without adjusting.
+    PanelConfig shownByEditor(const Catalogue &catalogue) const;
 
     // Installed loop cards: the cards whose name begins with "VRAL".
     int loopCards() const;

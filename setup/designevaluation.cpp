@@ -41,9 +41,15 @@ QStringList DesignEvaluation::boxDisplayNames(const QStringList &models)
     return names;
 }
 
-SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
+SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
+                                                  const QVector<LoopConfig> &readLoops,
                                                   const Catalogue &catalogue)
 {
+    // The values as the editors hold them once the design is opened.
+    const PanelConfig config = read.shownByEditor(catalogue);
+    QVector<LoopConfig> loops;
+    for (const LoopConfig &loop : readLoops)
+        loops.append(loop.shownByEditor());
     SystemEvaluation system;
     system.isExpansionBox = config.expansionBox;
     system.displayName = config.model;

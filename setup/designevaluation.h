@@ -38,6 +38,8 @@ struct DesignEvaluation {
     // Every loop is evaluated with its panel's limits and sounders share; the
     // panel then receives each loop's currents and fault, as the container
     // hands them over.
+    // Values the editors cannot hold as read are evaluated as they hold them
+    // (PanelConfig / LoopConfig::shownByEditor).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
                                            const Catalogue &catalogue);

@@ -20,15 +20,9 @@ QVector<LoopConfig> loopConfigs(const SystemContainerWidget *container)
     return loops;
 }
 
-} // namespace
-
-bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+SetupFile::SetupData heldSetup(const SystemContainerWidget *mainContainer,
+                               const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
-    if (!mainContainer || !mainContainer->panelWidget()) {
-        qWarning().noquote() << "No panel to write to" << fileName;
-        return false;
-    }
     SetupFile::SetupData data;
     data.panel = mainContainer->panelWidget()->configuration().toTexts();
     data.loops = loopConfigs(mainContainer);
@@ -40,11 +34,24 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
         box.loops = loopConfigs(container);
         data.boxes.append(box);
     }
-    return SetupFile::writeSetupData(fileName, data);
+    return data;
+}
+
+} // namespace
+
+bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
+                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+{
+    if (!mainContainer || !mainContainer->panelWidget()) {
+        qWarning().noquote() << "No panel to write to" << fileName;
+        return false;
+    }
+    return SetupFile::writeSetupData(fileName, heldSetup(mainContainer, expansionBoxContainers));
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue)
+                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
+                   QStringList *adjusted)
 {
     newContainers.clear();
     if (!mainContainer || !mainContainer->panelWidget() || !catalogue) {
@@ -62,5 +69,7 @@ bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer
         container->applySetup(box.panel, box.loops);
         newContainers.append(container);
     }
+    if (adjusted)
+        *adjusted = SetupFile::adjustedValues(data, heldSetup(mainContainer, newContainers));
     return true;
 }

@@ -51,6 +51,7 @@ private slots:
     void generatedConfigurationsRoundTrip();
     void loopConfigTexts_data();
     void loopConfigTexts();
+    void panelShownByEditor();
     void loopsReachTheirPanelOnly();
     void boxNamesAndStatus();
     void faultsFlowUp();
@@ -172,6 +173,9 @@ void TestDesignEvaluation::loopConfigTexts_data()
                                 << QStringList{"1 mm2 (18 AWG)", "A", "50", "100", "0", "0"};
     QTest::newRow("no numbers") << QStringList{"1 mm2 (18 AWG)", "X", "x", "x", "x", "20000"}
                                 << QStringList{"1 mm2 (18 AWG)", "B", "100", "100", "0", "10000"};
+    QTest::newRow("a cable the editor does not offer")
+        << QStringList{"3 mm2", "A", "100", "1000", "0", "0"}
+        << QStringList{"1,5 mm2 (16 AWG)", "A", "100", "1000", "0", "0"};
     QTest::newRow("defaults for missing values")
         << QStringList{"4 mm2 (12 AWG)"} << QStringList{"4 mm2 (12 AWG)", "A", "100", "500", "0", "0"};
 }
@@ -180,10 +184,42 @@ void TestDesignEvaluation::loopConfigTexts()
 {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, written);
-    const QMap<QString, int> devices{{"OD-210", 3}};
+    const QMap<QString, int> devices{{"OD-210", 3}, {"CP-300", 300}};
     const LoopConfig config = LoopConfig::fromTexts(texts, devices);
-    QCOMPARE(config.toTexts(), written);
+    // Kept as read, so that the reader can say what the editor adjusts...
     QCOMPARE(config.devices, devices);
+    QCOMPARE(config.cableType, texts.at(0));
+    // ... and held as the editor holds it.
+    const LoopConfig shown = config.shownByEditor();
+    QCOMPARE(shown.toTexts(), written);
+    QCOMPARE(shown.devices, (QMap<QString, int>{{"OD-210", 3}, {"CP-300", 250}}));
+    QVERIFY(shown.shownByEditor() == shown);
+}
+
+void TestDesignEvaluation::panelShownByEditor()
+{
+    PanelConfig full;
+    QVERIFY(PanelConfig::fromTexts(fullDesign().panel, false, full));
+    QVERIFY(full.shownByEditor(catalogue) == full);
+
+    // What the selectors and spin boxes cannot hold falls back as they do.
+    PanelConfig odd = full;
+    odd.idleTime = "5 h";
+    odd.alarmTime = "1 min";
+    odd.internalBattery = "TVB 12-38"; // 38 Ah: more than a TXC 101 holds
+    odd.model = "TXC 101";
+    odd.source1 = "NO-SUCH-PSU"; // and its battery goes with it
+    odd.batteryDegradation = 120;
+    odd.soundersActive = -5;
+    const PanelConfig shown = odd.shownByEditor(catalogue);
+    QCOMPARE(shown.idleTime, QStringLiteral("72 h"));
+    QCOMPARE(shown.alarmTime, QStringLiteral("30 min"));
+    QCOMPARE(shown.internalBattery, QString());
+    QCOMPARE(shown.source1, QString());
+    QCOMPARE(shown.battery1, QString());
+    QCOMPARE(shown.batteryDegradation, 99);
+    QCOMPARE(shown.soundersActive, 0);
+    QCOMPARE(shown.cards, odd.cards);
 }
 
 void TestDesignEvaluation::loopsReachTheirPanelOnly()

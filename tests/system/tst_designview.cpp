@@ -164,6 +164,7 @@ private slots:
     void cleanup();
     void editorsShowTheEvaluation_data();
     void editorsShowTheEvaluation();
+    void adjustedDesignShownAsEvaluated();
     void applyDevicesEqualsOneDropPerUnit();
 
 private:
@@ -240,6 +241,49 @@ void TestDesignView::editorsShowTheEvaluation()
     for (int i = 0; i < std::min(shown.size(), evaluated.size()); ++i)
         QCOMPARE(shown.at(i), evaluated.at(i));
     QCOMPARE(shown.size(), evaluated.size());
+}
+
+// A file with values the editors adjust (accepted by the reader, told to
+// the user): a fresh window shows what the evaluation gives.
+void TestDesignView::adjustedDesignShownAsEvaluated()
+{
+    QString text = SetupFile::composeSetupText(fullDesign());
+    text = replacedOnce(text, "Loop length:;300 m", "Loop length:;0 m");
+    text = replacedOnce(text, "HD-220;10", "HD-220;300");
+    text = replacedOnce(text, "Idle time:;4 h", "Idle time:;5 h");
+    const QString path = dir.filePath("adjusted.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+
+    SetupFile::SetupData data;
+    QVERIFY(SetupFile::readSetupData(path, data, catalogue));
+    const DesignEvaluation design = DesignEvaluation::evaluate(data, catalogue);
+    MainWindow fresh(&catalogue);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    fresh.findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
+
+    const QTabWidget *tabs = fresh.findChild<QTabWidget *>(QStringLiteral("externalTabWidget"));
+    QCOMPARE(tabs->count(), 3);
+    for (int page = 0; page < tabs->count(); ++page) {
+        const auto *container = qobject_cast<const SystemContainerWidget *>(tabs->widget(page));
+        const SystemEvaluation &system = page == 0 ? design.main : design.boxes.at(page - 1);
+        const QString prefix = page == 0 ? QStringLiteral("main ") : system.displayName + " ";
+        const QStringList editors = shownTexts(container, prefix);
+        const QStringList evaluated = evaluatedTexts(design, system, prefix);
+        for (int i = 0; i < std::min(editors.size(), evaluated.size()); ++i)
+            QCOMPARE(editors.at(i), evaluated.at(i));
+        QCOMPARE(editors.size(), evaluated.size());
+    }
+    QCOMPARE(design.boxes.at(1).config.idleTime, QStringLiteral("72 h"));
+    QCOMPARE(design.main.loops.at(4).loopLength, 100);
+    QCOMPARE(design.main.loops.at(1).devices.value("HD-220"), 250);
 }
 
 // A loop given 20 device types at 250 units at once ends where one drop per

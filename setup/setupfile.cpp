@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
+#include "loop/loopconfig.h"
 
 #include <QDebug>
 #include <QFile>
@@ -269,6 +270,8 @@ bool parseLoop(const QString &block, int n, const QString &suffix, LoopConfig &l
         return false;
     }
     loop.values = cutValues(lines, LoopUnits);
+    // Files are written with source texts; one written translated still reads.
+    loop.values[0] = LoopCable::sourceText(loop.values.at(0));
     if (!validateLoopConfig(loop.values)) {
         warn(QStringLiteral("Invalid loop configuration values in loop %1%2").arg(n).arg(suffix));
         return false;
@@ -575,8 +578,12 @@ QString composeSetupText(const SetupData &data)
             const LoopConfig &loop = loops.at(n);
             lines.append(QString());
             lines.append(QStringLiteral("Loop %1 configuration").arg(n + 1));
-            for (int i = 0; i < LoopUnits.size(); ++i)
-                lines.append(LoopLabels.at(i) + loop.values.value(i) + unitText(LoopUnits.at(i)));
+            for (int i = 0; i < LoopUnits.size(); ++i) {
+                // The untranslated entry, so that the file reads alike in every language.
+                const QString value =
+                    i == 0 ? LoopCable::sourceText(loop.values.value(i)) : loop.values.value(i);
+                lines.append(LoopLabels.at(i) + value + unitText(LoopUnits.at(i)));
+            }
             lines.append(LoopLabels.last());
             for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
                 lines.append(it.key() + QLatin1Char(';') + QString::number(it.value()));

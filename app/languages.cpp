@@ -10,6 +10,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+// The compiled translations sit in a static library; nothing would pull
+// them in otherwise.
+static void initTranslationsResource()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
 namespace Languages
 {
 
@@ -30,6 +37,8 @@ QString translationsFolder()
 
 QString shippedFolder()
 {
+    static const bool initialised = (initTranslationsResource(), true);
+    Q_UNUSED(initialised)
     return QStringLiteral(":/translations");
 }
 

@@ -155,6 +155,8 @@ private:
 void TestLanguageSwitch::initTestCase()
 {
     initGuiResources();
+    // Brings in the shipped translations, read here as the program reads them.
+    QVERIFY(QFileInfo(Languages::shippedFolder()).isDir());
     QVERIFY(m_dir.isValid());
     m_designPath = m_dir.filePath(QStringLiteral("design.csv"));
     QVERIFY(SetupFile::writeSetupData(m_designPath, fullDesign()));

@@ -4,9 +4,12 @@
 // added to the code and brought in by the update target fails here until it
 // is translated.
 
+#include "app/languages.h"
 #include "catalogue/datafile.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
+#include "setup/setupfile.h"
+#include "tests/setup/setupfixtures.h"
 #include "translations/devicedescriptions.h"
 #include "widgets/guiresources.h"
 
@@ -131,11 +134,14 @@ private slots:
     void everyDemoProductHasDescriptions_data();
     void everyDemoProductHasDescriptions();
     void translatedCableTypesKeepTheirCrossSection();
+    void setupFilesHoldSourceTexts();
 };
 
 void TestTranslations::initTestCase()
 {
     initGuiResources();
+    // Brings in the shipped translations, read here as the program reads them.
+    QVERIFY(QFileInfo(Languages::shippedFolder()).isDir());
 }
 
 void TestTranslations::everyTextIsTranslated_data()
@@ -232,6 +238,33 @@ void TestTranslations::translatedCableTypesKeepTheirCrossSection()
         QCOMPARE(LoopCable::sourceText(shown), sources.at(i));
     }
     QCoreApplication::removeTranslator(&spanish);
+}
+
+void TestTranslations::setupFilesHoldSourceTexts()
+{
+    const Catalogue catalogue(demoData());
+    const SetupFile::SetupData design = fullDesign();
+    const QString english = SetupFile::composeSetupText(design);
+
+    QTranslator spanish;
+    QVERIFY(spanish.load(QStringLiteral(":/translations/Kalvix_es.qm")));
+    QCoreApplication::installTranslator(&spanish);
+    // The editors hand over what they show: the Spanish cable entries.
+    SetupFile::SetupData shown = design;
+    for (SetupFile::LoopConfig &loop : shown.loops)
+        loop.values[0] = LoopCable::displayText(loop.values.at(0));
+    QVERIFY(shown.loops.first().values.first() != design.loops.first().values.first());
+    QCOMPARE(SetupFile::composeSetupText(shown), english);
+
+    // A file written by a translated program still reads, as the same design.
+    QString translatedFile = english;
+    translatedFile.replace(QStringLiteral("2,5 mm2 (14 AWG)"),
+                           LoopCable::displayText(QStringLiteral("2,5 mm2 (14 AWG)")));
+    QVERIFY(translatedFile != english);
+    SetupFile::SetupData read;
+    QVERIFY(SetupFile::parseSetupText(translatedFile, read, catalogue));
+    QCoreApplication::removeTranslator(&spanish);
+    QVERIFY(read == design);
 }
 
 QTEST_MAIN(TestTranslations)

@@ -354,6 +354,11 @@ Please note this value may be higher than the final one shown in the &quot;Loop 
         <source>Notes:</source>
         <translation>Notes:</translation>
     </message>
+    <message>
+        <source>:/resources/icons/distribution_factor.png</source>
+        <extracomment>Resource path of the illustration: a translation names the picture with its labels in that language.</extracomment>
+        <translation>:/resources/icons/distribution_factor.png</translation>
+    </message>
 </context>
 <context>
     <name>ExpansionBoxWidget</name>
@@ -1747,6 +1752,11 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     <message>
         <source>Notes:</source>
         <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>:/resources/icons/power_sources.png</source>
+        <extracomment>Resource path of the illustration: a translation names the picture with its labels in that language.</extracomment>
+        <translation>:/resources/icons/power_sources.png</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,11 @@ Tenga en cuenta que este valor puede ser mayor que el que se muestra finalmente 
         <source>Notes:</source>
         <translation>Observaciones:</translation>
     </message>
+    <message>
+        <source>:/resources/icons/distribution_factor.png</source>
+        <extracomment>Resource path of the illustration: a translation names the picture with its labels in that language.</extracomment>
+        <translation>:/resources/icons/distribution_factor_es.png</translation>
+    </message>
 </context>
 <context>
     <name>ExpansionBoxWidget</name>
@@ -904,7 +909,7 @@ al último equipo</translation>
     </message>
     <message>
         <source>Total addresses used</source>
-        <translation>Direcciones utilizadas</translation>
+        <translation>Direcciones totales usadas</translation>
     </message>
     <message>
         <source>Voltage drop</source>
@@ -912,7 +917,7 @@ al último equipo</translation>
     </message>
     <message>
         <source>Max voltage drop</source>
-        <translation>Caída de tensión máx.</translation>
+        <translation>Caída de tensión máxima</translation>
     </message>
     <message>
         <source>Idle current</source>
@@ -924,7 +929,7 @@ al último equipo</translation>
     </message>
     <message>
         <source>Max current</source>
-        <translation>Corriente máx.</translation>
+        <translation>Corriente máxima</translation>
     </message>
     <message>
         <source>Total addresses exceed the maximum of </source>
@@ -1365,11 +1370,11 @@ Ya puede seleccionarlo en el menú de idiomas.</translation>
     </message>
     <message>
         <source>Sounder 1</source>
-        <translation>Sirenas 1</translation>
+        <translation>Sirena 1</translation>
     </message>
     <message>
         <source>Sounder 2</source>
-        <translation>Sirenas 2</translation>
+        <translation>Sirena 2</translation>
     </message>
     <message>
         <source>Auxiliary cards</source>
@@ -1747,6 +1752,11 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     <message>
         <source>Notes:</source>
         <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <source>:/resources/icons/power_sources.png</source>
+        <extracomment>Resource path of the illustration: a translation names the picture with its labels in that language.</extracomment>
+        <translation>:/resources/icons/power_sources_es.png</translation>
     </message>
 </context>
 <context>

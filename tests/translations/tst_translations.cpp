@@ -167,6 +167,9 @@ void TestTranslations::everyTextIsTranslated()
             faults << where + QStringLiteral(" is ") + m.type;
         else if (m.translation.isEmpty())
             faults << where + QStringLiteral(" has an empty translation");
+        // A picture named by a translation must be one the program carries.
+        else if (m.source.startsWith(QStringLiteral(":/")) && !QFile::exists(m.translation))
+            faults << where + QStringLiteral(" names a missing resource");
         else if (placeholders(m.source) != placeholders(m.translation))
             faults << where + QStringLiteral(" changes the placeholders");
         // Texts are joined to others, so their outer blanks and line breaks matter.

@@ -1760,6 +1760,111 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>File &amp;name:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Files of type:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Parent Directory</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Create New Folder</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>List View</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Detail View</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>All other platforms</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <comment>%1 is a file name suffix, for example txt</comment>
+        <translation>%1 File</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Date Modified</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Tarvex</source>

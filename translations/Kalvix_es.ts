@@ -1760,6 +1760,111 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Buscar en:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Archivos de tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Carpeta superior</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Crear carpeta nueva</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Vista de lista</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Vista de detalles</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>All other platforms</comment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <comment>%1 is a file name suffix, for example txt</comment>
+        <translation>Archivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>All other platforms</comment>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Fecha de modificación</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Tarvex</source>

@@ -19,11 +19,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
@@ -193,6 +195,20 @@ int main(int argc, char *argv[])
         window.findChild<QAction *>(QLatin1String(help.first))->trigger();
         settle();
     }
+
+    // The toolkit's own dialogs, as Save as and a question show them.
+    QFileDialog files(&window, QStringLiteral("Export Setup"), QDir::homePath(),
+                      QStringLiteral("Comma separated values (*.csv)"));
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.show();
+    save(&files, folder + QStringLiteral("/file-dialog.png"));
+    files.close();
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("?"), QStringLiteral("?"),
+                         QMessageBox::Yes | QMessageBox::No, &window);
+    question.show();
+    save(&question, folder + QStringLiteral("/question.png"));
+    question.close();
 
     // The report, with its dialog answered; message boxes are recorded, not shown.
     MessageBox::setTestMode(true);

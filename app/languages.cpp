@@ -58,7 +58,10 @@ QStringList availableCodes(const QString &folder)
         if (!code.startsWith(Prefix) || !code.endsWith(Suffix))
             continue;
         code.chop(Suffix.size());
-        codes.append(code.mid(Prefix.size()));
+        code = code.mid(Prefix.size());
+        // "Kalvix_.qm" names no language.
+        if (!code.isEmpty())
+            codes.append(code);
     }
     return codes;
 }

@@ -37,8 +37,8 @@ void TestLanguages::availableCodesInNameOrder()
     // A folder with a matching name is no translation.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Kalvix_zz.qm")));
 
-    // Case-insensitive name order; only the exact prefix names a language.
-    QCOMPARE(Languages::availableCodes(dir.path()), (QStringList{"", "DE", "en", "es", "pt_BR"}));
+    // Case-insensitive name order; only the exact prefix and a code name a language.
+    QCOMPARE(Languages::availableCodes(dir.path()), (QStringList{"DE", "en", "es", "pt_BR"}));
     QCOMPARE(Languages::availableCodes(dir.filePath(QStringLiteral("missing"))), QStringList());
 }
 

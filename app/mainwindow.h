@@ -55,6 +55,8 @@ private:
     void checkLanguageEntry(const QString &code);
     void closeHelpWindows();
     void showInternalError();
+    // One warning listing the values an Open or import adjusted.
+    void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.

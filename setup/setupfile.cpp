@@ -630,14 +630,19 @@ void compareLoops(const QString &boxPlace, const QVector<LoopConfig> &read, cons
         }
         QStringList labels = LoopLabels;
         labels.removeLast(); // the devices heading
-        compareValues(place, labels, LoopUnits, read.at(n).values, held.at(n).values, -1, lines);
+        // The editors show a cable entry in the current language; the file holds its source text.
+        QStringList heldValues = held.at(n).values;
+        if (!heldValues.isEmpty())
+            heldValues[0] = LoopCable::sourceText(heldValues.at(0));
+        compareValues(place, labels, LoopUnits, read.at(n).values, heldValues, -1, lines);
         lines.append(adjustedDevices(place, read.at(n).devices, held.at(n).devices));
     }
 }
 
 } // namespace
 
-QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read, const QMap<QString, int> &held)
+QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read,
+                            const QMap<QString, int> &held)
 {
     QStringList lines;
     QStringList names = read.keys() + held.keys();
@@ -647,7 +652,8 @@ QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read
         const int r = read.value(name);
         const int h = held.value(name);
         if (r != h) {
-            lines.append(adjustedLine(place, QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
+            lines.append(adjustedLine(place,
+                                      QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
                                       QString::number(r), QString::number(h)));
         }
     }

@@ -1318,6 +1318,31 @@ You can now select it from the language combo box.</source>
         <translation>Language file loaded successfully!
 You can now select it from the language combo box.</translation>
     </message>
+    <message>
+        <source>Another data pack installation is running.
+Try again when it has finished; nothing was changed.</source>
+        <translation>Another data pack installation is running.
+Try again when it has finished; nothing was changed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... and %n more</numerusform>
+            <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Values adjusted</source>
+        <translation>Values adjusted</translation>
+    </message>
+    <message>
+        <source>The file holds values the editors cannot show as they are. They were adjusted:
+
+%1</source>
+        <translation>The file holds values the editors cannot show as they are. They were adjusted:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1862,6 +1887,37 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>%1: %2 %3 shown as %4</source>
+        <translation>%1: %2 %3 shown as %4</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>%1, loop %2</source>
+        <translation>%1, loop %2</translation>
+    </message>
+    <message>
+        <source>%1: left out</source>
+        <translation>%1: left out</translation>
+    </message>
+    <message>
+        <source>%1 quantity</source>
+        <translation>%1 quantity</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Expansion box %1</source>
+        <translation>Expansion box %1</translation>
     </message>
 </context>
 <context>

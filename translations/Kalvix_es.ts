@@ -1318,6 +1318,31 @@ You can now select it from the language combo box.</source>
         <translation>¡Archivo de idioma cargado correctamente!
 Ya puede seleccionarlo en el menú de idiomas.</translation>
     </message>
+    <message>
+        <source>Another data pack installation is running.
+Try again when it has finished; nothing was changed.</source>
+        <translation>Ya se está instalando otro paquete de datos.
+Inténtelo de nuevo cuando haya terminado; no se ha cambiado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... y %n más</numerusform>
+            <numerusform>... y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Values adjusted</source>
+        <translation>Valores ajustados</translation>
+    </message>
+    <message>
+        <source>The file holds values the editors cannot show as they are. They were adjusted:
+
+%1</source>
+        <translation>El archivo contiene valores que los editores no pueden mostrar tal cual. Se han ajustado:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1862,6 +1887,37 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>%1: %2 %3 shown as %4</source>
+        <translation>%1: %2 %3 se muestra como %4</translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Lazo %1</translation>
+    </message>
+    <message>
+        <source>%1, loop %2</source>
+        <translation>%1, lazo %2</translation>
+    </message>
+    <message>
+        <source>%1: left out</source>
+        <translation>%1: omitido</translation>
+    </message>
+    <message>
+        <source>%1 quantity</source>
+        <translation>cantidad de %1</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Expansion box %1</source>
+        <translation>Caja de expansión %1</translation>
     </message>
 </context>
 <context>

@@ -63,5 +63,10 @@ namespace LoopCable
 // number with its decimal comma, because the cross-section is read from it.
 QStringList sourceTexts();
 constexpr int DefaultIndex = 2;
+// Files hold the source text, so that they read alike in every language:
+// the entry a shown or stored text stands for (the text itself when it is
+// no entry), and how the current translation shows an entry.
+QString sourceText(const QString &text);
+QString displayText(const QString &text);
 
 } // namespace LoopCable

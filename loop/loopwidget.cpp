@@ -179,7 +179,8 @@ LoopConfig LoopWidget::config() const
 void LoopWidget::applyLoopValues(const QStringList &values)
 {
     if (values.size() > 0) {
-        const int index = ui->cableTypeComboBox->findText(values.at(0));
+        // A stored entry is its source text; a copied one is already shown text.
+        const int index = ui->cableTypeComboBox->findText(LoopCable::displayText(values.at(0)));
         if (index >= 0)
             ui->cableTypeComboBox->setCurrentIndex(index);
     }
@@ -203,7 +204,8 @@ void LoopWidget::applyLoopValues(const QStringList &values)
 
 void LoopWidget::applySettings(const LoopConfig &config)
 {
-    const int cable = ui->cableTypeComboBox->findText(config.cableType);
+    // A stored entry is its source text; a copied one is already shown text.
+    const int cable = ui->cableTypeComboBox->findText(LoopCable::displayText(config.cableType));
     if (cable >= 0)
         ui->cableTypeComboBox->setCurrentIndex(cable);
     if (config.topology == Topology::ClassA)

@@ -11,6 +11,8 @@
 //  - one edit: a device quantity changed through its row's spin box, with the
 //    loop's and its panel's recomputation (and, in a box, the relay of the
 //    box's state to the main panel), until painted.
+//  - switching the language (Spanish, then back), which keeps the whole
+//    design through a setup file and rebuilds every page, until shown.
 // Usage: bench_system [runs of the whole design, default 3]
 #include "app/commandline.h"
 #include "app/mainwindow.h"
@@ -27,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -329,6 +332,23 @@ int main(int argc, char **argv)
     const auto boxEdit = editIn(container(2), boxLoops - 1);
     out << "one quantity edit in an expansion box loop, recomputed: " << report(boxEdit.first, 3) << "\n";
     out << "one quantity edit in an expansion box loop, until painted: " << report(boxEdit.second, 3) << "\n";
+
+    std::vector<Sample> switches;
+    QMenu *languages = window->findChild<QAction *>(QStringLiteral("actionChange_language"))->menu();
+    for (int run = 0; run < runs; ++run) {
+        for (const QString &code : {QStringLiteral("es"), QStringLiteral("en")}) {
+            for (QAction *entry : languages->actions()) {
+                if (entry->data().toString() == code)
+                    switches.push_back(measure([&] {
+                        entry->trigger();
+                        settle();
+                    }));
+            }
+        }
+    }
+    if (switches.empty() || container(0)->loopWidgets().last()->deviceList().size() != devices.size())
+        qFatal("the language switch lost the design");
+    out << "switch the language of the whole design until shown: " << report(switches, 0) << "\n";
     window.reset();
     return 0;
 }

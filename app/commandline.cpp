@@ -39,6 +39,10 @@ Request parse(const QStringList &arguments)
         if (request.action != Action::RunGui) {
             request.action = Action::UsageError;
             request.error = QStringLiteral("unexpected argument %1").arg(arg);
+        } else if (!request.file.isEmpty()) {
+            // Nothing may follow the file to open.
+            request.action = Action::UsageError;
+            request.error = QStringLiteral("unexpected argument %1").arg(arg);
         } else if (isVersion(arg)) {
             request.action = Action::ShowVersion;
         } else if (arg == ImportOption || arg.startsWith(ImportOption + QLatin1Char('='))) {
@@ -49,6 +53,10 @@ Request parse(const QStringList &arguments)
             request.action = request.file.isEmpty() ? Action::UsageError : Action::ImportDataPack;
             if (request.file.isEmpty())
                 request.error = QStringLiteral("%1 needs the data pack file").arg(ImportOption);
+        } else if (!arg.startsWith(QLatin1Char('-')) && request.file.isEmpty() && !arg.isEmpty()) {
+            // One file for the window to open: a design or a data pack, as a
+            // file manager hands it over.
+            request.file = arg;
         } else {
             request.action = Action::UsageError;
             request.error = arg.startsWith(QLatin1Char('-'))
@@ -74,9 +82,10 @@ QString usage(const QString &program)
 {
     const QString name =
         QFileInfo(program).fileName().isEmpty() ? Constants::ApplicationName : QFileInfo(program).fileName();
-    return QStringLiteral("Usage: %1 [--import-data-pack FILE]\n"
+    return QStringLiteral("Usage: %1 [--import-data-pack FILE | FILE]\n"
                           "\n"
-                          "Without options, %2 opens its window.\n"
+                          "Without options, %2 opens its window; given a design (.csv) or a data\n"
+                          "pack (.tarvex), the window opens it.\n"
                           "\n"
                           "  --import-data-pack FILE  verify and install a .tarvex data pack for this user,\n"
                           "                           without opening any window\n"

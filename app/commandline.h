@@ -14,7 +14,7 @@ enum class Action { RunGui, ImportDataPack, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
-    QString file;  // the data pack of ImportDataPack
+    QString file;  // the data pack of ImportDataPack; for RunGui, a file to open (may be empty)
     QString error; // what was wrong, for UsageError
 };
 

@@ -14,6 +14,7 @@
 class Catalogue;
 class DetailedViewWidget;
 class QDropEvent;
+class QLineEdit;
 class QTreeWidgetItem;
 
 namespace Ui
@@ -65,16 +66,26 @@ public slots:
     void onSoundersActiveChanged(double value);
     void onPanelChanged(int maxAddresses, double minCurrent, double maxCurrent, bool supportsOverboost);
 
+public:
+    // The field above the device tree that narrows it (Ctrl+F, Esc clears).
+    QLineEdit *deviceFilterField() const;
+    bool hasFault() const;
+    QString faultSummary() const;
+
 signals:
     void addDevice(const QString &deviceName);
     void updateLoopCurrents(double idleCurrent, double alarmCurrent);
     void loopFaultChanged(bool hasFault);
     void duplicateLoopRequested();
+    // The faults as the faults box lists them, empty when there are none;
+    // whenever the text changes.
+    void faultSummaryChanged(bool hasFault, const QString &summary);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Where a drag comes from. Tests stand in for a real drag here, which
     // the offscreen platform cannot run.
     virtual QObject *dragSource(const QDropEvent *event) const;
@@ -85,6 +96,11 @@ private slots:
 
 private:
     void fillDeviceTree();
+    void setUpDeviceFilter();
+    void applyDeviceFilter();
+    // Double-click and Enter: the drop's path, with the drop's checks.
+    void addCurrentTreeDevice();
+    QTreeWidgetItem *firstShownDevice() const;
     void refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices);
     void onTreeCurrentItemChanged(QTreeWidgetItem *current);
     void resetLoop();
@@ -102,8 +118,10 @@ private:
     Ui::LoopWidget *ui;
     const Catalogue *m_catalogue;
     DetailedViewWidget *m_detailedView;
+    QLineEdit *m_deviceFilter = nullptr;
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
     bool m_lastFaultState = false;
+    QString m_lastFaultSummary;
 };

@@ -39,6 +39,18 @@ if command -v update-mime-database >/dev/null; then
   grep -q 'application/x-kalvix-datapack:\*\.tarvex' "$share/mime/globs" || fail "*.tarvex not mapped"
   grep -q 'application/x-kalvix-design' "$share/mime/magic" || fail "design files not recognised"
 fi
+if command -v gio >/dev/null && [ -f "$share/mime/mime.cache" ]; then
+  # A design is told from any other .csv by its version line.
+  printf 'Setup format version:;2.0\n\nPanel configuration\n' > "$stage/design.csv"
+  printf 'a;b\n1;2\n' > "$stage/other.csv"
+  printf 'PK\003\004' > "$stage/pack.tarvex"
+  type_of() { XDG_DATA_DIRS=$share XDG_DATA_HOME=$stage/none gio info -a standard::content-type "$1" |
+              sed -n 's/.*content-type: //p'; }
+  [ "$(type_of "$stage/design.csv")" = application/x-kalvix-design ] || fail "design not recognised"
+  other=$(type_of "$stage/other.csv")
+  [ "$other" = text/csv ] || fail "other CSV files taken for designs ($other)"
+  [ "$(type_of "$stage/pack.tarvex")" = application/x-kalvix-datapack ] || fail "data pack not recognised"
+fi
 grep -q "^Icon=$id$" "$share/applications/$id.desktop" || fail "desktop entry names another icon"
 echo "Installed files are valid."
 
@@ -51,7 +63,10 @@ if [ "$deb" = "--deb" ]; then
   for lib in libqt5widgets5 libqt5gui5 libqt5core5a libquazip1-qt5 libssl3 libc6; do
     echo "$depends" | grep -q "$lib" || fail "$lib missing from Depends: $depends"
   done
-  dpkg-deb -c "$package" | grep -q "./usr/bin/Kalvix" || fail "program missing from the package"
-  dpkg-deb -c "$package" | grep -q "./usr/share/applications/$id.desktop" || fail "desktop entry missing"
+  dpkg-deb -c "$package" > "$stage/contents"
+  for file in usr/bin/Kalvix usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+              usr/share/mime/packages/$id.xml usr/share/icons/hicolor/48x48/apps/$id.png; do
+    grep -q "\./$file\$" "$stage/contents" || fail "$file missing from the package"
+  done
   echo "Package $package is complete."
 fi

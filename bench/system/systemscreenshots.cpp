@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
 
     // The same loop with the device filter in use.
     if (auto *filter = loop2->findChild<QLineEdit *>(QStringLiteral("devFilterLineEdit"))) {
-        filter->setText(QStringLiteral("sound"));
+        filter->setText(QStringLiteral("snd"));
         save(&window, folder + QStringLiteral("/system-loop-filter.png"));
         filter->clear();
     }

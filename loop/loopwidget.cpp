@@ -125,11 +125,10 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
     // A double-click or Enter on a device adds one unit, as a drop does.
-    connect(ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) {
-                if (item == ui->devAvailableTree->currentItem())
-                    addCurrentTreeDevice();
-            });
+    connect(ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item == ui->devAvailableTree->currentItem())
+            addCurrentTreeDevice();
+    });
     ui->devAvailableTree->installEventFilter(this);
     connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
             &LoopWidget::onUpdateDeviceQuantity);
@@ -328,8 +327,7 @@ void LoopWidget::applyDeviceFilter()
             device.name = item->text(0);
             device.category = item->data(0, CategoryRole).toString();
             device.subcategory = item->data(0, SubcategoryRole).toString();
-            const bool shown =
-                DeviceFilter::matches(device, DeviceFilter::description(device.name), terms);
+            const bool shown = DeviceFilter::matches(device, DeviceFilter::description(device.name), terms);
             item->setHidden(!shown);
             return shown;
         }

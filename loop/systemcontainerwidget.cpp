@@ -81,7 +81,8 @@ void SystemContainerWidget::refreshFaultMarks()
     if (flags.hasPowerLoadFault)
         panelFaults << statusText("totalPwrLoadStatusLabel");
     panelFaults.removeAll(QString());
-    setTabFault(m_tabWidget, 0, flags.hasBatteryFault || flags.hasPowerLoadFault, panelFaults.join(QLatin1Char('\n')));
+    setTabFault(m_tabWidget, 0, flags.hasBatteryFault || flags.hasPowerLoadFault,
+                panelFaults.join(QLatin1Char('\n')));
 
     QStringList summary = panelFaults;
     for (int i = 0; i < m_loopWidgets.size(); ++i) {

@@ -4,9 +4,9 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QDebug>
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -258,7 +258,8 @@ int modelNamedBy(const QString &panelName, const QVector<Panel> &models)
     int best = -1;
     for (int i = 0; i < models.size(); ++i) {
         const QString &name = models.at(i).name;
-        const QStringList words = name.split(QRegularExpression(QStringLiteral("[\\s_-]+")), Qt::SkipEmptyParts);
+        const QStringList words =
+            name.split(QRegularExpression(QStringLiteral("[\\s_-]+")), Qt::SkipEmptyParts);
         if (words.isEmpty())
             continue;
         // "TXP 408", "TXP-408", "txp408" and "Building A - TXP 408" name the

@@ -153,7 +153,8 @@ void TestCommandLine::usageErrorsAndHelp()
     const Run run = runProgram(arguments, home.path());
     QCOMPARE(run.exitCode, exitCode);
     const QString usage = usageOnStdout ? run.out : run.err;
-    QVERIFY2(usage.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE | FILE]")), qPrintable(usage));
+    QVERIFY2(usage.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE | FILE]")),
+             qPrintable(usage));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -167,11 +167,20 @@ void TestDetailedViewWidget::detailsFollowTheRemainingRows_data()
     QTest::addColumn<QString>("expectedTotalIdle");
 
     // The shown row goes: the row that takes its place is shown, with its totals.
-    QTest::newRow("shown middle row") << "MOD-9" << "MOD-9" << "OPT-100" << "0.0015000 A";
+    QTest::newRow("shown middle row") << "MOD-9"
+                                      << "MOD-9"
+                                      << "OPT-100"
+                                      << "0.0015000 A";
     // The last row goes: the one before it moves up.
-    QTest::newRow("shown last row") << "OPT-100" << "OPT-100" << "MOD-9" << "0.0030000 A";
+    QTest::newRow("shown last row") << "OPT-100"
+                                    << "OPT-100"
+                                    << "MOD-9"
+                                    << "0.0030000 A";
     // Another row goes: the shown device stays, with its own totals.
-    QTest::newRow("another row") << "MOD-9" << "HEAT-200" << "MOD-9" << "0.0030000 A";
+    QTest::newRow("another row") << "MOD-9"
+                                 << "HEAT-200"
+                                 << "MOD-9"
+                                 << "0.0030000 A";
 }
 
 void TestDetailedViewWidget::detailsFollowTheRemainingRows()
@@ -181,8 +190,8 @@ void TestDetailedViewWidget::detailsFollowTheRemainingRows()
     QFETCH(QString, expectedName);
     QFETCH(QString, expectedTotalIdle);
 
-    m_view->setDevices({{QStringLiteral("HEAT-200"), 2}, {QStringLiteral("MOD-9"), 3},
-                        {QStringLiteral("OPT-100"), 5}});
+    m_view->setDevices(
+        {{QStringLiteral("HEAT-200"), 2}, {QStringLiteral("MOD-9"), 3}, {QStringLiteral("OPT-100"), 5}});
     for (int i = 0; i < list()->count(); ++i) {
         if (rowName(i) == shown)
             QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},

@@ -10,8 +10,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTranslator>
-#include <QTreeWidgetItemIterator>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -19,7 +17,9 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace Fixtures;
 
@@ -504,7 +504,6 @@ void TestLoopWidget::duplicateButtonSignals()
     QCOMPARE(spy.count(), 1);
 }
 
-
 namespace
 {
 // What a window system sends for a double-click.
@@ -512,8 +511,8 @@ void doubleClick(QTreeWidget *tree, QTreeWidgetItem *item)
 {
     QWidget *viewport = tree->viewport();
     const QPoint at = tree->visualItemRect(item).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease}) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(viewport, &event);
@@ -553,8 +552,8 @@ void TestLoopWidget::keyboardAddsOneUnitLikeADrop()
     const QList<QVariant> dropCurrentArgs = dropCurrents.last();
     m_loop->applyDevices({});
 
-    QTreeWidgetItem *item = tree()->findItems(QStringLiteral("OPT-100"), Qt::MatchExactly | Qt::MatchRecursive)
-                                .first();
+    QTreeWidgetItem *item =
+        tree()->findItems(QStringLiteral("OPT-100"), Qt::MatchExactly | Qt::MatchRecursive).first();
     const auto add = [&](QTreeWidgetItem *target) {
         tree()->setCurrentItem(target);
         if (how == QLatin1String("double-click")) {
@@ -617,8 +616,7 @@ void TestLoopWidget::filterNarrowsTheTree_data()
     QTest::newRow("by name, any case") << "heat" << QStringList{"DET (0)", "TERM (0)", "HEAT-200"};
     QTest::newRow("by category") << "mod" << QStringList{"MOD (0)", "IO (0)", "MOD-IO"};
     QTest::newRow("by subcategory") << "beam" << QStringList{"DET (0)", "BEAM (0)", "BEAM-50"};
-    QTest::newRow("by description") << "powered from"
-                                    << QStringList{"SND (0)", "WS-1 (loop)"};
+    QTest::newRow("by description") << "powered from" << QStringList{"SND (0)", "WS-1 (loop)"};
     QTest::newRow("every word must match") << "det 100" << QStringList{"DET (0)", "OPT (0)", "OPT-100"};
     QTest::newRow("hidden devices stay hidden") << "hidden" << QStringList{};
     QTest::newRow("no match") << "xyz" << QStringList{};

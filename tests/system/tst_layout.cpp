@@ -141,7 +141,8 @@ void buildInstallation(MainWindow &window)
     LoopWidget *loop = main->loopWidgets().at(0);
     auto *tree = child<QTreeWidget>(loop, "devAvailableTree");
     int taken = 0;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NoChildren); *it && taken < 6; ++it, ++taken)
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::NoChildren); *it && taken < 6;
+         ++it, ++taken)
         devices.insert((*it)->text(0), 3 + taken);
     loop->applyDevices(devices);
 
@@ -213,8 +214,8 @@ void TestLayout::everyPageFitsASmallScreen()
             tabs->setCurrentIndex(t);
             settle();
             for (const QString &problem : layoutProblems(tabs->widget(t)))
-                problems << pages(window)->tabText(p) + QLatin1Char('/') + tabs->tabText(t) + QStringLiteral(": ") +
-                                problem;
+                problems << pages(window)->tabText(p) + QLatin1Char('/') + tabs->tabText(t) +
+                                QStringLiteral(": ") + problem;
             ++pagesChecked;
         }
     }
@@ -241,16 +242,20 @@ void TestLayout::pagesUseAWideScreen()
     settle();
     QWidget *left = child<QWidget>(main->panelWidget(), "leftColumn");
     QWidget *right = child<QWidget>(main->panelWidget(), "rightColumn");
-    QVERIFY2(left->width() + right->width() > pageWidth * 8 / 10,
-             qPrintable(QStringLiteral("columns %1 + %2 of %3").arg(left->width()).arg(right->width()).arg(pageWidth)));
+    QVERIFY2(
+        left->width() + right->width() > pageWidth * 8 / 10,
+        qPrintable(
+            QStringLiteral("columns %1 + %2 of %3").arg(left->width()).arg(right->width()).arg(pageWidth)));
 
     tabs->setCurrentIndex(1);
     settle();
     LoopWidget *loop = main->loopWidgets().at(0);
     QWidget *tree = child<QWidget>(loop, "devAvailableTree");
     QWidget *view = child<QWidget>(loop, "stackedWidget");
-    QVERIFY2(tree->width() + view->width() > pageWidth / 2,
-             qPrintable(QStringLiteral("tree %1 + view %2 of %3").arg(tree->width()).arg(view->width()).arg(pageWidth)));
+    QVERIFY2(
+        tree->width() + view->width() > pageWidth / 2,
+        qPrintable(
+            QStringLiteral("tree %1 + view %2 of %3").arg(tree->width()).arg(view->width()).arg(pageWidth)));
     const QStringList problems = layoutProblems(loop);
     for (const QString &problem : problems)
         qInfo().noquote() << problem;

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
-#include "widgets/widgetfunctions.h"
 #include "systemfixtures.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
+#include "widgets/widgetfunctions.h"
 
 #include <QAction>
 #include <QPointer>

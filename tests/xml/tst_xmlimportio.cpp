@@ -169,12 +169,17 @@ void TestXmlImportIo::modelPickerStartsOnTheNamedModel_data()
 {
     QTest::addColumn<QString>("panelName");
     QTest::addColumn<QString>("initial");
-    QTest::newRow("exact name") << "TXP 408" << "TXP 408 (2-8 loops)";
-    QTest::newRow("inside a site name, any case") << "Warehouse - txp-408 east" << "TXP 408 (2-8 loops)";
-    QTest::newRow("longest model name") << "TXM 204 Marine deck" << "TXM 204 Marine (2-4 loops)";
+    QTest::newRow("exact name") << "TXP 408"
+                                << "TXP 408 (2-8 loops)";
+    QTest::newRow("inside a site name, any case") << "Warehouse - txp-408 east"
+                                                  << "TXP 408 (2-8 loops)";
+    QTest::newRow("longest model name") << "TXM 204 Marine deck"
+                                        << "TXM 204 Marine (2-4 loops)";
     // Nothing named: the list opens on its first entry, as before.
-    QTest::newRow("no model named") << "Central A" << "TXC 101 (1-1 loops)";
-    QTest::newRow("a longer number is another model") << "TXP 4080" << "TXC 101 (1-1 loops)";
+    QTest::newRow("no model named") << "Central A"
+                                    << "TXC 101 (1-1 loops)";
+    QTest::newRow("a longer number is another model") << "TXP 4080"
+                                                      << "TXC 101 (1-1 loops)";
 }
 
 void TestXmlImportIo::modelPickerStartsOnTheNamedModel()
@@ -185,7 +190,8 @@ void TestXmlImportIo::modelPickerStartsOnTheNamedModel()
     const QString path = writeXml(dir, "<R><Panel name=\"" + panelName.toUtf8() +
                                            "\"><loop number=\"1\"><Device type=\"1\"/></loop></Panel></R>");
     SystemContainerWidget container(false, catalogue, QString());
-    choices.answers = QStringList{panelName + QStringLiteral(" (1 loops)"), QStringLiteral("TXS 202 (2-4 loops)")};
+    choices.answers =
+        QStringList{panelName + QStringLiteral(" (1 loops)"), QStringLiteral("TXS 202 (2-4 loops)")};
     QVERIFY(importConfigurationXml(path, &container, catalogue, false));
     QCOMPARE(XmlImportDialogs::initialChoices(),
              (QStringList{panelName + QStringLiteral(" (1 loops)"), initial}));

@@ -13,6 +13,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QShortcut>
@@ -299,6 +300,12 @@ void LoopWidget::setUpDeviceFilter()
                                   "every word typed. Esc clears the filter."));
     m_deviceFilter->setClearButtonEnabled(true);
     ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_deviceFilter);
+    // An empty tree alone would look like a missing catalogue.
+    m_noMatchLabel = new QLabel(this);
+    m_noMatchLabel->setObjectName(QStringLiteral("devFilterNoMatchLabel"));
+    m_noMatchLabel->setWordWrap(true);
+    m_noMatchLabel->hide();
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_noMatchLabel);
     setTabOrder(m_deviceFilter, ui->devAvailableTree);
     connect(m_deviceFilter, &QLineEdit::textChanged, this, [this] { applyDeviceFilter(); });
     m_deviceFilter->installEventFilter(this);
@@ -337,10 +344,17 @@ void LoopWidget::applyDeviceFilter()
         item->setHidden(!any);
         return any;
     };
+    bool anyShown = false;
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        filter(tree->topLevelItem(i));
+        anyShown = filter(tree->topLevelItem(i)) || anyShown;
     if (!terms.isEmpty())
         tree->expandAll();
+    if (m_noMatchLabel) {
+        const bool noMatch = !terms.isEmpty() && !anyShown;
+        m_noMatchLabel->setText(
+            noMatch ? tr("No device matches \"%1\".").arg(m_deviceFilter->text().trimmed()) : QString());
+        m_noMatchLabel->setVisible(noMatch);
+    }
     // The selected device may just have been hidden: do not leave an
     // invisible item current for Enter to add.
     QTreeWidgetItem *current = tree->currentItem();
@@ -373,6 +387,12 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (watched == ui->devAvailableTree && enter && key->modifiers() == Qt::NoModifier) {
         addCurrentTreeDevice();
+        return true;
+    }
+    // Esc in the tree too, right after picking from a narrowed list.
+    if (watched == ui->devAvailableTree && key->key() == Qt::Key_Escape &&
+        !m_deviceFilter->text().isEmpty()) {
+        m_deviceFilter->clear();
         return true;
     }
     if (watched == m_deviceFilter) {

@@ -14,6 +14,7 @@
 class Catalogue;
 class DetailedViewWidget;
 class QDropEvent;
+class QLabel;
 class QLineEdit;
 class QTreeWidgetItem;
 
@@ -119,6 +120,7 @@ private:
     const Catalogue *m_catalogue;
     DetailedViewWidget *m_detailedView;
     QLineEdit *m_deviceFilter = nullptr;
+    QLabel *m_noMatchLabel = nullptr;
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;

@@ -633,11 +633,17 @@ void TestLoopWidget::filterNarrowsTheTree()
 
     QLineEdit *field = m_loop->deviceFilterField();
     QVERIFY(field);
+    QLabel *noMatch = child<QLabel>("devFilterNoMatchLabel");
     QTest::keyClicks(field, filter);
     QCOMPARE(shownTreeTexts(tree()), shown);
+    // An empty tree says why.
+    QCOMPARE(noMatch->isVisible(), shown.isEmpty());
+    if (shown.isEmpty())
+        QCOMPARE(noMatch->text(), QStringLiteral("No device matches \"%1\".").arg(filter));
 
     field->clear();
     QCOMPARE(shownTreeTexts(tree()), everything);
+    QVERIFY(!noMatch->isVisible());
     QCoreApplication::removeTranslator(&descriptions);
 }
 
@@ -664,6 +670,13 @@ void TestLoopWidget::filterKeys()
 
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Escape);
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(shownTreeTexts(tree()).size(), 13);
+
+    // Esc in the tree clears the filter as well.
+    field->setText(QStringLiteral("opt"));
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_Escape);
     QCOMPARE(field->text(), QString());
     QCOMPARE(shownTreeTexts(tree()).size(), 13);
 }

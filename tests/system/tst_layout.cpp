@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTranslator>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -165,6 +166,7 @@ class TestLayout : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void everyPageFitsASmallScreen_data();
     void everyPageFitsASmallScreen();
     void pagesUseAWideScreen();
 
@@ -184,8 +186,26 @@ void TestLayout::cleanupTestCase()
     delete m_catalogue;
 }
 
+// English always; every other language whose translation the build made.
+void TestLayout::everyPageFitsASmallScreen_data()
+{
+    QTest::addColumn<QString>("translation");
+    QTest::newRow("en") << QString();
+    const QDir built(QStringLiteral(KALVIX_BUILD_DIR "/translations"));
+    for (const QString &file : built.entryList({QStringLiteral("Kalvix_*.qm")}, QDir::Files)) {
+        if (file != QLatin1String("Kalvix_en.qm"))
+            QTest::newRow(qPrintable(file)) << built.filePath(file);
+    }
+}
+
 void TestLayout::everyPageFitsASmallScreen()
 {
+    QFETCH(QString, translation);
+    QTranslator translator;
+    if (!translation.isEmpty()) {
+        QVERIFY(translator.load(translation));
+        QCoreApplication::installTranslator(&translator);
+    }
     MainWindow window(m_catalogue);
     buildInstallation(window);
     QCOMPARE(pages(window)->count(), 2);
@@ -224,6 +244,7 @@ void TestLayout::everyPageFitsASmallScreen()
         qInfo().noquote() << problem;
     QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 layout problems").arg(problems.size())));
     QVERIFY(pagesChecked >= 6); // panel, 2 loops; box, 2 loops
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void TestLayout::pagesUseAWideScreen()

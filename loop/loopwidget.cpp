@@ -310,8 +310,10 @@ void LoopWidget::setUpDeviceFilter()
     connect(m_deviceFilter, &QLineEdit::textChanged, this, [this] { applyDeviceFilter(); });
     m_deviceFilter->installEventFilter(this);
 
+    // Anywhere in the window: only the loop tab on screen is visible, and a
+    // shortcut of a hidden widget does not fire.
     auto *find = new QShortcut(QKeySequence::Find, this);
-    find->setContext(Qt::WidgetWithChildrenShortcut);
+    find->setContext(Qt::WindowShortcut);
     connect(find, &QShortcut::activated, this, [this] {
         m_deviceFilter->setFocus(Qt::ShortcutFocusReason);
         m_deviceFilter->selectAll();

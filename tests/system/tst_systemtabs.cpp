@@ -5,6 +5,7 @@
 #include "widgets/widgetfunctions.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QtTest>
 
@@ -99,6 +100,7 @@ private slots:
     void tabFaultMarksFollowTheFaults_data();
     void tabFaultMarksFollowTheFaults();
     void healthyTabsCarryNoFaultColour();
+    void findGoesToTheLoopOnScreen();
 
 private:
     Catalogue *m_catalogue = nullptr;
@@ -458,6 +460,27 @@ void TestSystemTabs::healthyTabsCarryNoFaultColour()
             QVERIFY2(!rule.contains(colour, Qt::CaseInsensitive), qPrintable(rule));
     }
     QVERIFY(tabRules >= 3);
+}
+
+// Ctrl+F from anywhere in the window reaches the filter of the loop shown.
+void TestSystemTabs::findGoesToTheLoopOnScreen()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SystemContainerWidget *main = page(window, 0);
+    LoopWidget *loop2 = main->loopWidgets().at(1);
+    tabsOf(main)->setCurrentWidget(loop2);
+    tabsOf(main)->tabBar()->setFocus();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(loop2->deviceFilterField()));
+
+    tabsOf(main)->setCurrentWidget(main->loopWidgets().at(0));
+    tabsOf(main)->tabBar()->setFocus();
+    QTest::keyClick(tabsOf(main)->tabBar(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(main->loopWidgets().at(0)->deviceFilterField()));
 }
 
 QTEST_MAIN(TestSystemTabs)

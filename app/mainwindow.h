@@ -56,6 +56,8 @@ private:
     // The commands' work once the file is chosen.
     void loadDataPack(const QString &path);
     void loadSetup(const QString &fileName);
+    // One warning listing the values an Open or import adjusted.
+    void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/splashscreen.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/datapack.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"
 #include "widgets/guiresources.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -111,6 +113,7 @@ private slots:
     void loadNewDataBadFile();
     void loadNewDataInstallsDemoPack();
     void openFileFromTheCommandLine();
+    void loadNewDataWhileAnotherInstallationRuns();
     void splashScreenLook();
 };
 
@@ -479,6 +482,31 @@ void TestMainWindow::openFileFromTheCommandLine()
     QCOMPARE(shown.first().text, QStringLiteral("Setup imported successfully!"));
     QCOMPARE(tabs(window)->widget(0)->findChild<QComboBox *>(QStringLiteral("panelComboBox"))->currentText(),
              QStringLiteral("TXC 101"));
+#endif
+}
+
+void TestMainWindow::loadNewDataWhileAnotherInstallationRuns()
+{
+#ifndef KALVIX_DEMO_PACK
+    QSKIP("this build has no signing key, so no demo pack");
+#else
+    Catalogue catalogue{smallRange()};
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+    QDir().mkpath(Catalogue::dataLocation());
+    QLockFile other(DataPack::lockFilePath(Catalogue::dataLocation()));
+    QVERIFY(other.tryLock(0));
+    DataPack::setLockWaitForTesting(100);
+    FileDialog::setNextFileName(QStringLiteral(KALVIX_DEMO_PACK));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Another data pack installation is running; "));
+    action(window, "actionImport_data_pack")->trigger();
+    DataPack::setLockWaitForTesting(-1);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QCOMPARE(shown.first().text, QStringLiteral("Another data pack installation is running.\nTry again when it "
+                                                "has finished; nothing was changed."));
+    QCOMPARE(catalogue.panels().size(), smallRange().panels.size());
 #endif
 }
 

@@ -77,8 +77,9 @@ void setTabFault(QTabWidget *tabs, int index, bool fault, const QString &toolTip
         return;
     // Only the mark tells a faulty tab: no colour, so that the style sheet's
     // selected-tab accent never reads as a fault.
-    static const QIcon mark(QStringLiteral(":/resources/icons/fault_mark.png"));
-    tabs->setTabIcon(index, fault ? mark : QIcon());
+    // Made when a mark changes, which is rare; a static icon would outlive
+    // the application object.
+    tabs->setTabIcon(index, fault ? QIcon(QStringLiteral(":/resources/icons/fault_mark.png")) : QIcon());
     tabs->setTabToolTip(index, tip);
     bar->setTabData(index, fault);
 }

@@ -20,7 +20,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidgetItem>
-
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 

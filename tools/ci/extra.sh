@@ -20,7 +20,7 @@ fi
 
 # Leaks inside Qt's own libraries only; see the comments in the file.
 export LSAN_OPTIONS="suppressions=$ROOT/tools/ci/lsan.supp:print_suppressions=0"
-export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 BUILD=build-san

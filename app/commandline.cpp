@@ -41,6 +41,11 @@ Request parse(const QStringList &arguments)
             request.error = QStringLiteral("unexpected argument %1").arg(arg);
         } else if (isVersion(arg)) {
             request.action = Action::ShowVersion;
+        } else if (!request.file.isEmpty() &&
+                   (arg == ImportOption || arg.startsWith(ImportOption + QLatin1Char('=')))) {
+            // Installing runs without a window, so there is none to open a design in.
+            request.action = Action::UsageError;
+            request.error = QStringLiteral("%1 cannot be combined with a setup file").arg(ImportOption);
         } else if (arg == ImportOption || arg.startsWith(ImportOption + QLatin1Char('='))) {
             if (arg == ImportOption)
                 request.file = i + 1 < arguments.size() ? arguments.at(++i) : QString();
@@ -49,6 +54,9 @@ Request parse(const QStringList &arguments)
             request.action = request.file.isEmpty() ? Action::UsageError : Action::ImportDataPack;
             if (request.file.isEmpty())
                 request.error = QStringLiteral("%1 needs the data pack file").arg(ImportOption);
+        } else if (!arg.startsWith(QLatin1Char('-')) && request.file.isEmpty()) {
+            // A design to open once the window is up.
+            request.file = arg;
         } else {
             request.action = Action::UsageError;
             request.error = arg.startsWith(QLatin1Char('-'))
@@ -74,9 +82,9 @@ QString usage(const QString &program)
 {
     const QString name =
         QFileInfo(program).fileName().isEmpty() ? Constants::ApplicationName : QFileInfo(program).fileName();
-    return QStringLiteral("Usage: %1 [--import-data-pack FILE]\n"
+    return QStringLiteral("Usage: %1 [SETUP_FILE] [--import-data-pack FILE]\n"
                           "\n"
-                          "Without options, %2 opens its window.\n"
+                          "Without options, %2 opens its window, and in it SETUP_FILE if given.\n"
                           "\n"
                           "  --import-data-pack FILE  verify and install a .tarvex data pack for this user,\n"
                           "                           without opening any window\n"

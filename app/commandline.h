@@ -14,7 +14,7 @@ enum class Action { RunGui, ImportDataPack, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
-    QString file;  // the data pack of ImportDataPack
+    QString file;  // the data pack of ImportDataPack, or the setup file RunGui opens
     QString error; // what was wrong, for UsageError
 };
 

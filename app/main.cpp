@@ -45,10 +45,12 @@ int main(int argc, char *argv[])
     splash.show();
     app.processEvents();
 
-    QTimer::singleShot(3000, &window, [&window, &splash] {
+    const QString designFile = request.file;
+    QTimer::singleShot(3000, &window, [&window, &splash, designFile] {
         window.setWindowState(Qt::WindowMaximized);
         window.show();
         splash.close();
+        window.startSession(designFile);
     });
 
     return app.exec();

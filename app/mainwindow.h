@@ -7,6 +7,8 @@
 
 class About;
 class Catalogue;
+class DesignSession;
+struct DesignSnapshot;
 class DistributionFactor;
 class ManualWindow;
 class PowerSources;
@@ -24,6 +26,20 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(Catalogue *catalogue, QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Once the window is up: offers the design a crashed run left behind,
+    // then opens `fileName` (from the command line) if it is not empty.
+    void startSession(const QString &fileName);
+    // Offers the recovery copy a crashed run left behind. True when the user
+    // took it and it is on screen.
+    bool offerRecovery();
+    // Opens a setup file as Open does after its questions. `announce`: show
+    // the success box.
+    bool openFile(const QString &fileName, bool announce = true);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void onExpansionBoxAdded(QString baseName, QString displayName);
@@ -43,7 +59,29 @@ private slots:
     void onManualButtonClicked();
     void onNewLanguageButtonClicked();
 
+    void onNew();
+    bool onSave();
+    bool onSaveAs();
+    void onOpenRecentFile(const QString &fileName);
+
 private:
+    // With unsaved changes asks whether to save them first. False when the
+    // user cancelled, or saving failed or was cancelled.
+    bool maybeSave();
+    bool saveTo(const QString &fileName);
+    // The question Open and the XML imports ask before replacing the design:
+    // the unsaved-changes question when there are changes, else the warning.
+    bool confirmReplace();
+    QString documentName() const;
+    void updateTitle();
+    void updateEditActions();
+    void fillRecentFilesMenu();
+    void addRecentFile(const QString &fileName);
+    // The design as the history keeps it, and back.
+    DesignSnapshot snapshot() const;
+    void showDesign(const DesignSnapshot &state);
+    void noteDroppedParts(const DesignSnapshot &before, const DesignSnapshot &after);
+
     void initContainers();
     void connectCommands();
     // Commands this version cannot carry out say so instead of pretending.
@@ -53,6 +91,8 @@ private:
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.
     void importXml(bool vxa310);
+    // The pages of the expansion boxes, in page order.
+    QList<SystemContainerWidget *> expansionBoxPages() const;
 
     Ui::MainWindow *ui;
     Catalogue *catalogue;
@@ -73,4 +113,7 @@ private:
     QString reportFacility;
     QString reportAddress;
     QString reportInstaller;
+
+    DesignSession *m_session = nullptr;
+    bool m_closing = false;
 };

@@ -156,6 +156,19 @@ void SystemContainerWidget::applySetup(const QStringList &panelValues,
     });
 }
 
+void SystemContainerWidget::applyLoopSetups(const QMap<int, QPair<QStringList, QMap<QString, int>>> &loops)
+{
+    withLoopCurrentsHeld([&] {
+        for (auto it = loops.cbegin(); it != loops.cend(); ++it) {
+            if (it.key() < 0 || it.key() >= m_loopCount || it.key() >= m_loopWidgets.size())
+                continue;
+            LoopWidget *loop = m_loopWidgets.at(it.key());
+            loop->applyLoopValues(it.value().first);
+            loop->applyDevices(it.value().second);
+        }
+    });
+}
+
 // ---- loop duplication ---------------------------------------------------------------
 
 void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)

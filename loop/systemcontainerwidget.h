@@ -42,6 +42,10 @@ public:
     void applySetup(const QStringList &panelValues,
                     const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
 
+    // Rewrites only the given loops (by index, among those in use), with
+    // their currents handed to the panel once at the end.
+    void applyLoopSetups(const QMap<int, QPair<QStringList, QMap<QString, int>>> &loops);
+
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);
     void expansionBoxRemoved(const QString &displayName);

@@ -62,14 +62,12 @@ QVector<QPair<QStringList, QMap<QString, int>>> asLoopPairs(const QVector<SetupF
 
 } // namespace
 
-bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+SetupFile::SetupData collectSetupData(SystemContainerWidget *mainContainer,
+                                      const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
-    if (!mainContainer || !mainContainer->panelWidget()) {
-        qWarning().noquote() << "No panel to write to" << fileName;
-        return false;
-    }
     SetupFile::SetupData data;
+    if (!mainContainer || !mainContainer->panelWidget())
+        return data;
     data.panel = panelValues(mainContainer->panelWidget(), false);
     data.loops = loopValues(mainContainer);
     for (const SystemContainerWidget *container : expansionBoxContainers) {
@@ -80,7 +78,41 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
         box.loops = loopValues(container);
         data.boxes.append(box);
     }
-    return SetupFile::writeSetupData(fileName, data);
+    return data;
+}
+
+bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
+                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+{
+    if (!mainContainer || !mainContainer->panelWidget()) {
+        qWarning().noquote() << "No panel to write to" << fileName;
+        return false;
+    }
+    return SetupFile::writeSetupData(fileName, collectSetupData(mainContainer, expansionBoxContainers));
+}
+
+void updateContainerSetup(SystemContainerWidget *container, const QStringList &panel,
+                          const QVector<SetupFile::LoopConfig> &loops)
+{
+    if (!container || !container->panelWidget())
+        return;
+    const bool isBox = container->isExpansionBox();
+    if (panelValues(container->panelWidget(), isBox) != panel)
+        container->panelWidget()->applyConfiguration(panel);
+    // The panel brings its loop count with its cards; loops that come back
+    // from hiding hold what they held, so compare with what is on screen.
+    QVector<SetupFile::LoopConfig> onScreen = loopValues(container);
+    if (onScreen.size() != loops.size()) {
+        container->applySetup(panel, asLoopPairs(loops));
+        return;
+    }
+    QMap<int, QPair<QStringList, QMap<QString, int>>> changed;
+    for (int i = 0; i < loops.size(); ++i) {
+        if (!(onScreen.at(i) == loops.at(i)))
+            changed.insert(i, qMakePair(loops.at(i).values, loops.at(i).devices));
+    }
+    if (!changed.isEmpty())
+        container->applyLoopSetups(changed);
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,

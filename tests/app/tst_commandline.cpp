@@ -54,7 +54,11 @@ void TestCommandLine::parse_data()
     QTest::newRow("import twice") << QStringList{p, "--import-data-pack", "a", "--import-data-pack", "b"}
                                   << Action::UsageError << "a";
     QTest::newRow("unknown option") << QStringList{p, "--frobnicate"} << Action::UsageError << "";
-    QTest::newRow("stray argument") << QStringList{p, "setup.csv"} << Action::UsageError << "";
+    QTest::newRow("setup file to open")
+        << QStringList{p, "office_block.csv"} << Action::RunGui << "office_block.csv";
+    QTest::newRow("two setup files") << QStringList{p, "a.csv", "b.csv"} << Action::UsageError << "a.csv";
+    QTest::newRow("setup file and import")
+        << QStringList{p, "a.csv", "--import-data-pack", "b.tarvex"} << Action::UsageError << "a.csv";
     QTest::newRow("help") << QStringList{p, "--help"} << Action::ShowHelp << "";
     QTest::newRow("help wins over mistakes") << QStringList{p, "--bogus", "-h"} << Action::ShowHelp << "";
     QTest::newRow("version") << QStringList{p, "--version"} << Action::ShowVersion << "";
@@ -149,7 +153,8 @@ void TestCommandLine::usageErrorsAndHelp()
     const Run run = runProgram(arguments, home.path());
     QCOMPARE(run.exitCode, exitCode);
     const QString usage = usageOnStdout ? run.out : run.err;
-    QVERIFY2(usage.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE]")), qPrintable(usage));
+    QVERIFY2(usage.contains(QStringLiteral("Usage: Kalvix [SETUP_FILE] [--import-data-pack FILE]")),
+             qPrintable(usage));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -241,6 +241,7 @@ void DesignSession::finish()
 bool DesignSession::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -258,6 +259,13 @@ bool DesignSession::eventFilter(QObject *watched, QEvent *event)
         return false;
 
     const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        // In a spin box, undo means the design's undo, not its text field's:
+        // keep the field from claiming the keys so the window's command runs.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool undoKeys = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        return undoKeys && qobject_cast<QAbstractSpinBox *>(valueControl(widget));
+    }
     if (type == QEvent::FocusOut) {
         // Leaving the control settles its value.
         if (m_inputSource && (widget == m_inputSource || m_inputSource->isAncestorOf(widget))) {

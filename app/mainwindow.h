@@ -115,5 +115,4 @@ private:
     QString reportInstaller;
 
     DesignSession *m_session = nullptr;
-    bool m_closing = false;
 };

@@ -685,6 +685,14 @@ void TestDesignSession::typedQuantityIsOneStep()
     QTest::keyClick(spin, Qt::Key_Up);
     settle();
     QCOMPARE(session(window)->history().size(), steps + 2);
+    QCOMPARE(spin->value(), 129);
+
+    // The undo keys in the box undo the design, not the box's text.
+    QTest::keyClick(spin, Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
+    QCOMPARE(spin->value(), 128);
+    QVERIFY(action(window, "actionRedo")->isEnabled());
 }
 
 void TestDesignSession::modelChangeUndoneBringsBoxesBack()

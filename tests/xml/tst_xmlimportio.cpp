@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -126,6 +127,8 @@ private:
 
 void TestXmlImportIo::init()
 {
+    // Every dialog starts at home until a file of its kind was chosen.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvix", "Kalvix").remove("lastFolders");
     MessageBox::setTestMode(true);
     MessageBox::takeShown();
     catalogue = new Catalogue(demoData());

@@ -117,6 +117,12 @@ void DesignSession::markRestored(const QString &fileName)
     emit stateChanged();
 }
 
+void DesignSession::markUnsaved()
+{
+    m_history.markUnsaved();
+    emit stateChanged();
+}
+
 void DesignSession::setEnabled(bool enabled)
 {
     m_enabled = enabled;

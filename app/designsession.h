@@ -42,6 +42,8 @@ public:
     // The design on screen came back from a recovery copy of `fileName`'s
     // design: nothing holds it yet.
     void markRestored(const QString &fileName);
+    // The design on screen differs from what its file holds.
+    void markUnsaved();
     // Off while the window has no design (no valid data).
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }

@@ -62,7 +62,7 @@ QVector<QPair<QStringList, QMap<QString, int>>> asLoopPairs(const QVector<SetupF
 
 } // namespace
 
-SetupFile::SetupData collectSetupData(SystemContainerWidget *mainContainer,
+SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer,
                                       const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
     SetupFile::SetupData data;
@@ -116,7 +116,8 @@ void updateContainerSetup(SystemContainerWidget *container, const QStringList &p
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue)
+                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
+                   QStringList *adjusted)
 {
     newContainers.clear();
     if (!mainContainer || !mainContainer->panelWidget() || !catalogue) {
@@ -134,5 +135,7 @@ bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer
         container->applySetup(box.panel, asLoopPairs(box.loops));
         newContainers.append(container);
     }
+    if (adjusted)
+        *adjusted = SetupFile::adjustedValues(data, collectSetupData(mainContainer, newContainers));
     return true;
 }

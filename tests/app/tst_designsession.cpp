@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 using namespace SystemFixtures;
 
 namespace
@@ -199,11 +201,13 @@ private slots:
     void typedQuantityIsOneStep();
     void modelChangeUndoneBringsBoxesBack();
     void openStartsAFreshHistory();
+    void adjustedFileOpensModified();
     void recoveryAfterACrash();
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
 
 private:
+    std::unique_ptr<Catalogue> m_owned;
     Catalogue *m_catalogue = nullptr;
     QTemporaryDir m_dir;
 };
@@ -211,7 +215,8 @@ private:
 void TestDesignSession::initTestCase()
 {
     initGuiResources();
-    m_catalogue = new Catalogue(catalogueData());
+    m_owned = std::make_unique<Catalogue>(catalogueData());
+    m_catalogue = m_owned.get();
     QVERIFY(m_dir.isValid());
 }
 
@@ -746,6 +751,41 @@ void TestDesignSession::openStartsAFreshHistory()
     QVERIFY(!action(window, "actionRedo")->isEnabled());
     QCOMPARE(session(window)->history().size(), 1);
     QCOMPARE(window.windowTitle(), QStringLiteral("fresh.csv[*] - Kalvix"));
+}
+
+void TestDesignSession::adjustedFileOpensModified()
+{
+    // A loop holds more units of a device than its editor takes.
+    const QString path = m_dir.filePath("too_many.csv");
+    {
+        MainWindow window(m_catalogue);
+        dragIntoLoop(page(window, 0)->loopWidgets().at(0), QStringLiteral("OPT-100"));
+        settle();
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_as")->trigger();
+    }
+    QString text = readAll(path);
+    text.replace("OPT-100;1", "OPT-100;300");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    QCOMPARE(kinds(MessageBox::takeShown()),
+             (QList<MessageBox::Kind>{MessageBox::Kind::Question, MessageBox::Kind::Warning,
+                                      MessageBox::Kind::Information}));
+    // What is on screen is not what the file holds, and closing says so.
+    QCOMPARE(window.windowTitle(), QStringLiteral("too_many.csv[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    action(window, "actionSave")->trigger();
+    QVERIFY(readAll(path).contains("OPT-100;250\n"));
+    QVERIFY(!window.isWindowModified());
 }
 
 void TestDesignSession::recoveryAfterACrash()

@@ -4,6 +4,8 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "setup/setupfile.h"
+#include "setup/setupio.h"
 #include "setup/xmlimportio.h"
 #include "widgets/messagebox.h"
 
@@ -358,6 +360,7 @@ void TestXmlImportIo::mainWindowCommands()
     auto *container = window.findChild<SystemContainerWidget *>();
     QVERIFY(container && !container->isExpansionBox());
     const QString model = modelSelector(*container)->currentText();
+    const QString before = SetupFile::composeSetupText(collectSetupData(container, {}));
 
     FileDialog::setNextFileName(QString());
     FileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
@@ -389,6 +392,12 @@ void TestXmlImportIo::mainWindowCommands()
     QCOMPARE(modelSelector(*container)->currentText(), imported ? QStringLiteral("TXP 816") : model);
     if (imported)
         QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+
+    // An import is one edit of the design: marked, and taken back whole.
+    QCOMPARE(window.isWindowModified(), imported);
+    window.findChild<QAction *>("actionUndo")->trigger();
+    QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
+    QCOMPARE(modelSelector(*container)->currentText(), model);
 }
 
 // The real choice dialogs, answered as a user would.
@@ -447,8 +456,9 @@ void TestXmlImportIo::adjustedCountsAreListed()
     QCOMPARE(shown.size(), 3); // the question, the warning, the success
     QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
     QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
-    QCOMPARE(shown.at(1).text, QStringLiteral("The file holds values the editors cannot show as they are. They "
-                                              "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
+    QCOMPARE(shown.at(1).text,
+             QStringLiteral("The file holds values the editors cannot show as they are. They "
+                            "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
     QCOMPARE(shown.at(2).text, QStringLiteral("VXA620 XML imported successfully!"));
 }
 

@@ -4,6 +4,7 @@
 //  - Undo and Redo of one device quantity changed in a loop,
 //  - Undo of an expansion box removed (the box comes back with its loops),
 //  - Undo of a change of the main panel's model (every box and loop back),
+//  - the check that follows every edit: the design taken and compared,
 // each until the window has painted.
 // Usage: bench_undo [runs, default 5]
 #include "app/designsession.h"
@@ -208,6 +209,15 @@ int main(int argc, char **argv)
                 settle();
             }));
         }
+        // What every edit costs on top: the design taken and compared.
+        auto *watcher = child<DesignSession>(&window, "designSession");
+        std::vector<double> checks;
+        for (int i = 0; i < 21; ++i) {
+            watcher->scheduleCheck();
+            checks.push_back(wallMs([&] { watcher->flush(); }));
+        }
+        out << "  noticing an edit (the design taken and compared): median "
+            << QString::number(median(checks), 'f', 2) << " ms\n";
         out << "  undo of a quantity: median " << QString::number(median(undos), 'f', 1) << " ms, redo "
             << QString::number(median(redos), 'f', 1) << " ms\n";
         out.flush();
@@ -228,8 +238,7 @@ int main(int argc, char **argv)
 
         // The main panel's model changed to the smallest: cards, loops and
         // boxes go; undo brings all of it back.
-        auto *session = child<DesignSession>(&window, "designSession");
-        const QString whole = session->history().current().setupText;
+        const QString whole = watcher->history().current().setupText;
         std::vector<double> modelUndos;
         for (int i = 0; i < std::min(runs, 3); ++i) {
             child<QComboBox>(main->panelWidget(), "panelComboBox")->setCurrentIndex(0);
@@ -240,7 +249,7 @@ int main(int argc, char **argv)
             }));
         }
         out << "  undo of a model change: median " << QString::number(median(modelUndos), 'f', 1) << " ms\n";
-        if (session->history().current().setupText != whole)
+        if (watcher->history().current().setupText != whole)
             out << "  (the design after the undos differs from the one before the model change!)\n";
 
         // What the undo waits for: one loop given its devices again, as the

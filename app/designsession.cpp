@@ -117,6 +117,14 @@ void DesignSession::markRestored(const QString &fileName)
     emit stateChanged();
 }
 
+void DesignSession::refresh()
+{
+    m_checkTimer.stop();
+    if (m_enabled)
+        m_history.replaceCurrent(m_snapshot());
+    emit stateChanged();
+}
+
 void DesignSession::markUnsaved()
 {
     m_history.markUnsaved();

@@ -42,6 +42,9 @@ public:
     // The design on screen came back from a recovery copy of `fileName`'s
     // design: nothing holds it yet.
     void markRestored(const QString &fileName);
+    // The design on screen was rebuilt as it was (a new language): it takes
+    // the place of the current state without a step of its own.
+    void refresh();
     // The design on screen differs from what its file holds.
     void markUnsaved();
     // Off while the window has no design (no valid data).

@@ -12,6 +12,7 @@ struct DesignSnapshot;
 class DistributionFactor;
 class ManualWindow;
 class PowerSources;
+class QMenu;
 class QTranslator;
 class SystemContainerWidget;
 
@@ -84,8 +85,13 @@ private:
 
     void initContainers();
     void connectCommands();
-    // Commands this version cannot carry out say so instead of pretending.
-    void showNotAvailable(const QString &command);
+    void fillLanguageMenu();
+    // Installs the translation of `code` and rebuilds every container from
+    // it, keeping the design. A start (`fromMenu` false) only logs a failure;
+    // a choice from the menu also shows the error box.
+    void applyLanguage(const QString &code, bool fromMenu);
+    void checkLanguageEntry(const QString &code);
+    void closeHelpWindows();
     void showInternalError();
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
@@ -110,7 +116,10 @@ private:
     ManualWindow *manualWindow = nullptr;
     bool manualWindowOpen = false;
 
+    QMenu *languageMenu = nullptr;
     QTranslator *translator = nullptr;
+    // Path, time and size of the file `translator` came from.
+    QString loadedTranslation;
     QString currentLanguage;
     QString reportFacility;
     QString reportAddress;

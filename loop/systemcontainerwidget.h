@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loop/loopconfig.h"
 #include "panel/panelmessages.h"
 
 #include <QList>
@@ -41,10 +42,11 @@ public:
     // each loop's values and devices.
     void applySetup(const QStringList &panelValues,
                     const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
+    void applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops);
 
     // Rewrites only the given loops (by index, among those in use), with
     // their currents handed to the panel once at the end.
-    void applyLoopSetups(const QMap<int, QPair<QStringList, QMap<QString, int>>> &loops);
+    void applyLoopSetups(const QMap<int, LoopConfig> &loops);
 
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);

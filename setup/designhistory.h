@@ -34,6 +34,8 @@ public:
     // is still open, folds the edit into it: the steps a value passes through
     // while it is typed or spun make one step.
     bool record(const DesignSnapshot &state, quintptr mergeKey = 0);
+    // The same design shown anew: `state` takes the current state's place.
+    void replaceCurrent(const DesignSnapshot &state) { m_states[m_index] = state; }
     // The value settled: the next edit starts a step of its own.
     void closeStep();
 

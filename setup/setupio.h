@@ -34,4 +34,4 @@ SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer
 // whose values or devices differ. Used to step through a design's history
 // without rebuilding the parts an edit did not touch.
 void updateContainerSetup(SystemContainerWidget *container, const QStringList &panelValues,
-                          const QVector<SetupFile::LoopConfig> &loops);
+                          const QVector<LoopConfig> &loops);

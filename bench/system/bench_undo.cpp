@@ -70,11 +70,12 @@ CatalogueData demoData()
 }
 #endif
 
-SetupFile::LoopConfig loop(const QMap<QString, int> &devices, int length = 1000)
+LoopConfig loop(const QMap<QString, int> &devices, int length = 1000)
 {
-    return {QStringList{QStringLiteral("2,5 mm2 (14 AWG)"), QStringLiteral("A"), QStringLiteral("100"),
-                        QString::number(length), QStringLiteral("0"), QStringLiteral("0")},
-            devices};
+    return LoopConfig::fromTexts(QStringList{QStringLiteral("2,5 mm2 (14 AWG)"), QStringLiteral("A"),
+                                             QStringLiteral("100"), QString::number(length), QStringLiteral("0"),
+                                             QStringLiteral("0")},
+                                 devices);
 }
 
 QStringList repeated(const QString &text, int times)
@@ -126,12 +127,12 @@ SetupFile::SetupData largestDesign(const Catalogue &catalogue)
                           "-",        "-",         "-",
                           "-",        "20",        "100",
                           "72 h",     "30 min"};
-    d.loops = QVector<SetupFile::LoopConfig>(panel.baseLoops + 2 * panelCards, loop(devices, 1500));
+    d.loops = QVector<LoopConfig>(panel.baseLoops + 2 * panelCards, loop(devices, 1500));
     SetupFile::ExpansionBoxConfig boxConfig;
     boxConfig.panel = QStringList{
         box.name, "TVB 12-26", repeated("VRAL-2", boxCards).join(','), "-", "-", "-", "-", "20", "100",
         "72 h",   "30 min"};
-    boxConfig.loops = QVector<SetupFile::LoopConfig>(box.baseLoops + 2 * boxCards, loop(devices, 1500));
+    boxConfig.loops = QVector<LoopConfig>(box.baseLoops + 2 * boxCards, loop(devices, 1500));
     d.boxes = {boxConfig, boxConfig};
     return d;
 }

@@ -1343,6 +1343,106 @@ Try again when it has finished; nothing was changed.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</source>
+        <translation>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved design from %1?</source>
+        <translation>Restore the unsaved design from %1?</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved design from %1.</source>
+        <translation>Restored the unsaved design from %1.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.
+It has been removed from the recent files.</source>
+        <translation>%1 no longer exists.
+It has been removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No recent files</translation>
+    </message>
+    <message>
+        <source>Clear recent files</source>
+        <translation>Clear recent files</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>battery %1</source>
+        <translation>battery %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>cards %1</translation>
+    </message>
+    <message>
+        <source>external power %1</source>
+        <translation>external power %1</translation>
+    </message>
+    <message>
+        <source>loops %1</source>
+        <translation>loops %1</translation>
+    </message>
+    <message>
+        <source>expansion boxes %1 with their loops</source>
+        <translation>expansion boxes %1 with their loops</translation>
+    </message>
+    <message>
+        <source>Panel changed to %1; removed %2. %3 brings them back.</source>
+        <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>

@@ -1343,6 +1343,106 @@ Inténtelo de nuevo cuando haya terminado; no se ha cambiado nada.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <source>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</source>
+        <translation>No se pudo leer el diseño sin guardar de una sesión anterior.
+Se ha apartado como %1.</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved design from %1?</source>
+        <translation>¿Restaurar el diseño sin guardar de las %1?</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved design from %1.</source>
+        <translation>Diseño sin guardar de las %1 restaurado.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.
+It has been removed from the recent files.</source>
+        <translation>%1 ya no existe.
+Se ha quitado de los archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>Clear recent files</source>
+        <translation>Vaciar archivos recientes</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>battery %1</source>
+        <translation>batería %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>tarjetas %1</translation>
+    </message>
+    <message>
+        <source>external power %1</source>
+        <translation>alimentación externa %1</translation>
+    </message>
+    <message>
+        <source>loops %1</source>
+        <translation>lazos %1</translation>
+    </message>
+    <message>
+        <source>expansion boxes %1 with their loops</source>
+        <translation>cajas de expansión %1 con sus lazos</translation>
+    </message>
+    <message>
+        <source>Panel changed to %1; removed %2. %3 brings them back.</source>
+        <translation>Central cambiada a %1; se han quitado: %2. %3 los recupera.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>

@@ -205,6 +205,8 @@ private slots:
     void recoveryAfterACrash();
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
+    // Last: it switches the language, and back.
+    void languageSwitchKeepsTheDocument();
 
 private:
     std::unique_ptr<Catalogue> m_owned;
@@ -900,6 +902,45 @@ void TestDesignSession::recoveryOfferDeclined()
     QVERIFY(!QFile::exists(recoveryPath));
     // Nothing left to offer at the next start.
     QVERIFY(!window.offerRecovery());
+}
+
+void TestDesignSession::languageSwitchKeepsTheDocument()
+{
+    const auto choose = [](MainWindow &window, const QString &code) {
+        QMenu *languages = action(window, "actionChange_language")->menu();
+        QVERIFY(languages);
+        for (QAction *entry : languages->actions()) {
+            if (entry->data().toString() == code)
+                entry->trigger();
+        }
+    };
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    FileDialog::setNextFileName(m_dir.filePath("languages.csv"));
+    action(window, "actionSave_as")->trigger();
+    addLoopCard(window);
+    settle();
+    const QString edited = setupText(window);
+    const int steps = session(window)->history().size();
+
+    choose(window, QStringLiteral("es"));
+    settle();
+    QCOMPARE(pageTitles(window).value(0), QStringLiteral("Central principal"));
+    // The same design, file and history: the switch is no edit.
+    QCOMPARE(window.windowTitle(), QStringLiteral("languages.csv[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(setupText(window), edited);
+    QCOMPARE(session(window)->history().size(), steps);
+    action(window, "actionUndo")->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(setupText(window) != edited);
+    action(window, "actionNew")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Sin título[*] - Kalvix"));
+
+    choose(window, QStringLiteral("en"));
+    settle();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
 }
 
 QTEST_MAIN(TestDesignSession)

@@ -19,6 +19,7 @@
 #include "widgets/manualwindow.h"
 #include "widgets/messagebox.h"
 #include "widgets/powersources.h"
+#include "widgets/widgetfunctions.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -214,6 +215,7 @@ void MainWindow::initContainers()
 
     mainContainer = new SystemContainerWidget(false, catalogue, QString(), this);
     ui->externalTabWidget->addTab(mainContainer, tr("Main Panel"));
+    showFaultMark(mainContainer);
     if (mainContainer->panelWidget()) {
         connect(mainContainer, &SystemContainerWidget::expansionBoxAdded, this,
                 &MainWindow::onExpansionBoxAdded);
@@ -239,11 +241,23 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
     expansionBoxContainers.insert(displayName, container);
     if (m_session)
         m_session->watch(container);
+    showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
     const PanelMessages::FaultFlags flags = container->faultStates();
     onExpansionBoxFaultChanged(displayName, flags.hasBatteryFault, flags.hasPowerLoadFault,
                                flags.hasLoopFault);
+}
+
+void MainWindow::showFaultMark(SystemContainerWidget *container)
+{
+    // The page's tab follows its panel and loops into and out of fault.
+    const auto mark = [this, container] {
+        setTabFault(ui->externalTabWidget, ui->externalTabWidget->indexOf(container), container->hasFault(),
+                    container->faultSummary());
+    };
+    connect(container, &SystemContainerWidget::faultSummaryChanged, this, mark);
+    mark();
 }
 
 void MainWindow::onExpansionBoxRemoved(QString displayName)
@@ -289,9 +303,8 @@ void MainWindow::connectCommands()
 
 void MainWindow::onLoadNewData()
 {
-    const bool wasDisabled = catalogue->integrityFailed();
     // A new data pack replaces the design.
-    if (!wasDisabled && !maybeSave())
+    if (!catalogue->integrityFailed() && !maybeSave())
         return;
     const QString path = FileDialog::getOpenFileName(
         this, tr("Select Data File"),
@@ -301,7 +314,12 @@ void MainWindow::onLoadNewData()
     if (path.isEmpty())
         return;
     RecentFiles::rememberFolder(DataPacks, path);
+    loadDataPack(path);
+}
 
+void MainWindow::loadDataPack(const QString &path)
+{
+    const bool wasDisabled = catalogue->integrityFailed();
     bool installed = false;
     {
         BusyCursor busy;
@@ -436,10 +454,26 @@ void MainWindow::onImportSetup()
     if (fileName.isEmpty())
         return;
     RecentFiles::rememberFolder(SetupFiles, fileName);
-    openFile(fileName);
+    loadSetup(fileName);
 }
 
-bool MainWindow::openFile(const QString &fileName, bool announce)
+void MainWindow::openFile(const QString &fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("tarvex"), Qt::CaseInsensitive) == 0) {
+        // A new data pack replaces the design.
+        if (!catalogue->integrityFailed() && !maybeSave())
+            return;
+        loadDataPack(fileName);
+        return;
+    }
+    // A design needs the product data it was made with.
+    if (catalogue->integrityFailed())
+        return;
+    if (maybeSave())
+        loadSetup(fileName);
+}
+
+bool MainWindow::loadSetup(const QString &fileName, bool announce)
 {
     if (!mainContainer || !mainContainer->panelWidget()) {
         showInternalError();
@@ -475,14 +509,8 @@ bool MainWindow::openFile(const QString &fileName, bool announce)
 void MainWindow::startSession(const QString &fileName)
 {
     offerRecovery();
-    if (fileName.isEmpty())
-        return;
-    if (!m_session->isEnabled()) {
-        qWarning().noquote() << "No valid data to open the setup file with:" << fileName;
-        return;
-    }
-    if (maybeSave())
-        openFile(fileName, false);
+    if (!fileName.isEmpty())
+        openFile(fileName);
 }
 
 bool MainWindow::offerRecovery()
@@ -547,7 +575,7 @@ void MainWindow::onOpenRecentFile(const QString &fileName)
     }
     if (!maybeSave())
         return;
-    if (openFile(fileName, false))
+    if (loadSetup(fileName, false))
         statusBar()->showMessage(tr("Opened %1").arg(documentName()), 5000);
 }
 
@@ -774,6 +802,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
         expansionBoxContainers.insert(name, container);
         if (m_session)
             m_session->watch(container);
+        showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();
         onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault, flags.hasLoopFault);

@@ -34,9 +34,9 @@ public:
     // Offers the recovery copy a crashed run left behind. True when the user
     // took it and it is on screen.
     bool offerRecovery();
-    // Opens a setup file as Open does after its questions. `announce`: show
-    // the success box.
-    bool openFile(const QString &fileName, bool announce = true);
+    // Opens a file handed over on the command line: a data pack (.tarvex) is
+    // installed, anything else is read as a design.
+    void openFile(const QString &fileName);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,6 +93,11 @@ private:
     void checkLanguageEntry(const QString &code);
     void closeHelpWindows();
     void showInternalError();
+    // The commands' work once the file is chosen.
+    void loadDataPack(const QString &path);
+    // Reads a design file in place of the current design, after any
+    // question. `announce`: show the success box.
+    bool loadSetup(const QString &fileName, bool announce = true);
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
@@ -101,6 +106,8 @@ private:
     void importXml(bool vxa310);
     // The pages of the expansion boxes, in page order.
     QList<SystemContainerWidget *> expansionBoxPages() const;
+    // Keeps the fault mark of a container's page tab up to date.
+    void showFaultMark(SystemContainerWidget *container);
 
     Ui::MainWindow *ui;
     Catalogue *catalogue;

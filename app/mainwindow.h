@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/reportgenerator.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -70,7 +72,6 @@ private:
 
     QTranslator *translator = nullptr;
     QString currentLanguage;
-    QString reportFacility;
-    QString reportAddress;
-    QString reportInstaller;
+    // The last answers of the report information dialog.
+    ReportInformation reportInformation;
 };

@@ -130,7 +130,10 @@ void TestReportComposer::sectionsInOrder()
     QVERIFY(html.startsWith(QStringLiteral("<html><head><style>body { font-family: Arial, sans-serif;")));
     QVERIFY(html.contains(
         QStringLiteral(".item-text { line-height: 1.2; padding: 8px 0; }</style></head><body>")));
-    QVERIFY(html.endsWith(QStringLiteral("</tbody></table></div></body></html>")));
+    // The calculation sheet follows every described section.
+    QVERIFY(html.contains(QStringLiteral("</tbody></table></div><div class='page-break'></div><div "
+                                         "class='section'><h1>Calculation Sheet</h1>")));
+    QVERIFY(html.endsWith(QStringLiteral("</div></body></html>")));
 
     const QStringList markers = {
         QStringLiteral("<h0>Kalvix Report</h0>"),
@@ -143,6 +146,10 @@ void TestReportComposer::sectionsInOrder()
         QStringLiteral("<h2>Expansion Box Configuration 1</h2>"),
         QStringLiteral("<h1>Expansion Box 1 - Loop 1 - Configuration</h1>"),
         QStringLiteral("<h1>Equipment Summary List</h1>"),
+        QStringLiteral("<h1>Calculation Sheet</h1>"),
+        QStringLiteral("<h2>Main Panel: TXP 816</h2>"),
+        QStringLiteral("<h2>Expansion Box 1: TXE 2</h2>"),
+        QStringLiteral("<h2>Method and Assumptions</h2>"),
     };
     const QVector<int> at = positionsOf(html, markers);
     for (int i = 0; i < at.size(); ++i) {
@@ -153,8 +160,8 @@ void TestReportComposer::sectionsInOrder()
     // Only the faulty loop and the box loop with a note have analysis blocks.
     QCOMPARE(countOf(html, QStringLiteral("Analysis</h3>")), 2);
     QVERIFY(!html.contains(QStringLiteral("General System Analysis")));
-    // One page break per section: analysis, panel, 2 loops, box, box loop, summary.
-    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 7);
+    // One page break per section: analysis, panel, 2 loops, box, box loop, summary, sheet.
+    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 8);
     QCOMPARE(countOf(html, QStringLiteral("<div")), countOf(html, QStringLiteral("</div>")));
 }
 

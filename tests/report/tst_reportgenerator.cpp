@@ -46,7 +46,8 @@ void answerDialog(bool accept, const QStringList &texts, DialogSeen *seen)
         seen->found = true;
         seen->title = dialog->windowTitle();
         seen->helpButton = dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint);
-        const QStringList names = {"facilityNameLineEdit", "addressLineEdit", "installerCompanyLineEdit"};
+        const QStringList names = {"facilityNameLineEdit",     "addressLineEdit",  "installerCompanyLineEdit",
+                                   "projectReferenceLineEdit", "revisionLineEdit", "preparedByLineEdit"};
         for (int i = 0; i < names.size(); ++i) {
             auto *edit = dialog->findChild<QLineEdit *>(names[i]);
             if (!edit)
@@ -135,37 +136,45 @@ void TestReportGenerator::cleanup()
 void TestReportGenerator::dialogShowsAndTrims()
 {
     DialogSeen seen;
-    answerDialog(true, {"  Mall  ", "\tMain St 1 ", ""}, &seen);
-    QString facility, address, installer = QStringLiteral("old");
-    QVERIFY(askReportInformation(nullptr, "f0", "a0", "i0", facility, address, installer));
+    answerDialog(true, {"  Mall  ", "\tMain St 1 ", "", " P-17 ", "B ", " J. Ray"}, &seen);
+    ReportInformation initial{"f0", "a0", "i0", "r0", "v0", "p0"};
+    ReportInformation answer;
+    answer.installer = QStringLiteral("old");
+    QVERIFY(askReportInformation(nullptr, initial, answer));
     QVERIFY(seen.found);
     QCOMPARE(seen.title, QStringLiteral("Report Information"));
     QVERIFY(!seen.helpButton);
-    QCOMPARE(seen.labels, (QStringList{"Facility name", "Address", "Installer company"}));
-    QCOMPARE(seen.initial, (QStringList{"f0", "a0", "i0"}));
-    QCOMPARE(facility, QStringLiteral("Mall"));
-    QCOMPARE(address, QStringLiteral("Main St 1"));
-    QCOMPARE(installer, QString()); // empty texts are allowed
+    // The described three first, then the optional project fields.
+    QCOMPARE(seen.labels, (QStringList{"Facility name", "Address", "Installer company", "Project reference",
+                                       "Revision", "Prepared by"}));
+    QCOMPARE(seen.initial, (QStringList{"f0", "a0", "i0", "r0", "v0", "p0"}));
+    QCOMPARE(answer.facility, QStringLiteral("Mall"));
+    QCOMPARE(answer.address, QStringLiteral("Main St 1"));
+    QCOMPARE(answer.installer, QString()); // empty texts are allowed
+    QCOMPARE(answer.projectReference, QStringLiteral("P-17"));
+    QCOMPARE(answer.revision, QStringLiteral("B"));
+    QCOMPARE(answer.preparedBy, QStringLiteral("J. Ray"));
 
     DialogSeen cancelled;
     answerDialog(false, {"typed"}, &cancelled);
-    facility = QStringLiteral("kept");
-    QVERIFY(!askReportInformation(nullptr, "f0", "a0", "i0", facility, address, installer));
+    answer.facility = QStringLiteral("kept");
+    QVERIFY(!askReportInformation(nullptr, initial, answer));
     QVERIFY(cancelled.found);
-    QCOMPARE(facility, QStringLiteral("kept"));
+    QCOMPARE(answer.facility, QStringLiteral("kept"));
 }
 
 void TestReportGenerator::cancelWritesNothing()
 {
     SystemContainerWidget main(false, &catalogue, QString());
     const QString path = dir.filePath("cancelled.pdf");
-    QString facility = QStringLiteral("Mall"), address, installer;
+    ReportInformation information;
+    information.facility = QStringLiteral("Mall");
     DialogSeen seen;
     answerDialog(false, {"Other"}, &seen);
-    QVERIFY(!generateReport(path, &main, {}, &catalogue, facility, address, installer));
+    QVERIFY(!generateReport(path, &main, {}, &catalogue, information));
     QVERIFY(seen.found);
     QVERIFY(!QFile::exists(path));
-    QCOMPARE(facility, QStringLiteral("Mall"));
+    QCOMPARE(information.facility, QStringLiteral("Mall"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.csv"});
 }
 
@@ -183,17 +192,17 @@ void TestReportGenerator::fullDesignReport()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old contents");
     }
-    QString facility, address, installer;
+    ReportInformation information;
     DialogSeen seen;
     answerDialog(true, {"<b>& Mall", "Main St 1", "Acme"}, &seen);
-    QVERIFY(generateReport(path, &main, boxes, &catalogue, facility, address, installer));
+    QVERIFY(generateReport(path, &main, boxes, &catalogue, information));
     const QByteArray keep = qgetenv("KALVIX_REPORT_KEEP");
     if (!keep.isEmpty()) {
         QFile::remove(QString::fromLocal8Bit(keep));
         QFile::copy(path, QString::fromLocal8Bit(keep));
     }
-    QCOMPARE(facility, QStringLiteral("<b>& Mall"));
-    QCOMPARE(installer, QStringLiteral("Acme"));
+    QCOMPARE(information.facility, QStringLiteral("<b>& Mall"));
+    QCOMPARE(information.installer, QStringLiteral("Acme"));
     QVERIFY(bytesOf(path).startsWith("%PDF"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"full.csv", "full.pdf"}));
 
@@ -266,10 +275,10 @@ void TestReportGenerator::mainWindowCommand()
     QVERIFY(!QFile::exists(path));
 
     DialogSeen first;
-    answerDialog(true, {"Mall", "Main St 1", "Acme"}, &first);
+    answerDialog(true, {"Mall", "Main St 1", "Acme", "P-17", "C", "J. Ray"}, &first);
     FileDialog::setNextFileName(path);
     generate->trigger();
-    QCOMPARE(first.initial, (QStringList{"", "", ""}));
+    QCOMPARE(first.initial, (QStringList{"", "", "", "", "", ""}));
     shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().title, QStringLiteral("Success"));
@@ -282,7 +291,8 @@ void TestReportGenerator::mainWindowCommand()
     FileDialog::setNextFileName(dir.filePath("missing/folder/window.pdf"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to start PDF painter"));
     generate->trigger();
-    QCOMPARE(second.initial, (QStringList{"Mall", "Main St 1", "Acme"}));
+    // The project fields are kept like the other three.
+    QCOMPARE(second.initial, (QStringList{"Mall", "Main St 1", "Acme", "P-17", "C", "J. Ray"}));
     shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().title, QStringLiteral("Error"));

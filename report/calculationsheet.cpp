@@ -15,7 +15,7 @@ namespace
 
 // Inline styles keep the described style sheet untouched.
 const QString TableStart = QStringLiteral(
-    "<table width='100%' cellspacing='0' cellpadding='4' "
+    "<table width='100%' cellspacing='0' cellpadding='3' "
     "style='border-collapse: collapse; margin: 6px 0; font-size: 9pt; border: 1px solid #bdc3c7;'>");
 const QString HeaderCell = QStringLiteral(
     "<th style='background-color: #3498db; color: white; text-align: left; font-weight: bold;'>%1</th>");
@@ -39,11 +39,16 @@ QString row(const QStringList &cells, const QString &firstCell = LabelCell)
     return html + QStringLiteral("</tr>");
 }
 
-QString headerRow(const QStringList &cells)
+// Column widths in percent, or none to let the layout choose.
+QString headerRow(const QStringList &cells, const QVector<int> &widths = {})
 {
     QString html = QStringLiteral("<thead><tr>");
-    for (const QString &cell : cells)
-        html += HeaderCell.arg(cell);
+    for (int i = 0; i < cells.size(); ++i) {
+        QString cell = HeaderCell.arg(cells.at(i));
+        if (i < widths.size())
+            cell.replace(QStringLiteral("<th "), QStringLiteral("<th width='%1%' ").arg(widths.at(i)));
+        html += cell;
+    }
     return html + QStringLiteral("</tr></thead>");
 }
 
@@ -91,12 +96,12 @@ QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
     html += row({Exporter::tr("Alarm time (M)"), panel.alarmTime.toHtmlEscaped()});
     html += row({Exporter::tr("Battery degradation (D)"), QString::number(degradation) + QStringLiteral(" %")});
     html += row({Exporter::tr("Required capacity"),
-                 Exporter::tr("C = 1 / (1 - D / 100) x (M / 60 x Ia + H x Iq)") + QStringLiteral("<br>") +
-                     QStringLiteral("= 1 / (1 - %1 / 100) x (%2 / 60 h x %3 + %4 h x %5)")
+                 Exporter::tr("C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)") + QStringLiteral("<br>") +
+                     QStringLiteral("= 1 / (1 − %1 / 100) × (%2 / 60 h × %3 + %4 h × %5)")
                          .arg(QString::number(degradation), QString::number(minutes), Display::amperes(ia),
                               QString::number(hours), Display::amperes(iq)) +
                      QStringLiteral("<br>") +
-                     QStringLiteral("= %1 x (%2 Ah + %3 Ah) = %4")
+                     QStringLiteral("= %1 × (%2 Ah + %3 Ah) = %4")
                          .arg(Display::general(factor), Display::general(alarmTerm), Display::general(idleTerm),
                               Display::ampereHours(panel.minimumBatteryRequired))});
 
@@ -143,7 +148,7 @@ QString powerLoad(const PanelInfo &panel, const PanelCalculation::ModelRecord &m
 
     QString html = QStringLiteral("<h3>") + Exporter::tr("Power Load") + QStringLiteral("</h3>");
     html += TableStart + headerRow({QString(), Exporter::tr("Idle current"), Exporter::tr("Alarm current")});
-    html += row({Exporter::tr("Loops (each x 55/36)"),
+    html += row({Exporter::tr("Loops (each × 55/36)"),
                  Display::amperes(loops.idle), Display::amperes(loops.alarm)});
     html += row({Exporter::tr("Auxiliary cards"), Display::amperes(cards), Display::amperes(cards)});
     html += row({Exporter::tr("Outputs (24 V, sounder 1, sounder 2)"), Display::amperes(outputsIdle),
@@ -170,12 +175,17 @@ QString loopTable(const PanelInfo &panel)
     if (panel.loops.isEmpty())
         return QString();
     QString html = QStringLiteral("<h3>") + Exporter::tr("Loops") + QStringLiteral("</h3>");
-    html += TableStart +
-            headerRow({Exporter::tr("Loop"), Exporter::tr("Addresses used / max."), Exporter::tr("Idle current"),
-                       Exporter::tr("Alarm current / max."), Exporter::tr("Voltage drop / max."),
-                       Exporter::tr("Tightest margin"), Exporter::tr("Topology, degraded-mode check"),
+    // Units sit in the headers, so that eight columns fit the page.
+    html += QString(TableStart).replace(QStringLiteral("font-size: 9pt"), QStringLiteral("font-size: 8pt")) +
+            headerRow({Exporter::tr("Loop"), Exporter::tr("Addresses") + QStringLiteral("<br>") + Exporter::tr("used / max."),
+                       Exporter::tr("Idle current") + QStringLiteral("<br>(A)"),
+                       Exporter::tr("Alarm current") + QStringLiteral("<br>/ ") + Exporter::tr("max. (A)"),
+                       Exporter::tr("Voltage drop") + QStringLiteral("<br>/ ") + Exporter::tr("max. (V)"),
+                       Exporter::tr("Tightest margin"),
+                       Exporter::tr("Topology") + QStringLiteral("<br>") + Exporter::tr("degraded mode"),
                        Exporter::tr("Result")});
-    const QString over = QStringLiteral("<br>/ ");
+    const QString over = QStringLiteral("<br>/&nbsp;");
+    const auto figure = [](double value) { return Display::fixed(value, LoopCalc::Decimals); };
     for (int l = 0; l < panel.loops.size(); ++l) {
         const LoopInfo &loop = panel.loops.at(l);
         const LoopCalc::LoopResults &f = loop.figures;
@@ -195,10 +205,15 @@ QString loopTable(const PanelInfo &panel)
         const QString topology =
             (loop.topologyCode == QLatin1String("B") ? Exporter::tr("Degraded mode") : Exporter::tr("Class A")) +
             QStringLiteral("<br>") +
-            (loop.degradedModeOk ? Exporter::tr("degraded mode OK") : Exporter::tr("degraded mode exceeded"));
-        html += row({QString::number(l + 1), QString::number(f.addresses) + over + QString::number(loop.limits.maxAddresses),
-                     Display::amperes(f.idleCurrent), Display::amperes(f.alarmCurrent) + over + Display::amperes(f.maxCurrent),
-                     Display::volts(f.voltageDrop) + over + Display::volts(f.maxVoltageDrop),
+            (loop.degradedModeOk ? Exporter::tr("OK") : Exporter::tr("exceeded"));
+        // A figure must not break inside itself.
+        const auto whole = [](const QString &text) {
+            return QStringLiteral("<span style='white-space: nowrap;'>") + text + QStringLiteral("</span>");
+        };
+        html += row({QString::number(l + 1),
+                     QString::number(f.addresses) + over + QString::number(loop.limits.maxAddresses),
+                     whole(figure(f.idleCurrent)), whole(figure(f.alarmCurrent)) + over + whole(figure(f.maxCurrent)),
+                     whole(figure(f.voltageDrop)) + over + whole(figure(f.maxVoltageDrop)),
                      any ? percentText(tightest) : QStringLiteral("-"), topology, verdict(!fault)},
                     Cell);
     }

@@ -155,15 +155,20 @@ public:
     {
         repeatTableHeaders();
         fitTitlePage();
+        // Headings first, from a full layout: moving one moves the tables
+        // below it, whose rows are then kept together where they end up.
+        m_rows = false;
         walk(m_document.rootFrame());
-        // The layout brings itself up to date after each change only in
-        // part; a full layout shows what the pages really hold, and a second
-        // look mends what moved meanwhile.
         relayout();
+        m_rows = true;
         if (walk(m_document.rootFrame()))
             relayout();
-        if (splitBlocksAtPageBreaks())
+        m_rows = false;
+        if (walk(m_document.rootFrame()))
             relayout();
+        // The cuts change the text of most pages at once, which lays the
+        // whole document out again.
+        splitBlocksAtPageBreaks();
     }
 
 private:
@@ -252,13 +257,15 @@ private:
         bool changed = false;
         for (QTextFrame::iterator it = frame->begin(); !it.atEnd(); ++it) {
             if (QTextFrame *child = it.currentFrame()) {
-                if (auto *table = qobject_cast<QTextTable *>(child))
-                    changed |= keepRowsTogether(table);
+                if (auto *table = qobject_cast<QTextTable *>(child)) {
+                    if (m_rows)
+                        changed |= keepRowsTogether(table);
+                }
                 else
                     changed |= walk(child);
             } else {
                 const QTextBlock block = it.currentBlock();
-                if (keepsWithNext(block))
+                if (!m_rows && keepsWithNext(block))
                     changed |= keepWithNext(block);
             }
         }
@@ -274,7 +281,8 @@ private:
         QVector<int> cuts;
         for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
             const QTextLayout *layout = block.layout();
-            if (!layout || layout->lineCount() < 2)
+            // Table rows are kept whole instead.
+            if (!layout || layout->lineCount() < 2 || QTextCursor(block).currentTable())
                 continue;
             // Where the layout's own coordinates start on the page.
             const qreal top = rect(block).top() - layout->boundingRect().top();
@@ -347,6 +355,7 @@ private:
         QTextBlockFormat format = head.blockFormat();
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(head).setBlockFormat(format);
+        m_document.markContentsDirty(head.position(), head.length());
         return true;
     }
 
@@ -355,65 +364,76 @@ private:
         return block.text().contains(QChar::ObjectReplacementCharacter);
     }
 
-    struct RowExtent {
-        qreal top = 0;    // the highest first line of its cells
-        qreal bottom = 0; // the lowest last line
-        bool valid = false;
-    };
-
-    RowExtent extentOf(QTextTable *table, int row) const
-    {
-        RowExtent extent;
-        extent.top = std::numeric_limits<qreal>::max();
-        extent.bottom = std::numeric_limits<qreal>::lowest();
-        for (int column = 0; column < table->columns(); ++column) {
-            const QTextTableCell cell = table->cellAt(row, column);
-            if (!cell.isValid() || cell.row() != row || cell.column() != column)
-                continue;
-            extent.top = std::min(extent.top, rect(cell.firstCursorPosition().block()).top());
-            extent.bottom = std::max(extent.bottom, rect(cell.lastCursorPosition().block()).bottom());
-            extent.valid = true;
-        }
-        return extent;
-    }
-
-    // The layout splits a row at a page break cell by cell, so a picture
-    // lands on one page and its text on the next. The row above a row that
-    // would straddle a break grows at its foot until the row starts on the
-    // next page, below the repeated header.
+    // The layout splits a table row at a page break cell by cell, so a
+    // picture lands on one page and its text on the next. A row that would
+    // straddle a break is moved down to start the next page instead, by the
+    // least top padding that moves it.
     bool keepRowsTogether(QTextTable *table)
     {
         bool changed = false;
-        const int first = table->format().headerRowCount() + 1;
-        for (int row = first; row < table->rows(); ++row) {
-            const RowExtent extent = extentOf(table, row);
-            if (!extent.valid || extent.bottom - extent.top >= m_pageHeight)
-                continue;
-            const int page = pageOf(extent.top);
-            if (pageOf(extent.bottom - 0.5) == page)
-                continue;
-            const qreal nextPage = (page + 1) * m_pageHeight;
-            // The cell padding lies between the row's edge and its first line.
-            qreal padding = 0;
+        for (int row = table->format().headerRowCount(); row < table->rows(); ++row) {
+            QList<QTextTableCell> cells;
             for (int column = 0; column < table->columns(); ++column) {
                 const QTextTableCell cell = table->cellAt(row, column);
-                if (cell.isValid())
-                    padding = std::max(padding, cell.format().toTableCellFormat().topPadding());
+                if (cell.isValid() && cell.row() == row && cell.column() == column)
+                    cells.append(cell);
             }
-            const qreal extra = nextPage - (extent.top - padding) + 1;
-            if (extra <= 0)
+            if (cells.isEmpty())
                 continue;
-            QTextCursor cursor(&m_document);
-            cursor.beginEditBlock();
-            for (int column = 0; column < table->columns(); ++column) {
-                QTextTableCell cell = table->cellAt(row - 1, column);
-                if (!cell.isValid() || cell.row() != row - 1 || cell.column() != column)
-                    continue;
-                QTextTableCellFormat format = cell.format().toTableCellFormat();
-                format.setBottomPadding(format.bottomPadding() + extra);
-                cell.setFormat(format);
+            const auto rowTop = [&]() {
+                qreal value = std::numeric_limits<qreal>::max();
+                for (const QTextTableCell &cell : qAsConst(cells))
+                    value = std::min(value, rect(cell.firstCursorPosition().block()).top());
+                return value;
+            };
+            qreal bottom = std::numeric_limits<qreal>::lowest();
+            qreal padding = 0;
+            for (const QTextTableCell &cell : qAsConst(cells)) {
+                bottom = std::max(bottom, rect(cell.lastCursorPosition().block()).bottom());
+                padding = std::max(padding, cell.format().toTableCellFormat().bottomPadding());
             }
-            cursor.endEditBlock();
+            const qreal top = rowTop();
+            if (bottom - top + padding >= m_pageHeight)
+                continue;
+            const qreal nextPage = (std::floor(top / m_pageHeight) + 1) * m_pageHeight;
+            // The layout pushes a cell's last line down when it comes closer
+            // to the break than the cell's bottom padding and the table's
+            // margin, so a row that ends that close counts as straddling.
+            if (bottom + 2 * padding + 10 <= nextPage)
+                continue;
+            const auto setExtra = [&](qreal extra) {
+                QTextCursor cursor(&m_document);
+                cursor.beginEditBlock();
+                for (QTextTableCell cell : qAsConst(cells)) {
+                    QTextTableCellFormat format = cell.format().toTableCellFormat();
+                    format.setTopPadding(format.topPadding() + extra);
+                    cell.setFormat(format);
+                }
+                cursor.endEditBlock();
+                m_document.markContentsDirty(table->firstPosition(),
+                                             table->lastPosition() - table->firstPosition());
+            };
+            // Once a row is pushed past a break the layout adds its own top
+            // offset, so look for the least padding that moves the row.
+            qreal moved = nextPage - top + padding;
+            qreal current = moved;
+            setExtra(current);
+            if (rowTop() < nextPage) {
+                setExtra(-current); // cannot be moved: leave it as it was
+                continue;
+            }
+            qreal stays = 0;
+            for (int step = 0; step < 5; ++step) {
+                const qreal middle = (stays + moved) / 2;
+                setExtra(middle - current);
+                current = middle;
+                if (rowTop() >= nextPage)
+                    moved = middle;
+                else
+                    stays = middle;
+            }
+            if (moved != current)
+                setExtra(moved - current);
             changed = true;
         }
         return changed;
@@ -423,6 +443,7 @@ private:
     QAbstractTextDocumentLayout *m_layout;
     qreal m_pageHeight;
     QSet<QString> m_boxTitles;
+    bool m_rows = false; // this pass keeps table rows together, not headings
 };
 
 // Qt writes the title and the creator; the author and the subject go into an

@@ -9,6 +9,7 @@
 #include "panel/panelwidget.h"
 #include "report/reportcomposer.h"
 #include "report/reportgenerator.h"
+#include "widgets/guiresources.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,6 +77,7 @@ int main(int argc, char **argv)
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/share")).toLocal8Bit());
     QApplication app(argc, argv);
+    initGuiResources();
     QTextStream out(stdout);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

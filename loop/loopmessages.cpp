@@ -220,12 +220,13 @@ QString noteReportText(const LoopCalc::LoopResults &results, const LoopLimits &l
                            "total external power consumption does not exceed this limit."));
     }
     if (idleBelowMinimum(results, limits)) {
-        appendItem(text, QCoreApplication::translate(
-                             "LoopWidget",
-                             "NOTE: The idle current (%1 A) is below the minimum required (%2 A). To ensure "
-                             "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) "
-                             "resistor between the S+ and S- terminals or increase the idle current.")
-                             .arg(threeDecimals(devicesIdleCurrent(results)), threeDecimals(limits.minCurrent)));
+        appendItem(text,
+                   QCoreApplication::translate(
+                       "LoopWidget",
+                       "NOTE: The idle current (%1 A) is below the minimum required (%2 A). To ensure "
+                       "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) "
+                       "resistor between the S+ and S- terminals or increase the idle current.")
+                       .arg(threeDecimals(devicesIdleCurrent(results)), threeDecimals(limits.minCurrent)));
     }
     return text;
 }

@@ -20,8 +20,8 @@ const QString TableStart = QStringLiteral(
 const QString HeaderCell = QStringLiteral(
     "<th style='background-color: #3498db; color: white; text-align: left; font-weight: bold;'>%1</th>");
 const QString Cell = QStringLiteral("<td style='border-bottom: 1px solid #ecf0f1;'>%1</td>");
-const QString LabelCell =
-    QStringLiteral("<td style='border-bottom: 1px solid #ecf0f1; font-weight: bold; color: #2c3e50;'>%1</td>");
+const QString LabelCell = QStringLiteral(
+    "<td style='border-bottom: 1px solid #ecf0f1; font-weight: bold; color: #2c3e50;'>%1</td>");
 
 QString verdict(bool ok)
 {
@@ -94,16 +94,18 @@ QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
     html += row({Exporter::tr("Total alarm current (Ia)"), Display::amperes(ia)});
     html += row({Exporter::tr("Idle time (H)"), panel.idleTime.toHtmlEscaped()});
     html += row({Exporter::tr("Alarm time (M)"), panel.alarmTime.toHtmlEscaped()});
-    html += row({Exporter::tr("Battery degradation (D)"), QString::number(degradation) + QStringLiteral(" %")});
-    html += row({Exporter::tr("Required capacity"),
-                 Exporter::tr("C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)") + QStringLiteral("<br>") +
-                     QStringLiteral("= 1 / (1 − %1 / 100) × (%2 / 60 h × %3 + %4 h × %5)")
-                         .arg(QString::number(degradation), QString::number(minutes), Display::amperes(ia),
-                              QString::number(hours), Display::amperes(iq)) +
-                     QStringLiteral("<br>") +
-                     QStringLiteral("= %1 × (%2 Ah + %3 Ah) = %4")
-                         .arg(Display::general(factor), Display::general(alarmTerm), Display::general(idleTerm),
-                              Display::ampereHours(panel.minimumBatteryRequired))});
+    html +=
+        row({Exporter::tr("Battery degradation (D)"), QString::number(degradation) + QStringLiteral(" %")});
+    html +=
+        row({Exporter::tr("Required capacity"),
+             Exporter::tr("C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)") + QStringLiteral("<br>") +
+                 QStringLiteral("= 1 / (1 − %1 / 100) × (%2 / 60 h × %3 + %4 h × %5)")
+                     .arg(QString::number(degradation), QString::number(minutes), Display::amperes(ia),
+                          QString::number(hours), Display::amperes(iq)) +
+                 QStringLiteral("<br>") +
+                 QStringLiteral("= %1 × (%2 Ah + %3 Ah) = %4")
+                     .arg(Display::general(factor), Display::general(alarmTerm), Display::general(idleTerm),
+                          Display::ampereHours(panel.minimumBatteryRequired))});
 
     // The selected batteries, each with the capacity the editor added up.
     QStringList parts;
@@ -112,12 +114,13 @@ QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
         if (!isSet(name))
             continue;
         const Battery *battery = recordNamed(batteries, name);
-        parts << QStringLiteral("%1 (%2 Ah)").arg(name.toHtmlEscaped(), Display::general(battery ? battery->capacity : 0));
+        parts << QStringLiteral("%1 (%2 Ah)")
+                     .arg(name.toHtmlEscaped(), Display::general(battery ? battery->capacity : 0));
     }
     const bool noBattery = parts.isEmpty();
     html += row({Exporter::tr("Selected batteries"),
-                 (noBattery ? Exporter::tr("None") : parts.join(QStringLiteral(" + "))) + QStringLiteral(" = ") +
-                     Display::ampereHours(panel.selectedTotalBattery)});
+                 (noBattery ? Exporter::tr("None") : parts.join(QStringLiteral(" + "))) +
+                     QStringLiteral(" = ") + Display::ampereHours(panel.selectedTotalBattery)});
     const double margin = panel.selectedTotalBattery - panel.minimumBatteryRequired;
     QString marginCell = Display::ampereHours(margin);
     if (panel.minimumBatteryRequired > 0)
@@ -129,7 +132,8 @@ QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
     return html + QStringLiteral("</table>");
 }
 
-QString powerLoad(const PanelInfo &panel, const PanelCalculation::ModelRecord &model, const Catalogue &catalogue)
+QString powerLoad(const PanelInfo &panel, const PanelCalculation::ModelRecord &model,
+                  const Catalogue &catalogue)
 {
     PanelCalculation::CurrentPair loops;
     for (const PanelCalculation::CurrentPair &loop : panel.loopCurrents) {
@@ -148,8 +152,8 @@ QString powerLoad(const PanelInfo &panel, const PanelCalculation::ModelRecord &m
 
     QString html = QStringLiteral("<h3>") + Exporter::tr("Power Load") + QStringLiteral("</h3>");
     html += TableStart + headerRow({QString(), Exporter::tr("Idle current"), Exporter::tr("Alarm current")});
-    html += row({Exporter::tr("Loops (each × 55/36)"),
-                 Display::amperes(loops.idle), Display::amperes(loops.alarm)});
+    html += row(
+        {Exporter::tr("Loops (each × 55/36)"), Display::amperes(loops.idle), Display::amperes(loops.alarm)});
     html += row({Exporter::tr("Auxiliary cards"), Display::amperes(cards), Display::amperes(cards)});
     html += row({Exporter::tr("Outputs (24 V, sounder 1, sounder 2)"), Display::amperes(outputsIdle),
                  Display::amperes(outputsAlarm)});
@@ -177,7 +181,8 @@ QString loopTable(const PanelInfo &panel)
     QString html = QStringLiteral("<h3>") + Exporter::tr("Loops") + QStringLiteral("</h3>");
     // Units sit in the headers, so that eight columns fit the page.
     html += QString(TableStart).replace(QStringLiteral("font-size: 9pt"), QStringLiteral("font-size: 8pt")) +
-            headerRow({Exporter::tr("Loop"), Exporter::tr("Addresses") + QStringLiteral("<br>") + Exporter::tr("used / max."),
+            headerRow({Exporter::tr("Loop"),
+                       Exporter::tr("Addresses") + QStringLiteral("<br>") + Exporter::tr("used / max."),
                        Exporter::tr("Idle current") + QStringLiteral("<br>(A)"),
                        Exporter::tr("Alarm current") + QStringLiteral("<br>/ ") + Exporter::tr("max. (A)"),
                        Exporter::tr("Voltage drop") + QStringLiteral("<br>/ ") + Exporter::tr("max. (V)"),
@@ -202,17 +207,18 @@ QString loopTable(const PanelInfo &panel)
             }
         }
         const bool fault = LoopMessages::checkFaults(f, loop.limits).any();
-        const QString topology =
-            (loop.topologyCode == QLatin1String("B") ? Exporter::tr("Degraded mode") : Exporter::tr("Class A")) +
-            QStringLiteral("<br>") +
-            (loop.degradedModeOk ? Exporter::tr("OK") : Exporter::tr("exceeded"));
+        const QString topology = (loop.topologyCode == QLatin1String("B") ? Exporter::tr("Degraded mode")
+                                                                          : Exporter::tr("Class A")) +
+                                 QStringLiteral("<br>") +
+                                 (loop.degradedModeOk ? Exporter::tr("OK") : Exporter::tr("exceeded"));
         // A figure must not break inside itself.
         const auto whole = [](const QString &text) {
             return QStringLiteral("<span style='white-space: nowrap;'>") + text + QStringLiteral("</span>");
         };
         html += row({QString::number(l + 1),
                      QString::number(f.addresses) + over + QString::number(loop.limits.maxAddresses),
-                     whole(figure(f.idleCurrent)), whole(figure(f.alarmCurrent)) + over + whole(figure(f.maxCurrent)),
+                     whole(figure(f.idleCurrent)),
+                     whole(figure(f.alarmCurrent)) + over + whole(figure(f.maxCurrent)),
                      whole(figure(f.voltageDrop)) + over + whole(figure(f.maxVoltageDrop)),
                      any ? percentText(tightest) : QStringLiteral("-"), topology, verdict(!fault)},
                     Cell);
@@ -232,39 +238,45 @@ QString method(const Catalogue &catalogue)
     const TopologyFactorTable topology = catalogue.topologyFactors();
     const DistributionFactorTable distribution = catalogue.distributionFactors();
     const QStringList paragraphs = {
-        Exporter::tr("Figures are those the program shows on screen, rounded as shown (currents and voltages to 7 "
-                     "decimals, capacities to 2) before a later step uses them. A margin is (limit - value) / "
-                     "limit; a value equal to its limit is within it."),
-        Exporter::tr("Loop currents: the idle current is the sum of the devices' idle currents. In alarm, the "
-                     "sixteen units with the largest alarm currents count with their alarm current and every "
-                     "other unit with its idle current; sounders and beam detectors are not part of these "
-                     "sixteen. Of each sounder type, the share set as maximum sounders active (rounded up) "
-                     "counts with its alarm current, the rest with their idle current; every beam detector "
-                     "counts with its alarm current. A loop that uses at least one address adds a base current "
-                     "of 0.026 A to both currents."),
-        Exporter::tr("Voltage drop: the alarm current times the loop resistance. The resistance counts both "
-                     "conductors of copper cable (0.0172 ohm mm2/m) of the chosen cross-section and 0.1 ohm per "
-                     "detector that adds loop resistance; the section between the first and the last device and "
-                     "the detectors are weighted by the distribution factor (%1 at 0 % to %2 at 100 %), and the "
-                     "whole by the topology factor (Class A %3, degraded mode %4). In degraded mode only the "
-                     "longer of the two leads counts. The maximum voltage drop is 6.9 V, or 7.9 V on a panel "
-                     "with overboost when a Class A loop drops at least 1.0 V or a degraded-mode loop draws more "
-                     "than 0.1 A. The maximum current is the maximum voltage drop divided by the loop "
-                     "resistance, but no more than the panel's loop current limit.")
+        Exporter::tr(
+            "Figures are those the program shows on screen, rounded as shown (currents and voltages to 7 "
+            "decimals, capacities to 2) before a later step uses them. A margin is (limit - value) / "
+            "limit; a value equal to its limit is within it."),
+        Exporter::tr(
+            "Loop currents: the idle current is the sum of the devices' idle currents. In alarm, the "
+            "sixteen units with the largest alarm currents count with their alarm current and every "
+            "other unit with its idle current; sounders and beam detectors are not part of these "
+            "sixteen. Of each sounder type, the share set as maximum sounders active (rounded up) "
+            "counts with its alarm current, the rest with their idle current; every beam detector "
+            "counts with its alarm current. A loop that uses at least one address adds a base current "
+            "of 0.026 A to both currents."),
+        Exporter::tr(
+            "Voltage drop: the alarm current times the loop resistance. The resistance counts both "
+            "conductors of copper cable (0.0172 ohm mm2/m) of the chosen cross-section and 0.1 ohm per "
+            "detector that adds loop resistance; the section between the first and the last device and "
+            "the detectors are weighted by the distribution factor (%1 at 0 % to %2 at 100 %), and the "
+            "whole by the topology factor (Class A %3, degraded mode %4). In degraded mode only the "
+            "longer of the two leads counts. The maximum voltage drop is 6.9 V, or 7.9 V on a panel "
+            "with overboost when a Class A loop drops at least 1.0 V or a degraded-mode loop draws more "
+            "than 0.1 A. The maximum current is the maximum voltage drop divided by the loop "
+            "resistance, but no more than the panel's loop current limit.")
             .arg(Display::general(distribution.atZero), Display::general(distribution.atFull),
                  Display::general(topology.classA), Display::general(topology.degradedMode)),
-        Exporter::tr("A loop is FAULT when its addresses, its voltage drop or its alarm current exceed their "
-                     "maximum. The degraded-mode check computes a Class A loop again as if a cable cut left it "
-                     "in degraded mode; when it fails, the report warns, but the loop is not FAULT."),
-        Exporter::tr("Panel currents: each loop's idle and alarm current is multiplied by 55/36 at the panel, "
-                     "then the auxiliary cards, the output currents and the panel's own consumption are added. "
-                     "The power load is FAULT when the total alarm current exceeds the model's maximum current "
-                     "or the panel has no loops."),
-        Exporter::tr("Battery: the minimum capacity covers the idle time at the total idle current and the alarm "
-                     "time at the total alarm current, divided by (1 - degradation) for the capacity the "
-                     "batteries lose with age. The battery is FAULT when no battery is selected or the "
-                     "selected batteries hold less than that. Cable losses between the panel and its "
-                     "batteries, temperature and charging current are not computed."),
+        Exporter::tr(
+            "A loop is FAULT when its addresses, its voltage drop or its alarm current exceed their "
+            "maximum. The degraded-mode check computes a Class A loop again as if a cable cut left it "
+            "in degraded mode; when it fails, the report warns, but the loop is not FAULT."),
+        Exporter::tr(
+            "Panel currents: each loop's idle and alarm current is multiplied by 55/36 at the panel, "
+            "then the auxiliary cards, the output currents and the panel's own consumption are added. "
+            "The power load is FAULT when the total alarm current exceeds the model's maximum current "
+            "or the panel has no loops."),
+        Exporter::tr(
+            "Battery: the minimum capacity covers the idle time at the total idle current and the alarm "
+            "time at the total alarm current, divided by (1 - degradation) for the capacity the "
+            "batteries lose with age. The battery is FAULT when no battery is selected or the "
+            "selected batteries hold less than that. Cable losses between the panel and its "
+            "batteries, temperature and charging current are not computed."),
     };
     QString html = QStringLiteral("<h2>") + Exporter::tr("Method and Assumptions") + QStringLiteral("</h2>");
     for (const QString &paragraph : paragraphs)
@@ -286,16 +298,15 @@ QString composeCalculationSheet(const ReportData &data, const Catalogue &catalog
 {
     QString html = QStringLiteral("<div class='page-break'></div><div class='section'><h1>") +
                    Exporter::tr("Calculation Sheet") + QStringLiteral("</h1>");
-    html += panelSheet(data.mainPanel,
-                       Exporter::tr("Main Panel: %1").arg(data.mainPanel.model.toHtmlEscaped()),
-                       PanelCalculation::ModelRecord::fromPanel(catalogue.findPanel(data.mainPanel.model)),
-                       catalogue);
+    html += panelSheet(
+        data.mainPanel, Exporter::tr("Main Panel: %1").arg(data.mainPanel.model.toHtmlEscaped()),
+        PanelCalculation::ModelRecord::fromPanel(catalogue.findPanel(data.mainPanel.model)), catalogue);
     for (int b = 0; b < data.expansionBoxes.size(); ++b) {
         const PanelInfo &box = data.expansionBoxes.at(b);
-        html += panelSheet(box,
-                           Exporter::tr("Expansion Box %1: %2").arg(QString::number(b + 1), box.model.toHtmlEscaped()),
-                           PanelCalculation::ModelRecord::fromExpansionBox(catalogue.findExpansionBox(box.model)),
-                           catalogue);
+        html += panelSheet(
+            box, Exporter::tr("Expansion Box %1: %2").arg(QString::number(b + 1), box.model.toHtmlEscaped()),
+            PanelCalculation::ModelRecord::fromExpansionBox(catalogue.findExpansionBox(box.model)),
+            catalogue);
     }
     return html + method(catalogue) + QStringLiteral("</div>");
 }

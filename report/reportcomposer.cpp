@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 
 #include <QMap>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -97,17 +98,19 @@ QString box(const char *kind, const QString &title, const QString &text)
            QStringLiteral("</div><div class='%1-content'>").arg(k) + text + QStringLiteral("</div></div>");
 }
 
-// A value inside a single-quoted attribute: a folder such as /home/o'neil
-// must not end the attribute.
-QString attributeText(const QString &value)
+// A picture's path as the source of an <img>: the rich-text reader takes an
+// attribute's text as it stands (no entities), so a folder such as
+// /home/o'neil would end the quoted attribute. The path is written as a
+// percent-encoded URL path, which the layout decodes when it loads it.
+QString pictureSource(const QString &path)
 {
-    return value.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/:"));
 }
 
 QString summaryRow(const QString &image, const QString &item, const QString &quantity,
                    const QString &description)
 {
-    return QStringLiteral("<tr><td><img src='") + attributeText(image) +
+    return QStringLiteral("<tr><td><img src='") + pictureSource(image) +
            QStringLiteral("' width='50' height='50' style='display: block;'></td>") +
            QStringLiteral("<td><div class='item-text'>") + item.toHtmlEscaped() +
            QStringLiteral("</div></td><td><div class='item-text'>") + quantity +

@@ -186,7 +186,8 @@ private:
             bool header = true;
             for (int column = 0; column < table->columns() && header; ++column) {
                 const QTextTableCell cell = table->cellAt(0, column);
-                header = cell.isValid() && cell.firstCursorPosition().charFormat().fontWeight() >= QFont::Bold;
+                header =
+                    cell.isValid() && cell.firstCursorPosition().charFormat().fontWeight() >= QFont::Bold;
             }
             if (!header)
                 continue;
@@ -246,7 +247,10 @@ private:
         return m_boxTitles.contains(block.text().trimmed());
     }
 
-    static bool isEmpty(const QTextBlock &block) { return block.text().trimmed().isEmpty() && !block.layout()->lineCount(); }
+    static bool isEmpty(const QTextBlock &block)
+    {
+        return block.text().trimmed().isEmpty() && !block.layout()->lineCount();
+    }
 
     void relayout() { m_document.markContentsDirty(0, m_document.characterCount()); }
 
@@ -260,8 +264,7 @@ private:
                 if (auto *table = qobject_cast<QTextTable *>(child)) {
                     if (m_rows)
                         changed |= keepRowsTogether(table);
-                }
-                else
+                } else
                     changed |= walk(child);
             } else {
                 const QTextBlock block = it.currentBlock();
@@ -470,8 +473,8 @@ bool addDocumentInformation(QByteArray &pdf, const Report::DocumentInfo &info)
     const QRegularExpressionMatch size = sizeRx.match(trailerString);
     const QRegularExpressionMatch root = rootRx.match(trailerString);
     const QRegularExpressionMatch oldInfo = infoRx.match(trailerString);
-    const QRegularExpressionMatch previous =
-        QRegularExpression(QStringLiteral("startxref\\s+(\\d+)")).match(QString::fromLatin1(pdf.mid(startXref)));
+    const QRegularExpressionMatch previous = QRegularExpression(QStringLiteral("startxref\\s+(\\d+)"))
+                                                 .match(QString::fromLatin1(pdf.mid(startXref)));
     if (!size.hasMatch() || !root.hasMatch() || !previous.hasMatch())
         return false;
 
@@ -608,7 +611,8 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
             painter.save();
             painter.setFont(footerFont);
             painter.setPen(QColor(QStringLiteral("#666666")));
-            painter.drawLine(QPointF(pixels.left(), footerY), QPointF(pixels.left() + pixels.width(), footerY));
+            painter.drawLine(QPointF(pixels.left(), footerY),
+                             QPointF(pixels.left() + pixels.width(), footerY));
             const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
             painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
             painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,

@@ -106,20 +106,45 @@ int main(int argc, char **argv)
         if (!d.hidden && devices.size() < 20)
             devices.insert(d.name, 250);
     }
-    const QStringList loopValues = {QStringLiteral("2,5 mm2 (14 AWG)"), QStringLiteral("A"),
-                                    QStringLiteral("100"),              QStringLiteral("1500"),
-                                    QStringLiteral("0"),                QStringLiteral("0")};
-    const QStringList panelValues = {panel.name, QStringLiteral("TVB 12-38"), "0.1", "0.05", "0.2", "0.01", "0",
-                                     "0", repeated(loopCard, panelCards).join(QLatin1Char(',')), "-", "-", "-",
-                                     "-", "20", "100", "72 h", "30 min"};
-    const QStringList boxValues = {box.name, QStringLiteral("TVB 12-26"),
-                                   repeated(loopCard, boxCards).join(QLatin1Char(',')), "-", "-", "-", "-",
-                                   "20", "100", "72 h", "30 min"};
+    const QStringList loopValues = {QStringLiteral("2,5 mm2 (14 AWG)"),
+                                    QStringLiteral("A"),
+                                    QStringLiteral("100"),
+                                    QStringLiteral("1500"),
+                                    QStringLiteral("0"),
+                                    QStringLiteral("0")};
+    const QStringList panelValues = {panel.name,
+                                     QStringLiteral("TVB 12-38"),
+                                     "0.1",
+                                     "0.05",
+                                     "0.2",
+                                     "0.01",
+                                     "0",
+                                     "0",
+                                     repeated(loopCard, panelCards).join(QLatin1Char(',')),
+                                     "-",
+                                     "-",
+                                     "-",
+                                     "-",
+                                     "20",
+                                     "100",
+                                     "72 h",
+                                     "30 min"};
+    const QStringList boxValues = {box.name,
+                                   QStringLiteral("TVB 12-26"),
+                                   repeated(loopCard, boxCards).join(QLatin1Char(',')),
+                                   "-",
+                                   "-",
+                                   "-",
+                                   "-",
+                                   "20",
+                                   "100",
+                                   "72 h",
+                                   "30 min"};
 
     Design largest;
     largest.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
-    largest.main->applySetup(panelValues,
-                             QVector<LoopSetup>(panel.baseLoops + 2 * panelCards, LoopSetup(loopValues, devices)));
+    largest.main->applySetup(
+        panelValues, QVector<LoopSetup>(panel.baseLoops + 2 * panelCards, LoopSetup(loopValues, devices)));
     for (int b = 0; b < 2; ++b) {
         largest.boxes.emplace_back(new SystemContainerWidget(true, &catalogue, box.name));
         largest.boxes.back()->applySetup(

@@ -91,6 +91,9 @@ int importDataPack(const QString &file, QTextStream &out, QTextStream &err)
     // and checking it would only log a warning.
     Catalogue catalogue{CatalogueData()};
     if (!catalogue.installDataPack(file)) {
+        if (catalogue.lastInstallWasBusy())
+            err << "Another data pack installation is running; nothing was changed. Try again when it has "
+                   "finished.\n";
         err << "Failed to install data pack: " << file << "\n";
         err.flush();
         return 1;

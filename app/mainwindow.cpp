@@ -220,6 +220,12 @@ void MainWindow::onLoadNewData()
         BusyCursor busy;
         installed = catalogue->installDataPack(path);
     }
+    if (!installed && catalogue->lastInstallWasBusy()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Another data pack installation is running.\nTry again when it has finished; "
+                                "nothing was changed."));
+        return;
+    }
     if (!installed) {
         qWarning().noquote() << "Failed to load new data!";
         MessageBox::critical(this, tr("Error"),
@@ -280,10 +286,11 @@ void MainWindow::onImportSetup()
         return;
     }
     QList<SystemContainerWidget *> newContainers;
+    QStringList adjusted;
     bool read = false;
     {
         BusyCursor busy;
-        read = readSetupFile(fileName, mainContainer, newContainers, catalogue);
+        read = readSetupFile(fileName, mainContainer, newContainers, catalogue, &adjusted);
     }
     if (!read) {
         MessageBox::critical(
@@ -293,7 +300,23 @@ void MainWindow::onImportSetup()
         return;
     }
     rebuildExpansionBoxTabs(newContainers);
+    warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+}
+
+void MainWindow::warnAdjustedValues(const QStringList &adjusted)
+{
+    if (adjusted.isEmpty())
+        return;
+    // Listed in full would not fit a screen; the count says how many more.
+    constexpr int Shown = 20;
+    QStringList lines = adjusted.mid(0, Shown);
+    if (adjusted.size() > Shown)
+        lines.append(tr("... and %n more", nullptr, int(adjusted.size() - Shown)));
+    MessageBox::warning(this, tr("Values adjusted"),
+                        tr("The file holds values the editors cannot show as they are. They were "
+                           "adjusted:\n\n%1")
+                            .arg(lines.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers)
@@ -351,13 +374,15 @@ void MainWindow::importXml(bool vxa310)
     if (fileName.isEmpty())
         return;
     const QString variant = vxa310 ? tr("VXA310 XML") : tr("VXA620 XML");
-    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310)) {
+    QStringList adjusted;
+    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to import %1.\nThe file may not have the correct format, it may be "
                                 "corrupted or may not contain compatible device configuration.")
                                  .arg(variant));
         return;
     }
+    warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"),
                             vxa310 ? tr("VXA310 XML imported successfully!")
                                    : tr("VXA620 XML imported successfully!"));

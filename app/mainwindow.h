@@ -51,6 +51,8 @@ private:
     // Commands this version cannot carry out say so instead of pretending.
     void showNotAvailable(const QString &command);
     void showInternalError();
+    // One warning listing the values an Open or import adjusted.
+    void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.

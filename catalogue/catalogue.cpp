@@ -1,5 +1,9 @@
 #include "catalogue/catalogue.h"
 
+#include "catalogue/datafile.h"
+#include "catalogue/datapack.h"
+
+#include <QBuffer>
 #include <QDebug>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -36,9 +40,14 @@ QString &keyPathStorage()
 
 Catalogue::Catalogue()
 {
+    DataPack::restoreInterruptedInstallation(dataLocation());
     const QString folder = dataLocation() + QStringLiteral("/data");
-    if (verifyDataFolder(folder)) {
-        parseDataFile();
+    QByteArray bytes;
+    if (verifyDataFolder(folder, bytes)) {
+        // The bytes read are the bytes verified: the file may change meanwhile.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+        DataFile::read(buffer, m_data);
     } else {
         m_integrityFailed = true;
         qWarning().noquote() << "Data integrity verification failed!";
@@ -113,6 +122,14 @@ QString Catalogue::imagePath(const QString &imageName) const
     const QString path = dataLocation() + QStringLiteral("/data/images/") + imageName;
     if (!QFileInfo(path).isFile()) {
         qWarning().noquote() << QStringLiteral("Image not found: ") + path;
+        return QStringLiteral(":/resources/icons/missing_resource.png");
+    }
+    // Pictures are not signed: whatever sits there now is checked before
+    // an image plugin decodes it.
+    QString reason;
+    if (!DataPack::isAcceptablePictureFile(path, &reason)) {
+        qWarning().noquote() << QStringLiteral("Image refused: ") + path + QStringLiteral(" (") + reason +
+                                    QLatin1Char(')');
         return QStringLiteral(":/resources/icons/missing_resource.png");
     }
     return path;

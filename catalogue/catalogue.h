@@ -2,6 +2,7 @@
 
 #include "catalogue/records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -45,8 +46,13 @@ public:
     bool integrityFailed() const { return m_integrityFailed; }
 
     bool verifyDataFolder(const QString &folder) const;
+    // The same, handing back the verified bytes of the data file.
+    bool verifyDataFolder(const QString &folder, QByteArray &data) const;
     bool parseDataFile();
     bool installDataPack(const QString &path);
+    // True when the last installDataPack failed because another installation
+    // held the lock for longer than it waits; nothing was changed then.
+    bool lastInstallWasBusy() const { return m_installBusy; }
     void removeTemporaryFolder() const;
 
     // Per-user application data location ("/data" and "/tmp_data" live below it).
@@ -60,4 +66,5 @@ public:
 private:
     CatalogueData m_data;
     bool m_integrityFailed = false;
+    bool m_installBusy = false;
 };

@@ -2,6 +2,13 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
+#include "catalogue/verification.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QLockFile>
+#include <QMap>
+#include <QTemporaryDir>
 
 #include <QDebug>
 #include <QDir>
@@ -17,6 +24,7 @@ namespace
 {
 
 bool failNextMove = false;
+int lockWaitForTesting = -1;
 
 void warn(const QString &text)
 {
@@ -126,11 +134,12 @@ bool checkEntries(QuaZip &zip, const QString &path)
     return true;
 }
 
-// Writes every entry below `scratch`, counting the bytes as they come: the
-// sizes an archive declares can lie.
-bool extractEntries(QuaZip &zip, const QString &scratch, const QString &path)
+// Reads every entry into memory, counting the bytes as they come: the sizes
+// an archive declares can lie. What is checked, parsed and written later are
+// these very bytes.
+bool readEntries(QuaZip &zip, QMap<QString, QByteArray> &files, const QString &path)
 {
-    qint64 written = 0;
+    qint64 total = 0;
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         const QString name = zip.getCurrentFileName();
@@ -139,11 +148,7 @@ bool extractEntries(QuaZip &zip, const QString &scratch, const QString &path)
             warn(QStringLiteral("Could not open file for reading ") + name);
             return false;
         }
-        QFile out(scratch + QLatin1Char('/') + name);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            warn(QStringLiteral("Could not open file for writting ") + out.fileName());
-            return false;
-        }
+        QByteArray content;
         for (;;) {
             const qint64 n = entry.read(buffer.data(), buffer.size());
             if (n == 0)
@@ -152,17 +157,14 @@ bool extractEntries(QuaZip &zip, const QString &scratch, const QString &path)
                 warn(QStringLiteral("Could not read file ") + name);
                 return false;
             }
-            written += n;
-            if (written > DataPack::MaximumExpandedBytes) {
+            total += n;
+            if (total > DataPack::MaximumExpandedBytes) {
                 warn(QStringLiteral("Data pack expands beyond the size limit of %1 bytes: ")
                          .arg(DataPack::MaximumExpandedBytes) +
                      path);
                 return false;
             }
-            if (out.write(buffer.constData(), n) != n) {
-                warn(QStringLiteral("Could not write file ") + out.fileName());
-                return false;
-            }
+            content.append(buffer.constData(), int(n));
         }
         entry.close();
         // A wrong checksum (damaged entry or wrong password) shows here.
@@ -170,11 +172,7 @@ bool extractEntries(QuaZip &zip, const QString &scratch, const QString &path)
             warn(zipErrorText(entry.getZipError()));
             return false;
         }
-        if (!out.flush()) {
-            warn(QStringLiteral("Could not write file ") + out.fileName());
-            return false;
-        }
-        out.close();
+        files.insert(name, content);
     }
     if (zip.getZipError() != UNZ_OK) {
         warn(zipErrorText(zip.getZipError()));
@@ -183,17 +181,93 @@ bool extractEntries(QuaZip &zip, const QString &scratch, const QString &path)
     return true;
 }
 
-// Removes the scratch folder however an attempt ends.
+bool writeFiles(const QMap<QString, QByteArray> &files, const QString &scratch)
+{
+    if (!QDir().mkpath(scratch + QStringLiteral("/images"))) {
+        warn(QStringLiteral("Could not create folder ") + scratch);
+        return false;
+    }
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QFile out(scratch + QLatin1Char('/') + it.key());
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            warn(QStringLiteral("Could not open file for writting ") + out.fileName());
+            return false;
+        }
+        if (out.write(it.value()) != it.value().size() || !out.flush()) {
+            warn(QStringLiteral("Could not write file ") + out.fileName());
+            return false;
+        }
+        out.close();
+    }
+    return true;
+}
+
+// Reads the pack file whole, refusing anything but a regular file before
+// opening it: a named pipe or a device would block or never end.
+bool readPackFile(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        warn(QStringLiteral("Data pack is not a regular file: ") + path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        warn(zipErrorText(UNZ_OPENERROR));
+        return false;
+    }
+    bytes = file.read(DataPack::MaximumPackBytes + 1);
+    if (bytes.size() > DataPack::MaximumPackBytes) {
+        warn(QStringLiteral("Data pack is larger than %1 bytes: ").arg(DataPack::MaximumPackBytes) + path);
+        return false;
+    }
+    return true;
+}
+
+// The scratch folders of earlier attempts: the fixed one of older versions
+// and the per-attempt ones.
+bool isScratchName(const QString &name)
+{
+    return name == QLatin1String("tmp_data") || name.startsWith(QLatin1String("tmp_data-"));
+}
+
+// Only called with the lock held: no other attempt is running, so every
+// scratch folder found is left over from one that was killed.
+void removeStaleScratchFolders(const QString &location)
+{
+    const QStringList names =
+        QDir(location).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        if (isScratchName(name))
+            removeFolder(location + QLatin1Char('/') + name);
+    }
+}
+
+// Brings the installed data back to one folder: an attempt interrupted
+// between its two renames left the old data aside; an attempt interrupted
+// after them left a backup that is no longer needed.
+bool settleBackup(const QString &target, const QString &backup)
+{
+    if (!exists(backup))
+        return true;
+    if (exists(target))
+        return removeFolder(backup);
+    return QDir().rename(backup, target);
+}
+
+// Removes a scratch folder however an attempt ends.
 class ScratchGuard
 {
 public:
-    explicit ScratchGuard(const Catalogue &catalogue) : m_catalogue(catalogue) {}
-    ~ScratchGuard() { m_catalogue.removeTemporaryFolder(); }
+    explicit ScratchGuard(const QString &path) : m_path(path) {}
+    ~ScratchGuard()
+    {
+        if (!m_path.isEmpty())
+            removeFolder(m_path);
+    }
     ScratchGuard(const ScratchGuard &) = delete;
     ScratchGuard &operator=(const ScratchGuard &) = delete;
 
 private:
-    const Catalogue &m_catalogue;
+    QString m_path;
 };
 
 bool moveFolder(const QString &from, const QString &to)
@@ -203,6 +277,48 @@ bool moveFolder(const QString &from, const QString &to)
         return false;
     }
     return QDir().rename(from, to);
+}
+
+bool hasPictureSignature(const QByteArray &head, QByteArray &format)
+{
+    static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    static const QByteArray jpeg("\xff\xd8\xff", 3);
+    if (head.startsWith(png))
+        format = "png";
+    else if (head.startsWith(jpeg))
+        format = "jpeg";
+    else
+        return false;
+    return true;
+}
+
+// Checks the header of a picture on `device`; with `decode` also decodes it.
+bool checkPicture(QIODevice &device, qint64 size, bool decode, QString *reason)
+{
+    const auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (size > DataPack::MaximumPictureBytes)
+        return refuse(QStringLiteral("larger than %1 bytes").arg(DataPack::MaximumPictureBytes));
+    QByteArray format;
+    if (!hasPictureSignature(device.peek(8), format))
+        return refuse(QStringLiteral("neither PNG nor JPEG"));
+    QImageReader reader(&device, format);
+    // The content decides, not a name or a guess by another plugin.
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(false);
+    const QSize dimensions = reader.size();
+    if (!dimensions.isValid() || dimensions.isEmpty())
+        return refuse(QStringLiteral("no readable dimensions"));
+    // Decoding allocates by these dimensions, so bounding them bounds it.
+    if (dimensions.width() > DataPack::MaximumPictureSide || dimensions.height() > DataPack::MaximumPictureSide ||
+        qint64(dimensions.width()) * dimensions.height() > DataPack::MaximumPicturePixels)
+        return refuse(QStringLiteral("%1 x %2 pixels is beyond the limit").arg(dimensions.width()).arg(dimensions.height()));
+    if (decode && reader.read().isNull())
+        return refuse(QStringLiteral("cannot be decoded: ") + reader.errorString());
+    return true;
 }
 
 } // namespace
@@ -215,63 +331,161 @@ bool DataPack::isAllowedEntryName(const QString &name)
     return isPlainFileName(name);
 }
 
+bool DataPack::isAcceptablePicture(const QByteArray &bytes, QString *reason)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return checkPicture(buffer, bytes.size(), true, reason);
+}
+
+bool DataPack::isAcceptablePictureFile(const QString &path, QString *reason)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        if (reason)
+            *reason = QStringLiteral("not a regular file");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return checkPicture(file, info.size(), false, reason);
+}
+
+QString DataPack::lockFilePath(const QString &location)
+{
+    return location + QStringLiteral("/install.lock");
+}
+
+void DataPack::restoreInterruptedInstallation(const QString &location)
+{
+    const QString target = location + QStringLiteral("/data");
+    const QString backup = location + QStringLiteral("/data_previous");
+    if (!exists(backup))
+        return;
+    QLockFile lock(lockFilePath(location));
+    lock.setStaleLockTime(StaleLockMilliseconds);
+    // A running installation owns the backup for now; it restores it itself.
+    if (!lock.tryLock(0))
+        return;
+    if (!exists(target) && QDir().rename(backup, target))
+        warn(QStringLiteral("Restored the data of an interrupted installation from ") + backup);
+    else if (exists(target))
+        removeFolder(backup);
+}
+
 void DataPack::failNextMoveForTesting()
 {
     failNextMove = true;
 }
 
+void DataPack::setLockWaitForTesting(int milliseconds)
+{
+    lockWaitForTesting = milliseconds;
+}
+
 bool Catalogue::installDataPack(const QString &path)
 {
     const QString location = dataLocation();
-    const QString scratch = location + QStringLiteral("/tmp_data");
     const QString target = location + QStringLiteral("/data");
     const QString backup = location + QStringLiteral("/data_previous");
+    m_installBusy = false;
 
-    // A scratch folder left by an interrupted attempt must not mix in.
-    removeTemporaryFolder();
-    const ScratchGuard guard(*this);
-    if (!QDir().mkpath(scratch + QStringLiteral("/images"))) {
-        warn(QStringLiteral("Could not create folder ") + scratch);
+    QByteArray packBytes;
+    if (!readPackFile(path, packBytes))
+        return false;
+
+    if (!QDir().mkpath(location)) {
+        warn(QStringLiteral("Could not create folder ") + location);
+        return false;
+    }
+    // Held from extraction to the last rename: two installations (a window
+    // and the command line, or two windows) would otherwise mix their files.
+    // A holder that is alive keeps its lock whatever its age (the lock file
+    // is also locked by the system while it lives); the short stale time
+    // only lets a lock file that a killed attempt left half-written be
+    // taken over, which naming a dead process alone would not.
+    QLockFile lock(DataPack::lockFilePath(location));
+    lock.setStaleLockTime(DataPack::StaleLockMilliseconds);
+    if (!lock.tryLock(lockWaitForTesting >= 0 ? lockWaitForTesting : DataPack::LockWaitMilliseconds)) {
+        warn(QStringLiteral("Another data pack installation is running; try again when it has finished: ") +
+             path);
+        m_installBusy = true;
+        return false;
+    }
+    removeStaleScratchFolders(location);
+    if (!settleBackup(target, backup)) {
+        warn(QStringLiteral("Failed to remove old data files from ") + backup);
         return false;
     }
 
+    // Every attempt extracts into a folder of its own.
+    QTemporaryDir scratchDir(location + QStringLiteral("/tmp_data-XXXXXX"));
+    if (!scratchDir.isValid()) {
+        warn(QStringLiteral("Could not create folder ") + location + QStringLiteral("/tmp_data-XXXXXX"));
+        return false;
+    }
+    scratchDir.setAutoRemove(false);
+    const QString scratch = scratchDir.path();
+    ScratchGuard guard(scratch);
+
     // Extracting and verifying: nothing installed is touched.
+    QMap<QString, QByteArray> files;
     {
-        QuaZip zip(path);
+        QBuffer packBuffer(&packBytes);
+        QuaZip zip(&packBuffer);
         if (!zip.open(QuaZip::mdUnzip)) {
             warn(zipErrorText(zip.getZipError()));
             return false;
         }
-        if (!checkEntries(zip, path) || !extractEntries(zip, scratch, path))
+        if (!checkEntries(zip, path) || !readEntries(zip, files, path))
             return false;
         zip.close();
     }
-    if (!verifyDataFolder(scratch)) {
+    QStringList rootNames;
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (!it.key().contains(QLatin1Char('/')))
+            rootNames.append(it.key());
+    }
+    QString dataName;
+    QString signatureName;
+    const bool verified = Verification::pickDataFiles(rootNames, scratch, dataName, signatureName) &&
+                          Verification::verifyCatalogueData(files.value(dataName), files.value(signatureName));
+    if (!verified) {
         warn(QStringLiteral("Data integrity verification failed!"));
         return false;
     }
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QString reason;
+        if (it.key().startsWith(QLatin1String("images/")) && !DataPack::isAcceptablePicture(it.value(), &reason)) {
+            warn(QStringLiteral("Data pack picture refused: ") + it.key() + QStringLiteral(" (") + reason +
+                 QLatin1Char(')'));
+            return false;
+        }
+    }
 
     // Read the new data before replacing anything, so a pack that installs is
-    // also a pack that loads.
+    // also a pack that loads; as a start-up would, in text mode.
     CatalogueData loaded = m_data;
     {
-        QFile file(scratch + QLatin1Char('/') + DataFile::dataFileNames(scratch).value(0));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || !DataFile::read(file, loaded)) {
+        QByteArray dataBytes = files.value(dataName);
+        QBuffer buffer(&dataBytes);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+        if (!DataFile::read(buffer, loaded)) {
             warn(QStringLiteral("Error reading data from new files!"));
             return false;
         }
     }
+    if (!writeFiles(files, scratch))
+        return false;
 
     // Replacing: the old data is set aside, not deleted, until the new data is
-    // in place. An attempt interrupted at this point left it aside; bring it
-    // back first so it is the data protected below.
-    if (exists(backup)) {
-        const bool cleared = exists(target) ? removeFolder(backup) : QDir().rename(backup, target);
-        if (!cleared) {
-            warn(QStringLiteral("Failed to remove old data files from ") + backup);
-            return false;
-        }
-    }
+    // in place. A kill between the two renames leaves it aside, and the next
+    // start or installation puts it back.
     const bool hadData = exists(target);
     if (hadData && !QDir().rename(target, backup)) {
         warn(QStringLiteral("Failed to remove old data files from ") + target);

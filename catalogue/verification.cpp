@@ -8,6 +8,9 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 #include <openssl/bio.h>
 #include <openssl/err.h>
@@ -26,7 +29,10 @@ void warn(const QString &text)
 bool readWhole(const QString &path, QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Opening a named pipe or a device could block for ever; the key is a
+    // resource, which QFileInfo does not call a regular file.
+    const bool resource = path.startsWith(QLatin1Char(':'));
+    if ((!resource && !QFileInfo(path).isFile()) || !file.open(QIODevice::ReadOnly)) {
         warn(QStringLiteral("Could not open file ") + path);
         return false;
     }
@@ -94,45 +100,70 @@ bool Verification::verifySignature(const QByteArray &publicKeyPem, const QByteAr
     return ok;
 }
 
-bool Catalogue::verifyDataFolder(const QString &folder) const
+bool Verification::pickDataFiles(const QStringList &fileNames, const QString &folder, QString &dataName,
+                                 QString &signatureName)
 {
-    QString dataPath;
-    QString signaturePath;
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*.csv"), QStringLiteral("*.sig")},
-                                                     QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names) {
-        if (name.endsWith(QLatin1String(".csv"), Qt::CaseSensitive))
-            dataPath = folder + QLatin1Char('/') + name;
-        else if (name.endsWith(QLatin1String(".sig"), Qt::CaseSensitive))
-            signaturePath = folder + QLatin1Char('/') + name;
+    QStringList names = fileNames;
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    int dataFiles = 0;
+    dataName.clear();
+    signatureName.clear();
+    for (const QString &name : qAsConst(names)) {
+        if (name.endsWith(QLatin1String(".csv"), Qt::CaseSensitive)) {
+            dataName = name;
+            ++dataFiles;
+        } else if (name.endsWith(QLatin1String(".sig"), Qt::CaseSensitive)) {
+            signatureName = name;
+        }
     }
-    if (dataPath.isEmpty()) {
+    if (dataName.isEmpty()) {
         warn(QStringLiteral("No CSV file not found in ") + folder);
         return false;
     }
-    if (signaturePath.isEmpty()) {
+    if (signatureName.isEmpty()) {
         warn(QStringLiteral("No SIG file not found in ") + folder);
         return false;
     }
     // The reader takes the first data file and this check the last: with
     // several, an unsigned file could be read beside a signed one.
-    if (DataFile::dataFileNames(folder).size() > 1) {
+    if (dataFiles > 1) {
         warn(QStringLiteral("Several CSV files found in ") + folder);
         return false;
     }
+    return true;
+}
 
-    QByteArray data;
-    QByteArray signature;
+bool Verification::verifyCatalogueData(const QByteArray &data, const QByteArray &signature)
+{
     QByteArray key;
-    if (!readWhole(dataPath, data) || !readWhole(signaturePath, signature) ||
-        !readWhole(publicKeyPath(), key))
+    if (!readWhole(Catalogue::publicKeyPath(), key))
         return false;
-
     const QByteArray expected = QByteArray::fromHex(QByteArrayLiteral(KALVIX_PUBLIC_KEY_SHA256));
     if (QCryptographicHash::hash(key, QCryptographicHash::Sha256) != expected) {
         warn(QStringLiteral("The internal public key has been modified!"));
         return false;
     }
+    return verifySignature(key, data, signature);
+}
 
-    return Verification::verifySignature(key, data, signature);
+bool Catalogue::verifyDataFolder(const QString &folder) const
+{
+    QByteArray data;
+    return verifyDataFolder(folder, data);
+}
+
+bool Catalogue::verifyDataFolder(const QString &folder, QByteArray &data) const
+{
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.csv"), QStringLiteral("*.sig")},
+                                                     QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QString dataName;
+    QString signatureName;
+    if (!Verification::pickDataFiles(names, folder, dataName, signatureName))
+        return false;
+    QByteArray signature;
+    if (!readWhole(folder + QLatin1Char('/') + dataName, data) ||
+        !readWhole(folder + QLatin1Char('/') + signatureName, signature))
+        return false;
+    return Verification::verifyCatalogueData(data, signature);
 }

@@ -1,6 +1,9 @@
 # kalvix_add_test(<name> SOURCES ... [LIBS ...])
 # Every test runs offscreen in a fresh temporary home, so no test touches a
 # real user's folders or another test's.
+# Seconds a test may run; sanitizer builds run several times slower.
+set(KALVIX_TEST_TIMEOUT 120 CACHE STRING "Seconds each test may run")
+
 function(kalvix_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -10,5 +13,5 @@ function(kalvix_add_test name)
     KALVIX_DEMO_DIR="${CMAKE_SOURCE_DIR}/data/demo"
     KALVIX_SIGNING_KEY="${KALVIX_SIGNING_KEY}")
   add_test(NAME ${name} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run_isolated.sh $<TARGET_FILE:${name}>)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${KALVIX_TEST_TIMEOUT})
 endfunction()

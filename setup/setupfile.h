@@ -65,4 +65,13 @@ QString composeSetupText(const SetupData &data);
 // half-written setup behind.
 bool writeSetupData(const QString &fileName, const SetupData &data);
 
+// What the editors show differently from what a file holds (`read`), so the
+// user is told instead of values changing silently: one line per value,
+// "Loop 3: Loop length 0 m shown as 100 m". Numbers are compared as numbers,
+// auxiliary cards as a set. Empty when everything shows as read.
+QStringList adjustedValues(const SetupData &read, const SetupData &held);
+// The same for one loop's devices; `place` names the loop ("Loop 2").
+QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read,
+                            const QMap<QString, int> &held);
+
 } // namespace SetupFile

@@ -60,15 +60,9 @@ QVector<QPair<QStringList, QMap<QString, int>>> asLoopPairs(const QVector<SetupF
     return pairs;
 }
 
-} // namespace
-
-bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+SetupFile::SetupData heldSetup(const SystemContainerWidget *mainContainer,
+                               const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
-    if (!mainContainer || !mainContainer->panelWidget()) {
-        qWarning().noquote() << "No panel to write to" << fileName;
-        return false;
-    }
     SetupFile::SetupData data;
     data.panel = panelValues(mainContainer->panelWidget(), false);
     data.loops = loopValues(mainContainer);
@@ -80,11 +74,24 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
         box.loops = loopValues(container);
         data.boxes.append(box);
     }
-    return SetupFile::writeSetupData(fileName, data);
+    return data;
+}
+
+} // namespace
+
+bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
+                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+{
+    if (!mainContainer || !mainContainer->panelWidget()) {
+        qWarning().noquote() << "No panel to write to" << fileName;
+        return false;
+    }
+    return SetupFile::writeSetupData(fileName, heldSetup(mainContainer, expansionBoxContainers));
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue)
+                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
+                   QStringList *adjusted)
 {
     newContainers.clear();
     if (!mainContainer || !mainContainer->panelWidget() || !catalogue) {
@@ -102,5 +109,7 @@ bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer
         container->applySetup(box.panel, asLoopPairs(box.loops));
         newContainers.append(container);
     }
+    if (adjusted)
+        *adjusted = SetupFile::adjustedValues(data, heldSetup(mainContainer, newContainers));
     return true;
 }

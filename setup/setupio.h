@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Catalogue;
 class SystemContainerWidget;
@@ -15,6 +16,9 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
 // Reads and checks a whole setup file before touching anything; then applies
 // it to the main container and creates one container per expansion box in
 // `newContainers` (parented like the main container; the caller shows them).
-// On failure nothing changes and `newContainers` stays empty.
+// On failure nothing changes and `newContainers` stays empty. `adjusted`, when
+// given, receives one line per value the editors show differently from the
+// file (see SetupFile::adjustedValues).
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue);
+                   QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
+                   QStringList *adjusted = nullptr);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -40,12 +41,35 @@ bool readBounded(QFile &file, QByteArray &bytes)
 // an export never has one.
 void refuseDtd(QXmlStreamReader &reader)
 {
-    if (reader.tokenType() == QXmlStreamReader::DTD)
+    if (reader.tokenType() == QXmlStreamReader::DTD) {
+        qWarning().noquote() << "XML document type declaration refused";
         reader.raiseError(QStringLiteral("Document type declarations are not accepted"));
+    }
+}
+
+// Raises a reader error when `count` passes `limit`; true while within it.
+bool withinLimit(QXmlStreamReader &reader, int count, int limit, const char *what)
+{
+    if (count <= limit)
+        return true;
+    reader.raiseError(QStringLiteral("More than %1 %2").arg(limit).arg(QLatin1String(what)));
+    return false;
+}
+
+// An attribute we keep, refused (with a reader error) when longer than any
+// export writes it.
+QString boundedAttribute(QXmlStreamReader &reader, const QString &name)
+{
+    const QStringRef value = reader.attributes().value(name);
+    if (value.size() > MaxTextLength) {
+        reader.raiseError(QStringLiteral("Attribute %1 longer than %2 characters").arg(name).arg(MaxTextLength));
+        return QString();
+    }
+    return value.toString();
 }
 
 // Reads the loop whose start element is current: its devices until its end.
-QVector<XmlDevice> readLoop(QXmlStreamReader &reader)
+QVector<XmlDevice> readLoop(QXmlStreamReader &reader, int &totalDevices)
 {
     QVector<XmlDevice> devices;
     int depth = 1;
@@ -54,6 +78,9 @@ QVector<XmlDevice> readLoop(QXmlStreamReader &reader)
         if (reader.isStartElement()) {
             ++depth;
             if (reader.name() == QLatin1String("Device")) {
+                if (!withinLimit(reader, devices.size() + 1, MaxDevicesPerLoop, "devices in a loop") ||
+                    !withinLimit(reader, ++totalDevices, MaxDevices, "devices"))
+                    break;
                 const QXmlStreamAttributes attributes = reader.attributes();
                 devices.append({decimalAttribute(attributes, QStringLiteral("type")),
                                 decimalAttribute(attributes, QStringLiteral("ext_type"))});
@@ -66,16 +93,21 @@ QVector<XmlDevice> readLoop(QXmlStreamReader &reader)
 }
 
 // Reads the panel whose start element is current: its loops until its end.
-void readPanel(QXmlStreamReader &reader, XmlPanel &panel)
+void readPanel(QXmlStreamReader &reader, XmlPanel &panel, int &totalDevices)
 {
     int depth = 1;
+    int loops = 0;
     while (depth > 0 && !reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
             if (reader.name() == QLatin1String("loop")) {
-                const QString number = reader.attributes().value(QStringLiteral("number")).toString();
+                if (!withinLimit(reader, ++loops, MaxLoopsPerPanel, "loops in a panel"))
+                    return;
+                const QString number = boundedAttribute(reader, QStringLiteral("number"));
+                if (reader.hasError())
+                    return;
                 // A repeated number replaces the earlier loop.
-                panel.loops.insert(number, readLoop(reader));
+                panel.loops.insert(number, readLoop(reader, totalDevices));
             } else {
                 ++depth;
             }
@@ -150,8 +182,16 @@ ReadResult readFile(const QString &fileName, bool checkVersion, QVector<XmlPanel
     panels.clear();
     foundVersion.clear();
 
+    // Bytes, not text mode: dropping 0x0D bytes would corrupt UTF-16, and
+    // the XML reader handles line ends itself. A named pipe or a device
+    // would block or never end, so only a regular file is opened.
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile()) {
+        qWarning().noquote() << "Failed to open XML file for reading:" << "Not a regular file";
+        return ReadResult::Failed;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
         qWarning().noquote() << "Failed to open XML file for reading:" << file.errorString();
         return ReadResult::Failed;
     }
@@ -176,7 +216,7 @@ ReadResult readFile(const QString &fileName, bool checkVersion, QVector<XmlPanel
 
         // Read the panels from the file as it is now, from the start.
         file.close();
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
             qWarning().noquote() << "Failed to reopen XML file for reading:" << file.errorString();
             return ReadResult::Failed;
         }
@@ -202,8 +242,8 @@ bool readVersion(QIODevice &device, QString &version)
         refuseDtd(reader);
         if (reader.isStartElement() && reader.name() == QLatin1String("CONFIG") &&
             reader.attributes().hasAttribute(QStringLiteral("Version"))) {
-            version = reader.attributes().value(QStringLiteral("Version")).toString();
-            return true;
+            version = boundedAttribute(reader, QStringLiteral("Version"));
+            return !reader.hasError();
         }
     }
     return false;
@@ -212,6 +252,7 @@ bool readVersion(QIODevice &device, QString &version)
 bool readPanels(QIODevice &device, QVector<XmlPanel> &panels)
 {
     QVector<XmlPanel> read;
+    int totalDevices = 0;
     QXmlStreamReader reader(&device);
     while (!reader.atEnd()) {
         reader.readNext();
@@ -222,9 +263,13 @@ bool readPanels(QIODevice &device, QVector<XmlPanel> &panels)
             reader.skipCurrentElement();
             continue;
         }
+        if (!withinLimit(reader, read.size() + 1, MaxPanels, "panels"))
+            break;
         XmlPanel panel;
-        panel.name = reader.attributes().value(QStringLiteral("name")).toString();
-        readPanel(reader, panel);
+        panel.name = boundedAttribute(reader, QStringLiteral("name"));
+        if (reader.hasError())
+            break;
+        readPanel(reader, panel, totalDevices);
         read.append(panel);
     }
     if (reader.hasError()) {

@@ -18,6 +18,15 @@ namespace XmlImport
 // Larger files are refused unread: a real export is far smaller.
 constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 
+// Bounds far above any real export (a network of a few dozen panels, loops
+// of at most a few hundred addresses); beyond them a file is refused instead
+// of filling the panel choice with millions of entries or megabytes of text.
+constexpr int MaxPanels = 1000;
+constexpr int MaxLoopsPerPanel = 256;
+constexpr int MaxDevicesPerLoop = 2000;
+constexpr int MaxDevices = 200000;
+constexpr int MaxTextLength = 256;
+
 struct XmlDevice {
     int type = 0;
     int extType = 0;
@@ -46,7 +55,8 @@ ReadResult readFile(const QString &fileName, bool checkVersion, QVector<XmlPanel
 // is none before the end or an XML error.
 bool readVersion(QIODevice &device, QString &version);
 // Every named "Panel" in document order. False (with the log line) on an XML
-// error, a document type declaration, or no named panel at all.
+// error, a document type declaration, a count or text beyond the bounds
+// above, or no named panel at all.
 bool readPanels(QIODevice &device, QVector<XmlPanel> &panels);
 
 // Entries of the two choice lists, in the context "Exporter".

@@ -5,6 +5,7 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "setup/setupfile.h"
 #include "setup/xmlimport.h"
 #include "widgets/messagebox.h"
 
@@ -60,8 +61,10 @@ void XmlImportDialogs::setChooser(const Chooser &chooser)
 }
 
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
-                            const Catalogue *catalogue, bool checkVersion)
+                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted)
 {
+    if (adjusted)
+        adjusted->clear();
     PanelWidget *panelWidget = mainContainer ? mainContainer->panelWidget() : nullptr;
     QComboBox *modelSelector =
         panelWidget ? panelWidget->findChild<QComboBox *>(QStringLiteral("panelComboBox")) : nullptr;
@@ -138,6 +141,13 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
             i < loops ? XmlImport::loopDeviceMap(xmlPanel.loops.value(numbers.at(i)), devices)
                       : QMap<QString, int>();
         loopWidgets.at(i)->applyDevices(map);
+        if (adjusted) {
+            QMap<QString, int> held;
+            for (const auto &device : loopWidgets.at(i)->deviceList())
+                held.insert(device.first, device.second);
+            adjusted->append(SetupFile::adjustedDevices(
+                QCoreApplication::translate("SetupFile", "Loop %1").arg(i + 1), map, held));
+        }
     }
     return true;
 }

@@ -13,9 +13,10 @@ class SystemContainerWidget;
 // the main panel switches to that model with enough loop cards and its loops
 // receive the matching catalogue devices. `checkVersion` asks for the file's
 // format version to be the supported one. False, with nothing changed, on any
-// failure or cancellation.
+// failure or cancellation. `adjusted`, when given, receives one line per
+// device count the loop editors show differently from the file.
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
-                            const Catalogue *catalogue, bool checkVersion);
+                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted = nullptr);
 
 namespace XmlImportDialogs
 {

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/splashscreen.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/datapack.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"
 #include "widgets/guiresources.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -109,6 +111,7 @@ private slots:
     void loadNewDataCancelled();
     void loadNewDataBadFile();
     void loadNewDataInstallsDemoPack();
+    void loadNewDataWhileAnotherInstallationRuns();
     void splashScreenLook();
 };
 
@@ -434,6 +437,31 @@ void TestMainWindow::loadNewDataBadFile()
         QCOMPARE(catalogue.panels().size(), startValid ? 1 : 0);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
+}
+
+void TestMainWindow::loadNewDataWhileAnotherInstallationRuns()
+{
+#ifndef KALVIX_DEMO_PACK
+    QSKIP("this build has no signing key, so no demo pack");
+#else
+    Catalogue catalogue{smallRange()};
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+    QDir().mkpath(Catalogue::dataLocation());
+    QLockFile other(DataPack::lockFilePath(Catalogue::dataLocation()));
+    QVERIFY(other.tryLock(0));
+    DataPack::setLockWaitForTesting(100);
+    FileDialog::setNextFileName(QStringLiteral(KALVIX_DEMO_PACK));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Another data pack installation is running; "));
+    action(window, "actionImport_data_pack")->trigger();
+    DataPack::setLockWaitForTesting(-1);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QCOMPARE(shown.first().text, QStringLiteral("Another data pack installation is running.\nTry again when it "
+                                                "has finished; nothing was changed."));
+    QCOMPARE(catalogue.panels().size(), smallRange().panels.size());
+#endif
 }
 
 void TestMainWindow::loadNewDataInstallsDemoPack()

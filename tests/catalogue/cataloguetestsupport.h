@@ -12,6 +12,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMap>
 #include <QStringList>
 #include <QTest>
@@ -155,6 +156,26 @@ inline QVector<PackTool::Entry> signedEntries(const QByteArray &data,
     for (auto it = images.begin(); it != images.end(); ++it)
         entries.append({QStringLiteral("images/") + it.key(), it.value(), PackTool::Entry::File, true});
     return entries;
+}
+
+// Picture bytes in the given format ("PNG", "JPEG", "GIF", ...). A
+// one-bit image keeps even huge dimensions small.
+inline QByteArray pictureBytes(int width, int height, const char *format = "PNG",
+                               QImage::Format imageFormat = QImage::Format_RGB32)
+{
+    QImage image(width, height, imageFormat);
+    image.fill(0);
+    if (imageFormat == QImage::Format_RGB32) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        qFatal("Cannot write a %s picture", format);
+    return bytes;
 }
 
 inline QString makePack(const QString &path, const QVector<PackTool::Entry> &entries)

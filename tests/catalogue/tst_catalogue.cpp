@@ -173,11 +173,16 @@ void TestCatalogue::imagePath()
 {
     const Catalogue catalogue{CatalogueData()};
     const QString present = dataFolder() + "/images/od-210.png";
-    QVERIFY(writeFile(present, "png"));
+    QVERIFY(writeFile(present, pictureBytes(4, 4)));
 
     WarningRecorder warnings;
     QCOMPARE(catalogue.imagePath("od-210.png"), present);
     QCOMPARE(warnings.take(), QStringList());
+    // Pictures are not signed: what is no PNG or JPEG never reaches a decoder.
+    const QString forged = dataFolder() + "/images/forged.png";
+    QVERIFY(writeFile(forged, pictureBytes(4, 4, "BMP")));
+    QCOMPARE(catalogue.imagePath("forged.png"), QStringLiteral(":/resources/icons/missing_resource.png"));
+    QCOMPARE(warnings.take(), QStringList{"Image refused: " + forged + " (neither PNG nor JPEG)"});
     QCOMPARE(catalogue.imagePath("missing.png"), QStringLiteral(":/resources/icons/missing_resource.png"));
     QCOMPARE(warnings.take(), QStringList{"Image not found: " + dataFolder() + "/images/missing.png"});
     // An empty image field names the folder, not a picture.

@@ -4,7 +4,11 @@
 #include "catalogue/datapack.h"
 #include "cataloguetestsupport.h"
 
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 using namespace CatalogueTest;
@@ -17,7 +21,34 @@ const QString integrityFailed = QStringLiteral("Data integrity verification fail
 
 QMap<QString, QByteArray> images()
 {
-    return {{"txp_408.png", "picture of a panel"}, {"od-210.png", QByteArray(70000, 'x')}};
+    return {{"txp_408.png", pictureBytes(16, 12)}, {"od-210.png", pictureBytes(200, 150, "JPEG")}};
+}
+
+// The per-attempt scratch folder as warnings name it.
+QString scratchPattern()
+{
+    return QRegularExpression::escape(Catalogue::dataLocation()) + "/tmp_data-[A-Za-z0-9]{6}";
+}
+
+// Compares warnings with patterns in which %1 stands for the scratch folder.
+void compareWarnings(const QStringList &shown, const QStringList &expected)
+{
+    QCOMPARE(shown.size(), expected.size());
+    for (int i = 0; i < shown.size(); ++i) {
+        QStringList pieces = expected.at(i).split("%1");
+        for (QString &piece : pieces)
+            piece = QRegularExpression::escape(piece);
+        const QString pattern = pieces.join(scratchPattern());
+        QVERIFY2(QRegularExpression("^" + pattern + "$").match(shown.at(i)).hasMatch(), qPrintable(shown.at(i)));
+    }
+}
+
+// Only the installed data is left in the data location: no scratch folder,
+// backup or lock of any attempt.
+QStringList dataLocationEntries()
+{
+    return QDir(Catalogue::dataLocation())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 // What "/data" holds after installing the given entries.
@@ -58,6 +89,11 @@ private slots:
     void staleScratchFolderIsDiscarded();
     void scratchFolderLinkIsNotFollowed();
     void demoPackInstalls();
+    void picturesAreCheckedByContent_data();
+    void picturesAreCheckedByContent();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
+    void runningInstallationIsWaitedFor();
 
 private:
     // Installs a first pack, so every failure test can show it survives.
@@ -94,7 +130,7 @@ void TestDataPack::installsExactlyThePack()
     QVERIFY(catalogue.installDataPack(makePack(m_packs + "/pack.tarvex", entries)));
     QCOMPARE(warnings.take(), QStringList());
     QCOMPARE(folderContents(dataFolder()), expectedFiles(entries));
-    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
     QVERIFY(!catalogue.integrityFailed());
     QCOMPARE(catalogue.panels().size(), 1);
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("TXP 408"));
@@ -108,7 +144,7 @@ void TestDataPack::replacesAnEarlierInstallation()
 {
     installFirstPack();
     const QVector<Entry> second =
-        signedEntries(smallCatalogue("SECOND"), {{"txe_2.png", "box"}}, QStringLiteral("range.csv"));
+        signedEntries(smallCatalogue("SECOND"), {{"txe_2.png", pictureBytes(3, 3)}}, QStringLiteral("range.csv"));
     Catalogue catalogue;
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
     QVERIFY(catalogue.installDataPack(makePack(m_packs + "/second.tarvex", second)));
@@ -141,7 +177,7 @@ void TestDataPack::notAZipFile()
     QVERIFY2(QRegularExpression("^Error opening zip file: -?[1-9][0-9]*$").match(shown.at(0)).hasMatch(),
              qPrintable(shown.at(0)));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
-    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
 }
 
@@ -217,7 +253,7 @@ void TestDataPack::oversizedPacksChangeNothing()
     QVERIFY(!catalogue.installDataPack(path));
     QCOMPARE(warnings.take(), QStringList{limit + path});
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
-    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
 
     // Too many entries, however small.
     entries = signedEntries(smallCatalogue("SECOND"));
@@ -260,11 +296,9 @@ void TestDataPack::failedVerificationChangesNothing()
     Catalogue catalogue;
     WarningRecorder recorder;
     QVERIFY(!catalogue.installDataPack(path));
-    for (QString &warning : warnings)
-        warning.replace("%1", scratchFolder());
-    QCOMPARE(recorder.take().join('|'), warnings.join('|'));
+    compareWarnings(recorder.take(), warnings);
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
-    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
 }
 
@@ -292,8 +326,7 @@ void TestDataPack::failedMoveRestoresTheOldData()
     DataPack::failNextMoveForTesting();
     QVERIFY(!catalogue.installDataPack(
         makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND"), images()))));
-    QCOMPARE(warnings.take(),
-             QStringList{"Failed to move extracted files from " + scratchFolder() + " to " + dataFolder()});
+    compareWarnings(warnings.take(), QStringList{"Failed to move extracted files from %1 to " + dataFolder()});
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
     QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"data"});
@@ -304,37 +337,51 @@ void TestDataPack::failedMoveRestoresTheOldData()
 
 void TestDataPack::interruptedReplacementIsRecovered()
 {
-    // An attempt stopped between setting the old data aside and moving the
-    // new data in: the set-aside data is what a failed attempt restores.
+    // An attempt killed between setting the old data aside and moving the
+    // new data in: the next start puts the set-aside data back.
     installFirstPack();
     QVERIFY(QDir().rename(dataFolder(), location("data_previous")));
-    Catalogue catalogue;
     WarningRecorder warnings;
+    Catalogue catalogue;
+    QVERIFY(!catalogue.integrityFailed());
+    QCOMPARE(warnings.take(),
+             QStringList{"Restored the data of an interrupted installation from " + location("data_previous")});
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
+
+    // Killed after both renames: the new data is complete, the backup goes.
+    QVERIFY(writeFile(location("data_previous/catalogue.csv"), "old"));
+    QVERIFY(!Catalogue().integrityFailed());
+    QCOMPARE(warnings.take(), QStringList());
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
+
+    // An installation finds the same state and settles it first.
+    QVERIFY(QDir().rename(dataFolder(), location("data_previous")));
     DataPack::failNextMoveForTesting();
     QVERIFY(!catalogue.installDataPack(
         makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND")))));
     warnings.take();
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
-    QVERIFY(!QFileInfo::exists(location("data_previous")));
-
-    // And a successful one leaves only the new data.
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
     QVERIFY(QDir().rename(dataFolder(), location("data_previous")));
     const QVector<Entry> second = signedEntries(smallCatalogue("SECOND"));
     QVERIFY(catalogue.installDataPack(makePack(m_packs + "/second.tarvex", second)));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(second));
-    QCOMPARE(QDir(Catalogue::dataLocation()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{"data"});
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
 }
 
 void TestDataPack::staleScratchFolderIsDiscarded()
 {
     QVERIFY(writeFile(scratchFolder() + "/left-over.csv", smallCatalogue("STALE")));
     QVERIFY(writeFile(scratchFolder() + "/images/old.png", "old"));
+    // The folder of an attempt that was killed.
+    QVERIFY(writeFile(location("tmp_data-Ab12Cd/catalogue.csv"), smallCatalogue("KILLED")));
     const QVector<Entry> entries = signedEntries(smallCatalogue("NEW"));
     Catalogue catalogue{CatalogueData()};
     QVERIFY(catalogue.installDataPack(makePack(m_packs + "/new.tarvex", entries)));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(entries));
-    QVERIFY(!QFileInfo::exists(scratchFolder()));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
 }
 
 void TestDataPack::scratchFolderLinkIsNotFollowed()
@@ -381,6 +428,121 @@ void TestDataPack::demoPackInstalls()
     // And a start verifies and reads what was installed.
     QCOMPARE(Catalogue().devices().size(), catalogue.devices().size());
 #endif
+}
+
+void TestDataPack::picturesAreCheckedByContent_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<QString>("reason"); // empty: accepted
+    const QByteArray png = pictureBytes(40, 30);
+    QTest::newRow("PNG") << png << "";
+    QTest::newRow("JPEG") << pictureBytes(40, 30, "JPEG") << "";
+    QTest::newRow("at the pixel limit") << pictureBytes(4096, 4096, "PNG", QImage::Format_Mono) << "";
+    QTest::newRow("text") << QByteArray("picture of a panel") << "neither PNG nor JPEG";
+    QTest::newRow("empty") << QByteArray() << "neither PNG nor JPEG";
+    QTest::newRow("BMP") << pictureBytes(40, 30, "BMP") << "neither PNG nor JPEG";
+    QTest::newRow("PPM") << pictureBytes(40, 30, "PPM") << "neither PNG nor JPEG";
+    QTest::newRow("too many pixels")
+        << pictureBytes(4097, 4096, "PNG", QImage::Format_Mono) << "4097 x 4096 pixels is beyond the limit";
+    QTest::newRow("too wide") << pictureBytes(8193, 2, "PNG", QImage::Format_Mono)
+                              << "8193 x 2 pixels is beyond the limit";
+    QTest::newRow("too large a file") << png + QByteArray(8 * 1024 * 1024, '\0')
+                                      << "larger than 8388608 bytes";
+    QTest::newRow("cut short") << png.left(png.size() / 2) << "cannot be decoded: ";
+    QTest::newRow("header only") << png.left(8) << "no readable dimensions";
+}
+
+void TestDataPack::picturesAreCheckedByContent()
+{
+    // Pictures are not covered by the signature, so they are the part of a
+    // pack anyone can change; they must still be small, plain PNG or JPEG.
+    QFETCH(QByteArray, picture);
+    QFETCH(QString, reason);
+    installFirstPack();
+    const QVector<Entry> entries = signedEntries(smallCatalogue("SECOND"), {{"panel.png", picture}});
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    const bool installed = catalogue.installDataPack(makePack(m_packs + "/pictures.tarvex", entries));
+    const QStringList shown = warnings.take();
+    if (reason.isEmpty()) {
+        QVERIFY2(installed, qPrintable(shown.join('\n')));
+        QCOMPARE(folderContents(dataFolder()), expectedFiles(entries));
+        return;
+    }
+    QVERIFY(!installed);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.at(0).startsWith("Data pack picture refused: images/panel.png (" + reason), qPrintable(shown.at(0)));
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
+}
+
+void TestDataPack::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("link to a pipe") << "link";
+}
+
+void TestDataPack::onlyRegularFilesAreOpened()
+{
+    // A pipe nobody writes to would block the open for ever.
+    QFETCH(QString, kind);
+    installFirstPack();
+    const QString path = m_packs + "/special.tarvex";
+    if (kind == "fifo" || kind == "link") {
+        const QString fifo = m_packs + "/pipe";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (kind == "fifo")
+            QVERIFY(QFile::rename(fifo, path));
+        else
+            QVERIFY(QFile::link(fifo, path));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    }
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!catalogue.installDataPack(path));
+    QVERIFY(timer.elapsed() < 5000);
+    QStringList expected{"Error opening zip file: -1000"};
+    if (kind != "missing")
+        expected.prepend("Data pack is not a regular file: " + path);
+    QCOMPARE(warnings.take(), expected);
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
+}
+
+void TestDataPack::runningInstallationIsWaitedFor()
+{
+    installFirstPack();
+    const QString pack = makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND")));
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    // Waiting longer than a lock takes to look stale: a living holder keeps it.
+    DataPack::setLockWaitForTesting(DataPack::StaleLockMilliseconds + 500);
+    {
+        // Another installation holds the lock for longer than one waits.
+        QLockFile other(DataPack::lockFilePath(Catalogue::dataLocation()));
+        QVERIFY(other.tryLock(0));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!catalogue.installDataPack(pack));
+        QVERIFY(timer.elapsed() >= DataPack::StaleLockMilliseconds + 500);
+        QCOMPARE(warnings.take(), QStringList{"Another data pack installation is running; try again when it "
+                                              "has finished: " + pack});
+        QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+        QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+        QVERIFY(catalogue.lastInstallWasBusy());
+    }
+    // Once it is released, the same pack installs.
+    QVERIFY(catalogue.installDataPack(pack));
+    QVERIFY(!catalogue.lastInstallWasBusy());
+    DataPack::setLockWaitForTesting(-1);
+    QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("SECOND"));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
 }
 
 QTEST_GUILESS_MAIN(TestDataPack)

@@ -4,7 +4,12 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using SetupFile::SetupData;
 
@@ -23,6 +28,10 @@ private slots:
     void survivesRandomDamage();
     void refusesOversizedAndMissingFiles();
     void failedWriteKeepsTheOldFile();
+    void readsAnyCarriageReturns_data();
+    void readsAnyCarriageReturns();
+    void refusesSpecialFiles();
+    void writesInPlaceWhereNoFileCanBeCreated();
 
 private:
     Catalogue catalogue{demoData()};
@@ -376,6 +385,107 @@ void TestSetupFile::survivesRandomDamage()
     // still a valid design.
     QVERIFY(accepted > 0);
     QVERIFY(accepted < 3000);
+}
+
+void TestSetupFile::readsAnyCarriageReturns_data()
+{
+    // Every CR goes, as text mode reading would drop it.
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::newRow("CR CR LF") << QByteArray("\n") << QByteArray("\r\r\n");
+    QTest::newRow("stray CR in a value") << QByteArray("Battery:;TVB") << QByteArray("Battery:;\rTVB");
+    QTest::newRow("CR before the unit") << QByteArray(" m\n") << QByteArray("\r m\n");
+    QTest::newRow("CR in a blank line") << QByteArray("\n\n") << QByteArray("\n\r\n");
+}
+
+void TestSetupFile::readsAnyCarriageReturns()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    const SetupData design = fullDesign();
+    QByteArray bytes = SetupFile::composeSetupText(design).toUtf8();
+    bytes.replace(from, to);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("crs.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    SetupData read;
+    QVERIFY(SetupFile::readSetupData(path, read, catalogue));
+    QCOMPARE(read, design);
+}
+
+void TestSetupFile::refusesSpecialFiles()
+{
+    // A pipe nobody writes to would block the open for ever; a folder is no file.
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.csv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.csv"));
+    for (const QString &path : {pipe, dir.filePath("folder.csv")}) {
+        SetupData read;
+        QElapsedTimer timer;
+        timer.start();
+        QTest::ignoreMessage(QtWarningMsg, "Failed to open file for reading: Not a regular file");
+        QVERIFY(!SetupFile::readSetupData(path, read, catalogue));
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(read.panel.isEmpty());
+    }
+}
+
+namespace
+{
+
+// Runs `work` as an ordinary user: the superuser may create files in any
+// folder, so as root it runs in a child process that has given up root.
+// True when `work` returned true.
+template <typename Work>
+bool asOrdinaryUser(uid_t user, Work work)
+{
+    if (::geteuid() != 0)
+        return work();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(user) != 0 || ::setuid(user) != 0)
+            ::_exit(2);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+void TestSetupFile::writesInPlaceWhereNoFileCanBeCreated()
+{
+    // Outside the test's private temporary folder, so that the ordinary
+    // user of a root run can reach it.
+    QTemporaryDir dir(::geteuid() == 0 ? QStringLiteral("/tmp/kalvix-save-XXXXXX") : QString());
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("existing.csv");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'z'));
+    old.close();
+    const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid(); // nobody
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), user, gid_t(user)), 0);
+    QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), user, gid_t(user)), 0);
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther));
+
+    const bool probeRefused = asOrdinaryUser(user, [&] { return !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly); });
+    const bool written = asOrdinaryUser(user, [&] { return SetupFile::writeSetupData(path, fullDesign()); });
+    // A new file there is still a failure, reported as one.
+    const bool newRefused =
+        asOrdinaryUser(user, [&] { return !SetupFile::writeSetupData(dir.filePath("new.csv"), fullDesign()); });
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(probeRefused);
+    QVERIFY(written);
+    QVERIFY(newRefused);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(old.readAll()), SetupFile::composeSetupText(fullDesign()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"existing.csv"});
 }
 
 QTEST_GUILESS_MAIN(TestSetupFile)

@@ -93,6 +93,8 @@ private slots:
     void openNeedsAYesAndAFile();
     void openRejectsABadFile();
     void openRebuildsExpansionBoxTabs();
+    void openWarnsOfAdjustedValues_data();
+    void openWarnsOfAdjustedValues();
 
 private:
     Catalogue catalogue{demoData()};
@@ -124,7 +126,10 @@ void TestSetupIo::editorsKeepEveryValue()
     for (int round = 1; round <= 2; ++round) {
         SystemContainerWidget main(false, &catalogue, QString());
         QList<SystemContainerWidget *> boxes;
-        QVERIFY(readSetupFile(previous, &main, boxes, &catalogue));
+        QStringList adjusted{"not cleared"};
+        QVERIFY(readSetupFile(previous, &main, boxes, &catalogue, &adjusted));
+        // Nothing the editors can show is reported as adjusted.
+        QCOMPARE(adjusted, QStringList());
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes.at(1)->containerName(), QStringLiteral("TXE 2"));
         QCOMPARE(boxes.at(1)->loopCount(), 4);
@@ -205,7 +210,9 @@ void TestSetupIo::goldenConfigurations()
     QFETCH(QString, folder);
     SystemContainerWidget main(false, &catalogue, QString());
     QList<SystemContainerWidget *> boxes;
-    QVERIFY(readSetupFile(folder + "/setup.csv", &main, boxes, &catalogue));
+    QStringList adjusted;
+    QVERIFY(readSetupFile(folder + "/setup.csv", &main, boxes, &catalogue, &adjusted));
+    QCOMPARE(adjusted, QStringList());
     const QStringList shown = figuresOf(&main);
     qDeleteAll(boxes);
 
@@ -340,4 +347,40 @@ void TestSetupIo::openRebuildsExpansionBoxTabs()
 }
 
 QTEST_MAIN(TestSetupIo)
+void TestSetupIo::openWarnsOfAdjustedValues_data()
+{
+    // Values the file format accepts but an editor cannot hold as they are.
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("loop length 0")
+        << "Loop length:;300 m" << "Loop length:;0 m" << QStringList{"Loop 5: Loop length 0 m shown as 100 m"};
+    QTest::newRow("quantity over 250")
+        << "HD-220;10" << "HD-220;300" << QStringList{"Loop 2: HD-220 quantity 300 shown as 250"};
+    QTest::newRow("unknown idle time")
+        << "Idle time:;4 h" << "Idle time:;5 h" << QStringList{"Expansion box 2: Idle time 5 h shown as 72 h"};
+}
+
+void TestSetupIo::openWarnsOfAdjustedValues()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, lines);
+    const QString path = dir.filePath("adjusted.csv");
+    writeText(path, replacedOnce(SetupFile::composeSetupText(fullDesign()), from, to));
+
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 3); // the question, the warning, the success
+    QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
+    QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
+    QCOMPARE(shown.at(1).text, "The file holds values the editors cannot show as they are. They were "
+                               "adjusted:\n\n" + lines.join('\n'));
+    QCOMPARE(shown.at(2).title, QStringLiteral("Success"));
+}
+
 #include "tst_setupio.moc"

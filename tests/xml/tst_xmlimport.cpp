@@ -3,7 +3,11 @@
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QTextCodec>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace XmlImport;
 
@@ -88,6 +92,11 @@ private slots:
     void mapsLoopDevices_data();
     void mapsLoopDevices();
     void survivesDamagedDocuments();
+    void boundsCountsAndTexts_data();
+    void boundsCountsAndTexts();
+    void readsUtf16WithWindowsLineEnds();
+    void logsRefusedDocumentTypes();
+    void refusesSpecialFiles();
 };
 
 void TestXmlImport::readsPanels_data()
@@ -348,7 +357,10 @@ void TestXmlImport::survivesDamagedDocuments()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray original = file.readAll();
     QVERIFY(original.size() > 100);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    // QtTest's own handler comes back afterwards, so later tests can still
+    // expect their warnings.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     int refused = 0;
     for (int i = 0; i < original.size(); ++i) {
         for (const QByteArray &damaged : {original.left(i), QByteArray(original).replace(i, 1, "\x01")}) {
@@ -364,8 +376,112 @@ void TestXmlImport::survivesDamagedDocuments()
                     loopDeviceMap(loop, range());
         }
     }
-    qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(previous);
     QVERIFY(refused > original.size());
+}
+
+void TestXmlImport::boundsCountsAndTexts_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("error"); // empty: accepted
+    const auto panels = [](int count, const QByteArray &inside = QByteArray()) {
+        QByteArray xml = "<R>";
+        for (int i = 0; i < count; ++i)
+            xml += "<Panel name=\"P\">" + inside + "</Panel>";
+        return xml + "</R>";
+    };
+    const auto loops = [](int count, const QByteArray &inside = QByteArray()) {
+        QByteArray xml;
+        for (int i = 0; i < count; ++i)
+            xml += "<loop number=\"" + QByteArray::number(i) + "\">" + inside + "</loop>";
+        return xml;
+    };
+    const auto devices = [](int count) {
+        QByteArray xml;
+        for (int i = 0; i < count; ++i)
+            xml += "<Device type=\"1\" ext_type=\"0\"/>";
+        return xml;
+    };
+    QTest::newRow("panels at the bound") << panels(MaxPanels) << "";
+    QTest::newRow("one panel too many") << panels(MaxPanels + 1) << "More than 1000 panels";
+    QTest::newRow("loops at the bound") << panels(1, loops(MaxLoopsPerPanel)) << "";
+    QTest::newRow("one loop too many") << panels(1, loops(MaxLoopsPerPanel + 1)) << "More than 256 loops in a panel";
+    QTest::newRow("devices at the bound") << panels(1, loops(1, devices(MaxDevicesPerLoop))) << "";
+    QTest::newRow("one device too many in a loop")
+        << panels(1, loops(1, devices(MaxDevicesPerLoop + 1))) << "More than 2000 devices in a loop";
+    // 101 loops of 1981 devices: each loop within its bound, the file not.
+    QTest::newRow("too many devices in all")
+        << panels(1, loops(101, devices(1981))) << "More than 200000 devices";
+    const QByteArray longest(MaxTextLength, 'n');
+    QTest::newRow("name at the bound") << "<R><Panel name=\"" + longest + "\"/></R>" << "";
+    QTest::newRow("name too long") << "<R><Panel name=\"" + longest + "n\"/></R>"
+                                   << "Attribute name longer than 256 characters";
+    QTest::newRow("loop number too long")
+        << "<R><Panel name=\"P\"><loop number=\"" + longest + "1\"/></Panel></R>"
+        << "Attribute number longer than 256 characters";
+}
+
+void TestXmlImport::boundsCountsAndTexts()
+{
+    // Far above real exports, but a file with millions of panels or a name of
+    // megabytes is refused before the panel choice has to show it.
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, error);
+    QBuffer buffer(&xml);
+    buffer.open(QIODevice::ReadOnly);
+    QVector<XmlPanel> panels;
+    if (!error.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, ("XML parsing error: " + error).toUtf8().constData());
+    QCOMPARE(readPanels(buffer, panels), error.isEmpty());
+    QCOMPARE(panels.isEmpty(), !error.isEmpty());
+}
+
+void TestXmlImport::readsUtf16WithWindowsLineEnds()
+{
+    // Every 0x0D byte matters in UTF-16: the file is read as bytes.
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
+                                        "<R>\r\n<CONFIG Version=\"v2.32\"/>\r\n<Panel name=\"Zentrale \u00c4\">\r\n"
+                                        "<loop number=\"\u010d1\"><Device type=\"1\" ext_type=\"0\"/></loop>\r\n"
+                                        "</Panel>\r\n</R>\r\n");
+    for (const char *codec : {"UTF-16LE", "UTF-16BE"}) {
+        // The codec writes the byte-order mark itself.
+        const QByteArray bytes = QTextCodec::codecForName(codec)->fromUnicode(text);
+        QVERIFY(bytes.contains(QByteArray(codec == QByteArray("UTF-16LE") ? "\r\0\n\0" : "\0\r\0\n", 4)));
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, bytes);
+        QVector<XmlPanel> panels;
+        QString found;
+        QCOMPARE(readFile(path, true, panels, found), ReadResult::Ok);
+        QCOMPARE(describe(panels), QString::fromUtf8("Zentrale Ä[č1:1/0]"));
+    }
+}
+
+void TestXmlImport::logsRefusedDocumentTypes()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "<!DOCTYPE R [<!ENTITY a \"x\">]><R><Panel name=\"&a;\"/></R>");
+    QVector<XmlPanel> panels;
+    QString found;
+    QTest::ignoreMessage(QtWarningMsg, "XML document type declaration refused");
+    QTest::ignoreMessage(QtWarningMsg, "XML parsing error: Document type declarations are not accepted");
+    QCOMPARE(readFile(path, false, panels, found), ReadResult::Failed);
+}
+
+void TestXmlImport::refusesSpecialFiles()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.xml");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.xml"));
+    for (const QString &path : {pipe, dir.filePath("folder.xml")}) {
+        QVector<XmlPanel> panels;
+        QString found;
+        QElapsedTimer timer;
+        timer.start();
+        QTest::ignoreMessage(QtWarningMsg, "Failed to open XML file for reading: Not a regular file");
+        QCOMPARE(readFile(path, true, panels, found), ReadResult::Failed);
+        QVERIFY(timer.elapsed() < 5000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestXmlImport)

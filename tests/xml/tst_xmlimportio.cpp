@@ -118,6 +118,7 @@ private slots:
     void mainWindowCommands_data();
     void mainWindowCommands();
     void realDialogsOfferTheEntries();
+    void adjustedCountsAreListed();
 
 private:
     Catalogue *catalogue = nullptr;
@@ -145,7 +146,9 @@ void TestXmlImportIo::importsChosenPanel()
 {
     SystemContainerWidget container(false, catalogue, QString());
     choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
-    QVERIFY(importConfigurationXml(realExport, &container, catalogue, true));
+    QStringList adjusted{"not cleared"};
+    QVERIFY(importConfigurationXml(realExport, &container, catalogue, true, &adjusted));
+    QCOMPARE(adjusted.join("|"), QString()); // every count fits its loop
 
     QCOMPARE(choices.titles, (QStringList{"Select XML Panel|Select a panel from the XML file:",
                                           "Select App Panel|Select a target panel in the application:"}));
@@ -418,6 +421,32 @@ void TestXmlImportIo::realDialogsOfferTheEntries()
     QCOMPARE(offered.first(), (QStringList{"Central A (3 loops)", "Central B (1 loops)"}));
     QCOMPARE(modelSelector(*container)->currentText(), QStringLiteral("TXS 202"));
     QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+}
+
+void TestXmlImportIo::adjustedCountsAreListed()
+{
+    // 300 sounders in loop 2: more than a loop editor holds of one device.
+    QByteArray body = "<R><Panel name=\"P\"><loop number=\"1\"><Device type=\"4\" ext_type=\"0\"/></loop>"
+                      "<loop number=\"2\">";
+    for (int i = 0; i < 300; ++i)
+        body += "<Device type=\"8\" ext_type=\"0\"/>";
+    body += "</loop></Panel></R>";
+    QTemporaryDir dir;
+    const QString path = writeXml(dir, body);
+
+    MainWindow window(catalogue);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    choices.answers = QStringList{"P (2 loops)", "TXP 408 (2-8 loops)"};
+    window.findChild<QAction *>("actionImport_VXA620_XML")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 3); // the question, the warning, the success
+    QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
+    QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
+    QCOMPARE(shown.at(1).text, QStringLiteral("The file holds values the editors cannot show as they are. They "
+                                              "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
+    QCOMPARE(shown.at(2).text, QStringLiteral("VXA620 XML imported successfully!"));
 }
 
 QTEST_MAIN(TestXmlImportIo)

@@ -566,9 +566,17 @@ void TestReportGenerator::largestReportPagesCleanly()
 
     Report::ReportData data;
     data.date = QDate::currentDate();
-    data.facility =
-        QStringLiteral("A facility whose name is long enough to fill more than one line of the title "
-                       "page, and then some more, as the names of large sites often are");
+    // A name that wraps over many lines, and every optional field filled:
+    // without the title page giving way, its last rows would go to page 2.
+    data.facility = QStringLiteral("Regional logistics centre, warehouses A to F with the cold stores, the "
+                                   "loading docks, the workshop, the canteen, the office wing and the car park "
+                                   "levels -1 and -2, including the extension built in the second phase of "
+                                   "the project and the gatehouse at the northern entrance of the site");
+    data.address = QStringLiteral("Industrial estate, plot 14, north access road");
+    data.installer = QStringLiteral("Acme Fire Installations");
+    data.projectReference = QStringLiteral("P-2026-017");
+    data.revision = QStringLiteral("C");
+    data.preparedBy = QStringLiteral("J. Ray");
     data.mainPanel = reportPanelInfo(&main);
     for (const SystemContainerWidget *container : qAsConst(boxes))
         data.expansionBoxes.append(reportPanelInfo(container));

@@ -32,6 +32,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 bool askReportInformation(QWidget *parent, const ReportInformation &initial, ReportInformation &answer)
 {
@@ -151,10 +153,11 @@ public:
             m_boxTitles.insert(title);
     }
 
-    void run()
+    void run(bool titlePage)
     {
         repeatTableHeaders();
-        fitTitlePage();
+        if (titlePage)
+            fitTitlePage();
         // Headings first, from a full layout: moving one moves the tables
         // below it, whose rows are then kept together where they end up.
         m_rows = false;
@@ -426,7 +429,7 @@ private:
                 continue;
             }
             qreal stays = 0;
-            for (int step = 0; step < 5; ++step) {
+            for (int step = 0; step < 3; ++step) {
                 const qreal middle = (stays + moved) / 2;
                 setExtra(middle - current);
                 current = middle;
@@ -539,8 +542,34 @@ struct BusyCursor {
 
 void paginateReport(QTextDocument &document, qreal pageHeight)
 {
-    Paginator(document, pageHeight).run();
+    Paginator(document, pageHeight).run(true);
 }
+
+namespace
+{
+
+// Every section of the report starts a page, so each is laid out as a
+// document of its own: moving a heading or a table row then lays out only
+// its own section again, not the whole report.
+QStringList sectionsOf(const QString &html)
+{
+    const QString marker = QStringLiteral("<div class='page-break'></div>");
+    const int bodyAt = html.indexOf(QStringLiteral("<body>"));
+    const int endAt = html.lastIndexOf(QStringLiteral("</body>"));
+    if (bodyAt < 0 || endAt < bodyAt)
+        return {html};
+    const QString head = html.left(bodyAt + 6);
+    const QString tail = html.mid(endAt);
+    QStringList sections;
+    const QStringList parts = html.mid(bodyAt + 6, endAt - bodyAt - 6).split(marker);
+    for (const QString &part : parts) {
+        if (!part.isEmpty() || sections.isEmpty())
+            sections << head + part + tail;
+    }
+    return sections;
+}
+
+} // namespace
 
 bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info)
 {
@@ -561,22 +590,30 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         writer.setCreator(Constants::ApplicationName);
         writer.setTitle(info.title);
 
-        QTextDocument document;
-        document.setDocumentMargin(0);
-        // Laid out at screen resolution, whatever the printer's.
-        QImage screen(1, 1, QImage::Format_ARGB32);
-        screen.setDotsPerMeterX(3780);
-        screen.setDotsPerMeterY(3780);
-        document.documentLayout()->setPaintDevice(&screen);
-
         const QRect points = writer.pageLayout().paintRect(QPageLayout::Point).toRect();
         const QRect pixels = writer.pageLayout().paintRectPixels(writer.resolution());
         const qreal W = points.width();
         const qreal H = points.height();
         const qreal bodyHeight = H - 16; // the band below is the footer's
-        document.setPageSize(QSizeF(W, bodyHeight));
-        document.setHtml(html);
-        paginateReport(document, bodyHeight);
+
+        // Laid out at screen resolution, whatever the printer's.
+        QImage screen(1, 1, QImage::Format_ARGB32);
+        screen.setDotsPerMeterX(3780);
+        screen.setDotsPerMeterY(3780);
+        std::vector<std::unique_ptr<QTextDocument>> documents;
+        int pageCount = 0;
+        const QStringList sections = sectionsOf(html);
+        for (int i = 0; i < sections.size(); ++i) {
+            auto document = std::make_unique<QTextDocument>();
+            document->setDocumentMargin(0);
+            document->documentLayout()->setPaintDevice(&screen);
+            document->setPageSize(QSizeF(W, bodyHeight));
+            document->setHtml(sections.at(i));
+            Paginator(*document, bodyHeight).run(i == 0);
+            pageCount += std::max(1, document->pageCount());
+            documents.push_back(std::move(document));
+        }
+        pageCount = std::max(1, pageCount);
 
         QPainter painter;
         if (!painter.begin(&writer)) {
@@ -588,38 +625,40 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         const qreal sy = pixels.height() / H;
         const qreal footerY = bodyHeight * sy + pixels.top();
         const qreal footerHeight = 16 * sy;
-        const int pageCount = std::max(1, document.pageCount());
         QFont footerFont = painter.font();
         footerFont.setPointSize(8);
 
-        for (int page = 1; page <= pageCount; ++page) {
-            painter.save();
-            painter.scale(sx, sy);
-            painter.translate(points.left(), points.top() - (page - 1) * bodyHeight);
-            const QRectF pageRect(0, (page - 1) * bodyHeight, W, bodyHeight);
-            // The painter's clip keeps everything on its own page and off
-            // the footer. The layout draws every line that reaches into the
-            // clip, so it gets a clip a hair inside the page: a line that
-            // ends exactly at the break is then written once, on its page,
-            // and text search and copy see it once.
-            painter.setClipRect(pageRect);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = pageRect.adjusted(0, 0.5, 0, -0.5);
-            document.documentLayout()->draw(&painter, context);
-            painter.restore();
+        int page = 0;
+        for (const auto &document : documents) {
+            const int pages = std::max(1, document->pageCount());
+            for (int p = 0; p < pages; ++p) {
+                ++page;
+                painter.save();
+                painter.scale(sx, sy);
+                painter.translate(points.left(), points.top() - p * bodyHeight);
+                const QRectF pageRect(0, p * bodyHeight, W, bodyHeight);
+                // The painter's clip keeps everything on its own page and off
+                // the footer; the layout gets a clip a hair inside the page,
+                // so a line that ends exactly at the break is written once.
+                painter.setClipRect(pageRect);
+                QAbstractTextDocumentLayout::PaintContext context;
+                context.clip = pageRect.adjusted(0, 0.5, 0, -0.5);
+                document->documentLayout()->draw(&painter, context);
+                painter.restore();
 
-            painter.save();
-            painter.setFont(footerFont);
-            painter.setPen(QColor(QStringLiteral("#666666")));
-            painter.drawLine(QPointF(pixels.left(), footerY),
-                             QPointF(pixels.left() + pixels.width(), footerY));
-            const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
-            painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
-            painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                             QStringLiteral("%1 / %2").arg(page).arg(pageCount));
-            painter.restore();
-            if (page < pageCount)
-                writer.newPage();
+                painter.save();
+                painter.setFont(footerFont);
+                painter.setPen(QColor(QStringLiteral("#666666")));
+                painter.drawLine(QPointF(pixels.left(), footerY),
+                                 QPointF(pixels.left() + pixels.width(), footerY));
+                const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
+                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
+                painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                                 QStringLiteral("%1 / %2").arg(page).arg(pageCount));
+                painter.restore();
+                if (page < pageCount)
+                    writer.newPage();
+            }
         }
         painter.end();
     }

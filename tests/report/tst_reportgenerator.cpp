@@ -568,10 +568,11 @@ void TestReportGenerator::largestReportPagesCleanly()
     data.date = QDate::currentDate();
     // A name that wraps over many lines, and every optional field filled:
     // without the title page giving way, its last rows would go to page 2.
-    data.facility = QStringLiteral("Regional logistics centre, warehouses A to F with the cold stores, the "
-                                   "loading docks, the workshop, the canteen, the office wing and the car park "
-                                   "levels -1 and -2, including the extension built in the second phase of "
-                                   "the project and the gatehouse at the northern entrance of the site");
+    data.facility =
+        QStringLiteral("Regional logistics centre, warehouses A to F with the cold stores, the "
+                       "loading docks, the workshop, the canteen, the office wing and the car park "
+                       "levels -1 and -2, including the extension built in the second phase of "
+                       "the project and the gatehouse at the northern entrance of the site");
     data.address = QStringLiteral("Industrial estate, plot 14, north access road");
     data.installer = QStringLiteral("Acme Fire Installations");
     data.projectReference = QStringLiteral("P-2026-017");

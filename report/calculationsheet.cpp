@@ -17,18 +17,19 @@ namespace
 const QString TableStart = QStringLiteral(
     "<table width='100%' cellspacing='0' cellpadding='3' "
     "style='border-collapse: collapse; margin: 6px 0; font-size: 9pt; border: 1px solid #bdc3c7;'>");
-const QString HeaderCell = QStringLiteral(
-    "<th style='background-color: #3498db; color: white; text-align: left; font-weight: bold;'>%1</th>");
-const QString Cell = QStringLiteral("<td style='border-bottom: 1px solid #ecf0f1;'>%1</td>");
-const QString LabelCell = QStringLiteral(
-    "<td style='border-bottom: 1px solid #ecf0f1; font-weight: bold; color: #2c3e50;'>%1</td>");
+const QString HeaderCell = QStringLiteral("<th style='font-size: 9pt; background-color: #3498db; color: "
+                                          "white; text-align: left; font-weight: bold;'>%1</th>");
+// The layout takes a cell's font from the cell itself, not from its table.
+const QString Cell = QStringLiteral("<td style='font-size: 9pt; border-bottom: 1px solid #ecf0f1;'>%1</td>");
+const QString LabelCell = QStringLiteral("<td style='font-size: 9pt; border-bottom: 1px solid #ecf0f1; "
+                                         "font-weight: bold; color: #2c3e50;'>%1</td>");
 
 QString verdict(bool ok)
 {
-    return ok ? QStringLiteral("<span style='color: #1e8449; font-weight: bold;'>") + Exporter::tr("OK") +
-                    QStringLiteral("</span>")
-              : QStringLiteral("<span style='color: #c0392b; font-weight: bold;'>") + Exporter::tr("FAULT") +
-                    QStringLiteral("</span>");
+    return ok ? QStringLiteral("<span style='font-size: 9pt; color: #1e8449; font-weight: bold;'>") +
+                    Exporter::tr("OK") + QStringLiteral("</span>")
+              : QStringLiteral("<span style='font-size: 9pt; color: #c0392b; font-weight: bold;'>") +
+                    Exporter::tr("FAULT") + QStringLiteral("</span>");
 }
 
 QString row(const QStringList &cells, const QString &firstCell = LabelCell)
@@ -213,7 +214,8 @@ QString loopTable(const PanelInfo &panel)
                                  (loop.degradedModeOk ? Exporter::tr("OK") : Exporter::tr("exceeded"));
         // A figure must not break inside itself.
         const auto whole = [](const QString &text) {
-            return QStringLiteral("<span style='white-space: nowrap;'>") + text + QStringLiteral("</span>");
+            return QStringLiteral("<span style='font-size: 9pt; white-space: nowrap;'>") + text +
+                   QStringLiteral("</span>");
         };
         html += row({QString::number(l + 1),
                      QString::number(f.addresses) + over + QString::number(loop.limits.maxAddresses),
@@ -223,6 +225,8 @@ QString loopTable(const PanelInfo &panel)
                      any ? percentText(tightest) : QStringLiteral("-"), topology, verdict(!fault)},
                     Cell);
     }
+    // Eight columns fit the page in a smaller type.
+    html.replace(QStringLiteral("font-size: 9pt"), QStringLiteral("font-size: 8pt"));
     return html + QStringLiteral("</table>");
 }
 

@@ -63,9 +63,6 @@ bool askReportInformation(QWidget *parent, const ReportInformation &initial, Rep
     form->addRow(Exporter::tr("Project reference"), referenceEdit);
     form->addRow(Exporter::tr("Revision"), revisionEdit);
     form->addRow(Exporter::tr("Prepared by"), preparedByEdit);
-    referenceEdit->setPlaceholderText(Exporter::tr("Optional"));
-    revisionEdit->setPlaceholderText(Exporter::tr("Optional"));
-    preparedByEdit->setPlaceholderText(Exporter::tr("Optional"));
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -40,16 +40,11 @@ QString row(const QStringList &cells, const QString &firstCell = LabelCell)
     return html + QStringLiteral("</tr>");
 }
 
-// Column widths in percent, or none to let the layout choose.
-QString headerRow(const QStringList &cells, const QVector<int> &widths = {})
+QString headerRow(const QStringList &cells)
 {
     QString html = QStringLiteral("<thead><tr>");
-    for (int i = 0; i < cells.size(); ++i) {
-        QString cell = HeaderCell.arg(cells.at(i));
-        if (i < widths.size())
-            cell.replace(QStringLiteral("<th "), QStringLiteral("<th width='%1%' ").arg(widths.at(i)));
-        html += cell;
-    }
+    for (const QString &cell : cells)
+        html += HeaderCell.arg(cell);
     return html + QStringLiteral("</tr></thead>");
 }
 

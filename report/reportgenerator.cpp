@@ -537,11 +537,6 @@ struct BusyCursor {
 
 } // namespace
 
-void paginateReport(QTextDocument &document, qreal pageHeight)
-{
-    Paginator(document, pageHeight).run(true);
-}
-
 namespace
 {
 

@@ -8,7 +8,6 @@
 
 class Catalogue;
 class PanelWidget;
-class QTextDocument;
 class QWidget;
 class SystemContainerWidget;
 
@@ -42,11 +41,9 @@ bool generateReport(const QString &fileName, SystemContainerWidget *mainContaine
                     const QList<SystemContainerWidget *> &expansionBoxContainers, const Catalogue *catalogue,
                     ReportInformation &information);
 
-// Page breaks a reader expects of a laid-out report: table rows and lines are
-// never split by a page, a heading or a box title never ends a page, table
-// headers repeat on every page a table continues onto, and the title page
-// stays on one page.
-void paginateReport(QTextDocument &document, qreal pageHeight);
-
 // Lays the HTML out on A4 pages and paints it with a footer on every page.
+// Each section starts a page; within it, table rows and lines are never split
+// by a page, a heading or a box title never ends a page, table headers repeat
+// on every page a table continues onto, and the title page stays on one page.
+// `info` gives the PDF's title, author and subject.
 bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info = {});

@@ -10,28 +10,48 @@ class QTextStream;
 namespace CommandLine
 {
 
-enum class Action { RunGui, ImportDataPack, ShowHelp, ShowVersion, UsageError };
+enum class Action { RunGui, ImportDataPack, Check, Report, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
-    QString file;  // the data pack of ImportDataPack
-    QString error; // what was wrong, for UsageError
+    QString file;      // the data pack of ImportDataPack, the setup file of Report
+    QStringList files; // the setup files of Check
+    bool json = false; // Check: JSON instead of lines
+    QString output;    // Report: the PDF to write
+    QString facility;  // Report: the report information
+    QString address;
+    QString installer;
+    QString error; // what was wrong, for UsageError (one line)
 };
 
 // The arguments as the application object gives them, program name first.
 Request parse(const QStringList &arguments);
 
-// True when the raw arguments ask for something other than the window, so
-// that no windowing system is needed.
+// True when the raw arguments ask for something other than the window (or
+// are wrong), so that no windowing system is needed. The toolkit's own
+// options (-platform, -style ...) are left to the window.
 bool isConsoleRequest(int argc, char **argv);
+// The request the raw arguments make, with the toolkit's own options left out.
+Request parseRaw(int argc, char **argv);
+
+// Only the report paints (fonts, PDF): it needs a (possibly offscreen)
+// graphical application object; everything else a plain one.
+bool needsGuiApplication(const Request &request);
 
 QString usage(const QString &program);
 
-// Carries out a console request and returns the process exit code: 0 done,
-// 1 the data pack was not installed, 2 a usage error.
+// Carries out a console request and returns the process exit code:
+// 0 done (every design sound), 1 failed (a design has a fault), 2 a usage
+// error or a file that cannot be read.
 int run(const Request &request, const QString &program, QTextStream &out, QTextStream &err);
 
 // Installs a data pack into the per-user data folder the window reads.
 int importDataPack(const QString &file, QTextStream &out, QTextStream &err);
+
+// Checks setup files against the installed product data.
+int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStream &err);
+
+// Writes the PDF report of a setup file without a window.
+int writeReport(const Request &request, QTextStream &out, QTextStream &err);
 
 } // namespace CommandLine

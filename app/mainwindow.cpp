@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 
 #include "app/constants.h"
+#include "app/languages.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
+#include "setup/setupfile.h"
 #include "setup/setupio.h"
 #include "setup/xmlimportio.h"
 #include "ui_mainwindow.h"
@@ -14,11 +16,17 @@
 #include "widgets/messagebox.h"
 #include "widgets/powersources.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -77,6 +85,17 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     if (styleSheet.open(QIODevice::ReadOnly))
         qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
 
+    // The start's language, before any text is made: the shipped translations
+    // are brought up to date in the user's folder first, so a fresh install
+    // starts translated. Without any translation the program runs as written.
+    const QString folder = Languages::translationsFolder();
+    Languages::installShipped(Languages::shippedFolder(), folder);
+    const QString startLanguage = Languages::startLanguage(Languages::rememberedLanguage(), QLocale::system(),
+                                                           Languages::availableCodes(folder));
+    if (startLanguage.isEmpty())
+        qWarning().noquote() << "No translation file found; running untranslated.";
+    applyLanguage(startLanguage, false);
+
     auto *errorLabel =
         new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
     errorLabel->setObjectName(QStringLiteral("errorLabel"));
@@ -91,6 +110,7 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
 
     if (!catalogue->integrityFailed()) {
         initContainers();
+        fillLanguageMenu();
         connectCommands();
     } else {
         MessageBox::critical(this, tr("Error"),
@@ -108,6 +128,10 @@ MainWindow::~MainWindow()
     delete powerSourcesWindow;
     delete distributionFactorWindow;
     delete manualWindow;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
     // The containers outlive this destructor as children; none may reach back
     // into a window that is half gone.
     for (SystemContainerWidget *container : qAsConst(expansionBoxContainers))
@@ -199,13 +223,6 @@ void MainWindow::connectCommands()
             &MainWindow::onDistributionFactorButtonClicked, unique);
 }
 
-void MainWindow::showNotAvailable(const QString &command)
-{
-    MessageBox::information(
-        this, tr("Not available"),
-        tr("\"%1\" is not available in this version of %2.").arg(command, Constants::ApplicationName));
-}
-
 void MainWindow::onLoadNewData()
 {
     const bool wasDisabled = catalogue->integrityFailed();
@@ -234,8 +251,11 @@ void MainWindow::onLoadNewData()
         return;
     }
     initContainers();
-    if (wasDisabled)
+    if (wasDisabled) {
+        // The language entries were held back while nothing could be shown.
+        fillLanguageMenu();
         connectCommands();
+    }
     MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
 }
 
@@ -406,15 +426,190 @@ void MainWindow::onGenerateReport()
     MessageBox::information(this, tr("Success"), tr("Report generated successfully!"));
 }
 
+void MainWindow::fillLanguageMenu()
+{
+    auto *menu = new QMenu(this);
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    QMenu *previous = ui->actionChange_language->menu();
+    ui->actionChange_language->setMenu(menu);
+    if (previous)
+        previous->deleteLater();
+    languageMenu = menu;
+
+    const QStringList codes = Languages::availableCodes(Languages::translationsFolder());
+    for (const QString &code : codes) {
+        if (currentLanguage.isEmpty())
+            currentLanguage = code;
+        QAction *entry = menu->addAction(Languages::menuText(code));
+        entry->setCheckable(true);
+        entry->setData(code);
+        group->addAction(entry);
+        entry->setChecked(code == currentLanguage);
+        connect(entry, &QAction::triggered, this, [this, code] { onLanguageChanged(code); });
+    }
+    applyLanguage(currentLanguage, false);
+}
+
+void MainWindow::checkLanguageEntry(const QString &code)
+{
+    if (!languageMenu)
+        return;
+    for (QAction *entry : languageMenu->actions())
+        entry->setChecked(entry->data().toString() == code);
+}
+
+void MainWindow::closeHelpWindows()
+{
+    // Each deletes itself once closed; the flags are cleared now so that the
+    // next Help command opens a window in the new language.
+    const auto close = [](QWidget *window) {
+        if (window)
+            window->close();
+    };
+    close(aboutWindow);
+    close(powerSourcesWindow);
+    close(distributionFactorWindow);
+    close(manualWindow);
+    aboutWindow = nullptr;
+    powerSourcesWindow = nullptr;
+    distributionFactorWindow = nullptr;
+    manualWindow = nullptr;
+    aboutWindowOpen = powerSourcesWindowOpen = distributionFactorWindowOpen = manualWindowOpen = false;
+}
+
 void MainWindow::onLanguageChanged(QString language)
 {
-    Q_UNUSED(language)
-    showNotAvailable(ui->actionChange_language->text());
+    applyLanguage(Languages::codeOf(language), true);
+}
+
+void MainWindow::applyLanguage(const QString &code, bool fromMenu)
+{
+    if (code.isEmpty())
+        return;
+    const QString folder = Languages::translationsFolder();
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + Languages::fileName(code);
+
+    // Re-applying the very file in force (the menu refresh, the entry already
+    // checked) has nothing to change.
+    const QFileInfo file(path);
+    const QString signature = path + QLatin1Char('|') + file.lastModified().toString(Qt::ISODateWithMs) +
+                              QLatin1Char('|') + QString::number(file.size());
+    if (translator && file.isFile() && signature == loadedTranslation) {
+        currentLanguage = code;
+        if (fromMenu)
+            Languages::rememberLanguage(code);
+        checkLanguageEntry(code);
+        return;
+    }
+
+    // Nothing changes until the new translation has loaded.
+    auto *next = new QTranslator(this);
+    if (!next->load(path)) {
+        delete next;
+        qWarning().noquote() << "Failed to load language file:" << path;
+        checkLanguageEntry(currentLanguage);
+        if (fromMenu)
+            MessageBox::critical(
+                this, tr("Error"),
+                tr("Failed to load language file.\nMake sure the file exists and is valid."));
+        return;
+    }
+
+    BusyCursor busy;
+    // The design crosses the switch through a setup file of its own in a
+    // private folder (owner only, unique name), removed on every way out.
+    QTemporaryDir scratch;
+    const QString setupPath = scratch.filePath(QStringLiteral("setup.csv"));
+    // Checked before anything changes: a design that would not read back
+    // stays on screen in the old language rather than being lost.
+    SetupFile::SetupData kept;
+    if (mainContainer &&
+        (!scratch.isValid() || !writeSetupFile(setupPath, mainContainer, expansionBoxContainers.values()) ||
+         !SetupFile::readSetupData(setupPath, kept, *catalogue))) {
+        delete next;
+        qWarning().noquote() << "Failed to keep the current setup for the language change:" << setupPath;
+        checkLanguageEntry(currentLanguage);
+        if (fromMenu)
+            MessageBox::critical(this, tr("Error"),
+                                 tr("Failed to change the language.\nThe current setup could not be kept."));
+        return;
+    }
+
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    translator = next;
+    loadedTranslation = signature;
+    QCoreApplication::installTranslator(translator);
+    currentLanguage = code;
+    if (fromMenu)
+        Languages::rememberLanguage(code);
+    checkLanguageEntry(code);
+
+    ui->retranslateUi(this);
+    closeHelpWindows();
+    if (!mainContainer)
+        return;
+    initContainers();
+    QList<SystemContainerWidget *> newContainers;
+    if (!readSetupFile(setupPath, mainContainer, newContainers, catalogue))
+        qWarning().noquote() << "Failed to restore the setup after the language change";
+    rebuildExpansionBoxTabs(newContainers);
 }
 
 void MainWindow::onNewLanguageButtonClicked()
 {
-    showNotAvailable(ui->actionNew_language->text());
+    const QString chosen = FileDialog::getOpenFileName(
+        this, tr("Select Language File"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        tr("Translation files (*.qm)"));
+    if (chosen.isEmpty())
+        return;
+
+    const QString folder = Languages::translationsFolder();
+    QDir().mkpath(folder);
+    const QString target = Languages::newLanguageTarget(chosen, folder);
+    const QFileInfo chosenInfo(chosen);
+    const QFileInfo targetInfo(target);
+    // A file picked from the folder itself is already in place: deleting the
+    // target first would delete the very file to be copied.
+    const bool alreadyThere = targetInfo.exists() && chosenInfo.exists() &&
+                              chosenInfo.canonicalFilePath() == targetInfo.canonicalFilePath();
+    if (!alreadyThere) {
+        if (targetInfo.exists() &&
+            MessageBox::question(this, tr("Warning"),
+                                 tr("That language file already exists.\nDo you want to overwrite it?")) !=
+                QMessageBox::Yes)
+            return;
+        // Copied beside the target first: a failed copy keeps the old file.
+        const QString partial = target + QStringLiteral(".part");
+        QFile::remove(partial);
+        QFile source(chosen);
+        QString error;
+        if (!source.copy(partial)) {
+            error = source.errorString();
+        } else {
+            QFile::setPermissions(partial,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            if ((targetInfo.exists() && !QFile::remove(target)) || !QFile::rename(partial, target))
+                error = QStringLiteral("cannot replace ") + target;
+        }
+        if (!error.isEmpty()) {
+            QFile::remove(partial);
+            qWarning().noquote() << "Failed to copy the language file:" << error;
+            MessageBox::critical(
+                this, tr("Error"),
+                tr("Failed to copy the language file.\nMake sure the file is valid and not open by another "
+                   "process."));
+            return;
+        }
+    }
+    fillLanguageMenu();
+    MessageBox::information(
+        this, tr("Success"),
+        tr("Language file loaded successfully!\nYou can now select it from the language combo box."));
 }
 
 void MainWindow::onAbout()

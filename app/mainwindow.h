@@ -12,6 +12,7 @@ class Catalogue;
 class DistributionFactor;
 class ManualWindow;
 class PowerSources;
+class QMenu;
 class QTranslator;
 class SystemContainerWidget;
 
@@ -48,8 +49,13 @@ private slots:
 private:
     void initContainers();
     void connectCommands();
-    // Commands this version cannot carry out say so instead of pretending.
-    void showNotAvailable(const QString &command);
+    void fillLanguageMenu();
+    // Installs the translation of `code` and rebuilds every container from
+    // it, keeping the design. A start (`fromMenu` false) only logs a failure;
+    // a choice from the menu also shows the error box.
+    void applyLanguage(const QString &code, bool fromMenu);
+    void checkLanguageEntry(const QString &code);
+    void closeHelpWindows();
     void showInternalError();
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
@@ -72,7 +78,10 @@ private:
     ManualWindow *manualWindow = nullptr;
     bool manualWindowOpen = false;
 
+    QMenu *languageMenu = nullptr;
     QTranslator *translator = nullptr;
+    // Path, time and size of the file `translator` came from.
+    QString loadedTranslation;
     QString currentLanguage;
     // The last answers of the report information dialog.
     ReportInformation reportInformation;

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QSpinBox>
 
@@ -261,10 +262,34 @@ void DetailedViewWidget::setSoundersActiveFraction(double value)
 void DetailedViewWidget::setDevices(const QMap<QString, int> &devices)
 {
     ui->devInLoopListWidget->clear();
+    // As many drops as units: a row at 1, then every further unit signalled.
+    // Only the signals of the steps between matter to anyone, so the spin box
+    // and the details are set once per device instead of once per unit (a
+    // full loop is 5,000 units).
+    QString last;
     for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
         // Drops beyond the top of the range change nothing, so stop there.
         const int drops = qMin(it.value(), MaxQuantity);
-        for (int i = 0; i < drops; ++i)
-            onDroppedNewDevice(it.key());
+        if (drops <= 0)
+            continue;
+        const QString &name = it.key();
+        if (itemOf(name)) {
+            // Cannot happen with a map; keep to the one-drop path anyway.
+            for (int i = 0; i < drops; ++i)
+                onDroppedNewDevice(name);
+            continue;
+        }
+        QListWidgetItem *item = addRow(name);
+        ui->devInLoopListWidget->setCurrentItem(item);
+        emit updateDeviceQuantity(name, 1);
+        for (int quantity = 2; quantity <= drops; ++quantity)
+            emit updateDeviceQuantity(name, quantity);
+        if (drops > 1) {
+            const QSignalBlocker blocker(spinBoxOf(item));
+            spinBoxOf(item)->setValue(drops);
+        }
+        last = name;
     }
+    if (!last.isEmpty())
+        showDeviceDetails(last);
 }

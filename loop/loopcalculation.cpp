@@ -18,6 +18,26 @@ QStringList LoopCable::sourceTexts()
             QStringLiteral("0,75 mm2 (19 AWG)"), QStringLiteral("0,5 mm2 (21 AWG)")};
 }
 
+QString LoopCable::sourceText(const QString &text)
+{
+    const QStringList sources = sourceTexts();
+    if (sources.contains(text))
+        return text;
+    for (const QString &source : sources) {
+        if (QCoreApplication::translate("LoopWidget", source.toUtf8().constData()) == text)
+            return source;
+    }
+    return text;
+}
+
+QString LoopCable::displayText(const QString &text)
+{
+    const QString source = sourceText(text);
+    return sourceTexts().contains(source)
+               ? QCoreApplication::translate("LoopWidget", source.toUtf8().constData())
+               : text;
+}
+
 namespace LoopCalc
 {
 

@@ -9,6 +9,11 @@
 enum class Topology { ClassA, DegradedMode };
 
 struct LoopConfig {
+    static constexpr int MinLoopLength = 100;
+    static constexpr int MaxLoopLength = 2500;
+    static constexpr int MaxDistance = 10000;
+    static constexpr int MaxQuantity = 250;
+
     QString cableType = QStringLiteral("1,5 mm2 (16 AWG)");
     Topology topology = Topology::ClassA;
     int distributionFactor = 100; // percent
@@ -17,6 +22,29 @@ struct LoopConfig {
     int endDistance = 0;          // metres, last device to the panel return
     // Device name -> quantity, in QString order; quantities are at least 1.
     QMap<QString, int> devices;
+
+    // The six values as the setup file and the duplication exchange them:
+    // cable type, topology code ("A" / "B"), distribution factor, loop
+    // length, start distance, end distance.
+    QStringList toTexts() const;
+    // The reverse of toTexts; values are kept as read (a distribution factor
+    // that is no number keeps its default, a length that is none reads as 0,
+    // a topology other than "A" is degraded mode, as the editor reads them).
+    static LoopConfig fromTexts(const QStringList &values, const QMap<QString, int> &devices = {});
+    // What a fresh loop editor given this configuration holds: lengths and
+    // factor within its ranges, quantities capped at 250, an unknown cable
+    // type left on the default entry. The identity for every valid loop.
+    LoopConfig shownByEditor() const;
+
+    static QString topologyCode(Topology topology);
+
+    bool operator==(const LoopConfig &o) const
+    {
+        return cableType == o.cableType && topology == o.topology &&
+               distributionFactor == o.distributionFactor && loopLength == o.loopLength &&
+               startDistance == o.startDistance && endDistance == o.endDistance && devices == o.devices;
+    }
+    bool operator!=(const LoopConfig &o) const { return !(*this == o); }
 };
 
 // The limits of the panel that drives a loop, as handed over by onPanelChanged.
@@ -35,5 +63,10 @@ namespace LoopCable
 // number with its decimal comma, because the cross-section is read from it.
 QStringList sourceTexts();
 constexpr int DefaultIndex = 2;
+// Files hold the source text, so that they read alike in every language:
+// the entry a shown or stored text stands for (the text itself when it is
+// no entry), and how the current translation shows an entry.
+QString sourceText(const QString &text);
+QString displayText(const QString &text);
 
 } // namespace LoopCable

@@ -179,7 +179,8 @@ LoopConfig LoopWidget::config() const
 void LoopWidget::applyLoopValues(const QStringList &values)
 {
     if (values.size() > 0) {
-        const int index = ui->cableTypeComboBox->findText(values.at(0));
+        // A stored entry is its source text; a copied one is already shown text.
+        const int index = ui->cableTypeComboBox->findText(LoopCable::displayText(values.at(0)));
         if (index >= 0)
             ui->cableTypeComboBox->setCurrentIndex(index);
     }
@@ -201,16 +202,38 @@ void LoopWidget::applyLoopValues(const QStringList &values)
         lengths[i]->setValue(values.at(3 + i).toInt());
 }
 
+void LoopWidget::applySettings(const LoopConfig &config)
+{
+    // A stored entry is its source text; a copied one is already shown text.
+    const int cable = ui->cableTypeComboBox->findText(LoopCable::displayText(config.cableType));
+    if (cable >= 0)
+        ui->cableTypeComboBox->setCurrentIndex(cable);
+    if (config.topology == Topology::ClassA)
+        ui->topologyTypeARadioButton->setChecked(true);
+    else
+        ui->topologyTypeBRadioButton->setChecked(true);
+    ui->distrFactorSpinBox->setValue(config.distributionFactor);
+    ui->loopLengthSpinBox->setValue(config.loopLength);
+    ui->distStartSpinBox->setValue(config.startDistance);
+    ui->distEndSpinBox->setValue(config.endDistance);
+}
+
+void LoopWidget::applyConfig(const LoopConfig &config)
+{
+    applySettings(config);
+    applyDevices(config.devices);
+}
+
 void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 {
     m_devices.clear();
+    // The device view signals every unit it adds; the loop takes each into
+    // its device map but computes once, from the final map. Before, a full
+    // loop was recomputed once per unit (5,000 times).
+    m_holdRecomputation = true;
     m_detailedView->setDevices(devices);
-    // No row signalled, so nothing has recomputed the emptied loop yet.
-    bool anyRow = false;
-    for (const int quantity : devices)
-        anyRow = anyRow || quantity > 0;
-    if (!anyRow)
-        onUpdateDeviceQuantity(QString(), 0);
+    m_holdRecomputation = false;
+    computeLoopTotals();
 }
 
 // ---- device tree and drops ------------------------------------------------------
@@ -362,7 +385,8 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
         m_devices.insert(deviceName, quantity);
     else
         m_devices.remove(deviceName);
-    computeLoopTotals();
+    if (!m_holdRecomputation)
+        computeLoopTotals();
 }
 
 void LoopWidget::onSoundersActiveChanged(double value)
@@ -414,20 +438,16 @@ LoopCalc::Circuit LoopWidget::circuit(const QVector<LoopCalc::LoopDevice> &devic
 
 LoopCalc::LoopResults LoopWidget::displayedResults() const
 {
-    LoopCalc::LoopResults r;
-    r.addresses = ui->totalAddressesValueLabel->text().toInt();
-    r.idleCurrent = Display::figure(ui->idleCurrentValueLabel->text());
-    r.alarmCurrent = Display::figure(ui->alarmCurrentValueLabel->text());
-    r.voltageDrop = Display::figure(ui->voltageDropValueLabel->text());
-    r.maxVoltageDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
-    r.maxCurrent = Display::figure(ui->maxCurrentValueLabel->text());
-    return r;
+    return m_results;
 }
 
 void LoopWidget::computeLoopTotals()
 {
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
     const LoopCalc::LoopTotals totals = LoopCalc::loopTotals(devices, m_soundersActiveFraction);
+    m_results.addresses = totals.addresses;
+    m_results.idleCurrent = LoopCalc::displayed(totals.idleCurrent);
+    m_results.alarmCurrent = LoopCalc::displayed(totals.alarmCurrent);
     ui->totalAddressesValueLabel->setText(QString::number(totals.addresses));
     ui->idleCurrentValueLabel->setText(Display::amperes(totals.idleCurrent));
     ui->alarmCurrentValueLabel->setText(Display::amperes(totals.alarmCurrent));
@@ -443,9 +463,9 @@ void LoopWidget::computeVoltageDrop()
 
 void LoopWidget::computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    ui->voltageDropValueLabel->setText(
-        Display::volts(LoopCalc::voltageDrop(topology(), circuit(devices), alarm)));
+    m_results.voltageDrop =
+        LoopCalc::displayed(LoopCalc::voltageDrop(topology(), circuit(devices), m_results.alarmCurrent));
+    ui->voltageDropValueLabel->setText(Display::volts(m_results.voltageDrop));
     computeMaxVoltageDrop(devices);
 }
 
@@ -456,10 +476,9 @@ void LoopWidget::computeMaxVoltageDrop()
 
 void LoopWidget::computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    const double drop = Display::figure(ui->voltageDropValueLabel->text());
-    ui->maxVoltageDropValueLabel->setText(
-        Display::volts(LoopCalc::maxVoltageDrop(topology(), m_limits.supportsOverboost, alarm, drop)));
+    m_results.maxVoltageDrop = LoopCalc::displayed(LoopCalc::maxVoltageDrop(
+        topology(), m_limits.supportsOverboost, m_results.alarmCurrent, m_results.voltageDrop));
+    ui->maxVoltageDropValueLabel->setText(Display::volts(m_results.maxVoltageDrop));
     computeMaxCurrent(devices);
 }
 
@@ -470,9 +489,9 @@ void LoopWidget::computeMaxCurrent()
 
 void LoopWidget::computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const double maxDrop = Display::figure(ui->maxVoltageDropValueLabel->text());
-    ui->maxCurrentValueLabel->setText(
-        Display::amperes(LoopCalc::maxCurrent(topology(), circuit(devices), maxDrop, m_limits.maxCurrent)));
+    m_results.maxCurrent = LoopCalc::displayed(
+        LoopCalc::maxCurrent(topology(), circuit(devices), m_results.maxVoltageDrop, m_limits.maxCurrent));
+    ui->maxCurrentValueLabel->setText(Display::amperes(m_results.maxCurrent));
     const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);
     updateNotes(facts);
     updateFaults(facts);
@@ -523,6 +542,5 @@ QString LoopWidget::noteReportText() const
 
 bool LoopWidget::isDegradedModeOk() const
 {
-    const double alarm = Display::figure(ui->alarmCurrentValueLabel->text());
-    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), alarm, m_limits);
+    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), m_results.alarmCurrent, m_limits);
 }

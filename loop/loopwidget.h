@@ -22,8 +22,9 @@ class LoopWidget;
 }
 
 // The tab page of one loop: its settings, the device tree to drag from, the
-// device list, and the loop status with its faults and notes. The figures are
-// held as the texts of the result labels; every later stage reads them back.
+// device list, and the loop status with its faults and notes. Every figure
+// is kept as displayed (7 decimals) and later stages read it so, as the
+// widget-free LoopEvaluation does.
 class LoopWidget : public QWidget
 {
     Q_OBJECT
@@ -40,7 +41,13 @@ public:
     QVector<QPair<QString, int>> deviceList() const;
 
     void applyLoopValues(const QStringList &values);
+    // Rebuilds the device list from the map (quantities capped at 250) and
+    // recomputes the loop once at the end.
     void applyDevices(const QMap<QString, int> &devices);
+    // The six settings from typed values, as applyLoopValues does from texts.
+    void applySettings(const LoopConfig &config);
+    // Settings, then devices.
+    void applyConfig(const LoopConfig &config);
 
     QString faultReportText() const;
     QString noteReportText() const;
@@ -105,5 +112,8 @@ private:
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
+    // The six figures as last shown; each stage reads the ones before it here.
+    LoopCalc::LoopResults m_results;
     bool m_lastFaultState = false;
+    bool m_holdRecomputation = false; // while applyDevices rebuilds the list
 };

@@ -143,16 +143,22 @@ void SystemContainerWidget::onLoopsChanged(int loops)
 void SystemContainerWidget::applySetup(const QStringList &panelValues,
                                        const QVector<QPair<QStringList, QMap<QString, int>>> &loops)
 {
+    QVector<LoopConfig> configs;
+    configs.reserve(loops.size());
+    for (const auto &loop : loops)
+        configs.append(LoopConfig::fromTexts(loop.first, loop.second));
+    applySetup(panelValues, configs);
+}
+
+void SystemContainerWidget::applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops)
+{
     m_panelWidget->applyConfiguration(panelValues);
     const int n = loops.size();
     if (n != m_loopCount)
         onLoopsChanged(n);
     withLoopCurrentsHeld([&] {
-        for (int i = 0; i < n && i < m_loopWidgets.size(); ++i) {
-            LoopWidget *loop = m_loopWidgets.at(i);
-            loop->applyLoopValues(loops.at(i).first);
-            loop->applyDevices(loops.at(i).second);
-        }
+        for (int i = 0; i < n && i < m_loopWidgets.size(); ++i)
+            m_loopWidgets.at(i)->applyConfig(loops.at(i));
     });
 }
 
@@ -183,24 +189,14 @@ void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)
 
     // The source is read once, so a target that is written first cannot
     // change what the later ones receive.
-    const LoopWidget *source = m_loopWidgets.at(s);
-    const QStringList values = {source->cableTypeText(),
-                                source->topologyCode(),
-                                QString::number(source->distributionFactorValue(), 'g', 6),
-                                QString::number(source->loopLengthValue()),
-                                QString::number(source->startDistanceValue()),
-                                QString::number(source->endDistanceValue())};
-    QMap<QString, int> devices;
-    for (const QPair<QString, int> &entry : source->deviceList())
-        devices.insert(entry.first, entry.second);
+    const LoopConfig source = m_loopWidgets.at(s)->config();
 
     bool written = false;
     withLoopCurrentsHeld([&] {
         for (const int j : targets) {
             if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
                 continue;
-            m_loopWidgets.at(j)->applyLoopValues(values);
-            m_loopWidgets.at(j)->applyDevices(devices);
+            m_loopWidgets.at(j)->applyConfig(source);
             written = true;
         }
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loop/loopconfig.h"
 #include "panel/panelmessages.h"
 
 #include <QList>
@@ -41,6 +42,7 @@ public:
     // each loop's values and devices.
     void applySetup(const QStringList &panelValues,
                     const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
+    void applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops);
 
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);

@@ -81,6 +81,12 @@ bool isSelected(const QComboBox *combo)
     return combo->currentIndex() > 0;
 }
 
+// The selector's text, or empty while it is on its first entry (none).
+QString selectedText(const QComboBox *combo)
+{
+    return isSelected(combo) ? combo->currentText() : QString();
+}
+
 } // namespace
 
 PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
@@ -155,6 +161,9 @@ bool PanelWidget::isExpansionBox() const
 
 ModelRecord PanelWidget::modelRecord() const
 {
+    // No model (an empty catalogue): nothing to look up.
+    if (currentModelName.isEmpty())
+        return ModelRecord();
     if (isExpansionBox())
         return ModelRecord::fromExpansionBox(catalogue->findExpansionBox(currentModelName));
     return ModelRecord::fromPanel(catalogue->findPanel(currentModelName));
@@ -721,27 +730,9 @@ void PanelWidget::onPanelOutputSpinBoxValueChanged()
 
 void PanelWidget::refreshTotals()
 {
-    PanelCalculation::TotalsInput input;
-    input.loopCurrents = loopCurrents;
-    input.loopCount = loopCount;
-    for (const CardRowWidgets &row : qAsConst(cardRows)) {
-        PanelCalculation::CardRow card;
-        card.count = row.loopCard ? loopCardCount : (row.checkBox->isChecked() ? 1 : 0);
-        if (card.count > 0)
-            card.current = catalogue->findAuxiliaryCard(row.nameLabel->text()).current;
-        input.cards.append(card);
-    }
-    input.outputs.aux24VIdle = ui->aux24VIdleDSpinBox->value();
-    input.outputs.aux24VAlarm = ui->aux24VAlarmDSpinBox->value();
-    input.outputs.snd1Idle = ui->snd1IdleDSpinBox->value();
-    input.outputs.snd1Alarm = ui->snd1AlarmDSpinBox->value();
-    input.outputs.snd2Idle = ui->snd2IdleDSpinBox->value();
-    input.outputs.snd2Alarm = ui->snd2AlarmDSpinBox->value();
-    const ModelRecord model = modelRecord();
-    input.modelIdleCurrent = model.idleCurrent;
-    input.modelAlarmCurrent = model.alarmCurrent;
-
-    const CurrentPair total = PanelCalculation::totals(input);
+    const PanelCalculation::CurrentPair total = PanelEvaluation::totals(input(), modelRecord(), *catalogue);
+    m_figures.totalIdleCurrent = total.idle;
+    m_figures.totalAlarmCurrent = total.alarm;
     ui->totalIdleCurrentValueLabel->setText(Display::amperes(total.idle));
     ui->totalAlarmCurrentValueLabel->setText(Display::amperes(total.alarm));
 
@@ -751,26 +742,16 @@ void PanelWidget::refreshTotals()
 
 void PanelWidget::onChangeToCalculateMinimumBatteryRequired()
 {
-    const double required = PanelCalculation::minimumBatteryRequired(
-        Display::figure(ui->totalIdleCurrentValueLabel->text()),
-        Display::figure(ui->totalAlarmCurrentValueLabel->text()),
-        PanelCalculation::timeValue(ui->idleTimeComboBox->currentText()),
-        PanelCalculation::timeValue(ui->alarmTimeComboBox->currentText()),
-        ui->battDegradationSpinBox->value());
-    ui->minBattRequiredValueLabel->setText(Display::ampereHours(required));
+    m_figures.minimumBatteryRequired = PanelEvaluation::minimumBatteryRequired(
+        configuration(), m_figures.totalIdleCurrent, m_figures.totalAlarmCurrent);
+    ui->minBattRequiredValueLabel->setText(Display::ampereHours(m_figures.minimumBatteryRequired));
     refreshBatteryStatus();
 }
 
 void PanelWidget::onBattComboBoxValueChanged()
 {
-    QVector<double> capacities;
-    for (const QComboBox *combo :
-         {ui->battComboBox, ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox}) {
-        if (isSelected(combo))
-            capacities.append(catalogue->findBattery(combo->currentText()).capacity);
-    }
-    ui->currentSelectedBattValueLabel->setText(
-        Display::ampereHours(PanelCalculation::selectedTotalBattery(capacities)));
+    m_figures.selectedTotalBattery = PanelEvaluation::selectedTotalBattery(configuration(), *catalogue);
+    ui->currentSelectedBattValueLabel->setText(Display::ampereHours(m_figures.selectedTotalBattery));
     refreshBatteryStatus();
     refreshExternalPowerNotes();
 }
@@ -778,46 +759,51 @@ void PanelWidget::onBattComboBoxValueChanged()
 // ---------------------------------------------------------------------------
 // Status texts and flags
 
-void PanelWidget::fillExternalPowerState(PanelMessages::PanelState &state) const
+PanelConfig PanelWidget::configuration() const
 {
-    state.externalPowerSourcesEnabled = externalPowerSourcesEnabled;
-    if (!externalPowerSourcesEnabled)
-        return;
-    const QComboBox *sources[] = {ui->externalPowerSource1ComboBox, ui->externalPowerSource2ComboBox};
-    const QComboBox *batteries[] = {ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox};
-    bool anyChosen = false;
-    for (int i = 0; i < 2; ++i) {
-        PanelMessages::ExternalPowerChoice &c = state.external[i];
-        c.sourceSelected = isSelected(sources[i]);
-        c.batterySelected = isSelected(batteries[i]);
-        if (!c.sourceSelected || !c.batterySelected)
-            continue;
-        anyChosen = true;
-        c.sourceName = sources[i]->currentText();
-        c.batteryName = batteries[i]->currentText();
-        c.sourceMaxBatteryCapacity = catalogue->findExternalPowerSource(c.sourceName).maxBatteryCapacity;
-        c.batteryCapacity = catalogue->findBattery(c.batteryName).capacity;
+    PanelConfig c;
+    c.expansionBox = isExpansionBox();
+    c.model = modelName();
+    c.internalBattery = selectedText(ui->battComboBox);
+    if (!c.expansionBox) {
+        c.outputs.aux24VIdle = ui->aux24VIdleDSpinBox->value();
+        c.outputs.aux24VAlarm = ui->aux24VAlarmDSpinBox->value();
+        c.outputs.snd1Idle = ui->snd1IdleDSpinBox->value();
+        c.outputs.snd1Alarm = ui->snd1AlarmDSpinBox->value();
+        c.outputs.snd2Idle = ui->snd2IdleDSpinBox->value();
+        c.outputs.snd2Alarm = ui->snd2AlarmDSpinBox->value();
     }
-    if (anyChosen)
-        state.batteryBoxes = catalogue->externalBatteryBoxes();
+    c.cards = installedCards();
+    c.source1 = selectedText(ui->externalPowerSource1ComboBox);
+    c.battery1 = selectedText(ui->additionalBatt1ComboBox);
+    c.source2 = selectedText(ui->externalPowerSource2ComboBox);
+    c.battery2 = selectedText(ui->additionalBatt2ComboBox);
+    c.batteryDegradation = batteryDegradation();
+    c.soundersActive = soundersActive();
+    c.idleTime = idleTime();
+    c.alarmTime = alarmTime();
+    return c;
+}
+
+PanelInput PanelWidget::input() const
+{
+    PanelInput in;
+    in.config = configuration();
+    in.loopCount = loopCount;
+    in.externalPowerSourcesEnabled = externalPowerSourcesEnabled;
+    in.loopCurrents = loopCurrents;
+    in.loopFaults = loopFaults;
+    return in;
+}
+
+PanelEvaluation PanelWidget::evaluation() const
+{
+    return PanelEvaluation::evaluate(input(), *catalogue);
 }
 
 PanelMessages::PanelState PanelWidget::panelState() const
 {
-    PanelMessages::PanelState state;
-    state.noBatterySelected = !isSelected(ui->battComboBox) && !isSelected(ui->additionalBatt1ComboBox) &&
-                              !isSelected(ui->additionalBatt2ComboBox);
-    state.minimumBatteryRequired = Display::figure(ui->minBattRequiredValueLabel->text());
-    state.selectedTotalBattery = Display::figure(ui->currentSelectedBattValueLabel->text());
-    state.totalAlarmCurrent = Display::figure(ui->totalAlarmCurrentValueLabel->text());
-    const ModelRecord model = modelRecord();
-    state.maxCurrent = model.maxCurrent;
-    state.maxLoops = model.maxLoops;
-    state.loopCount = loopCount;
-    state.idleTimeText = ui->idleTimeComboBox->currentText();
-    state.loopFaults = loopFaults;
-    fillExternalPowerState(state);
-    return state;
+    return PanelEvaluation::state(input(), modelRecord(), m_figures, *catalogue);
 }
 
 void PanelWidget::refreshBatteryStatus()
@@ -847,9 +833,7 @@ void PanelWidget::refreshPowerLoadStatus()
 
 void PanelWidget::refreshExternalPowerNotes()
 {
-    PanelMessages::PanelState state;
-    fillExternalPowerState(state);
-    ui->externalPowerSourceInfoNotesLabel->setText(PanelMessages::externalPowerNotes(state));
+    ui->externalPowerSourceInfoNotesLabel->setText(PanelMessages::externalPowerNotes(panelState()));
 }
 
 void PanelWidget::emitFaultState()
@@ -1082,22 +1066,22 @@ QString PanelWidget::alarmTime() const
 
 double PanelWidget::totalIdleCurrent() const
 {
-    return Display::figure(ui->totalIdleCurrentValueLabel->text());
+    return m_figures.totalIdleCurrent;
 }
 
 double PanelWidget::totalAlarmCurrent() const
 {
-    return Display::figure(ui->totalAlarmCurrentValueLabel->text());
+    return m_figures.totalAlarmCurrent;
 }
 
 double PanelWidget::minimumBatteryRequired() const
 {
-    return Display::figure(ui->minBattRequiredValueLabel->text());
+    return m_figures.minimumBatteryRequired;
 }
 
 double PanelWidget::selectedTotalBattery() const
 {
-    return Display::figure(ui->currentSelectedBattValueLabel->text());
+    return m_figures.selectedTotalBattery;
 }
 
 // ---------------------------------------------------------------------------

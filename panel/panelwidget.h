@@ -1,6 +1,8 @@
 #pragma once
 
 #include "panel/panelcalculation.h"
+#include "panel/panelconfig.h"
+#include "panel/panelevaluation.h"
 #include "panel/panelmessages.h"
 
 #include <QMap>
@@ -56,6 +58,13 @@ public:
     int soundersActive() const;
     QString idleTime() const;
     QString alarmTime() const;
+
+    // The controls read once into the typed configuration.
+    PanelConfig configuration() const;
+    // The configuration with the loops' reports as this editor holds them.
+    PanelInput input() const;
+    // Every figure and text of the page, evaluated afresh from input().
+    PanelEvaluation evaluation() const;
 
     // Figures as shown on the page.
     double totalIdleCurrent() const;
@@ -179,8 +188,9 @@ private:
     QString selectExpansionBox(const QStringList &candidates);
     static void showExpansionBoxStatus(const ExpansionBoxRowWidgets &row, bool faulty);
     void emitFaultState();
-    void fillExternalPowerState(PanelMessages::PanelState &state) const;
 
+    // The figures as last shown; each stage reads the ones before it here.
+    PanelFigures m_figures;
     QVector<CardRowWidgets> cardRows;
     QVector<LoopRowWidgets> loopRows;
     QVector<ExpansionBoxRowWidgets> expansionBoxRows;

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
+#include "loop/loopconfig.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -271,12 +272,14 @@ bool parseLoop(const QString &block, int n, const QString &suffix, LoopConfig &l
         qWarning().noquote() << "Invalid loop headers:" << lines;
         return false;
     }
-    loop.values = cutValues(lines, LoopUnits);
-    if (!validateLoopConfig(loop.values)) {
+    QStringList values = cutValues(lines, LoopUnits);
+    // Files are written with source texts; one written translated still reads.
+    values[0] = LoopCable::sourceText(values.at(0));
+    if (!validateLoopConfig(values)) {
         warn(QStringLiteral("Invalid loop configuration values in loop %1%2").arg(n).arg(suffix));
         return false;
     }
-    loop.devices.clear();
+    loop = LoopConfig::fromTexts(values);
     for (int i = 8; i < lines.size(); ++i) {
         const QStringList parts = lines.at(i).split(QLatin1Char(';'));
         if (parts.size() != 2) {
@@ -627,14 +630,19 @@ void compareLoops(const QString &boxPlace, const QVector<LoopConfig> &read, cons
         }
         QStringList labels = LoopLabels;
         labels.removeLast(); // the devices heading
-        compareValues(place, labels, LoopUnits, read.at(n).values, held.at(n).values, -1, lines);
+        // The editors show a cable entry in the current language; the file holds its source text.
+        QStringList heldValues = held.at(n).toTexts();
+        if (!heldValues.isEmpty())
+            heldValues[0] = LoopCable::sourceText(heldValues.at(0));
+        compareValues(place, labels, LoopUnits, read.at(n).toTexts(), heldValues, -1, lines);
         lines.append(adjustedDevices(place, read.at(n).devices, held.at(n).devices));
     }
 }
 
 } // namespace
 
-QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read, const QMap<QString, int> &held)
+QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read,
+                            const QMap<QString, int> &held)
 {
     QStringList lines;
     QStringList names = read.keys() + held.keys();
@@ -644,7 +652,8 @@ QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read
         const int r = read.value(name);
         const int h = held.value(name);
         if (r != h) {
-            lines.append(adjustedLine(place, QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
+            lines.append(adjustedLine(place,
+                                      QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
                                       QString::number(r), QString::number(h)));
         }
     }
@@ -682,10 +691,14 @@ QString composeSetupText(const SetupData &data)
     auto addLoops = [&](const QVector<LoopConfig> &loops) {
         for (int n = 0; n < loops.size(); ++n) {
             const LoopConfig &loop = loops.at(n);
+            const QStringList values = loop.toTexts();
             lines.append(QString());
             lines.append(QStringLiteral("Loop %1 configuration").arg(n + 1));
-            for (int i = 0; i < LoopUnits.size(); ++i)
-                lines.append(LoopLabels.at(i) + loop.values.value(i) + unitText(LoopUnits.at(i)));
+            for (int i = 0; i < LoopUnits.size(); ++i) {
+                // The untranslated entry, so that the file reads alike in every language.
+                const QString value = i == 0 ? LoopCable::sourceText(values.value(i)) : values.value(i);
+                lines.append(LoopLabels.at(i) + value + unitText(LoopUnits.at(i)));
+            }
             lines.append(LoopLabels.last());
             for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
                 lines.append(it.key() + QLatin1Char(';') + QString::number(it.value()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loop/loopconfig.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -12,14 +14,6 @@ class Catalogue;
 // are read and written by the glue in setupio.h.
 namespace SetupFile
 {
-
-// One loop: cable type, topology code, distribution factor, loop length,
-// start distance, end distance; and its devices by name.
-struct LoopConfig {
-    QStringList values;
-    QMap<QString, int> devices;
-    bool operator==(const LoopConfig &o) const { return values == o.values && devices == o.devices; }
-};
 
 // An expansion box: its 11 panel texts and its loops.
 struct ExpansionBoxConfig {

@@ -5,6 +5,7 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "report/reportcomposer.h"
 #include "setup/setupfile.h"
 #include "setup/xmlimport.h"
 #include "widgets/messagebox.h"
@@ -23,11 +24,6 @@ XmlImportDialogs::Chooser &testChooser()
 {
     static XmlImportDialogs::Chooser chooser;
     return chooser;
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Exporter", text);
 }
 
 // The index of the chosen entry in `items`, or -1 when cancelled.
@@ -80,10 +76,11 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
     case XmlImport::ReadResult::Ok:
         break;
     case XmlImport::ReadResult::UnsupportedVersion:
-        MessageBox::warning(parent, tr("Version Compatibility Warning"),
-                            tr("The VXA XML file version (%1) is not supported by this application.\n"
-                               "Expected version: %2\n\nThe import process may not work correctly.")
-                                .arg(foundVersion, Constants::SupportedXmlVersion));
+        MessageBox::warning(
+            parent, Exporter::tr("Version Compatibility Warning"),
+            Exporter::tr("The VXA XML file version (%1) is not supported by this application.\n"
+                         "Expected version: %2\n\nThe import process may not work correctly.")
+                .arg(foundVersion, Constants::SupportedXmlVersion));
         return false;
     case XmlImport::ReadResult::Failed:
         return false;
@@ -92,8 +89,8 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
     QStringList panelEntries;
     for (const XmlImport::XmlPanel &panel : xmlPanels)
         panelEntries.append(XmlImport::panelEntry(panel));
-    const int panelIndex =
-        choose(parent, tr("Select XML Panel"), tr("Select a panel from the XML file:"), panelEntries);
+    const int panelIndex = choose(parent, Exporter::tr("Select XML Panel"),
+                                  Exporter::tr("Select a panel from the XML file:"), panelEntries);
     if (panelIndex < 0)
         return false;
     const XmlImport::XmlPanel &xmlPanel = xmlPanels.at(panelIndex);
@@ -104,20 +101,21 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
     QStringList modelEntries;
     for (const Panel &model : models)
         modelEntries.append(XmlImport::modelEntry(model));
-    const int modelIndex =
-        choose(parent, tr("Select App Panel"), tr("Select a target panel in the application:"), modelEntries);
+    const int modelIndex = choose(parent, Exporter::tr("Select App Panel"),
+                                  Exporter::tr("Select a target panel in the application:"), modelEntries);
     if (modelIndex < 0)
         return false;
     const Panel model = models.at(modelIndex);
 
     const int xmlLoops = xmlPanel.loops.size();
     if (xmlLoops > model.maxLoops) {
-        MessageBox::warning(parent, tr("Loop Count Warning"),
-                            tr("The XML panel has %1 loops but the selected app panel only supports up to "
-                               "%2 loop(s).\n%3 loop(s) will be ignored.")
-                                .arg(xmlLoops)
-                                .arg(model.maxLoops)
-                                .arg(xmlLoops - model.maxLoops));
+        MessageBox::warning(
+            parent, Exporter::tr("Loop Count Warning"),
+            Exporter::tr("The XML panel has %1 loops but the selected app panel only supports up to "
+                         "%2 loop(s).\n%3 loop(s) will be ignored.")
+                .arg(xmlLoops)
+                .arg(model.maxLoops)
+                .arg(xmlLoops - model.maxLoops));
     }
     const int loops = std::min(xmlLoops, model.maxLoops);
 

@@ -26,5 +26,6 @@ DistributionFactor::DistributionFactor(QWidget *parent) : HelpInfoWindow(parent)
            "having all devices distributed and having them in the worst case.\n100% - ideal case where all "
            "devices are distributed uniformly.")};
     setSecondarySection(tr("Notes:"), notes.join(QStringLiteral("\n\n")));
-    setImage(QStringLiteral(":/resources/icons/distribution_factor.png"), QSize(800, 400));
+    //: Resource path of the illustration: a translation names the picture with its labels in that language.
+    setImage(tr(":/resources/icons/distribution_factor.png"), QSize(800, 400));
 }

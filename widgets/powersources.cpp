@@ -41,7 +41,8 @@ PowerSources::PowerSources(const Catalogue *catalogue, QWidget *parent)
            "system as "
            "it delivers less current than the internal power supply of the panel.")};
     setSecondarySection(tr("Notes:"), notes.join(QStringLiteral("\n\n")));
-    setImage(QStringLiteral(":/resources/icons/power_sources.png"), QSize(780, 634));
+    //: Resource path of the illustration: a translation names the picture with its labels in that language.
+    setImage(tr(":/resources/icons/power_sources.png"), QSize(780, 634));
 }
 
 QString PowerSources::compatibilityList(const Catalogue &catalogue)

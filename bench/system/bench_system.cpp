@@ -2,23 +2,34 @@
 // range's largest panel at its maximum loops and two of its largest expansion
 // boxes at theirs, every loop holding 20 device types at 250 units each.
 // Prints medians of
+//  - opening the design's setup file with the Open command until the window
+//    has painted it (file read and checked, every page applied),
+//  - checking the file as `Kalvix --check` does (installed data verified and
+//    read, file read, whole design evaluated),
 //  - applying the whole design (panel and loops, the two box pages with
 //    theirs) until every figure is on screen, and
 //  - one edit: a device quantity changed through its row's spin box, with the
 //    loop's and its panel's recomputation (and, in a box, the relay of the
 //    box's state to the main panel), until painted.
+//  - switching the language (Spanish, then back), which keeps the whole
+//    design through a setup file and rebuilds every page, until shown.
 // Usage: bench_system [runs of the whole design, default 3]
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "setup/setupfile.h"
+#include "widgets/messagebox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -215,6 +226,58 @@ int main(int argc, char **argv)
         return qobject_cast<SystemContainerWidget *>(tabs()->widget(page));
     };
 
+    // The same design as a setup file.
+    QTemporaryDir files;
+    const QString setupPath = files.filePath(QStringLiteral("largest.csv"));
+    {
+        SetupFile::SetupData data;
+        data.panel = panelValues;
+        for (const LoopSetup &loop : mainLoops)
+            data.loops.append(LoopConfig::fromTexts(loop.first, loop.second));
+        for (int b = 0; b < boxNames.size(); ++b) {
+            SetupFile::ExpansionBoxConfig boxConfig;
+            boxConfig.panel = boxValues;
+            for (const LoopSetup &loop : boxLoopSetups)
+                boxConfig.loops.append(LoopConfig::fromTexts(loop.first, loop.second));
+            data.boxes.append(boxConfig);
+        }
+        if (!SetupFile::writeSetupData(setupPath, data))
+            qFatal("cannot write the setup file");
+    }
+
+    // Opening the file as the user does, until the window has painted it.
+    MessageBox::setTestMode(true);
+    std::vector<Sample> opened;
+    for (int run = 0; run < runs; ++run) {
+        freshWindow();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        FileDialog::setNextFileName(setupPath);
+        opened.push_back(measure([&] {
+            window->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+            settle();
+        }));
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        if (shown.isEmpty() || shown.last().title != QStringLiteral("Success"))
+            qFatal("the setup file was not opened");
+    }
+    out << "open the largest design's file until shown: " << report(opened, 0) << "\n";
+    out.flush();
+
+    // The command-line check of the same file.
+    std::vector<Sample> checked;
+    for (int run = 0; run < std::max(runs, 5); ++run) {
+        QString text;
+        QTextStream checkOut(&text);
+        QTextStream checkErr(&text);
+        int code = -1;
+        checked.push_back(
+            measure([&] { code = CommandLine::checkDesigns({setupPath}, false, checkOut, checkErr); }));
+        if (code != 0 && code != 1)
+            qFatal("the check failed: %s", qPrintable(text));
+    }
+    out << "--check of the largest design: " << report(checked, 1) << "\n";
+    out.flush();
+
     // The whole design, as opening a setup file applies it.
     std::vector<Sample> whole;
     for (int run = 0; run < runs; ++run) {
@@ -269,6 +332,23 @@ int main(int argc, char **argv)
     const auto boxEdit = editIn(container(2), boxLoops - 1);
     out << "one quantity edit in an expansion box loop, recomputed: " << report(boxEdit.first, 3) << "\n";
     out << "one quantity edit in an expansion box loop, until painted: " << report(boxEdit.second, 3) << "\n";
+
+    std::vector<Sample> switches;
+    QMenu *languages = window->findChild<QAction *>(QStringLiteral("actionChange_language"))->menu();
+    for (int run = 0; run < runs; ++run) {
+        for (const QString &code : {QStringLiteral("es"), QStringLiteral("en")}) {
+            for (QAction *entry : languages->actions()) {
+                if (entry->data().toString() == code)
+                    switches.push_back(measure([&] {
+                        entry->trigger();
+                        settle();
+                    }));
+            }
+        }
+    }
+    if (switches.empty() || container(0)->loopWidgets().last()->deviceList().size() != devices.size())
+        qFatal("the language switch lost the design");
+    out << "switch the language of the whole design until shown: " << report(switches, 0) << "\n";
     window.reset();
     return 0;
 }

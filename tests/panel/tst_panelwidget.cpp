@@ -416,12 +416,13 @@ void TestPanelWidget::recomputesOnlyWhatTheEventNeeds()
     auto *loadStatus = child<QLabel>(w, "totalPwrLoadStatusLabel");
 
     // Degradation: the minimum battery follows, the totals and the power load do not.
-    totalIdle->setText(QStringLiteral("1.0000000 A"));
+    QCOMPARE(totalIdle->text(), QStringLiteral("0.2000000 A"));
+    totalIdle->setText(QStringLiteral("untouched"));
     loadStatus->setText(QStringLiteral("untouched"));
     child<QSpinBox>(w, "battDegradationSpinBox")->setValue(0);
-    QCOMPARE(totalIdle->text(), QStringLiteral("1.0000000 A"));
-    // 0.5 x 0.3 + 72 x 1.0, read from the label as shown
-    QCOMPARE(required->text(), QStringLiteral("72.15 Ah"));
+    QCOMPARE(totalIdle->text(), QStringLiteral("untouched"));
+    // 0.5 x 0.3 + 72 x 0.2, from the totals as shown before
+    QCOMPARE(required->text(), QStringLiteral("14.55 Ah"));
     QCOMPARE(loadStatus->text(), QStringLiteral("untouched"));
 
     // A battery selection: the selected total and the status, not the requirement.

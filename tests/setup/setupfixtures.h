@@ -16,12 +16,13 @@ inline CatalogueData demoData()
     return data;
 }
 
-inline SetupFile::LoopConfig loop(const char *cable, const char *topology, int factor, int length, int start,
-                                  int end, const QMap<QString, int> &devices = {})
+inline LoopConfig loop(const char *cable, const char *topology, int factor, int length, int start, int end,
+                       const QMap<QString, int> &devices = {})
 {
-    return {QStringList{QString::fromUtf8(cable), QString::fromLatin1(topology), QString::number(factor),
-                        QString::number(length), QString::number(start), QString::number(end)},
-            devices};
+    return LoopConfig::fromTexts({QString::fromUtf8(cable), QString::fromLatin1(topology),
+                                  QString::number(factor), QString::number(length), QString::number(start),
+                                  QString::number(end)},
+                                 devices);
 }
 
 // A full design of the demo range: a TXP 816 with a loop card (6 loops),

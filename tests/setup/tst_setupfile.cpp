@@ -276,7 +276,7 @@ void TestSetupFile::readsFilesFromOtherPlatforms()
     // CR LF line ends, a byte-order mark, and a non-ASCII cable text in UTF-8
     // read back as written, whatever the locale.
     SetupData design = fullDesign();
-    design.loops[2].values[0] = QString::fromUtf8("2,5 mm² (14 AWG)");
+    design.loops[2].cableType = QString::fromUtf8("2,5 mm² (14 AWG)");
     QByteArray bytes = SetupFile::composeSetupText(design).toUtf8();
     bytes.replace("\n", "\r\n");
     bytes.prepend("\xEF\xBB\xBF");

@@ -25,6 +25,14 @@
 namespace
 {
 
+// The help illustrations are drawn once per language; labels pick their wording here.
+bool drawingSpanish = false;
+
+QString say(const char *english, const char *spanish)
+{
+    return QString::fromUtf8(drawingSpanish ? spanish : english);
+}
+
 // One palette for every picture, matching the style sheet.
 const QColor Navy(0x0f, 0x2a, 0x4a);
 const QColor DeepBlue(0x16, 0x3d, 0x6b);
@@ -519,17 +527,17 @@ void wire(QPainter &p, const QVector<QPointF> &points, const QColor &colour,
 void powerSupplyEnclosure(QPainter &p, const QPointF &at, int number, QPointF *plusOut, QPointF *minusOut)
 {
     const QRectF box(at.x(), at.y(), 250, 218);
-    enclosure(p, box, QStringLiteral("External power source %1").arg(number), Blue);
+    enclosure(p, box, say("External power source %1", "Fuente externa %1").arg(number), Blue);
 
     // power supply module
     const QRectF psu(box.left() + 16, box.top() + 44, 178, 62);
     p.setPen(QPen(Navy, 1.2));
     p.setBrush(LightBlue);
     p.drawRoundedRect(psu, 5, 5);
-    text(p, psu.adjusted(10, 6, -40, -30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Power supply"),
+    text(p, psu.adjusted(10, 6, -40, -30), Qt::AlignLeft | Qt::AlignVCenter, say("Power supply", "Fuente"),
          font(13, QFont::Bold), Navy);
     text(p, psu.adjusted(10, 30, -40, -6), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("24 V DC, charger"), font(12), Grey);
+         say("24 V DC, charger", "24 V CC, cargador"), font(12), Grey);
     // output terminals on the right edge of the enclosure
     *plusOut = QPointF(box.right() - 12, psu.top() + 18);
     *minusOut = QPointF(box.right() - 12, psu.top() + 44);
@@ -537,7 +545,7 @@ void powerSupplyEnclosure(QPainter &p, const QPointF &at, int number, QPointF *p
     wire(p, {QPointF(psu.right(), minusOut->y()), *minusOut}, WireDark);
     terminal(p, *plusOut, Red);
     terminal(p, *minusOut, WireDark);
-    text(p, QRectF(psu.right() + 4, plusOut->y() - 19, 40, 14), Qt::AlignLeft, QStringLiteral("OUT"),
+    text(p, QRectF(psu.right() + 4, plusOut->y() - 19, 40, 14), Qt::AlignLeft, say("OUT", "SAL"),
          font(11, QFont::Bold), Grey);
 
     // mains input from the left
@@ -550,7 +558,7 @@ void powerSupplyEnclosure(QPainter &p, const QPointF &at, int number, QPointF *p
     arrow << mainsIn << mainsIn + QPointF(-9, -5) << mainsIn + QPointF(-9, 5);
     p.drawPolygon(arrow);
     text(p, QRectF(box.left() - 92, mainsIn.y() - 34, 88, 30), Qt::AlignRight | Qt::AlignBottom,
-         QStringLiteral("Mains"), font(12, QFont::Bold), QColor(0x6d, 0x4c, 0x41));
+         say("Mains", "Red"), font(12, QFont::Bold), QColor(0x6d, 0x4c, 0x41));
 
     // two 12 V batteries in series below
     const QRectF b1(box.left() + 22, box.top() + 144, 92, 58);
@@ -567,7 +575,7 @@ void powerSupplyEnclosure(QPainter &p, const QPointF &at, int number, QPointF *p
     wire(p, {b2Minus, QPointF(b2Minus.x(), psu.bottom())}, WireDark);
     battery(p, b1, QStringLiteral("12 V"));
     battery(p, b2, QStringLiteral("12 V"));
-    text(p, QRectF(psu.left() + 34, psu.bottom() + 3, 110, 16), Qt::AlignLeft, QStringLiteral("BATT"),
+    text(p, QRectF(psu.left() + 34, psu.bottom() + 3, 110, 16), Qt::AlignLeft, say("BATT", "BAT"),
          font(11, QFont::Bold), Grey);
 }
 
@@ -578,7 +586,8 @@ QImage powerSources()
     begin(p);
     card(p, QRectF(0, 0, 780, 634));
     text(p, QRectF(20, 12, 740, 28), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("Two external power sources connected through the ORN-PSLINK card"),
+         say("Two external power sources connected through the ORN-PSLINK card",
+             "Dos fuentes externas conectadas a la tarjeta ORN-PSLINK"),
          font(17, QFont::Bold), Navy);
 
     QPointF plus1, minus1, plus2, minus2;
@@ -587,15 +596,15 @@ QImage powerSources()
 
     // the control panel with the power card
     const QRectF panel(470, 62, 290, 472);
-    enclosure(p, panel, QStringLiteral("Fire alarm control panel"), Navy);
+    enclosure(p, panel, say("Fire alarm control panel", "Central de detección de incendios"), Navy);
     const QRectF board(panel.left() + 18, panel.top() + 46, panel.width() - 36, 86);
     p.setPen(QPen(Navy, 1.2));
     p.setBrush(LightBlue);
     p.drawRoundedRect(board, 5, 5);
-    text(p, board.adjusted(12, 8, -12, -44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Main board"),
-         font(13, QFont::Bold), Navy);
+    text(p, board.adjusted(12, 8, -12, -44), Qt::AlignLeft | Qt::AlignVCenter,
+         say("Main board", "Placa base"), font(13, QFont::Bold), Navy);
     text(p, board.adjusted(12, 40, -12, -6), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-         QStringLiteral("Internal power supply and loop outputs"), font(12), Grey);
+         say("Internal power supply and loop outputs", "Fuente interna y salidas de lazo"), font(12), Grey);
 
     const QRectF cardRect(panel.left() + 50, plus2.y() - 126, 170, 178);
     p.setPen(QPen(QColor(0x1b, 0x5e, 0x20), 1.5));
@@ -604,7 +613,7 @@ QImage powerSources()
     text(p, QRectF(cardRect.left(), cardRect.top() + 8, cardRect.width(), 20), Qt::AlignCenter,
          QStringLiteral("ORN-PSLINK"), font(14, QFont::Bold), QColor(0x1b, 0x5e, 0x20));
     text(p, QRectF(cardRect.left(), cardRect.top() + 28, cardRect.width(), 18), Qt::AlignCenter,
-         QStringLiteral("power card"), font(12), QColor(0x2e, 0x7d, 0x32));
+         say("power card", "tarjeta de alimentación"), font(12), QColor(0x2e, 0x7d, 0x32));
 
     const qreal tx = cardRect.left();
     // IN 2 lines up with source 2, so its wires run straight
@@ -627,7 +636,7 @@ QImage powerSources()
     p.drawLine(QPointF(cardRect.center().x(), cardRect.top()),
                QPointF(cardRect.center().x(), board.bottom()));
     text(p, QRectF(cardRect.center().x() + 8, board.bottom() + 8, 120, 30), Qt::AlignLeft | Qt::AlignVCenter,
-         QStringLiteral("supply and\nmonitoring"), font(11), MidBlue);
+         say("supply and\nmonitoring", "alimentación y\nsupervisión"), font(11), MidBlue);
 
     // internal battery
     const QRectF ib1(panel.left() + 30, panel.bottom() - 86, 104, 50);
@@ -635,7 +644,7 @@ QImage powerSources()
     battery(p, ib1, QStringLiteral("12 V"));
     battery(p, ib2, QStringLiteral("12 V"));
     text(p, QRectF(panel.left() + 10, panel.bottom() - 32, panel.width() - 20, 28), Qt::AlignCenter,
-         QStringLiteral("Internal battery"), font(12, QFont::Bold), Grey);
+         say("Internal battery", "Batería interna"), font(12, QFont::Bold), Grey);
 
     // the wiring, routed so that the two pairs never cross
     wire(p, {plus1, QPointF(380, plus1.y()), QPointF(380, in1Plus.y()), in1Plus}, Red);
@@ -656,14 +665,15 @@ QImage powerSources()
         p.drawLine(QPointF(x, ly + 10), QPointF(x + 34, ly + 10));
         text(p, QRectF(x + 42, ly, 150, 20), Qt::AlignLeft | Qt::AlignVCenter, label, font(12), Ink);
     };
-    legendLine(24, Red, Qt::SolidLine, QStringLiteral("+24 V DC"));
+    legendLine(24, Red, Qt::SolidLine, say("+24 V DC", "+24 V CC"));
     legendLine(150, WireDark, Qt::SolidLine, QStringLiteral("0 V"));
-    legendLine(246, QColor(0x6d, 0x4c, 0x41), Qt::SolidLine, QStringLiteral("Mains supply"));
-    legendLine(410, MidBlue, Qt::DashLine, QStringLiteral("Inside the panel"));
+    legendLine(246, QColor(0x6d, 0x4c, 0x41), Qt::SolidLine, say("Mains supply", "Red eléctrica"));
+    legendLine(410, MidBlue, Qt::DashLine, say("Inside the panel", "Dentro de la central"));
     text(p, QRectF(24, ly + 26, 736, 34), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-         QStringLiteral(
-             "Each external power source holds and charges its own batteries (two 12 V batteries in "
-             "series give 24 V) and feeds one input of the ORN-PSLINK card."),
+         say("Each external power source holds and charges its own batteries (two 12 V batteries in "
+             "series give 24 V) and feeds one input of the ORN-PSLINK card.",
+             "Cada fuente de alimentación externa aloja y carga sus propias baterías (dos baterías de 12 V "
+             "en serie dan 24 V) y alimenta una entrada de la tarjeta ORN-PSLINK."),
          font(12), Grey);
     return image;
 }
@@ -742,8 +752,8 @@ QImage distributionFactor()
     const qreal cellW = (800 - labelWidth - 12) / 3.0;
     const qreal cellH = (400 - top - 8) / 2.0;
     const QStringList heads = {QStringLiteral("0 %"), QStringLiteral("50 %"), QStringLiteral("100 %")};
-    const QStringList subs = {QStringLiteral("worst case"), QStringLiteral("intermediate"),
-                              QStringLiteral("ideal, uniform")};
+    const QStringList subs = {say("worst case", "caso más desfavorable"), say("intermediate", "intermedio"),
+                              say("ideal, uniform", "ideal, uniforme")};
     const qreal dist[] = {0.0, 0.5, 1.0};
     for (int c = 0; c < 3; ++c) {
         const QRectF head(labelWidth + c * cellW, 8, cellW, 26);
@@ -752,15 +762,15 @@ QImage distributionFactor()
     }
     // legend in the corner
     drawSounder(p, QPointF(22, 22), 6.5);
-    text(p, QRectF(34, 12, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("sounder"), font(12),
+    text(p, QRectF(34, 12, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, say("sounder", "sirena"), font(12),
          Ink);
     drawPanelBox(p, QRectF(14, 34, 16, 22), false);
-    text(p, QRectF(34, 36, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("panel"), font(12),
+    text(p, QRectF(34, 36, 100, 20), Qt::AlignLeft | Qt::AlignVCenter, say("panel", "central"), font(12),
          Ink);
 
-    const QStringList rows = {QStringLiteral("Class A"), QStringLiteral("Class B")};
-    const QStringList rowSubs = {QStringLiteral("closed loop:\noutput and return"),
-                                 QStringLiteral("open loop:\none end free")};
+    const QStringList rows = {say("Class A", "Clase A"), say("Class B", "Clase B")};
+    const QStringList rowSubs = {say("closed loop:\noutput and return", "lazo cerrado:\nida y retorno"),
+                                 say("open loop:\none end free", "lazo abierto:\nun extremo libre")};
     for (int r = 0; r < 2; ++r) {
         const QRectF label(8, top + r * cellH, labelWidth - 12, cellH);
         text(p, label.adjusted(0, 0, 0, -cellH / 2 + 6), Qt::AlignLeft | Qt::AlignBottom, rows[r],
@@ -807,6 +817,10 @@ int main(int argc, char *argv[])
     ok = save(cable(), dir, QStringLiteral("cable.png"), out) && ok;
     ok = save(powerSources(), dir, QStringLiteral("power_sources.png"), out) && ok;
     ok = save(distributionFactor(), dir, QStringLiteral("distribution_factor.png"), out) && ok;
+    drawingSpanish = true;
+    ok = save(powerSources(), dir, QStringLiteral("power_sources_es.png"), out) && ok;
+    ok = save(distributionFactor(), dir, QStringLiteral("distribution_factor_es.png"), out) && ok;
+    drawingSpanish = false;
     const QColor glyphColour(0x33, 0x47, 0x5c);
     const QColor glyphDisabled(0xa7, 0xb3, 0xc1);
     ok = save(arrow(false, glyphColour), dir, QStringLiteral("arrow_down.png"), out) && ok;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "loop/loopconfig.h"
+#include "loop/loopevaluation.h"
+#include "panel/panelconfig.h"
+#include "panel/panelevaluation.h"
+#include "setup/setupfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Catalogue;
+
+// A whole design evaluated without a screen: the main panel with its loops
+// and every expansion box with its loops, with the figures and texts their
+// editors show once the design is opened.
+struct SystemEvaluation {
+    bool isExpansionBox = false;
+    QString displayName; // the model name; for boxes made unique with " (2)", " (3)" ...
+    PanelConfig config;
+    QVector<LoopConfig> loops;
+    LoopLimits limits;                   // the model's loop limits
+    QVector<LoopEvaluation> loopResults; // one per loop, in loop order
+    PanelEvaluation panel;
+
+    bool hasFault() const; // any panel flag or any loop fault
+};
+
+struct DesignEvaluation {
+    SystemEvaluation main;
+    QVector<SystemEvaluation> boxes;
+
+    bool hasFault() const;
+    // The main panel's expansion box list: "OK" or "FAULT" per box.
+    QString boxStatusText(int box) const;
+
+    // Every loop is evaluated with its panel's limits and sounders share; the
+    // panel then receives each loop's currents and fault, as the container
+    // hands them over.
+    // Values the editors cannot hold as read are evaluated as they hold them
+    // (PanelConfig / LoopConfig::shownByEditor).
+    static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
+    static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
+                                           const Catalogue &catalogue);
+    // The display names the main panel gives boxes of these models, in order.
+    static QStringList boxDisplayNames(const QStringList &models);
+};

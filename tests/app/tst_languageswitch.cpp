@@ -1,0 +1,522 @@
+// The language menu, the switch that keeps the design, New language, and a
+// start in a language without an error box.
+
+#include "app/languages.h"
+#include "app/mainwindow.h"
+#include "catalogue/catalogue.h"
+#include "tests/setup/setupfixtures.h"
+#include "widgets/about.h"
+#include "widgets/guiresources.h"
+#include "widgets/messagebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+QAction *action(MainWindow &window, const char *name)
+{
+    auto *found = window.findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+QTabWidget *tabs(MainWindow &window)
+{
+    return window.findChild<QTabWidget *>(QStringLiteral("externalTabWidget"));
+}
+
+QStringList tabTitles(MainWindow &window)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs(window)->count(); ++i)
+        titles << tabs(window)->tabText(i);
+    return titles;
+}
+
+QList<QAction *> languageEntries(MainWindow &window)
+{
+    QMenu *menu = action(window, "actionChange_language")->menu();
+    return menu ? menu->actions() : QList<QAction *>();
+}
+
+QStringList entryCodes(MainWindow &window)
+{
+    QStringList codes;
+    for (QAction *entry : languageEntries(window))
+        codes << entry->data().toString();
+    return codes;
+}
+
+QString checkedCode(MainWindow &window)
+{
+    for (QAction *entry : languageEntries(window)) {
+        if (entry->isChecked())
+            return entry->data().toString();
+    }
+    return QString();
+}
+
+void chooseLanguage(MainWindow &window, const QString &code)
+{
+    for (QAction *entry : languageEntries(window)) {
+        if (entry->data().toString() == code) {
+            entry->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no entry for ") + code));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Saves the window's design through its own command and returns the bytes.
+QByteArray savedDesign(MainWindow &window, const QString &path)
+{
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    if (shown.size() != 1 || shown.first().kind != MessageBox::Kind::Information)
+        return QByteArray();
+    return readAll(path);
+}
+
+bool openDesign(MainWindow &window, const QString &path)
+{
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    return shown.size() == 2 && shown.last().kind == MessageBox::Kind::Information;
+}
+
+QString translationFile(const QString &code)
+{
+    return Languages::translationsFolder() + QLatin1Char('/') + Languages::fileName(code);
+}
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestLanguageSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void freshStartInstallsShippedTranslations();
+    void shippedTranslationsReplaceOnlyOlderCopies();
+    void startWithoutAnyTranslationRunsUntranslated();
+    void rememberedLanguageIsUsedAtStart();
+    void switchKeepsTheDesignAndTranslates();
+    void failedLoadChangesNothing();
+    void designThatCannotBeKeptStopsTheSwitch();
+    void designSavedInOneLanguageOpensInTheOther_data();
+    void designSavedInOneLanguageOpensInTheOther();
+    void newLanguageWithoutPrefixAddsNoEntry();
+    void newLanguageExistingTarget_data();
+    void newLanguageExistingTarget();
+    void newLanguageFailedCopyShowsOnlyTheError();
+    void newLanguageFromTheFolderItselfIsAlreadyThere();
+    void newLanguageAddsAnEntry();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_designPath;
+};
+
+void TestLanguageSwitch::initTestCase()
+{
+    initGuiResources();
+    // Brings in the shipped translations, read here as the program reads them.
+    QVERIFY(QFileInfo(Languages::shippedFolder()).isDir());
+    QVERIFY(m_dir.isValid());
+    m_designPath = m_dir.filePath(QStringLiteral("design.csv"));
+    QVERIFY(SetupFile::writeSetupData(m_designPath, fullDesign()));
+}
+
+void TestLanguageSwitch::init()
+{
+    MessageBox::setTestMode(true);
+    MessageBox::takeShown();
+    Languages::rememberLanguage(QString());
+    QDir(Languages::translationsFolder()).removeRecursively();
+}
+
+void TestLanguageSwitch::cleanup()
+{
+    MessageBox::setTestMode(false);
+    processDeferredDeletes();
+}
+
+void TestLanguageSwitch::freshStartInstallsShippedTranslations()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QVERIFY(QFile::exists(translationFile(QStringLiteral("en"))));
+    QVERIFY(QFile::exists(translationFile(QStringLiteral("es"))));
+    // Without a remembered choice the C locale has no translation: the first file.
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es"}));
+    QCOMPARE(checkedCode(window), QStringLiteral("en"));
+    QCOMPARE(languageEntries(window).at(1)->text().left(5), QStringLiteral("es - "));
+    QVERIFY(languageEntries(window).at(1)->text().contains(QStringLiteral("español"), Qt::CaseInsensitive));
+    QCOMPARE(tabTitles(window).value(0), QStringLiteral("Main Panel"));
+}
+
+void TestLanguageSwitch::shippedTranslationsReplaceOnlyOlderCopies()
+{
+    const QString folder = Languages::translationsFolder();
+    QVERIFY(QDir().mkpath(folder));
+    const QDateTime shipped = QFileInfo(QStringLiteral(":/translations/Kalvix_es.qm")).lastModified();
+    QVERIFY(shipped.isValid());
+
+    // An older Spanish copy is brought up to date; a newer English file (the
+    // user's own) is kept.
+    QVERIFY(writeFile(translationFile(QStringLiteral("es")), "old"));
+    QFile old(translationFile(QStringLiteral("es")));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(shipped.addDays(-1), QFileDevice::FileModificationTime));
+    old.close();
+    QVERIFY(writeFile(translationFile(QStringLiteral("en")), "mine"));
+    QFile mine(translationFile(QStringLiteral("en")));
+    QVERIFY(mine.open(QIODevice::ReadWrite));
+    QVERIFY(mine.setFileTime(shipped.addDays(1), QFileDevice::FileModificationTime));
+    mine.close();
+
+    QVERIFY(Languages::installShipped(Languages::shippedFolder(), folder));
+    QFile resource(QStringLiteral(":/translations/Kalvix_es.qm"));
+    QVERIFY(resource.open(QIODevice::ReadOnly));
+    QCOMPARE(readAll(translationFile(QStringLiteral("es"))), resource.readAll());
+    QCOMPARE(readAll(translationFile(QStringLiteral("en"))), QByteArray("mine"));
+    // The installed copy can be replaced by the user later.
+    QVERIFY(QFileInfo(translationFile(QStringLiteral("es"))).permissions() & QFile::WriteOwner);
+
+    // Up to date now: a second start copies nothing.
+    const QDateTime installed = QFileInfo(translationFile(QStringLiteral("es"))).lastModified();
+    QVERIFY(Languages::installShipped(Languages::shippedFolder(), folder));
+    QCOMPARE(QFileInfo(translationFile(QStringLiteral("es"))).lastModified(), installed);
+}
+
+void TestLanguageSwitch::startWithoutAnyTranslationRunsUntranslated()
+{
+    // A plain file where the folder should be: nothing can be installed.
+    const QString folder = Languages::translationsFolder();
+    QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+    QVERIFY(writeFile(folder, "not a folder"));
+
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to create the translations folder: " + folder));
+    QTest::ignoreMessage(QtWarningMsg, "No translation file found; running untranslated.");
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QVERIFY(languageEntries(window).isEmpty());
+    QCOMPARE(tabTitles(window).value(0), QStringLiteral("Main Panel"));
+    QFile::remove(folder);
+}
+
+void TestLanguageSwitch::rememberedLanguageIsUsedAtStart()
+{
+    {
+        Catalogue catalogue(demoData());
+        MainWindow window(&catalogue);
+        chooseLanguage(window, QStringLiteral("es"));
+        QVERIFY(MessageBox::takeShown().isEmpty());
+    }
+    QCOMPARE(Languages::rememberedLanguage(), QStringLiteral("es"));
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QCOMPARE(checkedCode(window), QStringLiteral("es"));
+    QCOMPARE(tabTitles(window).value(0), QStringLiteral("Central principal"));
+    QCOMPARE(action(window, "actionOpen")->text(), QStringLiteral("Abrir"));
+}
+
+void TestLanguageSwitch::switchKeepsTheDesignAndTranslates()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(openDesign(window, m_designPath));
+    QCOMPARE(tabTitles(window), (QStringList{"Main Panel", "TXE 2", "TXE 2 (2)"}));
+    const QByteArray before = savedDesign(window, m_dir.filePath(QStringLiteral("before.csv")));
+    QVERIFY(!before.isEmpty());
+    action(window, "actionAbout")->trigger();
+    QCOMPARE(window.findChildren<About *>().size(), 1);
+    const QStringList temporary = QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    QElapsedTimer timer;
+    timer.start();
+    chooseLanguage(window, QStringLiteral("es"));
+    qInfo("language switch on the full design: %lld ms", timer.elapsed());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    processDeferredDeletes();
+
+    QCOMPARE(checkedCode(window), QStringLiteral("es"));
+    QCOMPARE(tabTitles(window), (QStringList{"Central principal", "TXE 2", "TXE 2 (2)"}));
+    QCOMPARE(action(window, "actionSave_as")->text(), QStringLiteral("Guardar como"));
+    auto *loopTabs = tabs(window)->widget(0)->findChild<QTabWidget *>();
+    QVERIFY(loopTabs);
+    QCOMPARE(loopTabs->tabText(1), QStringLiteral("Lazo 1"));
+    // The help windows were closed; the command opens a new one.
+    QCOMPARE(window.findChildren<About *>().size(), 0);
+    action(window, "actionAbout")->trigger();
+    QCOMPARE(window.findChildren<About *>().size(), 1);
+    QCOMPARE(window.findChildren<About *>().first()->windowTitle(), QStringLiteral("Acerca de"));
+    action(window, "actionAbout")->trigger();
+
+    // No temporary file is left behind.
+    QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), temporary);
+    // Byte for byte the same design, in Spanish and back in English.
+    QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("spanish.csv"))), before);
+    chooseLanguage(window, QStringLiteral("en"));
+    processDeferredDeletes();
+    QCOMPARE(tabTitles(window), (QStringList{"Main Panel", "TXE 2", "TXE 2 (2)"}));
+    QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("after.csv"))), before);
+    QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), temporary);
+}
+
+void TestLanguageSwitch::failedLoadChangesNothing()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(openDesign(window, m_designPath));
+    chooseLanguage(window, QStringLiteral("es"));
+    const QByteArray before = savedDesign(window, m_dir.filePath(QStringLiteral("before.csv")));
+    QWidget *mainPage = tabs(window)->widget(0);
+
+    // A damaged file that still carries the right name.
+    const QString broken = m_dir.filePath(QStringLiteral("Kalvix_xx.qm"));
+    QVERIFY(writeFile(broken, "this is no translation"));
+    FileDialog::setNextFileName(broken);
+    action(window, "actionNew_language")->trigger();
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es", "xx"}));
+    QCOMPARE(checkedCode(window), QStringLiteral("es"));
+    mainPage = tabs(window)->widget(0);
+
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to load language file: " + translationFile("xx")));
+    chooseLanguage(window, QStringLiteral("xx"));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QCOMPARE(shown.first().title, QStringLiteral("Error"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral(
+                 "No se ha podido cargar el archivo de idioma.\nAsegúrese de que el archivo existe y es "
+                 "válido."));
+    // The Spanish translation is still installed, the containers untouched.
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Open"), QStringLiteral("Abrir"));
+    QCOMPARE(checkedCode(window), QStringLiteral("es"));
+    QCOMPARE(tabs(window)->widget(0), mainPage);
+    QCOMPARE(Languages::rememberedLanguage(), QStringLiteral("es"));
+    QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("after.csv"))), before);
+}
+
+void TestLanguageSwitch::designThatCannotBeKeptStopsTheSwitch()
+{
+    // A panel whose base loops exceed its maximum: what the editor shows
+    // cannot be read back, so a switch would lose it.
+    CatalogueData data;
+    Panel panel;
+    panel.name = QStringLiteral("KP-2");
+    panel.baseLoops = 2;
+    data.panels = {panel};
+    Catalogue catalogue(data);
+    MainWindow window(&catalogue);
+    QWidget *mainPage = tabs(window)->widget(0);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Too many VRAL cards installed")));
+    QTest::ignoreMessage(QtWarningMsg, "Invalid panel configuration values");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^Failed to keep the current setup for the language change")));
+    chooseLanguage(window, QStringLiteral("es"));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text,
+             QStringLiteral("Failed to change the language.\nThe current setup could not be kept."));
+    QCOMPARE(checkedCode(window), QStringLiteral("en"));
+    QCOMPARE(tabs(window)->widget(0), mainPage);
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Open"), QStringLiteral("Open"));
+}
+
+void TestLanguageSwitch::designSavedInOneLanguageOpensInTheOther_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("Spanish to English") << "es"
+                                        << "en";
+    QTest::newRow("English to Spanish") << "en"
+                                        << "es";
+}
+
+void TestLanguageSwitch::designSavedInOneLanguageOpensInTheOther()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, read);
+    const QString path = m_dir.filePath(QStringLiteral("written.csv"));
+    QByteArray saved;
+    {
+        Languages::rememberLanguage(written);
+        Catalogue catalogue(demoData());
+        MainWindow window(&catalogue);
+        QCOMPARE(checkedCode(window), written);
+        QVERIFY(openDesign(window, m_designPath));
+        saved = savedDesign(window, path);
+    }
+    // Files hold the untranslated texts, exactly as the English program writes them.
+    QCOMPARE(saved, SetupFile::composeSetupText(fullDesign()).toUtf8());
+
+    Languages::rememberLanguage(read);
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QCOMPARE(checkedCode(window), read);
+    QVERIFY(openDesign(window, path));
+    QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("again.csv"))), saved);
+}
+
+void TestLanguageSwitch::newLanguageWithoutPrefixAddsNoEntry()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    const QString chosen = m_dir.filePath(QStringLiteral("french.v2.qm"));
+    QVERIFY(QFile::copy(QStringLiteral(":/translations/Kalvix_es.qm"), chosen));
+
+    FileDialog::setNextFileName(chosen);
+    action(window, "actionNew_language")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Language File"));
+    QCOMPARE(FileDialog::lastFilter(), QStringLiteral("Translation files (*.qm)"));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().title, QStringLiteral("Success"));
+    // Copied under its name up to the first dot, but no language entry.
+    QVERIFY(QFile::exists(Languages::translationsFolder() + QStringLiteral("/french.qm")));
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es"}));
+    QFile::remove(chosen);
+}
+
+void TestLanguageSwitch::newLanguageExistingTarget_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("No keeps the old file") << false;
+    QTest::newRow("Yes replaces it") << true;
+}
+
+void TestLanguageSwitch::newLanguageExistingTarget()
+{
+    QFETCH(bool, overwrite);
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    const QString target = translationFile(QStringLiteral("fr"));
+    QVERIFY(QFile::copy(QStringLiteral(":/translations/Kalvix_en.qm"), target));
+    const QByteArray old = readAll(target);
+    QTemporaryDir other;
+    const QString chosen = other.filePath(QStringLiteral("Kalvix_fr.qm"));
+    QVERIFY(QFile::copy(QStringLiteral(":/translations/Kalvix_es.qm"), chosen));
+
+    FileDialog::setNextFileName(chosen);
+    MessageBox::setNextAnswer(overwrite ? QMessageBox::Yes : QMessageBox::No);
+    action(window, "actionNew_language")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), overwrite ? 2 : 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Question);
+    QCOMPARE(shown.first().title, QStringLiteral("Warning"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("That language file already exists.\nDo you want to overwrite it?"));
+    QCOMPARE(readAll(target), overwrite ? readAll(chosen) : old);
+    if (overwrite) {
+        QCOMPARE(shown.last().text,
+                 QStringLiteral("Language file loaded successfully!\nYou can now select it "
+                                "from the language combo box."));
+        QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
+    }
+    QFile::remove(target);
+}
+
+void TestLanguageSwitch::newLanguageFailedCopyShowsOnlyTheError()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    FileDialog::setNextFileName(m_dir.filePath(QStringLiteral("gone/Kalvix_zz.qm")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Failed to copy the language file: .+")));
+    action(window, "actionNew_language")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QCOMPARE(shown.first().title, QStringLiteral("Error"));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("Failed to copy the language file.\nMake sure the file is valid and "
+                            "not open by another process."));
+    QVERIFY(!QFile::exists(translationFile(QStringLiteral("zz"))));
+    QVERIFY(!QFile::exists(translationFile(QStringLiteral("zz")) + QStringLiteral(".part")));
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es"}));
+}
+
+void TestLanguageSwitch::newLanguageFromTheFolderItselfIsAlreadyThere()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    const QString inside = translationFile(QStringLiteral("es"));
+    const QByteArray bytes = readAll(inside);
+    QVERIFY(!bytes.isEmpty());
+
+    FileDialog::setNextFileName(inside);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    action(window, "actionNew_language")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    // No overwrite question, no deletion: just the refreshed menu.
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().title, QStringLiteral("Success"));
+    QCOMPARE(readAll(inside), bytes);
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es"}));
+}
+
+void TestLanguageSwitch::newLanguageAddsAnEntry()
+{
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(openDesign(window, m_designPath));
+    const QByteArray before = savedDesign(window, m_dir.filePath(QStringLiteral("before.csv")));
+    const QString chosen = m_dir.filePath(QStringLiteral("Kalvix_pt.qm"));
+    QVERIFY(QFile::copy(QStringLiteral(":/translations/Kalvix_es.qm"), chosen));
+
+    FileDialog::setNextFileName(chosen);
+    action(window, "actionNew_language")->trigger();
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    QCOMPARE(entryCodes(window), (QStringList{"en", "es", "pt"}));
+    QVERIFY(languageEntries(window).at(2)->text().startsWith(QStringLiteral("pt - ")));
+    // The current language stays; the refresh keeps the design.
+    QCOMPARE(checkedCode(window), QStringLiteral("en"));
+    QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("after.csv"))), before);
+    QFile::remove(chosen);
+}
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"

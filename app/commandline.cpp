@@ -327,8 +327,12 @@ Request parseArguments(const QStringList &arguments)
             return fail(QStringLiteral("--%1 belongs to --report").arg(option->names().constLast()));
     }
     const QStringList positional = parser.positionalArguments();
-    if (!checking && !positional.isEmpty())
-        return fail(QStringLiteral("unexpected argument %1").arg(positional.first()));
+    const bool otherAction = parser.isSet(version) || parser.isSet(import) || parser.isSet(report);
+    // Without a command, one file for the window to open (a design or a data
+    // pack, as a file manager hands it over); nothing may follow it.
+    const int allowed = checking ? positional.size() : (otherAction ? 0 : 1);
+    if (positional.size() > allowed)
+        return fail(QStringLiteral("unexpected argument %1").arg(positional.at(allowed)));
 
     if (parser.isSet(version)) {
         request.action = Action::ShowVersion;
@@ -354,6 +358,10 @@ Request parseArguments(const QStringList &arguments)
         request.address = parser.value(address);
         request.installer = parser.value(installer);
         request.action = Action::Report;
+    } else if (!positional.isEmpty()) {
+        if (positional.first().isEmpty())
+            return fail(QStringLiteral("unexpected argument \"\""));
+        request.file = positional.first();
     }
     return request;
 }
@@ -394,12 +402,14 @@ bool needsGuiApplication(const Request &request)
 QString usage(const QString &program)
 {
     return QStringLiteral(
-               "Usage: %1 [--import-data-pack FILE]\n"
+               "Usage: %1 [FILE]\n"
+               "       %1 --import-data-pack FILE\n"
                "       %1 --check [--json] SETUP.csv...\n"
                "       %1 --report SETUP.csv --output OUT.pdf [--facility TEXT] [--address TEXT]\n"
                "                  [--installer TEXT]\n"
                "\n"
-               "Without options, %2 opens its window. The other commands need no display.\n"
+               "Without options, %2 opens its window; given a design (.csv) or a data pack\n"
+               "(.tarvex), the window opens it. The other commands need no display.\n"
                "\n"
                "  --import-data-pack FILE  verify and install a .tarvex data pack for this user\n"
                "  --check FILE...          check setup files against the installed data: one line\n"

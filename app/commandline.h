@@ -14,7 +14,8 @@ enum class Action { RunGui, ImportDataPack, Check, Report, ShowHelp, ShowVersion
 
 struct Request {
     Action action = Action::RunGui;
-    QString file;      // the data pack of ImportDataPack, the setup file of Report
+    QString file;      // the data pack of ImportDataPack, the setup file of Report;
+                       // for RunGui, a file to open (may be empty)
     QStringList files; // the setup files of Check
     bool json = false; // Check: JSON instead of lines
     QString output;    // Report: the PDF to write

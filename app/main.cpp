@@ -66,10 +66,13 @@ int main(int argc, char *argv[])
     splash.show();
     app.processEvents();
 
-    QTimer::singleShot(3000, &window, [&window, &splash] {
+    const QString fileToOpen = console.file;
+    QTimer::singleShot(3000, &window, [&window, &splash, fileToOpen] {
         window.setWindowState(Qt::WindowMaximized);
         window.show();
         splash.close();
+        if (!fileToOpen.isEmpty())
+            window.openFile(fileToOpen);
     });
 
     return app.exec();

@@ -15,6 +15,7 @@
 #include "widgets/manualwindow.h"
 #include "widgets/messagebox.h"
 #include "widgets/powersources.h"
+#include "widgets/widgetfunctions.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -158,6 +159,7 @@ void MainWindow::initContainers()
 
     mainContainer = new SystemContainerWidget(false, catalogue, QString(), this);
     ui->externalTabWidget->addTab(mainContainer, tr("Main Panel"));
+    showFaultMark(mainContainer);
     if (mainContainer->panelWidget()) {
         connect(mainContainer, &SystemContainerWidget::expansionBoxAdded, this,
                 &MainWindow::onExpansionBoxAdded);
@@ -179,11 +181,23 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
             });
     ui->externalTabWidget->addTab(container, displayName);
     expansionBoxContainers.insert(displayName, container);
+    showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
     const PanelMessages::FaultFlags flags = container->faultStates();
     onExpansionBoxFaultChanged(displayName, flags.hasBatteryFault, flags.hasPowerLoadFault,
                                flags.hasLoopFault);
+}
+
+void MainWindow::showFaultMark(SystemContainerWidget *container)
+{
+    // The page's tab follows its panel and loops into and out of fault.
+    const auto mark = [this, container] {
+        setTabFault(ui->externalTabWidget, ui->externalTabWidget->indexOf(container), container->hasFault(),
+                    container->faultSummary());
+    };
+    connect(container, &SystemContainerWidget::faultSummaryChanged, this, mark);
+    mark();
 }
 
 void MainWindow::onExpansionBoxRemoved(QString displayName)
@@ -225,13 +239,17 @@ void MainWindow::connectCommands()
 
 void MainWindow::onLoadNewData()
 {
-    const bool wasDisabled = catalogue->integrityFailed();
     const QString path = FileDialog::getOpenFileName(
         this, tr("Select Data File"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
         tr("Tarvex Data Files (*.tarvex)"));
     if (path.isEmpty())
         return;
+    loadDataPack(path);
+}
 
+void MainWindow::loadDataPack(const QString &path)
+{
+    const bool wasDisabled = catalogue->integrityFailed();
     bool installed = false;
     {
         BusyCursor busy;
@@ -301,6 +319,23 @@ void MainWindow::onImportSetup()
         tr("Comma separated values (*.csv)"));
     if (fileName.isEmpty())
         return;
+    loadSetup(fileName);
+}
+
+void MainWindow::openFile(const QString &fileName)
+{
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("tarvex"), Qt::CaseInsensitive) == 0) {
+        loadDataPack(fileName);
+        return;
+    }
+    // A design needs the product data it was made with.
+    if (catalogue->integrityFailed())
+        return;
+    loadSetup(fileName);
+}
+
+void MainWindow::loadSetup(const QString &fileName)
+{
     if (!mainContainer || !mainContainer->panelWidget()) {
         showInternalError();
         return;
@@ -362,6 +397,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
                 });
         ui->externalTabWidget->addTab(container, name);
         expansionBoxContainers.insert(name, container);
+        showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();
         onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault, flags.hasLoopFault);

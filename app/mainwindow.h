@@ -28,6 +28,10 @@ public:
     MainWindow(Catalogue *catalogue, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Opens a file handed over on the command line: a data pack (.tarvex) is
+    // installed, anything else is read as a design.
+    void openFile(const QString &fileName);
+
 private slots:
     void onExpansionBoxAdded(QString baseName, QString displayName);
     void onExpansionBoxRemoved(QString displayName);
@@ -57,12 +61,17 @@ private:
     void checkLanguageEntry(const QString &code);
     void closeHelpWindows();
     void showInternalError();
+    // The commands' work once the file is chosen.
+    void loadDataPack(const QString &path);
+    void loadSetup(const QString &fileName);
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.
     void importXml(bool vxa310);
+    // Keeps the fault mark of a container's page tab up to date.
+    void showFaultMark(SystemContainerWidget *container);
 
     Ui::MainWindow *ui;
     Catalogue *catalogue;

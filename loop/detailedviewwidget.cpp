@@ -143,7 +143,8 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
     auto *item = new QListWidgetItem;
     item->setData(Qt::UserRole, deviceName);
     list->insertItem(position, item);
-    item->setSizeHint(row->sizeHint());
+    // Styled spin boxes may ask for more than the row's hint gives them.
+    item->setSizeHint(row->sizeHint().expandedTo(row->minimumSizeHint()));
     list->setItemWidget(item, row);
     alignCaptions();
     return item;
@@ -160,11 +161,37 @@ void DetailedViewWidget::alignCaptions()
 
 void DetailedViewWidget::removeRow(const QString &deviceName)
 {
+    QListWidget *list = ui->devInLoopListWidget;
+    QListWidgetItem *item = itemOf(deviceName);
+    const int row = item ? list->row(item) : -1;
     // Deleting the item makes the list release its row widget later, so the
     // button whose click brought us here outlives this call.
-    delete itemOf(deviceName);
-    updateDeviceQuantityDetails(deviceName);
+    delete item;
+    // The details follow the rows that remain: a removed device's totals
+    // would read as part of the loop.
+    if (ui->devNameLabel->text() == deviceName) {
+        if (list->count() > 0) {
+            QListWidgetItem *next = list->item(qBound(0, row, list->count() - 1));
+            list->setCurrentItem(next);
+            showDeviceDetails(deviceNameOf(next));
+        } else {
+            clearDeviceDetails();
+        }
+    }
     emit updateDeviceQuantity(deviceName, 0);
+}
+
+void DetailedViewWidget::clearDeviceDetails()
+{
+    ui->devNameLabel->clear();
+    ui->devDescriptionLabel->clear();
+    ui->idleCurrentValueLabel->clear();
+    ui->alarmCurrentValueLabel->clear();
+    ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
+    ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
+    m_imagePath.clear();
+    m_image = QPixmap();
+    showImage();
 }
 
 void DetailedViewWidget::onDroppedNewDevice(const QString &deviceName)

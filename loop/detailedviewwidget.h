@@ -51,6 +51,7 @@ private:
     QString deviceNameOf(QListWidgetItem *item) const;
     QListWidgetItem *addRow(const QString &deviceName);
     void removeRow(const QString &deviceName);
+    void clearDeviceDetails();
     void alignCaptions();
     void showImage();
 

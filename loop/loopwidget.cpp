@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "loop/detailedviewwidget.h"
+#include "loop/devicefilter.h"
 #include "loop/figurewidth.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
@@ -11,11 +12,19 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidgetItem>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -51,7 +60,21 @@ QTreeWidgetItem *headerItem(const QString &text, const QString &category, const 
 LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     : QWidget(parent), ui(new Ui::LoopWidget), m_catalogue(catalogue)
 {
-    ui->setupUi(this);
+    // The form lives on a page inside a scroll area, so that a small screen
+    // scrolls the tab instead of cutting it off.
+    setObjectName(QStringLiteral("LoopWidget"));
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("loopPage"));
+    ui->setupUi(page);
+    setWindowTitle(page->windowTitle());
+    auto *scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("loopScrollArea"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setWidget(page);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollArea);
     setAcceptDrops(true);
     // The boxes were polished when their scroll areas took them, before the
     // form gave them their labelType; polish them again so the style applies.
@@ -83,6 +106,7 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
                   tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
                      "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
 
+    setUpDeviceFilter();
     fillDeviceTree();
 
     const auto lengthChanged = QOverload<int>::of(&QSpinBox::valueChanged);
@@ -100,6 +124,12 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     connect(this, &LoopWidget::addDevice, m_detailedView, &DetailedViewWidget::onDroppedNewDevice);
     connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
+    // A double-click or Enter on a device adds one unit, as a drop does.
+    connect(ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item == ui->devAvailableTree->currentItem())
+            addCurrentTreeDevice();
+    });
+    ui->devAvailableTree->installEventFilter(this);
     connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
             &LoopWidget::onUpdateDeviceQuantity);
     connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] { computeVoltageDrop(); });
@@ -266,6 +296,8 @@ void LoopWidget::fillDeviceTree()
             for (const Device &device : sub.value()) {
                 auto *item = new QTreeWidgetItem(QStringList(device.name));
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
+                item->setData(0, CategoryRole, device.category);
+                item->setData(0, SubcategoryRole, device.subcategory);
                 parent->addChild(item);
             }
         }
@@ -278,6 +310,130 @@ void LoopWidget::fillDeviceTree()
     tree->setDragDropMode(QAbstractItemView::DragOnly);
     tree->expandAll();
     refreshTreeCounters(resolvedDevices());
+    applyDeviceFilter();
+}
+
+void LoopWidget::setUpDeviceFilter()
+{
+    m_deviceFilter = new QLineEdit(this);
+    m_deviceFilter->setObjectName(QStringLiteral("devFilterLineEdit"));
+    m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
+    m_deviceFilter->setToolTip(tr("Shows the devices whose name, category or description contains "
+                                  "every word typed. Esc clears the filter."));
+    m_deviceFilter->setClearButtonEnabled(true);
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_deviceFilter);
+    // An empty tree alone would look like a missing catalogue.
+    m_noMatchLabel = new QLabel(this);
+    m_noMatchLabel->setObjectName(QStringLiteral("devFilterNoMatchLabel"));
+    m_noMatchLabel->setWordWrap(true);
+    m_noMatchLabel->hide();
+    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_noMatchLabel);
+    setTabOrder(m_deviceFilter, ui->devAvailableTree);
+    connect(m_deviceFilter, &QLineEdit::textChanged, this, [this] { applyDeviceFilter(); });
+    m_deviceFilter->installEventFilter(this);
+
+    // Anywhere in the window: only the loop tab on screen is visible, and a
+    // shortcut of a hidden widget does not fire.
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_deviceFilter->setFocus(Qt::ShortcutFocusReason);
+        m_deviceFilter->selectAll();
+    });
+}
+
+QLineEdit *LoopWidget::deviceFilterField() const
+{
+    return m_deviceFilter;
+}
+
+void LoopWidget::applyDeviceFilter()
+{
+    QTreeWidget *tree = ui->devAvailableTree;
+    const QStringList terms = DeviceFilter::terms(m_deviceFilter ? m_deviceFilter->text() : QString());
+    // Leaves first; a header stays only while something under it does.
+    std::function<bool(QTreeWidgetItem *)> filter = [&](QTreeWidgetItem *item) {
+        if (item->childCount() == 0 && item->parent() != nullptr) {
+            Device device;
+            device.name = item->text(0);
+            device.category = item->data(0, CategoryRole).toString();
+            device.subcategory = item->data(0, SubcategoryRole).toString();
+            const bool shown = DeviceFilter::matches(device, DeviceFilter::description(device.name), terms);
+            item->setHidden(!shown);
+            return shown;
+        }
+        bool any = false;
+        for (int i = 0; i < item->childCount(); ++i)
+            any = filter(item->child(i)) || any;
+        item->setHidden(!any);
+        return any;
+    };
+    bool anyShown = false;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        anyShown = filter(tree->topLevelItem(i)) || anyShown;
+    if (!terms.isEmpty())
+        tree->expandAll();
+    if (m_noMatchLabel) {
+        const bool noMatch = !terms.isEmpty() && !anyShown;
+        m_noMatchLabel->setText(
+            noMatch ? tr("No device matches \"%1\".").arg(m_deviceFilter->text().trimmed()) : QString());
+        m_noMatchLabel->setVisible(noMatch);
+    }
+    // The selected device may just have been hidden: do not leave an
+    // invisible item current for Enter to add.
+    QTreeWidgetItem *current = tree->currentItem();
+    if (current && current->isHidden())
+        tree->setCurrentItem(nullptr);
+}
+
+void LoopWidget::addCurrentTreeDevice()
+{
+    const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
+    if (current && current->childCount() == 0 && !current->isHidden() && current->parent())
+        emit addDevice(current->text(0));
+}
+
+QTreeWidgetItem *LoopWidget::firstShownDevice() const
+{
+    QTreeWidgetItemIterator it(ui->devAvailableTree, QTreeWidgetItemIterator::NoChildren);
+    for (; *it; ++it) {
+        if (!(*it)->isHidden() && (*it)->parent() && !(*it)->parent()->isHidden())
+            return *it;
+    }
+    return nullptr;
+}
+
+bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == ui->devAvailableTree && enter && key->modifiers() == Qt::NoModifier) {
+        addCurrentTreeDevice();
+        return true;
+    }
+    // Esc in the tree too, right after picking from a narrowed list.
+    if (watched == ui->devAvailableTree && key->key() == Qt::Key_Escape &&
+        !m_deviceFilter->text().isEmpty()) {
+        m_deviceFilter->clear();
+        return true;
+    }
+    if (watched == m_deviceFilter) {
+        if (key->key() == Qt::Key_Escape && !m_deviceFilter->text().isEmpty()) {
+            m_deviceFilter->clear();
+            return true;
+        }
+        // From the field straight to the first match, ready for Enter.
+        if ((enter || key->key() == Qt::Key_Down) && key->modifiers() == Qt::NoModifier) {
+            if (QTreeWidgetItem *first = firstShownDevice()) {
+                ui->devAvailableTree->setCurrentItem(first);
+                ui->devAvailableTree->setFocus(Qt::OtherFocusReason);
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices)
@@ -526,6 +682,22 @@ void LoopWidget::updateFaults(const LoopMessages::DeviceFacts &facts)
         m_lastFaultState = faults.any();
         emit loopFaultChanged(m_lastFaultState);
     }
+    // The tab's mark names the faults, so it follows their text as well.
+    const QString summary = faults.any() ? ui->faultsLabel->text() : QString();
+    if (summary != m_lastFaultSummary) {
+        m_lastFaultSummary = summary;
+        emit faultSummaryChanged(faults.any(), summary);
+    }
+}
+
+bool LoopWidget::hasFault() const
+{
+    return m_lastFaultState;
+}
+
+QString LoopWidget::faultSummary() const
+{
+    return m_lastFaultSummary;
 }
 
 QString LoopWidget::faultReportText() const

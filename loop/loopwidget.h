@@ -14,6 +14,8 @@
 class Catalogue;
 class DetailedViewWidget;
 class QDropEvent;
+class QLabel;
+class QLineEdit;
 class QTreeWidgetItem;
 
 namespace Ui
@@ -72,16 +74,26 @@ public slots:
     void onSoundersActiveChanged(double value);
     void onPanelChanged(int maxAddresses, double minCurrent, double maxCurrent, bool supportsOverboost);
 
+public:
+    // The field above the device tree that narrows it (Ctrl+F, Esc clears).
+    QLineEdit *deviceFilterField() const;
+    bool hasFault() const;
+    QString faultSummary() const;
+
 signals:
     void addDevice(const QString &deviceName);
     void updateLoopCurrents(double idleCurrent, double alarmCurrent);
     void loopFaultChanged(bool hasFault);
     void duplicateLoopRequested();
+    // The faults as the faults box lists them, empty when there are none;
+    // whenever the text changes.
+    void faultSummaryChanged(bool hasFault, const QString &summary);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Where a drag comes from. Tests stand in for a real drag here, which
     // the offscreen platform cannot run.
     virtual QObject *dragSource(const QDropEvent *event) const;
@@ -92,6 +104,11 @@ private slots:
 
 private:
     void fillDeviceTree();
+    void setUpDeviceFilter();
+    void applyDeviceFilter();
+    // Double-click and Enter: the drop's path, with the drop's checks.
+    void addCurrentTreeDevice();
+    QTreeWidgetItem *firstShownDevice() const;
     void refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices);
     void onTreeCurrentItemChanged(QTreeWidgetItem *current);
     void resetLoop();
@@ -109,6 +126,8 @@ private:
     Ui::LoopWidget *ui;
     const Catalogue *m_catalogue;
     DetailedViewWidget *m_detailedView;
+    QLineEdit *m_deviceFilter = nullptr;
+    QLabel *m_noMatchLabel = nullptr;
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
@@ -116,4 +135,5 @@ private:
     LoopCalc::LoopResults m_results;
     bool m_lastFaultState = false;
     bool m_holdRecomputation = false; // while applyDevices rebuilds the list
+    QString m_lastFaultSummary;
 };

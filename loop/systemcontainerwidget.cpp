@@ -5,6 +5,7 @@
 #include "panel/expansionboxwidget.h"
 #include "panel/panelwidget.h"
 #include "widgets/messagebox.h"
+#include "widgets/widgetfunctions.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -53,9 +54,50 @@ SystemContainerWidget::SystemContainerWidget(bool isExpansionBox, const Catalogu
         baseLoops = catalogue->findExpansionBox(name).baseLoops;
     }
 
+    // The tabs carry the fault marks; the panel reports after every refresh.
+    connect(m_panelWidget, &PanelWidget::faultStateChanged, this, &SystemContainerWidget::refreshFaultMarks);
+
     m_loopCount = std::max(0, baseLoops);
     for (int d = 0; d < m_loopCount; ++d)
         addLoop();
+    refreshFaultMarks();
+}
+
+QTabWidget *SystemContainerWidget::tabWidget() const
+{
+    return m_tabWidget;
+}
+
+void SystemContainerWidget::refreshFaultMarks()
+{
+    const PanelMessages::FaultFlags flags = faultStates();
+    QStringList panelFaults;
+    const auto statusText = [this](const char *name) {
+        const QLabel *label = m_panelWidget->findChild<QLabel *>(QLatin1String(name));
+        return label ? label->text().trimmed() : QString();
+    };
+    if (flags.hasBatteryFault)
+        panelFaults << statusText("battStatusLabel");
+    if (flags.hasPowerLoadFault)
+        panelFaults << statusText("totalPwrLoadStatusLabel");
+    panelFaults.removeAll(QString());
+    setTabFault(m_tabWidget, 0, flags.hasBatteryFault || flags.hasPowerLoadFault,
+                panelFaults.join(QLatin1Char('\n')));
+
+    QStringList summary = panelFaults;
+    for (int i = 0; i < m_loopWidgets.size(); ++i) {
+        const LoopWidget *loop = m_loopWidgets.at(i);
+        setTabFault(m_tabWidget, i + 1, loop->hasFault(), loop->faultSummary());
+        if (i < m_loopCount && loop->hasFault())
+            summary << tr("Loop %1 in fault").arg(i + 1);
+    }
+    const bool fault = flags.any();
+    const QString text = fault ? summary.join(QLatin1Char('\n')) : QString();
+    if (fault != m_hasFault || text != m_faultSummary) {
+        m_hasFault = fault;
+        m_faultSummary = text;
+        emit faultSummaryChanged();
+    }
 }
 
 PanelMessages::FaultFlags SystemContainerWidget::faultStates() const
@@ -84,6 +126,7 @@ void SystemContainerWidget::addLoop()
     });
     connect(loop, &LoopWidget::loopFaultChanged, panel,
             [panel, d](bool hasFault) { panel->onLoopFaultChanged(d, hasFault); });
+    connect(loop, &LoopWidget::faultSummaryChanged, this, &SystemContainerWidget::refreshFaultMarks);
 
     connect(panel, &PanelWidget::soundersActiveChanged, loop, &LoopWidget::onSoundersActiveChanged);
     loop->onSoundersActiveChanged(panel->soundersActive() / 100.0);
@@ -138,6 +181,7 @@ void SystemContainerWidget::onLoopsChanged(int loops)
             addLoop();
     }
     m_loopCount = n;
+    refreshFaultMarks();
 }
 
 void SystemContainerWidget::applySetup(const QStringList &panelValues,

@@ -37,6 +37,11 @@ public:
     QString containerName() const { return m_name; }
     bool isExpansionBox() const { return m_isExpansionBox; }
     PanelMessages::FaultFlags faultStates() const;
+    // Whether the panel or a loop in use is in fault, and what the faults
+    // are, one per line, for the mark on this container's own tab.
+    bool hasFault() const { return m_hasFault; }
+    QString faultSummary() const { return m_faultSummary; }
+    QTabWidget *tabWidget() const;
 
     // Applies a setup that has already been checked: the panel first, then
     // each loop's values and devices.
@@ -48,6 +53,7 @@ signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);
     void expansionBoxRemoved(const QString &displayName);
     void expansionBoxFaultChanged(bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault);
+    void faultSummaryChanged();
 
 private slots:
     void onLoopsChanged(int loops);
@@ -61,6 +67,8 @@ protected:
 
 private:
     void addLoop();
+    // Marks the panel and loop tabs that are in fault, and keeps the summary.
+    void refreshFaultMarks();
     void applyPanelLimits(LoopWidget *loop, const QString &modelName) const;
     // Runs `apply` (which rewrites whole loops) with the loops' currents held
     // back, then hands the panel each loop's final currents once.
@@ -74,5 +82,7 @@ private:
     QTabWidget *m_tabWidget = nullptr;
     PanelWidget *m_panelWidget = nullptr;
     bool m_holdLoopCurrents = false;
+    bool m_hasFault = false;
+    QString m_faultSummary;
     QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)
 };

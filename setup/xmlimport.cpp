@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
@@ -295,6 +296,31 @@ QString modelEntry(const Panel &panel)
         .arg(panel.name)
         .arg(panel.baseLoops)
         .arg(panel.maxLoops);
+}
+
+int modelNamedBy(const QString &panelName, const QVector<Panel> &models)
+{
+    int best = -1;
+    for (int i = 0; i < models.size(); ++i) {
+        const QString &name = models.at(i).name;
+        const QStringList words =
+            name.split(QRegularExpression(QStringLiteral("[\\s_-]+")), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        // "TXP 408", "TXP-408", "txp408" and "Building A - TXP 408" name the
+        // same model; "TXP 4080" does not.
+        QStringList escaped;
+        for (const QString &word : words)
+            escaped << QRegularExpression::escape(word);
+        const QRegularExpression pattern(
+            QStringLiteral("(?<![[:alnum:]])") + escaped.join(QStringLiteral("[\\s_-]*")) +
+                QStringLiteral("(?![[:alnum:]])"),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+        // The longest name wins: "TXP 816 Plus" over "TXP 816".
+        if (pattern.match(panelName).hasMatch() && (best < 0 || name.size() > models.at(best).name.size()))
+            best = i;
+    }
+    return best;
 }
 
 QStringList orderedLoopNumbers(const XmlPanel &panel)

@@ -63,6 +63,11 @@ bool readPanels(QIODevice &device, QVector<XmlPanel> &panels);
 QString panelEntry(const XmlPanel &panel);
 QString modelEntry(const Panel &panel);
 
+// The catalogue model that an XML panel's name names ("TXP 408", "Site 2 -
+// txp-408"), ignoring case, blanks and hyphens between the words of the model
+// name; the longest such model name, or -1 when none is named.
+int modelNamedBy(const QString &panelName, const QVector<Panel> &models);
+
 // Loop numbers ordered by integer value (non-integers count as 0); equal
 // values keep text order.
 QStringList orderedLoopNumbers(const XmlPanel &panel);

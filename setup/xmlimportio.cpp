@@ -26,11 +26,21 @@ XmlImportDialogs::Chooser &testChooser()
     return chooser;
 }
 
-// The index of the chosen entry in `items`, or -1 when cancelled.
-int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items)
+QStringList &recordedInitialChoices()
+{
+    static QStringList choices;
+    return choices;
+}
+
+// The index of the chosen entry in `items`, or -1 when cancelled. The list
+// opens on `current`.
+int choose(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+           int current = 0)
 {
     QString choice;
+    const QString initial = items.value(current, items.value(0));
     if (testChooser()) {
+        recordedInitialChoices().append(initial);
         choice = testChooser()(title, label, items);
     } else {
         QInputDialog dialog(parent);
@@ -41,6 +51,7 @@ int choose(QWidget *parent, const QString &title, const QString &label, const QS
         dialog.setLabelText(label);
         dialog.setComboBoxItems(items);
         dialog.setComboBoxEditable(false);
+        dialog.setTextValue(initial);
         if (dialog.exec() != QDialog::Accepted)
             return -1;
         choice = dialog.textValue();
@@ -54,6 +65,12 @@ int choose(QWidget *parent, const QString &title, const QString &label, const QS
 void XmlImportDialogs::setChooser(const Chooser &chooser)
 {
     testChooser() = chooser;
+    recordedInitialChoices().clear();
+}
+
+QStringList XmlImportDialogs::initialChoices()
+{
+    return recordedInitialChoices();
 }
 
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
@@ -101,8 +118,10 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
     QStringList modelEntries;
     for (const Panel &model : models)
         modelEntries.append(XmlImport::modelEntry(model));
+    // Start on the model the file's panel names, if it names one.
     const int modelIndex = choose(parent, Exporter::tr("Select App Panel"),
-                                  Exporter::tr("Select a target panel in the application:"), modelEntries);
+                                  Exporter::tr("Select a target panel in the application:"), modelEntries,
+                                  std::max(0, XmlImport::modelNamedBy(xmlPanel.name, models)));
     if (modelIndex < 0)
         return false;
     const Panel model = models.at(modelIndex);

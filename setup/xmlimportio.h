@@ -28,4 +28,8 @@ using Chooser = std::function<QString(const QString &title, const QString &label
 // An empty function restores the real dialogs.
 void setChooser(const Chooser &chooser);
 
+// The entries the choice dialogs opened on, in order, since the chooser was
+// last set (recorded only while a test chooser answers).
+QStringList initialChoices();
+
 } // namespace XmlImportDialogs

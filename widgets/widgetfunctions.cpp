@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVariant>
 
@@ -61,4 +64,27 @@ void addHelpSymbol(QLabel *label, const QString &tooltip)
     label->setText(text);
     label->setToolTip(tooltip);
     repolish(label);
+}
+
+void setTabFault(QTabWidget *tabs, int index, bool fault, const QString &toolTip)
+{
+    if (!tabs || index < 0 || index >= tabs->count())
+        return;
+    const QString tip = fault ? toolTip : QString();
+    QTabBar *bar = tabs->tabBar();
+    const bool marked = tabHasFault(tabs, index);
+    if (marked == fault && bar->tabToolTip(index) == tip)
+        return;
+    // Only the mark tells a faulty tab: no colour, so that the style sheet's
+    // selected-tab accent never reads as a fault.
+    // Made when a mark changes, which is rare; a static icon would outlive
+    // the application object.
+    tabs->setTabIcon(index, fault ? QIcon(QStringLiteral(":/resources/icons/fault_mark.png")) : QIcon());
+    tabs->setTabToolTip(index, tip);
+    bar->setTabData(index, fault);
+}
+
+bool tabHasFault(const QTabWidget *tabs, int index)
+{
+    return tabs && index >= 0 && index < tabs->count() && tabs->tabBar()->tabData(index).toBool();
 }

@@ -29,3 +29,12 @@ void setTransparent(QWidget *widget);
 
 // Appends the help symbol to a label and gives it the tooltip.
 void addHelpSymbol(QLabel *label, const QString &tooltip);
+
+class QTabWidget;
+
+// Puts the fault mark (icon and a tooltip naming the fault) on a tab, or takes
+// it off; a healthy tab carries neither. Cheap when nothing changes.
+void setTabFault(QTabWidget *tabs, int index, bool fault, const QString &toolTip);
+
+// Whether a tab carries the fault mark.
+bool tabHasFault(const QTabWidget *tabs, int index);

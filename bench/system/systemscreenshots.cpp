@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QIcon>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -162,6 +163,13 @@ int main(int argc, char *argv[])
     save(&window, folder + QStringLiteral("/system-loop.png"));
     const QPixmap treeShot = tree->grab();
     treeShot.scaled(treeShot.size() * 2).save(folder + QStringLiteral("/system-loop-tree-zoom.png"));
+
+    // The same loop with the device filter in use.
+    if (auto *filter = loop2->findChild<QLineEdit *>(QStringLiteral("devFilterLineEdit"))) {
+        filter->setText(QStringLiteral("snd"));
+        save(&window, folder + QStringLiteral("/system-loop-filter.png"));
+        filter->clear();
+    }
 
     innerTabs(main)->setCurrentWidget(main->loopWidgets().at(3));
     save(&window, folder + QStringLiteral("/system-loop-fault.png"));

@@ -88,7 +88,11 @@ void TestCommandLine::parse_data()
     QTest::newRow("import twice") << QStringList{p, "--import-data-pack", "a", "--import-data-pack", "b"}
                                   << Action::UsageError << "";
     QTest::newRow("unknown option") << QStringList{p, "--frobnicate"} << Action::UsageError << "";
-    QTest::newRow("stray argument") << QStringList{p, "setup.csv"} << Action::UsageError << "";
+    // A file manager hands over the file to open.
+    QTest::newRow("file to open") << QStringList{p, "/x/setup 1.csv"} << Action::RunGui << "/x/setup 1.csv";
+    QTest::newRow("two files") << QStringList{p, "a.csv", "b.csv"} << Action::UsageError << "";
+    QTest::newRow("file then import")
+        << QStringList{p, "a.csv", "--import-data-pack", "b.tarvex"} << Action::UsageError << "";
     QTest::newRow("help") << QStringList{p, "--help"} << Action::ShowHelp << "";
     QTest::newRow("help wins over mistakes") << QStringList{p, "--bogus", "-h"} << Action::ShowHelp << "";
     QTest::newRow("version") << QStringList{p, "--version"} << Action::ShowVersion << "";
@@ -208,7 +212,7 @@ void TestCommandLine::usageErrorsAndHelp()
     const Run run = runProgram(arguments, home.path());
     QCOMPARE(run.exitCode, exitCode);
     if (usageOnStdout) {
-        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [--import-data-pack FILE]")),
+        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [FILE]")),
                  qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("--check")));
         QVERIFY(run.out.contains(QStringLiteral("--report")));

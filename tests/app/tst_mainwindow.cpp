@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
@@ -109,6 +110,7 @@ private slots:
     void loadNewDataCancelled();
     void loadNewDataBadFile();
     void loadNewDataInstallsDemoPack();
+    void openFileFromTheCommandLine();
     void loadNewDataWhileAnotherInstallationRuns();
     void splashScreenLook();
 };
@@ -411,6 +413,50 @@ void TestMainWindow::loadNewDataBadFile()
         QCOMPARE(catalogue.panels().size(), startValid ? 1 : 0);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
+}
+
+// What the file manager hands over: no question and no file dialog, straight
+// to the same work as the menu commands.
+void TestMainWindow::openFileFromTheCommandLine()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString brokenPack = dir.filePath(QStringLiteral("broken.TARVEX"));
+    const QString brokenDesign = dir.filePath(QStringLiteral("broken.csv"));
+    for (const QString &path : {brokenPack, brokenDesign}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("neither a data pack nor a design\n");
+    }
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    MessageBox::takeShown();
+
+    QTest::ignoreMessage(QtWarningMsg, "Failed to load new data!");
+    window.openFile(brokenPack);
+    QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, InstallError);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".")));
+    window.openFile(brokenDesign);
+    shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QVERIFY(shown.first().text.startsWith(QStringLiteral("Failed to import setup.")));
+
+#ifdef KALVIX_DEMO_PACK
+    window.openFile(QStringLiteral(KALVIX_DEMO_PACK));
+    shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("New data loaded successfully!"));
+    window.openFile(QStringLiteral(KALVIX_TEST_DATA_DIR "/setup/txc101-one-loop/setup.csv"));
+    shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("Setup imported successfully!"));
+    QCOMPARE(tabs(window)->widget(0)->findChild<QComboBox *>(QStringLiteral("panelComboBox"))->currentText(),
+             QStringLiteral("TXC 101"));
+#endif
 }
 
 void TestMainWindow::loadNewDataWhileAnotherInstallationRuns()

@@ -59,6 +59,8 @@ private slots:
     void quantityIsCappedAt250();
     void spinBoxChangeSignalsAndShowsDetails();
     void removingARow();
+    void detailsFollowTheRemainingRows_data();
+    void detailsFollowTheRemainingRows();
     void sounderTotalsFollowTheFraction();
     void fractionChangeSignalsSounderRowsOnly();
     void descriptionFallback();
@@ -147,13 +149,74 @@ void TestDetailedViewWidget::removingARow()
     QCOMPARE(list()->count(), 0);
     QCOMPARE(text("totalIdleCurrentValueLabel"), QStringLiteral("0 A"));
     QCOMPARE(text("totalAlarmCurrentValueLabel"), QStringLiteral("0 A"));
-    // The details keep showing the device.
-    QCOMPARE(text("devNameLabel"), QStringLiteral("OPT-100"));
-    QCOMPARE(text("idleCurrentValueLabel"), QStringLiteral("0.0003000 A"));
+    // Nothing is left to show: no removed device lingers in the details.
+    QCOMPARE(text("devNameLabel"), QString());
+    QCOMPARE(text("idleCurrentValueLabel"), QString());
     // The row widget goes with the next event loop turn, without a crash.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_view->onDroppedNewDevice(QStringLiteral("OPT-100"));
     QCOMPARE(rowSpinBox(0)->value(), 1);
+}
+
+// Rows, in name order: HEAT-200 x2, MOD-9 x3, OPT-100 x5.
+void TestDetailedViewWidget::detailsFollowTheRemainingRows_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<QString>("expectedTotalIdle");
+
+    // The shown row goes: the row that takes its place is shown, with its totals.
+    QTest::newRow("shown middle row") << "MOD-9"
+                                      << "MOD-9"
+                                      << "OPT-100"
+                                      << "0.0015000 A";
+    // The last row goes: the one before it moves up.
+    QTest::newRow("shown last row") << "OPT-100"
+                                    << "OPT-100"
+                                    << "MOD-9"
+                                    << "0.0030000 A";
+    // Another row goes: the shown device stays, with its own totals.
+    QTest::newRow("another row") << "MOD-9"
+                                 << "HEAT-200"
+                                 << "MOD-9"
+                                 << "0.0030000 A";
+}
+
+void TestDetailedViewWidget::detailsFollowTheRemainingRows()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, removed);
+    QFETCH(QString, expectedName);
+    QFETCH(QString, expectedTotalIdle);
+
+    m_view->setDevices(
+        {{QStringLiteral("HEAT-200"), 2}, {QStringLiteral("MOD-9"), 3}, {QStringLiteral("OPT-100"), 5}});
+    for (int i = 0; i < list()->count(); ++i) {
+        if (rowName(i) == shown)
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                              list()->visualItemRect(list()->item(i)).center());
+    }
+    QCOMPARE(text("devNameLabel"), shown);
+
+    QSignalSpy spy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    for (int i = 0; i < list()->count(); ++i) {
+        if (rowName(i) == removed) {
+            QTest::mouseClick(row(i)->findChild<QPushButton *>(QStringLiteral("removeDeviceButton")),
+                              Qt::LeftButton);
+            break;
+        }
+    }
+    QCOMPARE(received(spy), (Signals{{removed, 0}}));
+    QCOMPARE(list()->count(), 2);
+    QCOMPARE(text("devNameLabel"), expectedName);
+    QCOMPARE(text("totalIdleCurrentValueLabel"), expectedTotalIdle);
+    QVERIFY(text("totalIdleCurrentValueLabel") != QStringLiteral("0 A"));
+    QCOMPARE(m_view->findChild<QListWidget *>(QStringLiteral("devInLoopListWidget"))
+                 ->currentItem()
+                 ->data(Qt::UserRole)
+                 .toString(),
+             expectedName);
 }
 
 // 4 sounders at 25 %: 1 sounds (floor(1 + 0.99)), 3 stay idle.

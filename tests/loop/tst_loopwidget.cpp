@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -16,7 +17,9 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTranslator>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace Fixtures;
 
@@ -48,6 +51,18 @@ CatalogueData sampleData()
         device(QStringLiteral("HIDDEN-1"), ghost)};
     return data;
 }
+
+// Device descriptions arrive with the translations.
+class Descriptions : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "DeviceDescriptions") == 0 && qstrcmp(sourceText, "WS-1 (loop)") == 0)
+            return QStringLiteral("Wall sounder powered from the loop");
+        return QString();
+    }
+};
 
 // The offscreen platform runs no real drag, so the test names the source.
 class DropLoopWidget : public LoopWidget
@@ -95,6 +110,12 @@ private slots:
     void figuresMatchTheCore();
     void reportTextsAndDegradedCheck();
     void duplicateButtonSignals();
+    void keyboardAddsOneUnitLikeADrop_data();
+    void keyboardAddsOneUnitLikeADrop();
+    void keyboardRespectsTheCapAndTheBeamNote();
+    void filterNarrowsTheTree_data();
+    void filterNarrowsTheTree();
+    void filterKeys();
 };
 
 void TestLoopWidget::init()
@@ -482,6 +503,183 @@ void TestLoopWidget::duplicateButtonSignals()
     QSignalSpy spy(m_loop, &LoopWidget::duplicateLoopRequested);
     QTest::mouseClick(child<QPushButton>("duplicateLoopButton"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
+}
+
+namespace
+{
+// What a window system sends for a double-click.
+void doubleClick(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    QWidget *viewport = tree->viewport();
+    const QPoint at = tree->visualItemRect(item).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+}
+
+QStringList shownTreeTexts(QTreeWidget *tree)
+{
+    QStringList shown;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        bool visible = !(*it)->isHidden();
+        for (QTreeWidgetItem *p = (*it)->parent(); p && visible; p = p->parent())
+            visible = !p->isHidden();
+        if (visible)
+            shown << (*it)->text(0);
+    }
+    return shown;
+}
+} // namespace
+
+void TestLoopWidget::keyboardAddsOneUnitLikeADrop_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("double-click") << "double-click";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Return") << "Return";
+}
+
+void TestLoopWidget::keyboardAddsOneUnitLikeADrop()
+{
+    QFETCH(QString, how);
+    // What a drop does, as the reference.
+    QSignalSpy dropAdds(m_loop, &LoopWidget::addDevice);
+    QSignalSpy dropCurrents(m_loop, &LoopWidget::updateLoopCurrents);
+    QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
+    const LoopCalc::LoopResults afterDrop = m_loop->displayedResults();
+    const QList<QVariant> dropCurrentArgs = dropCurrents.last();
+    m_loop->applyDevices({});
+
+    QTreeWidgetItem *item =
+        tree()->findItems(QStringLiteral("OPT-100"), Qt::MatchExactly | Qt::MatchRecursive).first();
+    const auto add = [&](QTreeWidgetItem *target) {
+        tree()->setCurrentItem(target);
+        if (how == QLatin1String("double-click")) {
+            doubleClick(tree(), target);
+        } else {
+            tree()->setFocus();
+            QTest::keyClick(tree(), how == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Return);
+        }
+    };
+    QSignalSpy adds(m_loop, &LoopWidget::addDevice);
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    add(item);
+    QCOMPARE(adds.count(), 1);
+    QCOMPARE(adds.first().first().toString(), QStringLiteral("OPT-100"));
+    QCOMPARE(currents.count(), 1);
+    QCOMPARE(currents.first(), dropCurrentArgs);
+    QCOMPARE(m_loop->displayedResults().addresses, afterDrop.addresses);
+    QCOMPARE(m_loop->displayedResults().alarmCurrent, afterDrop.alarmCurrent);
+    QCOMPARE(m_loop->deviceList(), (QVector<QPair<QString, int>>{{QStringLiteral("OPT-100"), 1}}));
+
+    add(item);
+    QCOMPARE(m_loop->deviceList(), (QVector<QPair<QString, int>>{{QStringLiteral("OPT-100"), 2}}));
+
+    // A category or subcategory is not a device: nothing is added.
+    adds.clear();
+    add(tree()->topLevelItem(0));
+    add(item->parent());
+    QCOMPARE(adds.count(), 0);
+    QCOMPARE(m_loop->deviceList(), (QVector<QPair<QString, int>>{{QStringLiteral("OPT-100"), 2}}));
+}
+
+void TestLoopWidget::keyboardRespectsTheCapAndTheBeamNote()
+{
+    QTreeWidgetItem *beamItem =
+        tree()->findItems(QStringLiteral("BEAM-50"), Qt::MatchExactly | Qt::MatchRecursive).first();
+    m_loop->applyDevices({{QStringLiteral("BEAM-50"), 20}});
+    QVERIFY(!text("notesLabel").contains(QStringLiteral("more than 20 beam")));
+    tree()->setCurrentItem(beamItem);
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(m_loop->deviceList().value(0).second, 21);
+    QVERIFY2(text("notesLabel").contains(QStringLiteral("Warning: using more than 20 beam detectors")),
+             qPrintable(text("notesLabel")));
+
+    // At 250 a further unit is refused, as a drop is: nothing is signalled.
+    m_loop->applyDevices({{QStringLiteral("BEAM-50"), 250}});
+    QSignalSpy currents(m_loop, &LoopWidget::updateLoopCurrents);
+    tree()->setCurrentItem(beamItem);
+    QTest::keyClick(tree(), Qt::Key_Enter);
+    doubleClick(tree(), beamItem);
+    QCOMPARE(currents.count(), 0);
+    QCOMPARE(m_loop->deviceList().value(0).second, 250);
+}
+
+void TestLoopWidget::filterNarrowsTheTree_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("by name, any case") << "heat" << QStringList{"DET (0)", "TERM (0)", "HEAT-200"};
+    QTest::newRow("by category") << "mod" << QStringList{"MOD (0)", "IO (0)", "MOD-IO"};
+    QTest::newRow("by subcategory") << "beam" << QStringList{"DET (0)", "BEAM (0)", "BEAM-50"};
+    QTest::newRow("by description") << "powered from" << QStringList{"SND (0)", "WS-1 (loop)"};
+    QTest::newRow("every word must match") << "det 100" << QStringList{"DET (0)", "OPT (0)", "OPT-100"};
+    QTest::newRow("hidden devices stay hidden") << "hidden" << QStringList{};
+    QTest::newRow("no match") << "xyz" << QStringList{};
+}
+
+void TestLoopWidget::filterNarrowsTheTree()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    Descriptions descriptions;
+    QCoreApplication::installTranslator(&descriptions);
+    const QStringList everything = shownTreeTexts(tree());
+    QCOMPARE(everything.size(), 13); // 3 categories, 4 subcategories, 6 devices
+
+    QLineEdit *field = m_loop->deviceFilterField();
+    QVERIFY(field);
+    QLabel *noMatch = child<QLabel>("devFilterNoMatchLabel");
+    QTest::keyClicks(field, filter);
+    QCOMPARE(shownTreeTexts(tree()), shown);
+    // An empty tree says why.
+    QCOMPARE(noMatch->isVisible(), shown.isEmpty());
+    if (shown.isEmpty())
+        QCOMPARE(noMatch->text(), QStringLiteral("No device matches \"%1\".").arg(filter));
+
+    field->clear();
+    QCOMPARE(shownTreeTexts(tree()), everything);
+    QVERIFY(!noMatch->isVisible());
+    QCoreApplication::removeTranslator(&descriptions);
+}
+
+void TestLoopWidget::filterKeys()
+{
+    QLineEdit *field = m_loop->deviceFilterField();
+    m_loop->activateWindow();
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(field->hasFocus());
+
+    QTest::keyClicks(field, QStringLiteral("heat"));
+    QCOMPARE(shownTreeTexts(tree()).size(), 3);
+    // Enter in the field goes to the first match; Enter there adds it.
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(tree()->hasFocus());
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("HEAT-200"));
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(m_loop->deviceList(), (QVector<QPair<QString, int>>{{QStringLiteral("HEAT-200"), 1}}));
+
+    // A device hidden by the filter cannot be added by a stray Enter.
+    field->setText(QStringLiteral("mod"));
+    QVERIFY(!tree()->currentItem() || !tree()->currentItem()->isHidden());
+
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Escape);
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(shownTreeTexts(tree()).size(), 13);
+
+    // Esc in the tree clears the filter as well.
+    field->setText(QStringLiteral("opt"));
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(shownTreeTexts(tree()).size(), 13);
 }
 
 QTEST_MAIN(TestLoopWidget)

@@ -2,8 +2,10 @@
 #include "systemfixtures.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
+#include "widgets/widgetfunctions.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QtTest>
 
@@ -95,6 +97,10 @@ private slots:
     void demoRangeFillsTheTabs();
     void deviceTreeSelectionIsOneLightBand();
     void newDataRebuildsEveryPage();
+    void tabFaultMarksFollowTheFaults_data();
+    void tabFaultMarksFollowTheFaults();
+    void healthyTabsCarryNoFaultColour();
+    void findGoesToTheLoopOnScreen();
 
 private:
     Catalogue *m_catalogue = nullptr;
@@ -381,6 +387,100 @@ void TestSystemTabs::newDataRebuildsEveryPage()
     QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "TXE 2"}));
     QCOMPARE(page(window, 1)->loopCount(), m_catalogue->findExpansionBox(QStringLiteral("TXE 2")).baseLoops);
 #endif
+}
+
+// Loop 1 of the main panel or of a box goes into fault (too many addresses)
+// and out again: its tab, and the page's tab, carry the mark only meanwhile.
+void TestSystemTabs::tabFaultMarksFollowTheFaults_data()
+{
+    QTest::addColumn<bool>("inBox");
+    QTest::newRow("main panel") << false;
+    QTest::newRow("expansion box") << true;
+}
+
+void TestSystemTabs::tabFaultMarksFollowTheFaults()
+{
+    QFETCH(bool, inBox);
+    MainWindow window(m_catalogue);
+    if (inBox)
+        addBox(window, QStringLiteral("KXE-2"));
+    const int pageIndex = inBox ? 1 : 0;
+    SystemContainerWidget *container = page(window, pageIndex);
+    QTabWidget *tabs = tabsOf(container);
+    LoopWidget *loop = container->loopWidgets().at(0);
+
+    const auto pageMarkMatchesFlags = [&] {
+        const PanelMessages::FaultFlags flags = container->faultStates();
+        QCOMPARE(tabHasFault(pages(window), pageIndex), flags.any());
+        QCOMPARE(tabHasFault(tabs, 0), flags.hasBatteryFault || flags.hasPowerLoadFault);
+        QCOMPARE(tabs->tabIcon(0).isNull(), !tabHasFault(tabs, 0));
+    };
+    QVERIFY(!tabHasFault(tabs, 1));
+    QVERIFY(tabs->tabIcon(1).isNull());
+    QCOMPARE(tabs->tabToolTip(1), QString());
+    pageMarkMatchesFlags();
+
+    loop->applyDevices({{QStringLiteral("OPT-100"), 250}, {QStringLiteral("MCP-1"), 10}});
+    QVERIFY(tabHasFault(tabs, 1));
+    QVERIFY(!tabs->tabIcon(1).isNull());
+    // The tooltip names the fault as the faults box does.
+    QVERIFY(!tabs->tabToolTip(1).isEmpty());
+    QCOMPARE(tabs->tabToolTip(1), loopStatusLabel(loop, "faultsLabel")->text());
+    QVERIFY(!tabHasFault(tabs, 2));
+    QVERIFY(tabHasFault(pages(window), pageIndex));
+    QVERIFY2(pages(window)->tabToolTip(pageIndex).contains(QStringLiteral("Loop 1 in fault")),
+             qPrintable(pages(window)->tabToolTip(pageIndex)));
+    pageMarkMatchesFlags();
+
+    loop->applyDevices({});
+    QVERIFY(!tabHasFault(tabs, 1));
+    QVERIFY(tabs->tabIcon(1).isNull());
+    QCOMPARE(tabs->tabToolTip(1), QString());
+    QVERIFY(!pages(window)->tabToolTip(pageIndex).contains(QStringLiteral("Loop 1 in fault")));
+    pageMarkMatchesFlags();
+    if (inBox) // the main panel's page is untouched by the box's loop
+        QVERIFY(!pages(window)->tabToolTip(0).contains(QStringLiteral("Loop 1 in fault")));
+}
+
+// The fault colour is for faults: no tab rule of the style sheet uses it.
+void TestSystemTabs::healthyTabsCarryNoFaultColour()
+{
+    MainWindow window(m_catalogue);
+    const QString sheet = qApp->styleSheet();
+    QVERIFY(!sheet.isEmpty());
+    const QStringList faultColours = {QStringLiteral("#c62828"), QStringLiteral("#b71c1c"),
+                                      QStringLiteral("#ef9a9a"), QStringLiteral("#fdecea")};
+    int tabRules = 0;
+    for (const QString &rule : sheet.split(QLatin1Char('}'))) {
+        const QString selector = rule.section(QLatin1Char('{'), 0, 0);
+        if (!selector.contains(QStringLiteral("QTabBar")) && !selector.contains(QStringLiteral("QTabWidget")))
+            continue;
+        ++tabRules;
+        for (const QString &colour : faultColours)
+            QVERIFY2(!rule.contains(colour, Qt::CaseInsensitive), qPrintable(rule));
+    }
+    QVERIFY(tabRules >= 3);
+}
+
+// Ctrl+F from anywhere in the window reaches the filter of the loop shown.
+void TestSystemTabs::findGoesToTheLoopOnScreen()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SystemContainerWidget *main = page(window, 0);
+    LoopWidget *loop2 = main->loopWidgets().at(1);
+    tabsOf(main)->setCurrentWidget(loop2);
+    tabsOf(main)->tabBar()->setFocus();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(loop2->deviceFilterField()));
+
+    tabsOf(main)->setCurrentWidget(main->loopWidgets().at(0));
+    tabsOf(main)->tabBar()->setFocus();
+    QTest::keyClick(tabsOf(main)->tabBar(), Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(main->loopWidgets().at(0)->deviceFilterField()));
 }
 
 QTEST_MAIN(TestSystemTabs)

@@ -277,9 +277,9 @@ void TestTranslations::setupFilesHoldSourceTexts()
     QCoreApplication::installTranslator(&spanish);
     // The editors hand over what they show: the Spanish cable entries.
     SetupFile::SetupData shown = design;
-    for (SetupFile::LoopConfig &loop : shown.loops)
-        loop.values[0] = LoopCable::displayText(loop.values.at(0));
-    QVERIFY(shown.loops.first().values.first() != design.loops.first().values.first());
+    for (LoopConfig &loop : shown.loops)
+        loop.cableType = LoopCable::displayText(loop.cableType);
+    QVERIFY(shown.loops.first().cableType != design.loops.first().cableType);
     QCOMPARE(SetupFile::composeSetupText(shown), english);
 
     // A file written by a translated program still reads, as the same design.

@@ -85,6 +85,8 @@ private slots:
     void refusesMissingAndOversizedFiles();
     void ordersLoopNumbers_data();
     void ordersLoopNumbers();
+    void findsTheNamedModel_data();
+    void findsTheNamedModel();
     void countsExtraLoops_data();
     void countsExtraLoops();
     void choosesBestDevice_data();
@@ -273,6 +275,33 @@ void TestXmlImport::countsExtraLoops_data()
     QTest::newRow("base exactly") << 2 << 2 << 0;
     QTest::newRow("fewer than base") << 1 << 2 << 0;
     QTest::newRow("none") << 0 << 4 << 0;
+}
+
+void TestXmlImport::findsTheNamedModel_data()
+{
+    QTest::addColumn<QString>("panelName");
+    QTest::addColumn<int>("index");
+    QTest::newRow("exact") << "AB 10" << 0;
+    QTest::newRow("case, hyphen, no blank") << "ab-10" << 0;
+    QTest::newRow("joined") << "AB10" << 0;
+    QTest::newRow("inside other words") << "Site 3: AB 10 (east)" << 0;
+    QTest::newRow("longer name wins") << "AB 10 Plus" << 2;
+    QTest::newRow("digits continue") << "AB 100" << 1;
+    QTest::newRow("letters continue") << "XAB 10" << -1;
+    QTest::newRow("none") << "Central A" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void TestXmlImport::findsTheNamedModel()
+{
+    QFETCH(QString, panelName);
+    QFETCH(int, index);
+    QVector<Panel> models(4);
+    models[0].name = QStringLiteral("AB 10");
+    models[1].name = QStringLiteral("AB 100");
+    models[2].name = QStringLiteral("AB 10 Plus");
+    models[3].name = QString(); // an unnamed record names nothing
+    QCOMPARE(XmlImport::modelNamedBy(panelName, models), index);
 }
 
 void TestXmlImport::countsExtraLoops()

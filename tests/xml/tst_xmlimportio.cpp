@@ -118,6 +118,8 @@ private slots:
     void mainWindowCommands_data();
     void mainWindowCommands();
     void realDialogsOfferTheEntries();
+    void modelPickerStartsOnTheNamedModel_data();
+    void modelPickerStartsOnTheNamedModel();
     void adjustedCountsAreListed();
 
 private:
@@ -164,6 +166,40 @@ void TestXmlImportIo::importsChosenPanel()
     // sounder SD-530 XL; the in/out run of two is closest to IOM-421 (1 address).
     QCOMPARE(describeLoops(container), QStringLiteral("HD-220=1,OD-200=2|CP-310 IP67=1,IOM-421=1|"
                                                       "SD-530 XL (loop)=2|"));
+}
+
+void TestXmlImportIo::modelPickerStartsOnTheNamedModel_data()
+{
+    QTest::addColumn<QString>("panelName");
+    QTest::addColumn<QString>("initial");
+    QTest::newRow("exact name") << "TXP 408"
+                                << "TXP 408 (2-8 loops)";
+    QTest::newRow("inside a site name, any case") << "Warehouse - txp-408 east"
+                                                  << "TXP 408 (2-8 loops)";
+    QTest::newRow("longest model name") << "TXM 204 Marine deck"
+                                        << "TXM 204 Marine (2-4 loops)";
+    // Nothing named: the list opens on its first entry, as before.
+    QTest::newRow("no model named") << "Central A"
+                                    << "TXC 101 (1-1 loops)";
+    QTest::newRow("a longer number is another model") << "TXP 4080"
+                                                      << "TXC 101 (1-1 loops)";
+}
+
+void TestXmlImportIo::modelPickerStartsOnTheNamedModel()
+{
+    QFETCH(QString, panelName);
+    QFETCH(QString, initial);
+    QTemporaryDir dir;
+    const QString path = writeXml(dir, "<R><Panel name=\"" + panelName.toUtf8() +
+                                           "\"><loop number=\"1\"><Device type=\"1\"/></loop></Panel></R>");
+    SystemContainerWidget container(false, catalogue, QString());
+    choices.answers =
+        QStringList{panelName + QStringLiteral(" (1 loops)"), QStringLiteral("TXS 202 (2-4 loops)")};
+    QVERIFY(importConfigurationXml(path, &container, catalogue, false));
+    QCOMPARE(XmlImportDialogs::initialChoices(),
+             (QStringList{panelName + QStringLiteral(" (1 loops)"), initial}));
+    // The user's choice still decides.
+    QCOMPARE(modelSelector(container)->currentText(), QStringLiteral("TXS 202"));
 }
 
 void TestXmlImportIo::loopCountsAndCards_data()

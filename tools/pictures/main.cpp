@@ -1,8 +1,10 @@
 // Draws Kalvix's own pictures: the application icon, the splash screen, the
-// maker's logo, the help symbol, the missing-image placeholder, the cable
-// picture of the report and the two help illustrations.
+// maker's logo, the help symbol, the fault mark of the tabs, the missing-image
+// placeholder, the cable picture of the report and the two help illustrations;
+// with a second folder also the desktop icons (hicolor PNG sizes and SVG).
 //
-// Usage: kalvix_pictures OUTPUT_FOLDER   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: kalvix_pictures OUTPUT_FOLDER [ICON_THEME_FOLDER]
+//        (run with QT_QPA_PLATFORM=offscreen)
 
 #include <QBuffer>
 #include <QColor>
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QTextStream>
 #include <QVector>
 
@@ -336,6 +339,25 @@ QImage helpSymbol()
          font(9.5 * scale, QFont::Black), Qt::white);
     p.end();
     return big.scaled(12, 12, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The mark a tab carries while its loop, panel or box is in fault: a white
+// exclamation mark on a red disc, drawn large and scaled down.
+QImage faultMark(int size)
+{
+    const int scale = 4;
+    const qreal s = size * scale;
+    QImage big = canvas(size * scale, size * scale);
+    QPainter p(&big);
+    begin(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Red);
+    p.drawEllipse(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(s * 0.42, s * 0.2, s * 0.16, s * 0.4), s * 0.06, s * 0.06);
+    p.drawEllipse(QRectF(s * 0.41, s * 0.66, s * 0.18, s * 0.18));
+    p.end();
+    return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Small glyphs for the style sheet: the drop-down and spin arrows and the
@@ -795,14 +817,48 @@ bool save(const QImage &image, const QDir &dir, const QString &name, QTextStream
     return true;
 }
 
+// The desktop icon: the hicolor PNG sizes a launcher asks for and a scalable
+// SVG drawn with the same painter calls.
+bool saveThemeIcons(const QDir &theme, const QString &name, QTextStream &out)
+{
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        if (!theme.mkpath(folder)) {
+            out << "Could not create " << theme.filePath(folder) << "\n";
+            ok = false;
+            continue;
+        }
+        ok = save(iconImage(size), QDir(theme.filePath(folder)), name + QStringLiteral(".png"), out) && ok;
+    }
+    if (!theme.mkpath(QStringLiteral("scalable/apps")))
+        return false;
+    const QString svgPath = theme.filePath(QStringLiteral("scalable/apps/") + name + QStringLiteral(".svg"));
+    QSvgGenerator svg;
+    svg.setFileName(svgPath);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Kalvix"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        out << "Could not write " << svgPath << "\n";
+        return false;
+    }
+    begin(p);
+    drawMark(p, QRectF(10.24, 10.24, 256 - 20.48, 256 - 20.48), true);
+    p.end();
+    out << "Wrote " << svgPath << "\n";
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
-    if (app.arguments().size() != 2) {
-        out << "Usage: kalvix_pictures OUTPUT_FOLDER\n";
+    if (app.arguments().size() != 2 && app.arguments().size() != 3) {
+        out << "Usage: kalvix_pictures OUTPUT_FOLDER [ICON_THEME_FOLDER]\n";
         return 2;
     }
     QDir dir(app.arguments().at(1));
@@ -828,6 +884,8 @@ int main(int argc, char *argv[])
     ok = save(arrow(false, glyphDisabled), dir, QStringLiteral("arrow_down_disabled.png"), out) && ok;
     ok = save(arrow(true, glyphDisabled), dir, QStringLiteral("arrow_up_disabled.png"), out) && ok;
     ok = save(checkMark(Qt::white), dir, QStringLiteral("check.png"), out) && ok;
+    ok = save(faultMark(16), dir, QStringLiteral("fault_mark.png"), out) && ok;
+    ok = save(faultMark(32), dir, QStringLiteral("fault_mark@2x.png"), out) && ok;
 
     QFile ico(dir.filePath(QStringLiteral("icon.ico")));
     if (ico.open(QIODevice::WriteOnly) && ico.write(icoFile({16, 24, 32, 48, 64, 128, 256})) > 0) {
@@ -835,6 +893,14 @@ int main(int argc, char *argv[])
     } else {
         out << "Could not write " << ico.fileName() << "\n";
         ok = false;
+    }
+    if (app.arguments().size() == 3) {
+        const QDir theme(app.arguments().at(2));
+        if (!theme.exists() && !QDir().mkpath(theme.path())) {
+            out << "Could not create " << theme.path() << "\n";
+            return 1;
+        }
+        ok = saveThemeIcons(theme, QStringLiteral("com.tarvex_fire.Kalvix"), out) && ok;
     }
     return ok ? 0 : 1;
 }

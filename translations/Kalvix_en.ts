@@ -1259,6 +1259,18 @@ More detailed explanation in the Help &gt; Distribution Factor section.</transla
         <source>Are you sure you want to reset all loop values to default? This will remove all devices from the loop and reset all cable and topology settings.</source>
         <translation>Are you sure you want to reset all loop values to default? This will remove all devices from the loop and reset all cable and topology settings.</translation>
     </message>
+    <message>
+        <source>Filter devices (Ctrl+F)</source>
+        <translation>Filter devices (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Shows the devices whose name, category or description contains every word typed. Esc clears the filter.</source>
+        <translation>Shows the devices whose name, category or description contains every word typed. Esc clears the filter.</translation>
+    </message>
+    <message>
+        <source>No device matches &quot;%1&quot;.</source>
+        <translation>No device matches &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2184,6 +2196,10 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     <message>
         <source>Please select at least one target loop.</source>
         <translation>Please select at least one target loop.</translation>
+    </message>
+    <message>
+        <source>Loop %1 in fault</source>
+        <translation>Loop %1 in fault</translation>
     </message>
 </context>
 </TS>

@@ -1259,6 +1259,18 @@ Encontrará una explicación más detallada en Ayuda &gt; Factor de distribució
         <source>Are you sure you want to reset all loop values to default? This will remove all devices from the loop and reset all cable and topology settings.</source>
         <translation>¿Seguro que desea restablecer todos los valores del lazo a los predeterminados? Se quitarán todos los equipos del lazo y se restablecerán los ajustes de cable y topología.</translation>
     </message>
+    <message>
+        <source>Filter devices (Ctrl+F)</source>
+        <translation>Filtrar equipos (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Shows the devices whose name, category or description contains every word typed. Esc clears the filter.</source>
+        <translation>Muestra los equipos cuyo nombre, categoría o descripción contienen todas las palabras escritas. Esc borra el filtro.</translation>
+    </message>
+    <message>
+        <source>No device matches &quot;%1&quot;.</source>
+        <translation>Ningún equipo coincide con «%1».</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2184,6 +2196,10 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     <message>
         <source>Please select at least one target loop.</source>
         <translation>Seleccione al menos un lazo de destino.</translation>
+    </message>
+    <message>
+        <source>Loop %1 in fault</source>
+        <translation>Lazo %1 en avería</translation>
     </message>
 </context>
 </TS>

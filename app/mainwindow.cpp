@@ -859,8 +859,8 @@ void MainWindow::onGenerateReport()
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
     // The map keeps the boxes in the order of their tab names.
-    if (!mainContainer || !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue,
-                                          reportFacility, reportAddress, reportInstaller)) {
+    if (!mainContainer ||
+        !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue, reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));

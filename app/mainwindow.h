@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/reportgenerator.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -128,9 +130,8 @@ private:
     // Path, time and size of the file `translator` came from.
     QString loadedTranslation;
     QString currentLanguage;
-    QString reportFacility;
-    QString reportAddress;
-    QString reportInstaller;
+    // The last answers of the report information dialog.
+    ReportInformation reportInformation;
 
     DesignSession *m_session = nullptr;
 };

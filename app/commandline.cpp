@@ -251,6 +251,13 @@ Report::PanelInfo reportInfo(const SystemEvaluation &system)
     info.battery2 = dash(c.battery2);
     info.powerNotes = system.panel.powerReportNotes;
     info.externalPowerNotes = system.panel.externalPowerReportNotes;
+    // The calculation sheet's figures, as the editors would show them.
+    info.totalIdleCurrent = system.panel.figures.totalIdleCurrent;
+    info.totalAlarmCurrent = system.panel.figures.totalAlarmCurrent;
+    info.minimumBatteryRequired = system.panel.figures.minimumBatteryRequired;
+    info.selectedTotalBattery = system.panel.figures.selectedTotalBattery;
+    info.loopCurrents = system.panel.loopCurrents.mid(0, system.panel.loopCount);
+    info.outputs = c.outputs;
     for (int i = 0; i < system.loops.size(); ++i) {
         const LoopConfig &loop = system.loops.at(i);
         const LoopEvaluation &result = system.loopResults.at(i);
@@ -266,6 +273,8 @@ Report::PanelInfo reportInfo(const SystemEvaluation &system)
         l.faultText = result.faultReportText;
         l.noteText = result.noteReportText;
         l.degradedModeOk = result.degradedModeOk;
+        l.figures = result.results;
+        l.limits = system.limits;
         info.loops.append(l);
     }
     return info;
@@ -499,7 +508,8 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
     report.mainPanel = reportInfo(design.main);
     for (const SystemEvaluation &box : design.boxes)
         report.expansionBoxes.append(reportInfo(box));
-    if (!writeReportPdf(request.output, Report::composeReportHtml(report, *catalogue))) {
+    if (!writeReportPdf(request.output, Report::composeReportHtml(report, *catalogue),
+                        Report::documentInfo(report))) {
         err << "Failed to write the report: " << request.output << "\n";
         err.flush();
         return 1;

@@ -66,13 +66,14 @@ int main(int argc, char *argv[])
     splash.show();
     app.processEvents();
 
+    // A file named on the command line opens once the window is up, after
+    // any design a crashed run left behind was offered.
     const QString fileToOpen = console.file;
     QTimer::singleShot(3000, &window, [&window, &splash, fileToOpen] {
         window.setWindowState(Qt::WindowMaximized);
         window.show();
         splash.close();
-        if (!fileToOpen.isEmpty())
-            window.openFile(fileToOpen);
+        window.startSession(fileToOpen);
     });
 
     return app.exec();

@@ -1,11 +1,15 @@
 #include "app/mainwindow.h"
 
 #include "app/constants.h"
+#include "app/designsession.h"
 #include "app/languages.h"
+#include "app/recentfiles.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
+#include "setup/designhistory.h"
+#include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
 #include "setup/xmlimportio.h"
@@ -19,14 +23,20 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <algorithm>
@@ -75,12 +85,48 @@ void toggleHelpWindow(MainWindow *owner, Window *&pointer, bool &open, Create cr
     open = !open;
 }
 
+const QString SetupFiles = QStringLiteral("setup");
+const QString XmlFiles = QStringLiteral("xml");
+const QString ReportFiles = QStringLiteral("report");
+const QString DataPacks = QStringLiteral("datapack");
+
+QString homeFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+}
+
+// The platform's keys for a command, or `fallback` where it names none.
+QList<QKeySequence> keys(QKeySequence::StandardKey key, const QKeySequence &fallback)
+{
+    QList<QKeySequence> list = QKeySequence::keyBindings(key);
+    if (list.isEmpty())
+        list.append(fallback);
+    return list;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), catalogue(catalogue)
 {
     ui->setupUi(this);
+    ui->actionNew->setShortcuts(keys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+    ui->actionOpen->setShortcuts(keys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    ui->actionSave->setShortcuts(keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
+    ui->actionSave_as->setShortcuts(
+        keys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+    ui->actionQuit->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    ui->actionUndo->setShortcuts(keys(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    ui->actionRedo->setShortcuts(keys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+
+    m_session = new DesignSession(
+        this, [this] { return snapshot(); }, [this](const DesignSnapshot &state) { showDesign(state); },
+        RecoveryFile::defaultFolder());
+    connect(m_session, &DesignSession::stateChanged, this, [this] {
+        updateTitle();
+        updateEditActions();
+    });
+    connect(m_session, &DesignSession::edited, this, &MainWindow::noteDroppedParts);
 
     QFile styleSheet(QStringLiteral(":/resources/styles_blue.qss"));
     if (styleSheet.open(QIODevice::ReadOnly))
@@ -108,21 +154,31 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
     connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
     connect(ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
+    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
+    fillRecentFilesMenu();
 
     if (!catalogue->integrityFailed()) {
         initContainers();
         fillLanguageMenu();
         connectCommands();
+        m_session->setEnabled(true);
+        m_session->start(QString());
     } else {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to load data!\nThe saved data is missing or it has been corrupted or "
                                 "modified.\n\nThe application will not work until a new proper data file is "
                                 "loaded."));
     }
+    updateTitle();
+    updateEditActions();
 }
 
 MainWindow::~MainWindow()
 {
+    // The session listens to the application; it goes first.
+    delete m_session;
+    m_session = nullptr;
     // Open help windows report their end to this window's members, so they go
     // while those members still exist.
     delete aboutWindow;
@@ -166,6 +222,8 @@ void MainWindow::initContainers()
         connect(mainContainer, &SystemContainerWidget::expansionBoxRemoved, this,
                 &MainWindow::onExpansionBoxRemoved);
     }
+    if (m_session)
+        m_session->watch(mainContainer);
 }
 
 void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
@@ -181,6 +239,8 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
             });
     ui->externalTabWidget->addTab(container, displayName);
     expansionBoxContainers.insert(displayName, container);
+    if (m_session)
+        m_session->watch(container);
     showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
@@ -235,15 +295,25 @@ void MainWindow::connectCommands()
             unique);
     connect(ui->actionDistribution_factor, &QAction::triggered, this,
             &MainWindow::onDistributionFactorButtonClicked, unique);
+    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::onNew, unique);
+    connect(ui->actionSave, &QAction::triggered, this, &MainWindow::onSave, unique);
+    connect(ui->actionUndo, &QAction::triggered, m_session, &DesignSession::undo, unique);
+    connect(ui->actionRedo, &QAction::triggered, m_session, &DesignSession::redo, unique);
 }
 
 void MainWindow::onLoadNewData()
 {
+    // A new data pack replaces the design.
+    if (!catalogue->integrityFailed() && !maybeSave())
+        return;
     const QString path = FileDialog::getOpenFileName(
-        this, tr("Select Data File"), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        this, tr("Select Data File"),
+        RecentFiles::lastFolder(DataPacks,
+                                QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)),
         tr("Tarvex Data Files (*.tarvex)"));
     if (path.isEmpty())
         return;
+    RecentFiles::rememberFolder(DataPacks, path);
     loadDataPack(path);
 }
 
@@ -273,7 +343,9 @@ void MainWindow::loadDataPack(const QString &path)
         // The language entries were held back while nothing could be shown.
         fillLanguageMenu();
         connectCommands();
+        m_session->setEnabled(true);
     }
+    m_session->start(QString());
     MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
 }
 
@@ -287,58 +359,125 @@ void MainWindow::showInternalError()
 
 void MainWindow::onExportSetup()
 {
-    const QString fileName = FileDialog::getSaveFileName(
-        this, tr("Export Setup"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-        tr("Comma separated values (*.csv)"));
+    onSaveAs();
+}
+
+bool MainWindow::onSaveAs()
+{
+    const QString start = !m_session->fileName().isEmpty()
+                              ? m_session->fileName()
+                              : RecentFiles::lastFolder(SetupFiles, homeFolder());
+    QString fileName = FileDialog::getSaveFileName(
+        this, tr("Export Setup"), start, tr("Comma separated values (*.csv)"), QStringLiteral("csv"));
     if (fileName.isEmpty())
-        return;
+        return false;
+    // A name typed without ".csv" would be hidden from the Open dialog.
+    fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("csv"));
+    RecentFiles::rememberFolder(SetupFiles, fileName);
     if (!mainContainer) {
         showInternalError();
-        return;
+        return false;
     }
+    if (!saveTo(fileName))
+        return false;
+    MessageBox::information(this, tr("Success"), tr("Setup exported successfully!"));
+    return true;
+}
+
+bool MainWindow::onSave()
+{
+    if (m_session->fileName().isEmpty())
+        return onSaveAs();
+    if (!mainContainer) {
+        showInternalError();
+        return false;
+    }
+    if (!saveTo(m_session->fileName()))
+        return false;
+    statusBar()->showMessage(tr("Saved %1").arg(documentName()), 5000);
+    return true;
+}
+
+bool MainWindow::saveTo(const QString &fileName)
+{
+    m_session->flush();
     // The map keeps the boxes in the order of their tab names.
     if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values())) {
         MessageBox::critical(
             this, tr("Error"),
             tr("Failed to open file for writing.\nIf overwriting an existing file, make sure "
                "it is not open by another process."));
-        return;
+        return false;
     }
-    MessageBox::information(this, tr("Success"), tr("Setup exported successfully!"));
+    m_session->markSaved(QFileInfo(fileName).absoluteFilePath());
+    addRecentFile(fileName);
+    return true;
+}
+
+bool MainWindow::maybeSave()
+{
+    if (!m_session->isEnabled())
+        return true;
+    m_session->flush();
+    if (!m_session->isModified())
+        return true;
+    switch (
+        MessageBox::saveDiscardCancel(this, tr("Warning"), tr("Save changes to %1?").arg(documentName()))) {
+    case QMessageBox::Save:
+        return onSave();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::confirmReplace()
+{
+    m_session->flush();
+    // One question, never two: with changes at stake, the one that can save them.
+    if (m_session->isModified())
+        return maybeSave();
+    return MessageBox::question(
+               this, tr("Warning"),
+               tr("The current setup will be overwritten.\nAre you sure you want to continue?")) ==
+           QMessageBox::Yes;
 }
 
 void MainWindow::onImportSetup()
 {
-    if (MessageBox::question(
-            this, tr("Warning"),
-            tr("The current setup will be overwritten.\nAre you sure you want to continue?")) !=
-        QMessageBox::Yes)
+    if (!confirmReplace())
         return;
-    const QString fileName = FileDialog::getOpenFileName(
-        this, tr("Import Setup"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-        tr("Comma separated values (*.csv)"));
+    const QString fileName = FileDialog::getOpenFileName(this, tr("Import Setup"),
+                                                         RecentFiles::lastFolder(SetupFiles, homeFolder()),
+                                                         tr("Comma separated values (*.csv)"));
     if (fileName.isEmpty())
         return;
+    RecentFiles::rememberFolder(SetupFiles, fileName);
     loadSetup(fileName);
 }
 
 void MainWindow::openFile(const QString &fileName)
 {
     if (QFileInfo(fileName).suffix().compare(QLatin1String("tarvex"), Qt::CaseInsensitive) == 0) {
+        // A new data pack replaces the design.
+        if (!catalogue->integrityFailed() && !maybeSave())
+            return;
         loadDataPack(fileName);
         return;
     }
     // A design needs the product data it was made with.
     if (catalogue->integrityFailed())
         return;
-    loadSetup(fileName);
+    if (maybeSave())
+        loadSetup(fileName);
 }
 
-void MainWindow::loadSetup(const QString &fileName)
+bool MainWindow::loadSetup(const QString &fileName, bool announce)
 {
     if (!mainContainer || !mainContainer->panelWidget()) {
         showInternalError();
-        return;
+        return false;
     }
     QList<SystemContainerWidget *> newContainers;
     QStringList adjusted;
@@ -352,11 +491,275 @@ void MainWindow::loadSetup(const QString &fileName)
             this, tr("Error"),
             tr("Failed to import setup.\nThe file may not have the correct format, it may be "
                "corrupted or it may be from a newer version of the application.\n"));
-        return;
+        return false;
     }
     rebuildExpansionBoxTabs(newContainers);
+    m_session->start(QFileInfo(fileName).absoluteFilePath());
+    // What the editors show is not what the file holds: saving would change it.
+    if (!adjusted.isEmpty())
+        m_session->markUnsaved();
+    addRecentFile(fileName);
+    statusBar()->clearMessage();
     warnAdjustedValues(adjusted);
-    MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+    if (announce)
+        MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+    return true;
+}
+
+void MainWindow::startSession(const QString &fileName)
+{
+    offerRecovery();
+    if (!fileName.isEmpty())
+        openFile(fileName);
+}
+
+bool MainWindow::offerRecovery()
+{
+    RecoveryFile &recovery = m_session->recovery();
+    if (!m_session->isEnabled() || !recovery.isClaimed() || !recovery.exists())
+        return false;
+    // Checked whole before anything is offered: a damaged copy is never shown
+    // half loaded, and it is kept aside rather than lost.
+    SetupFile::SetupData data;
+    if (!recovery.read(data, *catalogue)) {
+        const QString aside = recovery.setAside();
+        qWarning().noquote() << "The recovery file does not read back; set aside as" << aside;
+        MessageBox::warning(this, tr("Warning"),
+                            tr("The unsaved design of an earlier session could not be read back.\nIt has "
+                               "been set aside as %1.")
+                                .arg(QDir::toNativeSeparators(aside)));
+        return false;
+    }
+    const QDateTime written = recovery.lastWritten();
+    const QString when = written.date() == QDate::currentDate()
+                             ? written.toString(QStringLiteral("HH:mm"))
+                             : written.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (MessageBox::question(this, tr("Warning"), tr("Restore the unsaved design from %1?").arg(when)) !=
+        QMessageBox::Yes) {
+        recovery.remove();
+        return false;
+    }
+    QList<SystemContainerWidget *> newContainers;
+    bool read = false;
+    {
+        BusyCursor busy;
+        read = readSetupFile(recovery.path(), mainContainer, newContainers, catalogue);
+    }
+    if (!read)
+        return false;
+    rebuildExpansionBoxTabs(newContainers);
+    // The copy stays until the design is saved or discarded.
+    m_session->markRestored(recovery.sourceFile());
+    statusBar()->showMessage(tr("Restored the unsaved design from %1.").arg(when));
+    return true;
+}
+
+void MainWindow::onNew()
+{
+    if (!maybeSave())
+        return;
+    initContainers();
+    m_session->start(QString());
+    statusBar()->clearMessage();
+}
+
+void MainWindow::onOpenRecentFile(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isFile()) {
+        QStringList missing;
+        RecentFiles::store(RecentFiles::existing(RecentFiles::load(), &missing));
+        MessageBox::warning(this, tr("Warning"),
+                            tr("%1 no longer exists.\nIt has been removed from the recent files.")
+                                .arg(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    if (!maybeSave())
+        return;
+    if (loadSetup(fileName, false))
+        statusBar()->showMessage(tr("Opened %1").arg(documentName()), 5000);
+}
+
+void MainWindow::fillRecentFilesMenu()
+{
+    QMenu *menu = ui->menuRecent_files;
+    menu->clear();
+    const QStringList files = RecentFiles::load();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files.at(i);
+        QAction *entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+        entry->setData(file);
+        entry->setStatusTip(QDir::toNativeSeparators(file));
+        entry->setToolTip(QDir::toNativeSeparators(file));
+        connect(entry, &QAction::triggered, this, [this, file] {
+            if (m_session->isEnabled())
+                onOpenRecentFile(file);
+        });
+    }
+    if (files.isEmpty()) {
+        menu->addAction(tr("No recent files"))->setEnabled(false);
+        return;
+    }
+    menu->addSeparator();
+    connect(menu->addAction(tr("Clear recent files")), &QAction::triggered, this,
+            [] { RecentFiles::store(QStringList()); });
+}
+
+void MainWindow::addRecentFile(const QString &fileName)
+{
+    RecentFiles::store(RecentFiles::added(RecentFiles::load(), fileName));
+}
+
+QString MainWindow::documentName() const
+{
+    const QString file = m_session ? m_session->fileName() : QString();
+    return file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
+}
+
+void MainWindow::updateTitle()
+{
+    // The form's title is a placeholder; the window shows the design's name.
+    setWindowTitle(tr("%1[*] - %2").arg(documentName(), Constants::ApplicationName));
+    setWindowModified(m_session && m_session->isModified());
+}
+
+void MainWindow::updateEditActions()
+{
+    ui->actionUndo->setEnabled(m_session && m_session->canUndo());
+    ui->actionRedo->setEnabled(m_session && m_session->canRedo());
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // A new translation puts the form's texts back, the title among them.
+    if (event->type() == QEvent::LanguageChange) {
+        updateTitle();
+        QTimer::singleShot(0, this, &MainWindow::updateTitle);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    m_session->finish();
+    event->accept();
+}
+
+QList<SystemContainerWidget *> MainWindow::expansionBoxPages() const
+{
+    QList<SystemContainerWidget *> pages;
+    for (int i = 0; i < ui->externalTabWidget->count(); ++i) {
+        auto *page = qobject_cast<SystemContainerWidget *>(ui->externalTabWidget->widget(i));
+        if (page && page != mainContainer && expansionBoxContainers.values().contains(page))
+            pages.append(page);
+    }
+    return pages;
+}
+
+DesignSnapshot MainWindow::snapshot() const
+{
+    DesignSnapshot state;
+    if (!mainContainer || !mainContainer->panelWidget())
+        return state;
+    state.setupText =
+        SetupFile::composeSetupText(collectSetupData(mainContainer, expansionBoxContainers.values()));
+    for (SystemContainerWidget *page : expansionBoxPages())
+        state.boxNames.append(expansionBoxContainers.key(page));
+    return state;
+}
+
+void MainWindow::showDesign(const DesignSnapshot &state)
+{
+    SetupFile::SetupData data;
+    if (!mainContainer || !catalogue || !SetupFile::parseSetupText(state.setupText, data, *catalogue)) {
+        qWarning().noquote() << "A state of the design's history does not read back";
+        return;
+    }
+    // The text holds the boxes in the order of their names, the pages show
+    // them in the order they came.
+    QStringList byName = state.boxNames;
+    std::sort(byName.begin(), byName.end());
+    if (byName.size() != data.boxes.size()) {
+        qWarning().noquote() << "A state of the design's history names" << byName.size() << "boxes but holds"
+                             << data.boxes.size();
+        return;
+    }
+    QMap<QString, SetupFile::ExpansionBoxConfig> boxes;
+    for (int i = 0; i < byName.size(); ++i)
+        boxes.insert(byName.at(i), data.boxes.at(i));
+
+    BusyCursor busy;
+    // A change of model takes the boxes with it, through the usual signals.
+    updateContainerSetup(mainContainer, data.panel, data.loops);
+
+    const QStringList current = expansionBoxContainers.keys();
+    for (const QString &name : current) {
+        SystemContainerWidget *container = expansionBoxContainers.value(name);
+        if (!boxes.contains(name) || boxes.value(name).panel.value(0) != container->containerName()) {
+            container->disconnect(this);
+            ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+            expansionBoxContainers.remove(name);
+            delete container;
+        }
+    }
+    for (int i = 0; i < state.boxNames.size(); ++i) {
+        const QString &name = state.boxNames.at(i);
+        const SetupFile::ExpansionBoxConfig &config = boxes[name];
+        if (!expansionBoxContainers.contains(name))
+            onExpansionBoxAdded(config.panel.value(0), name);
+        SystemContainerWidget *container = expansionBoxContainers.value(name);
+        if (!container)
+            continue;
+        updateContainerSetup(container, config.panel, config.loops);
+        const int from = ui->externalTabWidget->indexOf(container);
+        if (from != i + 1)
+            ui->externalTabWidget->tabBar()->moveTab(from, i + 1);
+    }
+    if (mainContainer->panelWidget()) {
+        mainContainer->panelWidget()->setExpansionBoxNames(state.boxNames);
+        for (const QString &name : state.boxNames) {
+            const PanelMessages::FaultFlags flags = expansionBoxContainers.value(name)->faultStates();
+            onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault,
+                                       flags.hasLoopFault);
+        }
+    }
+}
+
+void MainWindow::noteDroppedParts(const DesignSnapshot &before, const DesignSnapshot &after)
+{
+    // Only a change of the main panel's model drops parts; its line tells.
+    const auto modelLine = [](const QString &text) {
+        const int at = text.indexOf(QLatin1String("\nPanel:;"));
+        return at < 0 ? QString() : text.mid(at, text.indexOf(QLatin1Char('\n'), at + 1) - at);
+    };
+    if (modelLine(before.setupText) == modelLine(after.setupText))
+        return;
+    SetupFile::SetupData old;
+    SetupFile::SetupData now;
+    if (!SetupFile::parseSetupText(before.setupText, old, *catalogue) ||
+        !SetupFile::parseSetupText(after.setupText, now, *catalogue))
+        return;
+    const DroppedParts dropped = droppedByModelChange(old, before.boxNames, now, after.boxNames);
+    if (dropped.isEmpty())
+        return;
+    const QString separator = QStringLiteral(", ");
+    QStringList parts;
+    if (!dropped.battery.isEmpty())
+        parts << tr("battery %1").arg(dropped.battery);
+    if (!dropped.cards.isEmpty())
+        parts << tr("cards %1").arg(dropped.cards.join(separator));
+    if (!dropped.powerSupplies.isEmpty())
+        parts << tr("external power %1").arg(dropped.powerSupplies.join(separator));
+    if (!dropped.loops.isEmpty())
+        parts << tr("loops %1").arg(dropped.loops.join(separator));
+    if (!dropped.boxes.isEmpty())
+        parts << tr("expansion boxes %1 with their loops").arg(dropped.boxes.join(separator));
+    statusBar()->showMessage(tr("Panel changed to %1; removed %2. %3 brings them back.")
+                                 .arg(dropped.newModel, parts.join(QStringLiteral("; ")),
+                                      ui->actionUndo->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void MainWindow::warnAdjustedValues(const QStringList &adjusted)
@@ -397,6 +800,8 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
                 });
         ui->externalTabWidget->addTab(container, name);
         expansionBoxContainers.insert(name, container);
+        if (m_session)
+            m_session->watch(container);
         showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();
@@ -419,16 +824,14 @@ void MainWindow::onImportVxa620Xml()
 
 void MainWindow::importXml(bool vxa310)
 {
-    if (MessageBox::question(
-            this, tr("Warning"),
-            tr("The current setup will be overwritten.\nAre you sure you want to continue?")) !=
-        QMessageBox::Yes)
+    if (!confirmReplace())
         return;
     const QString fileName = FileDialog::getOpenFileName(
         this, vxa310 ? tr("Import from VXA310 XML") : tr("Import from VXA620 XML"),
-        QStandardPaths::writableLocation(QStandardPaths::HomeLocation), tr("XML files (*.xml)"));
+        RecentFiles::lastFolder(XmlFiles, homeFolder()), tr("XML files (*.xml)"));
     if (fileName.isEmpty())
         return;
+    RecentFiles::rememberFolder(XmlFiles, fileName);
     const QString variant = vxa310 ? tr("VXA310 XML") : tr("VXA620 XML");
     QStringList adjusted;
     if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted)) {
@@ -438,6 +841,8 @@ void MainWindow::importXml(bool vxa310)
                                  .arg(variant));
         return;
     }
+    // The import is one step of the design's history.
+    m_session->flush();
     warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"),
                             vxa310 ? tr("VXA310 XML imported successfully!")
@@ -446,14 +851,16 @@ void MainWindow::importXml(bool vxa310)
 
 void MainWindow::onGenerateReport()
 {
-    const QString fileName = FileDialog::getSaveFileName(
-        this, tr("Generate Report"), QStandardPaths::writableLocation(QStandardPaths::HomeLocation),
-        tr("PDF files (*.pdf)"));
+    QString fileName = FileDialog::getSaveFileName(this, tr("Generate Report"),
+                                                   RecentFiles::lastFolder(ReportFiles, homeFolder()),
+                                                   tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
+    fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
+    RecentFiles::rememberFolder(ReportFiles, fileName);
     // The map keeps the boxes in the order of their tab names.
-    if (!mainContainer || !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue,
-                                          reportFacility, reportAddress, reportInstaller)) {
+    if (!mainContainer ||
+        !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue, reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));
@@ -586,6 +993,7 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     checkLanguageEntry(code);
 
     ui->retranslateUi(this);
+    updateTitle(); // the form's placeholder came back with its texts
     closeHelpWindows();
     if (!mainContainer)
         return;
@@ -594,6 +1002,8 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     if (!readSetupFile(setupPath, mainContainer, newContainers, catalogue))
         qWarning().noquote() << "Failed to restore the setup after the language change";
     rebuildExpansionBoxTabs(newContainers);
+    // The same design in other words: no edit, no step to undo.
+    m_session->refresh();
 }
 
 void MainWindow::onNewLanguageButtonClicked()

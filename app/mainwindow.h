@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/reportgenerator.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -7,6 +9,8 @@
 
 class About;
 class Catalogue;
+class DesignSession;
+struct DesignSnapshot;
 class DistributionFactor;
 class ManualWindow;
 class PowerSources;
@@ -26,9 +30,19 @@ public:
     MainWindow(Catalogue *catalogue, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Once the window is up: offers the design a crashed run left behind,
+    // then opens `fileName` (from the command line) if it is not empty.
+    void startSession(const QString &fileName);
+    // Offers the recovery copy a crashed run left behind. True when the user
+    // took it and it is on screen.
+    bool offerRecovery();
     // Opens a file handed over on the command line: a data pack (.tarvex) is
     // installed, anything else is read as a design.
     void openFile(const QString &fileName);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void onExpansionBoxAdded(QString baseName, QString displayName);
@@ -48,7 +62,29 @@ private slots:
     void onManualButtonClicked();
     void onNewLanguageButtonClicked();
 
+    void onNew();
+    bool onSave();
+    bool onSaveAs();
+    void onOpenRecentFile(const QString &fileName);
+
 private:
+    // With unsaved changes asks whether to save them first. False when the
+    // user cancelled, or saving failed or was cancelled.
+    bool maybeSave();
+    bool saveTo(const QString &fileName);
+    // The question Open and the XML imports ask before replacing the design:
+    // the unsaved-changes question when there are changes, else the warning.
+    bool confirmReplace();
+    QString documentName() const;
+    void updateTitle();
+    void updateEditActions();
+    void fillRecentFilesMenu();
+    void addRecentFile(const QString &fileName);
+    // The design as the history keeps it, and back.
+    DesignSnapshot snapshot() const;
+    void showDesign(const DesignSnapshot &state);
+    void noteDroppedParts(const DesignSnapshot &before, const DesignSnapshot &after);
+
     void initContainers();
     void connectCommands();
     void fillLanguageMenu();
@@ -61,13 +97,17 @@ private:
     void showInternalError();
     // The commands' work once the file is chosen.
     void loadDataPack(const QString &path);
-    void loadSetup(const QString &fileName);
+    // Reads a design file in place of the current design, after any
+    // question. `announce`: show the success box.
+    bool loadSetup(const QString &fileName, bool announce = true);
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
     void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
     // Both XML commands; the VXA310 variant checks the file's version.
     void importXml(bool vxa310);
+    // The pages of the expansion boxes, in page order.
+    QList<SystemContainerWidget *> expansionBoxPages() const;
     // Keeps the fault mark of a container's page tab up to date.
     void showFaultMark(SystemContainerWidget *container);
 
@@ -90,7 +130,8 @@ private:
     // Path, time and size of the file `translator` came from.
     QString loadedTranslation;
     QString currentLanguage;
-    QString reportFacility;
-    QString reportAddress;
-    QString reportInstaller;
+    // The last answers of the report information dialog.
+    ReportInformation reportInformation;
+
+    DesignSession *m_session = nullptr;
 };

@@ -66,6 +66,14 @@ bool idleBelowMinimum(const LoopCalc::LoopResults &results, const LoopLimits &li
     return limits.minCurrent > 0 && limits.minCurrent > devicesIdle;
 }
 
+double devicesIdleCurrent(const LoopCalc::LoopResults &results)
+{
+    // The base current is only there once the loop uses an address.
+    if (results.addresses <= 0)
+        return results.idleCurrent;
+    return LoopCalc::displayed(results.idleCurrent - LoopCalc::BaseCurrent);
+}
+
 QString faultsText(const Faults &faults, const LoopLimits &limits, const DeviceFacts &facts)
 {
     QString box;
@@ -212,12 +220,13 @@ QString noteReportText(const LoopCalc::LoopResults &results, const LoopLimits &l
                            "total external power consumption does not exceed this limit."));
     }
     if (idleBelowMinimum(results, limits)) {
-        appendItem(text, QCoreApplication::translate(
-                             "LoopWidget",
-                             "NOTE: The idle current (%1 A) is below the minimum required (%2 A). To ensure "
-                             "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) "
-                             "resistor between the S+ and S- terminals or increase the idle current.")
-                             .arg(threeDecimals(results.idleCurrent), threeDecimals(limits.minCurrent)));
+        appendItem(text,
+                   QCoreApplication::translate(
+                       "LoopWidget",
+                       "NOTE: The idle current (%1 A) is below the minimum required (%2 A). To ensure "
+                       "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) "
+                       "resistor between the S+ and S- terminals or increase the idle current.")
+                       .arg(threeDecimals(devicesIdleCurrent(results)), threeDecimals(limits.minCurrent)));
     }
     return text;
 }

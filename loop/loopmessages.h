@@ -37,6 +37,9 @@ Faults checkFaults(const LoopCalc::LoopResults &results, const LoopLimits &limit
 // The devices' own idle current (base current left out) is below the panel's minimum.
 bool idleBelowMinimum(const LoopCalc::LoopResults &results, const LoopLimits &limits);
 
+// The idle current of the devices alone, as the idle note compares and prints it.
+double devicesIdleCurrent(const LoopCalc::LoopResults &results);
+
 // Texts of the fault and notes boxes of the loop tab.
 QString faultsText(const Faults &faults, const LoopLimits &limits, const DeviceFacts &facts);
 QString notesText(const LoopCalc::LoopResults &results, const LoopLimits &limits, const DeviceFacts &facts);

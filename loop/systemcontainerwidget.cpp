@@ -206,6 +206,17 @@ void SystemContainerWidget::applySetup(const QStringList &panelValues, const QVe
     });
 }
 
+void SystemContainerWidget::applyLoopSetups(const QMap<int, LoopConfig> &loops)
+{
+    withLoopCurrentsHeld([&] {
+        for (auto it = loops.cbegin(); it != loops.cend(); ++it) {
+            if (it.key() < 0 || it.key() >= m_loopCount || it.key() >= m_loopWidgets.size())
+                continue;
+            m_loopWidgets.at(it.key())->applyConfig(it.value());
+        }
+    });
+}
+
 // ---- loop duplication ---------------------------------------------------------------
 
 void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)

@@ -49,6 +49,10 @@ public:
                     const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
     void applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops);
 
+    // Rewrites only the given loops (by index, among those in use), with
+    // their currents handed to the panel once at the end.
+    void applyLoopSetups(const QMap<int, LoopConfig> &loops);
+
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);
     void expansionBoxRemoved(const QString &displayName);

@@ -72,6 +72,8 @@ public:
     double minimumBatteryRequired() const;
     double selectedTotalBattery() const;
     int currentLoopCount() const { return loopCount; }
+    // The currents of the first loopCount loops as the panel holds them (scaled).
+    QVector<PanelCalculation::CurrentPair> activeLoopCurrents() const { return loopCurrents.mid(0, loopCount); }
 
     // Gives the main panel loop cards for extraLoops more loops (odd counts
     // round down); false and nothing changed when the model cannot hold them.

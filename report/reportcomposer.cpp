@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 
 #include <QMap>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -97,10 +98,19 @@ QString box(const char *kind, const QString &title, const QString &text)
            QStringLiteral("</div><div class='%1-content'>").arg(k) + text + QStringLiteral("</div></div>");
 }
 
+// A picture's path as the source of an <img>: the rich-text reader takes an
+// attribute's text as it stands (no entities), so a folder such as
+// /home/o'neil would end the quoted attribute. The path is written as a
+// percent-encoded URL path, which the layout decodes when it loads it.
+QString pictureSource(const QString &path)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/:"));
+}
+
 QString summaryRow(const QString &image, const QString &item, const QString &quantity,
                    const QString &description)
 {
-    return QStringLiteral("<tr><td><img src='") + image.toHtmlEscaped() +
+    return QStringLiteral("<tr><td><img src='") + pictureSource(image) +
            QStringLiteral("' width='50' height='50' style='display: block;'></td>") +
            QStringLiteral("<td><div class='item-text'>") + item.toHtmlEscaped() +
            QStringLiteral("</div></td><td><div class='item-text'>") + quantity +
@@ -324,6 +334,12 @@ QString deviceDescription(const QString &name)
     return translated == name ? Exporter::tr("No description available for this device.") : translated;
 }
 
+// A loop without devices needs no cable.
+bool inUse(const LoopInfo &loop)
+{
+    return loop.loopLength > 0 && !loop.devices.isEmpty();
+}
+
 QString equipmentSummary(const ReportData &data, const Catalogue &catalogue)
 {
     QString html = sectionStart() + QStringLiteral("<h1>") + Exporter::tr("Equipment Summary List") +
@@ -379,7 +395,7 @@ QString equipmentSummary(const ReportData &data, const Catalogue &catalogue)
     html += categoryRow(Exporter::tr("CABLES"));
     for (int l = 0; l < main.loops.size(); ++l) {
         const LoopInfo &loop = main.loops.at(l);
-        if (loop.loopLength > 0)
+        if (inUse(loop))
             html += summaryRow(CableImage, loop.cableType,
                                QString::number(loop.loopLength) + QStringLiteral(" m"),
                                Exporter::tr("Loop Cable - For Loop %1 wiring").arg(l + 1));
@@ -388,7 +404,7 @@ QString equipmentSummary(const ReportData &data, const Catalogue &catalogue)
         const PanelInfo &box = data.expansionBoxes.at(b);
         for (int l = 0; l < box.loops.size(); ++l) {
             const LoopInfo &loop = box.loops.at(l);
-            if (loop.loopLength > 0)
+            if (inUse(loop))
                 html += summaryRow(CableImage, loop.cableType,
                                    QString::number(loop.loopLength) + QStringLiteral(" m"),
                                    Exporter::tr("Loop Cable - For Expansion Box %1 Loop %2 wiring")
@@ -399,6 +415,31 @@ QString equipmentSummary(const ReportData &data, const Catalogue &catalogue)
 }
 
 } // namespace
+
+DocumentInfo documentInfo(const ReportData &data)
+{
+    DocumentInfo info;
+    // A reviewer files the report under its project and revision; without a
+    // reference the report's own title and the facility name it.
+    if (!data.projectReference.isEmpty())
+        info.title = data.projectReference;
+    else
+        info.title = Exporter::tr("Kalvix Report");
+    if (!data.revision.isEmpty())
+        info.title += QStringLiteral(" - ") + Exporter::tr("Revision %1").arg(data.revision);
+    info.author = data.preparedBy.isEmpty() ? data.installer : data.preparedBy;
+    info.subject = Exporter::tr("Fire Alarm System Configuration & Analysis");
+    if (!data.facility.isEmpty())
+        info.subject += QStringLiteral(": ") + data.facility;
+    return info;
+}
+
+QStringList boxTitles()
+{
+    return {Exporter::tr("SYSTEM FAULTS DETECTED"), Exporter::tr("SYSTEM NOTES & RECOMMENDATIONS"),
+            Exporter::tr("LOOP FAULTS DETECTED"),   Exporter::tr("LOOP NOTES & RECOMMENDATIONS"),
+            Exporter::tr("TOPOLOGY WARNING"),       Exporter::tr("TOPOLOGY RECOMMENDATION")};
+}
 
 QString htmlText(const QString &text)
 {
@@ -446,6 +487,12 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
         html += infoRow(Exporter::tr("Address:"), data.address.toHtmlEscaped());
     if (!data.installer.isEmpty())
         html += infoRow(Exporter::tr("Installer:"), data.installer.toHtmlEscaped());
+    if (!data.projectReference.isEmpty())
+        html += infoRow(Exporter::tr("Project reference:"), data.projectReference.toHtmlEscaped());
+    if (!data.revision.isEmpty())
+        html += infoRow(Exporter::tr("Revision:"), data.revision.toHtmlEscaped());
+    if (!data.preparedBy.isEmpty())
+        html += infoRow(Exporter::tr("Prepared by:"), data.preparedBy.toHtmlEscaped());
     html += infoRow(Exporter::tr("Generated on:"), data.date.toString(QStringLiteral("dd-MM-yyyy")));
     html += infoRow(Exporter::tr("Software:"),
                     Constants::ApplicationName + QStringLiteral(" v") + Constants::Version);
@@ -502,6 +549,7 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
                 QStringLiteral("</h2>") + analysis + QStringLiteral("</div>");
     html += configuration;
     html += equipmentSummary(data, catalogue);
+    html += composeCalculationSheet(data, catalogue);
     return html + QStringLiteral("</body></html>");
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "loop/loopcalculation.h"
+#include "loop/loopconfig.h"
+#include "panel/panelcalculation.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QPair>
@@ -30,6 +34,9 @@ struct LoopInfo {
     QString faultText;
     QString noteText;
     bool degradedModeOk = true;
+    // The loop status as the editor shows it, and the panel's limits for it.
+    LoopCalc::LoopResults figures;
+    LoopLimits limits;
 };
 
 // A panel or an expansion box with its active loops.
@@ -48,12 +55,24 @@ struct PanelInfo {
     QString powerNotes;
     QString externalPowerNotes;
     QVector<LoopInfo> loops;
+    // The power figures as the editor shows them.
+    double totalIdleCurrent = 0;
+    double totalAlarmCurrent = 0;
+    double minimumBatteryRequired = 0;
+    double selectedTotalBattery = 0;
+    // Each active loop's currents as the panel holds them (already scaled).
+    QVector<PanelCalculation::CurrentPair> loopCurrents;
+    PanelCalculation::OutputCurrents outputs;
 };
 
 struct ReportData {
     QString facility;
     QString address;
     QString installer;
+    // Optional; shown on the title page only when filled.
+    QString projectReference;
+    QString revision;
+    QString preparedBy;
     QDate date;
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1
@@ -63,9 +82,29 @@ struct ReportData {
 // the product data is escaped, so a name such as "<b>&" shows literally.
 QString composeReportHtml(const ReportData &data, const Catalogue &catalogue);
 
+// The PDF's title, author and subject, from the report information.
+struct DocumentInfo {
+    QString title;
+    QString author;
+    QString subject;
+};
+DocumentInfo documentInfo(const ReportData &data);
+
+// The calculation sheet: per panel the battery and power load calculation
+// written out, per loop one row of figures against their limits, and the
+// method. Part of composeReportHtml, after the equipment summary.
+QString composeCalculationSheet(const ReportData &data, const Catalogue &catalogue);
+
+// How close a figure is to its limit: (limit - value) / limit in percent.
+// Negative when over; not defined for a limit of 0 or less.
+bool marginPercent(double value, double limit, double &percent);
+
 // The external battery box that source `sourceName` needs for `batteryName`,
 // or an empty text when the source holds the battery itself or no box fits.
 QString batteryBoxFor(const QString &sourceName, const QString &batteryName, const Catalogue &catalogue);
+
+// The titles of the fault and note boxes, which belong with the text below them.
+QStringList boxTitles();
 
 // Plain text as HTML: escaped, line breaks as <br>.
 QString htmlText(const QString &text);

@@ -7,28 +7,35 @@
 #include "panel/panelwidget.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDebug>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
-bool askReportInformation(QWidget *parent, const QString &initialFacility, const QString &initialAddress,
-                          const QString &initialInstaller, QString &facility, QString &address,
-                          QString &installer)
+bool askReportInformation(QWidget *parent, const ReportInformation &initial, ReportInformation &answer)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("reportInformationDialog"));
@@ -44,12 +51,18 @@ bool askReportInformation(QWidget *parent, const QString &initialFacility, const
         line->setMinimumWidth(320);
         return line;
     };
-    QLineEdit *facilityEdit = edit("facilityNameLineEdit", initialFacility);
-    QLineEdit *addressEdit = edit("addressLineEdit", initialAddress);
-    QLineEdit *installerEdit = edit("installerCompanyLineEdit", initialInstaller);
+    QLineEdit *facilityEdit = edit("facilityNameLineEdit", initial.facility);
+    QLineEdit *addressEdit = edit("addressLineEdit", initial.address);
+    QLineEdit *installerEdit = edit("installerCompanyLineEdit", initial.installer);
+    QLineEdit *referenceEdit = edit("projectReferenceLineEdit", initial.projectReference);
+    QLineEdit *revisionEdit = edit("revisionLineEdit", initial.revision);
+    QLineEdit *preparedByEdit = edit("preparedByLineEdit", initial.preparedBy);
     form->addRow(Exporter::tr("Facility name"), facilityEdit);
     form->addRow(Exporter::tr("Address"), addressEdit);
     form->addRow(Exporter::tr("Installer company"), installerEdit);
+    form->addRow(Exporter::tr("Project reference"), referenceEdit);
+    form->addRow(Exporter::tr("Revision"), revisionEdit);
+    form->addRow(Exporter::tr("Prepared by"), preparedByEdit);
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -58,9 +71,12 @@ bool askReportInformation(QWidget *parent, const QString &initialFacility, const
 
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    facility = facilityEdit->text().trimmed();
-    address = addressEdit->text().trimmed();
-    installer = installerEdit->text().trimmed();
+    answer.facility = facilityEdit->text().trimmed();
+    answer.address = addressEdit->text().trimmed();
+    answer.installer = installerEdit->text().trimmed();
+    answer.projectReference = referenceEdit->text().trimmed();
+    answer.revision = revisionEdit->text().trimmed();
+    answer.preparedBy = preparedByEdit->text().trimmed();
     return true;
 }
 
@@ -69,6 +85,17 @@ Report::PanelInfo reportPanelInfo(const SystemContainerWidget *container)
     Report::PanelInfo info;
     const PanelWidget *panel = container->panelWidget();
     if (panel) {
+        info.totalIdleCurrent = panel->totalIdleCurrent();
+        info.totalAlarmCurrent = panel->totalAlarmCurrent();
+        info.minimumBatteryRequired = panel->minimumBatteryRequired();
+        info.selectedTotalBattery = panel->selectedTotalBattery();
+        info.loopCurrents = panel->activeLoopCurrents();
+        info.outputs.aux24VIdle = panel->aux24VIdleCurrent();
+        info.outputs.aux24VAlarm = panel->aux24VAlarmCurrent();
+        info.outputs.snd1Idle = panel->sounder1IdleCurrent();
+        info.outputs.snd1Alarm = panel->sounder1AlarmCurrent();
+        info.outputs.snd2Idle = panel->sounder2IdleCurrent();
+        info.outputs.snd2Alarm = panel->sounder2AlarmCurrent();
         info.model = panel->modelName();
         info.internalBattery = panel->internalBattery();
         info.batteryDegradation = panel->batteryDegradation();
@@ -101,97 +128,442 @@ Report::PanelInfo reportPanelInfo(const SystemContainerWidget *container)
         l.faultText = loop->faultReportText();
         l.noteText = loop->noteReportText();
         l.degradedModeOk = loop->isDegradedModeOk();
+        l.figures = loop->displayedResults();
+        l.limits = loop->limits();
         info.loops.append(l);
     }
     return info;
 }
 
-void keepTableRowsTogether(QTextDocument &document, qreal pageHeight)
+namespace
 {
-    // The layout splits a table row at a page break cell by cell, so a
-    // picture lands on one page and its text on the next. A row that would
-    // straddle a break is moved down to start the next page instead.
-    QAbstractTextDocumentLayout *layout = document.documentLayout();
-    const QList<QTextFrame *> frames = document.rootFrame()->childFrames();
-    // Moving one row moves the ones below it, and the layout of a table is
-    // brought up to date lazily: scan again, after a full layout, until no
-    // row straddles a break.
-    bool changed = true;
-    for (int pass = 0; pass < 6 && changed; ++pass) {
-        changed = false;
-        layout->documentSize();
-        for (QTextFrame *frame : frames) {
+
+// Keeps the layout's coordinates and the page arithmetic in one place.
+class Paginator
+{
+public:
+    Paginator(QTextDocument &document, qreal pageHeight)
+        : m_document(document), m_layout(document.documentLayout()), m_pageHeight(pageHeight)
+    {
+        const QStringList titles = Report::boxTitles();
+        for (const QString &title : titles)
+            m_boxTitles.insert(title);
+    }
+
+    void run(bool titlePage)
+    {
+        repeatTableHeaders();
+        if (titlePage)
+            fitTitlePage();
+        // Headings first, from a full layout: moving one moves the tables
+        // below it, whose rows are then kept together where they end up.
+        m_rows = false;
+        walk(m_document.rootFrame());
+        relayout();
+        m_rows = true;
+        if (walk(m_document.rootFrame()))
+            relayout();
+        m_rows = false;
+        if (walk(m_document.rootFrame()))
+            relayout();
+        // The cuts change the text of most pages at once, which lays the
+        // whole document out again.
+        splitBlocksAtPageBreaks();
+    }
+
+private:
+    int pageOf(qreal y) const { return int(std::floor(y / m_pageHeight)); }
+    QRectF rect(const QTextBlock &block) const { return m_layout->blockBoundingRect(block); }
+
+    // A table whose first row is all bold (the <th> row of the summary)
+    // repeats that row on every page it continues onto.
+    void repeatTableHeaders()
+    {
+        for (QTextFrame *frame : m_document.rootFrame()->childFrames()) {
             auto *table = qobject_cast<QTextTable *>(frame);
-            if (!table)
+            if (!table || table->rows() < 2 || table->format().headerRowCount() > 0)
                 continue;
-            for (int row = 0; row < table->rows(); ++row) {
-                QList<QTextTableCell> cells;
-                QList<int> seen;
-                for (int column = 0; column < table->columns(); ++column) {
-                    const QTextTableCell cell = table->cellAt(row, column);
-                    if (cell.isValid() && cell.row() == row && !seen.contains(cell.firstPosition())) {
-                        seen.append(cell.firstPosition());
-                        cells.append(cell);
-                    }
-                }
-                qreal top = std::numeric_limits<qreal>::max();
-                qreal bottom = std::numeric_limits<qreal>::lowest();
-                qreal padding = 0;
-                for (const QTextTableCell &cell : qAsConst(cells)) {
-                    top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
-                    bottom = std::max(bottom,
-                                      layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
-                    padding = std::max(padding, cell.format().toTableCellFormat().bottomPadding());
-                }
-                if (cells.isEmpty() || bottom - top + padding >= pageHeight)
-                    continue;
-                const qreal nextPage = (std::floor(top / pageHeight) + 1) * pageHeight;
-                // The layout pushes a cell's last line down when it comes closer to
-                // the break than the cell's bottom padding and the table's margin,
-                // so a row that ends that close counts as straddling.
-                if (bottom + 2 * padding + 10 <= nextPage)
-                    continue;
-                const auto setExtra = [&cells](qreal extra) {
-                    for (QTextTableCell cell : qAsConst(cells)) {
-                        QTextTableCellFormat format = cell.format().toTableCellFormat();
-                        format.setTopPadding(format.topPadding() + extra);
-                        cell.setFormat(format);
-                    }
-                };
-                const auto rowTop = [&]() {
-                    qreal value = std::numeric_limits<qreal>::max();
-                    for (const QTextTableCell &cell : qAsConst(cells))
-                        value = std::min(value,
-                                         layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
-                    return value;
-                };
-                // Once a row is pushed past a break the layout adds its own top
-                // offset, so look for the least padding that moves the row.
-                qreal moved = nextPage - top + padding;
-                qreal current = moved;
-                setExtra(current);
-                if (rowTop() < nextPage) {
-                    setExtra(-current); // cannot be moved: leave it as it was
-                    continue;
-                }
-                qreal stays = 0;
-                for (int step = 0; step < 8; ++step) {
-                    const qreal middle = (stays + moved) / 2;
-                    setExtra(middle - current);
-                    current = middle;
-                    if (rowTop() >= nextPage)
-                        moved = middle;
-                    else
-                        stays = middle;
-                }
-                setExtra(moved - current);
-                changed = true;
+            bool header = true;
+            for (int column = 0; column < table->columns() && header; ++column) {
+                const QTextTableCell cell = table->cellAt(0, column);
+                header =
+                    cell.isValid() && cell.firstCursorPosition().charFormat().fontWeight() >= QFont::Bold;
             }
+            if (!header)
+                continue;
+            QTextTableFormat format = table->format();
+            format.setHeaderRowCount(1);
+            table->setFormat(format);
         }
     }
+
+    // A long facility name must not push the last rows of the title page
+    // onto a page of their own: the title page's generous spacing gives way.
+    void fitTitlePage()
+    {
+        QVector<QTextBlock> blocks;
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                break;
+            blocks.append(block);
+        }
+        if (blocks.isEmpty())
+            return;
+        qreal overflow = rect(blocks.last()).bottom() - m_pageHeight;
+        if (overflow <= 0)
+            return;
+        overflow += 2; // clear of the page's edge
+        QTextCursor cursor(&m_document);
+        cursor.beginEditBlock();
+        // The largest gaps first, each down to a small one.
+        for (int round = 0; round < 2 && overflow > 0; ++round) {
+            for (const QTextBlock &block : qAsConst(blocks)) {
+                QTextBlockFormat format = block.blockFormat();
+                qreal &target = overflow;
+                const qreal floor = 6;
+                const qreal top = format.topMargin();
+                const qreal bottom = format.bottomMargin();
+                const qreal limit = round == 0 ? 40 : floor;
+                qreal cutTop = std::max<qreal>(0, std::min(target, top - limit));
+                target -= cutTop;
+                qreal cutBottom = std::max<qreal>(0, std::min(target, bottom - limit));
+                target -= cutBottom;
+                if (cutTop > 0 || cutBottom > 0) {
+                    format.setTopMargin(top - cutTop);
+                    format.setBottomMargin(bottom - cutBottom);
+                    QTextCursor(block).setBlockFormat(format);
+                }
+                if (target <= 0)
+                    break;
+            }
+        }
+        cursor.endEditBlock();
+    }
+
+    bool keepsWithNext(const QTextBlock &block) const
+    {
+        if (block.blockFormat().headingLevel() > 0)
+            return true;
+        return m_boxTitles.contains(block.text().trimmed());
+    }
+
+    static bool isEmpty(const QTextBlock &block)
+    {
+        return block.text().trimmed().isEmpty() && !block.layout()->lineCount();
+    }
+
+    void relayout() { m_document.markContentsDirty(0, m_document.characterCount()); }
+
+    // Document order: the blocks of a frame, and the rows of its tables.
+    // True when something moved.
+    bool walk(QTextFrame *frame)
+    {
+        bool changed = false;
+        for (QTextFrame::iterator it = frame->begin(); !it.atEnd(); ++it) {
+            if (QTextFrame *child = it.currentFrame()) {
+                if (auto *table = qobject_cast<QTextTable *>(child)) {
+                    if (m_rows)
+                        changed |= keepRowsTogether(table);
+                } else
+                    changed |= walk(child);
+            } else {
+                const QTextBlock block = it.currentBlock();
+                if (!m_rows && keepsWithNext(block))
+                    changed |= keepWithNext(block);
+            }
+        }
+        return changed;
+    }
+
+    // The layout draws, besides the lines inside the clip, the last line of a
+    // block above it, so a paragraph that continues onto the next page would
+    // be written on both pages (hidden by the clip, but there for search and
+    // copy). Each such paragraph is cut in two where the page breaks it.
+    bool splitBlocksAtPageBreaks()
+    {
+        QVector<int> cuts;
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            const QTextLayout *layout = block.layout();
+            // Table rows are kept whole instead.
+            if (!layout || layout->lineCount() < 2 || QTextCursor(block).currentTable())
+                continue;
+            // Where the layout's own coordinates start on the page.
+            const qreal top = rect(block).top() - layout->boundingRect().top();
+            int page = pageOf(top + layout->lineAt(0).y() + 0.5);
+            for (int i = 1; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const int linePage = pageOf(top + line.y() + 0.5);
+                if (linePage != page)
+                    cuts.append(block.position() + line.textStart());
+                page = linePage;
+            }
+        }
+        if (cuts.isEmpty())
+            return false;
+        QTextCursor cursor(&m_document);
+        cursor.beginEditBlock();
+        for (int i = cuts.size() - 1; i >= 0; --i) {
+            cursor.setPosition(cuts.at(i));
+            // A line break right before the cut becomes the paragraph break.
+            if (m_document.characterAt(cuts.at(i) - 1) == QChar::LineSeparator)
+                cursor.deletePreviousChar();
+            QTextBlockFormat before = cursor.blockFormat();
+            cursor.insertBlock();
+            QTextBlockFormat after = before;
+            after.setTopMargin(0);
+            cursor.setBlockFormat(after);
+            before.setBottomMargin(0);
+            QTextCursor(cursor.block().previous()).setBlockFormat(before);
+        }
+        cursor.endEditBlock();
+        return true;
+    }
+
+    // A heading or box title whose next text starts on a later page moves
+    // to that page, and takes the headings right above it along.
+    bool keepWithNext(const QTextBlock &block)
+    {
+        QTextBlock next = block.next();
+        while (next.isValid() && next.text().trimmed().isEmpty() && !keepsWithNext(next) &&
+               next.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_Auto && !next.textList() &&
+               !containsObject(next))
+            next = next.next();
+        if (!next.isValid() || next.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            return false;
+        const QRectF here = rect(block);
+        const QRectF there = rect(next);
+        const int page = pageOf(here.top());
+        // The first line of what follows must share the page.
+        qreal firstLineBottom = there.top();
+        if (QTextLayout *layout = next.layout(); layout && layout->lineCount() > 0) {
+            const QTextLine line = layout->lineAt(0);
+            firstLineBottom = there.top() + line.y() + line.height();
+        } else {
+            firstLineBottom = there.bottom();
+        }
+        if (pageOf(firstLineBottom - 0.5) == page && pageOf(here.bottom() - 0.5) == page)
+            return false;
+        // Walk up the chain of headings that would be left behind.
+        QTextBlock head = block;
+        for (QTextBlock previous = block.previous(); previous.isValid(); previous = previous.previous()) {
+            if (previous.text().trimmed().isEmpty() && !keepsWithNext(previous) && !containsObject(previous))
+                continue;
+            if (keepsWithNext(previous) && pageOf(rect(previous).top()) == page)
+                head = previous;
+            break;
+        }
+        // Already the first thing on its page: moving it would not help.
+        if (rect(head).top() - page * m_pageHeight < 60)
+            return false;
+        QTextBlockFormat format = head.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(head).setBlockFormat(format);
+        m_document.markContentsDirty(head.position(), head.length());
+        return true;
+    }
+
+    static bool containsObject(const QTextBlock &block)
+    {
+        return block.text().contains(QChar::ObjectReplacementCharacter);
+    }
+
+    // The layout splits a table row at a page break cell by cell, so a
+    // picture lands on one page and its text on the next. A row that would
+    // straddle a break is moved down to start the next page instead, by the
+    // least top padding that moves it.
+    bool keepRowsTogether(QTextTable *table)
+    {
+        bool changed = false;
+        for (int row = table->format().headerRowCount(); row < table->rows(); ++row) {
+            QList<QTextTableCell> cells;
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.isValid() && cell.row() == row && cell.column() == column)
+                    cells.append(cell);
+            }
+            if (cells.isEmpty())
+                continue;
+            const auto rowTop = [&]() {
+                qreal value = std::numeric_limits<qreal>::max();
+                for (const QTextTableCell &cell : qAsConst(cells))
+                    value = std::min(value, rect(cell.firstCursorPosition().block()).top());
+                return value;
+            };
+            qreal bottom = std::numeric_limits<qreal>::lowest();
+            qreal padding = 0;
+            for (const QTextTableCell &cell : qAsConst(cells)) {
+                bottom = std::max(bottom, rect(cell.lastCursorPosition().block()).bottom());
+                padding = std::max(padding, cell.format().toTableCellFormat().bottomPadding());
+            }
+            const qreal top = rowTop();
+            if (bottom - top + padding >= m_pageHeight)
+                continue;
+            const qreal nextPage = (std::floor(top / m_pageHeight) + 1) * m_pageHeight;
+            // The layout pushes a cell's last line down when it comes closer
+            // to the break than the cell's bottom padding and the table's
+            // margin, so a row that ends that close counts as straddling.
+            if (bottom + 2 * padding + 10 <= nextPage)
+                continue;
+            const auto setExtra = [&](qreal extra) {
+                QTextCursor cursor(&m_document);
+                cursor.beginEditBlock();
+                for (QTextTableCell cell : qAsConst(cells)) {
+                    QTextTableCellFormat format = cell.format().toTableCellFormat();
+                    format.setTopPadding(format.topPadding() + extra);
+                    cell.setFormat(format);
+                }
+                cursor.endEditBlock();
+                m_document.markContentsDirty(table->firstPosition(),
+                                             table->lastPosition() - table->firstPosition());
+            };
+            // Once a row is pushed past a break the layout adds its own top
+            // offset, so look for the least padding that moves the row.
+            qreal moved = nextPage - top + padding;
+            qreal current = moved;
+            setExtra(current);
+            if (rowTop() < nextPage) {
+                setExtra(-current); // cannot be moved: leave it as it was
+                continue;
+            }
+            qreal stays = 0;
+            for (int step = 0; step < 3; ++step) {
+                const qreal middle = (stays + moved) / 2;
+                setExtra(middle - current);
+                current = middle;
+                if (rowTop() >= nextPage)
+                    moved = middle;
+                else
+                    stays = middle;
+            }
+            if (moved != current)
+                setExtra(moved - current);
+            changed = true;
+        }
+        return changed;
+    }
+
+    QTextDocument &m_document;
+    QAbstractTextDocumentLayout *m_layout;
+    qreal m_pageHeight;
+    QSet<QString> m_boxTitles;
+    bool m_rows = false; // this pass keeps table rows together, not headings
+};
+
+// Qt writes the title and the creator; the author and the subject go into an
+// incremental update that replaces the document information dictionary.
+QByteArray pdfText(const QString &text)
+{
+    QByteArray hex = "<FEFF";
+    for (const QChar c : text)
+        hex += QByteArray::number(c.unicode() | 0x10000, 16).mid(1).toUpper();
+    return hex + '>';
 }
 
-bool writeReportPdf(const QString &fileName, const QString &html)
+bool addDocumentInformation(QByteArray &pdf, const Report::DocumentInfo &info)
+{
+    const int startXref = pdf.lastIndexOf("startxref");
+    const int trailer = pdf.lastIndexOf("trailer");
+    if (startXref < 0 || trailer < 0 || trailer > startXref)
+        return false;
+    const QByteArray trailerText = pdf.mid(trailer, startXref - trailer);
+    const QRegularExpression sizeRx(QStringLiteral("/Size\\s+(\\d+)"));
+    const QRegularExpression rootRx(QStringLiteral("/Root\\s+(\\d+\\s+\\d+\\s+R)"));
+    const QRegularExpression infoRx(QStringLiteral("/Info\\s+(\\d+)\\s+0\\s+R"));
+    const QString trailerString = QString::fromLatin1(trailerText);
+    const QRegularExpressionMatch size = sizeRx.match(trailerString);
+    const QRegularExpressionMatch root = rootRx.match(trailerString);
+    const QRegularExpressionMatch oldInfo = infoRx.match(trailerString);
+    const QRegularExpressionMatch previous = QRegularExpression(QStringLiteral("startxref\\s+(\\d+)"))
+                                                 .match(QString::fromLatin1(pdf.mid(startXref)));
+    if (!size.hasMatch() || !root.hasMatch() || !previous.hasMatch())
+        return false;
+
+    // Keep what Qt wrote (title, creator, producer, date) and add the rest.
+    QByteArray entries;
+    if (oldInfo.hasMatch()) {
+        const QByteArray head = "\n" + oldInfo.captured(1).toLatin1() + " 0 obj";
+        const int at = pdf.indexOf(head);
+        const int open = at < 0 ? -1 : pdf.indexOf("<<", at);
+        const int close = open < 0 ? -1 : pdf.indexOf(">>", open);
+        if (close > open && open >= 0)
+            entries = pdf.mid(open + 2, close - open - 2);
+    }
+    const auto drop = [&entries](const QByteArray &key) {
+        const int at = entries.indexOf(key);
+        if (at < 0)
+            return;
+        int end = entries.indexOf('\n', at);
+        entries.remove(at, (end < 0 ? entries.size() : end) - at);
+    };
+    drop("/Title");
+    drop("/Author");
+    drop("/Subject");
+    QByteArray dictionary = "<<\n/Title " + pdfText(info.title) + "\n";
+    if (!info.author.isEmpty())
+        dictionary += "/Author " + pdfText(info.author) + "\n";
+    if (!info.subject.isEmpty())
+        dictionary += "/Subject " + pdfText(info.subject) + "\n";
+    dictionary += entries.trimmed() + "\n>>";
+
+    const int number = size.captured(1).toInt();
+    if (!pdf.endsWith('\n'))
+        pdf += '\n';
+    const int objectAt = pdf.size();
+    pdf += QByteArray::number(number) + " 0 obj\n" + dictionary + "\nendobj\n";
+    const int xrefAt = pdf.size();
+    pdf += "xref\n" + QByteArray::number(number) + " 1\n" +
+           QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<<\n/Size " + QByteArray::number(number + 1) + "\n/Root " + root.captured(1).toLatin1() +
+           "\n/Info " + QByteArray::number(number) + " 0 R\n/Prev " + previous.captured(1).toLatin1() +
+           "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
+    return true;
+}
+
+// Restores the cursor however the report ends.
+struct BusyCursor {
+    BusyCursor()
+    {
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor()
+    {
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace
+
+namespace
+{
+
+// Every section of the report starts a page, so each is laid out as a
+// document of its own: moving a heading or a table row then lays out only
+// its own section again, not the whole report.
+QStringList sectionsOf(const QString &html)
+{
+    const QString marker = QStringLiteral("<div class='page-break'></div>");
+    const int bodyAt = html.indexOf(QStringLiteral("<body>"));
+    const int endAt = html.lastIndexOf(QStringLiteral("</body>"));
+    if (bodyAt < 0 || endAt < bodyAt)
+        return {html};
+    const QString head = html.left(bodyAt + 6);
+    const QString tail = html.mid(endAt);
+    QStringList sections;
+    const QStringList parts = html.mid(bodyAt + 6, endAt - bodyAt - 6).split(marker);
+    for (const QString &part : parts) {
+        if (!part.isEmpty() || sections.isEmpty())
+            sections << head + part + tail;
+    }
+    return sections;
+}
+
+} // namespace
+
+bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info)
 {
     // The PDF goes to a temporary file beside the target and replaces it only
     // once complete, so a failed run never leaves a half-written report.
@@ -200,29 +572,40 @@ bool writeReportPdf(const QString &fileName, const QString &html)
         qWarning() << "Failed to start PDF painter" << fileName;
         return false;
     }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(7, 4, 17, 6), QPageLayout::Millimeter);
         writer.setResolution(300);
         writer.setCreator(Constants::ApplicationName);
-
-        QTextDocument document;
-        document.setDocumentMargin(0);
-        // Laid out at screen resolution, whatever the printer's.
-        QImage screen(1, 1, QImage::Format_ARGB32);
-        screen.setDotsPerMeterX(3780);
-        screen.setDotsPerMeterY(3780);
-        document.documentLayout()->setPaintDevice(&screen);
+        writer.setTitle(info.title);
 
         const QRect points = writer.pageLayout().paintRect(QPageLayout::Point).toRect();
         const QRect pixels = writer.pageLayout().paintRectPixels(writer.resolution());
         const qreal W = points.width();
         const qreal H = points.height();
         const qreal bodyHeight = H - 16; // the band below is the footer's
-        document.setPageSize(QSizeF(W, bodyHeight));
-        document.setHtml(html);
-        keepTableRowsTogether(document, bodyHeight);
+
+        // Laid out at screen resolution, whatever the printer's.
+        QImage screen(1, 1, QImage::Format_ARGB32);
+        screen.setDotsPerMeterX(3780);
+        screen.setDotsPerMeterY(3780);
+        std::vector<std::unique_ptr<QTextDocument>> documents;
+        int pageCount = 0;
+        const QStringList sections = sectionsOf(html);
+        for (int i = 0; i < sections.size(); ++i) {
+            auto document = std::make_unique<QTextDocument>();
+            document->setDocumentMargin(0);
+            document->documentLayout()->setPaintDevice(&screen);
+            document->setPageSize(QSizeF(W, bodyHeight));
+            document->setHtml(sections.at(i));
+            Paginator(*document, bodyHeight).run(i == 0);
+            pageCount += std::max(1, document->pageCount());
+            documents.push_back(std::move(document));
+        }
+        pageCount = std::max(1, pageCount);
 
         QPainter painter;
         if (!painter.begin(&writer)) {
@@ -234,39 +617,47 @@ bool writeReportPdf(const QString &fileName, const QString &html)
         const qreal sy = pixels.height() / H;
         const qreal footerY = bodyHeight * sy + pixels.top();
         const qreal footerHeight = 16 * sy;
-        const int pageCount = std::max(1, document.pageCount());
         QFont footerFont = painter.font();
         footerFont.setPointSize(8);
 
-        for (int page = 1; page <= pageCount; ++page) {
-            painter.save();
-            painter.scale(sx, sy);
-            painter.translate(points.left(), points.top() - (page - 1) * bodyHeight);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = QRectF(0, (page - 1) * bodyHeight, W, bodyHeight);
-            // The layout skips blocks outside the clip but draws a block that
-            // straddles two pages whole; the painter's clip keeps each line
-            // on its own page and off the footer.
-            painter.setClipRect(context.clip);
-            document.documentLayout()->draw(&painter, context);
-            painter.restore();
+        int page = 0;
+        for (const auto &document : documents) {
+            const int pages = std::max(1, document->pageCount());
+            for (int p = 0; p < pages; ++p) {
+                ++page;
+                painter.save();
+                painter.scale(sx, sy);
+                painter.translate(points.left(), points.top() - p * bodyHeight);
+                const QRectF pageRect(0, p * bodyHeight, W, bodyHeight);
+                // The painter's clip keeps everything on its own page and off
+                // the footer; the layout gets a clip a hair inside the page,
+                // so a line that ends exactly at the break is written once.
+                painter.setClipRect(pageRect);
+                QAbstractTextDocumentLayout::PaintContext context;
+                context.clip = pageRect.adjusted(0, 0.5, 0, -0.5);
+                document->documentLayout()->draw(&painter, context);
+                painter.restore();
 
-            painter.save();
-            painter.setFont(footerFont);
-            painter.setPen(QColor(QStringLiteral("#666666")));
-            painter.drawLine(QPointF(pixels.left(), footerY),
-                             QPointF(pixels.left() + pixels.width(), footerY));
-            const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
-            painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
-            painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                             QStringLiteral("%1 / %2").arg(page).arg(pageCount));
-            painter.restore();
-            if (page < pageCount)
-                writer.newPage();
+                painter.save();
+                painter.setFont(footerFont);
+                painter.setPen(QColor(QStringLiteral("#666666")));
+                painter.drawLine(QPointF(pixels.left(), footerY),
+                                 QPointF(pixels.left() + pixels.width(), footerY));
+                const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
+                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
+                painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                                 QStringLiteral("%1 / %2").arg(page).arg(pageCount));
+                painter.restore();
+                if (page < pageCount)
+                    writer.newPage();
+            }
         }
         painter.end();
     }
-    if (!file.commit()) {
+    QByteArray pdf = buffer.data();
+    if (!info.author.isEmpty() || !info.subject.isEmpty())
+        addDocumentInformation(pdf, info);
+    if (file.write(pdf) != pdf.size() || !file.commit()) {
         qWarning() << "Failed to write PDF file" << fileName << file.errorString();
         return false;
     }
@@ -275,25 +666,26 @@ bool writeReportPdf(const QString &fileName, const QString &html)
 
 bool generateReport(const QString &fileName, SystemContainerWidget *mainContainer,
                     const QList<SystemContainerWidget *> &expansionBoxContainers, const Catalogue *catalogue,
-                    QString &facility, QString &address, QString &installer)
+                    ReportInformation &information)
 {
-    QString newFacility, newAddress, newInstaller;
-    if (!askReportInformation(mainContainer, facility, address, installer, newFacility, newAddress,
-                              newInstaller))
+    ReportInformation answer;
+    if (!askReportInformation(mainContainer, information, answer))
         return false;
-    facility = newFacility;
-    address = newAddress;
-    installer = newInstaller;
+    information = answer;
     if (!mainContainer || !catalogue)
         return false;
 
+    const BusyCursor busy;
     Report::ReportData data;
-    data.facility = facility;
-    data.address = address;
-    data.installer = installer;
+    data.facility = information.facility;
+    data.address = information.address;
+    data.installer = information.installer;
+    data.projectReference = information.projectReference;
+    data.revision = information.revision;
+    data.preparedBy = information.preparedBy;
     data.date = QDate::currentDate();
     data.mainPanel = reportPanelInfo(mainContainer);
     for (const SystemContainerWidget *container : expansionBoxContainers)
         data.expansionBoxes.append(reportPanelInfo(container));
-    return writeReportPdf(fileName, Report::composeReportHtml(data, *catalogue));
+    return writeReportPdf(fileName, Report::composeReportHtml(data, *catalogue), Report::documentInfo(data));
 }

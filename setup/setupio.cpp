@@ -20,10 +20,14 @@ QVector<LoopConfig> loopConfigs(const SystemContainerWidget *container)
     return loops;
 }
 
-SetupFile::SetupData heldSetup(const SystemContainerWidget *mainContainer,
-                               const QList<SystemContainerWidget *> &expansionBoxContainers)
+} // namespace
+
+SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer,
+                                      const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
     SetupFile::SetupData data;
+    if (!mainContainer || !mainContainer->panelWidget())
+        return data;
     data.panel = mainContainer->panelWidget()->configuration().toTexts();
     data.loops = loopConfigs(mainContainer);
     for (const SystemContainerWidget *container : expansionBoxContainers) {
@@ -37,8 +41,6 @@ SetupFile::SetupData heldSetup(const SystemContainerWidget *mainContainer,
     return data;
 }
 
-} // namespace
-
 bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
                     const QList<SystemContainerWidget *> &expansionBoxContainers)
 {
@@ -46,7 +48,7 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
         qWarning().noquote() << "No panel to write to" << fileName;
         return false;
     }
-    return SetupFile::writeSetupData(fileName, heldSetup(mainContainer, expansionBoxContainers));
+    return SetupFile::writeSetupData(fileName, collectSetupData(mainContainer, expansionBoxContainers));
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
@@ -70,6 +72,29 @@ bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer
         newContainers.append(container);
     }
     if (adjusted)
-        *adjusted = SetupFile::adjustedValues(data, heldSetup(mainContainer, newContainers));
+        *adjusted = SetupFile::adjustedValues(data, collectSetupData(mainContainer, newContainers));
     return true;
+}
+
+void updateContainerSetup(SystemContainerWidget *container, const QStringList &panel,
+                          const QVector<LoopConfig> &loops)
+{
+    if (!container || !container->panelWidget())
+        return;
+    if (container->panelWidget()->configuration().toTexts() != panel)
+        container->panelWidget()->applyConfiguration(panel);
+    // The panel brings its loop count with its cards; loops that come back
+    // from hiding hold what they held, so compare with what is on screen.
+    const QVector<LoopConfig> onScreen = loopConfigs(container);
+    if (onScreen.size() != loops.size()) {
+        container->applySetup(panel, loops);
+        return;
+    }
+    QMap<int, LoopConfig> changed;
+    for (int i = 0; i < loops.size(); ++i) {
+        if (onScreen.at(i) != loops.at(i))
+            changed.insert(i, loops.at(i));
+    }
+    if (!changed.isEmpty())
+        container->applyLoopSetups(changed);
 }

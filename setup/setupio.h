@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/setupfile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,3 +24,14 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
                    QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
                    QStringList *adjusted = nullptr);
+
+// The design held by the editors, as a setup file would hold it.
+SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer,
+                                      const QList<SystemContainerWidget *> &expansionBoxContainers);
+
+// Brings one container to checked values, rewriting only what differs from
+// what its editors hold: the panel when its values differ, then each loop
+// whose values or devices differ. Used to step through a design's history
+// without rebuilding the parts an edit did not touch.
+void updateContainerSetup(SystemContainerWidget *container, const QStringList &panelValues,
+                          const QVector<LoopConfig> &loops);

@@ -769,6 +769,210 @@ The import process may not work correctly.</translation>
         <source>Installer company</source>
         <translation>Installer company</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAULT</source>
+        <translation>FAULT</translation>
+    </message>
+    <message>
+        <source>Battery Calculation</source>
+        <translation>Battery Calculation</translation>
+    </message>
+    <message>
+        <source>Total idle current (Iq)</source>
+        <translation>Total idle current (Iq)</translation>
+    </message>
+    <message>
+        <source>Total alarm current (Ia)</source>
+        <translation>Total alarm current (Ia)</translation>
+    </message>
+    <message>
+        <source>Idle time (H)</source>
+        <translation>Idle time (H)</translation>
+    </message>
+    <message>
+        <source>Alarm time (M)</source>
+        <translation>Alarm time (M)</translation>
+    </message>
+    <message>
+        <source>Battery degradation (D)</source>
+        <translation>Battery degradation (D)</translation>
+    </message>
+    <message>
+        <source>Required capacity</source>
+        <translation>Required capacity</translation>
+    </message>
+    <message>
+        <source>C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)</source>
+        <translation>C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)</translation>
+    </message>
+    <message>
+        <source>Selected batteries</source>
+        <translation>Selected batteries</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Power Load</source>
+        <translation>Power Load</translation>
+    </message>
+    <message>
+        <source>Idle current</source>
+        <translation>Idle current</translation>
+    </message>
+    <message>
+        <source>Alarm current</source>
+        <translation>Alarm current</translation>
+    </message>
+    <message>
+        <source>Loops (each × 55/36)</source>
+        <translation>Loops (each × 55/36)</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards</source>
+        <translation>Auxiliary cards</translation>
+    </message>
+    <message>
+        <source>Outputs (24 V, sounder 1, sounder 2)</source>
+        <translation>Outputs (24 V, sounder 1, sounder 2)</translation>
+    </message>
+    <message>
+        <source>Panel&apos;s own consumption</source>
+        <translation>Panel&apos;s own consumption</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Maximum allowed by %1</source>
+        <translation>Maximum allowed by %1</translation>
+    </message>
+    <message>
+        <source>(no loops)</source>
+        <translation>(no loops)</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Loops</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>used / max.</source>
+        <translation>used / max.</translation>
+    </message>
+    <message>
+        <source>max. (A)</source>
+        <translation>max. (A)</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Voltage drop</translation>
+    </message>
+    <message>
+        <source>max. (V)</source>
+        <translation>max. (V)</translation>
+    </message>
+    <message>
+        <source>Tightest margin</source>
+        <translation>Tightest margin</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topology</translation>
+    </message>
+    <message>
+        <source>degraded mode</source>
+        <translation>degraded mode</translation>
+    </message>
+    <message>
+        <source>exceeded</source>
+        <translation>exceeded</translation>
+    </message>
+    <message>
+        <source>Figures are those the program shows on screen, rounded as shown (currents and voltages to 7 decimals, capacities to 2) before a later step uses them. A margin is (limit - value) / limit; a value equal to its limit is within it.</source>
+        <translation>Figures are those the program shows on screen, rounded as shown (currents and voltages to 7 decimals, capacities to 2) before a later step uses them. A margin is (limit - value) / limit; a value equal to its limit is within it.</translation>
+    </message>
+    <message>
+        <source>Loop currents: the idle current is the sum of the devices&apos; idle currents. In alarm, the sixteen units with the largest alarm currents count with their alarm current and every other unit with its idle current; sounders and beam detectors are not part of these sixteen. Of each sounder type, the share set as maximum sounders active (rounded up) counts with its alarm current, the rest with their idle current; every beam detector counts with its alarm current. A loop that uses at least one address adds a base current of 0.026 A to both currents.</source>
+        <translation>Loop currents: the idle current is the sum of the devices&apos; idle currents. In alarm, the sixteen units with the largest alarm currents count with their alarm current and every other unit with its idle current; sounders and beam detectors are not part of these sixteen. Of each sounder type, the share set as maximum sounders active (rounded up) counts with its alarm current, the rest with their idle current; every beam detector counts with its alarm current. A loop that uses at least one address adds a base current of 0.026 A to both currents.</translation>
+    </message>
+    <message>
+        <source>Voltage drop: the alarm current times the loop resistance. The resistance counts both conductors of copper cable (0.0172 ohm mm2/m) of the chosen cross-section and 0.1 ohm per detector that adds loop resistance; the section between the first and the last device and the detectors are weighted by the distribution factor (%1 at 0 % to %2 at 100 %), and the whole by the topology factor (Class A %3, degraded mode %4). In degraded mode only the longer of the two leads counts. The maximum voltage drop is 6.9 V, or 7.9 V on a panel with overboost when a Class A loop drops at least 1.0 V or a degraded-mode loop draws more than 0.1 A. The maximum current is the maximum voltage drop divided by the loop resistance, but no more than the panel&apos;s loop current limit.</source>
+        <translation>Voltage drop: the alarm current times the loop resistance. The resistance counts both conductors of copper cable (0.0172 ohm mm2/m) of the chosen cross-section and 0.1 ohm per detector that adds loop resistance; the section between the first and the last device and the detectors are weighted by the distribution factor (%1 at 0 % to %2 at 100 %), and the whole by the topology factor (Class A %3, degraded mode %4). In degraded mode only the longer of the two leads counts. The maximum voltage drop is 6.9 V, or 7.9 V on a panel with overboost when a Class A loop drops at least 1.0 V or a degraded-mode loop draws more than 0.1 A. The maximum current is the maximum voltage drop divided by the loop resistance, but no more than the panel&apos;s loop current limit.</translation>
+    </message>
+    <message>
+        <source>A loop is FAULT when its addresses, its voltage drop or its alarm current exceed their maximum. The degraded-mode check computes a Class A loop again as if a cable cut left it in degraded mode; when it fails, the report warns, but the loop is not FAULT.</source>
+        <translation>A loop is FAULT when its addresses, its voltage drop or its alarm current exceed their maximum. The degraded-mode check computes a Class A loop again as if a cable cut left it in degraded mode; when it fails, the report warns, but the loop is not FAULT.</translation>
+    </message>
+    <message>
+        <source>Panel currents: each loop&apos;s idle and alarm current is multiplied by 55/36 at the panel, then the auxiliary cards, the output currents and the panel&apos;s own consumption are added. The power load is FAULT when the total alarm current exceeds the model&apos;s maximum current or the panel has no loops.</source>
+        <translation>Panel currents: each loop&apos;s idle and alarm current is multiplied by 55/36 at the panel, then the auxiliary cards, the output currents and the panel&apos;s own consumption are added. The power load is FAULT when the total alarm current exceeds the model&apos;s maximum current or the panel has no loops.</translation>
+    </message>
+    <message>
+        <source>Battery: the minimum capacity covers the idle time at the total idle current and the alarm time at the total alarm current, divided by (1 - degradation) for the capacity the batteries lose with age. The battery is FAULT when no battery is selected or the selected batteries hold less than that. Cable losses between the panel and its batteries, temperature and charging current are not computed.</source>
+        <translation>Battery: the minimum capacity covers the idle time at the total idle current and the alarm time at the total alarm current, divided by (1 - degradation) for the capacity the batteries lose with age. The battery is FAULT when no battery is selected or the selected batteries hold less than that. Cable losses between the panel and its batteries, temperature and charging current are not computed.</translation>
+    </message>
+    <message>
+        <source>Method and Assumptions</source>
+        <translation>Method and Assumptions</translation>
+    </message>
+    <message>
+        <source>Calculation Sheet</source>
+        <translation>Calculation Sheet</translation>
+    </message>
+    <message>
+        <source>Main Panel: %1</source>
+        <translation>Main Panel: %1</translation>
+    </message>
+    <message>
+        <source>Expansion Box %1: %2</source>
+        <translation>Expansion Box %1: %2</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Revision %1</translation>
+    </message>
+    <message>
+        <source>Project reference:</source>
+        <translation>Project reference:</translation>
+    </message>
+    <message>
+        <source>Revision:</source>
+        <translation>Revision:</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Prepared by:</translation>
+    </message>
+    <message>
+        <source>Project reference</source>
+        <translation>Project reference</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Prepared by</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1354,6 +1558,106 @@ Try again when it has finished; nothing was changed.</translation>
         <translation>The file holds values the editors cannot show as they are. They were adjusted:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</source>
+        <translation>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved design from %1?</source>
+        <translation>Restore the unsaved design from %1?</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved design from %1.</source>
+        <translation>Restored the unsaved design from %1.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.
+It has been removed from the recent files.</source>
+        <translation>%1 no longer exists.
+It has been removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No recent files</translation>
+    </message>
+    <message>
+        <source>Clear recent files</source>
+        <translation>Clear recent files</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>battery %1</source>
+        <translation>battery %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>cards %1</translation>
+    </message>
+    <message>
+        <source>external power %1</source>
+        <translation>external power %1</translation>
+    </message>
+    <message>
+        <source>loops %1</source>
+        <translation>loops %1</translation>
+    </message>
+    <message>
+        <source>expansion boxes %1 with their loops</source>
+        <translation>expansion boxes %1 with their loops</translation>
+    </message>
+    <message>
+        <source>Panel changed to %1; removed %2. %3 brings them back.</source>
+        <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
     </message>
 </context>
 <context>

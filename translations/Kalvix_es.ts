@@ -769,6 +769,210 @@ Se ignorarán %3 lazo(s).</translation>
         <source>Installer company</source>
         <translation>Empresa instaladora</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAULT</source>
+        <translation>AVERÍA</translation>
+    </message>
+    <message>
+        <source>Battery Calculation</source>
+        <translation>Cálculo de baterías</translation>
+    </message>
+    <message>
+        <source>Total idle current (Iq)</source>
+        <translation>Corriente total en reposo (Iq)</translation>
+    </message>
+    <message>
+        <source>Total alarm current (Ia)</source>
+        <translation>Corriente total en alarma (Ia)</translation>
+    </message>
+    <message>
+        <source>Idle time (H)</source>
+        <translation>Tiempo en reposo (H)</translation>
+    </message>
+    <message>
+        <source>Alarm time (M)</source>
+        <translation>Tiempo de alarma (M)</translation>
+    </message>
+    <message>
+        <source>Battery degradation (D)</source>
+        <translation>Degradación de la batería (D)</translation>
+    </message>
+    <message>
+        <source>Required capacity</source>
+        <translation>Capacidad necesaria</translation>
+    </message>
+    <message>
+        <source>C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)</source>
+        <translation>C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)</translation>
+    </message>
+    <message>
+        <source>Selected batteries</source>
+        <translation>Baterías seleccionadas</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Power Load</source>
+        <translation>Consumo de la central</translation>
+    </message>
+    <message>
+        <source>Idle current</source>
+        <translation>Corriente en reposo</translation>
+    </message>
+    <message>
+        <source>Alarm current</source>
+        <translation>Corriente en alarma</translation>
+    </message>
+    <message>
+        <source>Loops (each × 55/36)</source>
+        <translation>Lazos (cada uno × 55/36)</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards</source>
+        <translation>Tarjetas auxiliares</translation>
+    </message>
+    <message>
+        <source>Outputs (24 V, sounder 1, sounder 2)</source>
+        <translation>Salidas (24 V, sirena 1, sirena 2)</translation>
+    </message>
+    <message>
+        <source>Panel&apos;s own consumption</source>
+        <translation>Consumo propio de la central</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Maximum allowed by %1</source>
+        <translation>Máximo admitido por %1</translation>
+    </message>
+    <message>
+        <source>(no loops)</source>
+        <translation>(sin lazos)</translation>
+    </message>
+    <message>
+        <source>Loops</source>
+        <translation>Lazos</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>used / max.</source>
+        <translation>usadas / máx.</translation>
+    </message>
+    <message>
+        <source>max. (A)</source>
+        <translation>máx. (A)</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Caída de tensión</translation>
+    </message>
+    <message>
+        <source>max. (V)</source>
+        <translation>máx. (V)</translation>
+    </message>
+    <message>
+        <source>Tightest margin</source>
+        <translation>Margen más ajustado</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topología</translation>
+    </message>
+    <message>
+        <source>degraded mode</source>
+        <translation>modo degradado</translation>
+    </message>
+    <message>
+        <source>exceeded</source>
+        <translation>superado</translation>
+    </message>
+    <message>
+        <source>Figures are those the program shows on screen, rounded as shown (currents and voltages to 7 decimals, capacities to 2) before a later step uses them. A margin is (limit - value) / limit; a value equal to its limit is within it.</source>
+        <translation>Las cifras son las que el programa muestra en pantalla, redondeadas como se muestran (corrientes y tensiones a 7 decimales, capacidades a 2) antes de que un paso posterior las utilice. Un margen es (límite - valor) / límite; un valor igual a su límite está dentro de él.</translation>
+    </message>
+    <message>
+        <source>Loop currents: the idle current is the sum of the devices&apos; idle currents. In alarm, the sixteen units with the largest alarm currents count with their alarm current and every other unit with its idle current; sounders and beam detectors are not part of these sixteen. Of each sounder type, the share set as maximum sounders active (rounded up) counts with its alarm current, the rest with their idle current; every beam detector counts with its alarm current. A loop that uses at least one address adds a base current of 0.026 A to both currents.</source>
+        <translation>Corrientes del lazo: la corriente en reposo es la suma de las corrientes en reposo de los equipos. En alarma, las dieciséis unidades con mayor corriente de alarma cuentan con su corriente de alarma y el resto de unidades con su corriente en reposo; las sirenas y los detectores de haz no forman parte de estas dieciséis. De cada tipo de sirena, la proporción fijada como máximo de sirenas activas (redondeada hacia arriba) cuenta con su corriente de alarma y el resto con su corriente en reposo; todo detector de haz cuenta con su corriente de alarma. Un lazo que usa al menos una dirección añade una corriente base de 0,026 A a ambas corrientes.</translation>
+    </message>
+    <message>
+        <source>Voltage drop: the alarm current times the loop resistance. The resistance counts both conductors of copper cable (0.0172 ohm mm2/m) of the chosen cross-section and 0.1 ohm per detector that adds loop resistance; the section between the first and the last device and the detectors are weighted by the distribution factor (%1 at 0 % to %2 at 100 %), and the whole by the topology factor (Class A %3, degraded mode %4). In degraded mode only the longer of the two leads counts. The maximum voltage drop is 6.9 V, or 7.9 V on a panel with overboost when a Class A loop drops at least 1.0 V or a degraded-mode loop draws more than 0.1 A. The maximum current is the maximum voltage drop divided by the loop resistance, but no more than the panel&apos;s loop current limit.</source>
+        <translation>Caída de tensión: la corriente en alarma por la resistencia del lazo. La resistencia cuenta los dos conductores del cable de cobre (0,0172 ohm mm2/m) de la sección elegida y 0,1 ohm por cada detector que añade resistencia al lazo; el tramo entre el primer y el último equipo y los detectores se ponderan con el factor de distribución (%1 al 0 % a %2 al 100 %), y el conjunto con el factor de topología (Clase A %3, modo degradado %4). En modo degradado solo cuenta el más largo de los dos tramos de acometida. La caída de tensión máxima es 6,9 V, o 7,9 V en una central con sobrealimentación cuando un lazo de Clase A cae al menos 1,0 V o un lazo en modo degradado consume más de 0,1 A. La corriente máxima es la caída de tensión máxima dividida por la resistencia del lazo, sin superar el límite de corriente de lazo de la central.</translation>
+    </message>
+    <message>
+        <source>A loop is FAULT when its addresses, its voltage drop or its alarm current exceed their maximum. The degraded-mode check computes a Class A loop again as if a cable cut left it in degraded mode; when it fails, the report warns, but the loop is not FAULT.</source>
+        <translation>Un lazo está en AVERÍA cuando sus direcciones, su caída de tensión o su corriente en alarma superan su máximo. La comprobación de modo degradado calcula de nuevo un lazo de Clase A como si un corte de cable lo dejara en modo degradado; si no la supera, el informe lo advierte, pero el lazo no está en AVERÍA.</translation>
+    </message>
+    <message>
+        <source>Panel currents: each loop&apos;s idle and alarm current is multiplied by 55/36 at the panel, then the auxiliary cards, the output currents and the panel&apos;s own consumption are added. The power load is FAULT when the total alarm current exceeds the model&apos;s maximum current or the panel has no loops.</source>
+        <translation>Corrientes de la central: la corriente en reposo y en alarma de cada lazo se multiplica por 55/36 en la central y después se suman las tarjetas auxiliares, las corrientes de las salidas y el consumo propio de la central. El consumo está en AVERÍA cuando la corriente total en alarma supera la corriente máxima del modelo o la central no tiene lazos.</translation>
+    </message>
+    <message>
+        <source>Battery: the minimum capacity covers the idle time at the total idle current and the alarm time at the total alarm current, divided by (1 - degradation) for the capacity the batteries lose with age. The battery is FAULT when no battery is selected or the selected batteries hold less than that. Cable losses between the panel and its batteries, temperature and charging current are not computed.</source>
+        <translation>Batería: la capacidad mínima cubre el tiempo en reposo con la corriente total en reposo y el tiempo de alarma con la corriente total en alarma, dividida por (1 - degradación) por la capacidad que las baterías pierden con el tiempo. La batería está en AVERÍA cuando no hay ninguna batería seleccionada o las baterías seleccionadas tienen menos capacidad. No se calculan las pérdidas del cableado entre la central y sus baterías, la temperatura ni la corriente de carga.</translation>
+    </message>
+    <message>
+        <source>Method and Assumptions</source>
+        <translation>Método e hipótesis</translation>
+    </message>
+    <message>
+        <source>Calculation Sheet</source>
+        <translation>Memoria de cálculo</translation>
+    </message>
+    <message>
+        <source>Main Panel: %1</source>
+        <translation>Central principal: %1</translation>
+    </message>
+    <message>
+        <source>Expansion Box %1: %2</source>
+        <translation>Caja de expansión %1: %2</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Revisión %1</translation>
+    </message>
+    <message>
+        <source>Project reference:</source>
+        <translation>Referencia del proyecto:</translation>
+    </message>
+    <message>
+        <source>Revision:</source>
+        <translation>Revisión:</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Elaborado por:</translation>
+    </message>
+    <message>
+        <source>Project reference</source>
+        <translation>Referencia del proyecto</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Elaborado por</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1354,6 +1558,106 @@ Inténtelo de nuevo cuando haya terminado; no se ha cambiado nada.</translation>
         <translation>El archivo contiene valores que los editores no pueden mostrar tal cual. Se han ajustado:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 guardado</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <source>The unsaved design of an earlier session could not be read back.
+It has been set aside as %1.</source>
+        <translation>No se pudo leer el diseño sin guardar de una sesión anterior.
+Se ha apartado como %1.</translation>
+    </message>
+    <message>
+        <source>Restore the unsaved design from %1?</source>
+        <translation>¿Restaurar el diseño sin guardar de las %1?</translation>
+    </message>
+    <message>
+        <source>Restored the unsaved design from %1.</source>
+        <translation>Diseño sin guardar de las %1 restaurado.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.
+It has been removed from the recent files.</source>
+        <translation>%1 ya no existe.
+Se ha quitado de los archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 abierto</translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>Clear recent files</source>
+        <translation>Vaciar archivos recientes</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>battery %1</source>
+        <translation>batería %1</translation>
+    </message>
+    <message>
+        <source>cards %1</source>
+        <translation>tarjetas %1</translation>
+    </message>
+    <message>
+        <source>external power %1</source>
+        <translation>alimentación externa %1</translation>
+    </message>
+    <message>
+        <source>loops %1</source>
+        <translation>lazos %1</translation>
+    </message>
+    <message>
+        <source>expansion boxes %1 with their loops</source>
+        <translation>cajas de expansión %1 con sus lazos</translation>
+    </message>
+    <message>
+        <source>Panel changed to %1; removed %2. %3 brings them back.</source>
+        <translation>Central cambiada a %1; se han quitado: %2. %3 los recupera.</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,22 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
                                  QMessageBox::NoButton);
 }
 
+QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &title, const QString &text)
+{
+    if (testMode) {
+        shown.append({Kind::SaveQuestion, title, text});
+        return answers.isEmpty() ? QMessageBox::Cancel : answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    // Closing the box by its frame counts as Cancel.
+    return answer == QMessageBox::Save || answer == QMessageBox::Discard ? QMessageBox::StandardButton(answer)
+                                                                         : QMessageBox::Cancel;
+}
+
 void setTestMode(bool on)
 {
     testMode = on;
@@ -102,6 +118,22 @@ QString getSaveFileName(QWidget *parent, const QString &title, const QString &di
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
     return QFileDialog::getSaveFileName(parent, title, dir, filter);
+}
+
+QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter,
+                        const QString &defaultSuffix)
+{
+    if (testMode) {
+        recordDialog(title, dir, filter);
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QFileDialog dialog(parent, title, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void setNextFileName(const QString &name)

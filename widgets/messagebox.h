@@ -9,7 +9,7 @@
 namespace MessageBox
 {
 
-enum class Kind { Information, Warning, Critical, Question };
+enum class Kind { Information, Warning, Critical, Question, SaveQuestion };
 
 struct Shown {
     Kind kind;
@@ -22,6 +22,9 @@ void warning(QWidget *parent, const QString &title, const QString &text);
 void critical(QWidget *parent, const QString &title, const QString &text);
 // Yes/No question without a default button.
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text);
+// Save, Discard or Cancel, Save by default and Cancel on Escape. In test mode
+// an unanswered question is cancelled.
+QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &title, const QString &text);
 
 // Test seam. In test mode nothing is shown: every box is recorded, questions
 // take the next queued answer (No when none is queued).
@@ -37,6 +40,10 @@ namespace FileDialog
 
 QString getOpenFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
 QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter);
+// With a default suffix (no dot) that the dialog adds to a name without one,
+// before it asks about overwriting. In test mode the name comes back as queued.
+QString getSaveFileName(QWidget *parent, const QString &title, const QString &dir, const QString &filter,
+                        const QString &defaultSuffix);
 
 // In test mode the next call returns this name (empty: the user cancelled).
 void setNextFileName(const QString &name);

@@ -443,8 +443,8 @@ void TestCommandLine::reportEqualsTheWindowsReport()
         dialog->findChild<QLineEdit *>("installerCompanyLineEdit")->setText(installer);
         qobject_cast<QDialog *>(dialog)->accept();
     });
-    QString f, a, i;
-    QVERIFY(generateReport(design("window.pdf"), &main, boxes, &catalogue, f, a, i));
+    ReportInformation information;
+    QVERIFY(generateReport(design("window.pdf"), &main, boxes, &catalogue, information));
     qDeleteAll(boxes);
 
     // The lines of text in reading order, without the page footers: where

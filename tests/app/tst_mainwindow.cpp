@@ -137,12 +137,14 @@ void TestMainWindow::formHasMenusInOrder()
 {
     Catalogue catalogue(smallRange());
     MainWindow window(&catalogue);
-    QCOMPARE(window.windowTitle(), QStringLiteral("MainWindow"));
+    // The form's placeholder title gives way to the design's name.
+    QCOMPARE(QCoreApplication::translate("MainWindow", "MainWindow"), QStringLiteral("MainWindow"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
 
     QStringList menuBar;
     for (QAction *entry : window.menuBar()->actions())
         menuBar << entry->menu()->objectName();
-    QCOMPARE(menuBar, (QStringList{"menuFile", "menuLanguage", "menuHelp"}));
+    QCOMPARE(menuBar, (QStringList{"menuFile", "menuEdit", "menuLanguage", "menuHelp"}));
 
     const auto entries = [&](const char *menuName) {
         QStringList result;
@@ -156,9 +158,19 @@ void TestMainWindow::formHasMenusInOrder()
         return result;
     };
     QCOMPARE(entries("menuFile"),
-             (QStringList{"actionOpen:Open", "actionSave_as:Save as", "-",
+             (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
+                          "actionSave:Save", "actionSave_as:Save as", "-",
                           "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
-                          "-", "actionImport_data_pack:Import data pack"}));
+                          "-", "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+    QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
+    // The usual keys of a desktop program.
+    const auto keysOf = [&](const char *name) {
+        return action(window, name)->shortcut().toString(QKeySequence::PortableText);
+    };
+    QCOMPARE((QStringList{keysOf("actionNew"), keysOf("actionOpen"), keysOf("actionSave"),
+                          keysOf("actionSave_as"), keysOf("actionQuit"), keysOf("actionUndo")}),
+             (QStringList{"Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+Q", "Ctrl+Z"}));
+    QVERIFY(!action(window, "actionRedo")->shortcut().isEmpty());
     QCOMPARE(entries("menuImport_VXA_XML"), (QStringList{"actionImport_VXA310_XML:Import VXA310 XML",
                                                          "actionImport_VXA620_XML:Import VXA620 XML"}));
     QCOMPARE(entries("menuLanguage"),
@@ -166,7 +178,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 12);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 17);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 

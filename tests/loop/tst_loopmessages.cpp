@@ -215,33 +215,43 @@ void TestLoopMessages::idleMinimumNote_data()
 {
     QTest::addColumn<double>("minCurrent");
     QTest::addColumn<double>("idle");
+    QTest::addColumn<int>("addresses");
     QTest::addColumn<bool>("note");
-    QTest::newRow("no minimum") << 0.0 << 0.0 << false;
+    // The report prints the figure it compared: the devices' own idle current.
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("no minimum") << 0.0 << 0.0 << 0 << false << QString();
     // The base current is left out: of 0.036 A the devices' own is 0.010 A.
-    QTest::newRow("devices' idle above the minimum") << 0.0099 << 0.036 << false;
-    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << true;
+    QTest::newRow("devices' idle above the minimum") << 0.0099 << 0.036 << 10 << false << QString();
+    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << 10 << true << "(0.010 A)";
     // 0.036 - 0.026 and 0.030 - 0.026 are a hair below 0.010 and 0.004 in
     // binary; a devices' idle current exactly at the minimum is no shortfall.
-    QTest::newRow("devices' idle exactly at the minimum") << 0.010 << 0.036 << false;
-    QTest::newRow("exactly at a small minimum") << 0.004 << 0.030 << false;
-    QTest::newRow("whole idle above, devices' own below") << 0.02 << 0.036 << true;
-    QTest::newRow("empty loop") << 0.005 << 0.0 << true;
+    QTest::newRow("devices' idle exactly at the minimum") << 0.010 << 0.036 << 10 << false << QString();
+    QTest::newRow("exactly at a small minimum") << 0.004 << 0.030 << 1 << false << QString();
+    QTest::newRow("whole idle above, devices' own below") << 0.02 << 0.036 << 10 << true << "(0.010 A)";
+    // Without an address the loop has no base current to leave out.
+    QTest::newRow("empty loop") << 0.005 << 0.0 << 0 << true << "(0.000 A)";
 }
 
 void TestLoopMessages::idleMinimumNote()
 {
     QFETCH(double, minCurrent);
     QFETCH(double, idle);
+    QFETCH(int, addresses);
     QFETCH(bool, note);
+    QFETCH(QString, printed);
     LoopLimits limits = panel();
     limits.minCurrent = minCurrent;
     LoopResults r = healthy();
     r.idleCurrent = idle;
+    r.addresses = addresses;
     const QString text = QStringLiteral(
         "Idle current is below minimum. To ensure correct supervision of the negative loop line, install a "
         "1.8kohm (minimum 2W) resistor between the S+ and S- terminals or increase idle current.");
     QCOMPARE(notesText(r, limits, {}), note ? text : QStringLiteral("No information to note."));
-    QCOMPARE(noteReportText(r, limits, {}).startsWith(QStringLiteral("NOTE: The idle current")), note);
+    const QString report = noteReportText(r, limits, {});
+    QCOMPARE(report.startsWith(QStringLiteral("NOTE: The idle current")), note);
+    if (note)
+        QVERIFY2(report.startsWith(QStringLiteral("NOTE: The idle current ") + printed), qPrintable(report));
 }
 
 void TestLoopMessages::nothingToNote()
@@ -277,7 +287,7 @@ void TestLoopMessages::reportTexts()
             "sounders to external PSU connection to reduce loop load: WS (loop)."));
     QCOMPARE(noteReportText(r, limits, facts),
              QStringLiteral(
-                 "NOTE: The idle current (0.031 A) is below the minimum required (0.013 A). To ensure "
+                 "NOTE: The idle current (0.005 A) is below the minimum required (0.013 A). To ensure "
                  "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) resistor "
                  "between the S+ and S- terminals or increase the idle current."));
 }

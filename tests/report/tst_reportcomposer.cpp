@@ -1,7 +1,12 @@
 #include "catalogue/catalogue.h"
 #include "report/reportcomposer.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QtTest>
 
 using namespace Report;
@@ -14,6 +19,9 @@ CatalogueData smallRange()
     CatalogueData data;
     Panel panel;
     panel.name = QStringLiteral("TXP 816");
+    panel.idleCurrent = 0.25;
+    panel.alarmCurrent = 0.5;
+    panel.maxCurrent = 3.0;
     data.panels = {panel};
     ExpansionBox box;
     box.name = QStringLiteral("TXE 2");
@@ -40,8 +48,10 @@ CatalogueData smallRange()
                                  batteryBox("BOX10", 10)};
     AuxiliaryCard loopCard;
     loopCard.name = QStringLiteral("LOOP-2");
+    loopCard.current = 0.02;
     AuxiliaryCard netCard;
     netCard.name = QStringLiteral("NET");
+    netCard.current = 0.01;
     data.auxiliaryCards = {netCard, loopCard};
     return data;
 }
@@ -101,6 +111,35 @@ int countOf(const QString &html, const QString &text)
     return html.count(text);
 }
 
+// The text of the calculation sheet only, as a reader sees it.
+QString sheetText(const ReportData &data, const Catalogue &catalogue)
+{
+    QTextDocument document;
+    document.setHtml(composeCalculationSheet(data, catalogue));
+    return document.toPlainText();
+}
+
+// The cells of the table row that starts with `first`, after `heading`.
+QStringList rowCells(const QString &html, const QString &heading, const QString &first)
+{
+    const int from = html.indexOf(heading);
+    const QRegularExpression row(QStringLiteral("<tr>(<td[^>]*>(?:(?!</tr>).)*)</tr>"));
+    for (auto it = row.globalMatch(html, from); it.hasNext();) {
+        const QString cells = it.next().captured(1);
+        QStringList texts;
+        const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
+        for (auto c = cell.globalMatch(cells); c.hasNext();) {
+            QString text = c.next().captured(1);
+            text.replace(QStringLiteral("<br>"), QStringLiteral(" "));
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            texts << text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+        }
+        if (!texts.isEmpty() && texts.first() == first)
+            return texts;
+    }
+    return {};
+}
+
 } // namespace
 
 class TestReportComposer : public QObject
@@ -119,6 +158,15 @@ private slots:
     void batteryBoxRule_data();
     void batteryBoxRule();
     void namesAreShownLiterally();
+    void projectFields();
+    void emptyLoopOrdersNoCable();
+    void pictureUnderFolderWithApostrophe();
+    void loopRowAgainstLimits_data();
+    void loopRowAgainstLimits();
+    void batteryCalculationWrittenOut_data();
+    void batteryCalculationWrittenOut();
+    void powerLoadAgainstModel_data();
+    void powerLoadAgainstModel();
 
 private:
     Catalogue catalogue{smallRange()};
@@ -130,7 +178,10 @@ void TestReportComposer::sectionsInOrder()
     QVERIFY(html.startsWith(QStringLiteral("<html><head><style>body { font-family: Arial, sans-serif;")));
     QVERIFY(html.contains(
         QStringLiteral(".item-text { line-height: 1.2; padding: 8px 0; }</style></head><body>")));
-    QVERIFY(html.endsWith(QStringLiteral("</tbody></table></div></body></html>")));
+    // The calculation sheet follows every described section.
+    QVERIFY(html.contains(QStringLiteral("</tbody></table></div><div class='page-break'></div><div "
+                                         "class='section'><h1>Calculation Sheet</h1>")));
+    QVERIFY(html.endsWith(QStringLiteral("</div></body></html>")));
 
     const QStringList markers = {
         QStringLiteral("<h0>Kalvix Report</h0>"),
@@ -143,6 +194,10 @@ void TestReportComposer::sectionsInOrder()
         QStringLiteral("<h2>Expansion Box Configuration 1</h2>"),
         QStringLiteral("<h1>Expansion Box 1 - Loop 1 - Configuration</h1>"),
         QStringLiteral("<h1>Equipment Summary List</h1>"),
+        QStringLiteral("<h1>Calculation Sheet</h1>"),
+        QStringLiteral("<h2>Main Panel: TXP 816</h2>"),
+        QStringLiteral("<h2>Expansion Box 1: TXE 2</h2>"),
+        QStringLiteral("<h2>Method and Assumptions</h2>"),
     };
     const QVector<int> at = positionsOf(html, markers);
     for (int i = 0; i < at.size(); ++i) {
@@ -153,8 +208,8 @@ void TestReportComposer::sectionsInOrder()
     // Only the faulty loop and the box loop with a note have analysis blocks.
     QCOMPARE(countOf(html, QStringLiteral("Analysis</h3>")), 2);
     QVERIFY(!html.contains(QStringLiteral("General System Analysis")));
-    // One page break per section: analysis, panel, 2 loops, box, box loop, summary.
-    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 7);
+    // One page break per section: analysis, panel, 2 loops, box, box loop, summary, sheet.
+    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 8);
     QCOMPARE(countOf(html, QStringLiteral("<div")), countOf(html, QStringLiteral("</div>")));
 }
 
@@ -406,6 +461,261 @@ void TestReportComposer::namesAreShownLiterally()
     QTextDocument document;
     document.setHtml(html);
     QVERIFY(document.toPlainText().contains(QStringLiteral("Facility: <b>&")));
+}
+
+void TestReportComposer::projectFields()
+{
+    ReportData data = smallDesign();
+    data.projectReference = QStringLiteral("P-17 <north>");
+    data.preparedBy = QStringLiteral("J. Ray");
+    const QString html = composeReportHtml(data, catalogue);
+    QStringList shown;
+    const QRegularExpression row(
+        QStringLiteral("<div class='info-row'><span class='info-label'>([^<]*)</span>"));
+    for (auto it = row.globalMatch(html); it.hasNext();)
+        shown << it.next().captured(1);
+    // Filled fields only, after the described three, escaped like them.
+    QCOMPARE(shown, (QStringList{"Project reference:", "Prepared by:", "Generated on:", "Software:",
+                                 "Company:", "Website:"}));
+    QVERIFY(html.contains(QStringLiteral("<span class='info-value'>P-17 &lt;north&gt;</span>")));
+
+    // Title, author and subject of the PDF.
+    DocumentInfo info = documentInfo(data);
+    QCOMPARE(info.title, QStringLiteral("P-17 <north>"));
+    QCOMPARE(info.author, QStringLiteral("J. Ray"));
+    QCOMPARE(info.subject, QStringLiteral("Fire Alarm System Configuration & Analysis"));
+    data.revision = QStringLiteral("C");
+    data.facility = QStringLiteral("Mall");
+    data.preparedBy.clear();
+    data.installer = QStringLiteral("Acme");
+    info = documentInfo(data);
+    QCOMPARE(info.title, QStringLiteral("P-17 <north> - Revision C"));
+    QCOMPARE(info.author, QStringLiteral("Acme")); // the installer when nobody signed
+    QCOMPARE(info.subject, QStringLiteral("Fire Alarm System Configuration & Analysis: Mall"));
+    QCOMPARE(documentInfo(ReportData()).title, QStringLiteral("Kalvix Report"));
+}
+
+void TestReportComposer::emptyLoopOrdersNoCable()
+{
+    ReportData data = smallDesign();
+    data.mainPanel.loops.append(loopWith({}, 500));
+    data.expansionBoxes[0].loops.append(loopWith({}, 700));
+    const QString html = composeReportHtml(data, catalogue);
+    // Loop 1 and the box's first loop hold devices; the new loops hold none.
+    QVERIFY(html.contains(QStringLiteral("Loop Cable - For Loop 1 wiring")));
+    QVERIFY(html.contains(QStringLiteral("Loop Cable - For Expansion Box 1 Loop 1 wiring")));
+    QVERIFY(!html.contains(QStringLiteral("Loop Cable - For Loop 3 wiring")));
+    QVERIFY(!html.contains(QStringLiteral("Loop Cable - For Expansion Box 1 Loop 2 wiring")));
+    QVERIFY(!html.contains(QStringLiteral("500 m</div>")));
+    // The empty loop keeps its configuration section.
+    QVERIFY(html.contains(QStringLiteral("<h1>Loop 3 - Configuration</h1>")));
+}
+
+void TestReportComposer::pictureUnderFolderWithApostrophe()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/o'neil/share")).toLocal8Bit());
+    const QString images = Catalogue::dataLocation() + QStringLiteral("/data/images");
+    QVERIFY(images.contains(QLatin1Char('\'')));
+    QVERIFY(QDir().mkpath(images));
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(images + QStringLiteral("/panel.png")));
+
+    CatalogueData range = smallRange();
+    range.panels[0].image = QStringLiteral("panel.png");
+    const Catalogue pictured(range);
+    ReportData data = smallDesign();
+    data.expansionBoxes.clear();
+    const QString html = composeReportHtml(data, pictured);
+
+    // The picture of the panel row is the real file, and the layout finds it.
+    QTextDocument document;
+    document.setHtml(html);
+    QString source;
+    for (QTextBlock block = document.begin(); block.isValid() && source.isEmpty(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat() && format.toImageFormat().name().endsWith(QStringLiteral("panel.png")))
+                source = format.toImageFormat().name();
+        }
+    }
+    qputenv("XDG_DATA_HOME", oldData);
+    QCOMPARE(QUrl::fromEncoded(source.toUtf8()).path(), images + QStringLiteral("/panel.png"));
+    // As the layout loads it for painting.
+    const QVariant loaded =
+        document.resource(QTextDocument::ImageResource, QUrl::fromEncoded(source.toUtf8()));
+    QImage picture = loaded.value<QImage>();
+    if (picture.isNull())
+        picture = QImage::fromData(loaded.toByteArray());
+    QCOMPARE(picture.size(), QSize(8, 8));
+    QCOMPARE(picture.pixelColor(4, 4), QColor(Qt::red));
+}
+
+void TestReportComposer::loopRowAgainstLimits_data()
+{
+    QTest::addColumn<int>("addresses");
+    QTest::addColumn<double>("alarm");
+    QTest::addColumn<double>("drop");
+    QTest::addColumn<QString>("margin");
+    QTest::addColumn<QString>("result");
+    // Limits: 250 addresses, 0.5 A, 6.9 V.
+    QTest::newRow("room everywhere") << 125 << 0.25 << 3.45 << "50.0 %"
+                                     << "OK";
+    QTest::newRow("addresses tightest") << 200 << 0.25 << 3.45 << "20.0 %"
+                                        << "OK";
+    QTest::newRow("addresses at the limit") << 250 << 0.25 << 3.45 << "0.0 %"
+                                            << "OK";
+    QTest::newRow("one address over") << 251 << 0.25 << 3.45 << "-0.4 %"
+                                      << "FAULT";
+    QTest::newRow("current at the limit") << 10 << 0.5 << 3.45 << "0.0 %"
+                                          << "OK";
+    QTest::newRow("current over") << 10 << 0.5000001 << 3.45 << "-0.0 %"
+                                  << "FAULT";
+    QTest::newRow("drop at the limit") << 10 << 0.25 << 6.9 << "0.0 %"
+                                       << "OK";
+    QTest::newRow("drop over") << 10 << 0.25 << 7.245 << "-5.0 %"
+                               << "FAULT";
+}
+
+void TestReportComposer::loopRowAgainstLimits()
+{
+    QFETCH(int, addresses);
+    QFETCH(double, alarm);
+    QFETCH(double, drop);
+    QFETCH(QString, margin);
+    QFETCH(QString, result);
+    ReportData data = smallDesign();
+    data.expansionBoxes.clear();
+    data.mainPanel.loops.resize(1);
+    LoopInfo &loop = data.mainPanel.loops[0];
+    loop.limits.maxAddresses = 250;
+    loop.figures.addresses = addresses;
+    loop.figures.idleCurrent = 0.0456789;
+    loop.figures.alarmCurrent = alarm;
+    loop.figures.maxCurrent = 0.5;
+    loop.figures.voltageDrop = drop;
+    loop.figures.maxVoltageDrop = 6.9;
+    loop.degradedModeOk = false;
+    const QStringList cells = rowCells(composeCalculationSheet(data, catalogue),
+                                       QStringLiteral("<h3>Loops</h3>"), QStringLiteral("1"));
+    QCOMPARE(cells.size(), 8);
+    // The figures as the loop tab shows them (7 decimals), each with its limit.
+    QCOMPARE(cells.at(1), QStringLiteral("%1 / 250").arg(addresses));
+    QCOMPARE(cells.at(2), QStringLiteral("0.0456789"));
+    QCOMPARE(cells.at(3), QString::number(alarm, 'f', 7) + QStringLiteral(" / 0.5000000"));
+    QCOMPARE(cells.at(4), QString::number(drop, 'f', 7) + QStringLiteral(" / 6.9000000"));
+    QCOMPARE(cells.at(5), margin);
+    QCOMPARE(cells.at(6), QStringLiteral("Class A exceeded"));
+    QCOMPARE(cells.at(7), result);
+}
+
+void TestReportComposer::batteryCalculationWrittenOut_data()
+{
+    QTest::addColumn<double>("selected");
+    QTest::addColumn<QString>("margin");
+    QTest::addColumn<QString>("result");
+    // 0.5 A idle for 72 h and 2 A alarm for 30 min with 20 % degradation:
+    // 1.25 x (1 Ah + 36 Ah) = 46.25 Ah.
+    QTest::newRow("exactly enough") << 46.25 << "0.00 Ah (0.0 %)"
+                                    << "OK";
+    QTest::newRow("one hundredth short") << 46.24 << "-0.01 Ah (-0.0 %)"
+                                         << "FAULT";
+    QTest::newRow("twice") << 92.5 << "46.25 Ah (100.0 %)"
+                           << "OK";
+}
+
+void TestReportComposer::batteryCalculationWrittenOut()
+{
+    QFETCH(double, selected);
+    QFETCH(QString, margin);
+    QFETCH(QString, result);
+    ReportData data = smallDesign();
+    data.expansionBoxes.clear();
+    PanelInfo &panel = data.mainPanel;
+    panel.idleTime = QStringLiteral("72 h");
+    panel.alarmTime = QStringLiteral("30 min");
+    panel.batteryDegradation = 20;
+    panel.totalIdleCurrent = 0.5;
+    panel.totalAlarmCurrent = 2.0;
+    panel.minimumBatteryRequired = 46.25;
+    panel.selectedTotalBattery = selected;
+    const QString text = sheetText(data, catalogue);
+    QVERIFY2(
+        text.contains(QStringLiteral("C = 1 / (1 − D / 100) × (M / 60 × Ia + H × Iq)\n"
+                                     "= 1 / (1 − 20 / 100) × (30 / 60 h × 2.0000000 A + 72 h × 0.5000000 A)\n"
+                                     "= 1.25 × (1 Ah + 36 Ah) = 46.25 Ah")),
+        qPrintable(text));
+    // The batteries named in the editor, with their capacities.
+    QVERIFY(text.contains(QStringLiteral("B18 (18 Ah) + B26 (26 Ah) = %1 Ah").arg(selected, 0, 'f', 2)));
+    const QStringList marginRow =
+        rowCells(composeCalculationSheet(data, catalogue), QStringLiteral("Battery Calculation"), "Margin");
+    QCOMPARE(marginRow.value(1), margin);
+    const QStringList resultRow =
+        rowCells(composeCalculationSheet(data, catalogue), QStringLiteral("Battery Calculation"), "Result");
+    QCOMPARE(resultRow.value(1), result);
+
+    // No battery at all is a fault whatever the figures say.
+    panel.internalBattery = panel.battery1 = QStringLiteral("-");
+    panel.minimumBatteryRequired = 0;
+    panel.selectedTotalBattery = 0;
+    QCOMPARE(
+        rowCells(composeCalculationSheet(data, catalogue), QStringLiteral("Battery Calculation"), "Result")
+            .value(1),
+        QStringLiteral("FAULT"));
+}
+
+void TestReportComposer::powerLoadAgainstModel_data()
+{
+    QTest::addColumn<double>("totalAlarm");
+    QTest::addColumn<QString>("margin");
+    QTest::addColumn<QString>("result");
+    // The model allows 3 A.
+    QTest::newRow("at the limit") << 3.0 << "0.0000000 A (0.0 %)"
+                                  << "OK";
+    QTest::newRow("over") << 3.0000001 << "-0.0000001 A (-0.0 %)"
+                          << "FAULT";
+    QTest::newRow("three quarters") << 2.25 << "0.7500000 A (25.0 %)"
+                                    << "OK";
+}
+
+void TestReportComposer::powerLoadAgainstModel()
+{
+    QFETCH(double, totalAlarm);
+    QFETCH(QString, margin);
+    QFETCH(QString, result);
+    ReportData data = smallDesign();
+    data.expansionBoxes.clear();
+    PanelInfo &panel = data.mainPanel;
+    panel.totalIdleCurrent = 0.3;
+    panel.totalAlarmCurrent = totalAlarm;
+    panel.loopCurrents = {{0.055, 0.1}, {0.011, 0.02}};
+    panel.outputs.aux24VIdle = 0.1;
+    panel.outputs.snd1Alarm = 0.25;
+    panel.outputs.snd2Alarm = 0.125;
+    const QString html = composeCalculationSheet(data, catalogue);
+    const QString heading = QStringLiteral("<h3>Power Load</h3>");
+    QCOMPARE(rowCells(html, heading, "Loops (each × 55/36)"),
+             (QStringList{"Loops (each × 55/36)", "0.0660000 A", "0.1200000 A"}));
+    // NET and two loop cards: 0.01 + 0.02 + 0.02.
+    QCOMPARE(rowCells(html, heading, "Auxiliary cards"),
+             (QStringList{"Auxiliary cards", "0.0500000 A", "0.0500000 A"}));
+    QCOMPARE(rowCells(html, heading, "Outputs (24 V, sounder 1, sounder 2)"),
+             (QStringList{"Outputs (24 V, sounder 1, sounder 2)", "0.1000000 A", "0.3750000 A"}));
+    QCOMPARE(rowCells(html, heading, "Panel's own consumption"),
+             (QStringList{"Panel's own consumption", "0.2500000 A", "0.5000000 A"}));
+    QCOMPARE(rowCells(html, heading, "Maximum allowed by TXP 816").value(2), QStringLiteral("3.0000000 A"));
+    QCOMPARE(rowCells(html, heading, "Margin").value(2), margin);
+    QCOMPARE(rowCells(html, heading, "Result").value(2), result);
+
+    // A panel without loops cannot work, whatever its load.
+    panel.loops.clear();
+    panel.loopCurrents.clear();
+    QVERIFY(rowCells(composeCalculationSheet(data, catalogue), heading, "Result")
+                .value(2)
+                .startsWith(QStringLiteral("FAULT")));
 }
 
 QTEST_MAIN(TestReportComposer)

@@ -1,6 +1,7 @@
 #include "../setup/setupfixtures.h"
 
 #include "app/mainwindow.h"
+#include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
@@ -11,7 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -46,7 +49,8 @@ void answerDialog(bool accept, const QStringList &texts, DialogSeen *seen)
         seen->found = true;
         seen->title = dialog->windowTitle();
         seen->helpButton = dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint);
-        const QStringList names = {"facilityNameLineEdit", "addressLineEdit", "installerCompanyLineEdit"};
+        const QStringList names = {"facilityNameLineEdit",     "addressLineEdit",  "installerCompanyLineEdit",
+                                   "projectReferenceLineEdit", "revisionLineEdit", "preparedByLineEdit"};
         for (int i = 0; i < names.size(); ++i) {
             auto *edit = dialog->findChild<QLineEdit *>(names[i]);
             if (!edit)
@@ -92,6 +96,81 @@ int pdfPages(const QString &path)
     return bytesOf(path).count("/Type /Page\n") + bytesOf(path).count("/Type /Page ");
 }
 
+// Every word of the text layer with its page and place, in points.
+struct Word {
+    int page = 0;
+    QRectF box;
+    QString text;
+};
+
+QVector<Word> pdfWords(const QString &path)
+{
+    QVector<Word> words;
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000))
+        return words;
+    const QString xml = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression item(QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                                 "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    int page = 0;
+    for (auto it = item.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        Word word;
+        word.page = page;
+        word.box = QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        word.text = m.captured(5);
+        words.append(word);
+    }
+    return words;
+}
+
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+// The cells of the table row that starts with `first`, after `heading`.
+QStringList rowCells(const QString &html, const QString &heading, const QString &first)
+{
+    const int from = html.indexOf(heading);
+    if (from < 0)
+        return {};
+    const QRegularExpression row(QStringLiteral("<tr>(<td[^>]*>(?:(?!</tr>).)*)</tr>"));
+    for (auto it = row.globalMatch(html, from); it.hasNext();) {
+        const QString cells = it.next().captured(1);
+        QStringList texts;
+        const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
+        for (auto c = cell.globalMatch(cells); c.hasNext();) {
+            QString text = c.next().captured(1);
+            text.replace(QStringLiteral("<br>"), QStringLiteral(" "));
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            texts << text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+        }
+        if (!texts.isEmpty() && texts.first() == first)
+            return texts;
+    }
+    return {};
+}
+
+QString labelText(const QWidget *widget, const char *name)
+{
+    const auto *label = widget->findChild<QLabel *>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+// The number of a figure label without its unit.
+QString figureOf(const QWidget *widget, const char *name)
+{
+    return labelText(widget, name).section(QLatin1Char(' '), 0, 0);
+}
+
 } // namespace
 
 class TestReportGenerator : public QObject
@@ -108,6 +187,10 @@ private slots:
     void onePageHasItsFooter();
     void unwritablePlaceFails();
     void mainWindowCommand();
+    void sheetShowsTheEditorsFigures_data();
+    void sheetShowsTheEditorsFigures();
+    void pdfMetadata();
+    void largestReportPagesCleanly();
 
 private:
     Catalogue catalogue{demoData()};
@@ -135,37 +218,45 @@ void TestReportGenerator::cleanup()
 void TestReportGenerator::dialogShowsAndTrims()
 {
     DialogSeen seen;
-    answerDialog(true, {"  Mall  ", "\tMain St 1 ", ""}, &seen);
-    QString facility, address, installer = QStringLiteral("old");
-    QVERIFY(askReportInformation(nullptr, "f0", "a0", "i0", facility, address, installer));
+    answerDialog(true, {"  Mall  ", "\tMain St 1 ", "", " P-17 ", "B ", " J. Ray"}, &seen);
+    ReportInformation initial{"f0", "a0", "i0", "r0", "v0", "p0"};
+    ReportInformation answer;
+    answer.installer = QStringLiteral("old");
+    QVERIFY(askReportInformation(nullptr, initial, answer));
     QVERIFY(seen.found);
     QCOMPARE(seen.title, QStringLiteral("Report Information"));
     QVERIFY(!seen.helpButton);
-    QCOMPARE(seen.labels, (QStringList{"Facility name", "Address", "Installer company"}));
-    QCOMPARE(seen.initial, (QStringList{"f0", "a0", "i0"}));
-    QCOMPARE(facility, QStringLiteral("Mall"));
-    QCOMPARE(address, QStringLiteral("Main St 1"));
-    QCOMPARE(installer, QString()); // empty texts are allowed
+    // The described three first, then the optional project fields.
+    QCOMPARE(seen.labels, (QStringList{"Facility name", "Address", "Installer company", "Project reference",
+                                       "Revision", "Prepared by"}));
+    QCOMPARE(seen.initial, (QStringList{"f0", "a0", "i0", "r0", "v0", "p0"}));
+    QCOMPARE(answer.facility, QStringLiteral("Mall"));
+    QCOMPARE(answer.address, QStringLiteral("Main St 1"));
+    QCOMPARE(answer.installer, QString()); // empty texts are allowed
+    QCOMPARE(answer.projectReference, QStringLiteral("P-17"));
+    QCOMPARE(answer.revision, QStringLiteral("B"));
+    QCOMPARE(answer.preparedBy, QStringLiteral("J. Ray"));
 
     DialogSeen cancelled;
     answerDialog(false, {"typed"}, &cancelled);
-    facility = QStringLiteral("kept");
-    QVERIFY(!askReportInformation(nullptr, "f0", "a0", "i0", facility, address, installer));
+    answer.facility = QStringLiteral("kept");
+    QVERIFY(!askReportInformation(nullptr, initial, answer));
     QVERIFY(cancelled.found);
-    QCOMPARE(facility, QStringLiteral("kept"));
+    QCOMPARE(answer.facility, QStringLiteral("kept"));
 }
 
 void TestReportGenerator::cancelWritesNothing()
 {
     SystemContainerWidget main(false, &catalogue, QString());
     const QString path = dir.filePath("cancelled.pdf");
-    QString facility = QStringLiteral("Mall"), address, installer;
+    ReportInformation information;
+    information.facility = QStringLiteral("Mall");
     DialogSeen seen;
     answerDialog(false, {"Other"}, &seen);
-    QVERIFY(!generateReport(path, &main, {}, &catalogue, facility, address, installer));
+    QVERIFY(!generateReport(path, &main, {}, &catalogue, information));
     QVERIFY(seen.found);
     QVERIFY(!QFile::exists(path));
-    QCOMPARE(facility, QStringLiteral("Mall"));
+    QCOMPARE(information.facility, QStringLiteral("Mall"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.csv"});
 }
 
@@ -183,17 +274,17 @@ void TestReportGenerator::fullDesignReport()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old contents");
     }
-    QString facility, address, installer;
+    ReportInformation information;
     DialogSeen seen;
     answerDialog(true, {"<b>& Mall", "Main St 1", "Acme"}, &seen);
-    QVERIFY(generateReport(path, &main, boxes, &catalogue, facility, address, installer));
+    QVERIFY(generateReport(path, &main, boxes, &catalogue, information));
     const QByteArray keep = qgetenv("KALVIX_REPORT_KEEP");
     if (!keep.isEmpty()) {
         QFile::remove(QString::fromLocal8Bit(keep));
         QFile::copy(path, QString::fromLocal8Bit(keep));
     }
-    QCOMPARE(facility, QStringLiteral("<b>& Mall"));
-    QCOMPARE(installer, QStringLiteral("Acme"));
+    QCOMPARE(information.facility, QStringLiteral("<b>& Mall"));
+    QCOMPARE(information.installer, QStringLiteral("Acme"));
     QVERIFY(bytesOf(path).startsWith("%PDF"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"full.csv", "full.pdf"}));
 
@@ -266,10 +357,10 @@ void TestReportGenerator::mainWindowCommand()
     QVERIFY(!QFile::exists(path));
 
     DialogSeen first;
-    answerDialog(true, {"Mall", "Main St 1", "Acme"}, &first);
+    answerDialog(true, {"Mall", "Main St 1", "Acme", "P-17", "C", "J. Ray"}, &first);
     FileDialog::setNextFileName(path);
     generate->trigger();
-    QCOMPARE(first.initial, (QStringList{"", "", ""}));
+    QCOMPARE(first.initial, (QStringList{"", "", "", "", "", ""}));
     shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().title, QStringLiteral("Success"));
@@ -282,11 +373,286 @@ void TestReportGenerator::mainWindowCommand()
     FileDialog::setNextFileName(dir.filePath("missing/folder/window.pdf"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to start PDF painter"));
     generate->trigger();
-    QCOMPARE(second.initial, (QStringList{"Mall", "Main St 1", "Acme"}));
+    // The project fields are kept like the other three.
+    QCOMPARE(second.initial, (QStringList{"Mall", "Main St 1", "Acme", "P-17", "C", "J. Ray"}));
     shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().title, QStringLiteral("Error"));
     QCOMPARE(shown.first().text, error);
+}
+
+void TestReportGenerator::sheetShowsTheEditorsFigures_data()
+{
+    QTest::addColumn<QString>("design");
+    // A panel and a loop of a few detectors with a large battery: everything OK.
+    SetupFile::SetupData healthy;
+    healthy.panel = QStringList{"TXP 816", "TVB 12-38", "0", "0", "0",  "0",   "0",    "0",     "",
+                                "-",       "-",         "-", "-", "20", "100", "72 h", "30 min"};
+    healthy.loops = {loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0, {{"OD-210", 10}, {"CP-300", 2}}),
+                     loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0, {{"HD-220", 5}}),
+                     loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
+                     loop("1 mm2 (18 AWG)", "B", 50, 300, 0, 0)};
+    // Every kind of fault: too many addresses, too much drop and current,
+    // degraded mode, no battery, a panel over its limit.
+    SetupFile::SetupData faulty;
+    faulty.panel = QStringList{"TXP 816", "-", "0.5", "0.5", "0.5", "0.5", "0.5",  "0.5",   "",
+                               "-",       "-", "-",   "-",   "20",  "100", "72 h", "30 min"};
+    faulty.loops = {loop("0,5 mm2 (21 AWG)", "A", 100, 2500, 0, 0, {{"OD-210", 300}, {"SD-500 (loop)", 60}}),
+                    loop("0,5 mm2 (21 AWG)", "B", 100, 2500, 300, 400, {{"VAD-520 (loop)", 40}}),
+                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
+                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0)};
+    QTest::newRow("healthy") << "healthy";
+    QTest::newRow("every fault") << "faulty";
+    QTest::newRow("boxes") << "full";
+    QVERIFY(SetupFile::writeSetupData(dir.filePath("healthy.csv"), healthy));
+    QVERIFY(SetupFile::writeSetupData(dir.filePath("faulty.csv"), faulty));
+}
+
+void TestReportGenerator::sheetShowsTheEditorsFigures()
+{
+    QFETCH(QString, design);
+    SystemContainerWidget main(false, &catalogue, QString());
+    QList<SystemContainerWidget *> boxes;
+    QVERIFY(readSetupFile(dir.filePath(design + ".csv"), &main, boxes, &catalogue));
+    Report::ReportData data;
+    data.mainPanel = reportPanelInfo(&main);
+    for (const SystemContainerWidget *box : qAsConst(boxes))
+        data.expansionBoxes.append(reportPanelInfo(box));
+    const QString html = Report::composeCalculationSheet(data, catalogue);
+
+    QList<const SystemContainerWidget *> containers{&main};
+    for (const SystemContainerWidget *box : qAsConst(boxes))
+        containers.append(box);
+    int faults = 0;
+    for (int c = 0; c < containers.size(); ++c) {
+        const SystemContainerWidget *container = containers.at(c);
+        const PanelWidget *panel = container->panelWidget();
+        const QString heading =
+            c == 0 ? QStringLiteral("<h2>Main Panel: ") : QStringLiteral("<h2>Expansion Box %1: ").arg(c);
+        const int start = html.indexOf(heading);
+        QVERIFY2(start >= 0, qPrintable(heading));
+        const int end = c + 1 < containers.size()
+                            ? html.indexOf(QStringLiteral("<h2>Expansion Box %1: ").arg(c + 1))
+                            : html.indexOf(QStringLiteral("<h2>Method"));
+        const QString part = html.mid(start, end - start);
+
+        // Battery and power load: the panel's own texts.
+        QCOMPARE(rowCells(part, "Battery Calculation", "Total idle current (Iq)").value(1),
+                 labelText(panel, "totalIdleCurrentValueLabel"));
+        QCOMPARE(rowCells(part, "Battery Calculation", "Total alarm current (Ia)").value(1),
+                 labelText(panel, "totalAlarmCurrentValueLabel"));
+        QVERIFY(rowCells(part, "Battery Calculation", "Required capacity")
+                    .value(1)
+                    .endsWith(QStringLiteral(" = ") + labelText(panel, "minBattRequiredValueLabel")));
+        QVERIFY(rowCells(part, "Battery Calculation", "Selected batteries")
+                    .value(1)
+                    .endsWith(QStringLiteral(" = ") + labelText(panel, "currentSelectedBattValueLabel")));
+        const PanelMessages::FaultFlags flags = panel->computeFaultFlags();
+        QCOMPARE(rowCells(part, "Battery Calculation", "Result").value(1),
+                 flags.hasBatteryFault ? QStringLiteral("FAULT") : QStringLiteral("OK"));
+        QCOMPARE(rowCells(part, "Power Load", "Total"),
+                 (QStringList{"Total", labelText(panel, "totalIdleCurrentValueLabel"),
+                              labelText(panel, "totalAlarmCurrentValueLabel")}));
+        QCOMPARE(rowCells(part, "Power Load", "Result").value(2).startsWith(QStringLiteral("FAULT")),
+                 flags.hasPowerLoadFault);
+
+        // One row per active loop, with the loop tab's figures and verdict.
+        const QVector<LoopWidget *> loops = container->loopWidgets();
+        for (int l = 0; l < container->loopCount(); ++l) {
+            const LoopWidget *loop = loops.at(l);
+            const QStringList cells = rowCells(part, "<h3>Loops</h3>", QString::number(l + 1));
+            QCOMPARE(cells.size(), 8);
+            QCOMPARE(cells.at(1), labelText(loop, "totalAddressesValueLabel") + QStringLiteral(" / ") +
+                                      QString::number(loop->limits().maxAddresses));
+            QCOMPARE(cells.at(2), figureOf(loop, "idleCurrentValueLabel"));
+            QCOMPARE(cells.at(3), figureOf(loop, "alarmCurrentValueLabel") + QStringLiteral(" / ") +
+                                      figureOf(loop, "maxCurrentValueLabel"));
+            QCOMPARE(cells.at(4), figureOf(loop, "voltageDropValueLabel") + QStringLiteral(" / ") +
+                                      figureOf(loop, "maxVoltageDropValueLabel"));
+            const bool faulty =
+                loop->findChild<QLabel *>(QStringLiteral("faultsLabel"))->property("fault").toBool();
+            QCOMPARE(cells.at(7), faulty ? QStringLiteral("FAULT") : QStringLiteral("OK"));
+            QCOMPARE(cells.at(6).endsWith(QStringLiteral("exceeded")), !loop->isDegradedModeOk());
+            faults += faulty;
+        }
+    }
+    if (design == QLatin1String("healthy"))
+        QCOMPARE(faults, 0);
+    if (design == QLatin1String("faulty"))
+        QCOMPARE(faults, 2);
+    qDeleteAll(boxes);
+}
+
+void TestReportGenerator::pdfMetadata()
+{
+    if (!havePoppler())
+        QSKIP("pdfinfo is not installed");
+    SystemContainerWidget main(false, &catalogue, QString());
+    QList<SystemContainerWidget *> boxes;
+    QVERIFY(readSetupFile(dir.filePath("full.csv"), &main, boxes, &catalogue));
+    const QString path = dir.filePath("meta.pdf");
+    ReportInformation information;
+    DialogSeen seen;
+    answerDialog(true, {"Mall (north)", "Main St 1", "Acme", "P-17 Ñandú", "B", "J. O'Ray"}, &seen);
+    QVERIFY(generateReport(path, &main, boxes, &catalogue, information));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr); // the busy cursor is gone again
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY(process.waitForFinished(30000));
+    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+P-17 Ñandú - Revision B\\n"))),
+             qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Author:\\s+J\\. O'Ray\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral(
+                 "Subject:\\s+Fire Alarm System Configuration & Analysis: Mall \\(north\\)\\n"))),
+             qPrintable(info));
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Kalvix\\n"))));
+    // The file is still whole: every page is there and readable.
+    QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+\\d+"))));
+    QVERIFY(!process.readAllStandardError().contains("Error"));
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(QStringLiteral("Project reference: P-17 Ñandú")));
+    QVERIFY(text.contains(QStringLiteral("Prepared by: J. O'Ray")));
+    qDeleteAll(boxes);
+}
+
+void TestReportGenerator::largestReportPagesCleanly()
+{
+    if (!havePoppler())
+        QSKIP("pdftotext is not installed");
+    // The largest design: the panel with the most loops, two boxes with the
+    // most, 20 device types of 250 units in every loop.
+    Panel panel;
+    for (const Panel &p : catalogue.panels())
+        if (p.maxLoops > panel.maxLoops && p.maxExpansionBoxes >= 2)
+            panel = p;
+    ExpansionBox box;
+    for (const ExpansionBox &b : catalogue.compatibleExpansionBoxes(panel.name))
+        if (b.maxLoops > box.maxLoops)
+            box = b;
+    QMap<QString, int> devices;
+    for (const Device &d : catalogue.devices())
+        if (!d.hidden && devices.size() < 20)
+            devices.insert(d.name, 250);
+    const auto cards = [](int count) {
+        QStringList list;
+        for (int i = 0; i < count; ++i)
+            list << QStringLiteral("VRAL-2");
+        return list.join(QLatin1Char(','));
+    };
+    SetupFile::SetupData largest;
+    largest.panel = QStringList{panel.name, "TVB 12-38", "0.1",
+                                "0.05",     "0.2",       "0.01",
+                                "0",        "0",         cards((panel.maxLoops - panel.baseLoops) / 2),
+                                "-",        "-",         "-",
+                                "-",        "20",        "100",
+                                "72 h",     "30 min"};
+    for (int l = 0; l < panel.maxLoops; ++l)
+        largest.loops.append(loop("2,5 mm2 (14 AWG)", "A", 100, 1500, 0, 0, devices));
+    for (int b = 0; b < 2; ++b) {
+        SetupFile::ExpansionBoxConfig config;
+        config.panel = QStringList{
+            box.name, "TVB 12-26", cards((box.maxLoops - box.baseLoops) / 2), "-", "-", "-", "-", "20", "100",
+            "72 h",   "30 min"};
+        for (int l = 0; l < box.maxLoops; ++l)
+            config.loops.append(loop("2,5 mm2 (14 AWG)", "A", 100, 1500, 0, 0, devices));
+        largest.boxes.append(config);
+    }
+    QVERIFY(SetupFile::writeSetupData(dir.filePath("largest.csv"), largest));
+    SystemContainerWidget main(false, &catalogue, QString());
+    QList<SystemContainerWidget *> boxes;
+    QVERIFY(readSetupFile(dir.filePath("largest.csv"), &main, boxes, &catalogue));
+    QCOMPARE(main.loopCount(), 16);
+
+    Report::ReportData data;
+    data.date = QDate::currentDate();
+    // A name that wraps over many lines, and every optional field filled:
+    // without the title page giving way, its last rows would go to page 2.
+    data.facility =
+        QStringLiteral("Regional logistics centre, warehouses A to F with the cold stores, the "
+                       "loading docks, the workshop, the canteen, the office wing and the car park "
+                       "levels -1 and -2, including the extension built in the second phase of "
+                       "the project and the gatehouse at the northern entrance of the site");
+    data.address = QStringLiteral("Industrial estate, plot 14, north access road");
+    data.installer = QStringLiteral("Acme Fire Installations");
+    data.projectReference = QStringLiteral("P-2026-017");
+    data.revision = QStringLiteral("C");
+    data.preparedBy = QStringLiteral("J. Ray");
+    data.mainPanel = reportPanelInfo(&main);
+    for (const SystemContainerWidget *container : qAsConst(boxes))
+        data.expansionBoxes.append(reportPanelInfo(container));
+    const QString path = dir.filePath("largest.pdf");
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(writeReportPdf(path, Report::composeReportHtml(data, catalogue), Report::documentInfo(data)));
+    qInfo() << "largest report written in" << timer.elapsed() << "ms";
+    const QByteArray keep = qgetenv("KALVIX_REPORT_KEEP_LARGEST");
+    if (!keep.isEmpty()) {
+        QFile::remove(QString::fromLocal8Bit(keep));
+        QFile::copy(path, QString::fromLocal8Bit(keep));
+    }
+
+    // The body of a page lies between the top margin (4 mm) and the footer
+    // band, 16 points above the bottom margin (6 mm).
+    const qreal top = 4 / 25.4 * 72;
+    const qreal bodyBottom = 841.89 - 6 / 25.4 * 72 - 16;
+    const QVector<Word> words = pdfWords(path);
+    QVERIFY(!words.isEmpty());
+    const int pages = pdfPages(path);
+    QStringList hidden;
+    QMap<int, QVector<Word>> byPage;
+    for (const Word &word : words) {
+        byPage[word.page].append(word);
+        // Text painted outside the page's body is clipped away on paper but
+        // still found by search and copy.
+        const bool footer = word.box.top() >= bodyBottom - 1;
+        if (word.box.bottom() <= top + 1 ||
+            (footer && !QRegularExpression(QStringLiteral("^(Kalvix|\\d+|/)$")).match(word.text).hasMatch()))
+            hidden << QStringLiteral("page %1: %2").arg(word.page).arg(word.text);
+    }
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.mid(0, 10).join(QStringLiteral("; "))));
+
+    // No heading or box title is the last line of a page.
+    QStringList headings = Report::boxTitles();
+    headings << QStringLiteral("Battery Calculation") << QStringLiteral("Power Load")
+             << QStringLiteral("Loops") << QStringLiteral("Method and Assumptions")
+             << QStringLiteral("Devices in Loop");
+    const QRegularExpression headingLine(
+        QStringLiteral("(Analysis|Configuration|^Main Panel: .*|^Expansion Box \\d+: .*)$"));
+    for (int p = 1; p <= pages; ++p) {
+        QVector<Word> body;
+        for (const Word &word : byPage.value(p))
+            if (word.box.top() < bodyBottom - 1)
+                body.append(word);
+        if (body.isEmpty())
+            continue;
+        qreal lastTop = body.first().box.top();
+        for (const Word &word : qAsConst(body))
+            lastTop = std::max(lastTop, word.box.top());
+        QStringList line;
+        for (const Word &word : qAsConst(body))
+            if (std::abs(word.box.top() - lastTop) < 2)
+                line << word.text;
+        const QString last = line.join(QLatin1Char(' '));
+        if (p < pages)
+            QVERIFY2(!headings.contains(last) && !headingLine.match(last).hasMatch(),
+                     qPrintable(QStringLiteral("page %1 ends with %2").arg(p).arg(last)));
+    }
+
+    // The long facility name keeps the title page on one page.
+    const QString first = pdfText(path).section(QLatin1Char('\f'), 0, 0);
+    QVERIFY(first.contains(QStringLiteral("Website:")));
+    // The summary's header row heads every page the table continues onto.
+    const QString all = pdfText(path);
+    const QStringList pageTexts = all.split(QLatin1Char('\f'));
+    int summaryPages = 0;
+    for (const QString &pageText : pageTexts)
+        if (pageText.contains(QStringLiteral("Loop Cable - For")) ||
+            pageText.contains(QStringLiteral("8000")))
+            summaryPages += pageText.contains(
+                QRegularExpression(QStringLiteral("Image\\s+Item\\s+Quantity\\s+Description")));
+    QVERIFY2(summaryPages >= 3, qPrintable(QString::number(summaryPages)));
+    qDeleteAll(boxes);
 }
 
 QTEST_MAIN(TestReportGenerator)

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -110,6 +111,8 @@ void TestSetupIo::initTestCase()
 
 void TestSetupIo::init()
 {
+    // Every dialog starts at home until a file of its kind was chosen.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvix", "Kalvix").remove("lastFolders");
     MessageBox::setTestMode(true);
 }
 

@@ -4,6 +4,8 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "setup/setupfile.h"
+#include "setup/setupio.h"
 #include "setup/xmlimportio.h"
 #include "widgets/messagebox.h"
 
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -129,6 +132,8 @@ private:
 
 void TestXmlImportIo::init()
 {
+    // Every dialog starts at home until a file of its kind was chosen.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvix", "Kalvix").remove("lastFolders");
     MessageBox::setTestMode(true);
     MessageBox::takeShown();
     catalogue = new Catalogue(demoData());
@@ -391,6 +396,7 @@ void TestXmlImportIo::mainWindowCommands()
     auto *container = window.findChild<SystemContainerWidget *>();
     QVERIFY(container && !container->isExpansionBox());
     const QString model = modelSelector(*container)->currentText();
+    const QString before = SetupFile::composeSetupText(collectSetupData(container, {}));
 
     FileDialog::setNextFileName(QString());
     FileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
@@ -422,6 +428,12 @@ void TestXmlImportIo::mainWindowCommands()
     QCOMPARE(modelSelector(*container)->currentText(), imported ? QStringLiteral("TXP 816") : model);
     if (imported)
         QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+
+    // An import is one edit of the design: marked, and taken back whole.
+    QCOMPARE(window.isWindowModified(), imported);
+    window.findChild<QAction *>("actionUndo")->trigger();
+    QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
+    QCOMPARE(modelSelector(*container)->currentText(), model);
 }
 
 // The real choice dialogs, answered as a user would.

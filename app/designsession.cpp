@@ -1,0 +1,308 @@
+#include "app/designsession.h"
+
+#include "loop/loopwidget.h"
+#include "loop/systemcontainerwidget.h"
+#include "panel/panelwidget.h"
+
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QDebug>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace
+{
+// A value typed or spun is one step once it has rested this long.
+constexpr int SettleMs = 1500;
+constexpr int RecoveryMs = 2 * 60 * 1000;
+
+// The spin box or slider an input event works on, if any.
+QWidget *valueControl(QObject *receiver)
+{
+    for (auto *widget = qobject_cast<QWidget *>(receiver); widget; widget = widget->parentWidget()) {
+        if (qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QAbstractSlider *>(widget))
+            return widget;
+        if (widget->isWindow())
+            break;
+    }
+    return nullptr;
+}
+} // namespace
+
+DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, const QString &recoveryFolder)
+    : QObject(window), m_window(window), m_snapshot(std::move(snapshot)), m_show(std::move(show)),
+      m_recovery(recoveryFolder)
+{
+    setObjectName(QStringLiteral("designSession"));
+    m_checkTimer.setSingleShot(true);
+    m_checkTimer.setInterval(0);
+    connect(&m_checkTimer, &QTimer::timeout, this, &DesignSession::check);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(SettleMs);
+    connect(&m_settleTimer, &QTimer::timeout, this, [this] { m_history.closeStep(); });
+    m_recoveryTimer.setInterval(RecoveryMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &DesignSession::writeRecovery);
+    qApp->installEventFilter(this);
+}
+
+DesignSession::~DesignSession()
+{
+    qApp->removeEventFilter(this);
+}
+
+void DesignSession::watch(SystemContainerWidget *container)
+{
+    PanelWidget *panel = container ? container->panelWidget() : nullptr;
+    if (!panel)
+        return;
+    // Every panel edit ends in its fault state; the others say what changed.
+    connect(panel, &PanelWidget::faultStateChanged, this, &DesignSession::scheduleCheck);
+    connect(panel, &PanelWidget::panelChanged, this, &DesignSession::scheduleCheck);
+    connect(panel, &PanelWidget::soundersActiveChanged, this, &DesignSession::scheduleCheck);
+    connect(container, &SystemContainerWidget::expansionBoxAdded, this, &DesignSession::scheduleCheck);
+    connect(container, &SystemContainerWidget::expansionBoxRemoved, this, &DesignSession::scheduleCheck);
+    // The container makes new loops on this signal before we hear it.
+    connect(panel, &PanelWidget::loopsChanged, this, [this, container] {
+        watchLoops(container);
+        scheduleCheck();
+    });
+    watchLoops(container);
+}
+
+void DesignSession::watchLoops(SystemContainerWidget *container)
+{
+    for (LoopWidget *loop : container->loopWidgets()) {
+        connect(loop, &LoopWidget::updateLoopCurrents, this, &DesignSession::scheduleCheck,
+                Qt::UniqueConnection);
+        connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
+                Qt::UniqueConnection);
+    }
+}
+
+void DesignSession::start(const QString &fileName)
+{
+    m_checkTimer.stop();
+    m_settleTimer.stop();
+    m_fileName = fileName;
+    m_history.reset(m_snapshot());
+    // The copy of the design that was replaced goes; a copy a crashed run
+    // left behind stays until it has been offered.
+    if (m_ownsRecovery)
+        m_recovery.remove();
+    m_ownsRecovery = false;
+    m_recoveryWritten.clear();
+    emit stateChanged();
+}
+
+void DesignSession::markSaved(const QString &fileName)
+{
+    flush();
+    m_fileName = fileName;
+    m_history.markSaved();
+    if (m_ownsRecovery)
+        m_recovery.remove();
+    m_ownsRecovery = false;
+    m_recoveryWritten.clear();
+    emit stateChanged();
+}
+
+void DesignSession::markRestored(const QString &fileName)
+{
+    m_checkTimer.stop();
+    m_fileName = fileName;
+    m_history.reset(m_snapshot());
+    m_history.markUnsaved();
+    m_ownsRecovery = true;
+    emit stateChanged();
+}
+
+void DesignSession::refresh()
+{
+    m_checkTimer.stop();
+    if (m_enabled)
+        m_history.replaceCurrent(m_snapshot());
+    emit stateChanged();
+}
+
+void DesignSession::markUnsaved()
+{
+    m_history.markUnsaved();
+    emit stateChanged();
+}
+
+void DesignSession::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    if (enabled && m_recovery.claim())
+        m_recoveryTimer.start();
+    else
+        m_recoveryTimer.stop();
+    emit stateChanged();
+}
+
+bool DesignSession::isModified() const
+{
+    return m_enabled && m_history.isModified();
+}
+
+bool DesignSession::canUndo() const
+{
+    return m_enabled && m_history.canUndo();
+}
+
+bool DesignSession::canRedo() const
+{
+    return m_enabled && m_history.canRedo();
+}
+
+void DesignSession::scheduleCheck()
+{
+    if (m_enabled && !m_showing)
+        m_checkTimer.start();
+}
+
+void DesignSession::flush()
+{
+    if (m_checkTimer.isActive()) {
+        m_checkTimer.stop();
+        check();
+    }
+}
+
+void DesignSession::check()
+{
+    if (!m_enabled || m_showing)
+        return;
+    const DesignSnapshot before = m_history.current();
+    const DesignSnapshot now = m_snapshot();
+    const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
+    const bool wasModified = m_history.isModified();
+    const bool couldUndo = m_history.canUndo();
+    if (m_history.record(now, key)) {
+        if (key)
+            m_settleTimer.start();
+        emit edited(before, now);
+    }
+    if (m_closeAfterCheck) {
+        m_history.closeStep();
+        m_closeAfterCheck = false;
+    }
+    if (wasModified != m_history.isModified() || couldUndo != m_history.canUndo() || before != now)
+        emit stateChanged();
+}
+
+void DesignSession::undo()
+{
+    flush();
+    if (!canUndo())
+        return;
+    show(m_history.undo());
+}
+
+void DesignSession::redo()
+{
+    flush();
+    if (!canRedo())
+        return;
+    show(m_history.redo());
+}
+
+void DesignSession::show(const DesignSnapshot &state)
+{
+    m_settleTimer.stop();
+    m_showing = true;
+    m_show(state);
+    m_showing = false;
+    // What the editors signalled while being rewritten is no edit.
+    m_checkTimer.stop();
+    const DesignSnapshot shown = m_snapshot();
+    if (shown != state)
+        qWarning().noquote() << "The design on screen differs from the state of its history it should show";
+    emit stateChanged();
+}
+
+void DesignSession::writeRecovery()
+{
+    if (!m_enabled || !m_recovery.isClaimed())
+        return;
+    flush();
+    if (!m_history.isModified()) {
+        if (m_ownsRecovery)
+            m_recovery.remove();
+        m_ownsRecovery = false;
+        m_recoveryWritten.clear();
+        return;
+    }
+    const QString text = m_history.current().setupText;
+    if (text == m_recoveryWritten && m_recovery.exists())
+        return;
+    if (m_recovery.write(text, m_fileName)) {
+        m_recoveryWritten = text;
+        m_ownsRecovery = true;
+    }
+}
+
+void DesignSession::finish()
+{
+    m_recoveryTimer.stop();
+    if (m_ownsRecovery)
+        m_recovery.remove();
+    m_ownsRecovery = false;
+    m_recoveryWritten.clear();
+}
+
+bool DesignSession::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Drop:
+    case QEvent::FocusOut:
+        break;
+    default:
+        return false;
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!m_enabled || !widget || widget->window() != m_window)
+        return false;
+
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        // In a spin box, undo means the design's undo, not its text field's:
+        // keep the field from claiming the keys so the window's command runs.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool undoKeys = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        return undoKeys && qobject_cast<QAbstractSpinBox *>(valueControl(widget));
+    }
+    if (type == QEvent::FocusOut) {
+        // Leaving the control settles its value.
+        if (m_inputSource && (widget == m_inputSource || m_inputSource->isAncestorOf(widget))) {
+            flush();
+            m_history.closeStep();
+            m_inputSource = nullptr;
+        }
+        return false;
+    }
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::Wheel) {
+        QWidget *control = valueControl(widget);
+        if (control != m_inputSource) {
+            flush();
+            m_history.closeStep();
+        }
+        m_inputSource = control;
+        if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                m_closeAfterCheck = true;
+        }
+    }
+    scheduleCheck();
+    return false;
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "setup/designhistory.h"
+#include "setup/recoveryfile.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class SystemContainerWidget;
+class QWidget;
+
+// The design in the window as a document: its file, its undo history, and
+// its recovery copy. It learns that the design changed from the editors'
+// signals and from the user's input in the window, and compares the design
+// with the last state it recorded once the event that changed it is over;
+// so any edit is noticed, however the editors signal it, and many signals
+// of one edit make one step.
+class DesignSession : public QObject
+{
+    Q_OBJECT
+public:
+    using Snapshot = std::function<DesignSnapshot()>;
+    using Show = std::function<void(const DesignSnapshot &)>;
+
+    // window: whose input counts as editing; snapshot: the design as it is
+    // on screen; show: puts a state of the history on screen.
+    DesignSession(QWidget *window, Snapshot snapshot, Show show, const QString &recoveryFolder);
+    ~DesignSession() override;
+
+    // Follows the editors of a container (its panel and loops).
+    void watch(SystemContainerWidget *container);
+
+    // A fresh history from the design on screen, held in `fileName` (empty:
+    // untitled). Leaves no recovery copy behind.
+    void start(const QString &fileName);
+    // The design on screen is now held in `fileName`.
+    void markSaved(const QString &fileName);
+    // The design on screen came back from a recovery copy of `fileName`'s
+    // design: nothing holds it yet.
+    void markRestored(const QString &fileName);
+    // The design on screen was rebuilt as it was (a new language): it takes
+    // the place of the current state without a step of its own.
+    void refresh();
+    // The design on screen differs from what its file holds.
+    void markUnsaved();
+    // Off while the window has no design (no valid data).
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_enabled; }
+
+    QString fileName() const { return m_fileName; }
+    bool isModified() const;
+    bool canUndo() const;
+    bool canRedo() const;
+    const DesignHistory &history() const { return m_history; }
+
+    // Records an edit that is still waiting for its event to end.
+    void flush();
+
+    RecoveryFile &recovery() { return m_recovery; }
+    // How often a design with unsaved changes is copied.
+    int recoveryInterval() const { return m_recoveryTimer.interval(); }
+    // Copies the design now if it has unsaved changes (and removes the copy
+    // when it has none).
+    void writeRecovery();
+    // The window closed as asked: no copy is needed any more.
+    void finish();
+
+public slots:
+    void undo();
+    void redo();
+    void scheduleCheck();
+
+signals:
+    // File, modified state or the possible undo/redo changed.
+    void stateChanged();
+    // An edit was recorded (not an undo or redo).
+    void edited(const DesignSnapshot &before, const DesignSnapshot &after);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void check();
+    void show(const DesignSnapshot &state);
+    void watchLoops(SystemContainerWidget *container);
+
+    QWidget *m_window;
+    Snapshot m_snapshot;
+    Show m_show;
+    DesignHistory m_history;
+    RecoveryFile m_recovery;
+    QString m_fileName;
+    bool m_enabled = false;
+    bool m_showing = false;
+    QTimer m_checkTimer;
+    QTimer m_settleTimer;
+    QTimer m_recoveryTimer;
+    QString m_recoveryWritten; // the text of the last copy written
+    // The copy on disk is this run's (written or restored by it), not one a
+    // crashed run left behind that has yet to be offered.
+    bool m_ownsRecovery = false;
+    // The spin box or slider the user works on: its steps merge into one.
+    QPointer<QWidget> m_inputSource;
+    bool m_closeAfterCheck = false;
+};

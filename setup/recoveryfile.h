@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class Catalogue;
+class QLockFile;
+
+namespace SetupFile
+{
+struct SetupData;
+}
+
+// The copy of a design with unsaved changes that the window keeps in the
+// per-user data folder, so that a crash loses at most a few minutes of work.
+// The copy is a setup file; a small file beside it names the design's own
+// file, if it had one.
+class RecoveryFile
+{
+public:
+    // folder: where the copy lives (created when needed).
+    explicit RecoveryFile(const QString &folder);
+    ~RecoveryFile();
+    RecoveryFile(const RecoveryFile &) = delete;
+    RecoveryFile &operator=(const RecoveryFile &) = delete;
+
+    // The usual folder: "recovery" in the per-user data folder.
+    static QString defaultFolder();
+
+    // Claims the folder for this run of the program. False when another run
+    // that is still alive holds it: that run's copy is none of ours.
+    bool claim();
+    bool isClaimed() const;
+
+    // Writes the copy atomically: a crash while writing leaves the previous
+    // copy (or none), never half of one.
+    bool write(const QString &setupText, const QString &sourceFile);
+    bool exists() const;
+    // When the copy was last written.
+    QDateTime lastWritten() const;
+    // The design's own file as it was when the copy was written; empty for an
+    // untitled design.
+    QString sourceFile() const;
+    // Reads the copy back and checks it whole; `data` is untouched on failure.
+    bool read(SetupFile::SetupData &data, const Catalogue &catalogue) const;
+    // Moves a copy that does not read back out of the way under a name of its
+    // own, and returns that name (empty if it could not be moved).
+    QString setAside();
+    void remove();
+
+    QString path() const;
+
+private:
+    QString m_folder;
+    QLockFile *m_lock = nullptr;
+};

@@ -1,0 +1,947 @@
+// The design as a document in the real main window: its title and modified
+// marker, Save and Save as, the unsaved-changes question, recent files, undo
+// and redo of every kind of edit, and the recovery copy.
+#include "../system/systemfixtures.h"
+
+#include "app/designsession.h"
+#include "app/mainwindow.h"
+#include "app/recentfiles.h"
+#include "setup/recoveryfile.h"
+#include "setup/setupfile.h"
+#include "setup/setupio.h"
+#include "widgets/guiresources.h"
+#include "widgets/messagebox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace SystemFixtures;
+
+namespace
+{
+
+QAction *action(MainWindow &window, const char *name)
+{
+    auto *found = window.findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+QTabWidget *pages(MainWindow &window)
+{
+    return child<QTabWidget>(&window, "externalTabWidget");
+}
+
+SystemContainerWidget *page(MainWindow &window, int index)
+{
+    return qobject_cast<SystemContainerWidget *>(pages(window)->widget(index));
+}
+
+PanelWidget *mainPanel(MainWindow &window)
+{
+    return page(window, 0)->panelWidget();
+}
+
+DesignSession *session(MainWindow &window)
+{
+    return child<DesignSession>(&window, "designSession");
+}
+
+QStringList pageTitles(MainWindow &window)
+{
+    QStringList titles;
+    for (int i = 0; i < pages(window)->count(); ++i)
+        titles << pages(window)->tabText(i);
+    return titles;
+}
+
+// The design's setup text as Save as would write it (boxes in name order).
+QString setupText(MainWindow &window)
+{
+    QMap<QString, SystemContainerWidget *> byName;
+    for (int i = 1; i < pages(window)->count(); ++i)
+        byName.insert(pages(window)->tabText(i), page(window, i));
+    return SetupFile::composeSetupText(collectSetupData(page(window, 0), byName.values()));
+}
+
+// Every figure and status the editors show, beyond what the text holds.
+QString figures(MainWindow &window)
+{
+    QStringList lines;
+    for (int i = 0; i < pages(window)->count(); ++i) {
+        SystemContainerWidget *container = page(window, i);
+        PanelWidget *panel = container->panelWidget();
+        lines << pages(window)->tabText(i)
+              << QString::number(panel->totalIdleCurrent(), 'g', 17) + " " +
+                     QString::number(panel->totalAlarmCurrent(), 'g', 17) + " " +
+                     QString::number(panel->minimumBatteryRequired(), 'g', 17);
+        for (const char *name :
+             {"battStatusLabel", "totalPwrLoadStatusLabel", "currentSelectedBattValueLabel",
+              "minBattRequiredValueLabel", "externalPowerSourceInfoNotesLabel"}) {
+            if (auto *label = panel->findChild<QLabel *>(QLatin1String(name)))
+                lines << label->text() + " " + label->property("fault").toString();
+        }
+        for (int l = 0; l < container->loopCount(); ++l) {
+            LoopWidget *loop = container->loopWidgets().at(l);
+            for (const char *name :
+                 {"idleCurrentValueLabel", "alarmCurrentValueLabel", "voltageDropValueLabel",
+                  "maxCurrentValueLabel", "faultsLabel", "notesLabel"})
+                lines << loopStatusLabel(loop, name)->text();
+        }
+    }
+    return lines.join('\n');
+}
+
+QString readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void addLoopCard(MainWindow &window)
+{
+    loopCardButton(mainPanel(window), "auxCardAddButton")->click();
+}
+
+void addBox(MainWindow &window, const QString &model)
+{
+    ModalAnswerer answerer([&](QDialog *dialog) {
+        child<QComboBox>(dialog, "expansionBoxComboBox")->setCurrentText(model);
+        dialogButton(dialog, QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(mainPanel(window), "addExpansionBoxButton")->click();
+}
+
+void removeBox(MainWindow &window, const QString &name)
+{
+    auto *list = child<QListWidget>(mainPanel(window), "expansionBoxesListWidget");
+    for (int i = 0; i < list->count(); ++i) {
+        QWidget *row = list->itemWidget(list->item(i));
+        if (child<QLabel>(row, "expansionBoxNameLabel")->text() == name) {
+            child<QPushButton>(row, "expansionBoxRemoveButton")->click();
+            return;
+        }
+    }
+    qFatal("no box row %s", qPrintable(name));
+}
+
+void duplicateLoop(SystemContainerWidget *container, int source, const QString &target)
+{
+    ModalAnswerer answerer([&](QDialog *dialog) {
+        auto *list = child<QListWidget>(dialog, "targetLoopsListWidget");
+        for (QListWidgetItem *item : list->findItems(target, Qt::MatchExactly))
+            item->setSelected(true);
+        dialogButton(dialog, QDialogButtonBox::Ok)->click();
+    });
+    child<QPushButton>(container->loopWidgets().at(source), "duplicateLoopButton")->click();
+}
+
+// Lets the window notice an edit, as the event loop does after each event.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void setQuantity(LoopWidget *loop, const QString &device, int quantity)
+{
+    auto *list = child<QListWidget>(loop, "devInLoopListWidget");
+    for (int i = 0; i < list->count(); ++i) {
+        QWidget *row = list->itemWidget(list->item(i));
+        if (child<QLabel>(row, "deviceNameLabel")->text() == device) {
+            child<QSpinBox>(row, "quantitySpinBox")->setValue(quantity);
+            return;
+        }
+    }
+    qFatal("no device row %s", qPrintable(device));
+}
+
+QList<MessageBox::Kind> kinds(const QList<MessageBox::Shown> &shown)
+{
+    QList<MessageBox::Kind> result;
+    for (const MessageBox::Shown &box : shown)
+        result << box.kind;
+    return result;
+}
+
+} // namespace
+
+class TestDesignSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void titleNamesTheDesign();
+    void everyEditorMarksTheDesign_data();
+    void everyEditorMarksTheDesign();
+    void saveWithoutFileAsksForOne();
+    void defaultSuffix_data();
+    void defaultSuffix();
+    void closeGuard_data();
+    void closeGuard();
+    void noQuestionWithoutChanges();
+    void guardTakesThePlaceOfTheOverwriteQuestion();
+    void newAndDataPackAskFirst();
+    void recentFilesFollowOpenAndSave();
+    void undoAndRedoAcrossManyEdits();
+    void typedQuantityIsOneStep();
+    void modelChangeUndoneBringsBoxesBack();
+    void openStartsAFreshHistory();
+    void adjustedFileOpensModified();
+    void recoveryAfterACrash();
+    void damagedRecoveryIsSetAside();
+    void recoveryOfferDeclined();
+    // Last: it switches the language, and back.
+    void languageSwitchKeepsTheDocument();
+
+private:
+    std::unique_ptr<Catalogue> m_owned;
+    Catalogue *m_catalogue = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void TestDesignSession::initTestCase()
+{
+    initGuiResources();
+    m_owned = std::make_unique<Catalogue>(catalogueData());
+    m_catalogue = m_owned.get();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestDesignSession::init()
+{
+    MessageBox::setTestMode(true);
+    RecentFiles::store({});
+    QDir(RecoveryFile::defaultFolder()).removeRecursively();
+}
+
+void TestDesignSession::cleanup()
+{
+    MessageBox::setTestMode(false);
+}
+
+void TestDesignSession::titleNamesTheDesign()
+{
+    MainWindow window(m_catalogue);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
+    QVERIFY(!window.isWindowModified());
+
+    addLoopCard(window);
+    settle();
+    QVERIFY(window.isWindowModified());
+
+    const QString path = m_dir.filePath("office_block.csv");
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("office_block.csv[*] - Kalvix"));
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(session(window)->fileName(), QFileInfo(path).absoluteFilePath());
+
+    // A new translation puts back the form's placeholder; the name stays.
+    QEvent languageChange(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&window, &languageChange);
+    QCOMPARE(window.windowTitle(), QStringLiteral("office_block.csv[*] - Kalvix"));
+}
+
+void TestDesignSession::everyEditorMarksTheDesign_data()
+{
+    QTest::addColumn<QString>("edit");
+    for (const char *edit : {"panel spin box", "loop card", "box added", "box removed", "box editor",
+                             "loop cable", "loop length key", "device dropped", "device quantity",
+                             "loop duplicated", "loop reset", "panel reset", "panel model"})
+        QTest::newRow(edit) << QString::fromLatin1(edit);
+}
+
+void TestDesignSession::everyEditorMarksTheDesign()
+{
+    QFETCH(QString, edit);
+    MainWindow window(m_catalogue);
+    // Something to change, saved first so that each edit starts clean.
+    LoopWidget *loop = page(window, 0)->loopWidgets().at(0);
+    dragIntoLoop(page(window, 0)->loopWidgets().at(1), QStringLiteral("OPT-100"));
+    dragIntoLoop(loop, QStringLiteral("MCP-1"));
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    FileDialog::setNextFileName(m_dir.filePath("marks.csv"));
+    action(window, "actionSave_as")->trigger();
+    QVERIFY(!window.isWindowModified());
+    QString saved = setupText(window);
+
+    if (edit == "panel spin box") {
+        child<QSpinBox>(mainPanel(window), "battDegradationSpinBox")->setValue(35);
+    } else if (edit == "loop card") {
+        addLoopCard(window);
+    } else if (edit == "box added") {
+        addBox(window, QStringLiteral("KXE-4"));
+    } else if (edit == "box removed") {
+        removeBox(window, QStringLiteral("KXE-2"));
+    } else if (edit == "box editor") {
+        child<QSpinBox>(page(window, 1)->panelWidget(), "sndActiveSpinBox")->setValue(40);
+    } else if (edit == "loop cable") {
+        QTest::keyClick(child<QComboBox>(loop, "cableTypeComboBox"), Qt::Key_Down);
+    } else if (edit == "loop length key") {
+        QTest::keyClick(child<QSpinBox>(loop, "loopLengthSpinBox"), Qt::Key_Up);
+    } else if (edit == "device dropped") {
+        dragIntoLoop(loop, QStringLiteral("WS-1 (loop)"));
+    } else if (edit == "device quantity") {
+        setQuantity(loop, QStringLiteral("MCP-1"), 4);
+    } else if (edit == "loop duplicated") {
+        duplicateLoop(page(window, 0), 1, QStringLiteral("Loop 1"));
+    } else if (edit == "loop reset") {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QPushButton>(loop, "resetLoopButton")->click();
+    } else if (edit == "panel reset") {
+        child<QSpinBox>(mainPanel(window), "battDegradationSpinBox")->setValue(35);
+        settle();
+        FileDialog::setNextFileName(m_dir.filePath("marks.csv"));
+        action(window, "actionSave_as")->trigger();
+        saved = setupText(window);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QPushButton>(mainPanel(window), "resetPanelButton")->click();
+    } else if (edit == "panel model") {
+        child<QComboBox>(mainPanel(window), "panelComboBox")->setCurrentText(QStringLiteral("KX-7000"));
+    }
+    settle();
+    QVERIFY2(setupText(window) != saved, "the edit did not change the design");
+    QVERIFY(window.isWindowModified());
+    QVERIFY(action(window, "actionUndo")->isEnabled());
+
+    // Saving clears the marker, and so does opening a file.
+    FileDialog::setNextFileName(m_dir.filePath("marks.csv"));
+    action(window, "actionSave_as")->trigger();
+    QVERIFY(!window.isWindowModified());
+    child<QSpinBox>(mainPanel(window), "battDegradationSpinBox")->setValue(12);
+    settle();
+    QVERIFY(window.isWindowModified());
+    MessageBox::setNextAnswer(QMessageBox::Discard);
+    FileDialog::setNextFileName(m_dir.filePath("marks.csv"));
+    action(window, "actionOpen")->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+}
+
+void TestDesignSession::saveWithoutFileAsksForOne()
+{
+    MainWindow window(m_catalogue);
+    addLoopCard(window);
+    settle();
+
+    // Cancelled: nothing written, still untitled and modified.
+    FileDialog::setNextFileName(QString());
+    action(window, "actionSave")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Export Setup"));
+    QVERIFY(window.isWindowModified());
+    QVERIFY(session(window)->fileName().isEmpty());
+
+    const QString path = m_dir.filePath("untitled_first.csv");
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave")->trigger();
+    QCOMPARE(readAll(path), setupText(window));
+    QVERIFY(!window.isWindowModified());
+
+    // With a file, Save writes it without asking.
+    child<QSpinBox>(mainPanel(window), "battDegradationSpinBox")->setValue(33);
+    settle();
+    MessageBox::takeShown();
+    FileDialog::setNextFileName(m_dir.filePath("never_asked.csv"));
+    action(window, "actionSave")->trigger();
+    QVERIFY(!QFile::exists(m_dir.filePath("never_asked.csv")));
+    QCOMPARE(readAll(path), setupText(window));
+    QVERIFY(readAll(path).contains("Battery degradation:;33%"));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QVERIFY(window.statusBar()->currentMessage().contains("untitled_first.csv"));
+}
+
+void TestDesignSession::defaultSuffix_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("setup, bare name") << "actionSave_as"
+                                      << "office_block"
+                                      << "office_block.csv";
+    QTest::newRow("setup, with suffix") << "actionSave_as"
+                                        << "office_block.csv"
+                                        << "office_block.csv";
+    QTest::newRow("setup, other suffix kept") << "actionSave_as"
+                                              << "office.block"
+                                              << "office.block";
+    QTest::newRow("report, bare name") << "actionGenerate_report"
+                                       << "report"
+                                       << "report.pdf";
+    QTest::newRow("report, with suffix") << "actionGenerate_report"
+                                         << "report.pdf"
+                                         << "report.pdf";
+}
+
+void TestDesignSession::defaultSuffix()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    MainWindow window(m_catalogue);
+    if (command == "actionGenerate_report") {
+        // The report dialog asks for the project's details first; the small
+        // range has no pictures.
+        ModalAnswerer answerer([](QDialog *dialog) { dialog->accept(); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Image not found: "));
+        FileDialog::setNextFileName(dir.filePath(typed));
+        action(window, command.toLatin1().constData())->trigger();
+    } else {
+        FileDialog::setNextFileName(dir.filePath(typed));
+        action(window, command.toLatin1().constData())->trigger();
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    // The dialog starts where the last file of its kind went.
+    FileDialog::setNextFileName(QString());
+    action(window, command.toLatin1().constData())->trigger();
+    QCOMPARE(QFileInfo(FileDialog::lastDirectory()).absoluteFilePath(),
+             command == "actionSave_as" ? dir.filePath(written) : QFileInfo(dir.path()).absoluteFilePath());
+}
+
+void TestDesignSession::closeGuard_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("fileName"); // what the Save as dialog answers
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QString() << false << false;
+    QTest::newRow("discard") << int(QMessageBox::Discard) << QString() << true << false;
+    QTest::newRow("save") << int(QMessageBox::Save) << "closing.csv" << true << true;
+    QTest::newRow("save cancelled") << int(QMessageBox::Save) << QString() << false << false;
+    QTest::newRow("save fails") << int(QMessageBox::Save) << "missing/folder/closing.csv" << false << false;
+}
+
+void TestDesignSession::closeGuard()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, fileName);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    MainWindow window(m_catalogue);
+    window.show();
+    addLoopCard(window);
+    settle();
+    const QString before = setupText(window);
+    MessageBox::takeShown();
+
+    MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
+    if (!fileName.isEmpty())
+        FileDialog::setNextFileName(dir.filePath(fileName));
+    if (fileName.contains("missing"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open file for writing:"));
+    QCOMPARE(window.close(), closes);
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first().kind, MessageBox::Kind::SaveQuestion);
+    QCOMPARE(shown.first().text, QStringLiteral("Save changes to Untitled?"));
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(setupText(window), before);
+    QCOMPARE(QFile::exists(dir.filePath("closing.csv")), written);
+    if (written)
+        QCOMPARE(readAll(dir.filePath("closing.csv")), before);
+    QCOMPARE(window.isWindowModified(), !written);
+}
+
+void TestDesignSession::noQuestionWithoutChanges()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    // Edited and undone is no change either.
+    addLoopCard(window);
+    settle();
+    action(window, "actionUndo")->trigger();
+    QVERIFY(!window.isWindowModified());
+    MessageBox::takeShown();
+    QVERIFY(window.close());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestDesignSession::guardTakesThePlaceOfTheOverwriteQuestion()
+{
+    const QString path = m_dir.filePath("guard_open.csv");
+    MainWindow window(m_catalogue);
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    addLoopCard(window);
+    settle();
+    MessageBox::takeShown();
+
+    // Cancel: no file dialog, nothing changes.
+    const QString edited = setupText(window);
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    QCOMPARE(kinds(MessageBox::takeShown()), {MessageBox::Kind::SaveQuestion});
+    QCOMPARE(setupText(window), edited);
+
+    // One question only, and Save writes before the file is opened.
+    MessageBox::setNextAnswer(QMessageBox::Save);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(kinds(shown),
+             (QList<MessageBox::Kind>{MessageBox::Kind::SaveQuestion, MessageBox::Kind::Information}));
+    QCOMPARE(shown.first().text, QStringLiteral("Save changes to guard_open.csv?"));
+    QCOMPARE(shown.last().text, QStringLiteral("Setup imported successfully!"));
+    QCOMPARE(readAll(path), edited);
+    QCOMPARE(setupText(window), edited);
+
+    // The XML imports ask the same way.
+    addLoopCard(window);
+    settle();
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    action(window, "actionImport_VXA310_XML")->trigger();
+    QCOMPARE(kinds(MessageBox::takeShown()), {MessageBox::Kind::SaveQuestion});
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Import Setup"));
+}
+
+void TestDesignSession::newAndDataPackAskFirst()
+{
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    MessageBox::takeShown();
+
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    action(window, "actionImport_data_pack")->trigger();
+    QCOMPARE(kinds(MessageBox::takeShown()), {MessageBox::Kind::SaveQuestion});
+    QVERIFY(FileDialog::lastTitle().isEmpty());
+
+    MessageBox::setNextAnswer(QMessageBox::Cancel);
+    action(window, "actionNew")->trigger();
+    QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "KXE-2"}));
+
+    MessageBox::setNextAnswer(QMessageBox::Discard);
+    action(window, "actionNew")->trigger();
+    settle();
+    QCOMPARE(pageTitles(window), QStringList{"Main Panel"});
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+}
+
+void TestDesignSession::recentFilesFollowOpenAndSave()
+{
+    QTemporaryDir dir;
+    MainWindow window(m_catalogue);
+    QStringList paths;
+    for (int i = 1; i <= 10; ++i) {
+        paths.prepend(QFileInfo(dir.filePath(QStringLiteral("design%1.csv").arg(i))).absoluteFilePath());
+        FileDialog::setNextFileName(paths.first());
+        action(window, "actionSave_as")->trigger();
+    }
+    QCOMPARE(RecentFiles::load(), paths.mid(0, 8));
+
+    // Opening one again puts it first, once.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(paths.at(5));
+    action(window, "actionOpen")->trigger();
+    QStringList expected = paths.mid(0, 8);
+    expected.move(5, 0);
+    QCOMPARE(RecentFiles::load(), expected);
+
+    auto *menu = child<QMenu>(&window, "menuRecent_files");
+    emit menu->aboutToShow();
+    QStringList entries;
+    for (QAction *entry : menu->actions()) {
+        if (!entry->isSeparator())
+            entries << entry->text();
+    }
+    QCOMPARE(entries.size(), 9);
+    QCOMPARE(entries.first(), QStringLiteral("&1 design5.csv"));
+    QCOMPARE(entries.last(), QStringLiteral("Clear recent files"));
+
+    // From the menu: opens without the overwrite question.
+    MessageBox::takeShown();
+    menu->actions().at(1)->trigger();
+    QCOMPARE(session(window)->fileName(), expected.at(1));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(RecentFiles::load().first(), expected.at(1));
+
+    // A file that has gone is dropped with a note.
+    QVERIFY(QFile::remove(expected.at(2)));
+    emit menu->aboutToShow();
+    menu->actions().at(2)->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(kinds(shown), {MessageBox::Kind::Warning});
+    QVERIFY(shown.first().text.contains("design") && shown.first().text.contains("removed from the recent"));
+    QCOMPARE(RecentFiles::load().size(), 7);
+    QVERIFY(!RecentFiles::load().contains(expected.at(2)));
+    QCOMPARE(session(window)->fileName(), expected.at(1));
+}
+
+void TestDesignSession::undoAndRedoAcrossManyEdits()
+{
+    MainWindow window(m_catalogue);
+    QStringList texts{setupText(window)};
+    QStringList shown{figures(window)};
+    const std::vector<std::function<void()>> edits = {
+        [&] { addLoopCard(window); },
+        [&] { dragIntoLoop(page(window, 0)->loopWidgets().at(2), QStringLiteral("OPT-100")); },
+        [&] { setQuantity(page(window, 0)->loopWidgets().at(2), QStringLiteral("OPT-100"), 30); },
+        [&] { addBox(window, QStringLiteral("KXE-2")); },
+        [&] { dragIntoLoop(page(window, 1)->loopWidgets().at(0), QStringLiteral("WS-1 (loop)")); },
+        [&] { child<QSpinBox>(mainPanel(window), "battDegradationSpinBox")->setValue(45); },
+        [&] { duplicateLoop(page(window, 0), 2, QStringLiteral("Loop 4")); },
+        [&] {
+            QTest::keyClick(child<QComboBox>(page(window, 0)->loopWidgets().at(3), "cableTypeComboBox"),
+                            Qt::Key_Down);
+        },
+        [&] { addBox(window, QStringLiteral("KXE-4")); },
+        [&] { removeBox(window, QStringLiteral("KXE-2")); },
+        [&] {
+            child<QComboBox>(mainPanel(window), "battComboBox")->setCurrentText(QStringLiteral("BAT-24"));
+        },
+        [&] {
+            MessageBox::setNextAnswer(QMessageBox::Yes);
+            child<QPushButton>(page(window, 0)->loopWidgets().at(3), "resetLoopButton")->click();
+        },
+        [&] {
+            child<QComboBox>(mainPanel(window), "panelComboBox")->setCurrentText(QStringLiteral("KX-7000"));
+        },
+    };
+    for (const auto &edit : edits) {
+        edit();
+        settle();
+        QVERIFY2(setupText(window) != texts.last(), qPrintable(QString::number(texts.size())));
+        texts << setupText(window);
+        shown << figures(window);
+    }
+    QCOMPARE(session(window)->history().size(), int(edits.size()) + 1);
+
+    for (int i = texts.size() - 2; i >= 0; --i) {
+        QVERIFY(action(window, "actionUndo")->isEnabled());
+        action(window, "actionUndo")->trigger();
+        settle();
+        QCOMPARE(setupText(window), texts.at(i));
+        QCOMPARE(figures(window), shown.at(i));
+    }
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    QVERIFY(!window.isWindowModified());
+    for (int i = 1; i < texts.size(); ++i) {
+        action(window, "actionRedo")->trigger();
+        settle();
+        QCOMPARE(setupText(window), texts.at(i));
+        QCOMPARE(figures(window), shown.at(i));
+    }
+    QVERIFY(!action(window, "actionRedo")->isEnabled());
+
+    // A new edit after some undos drops what could be redone.
+    action(window, "actionUndo")->trigger();
+    action(window, "actionUndo")->trigger();
+    child<QSpinBox>(mainPanel(window), "sndActiveSpinBox")->setValue(60);
+    settle();
+    QVERIFY(!action(window, "actionRedo")->isEnabled());
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(setupText(window), texts.at(texts.size() - 3));
+}
+
+void TestDesignSession::typedQuantityIsOneStep()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    LoopWidget *loop = page(window, 0)->loopWidgets().at(0);
+    pages(window)->setCurrentIndex(0);
+    child<QTabWidget>(page(window, 0), "containerTabWidget")->setCurrentWidget(loop);
+    dragIntoLoop(loop, QStringLiteral("OPT-100"));
+    settle();
+    const QString one = setupText(window);
+    const int steps = session(window)->history().size();
+
+    auto *list = child<QListWidget>(loop, "devInLoopListWidget");
+    auto *spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "125");
+    settle();
+    QCOMPARE(spin->value(), 125);
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(spin, Qt::Key_Up);
+        settle();
+    }
+    QCOMPARE(spin->value(), 128);
+    // Leaving the box settles the value: one step for all of it.
+    child<QSpinBox>(loop, "loopLengthSpinBox")->setFocus();
+    settle();
+    QCOMPARE(session(window)->history().size(), steps + 1);
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(setupText(window), one);
+
+    // Another value after it settled is a step of its own.
+    action(window, "actionRedo")->trigger();
+    QCOMPARE(spin->value(), 128);
+    spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    settle();
+    QCOMPARE(session(window)->history().size(), steps + 2);
+    QCOMPARE(spin->value(), 129);
+
+    // The undo keys in the box undo the design, not the box's text.
+    QTest::keyClick(spin, Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
+    QCOMPARE(spin->value(), 128);
+    QVERIFY(action(window, "actionRedo")->isEnabled());
+}
+
+void TestDesignSession::modelChangeUndoneBringsBoxesBack()
+{
+    MainWindow window(m_catalogue);
+    addLoopCard(window);
+    child<QComboBox>(mainPanel(window), "battComboBox")->setCurrentText(QStringLiteral("BAT-24"));
+    addBox(window, QStringLiteral("KXE-2"));
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    dragIntoLoop(page(window, 2)->loopWidgets().at(1), QStringLiteral("MCP-1"));
+    setQuantity(page(window, 2)->loopWidgets().at(1), QStringLiteral("MCP-1"), 9);
+    dragIntoLoop(page(window, 0)->loopWidgets().at(3), QStringLiteral("OPT-100"));
+    settle();
+    const QString before = setupText(window);
+    const QString shownBefore = figures(window);
+    QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "KXE-2", "KXE-2 (2)"}));
+
+    child<QComboBox>(mainPanel(window), "panelComboBox")->setCurrentText(QStringLiteral("KX-1"));
+    settle();
+    QCOMPARE(pageTitles(window), QStringList{"Main Panel"});
+    const QString note = window.statusBar()->currentMessage();
+    QVERIFY2(note.startsWith("Panel changed to KX-1; removed ") && note.contains("cards VRAL-2") &&
+                 note.contains("loops 2, 3, 4") && note.contains("expansion boxes KXE-2, KXE-2 (2)") &&
+                 note.endsWith("Ctrl+Z brings them back."),
+             qPrintable(note));
+
+    action(window, "actionUndo")->trigger();
+    settle();
+    QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "KXE-2", "KXE-2 (2)"}));
+    QCOMPARE(setupText(window), before);
+    QCOMPARE(figures(window), shownBefore);
+    QCOMPARE(mainPanel(window)->expansionBoxDisplayNames(), (QStringList{"KXE-2", "KXE-2 (2)"}));
+    QCOMPARE(page(window, 2)->loopWidgets().at(1)->deviceList().value(0).second, 9);
+}
+
+void TestDesignSession::openStartsAFreshHistory()
+{
+    const QString path = m_dir.filePath("fresh.csv");
+    MainWindow window(m_catalogue);
+    addLoopCard(window);
+    settle();
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    QVERIFY(action(window, "actionUndo")->isEnabled());
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    QVERIFY(!action(window, "actionRedo")->isEnabled());
+    QCOMPARE(session(window)->history().size(), 1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("fresh.csv[*] - Kalvix"));
+}
+
+void TestDesignSession::adjustedFileOpensModified()
+{
+    // A loop holds more units of a device than its editor takes.
+    const QString path = m_dir.filePath("too_many.csv");
+    {
+        MainWindow window(m_catalogue);
+        dragIntoLoop(page(window, 0)->loopWidgets().at(0), QStringLiteral("OPT-100"));
+        settle();
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_as")->trigger();
+    }
+    QString text = readAll(path);
+    text.replace("OPT-100;1", "OPT-100;300");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+    file.close();
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    action(window, "actionOpen")->trigger();
+    QCOMPARE(kinds(MessageBox::takeShown()),
+             (QList<MessageBox::Kind>{MessageBox::Kind::Question, MessageBox::Kind::Warning,
+                                      MessageBox::Kind::Information}));
+    // What is on screen is not what the file holds, and closing says so.
+    QCOMPARE(window.windowTitle(), QStringLiteral("too_many.csv[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    QVERIFY(!action(window, "actionUndo")->isEnabled());
+    action(window, "actionSave")->trigger();
+    QVERIFY(readAll(path).contains("OPT-100;250\n"));
+    QVERIFY(!window.isWindowModified());
+}
+
+void TestDesignSession::recoveryAfterACrash()
+{
+    const QString path = m_dir.filePath("crashed.csv");
+    QString edited;
+    QString recoveryPath;
+    {
+        MainWindow window(m_catalogue);
+        QCOMPARE(session(window)->recoveryInterval(), 2 * 60 * 1000);
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_as")->trigger();
+        // Nothing unsaved, nothing copied.
+        session(window)->writeRecovery();
+        QVERIFY(!session(window)->recovery().exists());
+
+        addBox(window, QStringLiteral("KXE-4"));
+        dragIntoLoop(page(window, 1)->loopWidgets().at(3), QStringLiteral("WS-1 (loop)"));
+        settle();
+        edited = setupText(window);
+        session(window)->writeRecovery();
+        recoveryPath = session(window)->recovery().path();
+        QVERIFY(recoveryPath.startsWith(Catalogue::dataLocation()));
+        QCOMPARE(readAll(recoveryPath), edited);
+        // The window goes without closing, as in a crash.
+    }
+    QVERIFY(QFile::exists(recoveryPath));
+    {
+        MainWindow window(m_catalogue);
+        MessageBox::takeShown();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        QVERIFY(window.offerRecovery());
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(QRegularExpression("^Restore the unsaved design from \\d\\d:\\d\\d\\?$")
+                     .match(shown.first().text)
+                     .hasMatch(),
+                 qPrintable(shown.first().text));
+        QCOMPARE(setupText(window), edited);
+        QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "KXE-4"}));
+        QCOMPARE(window.windowTitle(), QStringLiteral("crashed.csv[*] - Kalvix"));
+        QVERIFY(window.isWindowModified());
+        // Kept until the design is saved or let go.
+        QVERIFY(QFile::exists(recoveryPath));
+        window.show();
+        MessageBox::setNextAnswer(QMessageBox::Discard);
+        QVERIFY(window.close());
+        QVERIFY(!QFile::exists(recoveryPath));
+    }
+    // Saving removes it as well.
+    MainWindow window(m_catalogue);
+    addLoopCard(window);
+    settle();
+    session(window)->writeRecovery();
+    QVERIFY(QFile::exists(recoveryPath));
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave")->trigger();
+    QVERIFY(!QFile::exists(recoveryPath));
+}
+
+void TestDesignSession::damagedRecoveryIsSetAside()
+{
+    QString recoveryPath;
+    {
+        MainWindow window(m_catalogue);
+        addLoopCard(window);
+        settle();
+        session(window)->writeRecovery();
+        recoveryPath = session(window)->recovery().path();
+    }
+    // Cut short, as a disk that filled up would leave it.
+    QString text = readAll(recoveryPath);
+    QFile file(recoveryPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.left(text.indexOf("Loop 3 configuration")).toUtf8());
+    file.close();
+
+    MainWindow window(m_catalogue);
+    const QString fresh = setupText(window);
+    MessageBox::takeShown();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Loop count mismatch"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery file does not read back"));
+    QVERIFY(!window.offerRecovery());
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(kinds(shown), {MessageBox::Kind::Warning});
+    QVERIFY(shown.first().text.contains("could not be read back"));
+    QCOMPARE(setupText(window), fresh);
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!QFile::exists(recoveryPath));
+    const QStringList aside =
+        QDir(QFileInfo(recoveryPath).path()).entryList({"unsaved_design.damaged-*.csv"}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+}
+
+void TestDesignSession::recoveryOfferDeclined()
+{
+    QString recoveryPath;
+    {
+        MainWindow window(m_catalogue);
+        addLoopCard(window);
+        settle();
+        session(window)->writeRecovery();
+        recoveryPath = session(window)->recovery().path();
+    }
+    MainWindow window(m_catalogue);
+    const QString fresh = setupText(window);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QVERIFY(!window.offerRecovery());
+    QCOMPARE(setupText(window), fresh);
+    QVERIFY(!QFile::exists(recoveryPath));
+    // Nothing left to offer at the next start.
+    QVERIFY(!window.offerRecovery());
+}
+
+void TestDesignSession::languageSwitchKeepsTheDocument()
+{
+    const auto choose = [](MainWindow &window, const QString &code) {
+        QMenu *languages = action(window, "actionChange_language")->menu();
+        QVERIFY(languages);
+        for (QAction *entry : languages->actions()) {
+            if (entry->data().toString() == code)
+                entry->trigger();
+        }
+    };
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    FileDialog::setNextFileName(m_dir.filePath("languages.csv"));
+    action(window, "actionSave_as")->trigger();
+    addLoopCard(window);
+    settle();
+    const QString edited = setupText(window);
+    const int steps = session(window)->history().size();
+
+    choose(window, QStringLiteral("es"));
+    settle();
+    QCOMPARE(pageTitles(window).value(0), QStringLiteral("Central principal"));
+    // The same design, file and history: the switch is no edit.
+    QCOMPARE(window.windowTitle(), QStringLiteral("languages.csv[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(setupText(window), edited);
+    QCOMPARE(session(window)->history().size(), steps);
+    action(window, "actionUndo")->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(setupText(window) != edited);
+    action(window, "actionNew")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Sin título[*] - Kalvix"));
+
+    choose(window, QStringLiteral("en"));
+    settle();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
+}
+
+QTEST_MAIN(TestDesignSession)
+#include "tst_designsession.moc"

@@ -308,7 +308,7 @@ QList<int> SystemContainerWidget::chooseTargetLoops(int sourceLoopIndex, const Q
         }
     });
     QDialog *raw = dialog;
-    connect(buttons, &QDialogButtonBox::accepted, dialog, [this, raw, list] {
+    connect(buttons, &QDialogButtonBox::accepted, dialog, [raw, list] {
         if (list->selectedItems().isEmpty()) {
             MessageBox::warning(raw, tr("No Loop Selected"), tr("Please select at least one target loop."));
             return;

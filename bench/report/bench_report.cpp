@@ -4,6 +4,7 @@
 // typical one (one panel, two loops of a few dozen devices). Prints the
 // medians of reading the editors, composing the HTML and writing the PDF.
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
+#include "bench/common/largestdesign.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -27,14 +28,6 @@ namespace
 {
 
 using LoopSetup = QPair<QStringList, QMap<QString, int>>;
-
-QStringList repeated(const QString &text, int times)
-{
-    QStringList list;
-    for (int i = 0; i < times; ++i)
-        list << text;
-    return list;
-}
 
 double median(std::vector<double> values)
 {
@@ -99,23 +92,15 @@ int main(int argc, char **argv)
         qFatal("cannot install the demo pack");
 #endif
 
-    Panel panel;
-    for (const Panel &p : catalogue.panels()) {
-        if (p.maxLoops > panel.maxLoops && p.maxExpansionBoxes >= 2)
-            panel = p;
-    }
-    ExpansionBox box;
-    for (const ExpansionBox &b : catalogue.compatibleExpansionBoxes(panel.name)) {
-        if (b.maxLoops > box.maxLoops)
-            box = b;
-    }
-    const QString loopCard = QStringLiteral("VRAL-2");
-    const int panelCards = (panel.maxLoops - panel.baseLoops) / 2;
-    const int boxCards = (box.maxLoops - box.baseLoops) / 2;
-    QMap<QString, int> devices;
-    for (const Device &d : catalogue.devices()) {
-        if (!d.hidden && devices.size() < 20)
-            devices.insert(d.name, 250);
+    const SetupFile::SetupData design = BenchDesign::largestDesign(catalogue);
+    const QString panelName = design.panel.value(0);
+    const QString boxName = design.boxes.value(0).panel.value(0);
+    Design largest;
+    largest.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
+    largest.main->applySetup(design.panel, design.loops);
+    for (const SetupFile::ExpansionBoxConfig &box : design.boxes) {
+        largest.boxes.emplace_back(new SystemContainerWidget(true, &catalogue, boxName));
+        largest.boxes.back()->applySetup(box.panel, box.loops);
     }
     const QStringList loopValues = {QStringLiteral("2,5 mm2 (14 AWG)"),
                                     QStringLiteral("A"),
@@ -123,44 +108,6 @@ int main(int argc, char **argv)
                                     QStringLiteral("1500"),
                                     QStringLiteral("0"),
                                     QStringLiteral("0")};
-    const QStringList panelValues = {panel.name,
-                                     QStringLiteral("TVB 12-38"),
-                                     "0.1",
-                                     "0.05",
-                                     "0.2",
-                                     "0.01",
-                                     "0",
-                                     "0",
-                                     repeated(loopCard, panelCards).join(QLatin1Char(',')),
-                                     "-",
-                                     "-",
-                                     "-",
-                                     "-",
-                                     "20",
-                                     "100",
-                                     "72 h",
-                                     "30 min"};
-    const QStringList boxValues = {box.name,
-                                   QStringLiteral("TVB 12-26"),
-                                   repeated(loopCard, boxCards).join(QLatin1Char(',')),
-                                   "-",
-                                   "-",
-                                   "-",
-                                   "-",
-                                   "20",
-                                   "100",
-                                   "72 h",
-                                   "30 min"};
-
-    Design largest;
-    largest.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
-    largest.main->applySetup(
-        panelValues, QVector<LoopSetup>(panel.baseLoops + 2 * panelCards, LoopSetup(loopValues, devices)));
-    for (int b = 0; b < 2; ++b) {
-        largest.boxes.emplace_back(new SystemContainerWidget(true, &catalogue, box.name));
-        largest.boxes.back()->applySetup(
-            boxValues, QVector<LoopSetup>(box.baseLoops + 2 * boxCards, LoopSetup(loopValues, devices)));
-    }
 
     Design typical;
     typical.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
@@ -169,14 +116,15 @@ int main(int argc, char **argv)
         if (!d.hidden && few.size() < 4)
             few.insert(d.name, 10);
     }
-    typical.main->applySetup({panel.name, QStringLiteral("TVB 12-38"), "0", "0", "0", "0", "0", "0", "", "-",
-                              "-", "-", "-", "20", "100", "72 h", "30 min"},
-                             QVector<LoopSetup>(panel.baseLoops, LoopSetup(loopValues, few)));
+    typical.main->applySetup(
+        {panelName, QStringLiteral("TVB 12-38"), "0", "0", "0", "0", "0", "0", "", "-", "-", "-", "-", "20",
+         "100", "72 h", "30 min"},
+        QVector<LoopSetup>(catalogue.findPanel(panelName).baseLoops, LoopSetup(loopValues, few)));
 
-    out << "largest: " << panel.name << " with " << largest.main->loopCount() << " loops, 2 x " << box.name
-        << " with " << largest.boxes.front()->loopCount() << " loops; " << devices.size()
-        << " device types x 250 units per loop\n";
-    out << "typical: " << panel.name << " with " << typical.main->loopCount() << " loops of " << few.size()
+    out << "largest: " << panelName << " with " << largest.main->loopCount() << " loops, 2 x " << boxName
+        << " with " << largest.boxes.front()->loopCount() << " loops; "
+        << design.loops.value(0).devices.size() << " device types x 250 units per loop\n";
+    out << "typical: " << panelName << " with " << typical.main->loopCount() << " loops of " << few.size()
         << " device types x 10 units\n";
     out.flush();
 

@@ -7,6 +7,7 @@
 // the four help windows, and the report (PDF) with its dialog filled in.
 // Usage: language_screenshots <folder> <language code> [width height]
 #include "app/mainwindow.h"
+#include "bench/common/screenshots.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
@@ -36,41 +37,10 @@ namespace
 {
 
 using LoopSetup = QPair<QStringList, QMap<QString, int>>;
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-void save(QWidget *widget, const QString &path)
-{
-    settle();
-    if (!widget->grab().save(path))
-        QTextStream(stderr) << "cannot write " << path << "\n";
-    else
-        QTextStream(stdout) << path << "\n";
-}
-
-QTabWidget *innerTabs(SystemContainerWidget *container)
-{
-    return container->findChild<QTabWidget *>(QStringLiteral("containerTabWidget"));
-}
-
-void whenDialogOpens(const std::function<void(QDialog *)> &answer)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(dialog);
-    });
-    timer->start();
-}
+using Screenshots::innerTabs;
+using Screenshots::save;
+using Screenshots::settle;
+using Screenshots::whenDialogOpens;
 
 } // namespace
 

@@ -4,7 +4,8 @@
 #include "catalogue/catalogue.h"
 #include "report/reportcomposer.h"
 #include "report/reportgenerator.h"
-#include "setup/designevaluation.h"
+#include "design/designevaluation.h"
+#include "design/designfile.h"
 #include "setup/setupfile.h"
 
 #include <QCommandLineParser>
@@ -123,10 +124,10 @@ bool loadCatalogue(std::unique_ptr<Catalogue> &catalogue, QString &reason)
     return true;
 }
 
-bool readDesign(const QString &file, const Catalogue &catalogue, SetupFile::SetupData &data, QString &reason)
+bool readDesign(const QString &file, const Catalogue &catalogue, Design &data, QString &reason)
 {
     WarningRecorder warnings;
-    if (SetupFile::readSetupData(file, data, catalogue))
+    if (DesignFile::read(file, data, catalogue))
         return true;
     reason = warnings.messages().isEmpty() ? QStringLiteral("not a valid setup file")
                                            : warnings.messages().join(QStringLiteral("; "));
@@ -457,7 +458,7 @@ int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStr
     bool anyUnreadable = false;
     QJsonArray designs;
     for (const QString &file : files) {
-        SetupFile::SetupData data;
+        Design data;
         if (!readDesign(file, *catalogue, data, reason)) {
             anyUnreadable = true;
             if (json)
@@ -493,7 +494,7 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
 {
     std::unique_ptr<Catalogue> catalogue;
     QString reason;
-    SetupFile::SetupData data;
+    Design data;
     if (!loadCatalogue(catalogue, reason) || !readDesign(request.file, *catalogue, data, reason)) {
         err << request.file << ": ERROR: " << reason << "\n";
         err.flush();

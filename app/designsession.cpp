@@ -30,9 +30,10 @@ QWidget *valueControl(QObject *receiver)
 }
 } // namespace
 
-DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, const QString &recoveryFolder)
+DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, const Catalogue *catalogue,
+                             const QString &recoveryFolder)
     : QObject(window), m_window(window), m_snapshot(std::move(snapshot)), m_show(std::move(show)),
-      m_recovery(recoveryFolder)
+      m_document(new DesignDocument(catalogue, recoveryFolder, this))
 {
     setObjectName(QStringLiteral("designSession"));
     m_checkTimer.setSingleShot(true);
@@ -40,9 +41,11 @@ DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, cons
     connect(&m_checkTimer, &QTimer::timeout, this, &DesignSession::check);
     m_settleTimer.setSingleShot(true);
     m_settleTimer.setInterval(SettleMs);
-    connect(&m_settleTimer, &QTimer::timeout, this, [this] { m_history.closeStep(); });
+    connect(&m_settleTimer, &QTimer::timeout, m_document, &DesignDocument::closeStep);
     m_recoveryTimer.setInterval(RecoveryMs);
     connect(&m_recoveryTimer, &QTimer::timeout, this, &DesignSession::writeRecovery);
+    connect(m_document, &DesignDocument::edited, this, &DesignSession::edited);
+    connect(m_document, &DesignDocument::stateChanged, this, &DesignSession::stateChanged);
     qApp->installEventFilter(this);
 }
 
@@ -80,61 +83,60 @@ void DesignSession::watchLoops(SystemContainerWidget *container)
     }
 }
 
+Design DesignSession::onScreen() const
+{
+    Design design = m_snapshot();
+    design.takeOptionalData(m_document->design());
+    return design;
+}
+
 void DesignSession::start(const QString &fileName)
 {
     m_checkTimer.stop();
     m_settleTimer.stop();
-    m_fileName = fileName;
-    m_history.reset(m_snapshot());
-    // The copy of the design that was replaced goes; a copy a crashed run
-    // left behind stays until it has been offered.
-    if (m_ownsRecovery)
-        m_recovery.remove();
-    m_ownsRecovery = false;
-    m_recoveryWritten.clear();
-    emit stateChanged();
+    m_document->reset(m_snapshot(), fileName);
+}
+
+void DesignSession::start(const QString &fileName, const Design &read)
+{
+    m_checkTimer.stop();
+    m_settleTimer.stop();
+    Design design = m_snapshot();
+    design.takeOptionalData(read);
+    m_document->reset(design, fileName);
 }
 
 void DesignSession::markSaved(const QString &fileName)
 {
     flush();
-    m_fileName = fileName;
-    m_history.markSaved();
-    if (m_ownsRecovery)
-        m_recovery.remove();
-    m_ownsRecovery = false;
-    m_recoveryWritten.clear();
-    emit stateChanged();
+    m_document->markSaved(fileName);
 }
 
-void DesignSession::markRestored(const QString &fileName)
+void DesignSession::markRestored(const QString &fileName, const Design &read)
 {
     m_checkTimer.stop();
-    m_fileName = fileName;
-    m_history.reset(m_snapshot());
-    m_history.markUnsaved();
-    m_ownsRecovery = true;
-    emit stateChanged();
+    Design design = m_snapshot();
+    design.takeOptionalData(read);
+    m_document->restore(design, fileName);
 }
 
 void DesignSession::refresh()
 {
     m_checkTimer.stop();
     if (m_enabled)
-        m_history.replaceCurrent(m_snapshot());
+        m_document->replaceCurrent(onScreen());
     emit stateChanged();
 }
 
 void DesignSession::markUnsaved()
 {
-    m_history.markUnsaved();
-    emit stateChanged();
+    m_document->markUnsaved();
 }
 
 void DesignSession::setEnabled(bool enabled)
 {
     m_enabled = enabled;
-    if (enabled && m_recovery.claim())
+    if (enabled && m_document->recovery().claim())
         m_recoveryTimer.start();
     else
         m_recoveryTimer.stop();
@@ -143,17 +145,17 @@ void DesignSession::setEnabled(bool enabled)
 
 bool DesignSession::isModified() const
 {
-    return m_enabled && m_history.isModified();
+    return m_enabled && m_document->isModified();
 }
 
 bool DesignSession::canUndo() const
 {
-    return m_enabled && m_history.canUndo();
+    return m_enabled && m_document->canUndo();
 }
 
 bool DesignSession::canRedo() const
 {
-    return m_enabled && m_history.canRedo();
+    return m_enabled && m_document->canRedo();
 }
 
 void DesignSession::scheduleCheck()
@@ -174,22 +176,20 @@ void DesignSession::check()
 {
     if (!m_enabled || m_showing)
         return;
-    const DesignSnapshot before = m_history.current();
-    const DesignSnapshot now = m_snapshot();
+    const Design now = onScreen();
     const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
-    const bool wasModified = m_history.isModified();
-    const bool couldUndo = m_history.canUndo();
-    if (m_history.record(now, key)) {
+    if (m_document->record(now, key)) {
         if (key)
             m_settleTimer.start();
-        emit edited(before, now);
+        // The document keeps what the editors do not decide (a schedule's
+        // lengths); the editors follow it.
+        if (m_document->design() != now)
+            show();
     }
     if (m_closeAfterCheck) {
-        m_history.closeStep();
+        m_document->closeStep();
         m_closeAfterCheck = false;
     }
-    if (wasModified != m_history.isModified() || couldUndo != m_history.canUndo() || before != now)
-        emit stateChanged();
 }
 
 void DesignSession::undo()
@@ -197,7 +197,8 @@ void DesignSession::undo()
     flush();
     if (!canUndo())
         return;
-    show(m_history.undo());
+    m_document->undo();
+    show();
 }
 
 void DesignSession::redo()
@@ -205,51 +206,36 @@ void DesignSession::redo()
     flush();
     if (!canRedo())
         return;
-    show(m_history.redo());
+    m_document->redo();
+    show();
 }
 
-void DesignSession::show(const DesignSnapshot &state)
+void DesignSession::show()
 {
+    const Design &state = m_document->design();
     m_settleTimer.stop();
     m_showing = true;
     m_show(state);
     m_showing = false;
     // What the editors signalled while being rewritten is no edit.
     m_checkTimer.stop();
-    const DesignSnapshot shown = m_snapshot();
-    if (shown != state)
+    if (onScreen() != state)
         qWarning().noquote() << "The design on screen differs from the state of its history it should show";
     emit stateChanged();
 }
 
 void DesignSession::writeRecovery()
 {
-    if (!m_enabled || !m_recovery.isClaimed())
+    if (!m_enabled)
         return;
     flush();
-    if (!m_history.isModified()) {
-        if (m_ownsRecovery)
-            m_recovery.remove();
-        m_ownsRecovery = false;
-        m_recoveryWritten.clear();
-        return;
-    }
-    const QString text = m_history.current().setupText;
-    if (text == m_recoveryWritten && m_recovery.exists())
-        return;
-    if (m_recovery.write(text, m_fileName)) {
-        m_recoveryWritten = text;
-        m_ownsRecovery = true;
-    }
+    m_document->writeRecovery();
 }
 
 void DesignSession::finish()
 {
     m_recoveryTimer.stop();
-    if (m_ownsRecovery)
-        m_recovery.remove();
-    m_ownsRecovery = false;
-    m_recoveryWritten.clear();
+    m_document->dropRecovery();
 }
 
 bool DesignSession::eventFilter(QObject *watched, QEvent *event)
@@ -284,7 +270,7 @@ bool DesignSession::eventFilter(QObject *watched, QEvent *event)
         // Leaving the control settles its value.
         if (m_inputSource && (widget == m_inputSource || m_inputSource->isAncestorOf(widget))) {
             flush();
-            m_history.closeStep();
+            m_document->closeStep();
             m_inputSource = nullptr;
         }
         return false;
@@ -294,7 +280,7 @@ bool DesignSession::eventFilter(QObject *watched, QEvent *event)
         QWidget *control = valueControl(widget);
         if (control != m_inputSource) {
             flush();
-            m_history.closeStep();
+            m_document->closeStep();
         }
         m_inputSource = control;
         if (type == QEvent::KeyPress) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "setup/designhistory.h"
-#include "setup/recoveryfile.h"
+#include "design/designdocument.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,12 +22,14 @@ class DesignSession : public QObject
 {
     Q_OBJECT
 public:
-    using Snapshot = std::function<DesignSnapshot()>;
-    using Show = std::function<void(const DesignSnapshot &)>;
+    using Snapshot = std::function<Design()>;
+    using Show = std::function<void(const Design &)>;
 
-    // window: whose input counts as editing; snapshot: the design as it is
-    // on screen; show: puts a state of the history on screen.
-    DesignSession(QWidget *window, Snapshot snapshot, Show show, const QString &recoveryFolder);
+    // window: whose input counts as editing; snapshot: what the editors hold
+    // (the document adds the data they do not show); show: puts a design on
+    // screen.
+    DesignSession(QWidget *window, Snapshot snapshot, Show show, const Catalogue *catalogue,
+                  const QString &recoveryFolder);
     ~DesignSession() override;
 
     // Follows the editors of a container (its panel and loops).
@@ -37,11 +38,13 @@ public:
     // A fresh history from the design on screen, held in `fileName` (empty:
     // untitled). Leaves no recovery copy behind.
     void start(const QString &fileName);
+    // The same, with the data of the design read that the editors do not hold.
+    void start(const QString &fileName, const Design &read);
     // The design on screen is now held in `fileName`.
     void markSaved(const QString &fileName);
     // The design on screen came back from a recovery copy of `fileName`'s
     // design: nothing holds it yet.
-    void markRestored(const QString &fileName);
+    void markRestored(const QString &fileName, const Design &read);
     // The design on screen was rebuilt as it was (a new language): it takes
     // the place of the current state without a step of its own.
     void refresh();
@@ -51,16 +54,17 @@ public:
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }
 
-    QString fileName() const { return m_fileName; }
+    QString fileName() const { return m_document->fileName(); }
     bool isModified() const;
     bool canUndo() const;
     bool canRedo() const;
-    const DesignHistory &history() const { return m_history; }
+    const DesignHistory &history() const { return m_document->history(); }
+    DesignDocument *document() const { return m_document; }
 
     // Records an edit that is still waiting for its event to end.
     void flush();
 
-    RecoveryFile &recovery() { return m_recovery; }
+    RecoveryFile &recovery() { return m_document->recovery(); }
     // How often a design with unsaved changes is copied.
     int recoveryInterval() const { return m_recoveryTimer.interval(); }
     // Copies the design now if it has unsaved changes (and removes the copy
@@ -78,31 +82,27 @@ signals:
     // File, modified state or the possible undo/redo changed.
     void stateChanged();
     // An edit was recorded (not an undo or redo).
-    void edited(const DesignSnapshot &before, const DesignSnapshot &after);
+    void edited(const Design &before, const Design &after);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void check();
-    void show(const DesignSnapshot &state);
+    void show();
+    // What the editors hold with the document's data they do not show.
+    Design onScreen() const;
     void watchLoops(SystemContainerWidget *container);
 
     QWidget *m_window;
     Snapshot m_snapshot;
     Show m_show;
-    DesignHistory m_history;
-    RecoveryFile m_recovery;
-    QString m_fileName;
+    DesignDocument *m_document;
     bool m_enabled = false;
     bool m_showing = false;
     QTimer m_checkTimer;
     QTimer m_settleTimer;
     QTimer m_recoveryTimer;
-    QString m_recoveryWritten; // the text of the last copy written
-    // The copy on disk is this run's (written or restored by it), not one a
-    // crashed run left behind that has yet to be offered.
-    bool m_ownsRecovery = false;
     // The spin box or slider the user works on: its steps merge into one.
     QPointer<QWidget> m_inputSource;
     bool m_closeAfterCheck = false;

@@ -8,9 +8,10 @@
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
-#include "setup/designhistory.h"
+#include "design/designhistory.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
+#include "design/designfile.h"
 #include "setup/setupio.h"
 #include "setup/xmlimportio.h"
 #include "ui_mainwindow.h"
@@ -120,7 +121,7 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     ui->actionRedo->setShortcuts(keys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
 
     m_session = new DesignSession(
-        this, [this] { return snapshot(); }, [this](const DesignSnapshot &state) { showDesign(state); },
+        this, [this] { return snapshot(); }, [this](const Design &state) { showDesign(state); }, catalogue,
         RecoveryFile::defaultFolder());
     connect(m_session, &DesignSession::stateChanged, this, [this] {
         updateTitle();
@@ -401,8 +402,7 @@ bool MainWindow::onSave()
 bool MainWindow::saveTo(const QString &fileName)
 {
     m_session->flush();
-    // The map keeps the boxes in the order of their tab names.
-    if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values())) {
+    if (!m_session->document()->save(QFileInfo(fileName).absoluteFilePath())) {
         MessageBox::critical(
             this, tr("Error"),
             tr("Failed to open file for writing.\nIf overwriting an existing file, make sure "
@@ -481,10 +481,11 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
     }
     QList<SystemContainerWidget *> newContainers;
     QStringList adjusted;
+    Design design;
     bool read = false;
     {
         BusyCursor busy;
-        read = readSetupFile(fileName, mainContainer, newContainers, catalogue, &adjusted);
+        read = readSetupFile(fileName, mainContainer, newContainers, catalogue, &adjusted, &design);
     }
     if (!read) {
         MessageBox::critical(
@@ -493,8 +494,8 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
                "corrupted or it may be from a newer version of the application.\n"));
         return false;
     }
-    rebuildExpansionBoxTabs(newContainers);
-    m_session->start(QFileInfo(fileName).absoluteFilePath());
+    rebuildExpansionBoxTabs(newContainers, design);
+    m_session->start(QFileInfo(fileName).absoluteFilePath(), design);
     // What the editors show is not what the file holds: saving would change it.
     if (!adjusted.isEmpty())
         m_session->markUnsaved();
@@ -520,8 +521,8 @@ bool MainWindow::offerRecovery()
         return false;
     // Checked whole before anything is offered: a damaged copy is never shown
     // half loaded, and it is kept aside rather than lost.
-    SetupFile::SetupData data;
-    if (!recovery.read(data, *catalogue)) {
+    Design design;
+    if (!DesignFile::read(recovery.path(), design, *catalogue)) {
         const QString aside = recovery.setAside();
         qWarning().noquote() << "The recovery file does not read back; set aside as" << aside;
         MessageBox::warning(this, tr("Warning"),
@@ -540,16 +541,13 @@ bool MainWindow::offerRecovery()
         return false;
     }
     QList<SystemContainerWidget *> newContainers;
-    bool read = false;
     {
         BusyCursor busy;
-        read = readSetupFile(recovery.path(), mainContainer, newContainers, catalogue);
+        applyDesign(design, mainContainer, newContainers, catalogue);
     }
-    if (!read)
-        return false;
-    rebuildExpansionBoxTabs(newContainers);
+    rebuildExpansionBoxTabs(newContainers, design);
     // The copy stays until the design is saved or discarded.
-    m_session->markRestored(recovery.sourceFile());
+    m_session->markRestored(recovery.sourceFile(), design);
     statusBar()->showMessage(tr("Restored the unsaved design from %1.").arg(when));
     return true;
 }
@@ -659,68 +657,62 @@ QList<SystemContainerWidget *> MainWindow::expansionBoxPages() const
     return pages;
 }
 
-DesignSnapshot MainWindow::snapshot() const
+Design MainWindow::snapshot() const
 {
-    DesignSnapshot state;
+    Design design;
     if (!mainContainer || !mainContainer->panelWidget())
-        return state;
-    state.setupText =
-        SetupFile::composeSetupText(collectSetupData(mainContainer, expansionBoxContainers.values()));
-    for (SystemContainerWidget *page : expansionBoxPages())
-        state.boxNames.append(expansionBoxContainers.key(page));
-    return state;
+        return design;
+    design.main.config = mainContainer->panelWidget()->configuration();
+    design.main.loops = loopConfigs(mainContainer);
+    for (SystemContainerWidget *page : expansionBoxPages()) {
+        SystemDesign box;
+        box.config = page->panelWidget()->configuration();
+        box.loops = loopConfigs(page);
+        box.name = expansionBoxContainers.key(page);
+        design.boxes.append(box);
+    }
+    return design;
 }
 
-void MainWindow::showDesign(const DesignSnapshot &state)
+void MainWindow::showDesign(const Design &state)
 {
-    SetupFile::SetupData data;
-    if (!mainContainer || !catalogue || !SetupFile::parseSetupText(state.setupText, data, *catalogue)) {
-        qWarning().noquote() << "A state of the design's history does not read back";
+    if (!mainContainer || !catalogue)
         return;
-    }
-    // The text holds the boxes in the order of their names, the pages show
-    // them in the order they came.
-    QStringList byName = state.boxNames;
-    std::sort(byName.begin(), byName.end());
-    if (byName.size() != data.boxes.size()) {
-        qWarning().noquote() << "A state of the design's history names" << byName.size() << "boxes but holds"
-                             << data.boxes.size();
-        return;
-    }
-    QMap<QString, SetupFile::ExpansionBoxConfig> boxes;
-    for (int i = 0; i < byName.size(); ++i)
-        boxes.insert(byName.at(i), data.boxes.at(i));
-
     BusyCursor busy;
     // A change of model takes the boxes with it, through the usual signals.
-    updateContainerSetup(mainContainer, data.panel, data.loops);
+    updateContainerSetup(mainContainer, state.main.config.toTexts(), state.main.loops);
 
+    QMap<QString, const SystemDesign *> boxes;
+    QStringList names;
+    for (const SystemDesign &box : state.boxes) {
+        boxes.insert(box.name, &box);
+        names.append(box.name);
+    }
     const QStringList current = expansionBoxContainers.keys();
     for (const QString &name : current) {
         SystemContainerWidget *container = expansionBoxContainers.value(name);
-        if (!boxes.contains(name) || boxes.value(name).panel.value(0) != container->containerName()) {
+        if (!boxes.contains(name) || boxes.value(name)->config.model != container->containerName()) {
             container->disconnect(this);
             ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
             expansionBoxContainers.remove(name);
             delete container;
         }
     }
-    for (int i = 0; i < state.boxNames.size(); ++i) {
-        const QString &name = state.boxNames.at(i);
-        const SetupFile::ExpansionBoxConfig &config = boxes[name];
-        if (!expansionBoxContainers.contains(name))
-            onExpansionBoxAdded(config.panel.value(0), name);
-        SystemContainerWidget *container = expansionBoxContainers.value(name);
+    for (int i = 0; i < state.boxes.size(); ++i) {
+        const SystemDesign &box = state.boxes.at(i);
+        if (!expansionBoxContainers.contains(box.name))
+            onExpansionBoxAdded(box.config.model, box.name);
+        SystemContainerWidget *container = expansionBoxContainers.value(box.name);
         if (!container)
             continue;
-        updateContainerSetup(container, config.panel, config.loops);
+        updateContainerSetup(container, box.config.toTexts(), box.loops);
         const int from = ui->externalTabWidget->indexOf(container);
         if (from != i + 1)
             ui->externalTabWidget->tabBar()->moveTab(from, i + 1);
     }
     if (mainContainer->panelWidget()) {
-        mainContainer->panelWidget()->setExpansionBoxNames(state.boxNames);
-        for (const QString &name : state.boxNames) {
+        mainContainer->panelWidget()->setExpansionBoxNames(names);
+        for (const QString &name : names) {
             const PanelMessages::FaultFlags flags = expansionBoxContainers.value(name)->faultStates();
             onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault,
                                        flags.hasLoopFault);
@@ -728,21 +720,9 @@ void MainWindow::showDesign(const DesignSnapshot &state)
     }
 }
 
-void MainWindow::noteDroppedParts(const DesignSnapshot &before, const DesignSnapshot &after)
+void MainWindow::noteDroppedParts(const Design &before, const Design &after)
 {
-    // Only a change of the main panel's model drops parts; its line tells.
-    const auto modelLine = [](const QString &text) {
-        const int at = text.indexOf(QLatin1String("\nPanel:;"));
-        return at < 0 ? QString() : text.mid(at, text.indexOf(QLatin1Char('\n'), at + 1) - at);
-    };
-    if (modelLine(before.setupText) == modelLine(after.setupText))
-        return;
-    SetupFile::SetupData old;
-    SetupFile::SetupData now;
-    if (!SetupFile::parseSetupText(before.setupText, old, *catalogue) ||
-        !SetupFile::parseSetupText(after.setupText, now, *catalogue))
-        return;
-    const DroppedParts dropped = droppedByModelChange(old, before.boxNames, now, after.boxNames);
+    const DroppedParts dropped = droppedByModelChange(before, after);
     if (dropped.isEmpty())
         return;
     const QString separator = QStringLiteral(", ");
@@ -777,7 +757,8 @@ void MainWindow::warnAdjustedValues(const QStringList &adjusted)
                             .arg(lines.join(QLatin1Char('\n'))));
 }
 
-void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers)
+void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers,
+                                         const Design &design)
 {
     for (SystemContainerWidget *container : qAsConst(expansionBoxContainers)) {
         container->disconnect(this);
@@ -786,12 +767,10 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
     }
     expansionBoxContainers.clear();
 
-    QStringList used;
-    for (SystemContainerWidget *container : newContainers) {
-        // Two boxes of one model: "X", then "X (2)", "X (3)".
-        QString name = container->containerName();
-        for (int n = 2; used.contains(name); ++n)
-            name = container->containerName() + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    QStringList names;
+    for (int i = 0; i < newContainers.size(); ++i) {
+        SystemContainerWidget *container = newContainers.at(i);
+        const QString name = design.boxes.value(i).name;
 
         container->setParent(this);
         connect(container, &SystemContainerWidget::expansionBoxFaultChanged, this,
@@ -806,10 +785,10 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
 
         const PanelMessages::FaultFlags flags = container->faultStates();
         onExpansionBoxFaultChanged(name, flags.hasBatteryFault, flags.hasPowerLoadFault, flags.hasLoopFault);
-        used.append(name);
+        names.append(name);
     }
     if (mainContainer && mainContainer->panelWidget())
-        mainContainer->panelWidget()->setExpansionBoxNames(used);
+        mainContainer->panelWidget()->setExpansionBoxNames(names);
 }
 
 void MainWindow::onImportVxa310Xml()
@@ -961,24 +940,10 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     }
 
     BusyCursor busy;
-    // The design crosses the switch through a setup file of its own in a
-    // private folder (owner only, unique name), removed on every way out.
-    QTemporaryDir scratch;
-    const QString setupPath = scratch.filePath(QStringLiteral("setup.csv"));
-    // Checked before anything changes: a design that would not read back
-    // stays on screen in the old language rather than being lost.
-    SetupFile::SetupData kept;
-    if (mainContainer &&
-        (!scratch.isValid() || !writeSetupFile(setupPath, mainContainer, expansionBoxContainers.values()) ||
-         !SetupFile::readSetupData(setupPath, kept, *catalogue))) {
-        delete next;
-        qWarning().noquote() << "Failed to keep the current setup for the language change:" << setupPath;
-        checkLanguageEntry(currentLanguage);
-        if (fromMenu)
-            MessageBox::critical(this, tr("Error"),
-                                 tr("Failed to change the language.\nThe current setup could not be kept."));
-        return;
-    }
+    // The views are rebuilt from the document, which holds the whole design.
+    if (m_session)
+        m_session->flush();
+    const Design kept = m_session ? m_session->document()->design() : Design();
 
     if (translator) {
         QCoreApplication::removeTranslator(translator);
@@ -999,9 +964,8 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
         return;
     initContainers();
     QList<SystemContainerWidget *> newContainers;
-    if (!readSetupFile(setupPath, mainContainer, newContainers, catalogue))
-        qWarning().noquote() << "Failed to restore the setup after the language change";
-    rebuildExpansionBoxTabs(newContainers);
+    applyDesign(kept, mainContainer, newContainers, catalogue);
+    rebuildExpansionBoxTabs(newContainers, kept);
     // The same design in other words: no edit, no step to undo.
     m_session->refresh();
 }

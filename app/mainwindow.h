@@ -10,7 +10,7 @@
 class About;
 class Catalogue;
 class DesignSession;
-struct DesignSnapshot;
+struct Design;
 class DistributionFactor;
 class ManualWindow;
 class PowerSources;
@@ -81,9 +81,9 @@ private:
     void fillRecentFilesMenu();
     void addRecentFile(const QString &fileName);
     // The design as the history keeps it, and back.
-    DesignSnapshot snapshot() const;
-    void showDesign(const DesignSnapshot &state);
-    void noteDroppedParts(const DesignSnapshot &before, const DesignSnapshot &after);
+    Design snapshot() const;
+    void showDesign(const Design &state);
+    void noteDroppedParts(const Design &before, const Design &after);
 
     void initContainers();
     void connectCommands();
@@ -103,7 +103,7 @@ private:
     // One warning listing the values an Open or import adjusted.
     void warnAdjustedValues(const QStringList &adjusted);
     // Replaces the expansion box tabs by the containers a setup file brought.
-    void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers);
+    void rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &newContainers, const Design &design);
     // Both XML commands; the VXA310 variant checks the file's version.
     void importXml(bool vxa310);
     // The pages of the expansion boxes, in page order.

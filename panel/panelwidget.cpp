@@ -1,5 +1,7 @@
 #include "panel/panelwidget.h"
 
+#include "design/design.h"
+
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "widgets/messagebox.h"
@@ -613,9 +615,7 @@ void PanelWidget::onAddExpansionBoxButtonClicked()
     if (!self || baseName.isEmpty())
         return;
 
-    QString displayName = baseName;
-    for (int k = 2; expansionBoxNames.contains(displayName); ++k)
-        displayName = QStringLiteral("%1 (%2)").arg(baseName).arg(k);
+    const QString displayName = BoxNames::next(baseName, expansionBoxNames);
     expansionBoxNames.append(displayName);
     rebuildExpansionBoxList();
     emit expansionBoxAdded(baseName, displayName);

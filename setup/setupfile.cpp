@@ -517,23 +517,32 @@ bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<Loo
     return true;
 }
 
-bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catalogue)
+bool splitBlocks(const QString &text, QString &version, QStringList &blocks)
 {
-    QStringList blocks = text.split(QStringLiteral("\n\n"));
+    blocks = text.split(QStringLiteral("\n\n"));
     if (blocks.last().endsWith(QLatin1Char('\n')))
         blocks.last().chop(1);
     if (!blocks.first().startsWith(VersionLabel)) {
         warn(QStringLiteral("Invalid file format: missing version information."));
         return false;
     }
-    const QString version = QString(blocks.first()).remove(VersionLabel);
+    version = QString(blocks.first()).remove(VersionLabel);
+    blocks.removeFirst();
+    return true;
+}
+
+bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catalogue)
+{
+    QString version;
+    QStringList blocks;
+    if (!splitBlocks(text, version, blocks))
+        return false;
     if (version != Constants::SetupFormatVersion) {
         warn(QStringLiteral(
                  "The file version (%1) is not compatible with the current setup format version (%2).")
                  .arg(version, Constants::SetupFormatVersion));
         return false;
     }
-    blocks.removeFirst();
     SetupData parsed;
     if (!parseSetupBlocks(blocks, parsed.panel, parsed.loops, parsed.boxes, catalogue))
         return false;
@@ -542,6 +551,12 @@ bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catal
 }
 
 bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &catalogue)
+{
+    QString text;
+    return readSetupText(fileName, text) && parseSetupText(text, data, catalogue);
+}
+
+bool readSetupText(const QString &fileName, QString &text)
 {
     QFile file(fileName);
     // A named pipe or a device would block or never end: refused unopened.
@@ -570,13 +585,13 @@ bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &ca
     // Written as UTF-8 whatever the platform's locale; a byte-order mark still
     // selects its own encoding.
     QTextCodec *codec = QTextCodec::codecForUtfText(bytes, QTextCodec::codecForName("UTF-8"));
-    QString text = codec->toUnicode(bytes);
+    text = codec->toUnicode(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     // As text mode reads it: every CR goes, wherever it stands, so CR CR LF
     // and stray CRs read like plain line ends.
     text.remove(QLatin1Char('\r'));
-    return parseSetupText(text, data, catalogue);
+    return true;
 }
 
 namespace
@@ -685,6 +700,11 @@ QStringList adjustedValues(const SetupData &read, const SetupData &held)
 
 QString composeSetupText(const SetupData &data)
 {
+    return composeSetupText(data, Constants::SetupFormatVersion);
+}
+
+QString composeSetupText(const SetupData &data, const QString &version)
+{
     QStringList lines;
     auto addBlock = [&lines](const QString &title, const QStringList &labels, const QVector<Unit> &units,
                              const QStringList &values) {
@@ -709,7 +729,7 @@ QString composeSetupText(const SetupData &data)
                 lines.append(it.key() + QLatin1Char(';') + QString::number(it.value()));
         }
     };
-    lines.append(VersionLabel + Constants::SetupFormatVersion);
+    lines.append(VersionLabel + version);
     addBlock(PanelTitle, PanelLabels, PanelUnits, data.panel);
     addLoops(data.loops);
     for (const ExpansionBoxConfig &box : data.boxes) {
@@ -721,6 +741,11 @@ QString composeSetupText(const SetupData &data)
 
 bool writeSetupData(const QString &fileName, const SetupData &data)
 {
+    return writeSetupText(fileName, composeSetupText(data));
+}
+
+bool writeSetupText(const QString &fileName, const QString &text)
+{
     QSaveFile file(fileName);
     // A writable file in a folder where no new file may be created cannot
     // be replaced atomically; it is then written in place, and a failed
@@ -730,7 +755,7 @@ bool writeSetupData(const QString &fileName, const SetupData &data)
         warn(QStringLiteral("Failed to open file for writing:"), file.errorString());
         return false;
     }
-    const QByteArray bytes = composeSetupText(data).toUtf8();
+    const QByteArray bytes = text.toUtf8();
     // A short write or a failed rename is a failure, not a success with a
     // damaged file: the old file stays as it was.
     if (file.write(bytes) != bytes.size() || !file.commit()) {

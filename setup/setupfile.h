@@ -46,18 +46,28 @@ bool validateLoopDevices(const QMap<QString, int> &devices, const Catalogue &cat
 bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<LoopConfig> &loops,
                       QVector<ExpansionBoxConfig> &boxes, const Catalogue &catalogue);
 
-// The whole text of a file (line breaks as "\n"), checked from top to bottom.
+// The version written on the first line and the blocks that follow it.
+bool splitBlocks(const QString &text, QString &version, QStringList &blocks);
+
+// The whole text of a 2.0 file (line breaks as "\n"), checked from top to bottom.
 // `data` is only filled when everything passed.
 bool parseSetupText(const QString &text, SetupData &data, const Catalogue &catalogue);
 // Reads and checks a file; `data` is untouched on failure.
 bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &catalogue);
 
+// Reads a setup file's text as written (UTF-8 unless a byte-order mark says
+// otherwise), line breaks as "\n"; refuses special and oversized files.
+bool readSetupText(const QString &fileName, QString &text);
+
 // The file's text for a design; lines end in "\n".
 QString composeSetupText(const SetupData &data);
+// The same blocks under another version line (the extended format).
+QString composeSetupText(const SetupData &data, const QString &version);
 // Writes the design as UTF-8 through a temporary file that replaces the
 // target only once everything is on disk, so a failure never leaves a
 // half-written setup behind.
 bool writeSetupData(const QString &fileName, const SetupData &data);
+bool writeSetupText(const QString &fileName, const QString &text);
 
 // What the editors show differently from what a file holds (`read`), so the
 // user is told instead of values changing silently: one line per value,

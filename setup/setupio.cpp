@@ -1,5 +1,7 @@
 #include "setup/setupio.h"
 
+#include "design/designfile.h"
+
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -7,20 +9,18 @@
 
 #include <QDebug>
 
-namespace
-{
-
 QVector<LoopConfig> loopConfigs(const SystemContainerWidget *container)
 {
     QVector<LoopConfig> loops;
     const QVector<LoopWidget *> widgets = container->loopWidgets();
     const int active = std::min(container->loopCount(), int(widgets.size()));
-    for (int i = 0; i < active; ++i)
+    for (int i = 0; i < active; ++i) {
         loops.append(widgets.at(i)->config());
+        // The design holds the untranslated entry, as its file does.
+        loops.last().cableType = LoopCable::sourceText(loops.last().cableType);
+    }
     return loops;
 }
-
-} // namespace
 
 SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer,
                                       const QList<SystemContainerWidget *> &expansionBoxContainers)
@@ -53,27 +53,41 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
                    QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
-                   QStringList *adjusted)
+                   QStringList *adjusted, Design *read)
 {
     newContainers.clear();
     if (!mainContainer || !mainContainer->panelWidget() || !catalogue) {
         qWarning().noquote() << "No panel to read into from" << fileName;
         return false;
     }
-    SetupFile::SetupData data;
-    if (!SetupFile::readSetupData(fileName, data, *catalogue))
+    Design design;
+    if (!DesignFile::read(fileName, design, *catalogue))
         return false;
+    applyDesign(design, mainContainer, newContainers, catalogue, adjusted);
+    if (read)
+        *read = design;
+    return true;
+}
 
+void applyDesign(const Design &design, SystemContainerWidget *mainContainer,
+                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue, QStringList *adjusted)
+{
+    newContainers.clear();
+    const SetupFile::SetupData data = design.toSetupData();
     mainContainer->applySetup(data.panel, data.loops);
-    for (const SetupFile::ExpansionBoxConfig &box : qAsConst(data.boxes)) {
+    for (const SystemDesign &box : design.boxes) {
         auto *container =
-            new SystemContainerWidget(true, catalogue, box.panel.value(0), mainContainer->parentWidget());
-        container->applySetup(box.panel, box.loops);
+            new SystemContainerWidget(true, catalogue, box.config.model, mainContainer->parentWidget());
+        container->applySetup(box.config.toTexts(), box.loops);
         newContainers.append(container);
     }
-    if (adjusted)
-        *adjusted = SetupFile::adjustedValues(data, collectSetupData(mainContainer, newContainers));
-    return true;
+    if (adjusted) {
+        // Compared in file order, as the file holds the boxes.
+        QList<SystemContainerWidget *> byFileOrder;
+        for (int i : design.boxFileOrder())
+            byFileOrder.append(newContainers.at(i));
+        *adjusted = SetupFile::adjustedValues(data, collectSetupData(mainContainer, byFileOrder));
+    }
 }
 
 void updateContainerSetup(SystemContainerWidget *container, const QStringList &panel,

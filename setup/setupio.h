@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/design.h"
 #include "setup/setupfile.h"
 
 #include <QList>
@@ -21,9 +22,18 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
 // On failure nothing changes and `newContainers` stays empty. `adjusted`, when
 // given, receives one line per value the editors show differently from the
 // file (see SetupFile::adjustedValues).
+// `read`, when given, receives the design as the file holds it.
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
                    QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
-                   QStringList *adjusted = nullptr);
+                   QStringList *adjusted = nullptr, Design *read = nullptr);
+// Puts a design on the main container and new box containers, in the
+// design's box order.
+void applyDesign(const Design &design, SystemContainerWidget *mainContainer,
+                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
+                 QStringList *adjusted = nullptr);
+
+// The active loops of a container, as its loop editors hold them.
+QVector<LoopConfig> loopConfigs(const SystemContainerWidget *container);
 
 // The design held by the editors, as a setup file would hold it.
 SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer,

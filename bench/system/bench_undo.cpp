@@ -192,7 +192,7 @@ int main(int argc, char **argv)
 
         // The main panel's model changed to the smallest: cards, loops and
         // boxes go; undo brings all of it back.
-        const QString whole = watcher->history().current().setupText;
+        const Design whole = watcher->history().current();
         std::vector<double> modelUndos;
         for (int i = 0; i < std::min(runs, 3); ++i) {
             child<QComboBox>(main->panelWidget(), "panelComboBox")->setCurrentIndex(0);
@@ -203,7 +203,7 @@ int main(int argc, char **argv)
             }));
         }
         out << "  undo of a model change: median " << QString::number(median(modelUndos), 'f', 1) << " ms\n";
-        if (watcher->history().current().setupText != whole)
+        if (watcher->history().current() != whole)
             out << "  (the design after the undos differs from the one before the model change!)\n";
 
         // What the undo waits for: one loop given its devices again, as the

@@ -5,7 +5,7 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
-#include "setup/designevaluation.h"
+#include "design/designevaluation.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 

@@ -1,24 +1,12 @@
 #pragma once
 
-#include "setup/setupfile.h"
+#include "design/design.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-// One state of a design: its setup text, which holds everything the user
-// chose, and the names its expansion box pages carry, in page order.
-struct DesignSnapshot {
-    QString setupText;
-    QStringList boxNames;
-    bool operator==(const DesignSnapshot &o) const
-    {
-        return setupText == o.setupText && boxNames == o.boxNames;
-    }
-    bool operator!=(const DesignSnapshot &o) const { return !(*this == o); }
-};
-
-// The undo history of one design as whole snapshots: an undo puts back
+// The undo history of one design as whole values: an undo puts back
 // exactly the state that was recorded, whatever the edit was. It also knows
 // which state the design's file holds, so it can tell unsaved changes.
 class DesignHistory
@@ -27,24 +15,24 @@ public:
     explicit DesignHistory(int limit = 200);
 
     // A fresh history that starts at `state`, which is what the file holds.
-    void reset(const DesignSnapshot &state);
+    void reset(const Design &state);
 
     // The design after an edit. False when it equals the current state.
     // A non-zero `mergeKey` equal to that of the step on top, while that step
     // is still open, folds the edit into it: the steps a value passes through
     // while it is typed or spun make one step.
-    bool record(const DesignSnapshot &state, quintptr mergeKey = 0);
+    bool record(const Design &state, quintptr mergeKey = 0);
     // The same design shown anew: `state` takes the current state's place.
-    void replaceCurrent(const DesignSnapshot &state) { m_states[m_index] = state; }
+    void replaceCurrent(const Design &state) { m_states[m_index] = state; }
     // The value settled: the next edit starts a step of its own.
     void closeStep();
 
     bool canUndo() const { return m_index > 0; }
     bool canRedo() const { return m_index + 1 < m_states.size(); }
     // Move one step and return the state to show. Only when canUndo/canRedo.
-    const DesignSnapshot &undo();
-    const DesignSnapshot &redo();
-    const DesignSnapshot &current() const { return m_states.at(m_index); }
+    const Design &undo();
+    const Design &redo();
+    const Design &current() const { return m_states.at(m_index); }
     int size() const { return m_states.size(); }
 
     bool isModified() const { return m_index != m_savedIndex; }
@@ -55,7 +43,7 @@ public:
 
 private:
     int m_limit;
-    QVector<DesignSnapshot> m_states;
+    QVector<Design> m_states;
     int m_index = 0;
     int m_savedIndex = 0;
     quintptr m_openKey = 0;
@@ -77,5 +65,4 @@ struct DroppedParts {
 };
 
 // Empty unless the main panel's model differs between the two states.
-DroppedParts droppedByModelChange(const SetupFile::SetupData &before, const QStringList &boxesBefore,
-                                  const SetupFile::SetupData &after, const QStringList &boxesAfter);
+DroppedParts droppedByModelChange(const Design &before, const Design &after);

@@ -1,4 +1,4 @@
-#include "setup/designevaluation.h"
+#include "design/designevaluation.h"
 
 #include "catalogue/catalogue.h"
 
@@ -27,18 +27,6 @@ bool DesignEvaluation::hasFault() const
 QString DesignEvaluation::boxStatusText(int box) const
 {
     return boxes.value(box).panel.flags.any() ? QStringLiteral("FAULT") : QStringLiteral("OK");
-}
-
-QStringList DesignEvaluation::boxDisplayNames(const QStringList &models)
-{
-    QStringList names;
-    for (const QString &model : models) {
-        QString name = model;
-        for (int k = 2; names.contains(name); ++k)
-            name = QStringLiteral("%1 (%2)").arg(model).arg(k);
-        names.append(name);
-    }
-    return names;
 }
 
 SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
@@ -81,19 +69,16 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
 
 DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue)
 {
-    DesignEvaluation design;
-    PanelConfig mainConfig;
-    PanelConfig::fromTexts(data.panel, false, mainConfig);
-    design.main = evaluateSystem(mainConfig, data.loops, catalogue);
-    QStringList models;
-    for (const SetupFile::ExpansionBoxConfig &box : data.boxes) {
-        PanelConfig config;
-        PanelConfig::fromTexts(box.panel, true, config);
-        design.boxes.append(evaluateSystem(config, box.loops, catalogue));
-        models.append(config.model);
+    return evaluate(Design::fromSetupData(data), catalogue);
+}
+
+DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)
+{
+    DesignEvaluation result;
+    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue);
+    for (const SystemDesign &box : design.boxes) {
+        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue));
+        result.boxes.last().displayName = box.name;
     }
-    const QStringList names = boxDisplayNames(models);
-    for (int i = 0; i < design.boxes.size(); ++i)
-        design.boxes[i].displayName = names.at(i);
-    return design;
+    return result;
 }

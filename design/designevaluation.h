@@ -4,6 +4,7 @@
 #include "loop/loopevaluation.h"
 #include "panel/panelconfig.h"
 #include "panel/panelevaluation.h"
+#include "design/design.h"
 #include "setup/setupfile.h"
 
 #include <QString>
@@ -40,9 +41,9 @@ struct DesignEvaluation {
     // hands them over.
     // Values the editors cannot hold as read are evaluated as they hold them
     // (PanelConfig / LoopConfig::shownByEditor).
+    static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue);
+    // A design as a 2.0 file holds it (boxes named in file order).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
                                            const Catalogue &catalogue);
-    // The display names the main panel gives boxes of these models, in order.
-    static QStringList boxDisplayNames(const QStringList &models);
 };

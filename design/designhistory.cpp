@@ -1,11 +1,11 @@
-#include "setup/designhistory.h"
+#include "design/designhistory.h"
 
 DesignHistory::DesignHistory(int limit) : m_limit(std::max(2, limit))
 {
-    m_states.append(DesignSnapshot());
+    m_states.append(Design());
 }
 
-void DesignHistory::reset(const DesignSnapshot &state)
+void DesignHistory::reset(const Design &state)
 {
     m_states = {state};
     m_index = 0;
@@ -13,7 +13,7 @@ void DesignHistory::reset(const DesignSnapshot &state)
     m_openKey = 0;
 }
 
-bool DesignHistory::record(const DesignSnapshot &state, quintptr mergeKey)
+bool DesignHistory::record(const Design &state, quintptr mergeKey)
 {
     if (state == current())
         return false;
@@ -51,7 +51,7 @@ void DesignHistory::closeStep()
     m_openKey = 0;
 }
 
-const DesignSnapshot &DesignHistory::undo()
+const Design &DesignHistory::undo()
 {
     m_openKey = 0;
     if (canUndo())
@@ -59,7 +59,7 @@ const DesignSnapshot &DesignHistory::undo()
     return current();
 }
 
-const DesignSnapshot &DesignHistory::redo()
+const Design &DesignHistory::redo()
 {
     m_openKey = 0;
     if (canRedo())
@@ -70,11 +70,6 @@ const DesignSnapshot &DesignHistory::redo()
 namespace
 {
 
-QStringList entries(const QString &cards)
-{
-    return cards.split(QLatin1Char(','), Qt::SkipEmptyParts);
-}
-
 bool isSet(const QString &value)
 {
     return !value.isEmpty() && value != QLatin1String("-");
@@ -82,33 +77,36 @@ bool isSet(const QString &value)
 
 } // namespace
 
-DroppedParts droppedByModelChange(const SetupFile::SetupData &before, const QStringList &boxesBefore,
-                                  const SetupFile::SetupData &after, const QStringList &boxesAfter)
+DroppedParts droppedByModelChange(const Design &before, const Design &after)
 {
     DroppedParts dropped;
-    // Main panel values: 0 model, 1 battery, 8 cards, 9..12 power sources and
-    // their batteries.
-    if (before.panel.size() < 13 || after.panel.size() < 13 || before.panel.at(0) == after.panel.at(0))
+    const PanelConfig &old = before.main.config;
+    const PanelConfig &now = after.main.config;
+    if (old.model == now.model)
         return dropped;
-    dropped.newModel = after.panel.at(0);
-    if (isSet(before.panel.at(1)) && before.panel.at(1) != after.panel.at(1))
-        dropped.battery = before.panel.at(1);
-    const QStringList cardsAfter = entries(after.panel.at(8));
-    QStringList remaining = cardsAfter;
-    for (const QString &card : entries(before.panel.at(8))) {
+    dropped.newModel = now.model;
+    if (isSet(old.internalBattery) && old.internalBattery != now.internalBattery)
+        dropped.battery = old.internalBattery;
+    QStringList remaining = now.cards;
+    for (const QString &card : old.cards) {
         // Cards may be installed more than once (loop cards): count them off.
         if (!remaining.removeOne(card))
             dropped.cards.append(card);
     }
-    for (int i = 9; i <= 12; ++i) {
-        if (isSet(before.panel.at(i)) && before.panel.at(i) != after.panel.at(i))
-            dropped.powerSupplies.append(before.panel.at(i));
+    const QStringList supplies[2] = {{old.source1, old.battery1, old.source2, old.battery2},
+                                     {now.source1, now.battery1, now.source2, now.battery2}};
+    for (int i = 0; i < 4; ++i) {
+        if (isSet(supplies[0][i]) && supplies[0][i] != supplies[1][i])
+            dropped.powerSupplies.append(supplies[0][i]);
     }
-    for (int n = after.loops.size(); n < before.loops.size(); ++n)
+    for (int n = after.main.loops.size(); n < before.main.loops.size(); ++n)
         dropped.loops.append(QString::number(n + 1));
-    for (const QString &name : boxesBefore) {
-        if (!boxesAfter.contains(name))
-            dropped.boxes.append(name);
+    QStringList namesAfter;
+    for (const SystemDesign &box : after.boxes)
+        namesAfter.append(box.name);
+    for (const SystemDesign &box : before.boxes) {
+        if (!namesAfter.contains(box.name))
+            dropped.boxes.append(box.name);
     }
     return dropped;
 }

@@ -1,8 +1,8 @@
 // The undo history of whole design states, what a model change drops, and
 // the recovery copy; all without a window.
-#include "setupfixtures.h"
+#include "../setup/setupfixtures.h"
 
-#include "setup/designhistory.h"
+#include "design/designhistory.h"
 #include "setup/recoveryfile.h"
 
 #include <QDir>
@@ -12,9 +12,16 @@
 namespace
 {
 
-DesignSnapshot state(const char *text, const QStringList &boxes = {})
+// A design told apart by its panel's model and its boxes' page names.
+Design state(const char *text, const QStringList &boxes = {})
 {
-    return {QString::fromLatin1(text), boxes};
+    Design design;
+    design.main.config.model = QString::fromLatin1(text);
+    for (const QString &name : boxes) {
+        design.boxes.append(SystemDesign());
+        design.boxes.last().name = name;
+    }
+    return design;
 }
 
 // Walks a history by a script: "a" records state a, "a@k" records it with
@@ -34,7 +41,7 @@ QStringList run(DesignHistory &history, const QStringList &script)
             history.closeStep();
         else
             history.record(state(qPrintable(command.section('@', 0, 0))), command.section('@', 1).toUInt());
-        trail << history.current().setupText + (history.isModified() ? "*" : "");
+        trail << history.current().main.config.model + (history.isModified() ? "*" : "");
     }
     return trail;
 }
@@ -123,7 +130,7 @@ void TestDesignHistory::limitForgetsTheOldest()
         ++undos;
     }
     QCOMPARE(undos, 4);
-    QCOMPARE(history.current().setupText, QStringLiteral("2"));
+    QCOMPARE(history.current().main.config.model, QStringLiteral("2"));
     // The saved state was forgotten: every state is unsaved now.
     QVERIFY(history.isModified());
 }
@@ -177,7 +184,12 @@ void TestDesignHistory::droppedByModelChange()
     SetupFile::SetupData now;
     now.panel = after;
     now.loops.resize(loopsAfter);
-    const DroppedParts dropped = ::droppedByModelChange(old, boxesBefore, now, {});
+    Design oldDesign = Design::fromSetupData(old);
+    for (const QString &name : boxesBefore) {
+        oldDesign.boxes.append(SystemDesign());
+        oldDesign.boxes.last().name = name;
+    }
+    const DroppedParts dropped = ::droppedByModelChange(oldDesign, Design::fromSetupData(now));
     const QString comma = QStringLiteral(",");
     QCOMPARE((QStringList{dropped.newModel, dropped.battery, dropped.cards.join(comma),
                           dropped.powerSupplies.join(comma), dropped.loops.join(comma),

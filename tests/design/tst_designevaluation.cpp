@@ -1,8 +1,8 @@
-#include "designgenerator.h"
-#include "setupfixtures.h"
+#include "../setup/designgenerator.h"
+#include "../setup/setupfixtures.h"
 
 #include "catalogue/displayformat.h"
-#include "setup/designevaluation.h"
+#include "design/designevaluation.h"
 
 #include <QDir>
 #include <QtTest>
@@ -254,7 +254,7 @@ void TestDesignEvaluation::loopsReachTheirPanelOnly()
 
 void TestDesignEvaluation::boxNamesAndStatus()
 {
-    QCOMPARE(DesignEvaluation::boxDisplayNames({"X", "Y", "X", "X"}),
+    QCOMPARE(BoxNames::forModels({"X", "Y", "X", "X"}),
              (QStringList{"X", "Y", "X (2)", "X (3)"}));
     const DesignEvaluation design = DesignEvaluation::evaluate(fullDesign(), catalogue);
     QCOMPARE(design.boxes.at(0).displayName, QStringLiteral("TXE 2"));

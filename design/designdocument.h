@@ -1,0 +1,101 @@
+#pragma once
+
+#include "design/design.h"
+#include "design/designevaluation.h"
+#include "design/designhistory.h"
+#include "setup/recoveryfile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class Catalogue;
+
+// What an edit touched, so a view redraws only its part.
+struct DesignChange {
+    enum Kind { Whole, Panel, Loop, BatteryMethod, Schedule, Project };
+    Kind kind = Whole;
+    int system = -1; // -1 the main panel, 0.. the boxes
+    int loop = -1;
+};
+
+// The open design: its value, its evaluation, its history, its file and its
+// recovery copy. Views send typed edits and draw what the evaluation says;
+// an undo gives back the identical value that was recorded.
+class DesignDocument : public QObject
+{
+    Q_OBJECT
+public:
+    DesignDocument(const Catalogue *catalogue, const QString &recoveryFolder, QObject *parent = nullptr);
+
+    const Design &design() const { return m_history.current(); }
+    // Evaluated when first asked after a change.
+    const DesignEvaluation &evaluation() const;
+    const Catalogue *catalogue() const { return m_catalogue; }
+
+    // A fresh history that starts at `design`, held in `fileName` (empty:
+    // untitled).
+    void reset(const Design &design, const QString &fileName);
+    // A design restored from a recovery copy of `fileName`'s design.
+    void restore(const Design &design, const QString &fileName);
+    // Records an edit; a non-zero `mergeKey` equal to the open step's folds
+    // into it. False when nothing changed.
+    bool record(const Design &design, quintptr mergeKey = 0, const DesignChange &change = {});
+    // The same design shown anew (a new language): no step of its own.
+    void replaceCurrent(const Design &design);
+    void closeStep() { m_history.closeStep(); }
+
+    // Typed edits; each is one step.
+    void setProjectInfo(const std::optional<ProjectInfo> &project);
+    void setBatteryMethod(int system, BatteryMethod method);
+    void setLoopSchedule(int system, int loop, const std::optional<LoopSchedule> &schedule);
+    void setLoopConfig(int system, int loop, const LoopConfig &config, quintptr mergeKey = 0);
+    void setQuantity(int system, int loop, const QString &device, int quantity);
+
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    void undo();
+    void redo();
+    const DesignHistory &history() const { return m_history; }
+
+    QString fileName() const { return m_fileName; }
+    bool isModified() const { return m_history.isModified(); }
+    // The current design is now what `fileName` holds.
+    void markSaved(const QString &fileName);
+    void markUnsaved();
+    // Writes the design; on success it is what the file holds.
+    bool save(const QString &fileName);
+
+    RecoveryFile &recovery() { return m_recovery; }
+    // Copies a modified design (removes this run's copy of an unmodified one).
+    void writeRecovery();
+    // This run's copy goes (saved, replaced or closed as asked).
+    void dropRecovery();
+    // A copy a crashed run left behind now belongs to this run.
+    void adoptRecovery() { m_ownsRecovery = true; }
+
+    // Keeps optional data in step with an edited design: a scheduled loop's
+    // units follow its devices, schedules of loops that went are dropped.
+    static void reconcile(const Design &before, Design &after);
+
+signals:
+    // An edit was recorded (not an undo or redo).
+    void changed(const DesignChange &change);
+    void edited(const Design &before, const Design &after);
+    // Undo, redo or a new design: every view redraws.
+    void designReplaced();
+    // File, modified state or the possible undo/redo changed.
+    void stateChanged();
+
+private:
+    void edit(Design design, const DesignChange &change, quintptr mergeKey = 0);
+
+    const Catalogue *m_catalogue;
+    DesignHistory m_history;
+    RecoveryFile m_recovery;
+    QString m_fileName;
+    bool m_ownsRecovery = false;
+    QString m_recoveryWritten;
+    mutable std::optional<DesignEvaluation> m_evaluation;
+};

@@ -1,0 +1,305 @@
+#include "design/designfile.h"
+
+#include "app/constants.h"
+#include "catalogue/catalogue.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace DesignFile
+{
+
+namespace
+{
+
+const QString ProjectHeader = QStringLiteral("Project information");
+const QString BatteryHeader = QStringLiteral("Battery method");
+const QString ScheduleHeader = QStringLiteral("Loop schedule");
+const QString MainPanelName = QStringLiteral("Main panel");
+const QString BoxPrefix = QStringLiteral("Expansion box ");
+const QString MethodLabel = QStringLiteral("Method:;");
+const QString UnitLabel = QStringLiteral("Unit:;");
+const QString RevisionLabel = QStringLiteral("Revision entry:;");
+
+const QStringList ProjectLabels = {
+    QStringLiteral("Project reference:;"), QStringLiteral("Revision:;"),  QStringLiteral("Facility:;"),
+    QStringLiteral("Address:;"),           QStringLiteral("Installer:;"), QStringLiteral("Prepared by:;"),
+    QStringLiteral("Checked by:;"),        QStringLiteral("Date of issue:;"),
+};
+
+QStringList projectValues(const ProjectInfo &p)
+{
+    return {p.reference, p.revision, p.facility, p.address, p.installer, p.preparedBy, p.checkedBy, p.dateOfIssue};
+}
+
+void warn(const QString &text, const QString &value = QString())
+{
+    if (value.isNull())
+        qWarning().noquote() << text;
+    else
+        qWarning().noquote() << text << value;
+}
+
+bool isCoreBlock(const QString &block)
+{
+    static const QRegularExpression loopTitle(QStringLiteral("^Loop [0-9]+ configuration$"));
+    const QString first = block.section(QLatin1Char('\n'), 0, 0);
+    return first == QLatin1String("Panel configuration") || first == QLatin1String("Expansion box configuration") ||
+           loopTitle.match(first).hasMatch();
+}
+
+QString systemText(int fileIndex)
+{
+    return fileIndex < 0 ? MainPanelName : BoxPrefix + QString::number(fileIndex + 1);
+}
+
+// "Main panel" -> -1, "Expansion box <j>" -> j - 1 (file order).
+bool readSystem(const QString &text, int boxCount, int &fileIndex)
+{
+    if (text == MainPanelName) {
+        fileIndex = -1;
+        return true;
+    }
+    if (!text.startsWith(BoxPrefix))
+        return false;
+    bool ok = false;
+    const int j = text.mid(BoxPrefix.size()).toInt(&ok);
+    if (!ok || j < 1 || j > boxCount || QString::number(j) != text.mid(BoxPrefix.size()))
+        return false;
+    fileIndex = j - 1;
+    return true;
+}
+
+QString placeText(int fileIndex, int loop)
+{
+    return fileIndex < 0 ? QStringLiteral("loop %1").arg(loop + 1)
+                         : QStringLiteral("loop %1 of expansion box %2").arg(loop + 1).arg(fileIndex + 1);
+}
+
+bool parseProject(const QStringList &lines, ProjectInfo &project)
+{
+    if (lines.size() < 1 + ProjectLabels.size()) {
+        warn(QStringLiteral("Invalid project information: not enough lines"));
+        return false;
+    }
+    QStringList values;
+    for (int i = 0; i < ProjectLabels.size(); ++i) {
+        const QString &line = lines.at(1 + i);
+        if (!line.startsWith(ProjectLabels.at(i)) || line.indexOf(QLatin1Char(';'), ProjectLabels.at(i).size()) >= 0) {
+            warn(QStringLiteral("Invalid project information line:"), line);
+            return false;
+        }
+        values.append(line.mid(ProjectLabels.at(i).size()));
+    }
+    project.reference = values.at(0);
+    project.revision = values.at(1);
+    project.facility = values.at(2);
+    project.address = values.at(3);
+    project.installer = values.at(4);
+    project.preparedBy = values.at(5);
+    project.checkedBy = values.at(6);
+    project.dateOfIssue = values.at(7);
+    for (int i = 1 + ProjectLabels.size(); i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        const QStringList parts = line.mid(RevisionLabel.size()).split(QLatin1Char(';'));
+        if (!line.startsWith(RevisionLabel) || parts.size() != 4) {
+            warn(QStringLiteral("Invalid revision line:"), line);
+            return false;
+        }
+        project.revisions.append({parts.at(0), parts.at(1), parts.at(2), parts.at(3)});
+    }
+    return true;
+}
+
+bool parseUnit(const QString &line, ScheduleUnit &unit)
+{
+    if (!line.startsWith(UnitLabel))
+        return false;
+    const QStringList parts = line.mid(UnitLabel.size()).split(QLatin1Char(';'));
+    if (parts.size() != 5)
+        return false;
+    bool ok = false;
+    unit.position = parts.at(0).toInt(&ok);
+    if (!ok || QString::number(unit.position) != parts.at(0))
+        return false;
+    unit.device = parts.at(1);
+    unit.address = parts.at(2);
+    if (unit.address != QLatin1String("-")) {
+        const int address = unit.address.toInt(&ok);
+        if (!ok || address < 1 || QString::number(address) != unit.address)
+            return false;
+    }
+    unit.zone = parts.at(3);
+    unit.location = parts.at(4);
+    return !unit.device.isEmpty();
+}
+
+} // namespace
+
+bool isStorableText(const QString &text)
+{
+    return !text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+}
+
+bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, const QString &place)
+{
+    QMap<QString, int> counts;
+    for (const ScheduleUnit &unit : schedule.units) {
+        ++counts[unit.device];
+        if (unit.position < 0 || unit.position > LoopConfig::MaxDistance) {
+            warn(QStringLiteral("Schedule position outside the loop in %1:").arg(place), QString::number(unit.position));
+            return false;
+        }
+        if (unit.location.size() > MaxLocationLength) {
+            warn(QStringLiteral("Schedule location longer than %1 characters in %2:").arg(MaxLocationLength).arg(place),
+                 unit.location);
+            return false;
+        }
+    }
+    if (counts != loop.devices) {
+        warn(QStringLiteral("Schedule units do not match the devices of %1").arg(place));
+        return false;
+    }
+    if (!schedule.units.isEmpty() && (schedule.units.first().position != loop.startDistance ||
+                                      std::max(0, loop.loopLength - schedule.units.last().position) !=
+                                          loop.endDistance)) {
+        warn(QStringLiteral("Schedule positions do not match the start and end distances of %1").arg(place));
+        return false;
+    }
+    return true;
+}
+
+QString compose(const Design &design)
+{
+    const SetupFile::SetupData data = design.toSetupData();
+    if (!design.usesExtensions())
+        return SetupFile::composeSetupText(data);
+
+    QStringList lines;
+    const auto newBlock = [&lines](const QString &header) {
+        lines.append(QString());
+        lines.append(header);
+    };
+    if (design.project) {
+        newBlock(ProjectHeader);
+        const QStringList values = projectValues(*design.project);
+        for (int i = 0; i < ProjectLabels.size(); ++i)
+            lines.append(ProjectLabels.at(i) + values.at(i));
+        for (const RevisionEntry &r : design.project->revisions)
+            lines.append(RevisionLabel + QStringList{r.revision, r.date, r.description, r.by}.join(QLatin1Char(';')));
+    }
+    const QVector<int> order = design.boxFileOrder();
+    for (int f = -1; f < order.size(); ++f) {
+        const SystemDesign &system = f < 0 ? design.main : design.boxes.at(order.at(f));
+        if (system.batteryMethod != BatteryMethod::Maker) {
+            newBlock(BatteryHeader + QLatin1Char(';') + systemText(f));
+            lines.append(MethodLabel + BatteryMethods::storedName(system.batteryMethod));
+        }
+        for (auto it = system.schedules.cbegin(); it != system.schedules.cend(); ++it) {
+            newBlock(ScheduleHeader + QLatin1Char(';') + systemText(f) + QLatin1Char(';') + QString::number(it.key() + 1));
+            for (const ScheduleUnit &u : it.value().units)
+                lines.append(UnitLabel + QStringList{QString::number(u.position), u.device, u.address, u.zone, u.location}
+                                             .join(QLatin1Char(';')));
+        }
+    }
+    // The leading empty entry is the blank line that closes the last 2.0 block.
+    return SetupFile::composeSetupText(data, ExtendedVersion) + lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool parse(const QString &text, Design &design, const Catalogue &catalogue)
+{
+    QString version;
+    QStringList blocks;
+    if (!SetupFile::splitBlocks(text, version, blocks))
+        return false;
+    if (version != Constants::SetupFormatVersion && version != ExtendedVersion) {
+        warn(QStringLiteral("The file version (%1) is not compatible with the current setup format version (%2).")
+                 .arg(version, ExtendedVersion));
+        return false;
+    }
+    // A 2.0 file is nothing but the blocks it always had.
+    int core = 0;
+    if (version == Constants::SetupFormatVersion) {
+        core = blocks.size();
+    } else {
+        while (core < blocks.size() && isCoreBlock(blocks.at(core)))
+            ++core;
+    }
+    SetupFile::SetupData data;
+    if (!SetupFile::parseSetupBlocks(blocks.mid(0, core), data.panel, data.loops, data.boxes, catalogue))
+        return false;
+    Design read = Design::fromSetupData(data);
+
+    // Boxes are named in file order, so the file's place j is box j - 1.
+    QSet<QString> seen;
+    for (int b = core; b < blocks.size(); ++b) {
+        const QStringList lines = blocks.at(b).split(QLatin1Char('\n'));
+        const QString header = lines.first();
+        if (seen.contains(header)) {
+            warn(QStringLiteral("Extension block given twice:"), header);
+            return false;
+        }
+        seen.insert(header);
+        const QStringList parts = header.split(QLatin1Char(';'));
+        int f = -1;
+        if (header == ProjectHeader) {
+            ProjectInfo project;
+            if (!parseProject(lines, project))
+                return false;
+            read.project = project;
+        } else if (parts.size() == 2 && parts.at(0) == BatteryHeader &&
+                   readSystem(parts.at(1), read.boxes.size(), f)) {
+            BatteryMethod method = BatteryMethod::Maker;
+            if (lines.size() != 2 || !lines.at(1).startsWith(MethodLabel) ||
+                !BatteryMethods::fromStoredName(lines.at(1).mid(MethodLabel.size()), method) ||
+                method == BatteryMethod::Maker) {
+                warn(QStringLiteral("Invalid battery method in block:"), header);
+                return false;
+            }
+            read.system(f)->batteryMethod = method;
+        } else if (parts.size() == 3 && parts.at(0) == ScheduleHeader &&
+                   readSystem(parts.at(1), read.boxes.size(), f)) {
+            SystemDesign *system = read.system(f);
+            bool ok = false;
+            const int loop = parts.at(2).toInt(&ok) - 1;
+            if (!ok || loop < 0 || loop >= system->loops.size() || QString::number(loop + 1) != parts.at(2)) {
+                warn(QStringLiteral("Loop schedule for a loop the design does not have:"), header);
+                return false;
+            }
+            LoopSchedule schedule;
+            for (int i = 1; i < lines.size(); ++i) {
+                ScheduleUnit unit;
+                if (!parseUnit(lines.at(i), unit)) {
+                    warn(QStringLiteral("Invalid schedule line %1 in %2:").arg(i + 1).arg(placeText(f, loop)),
+                         lines.at(i));
+                    return false;
+                }
+                schedule.units.append(unit);
+            }
+            if (!validateSchedule(schedule, system->loops.at(loop), placeText(f, loop)))
+                return false;
+            system->schedules.insert(loop, schedule);
+        } else {
+            warn(QStringLiteral("Unknown extension block:"), header);
+            return false;
+        }
+    }
+    design = read;
+    return true;
+}
+
+bool read(const QString &fileName, Design &design, const Catalogue &catalogue)
+{
+    QString text;
+    return SetupFile::readSetupText(fileName, text) && parse(text, design, catalogue);
+}
+
+bool write(const QString &fileName, const Design &design)
+{
+    return SetupFile::writeSetupText(fileName, compose(design));
+}
+
+} // namespace DesignFile

@@ -63,10 +63,8 @@ void DesignDocument::replaceCurrent(const Design &design)
 
 void DesignDocument::edit(Design design, const DesignChange &change, quintptr mergeKey)
 {
-    m_history.closeStep();
+    // A step without a key is never open, so it stands alone.
     record(design, mergeKey, change);
-    if (!mergeKey)
-        m_history.closeStep();
 }
 
 void DesignDocument::setProjectInfo(const std::optional<ProjectInfo> &project)

@@ -19,6 +19,7 @@ struct DesignChange {
     int system = -1; // -1 the main panel, 0.. the boxes
     int loop = -1;
 };
+Q_DECLARE_METATYPE(DesignChange)
 
 // The open design: its value, its evaluation, its history, its file and its
 // recovery copy. Views send typed edits and draw what the evaluation says;

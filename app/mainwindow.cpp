@@ -7,7 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
-#include "report/reportgenerator.h"
+#include "report/reportdialog.h"
+#include "setup/designevaluation.h"
 #include "setup/designhistory.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
@@ -859,8 +860,11 @@ void MainWindow::onGenerateReport()
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
     // The map keeps the boxes in the order of their tab names.
-    if (!mainContainer ||
-        !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue, reportInformation)) {
+    if (!mainContainer || !catalogue ||
+        !generateReport(this, fileName,
+                        DesignEvaluation::evaluate(
+                            collectSetupData(mainContainer, expansionBoxContainers.values()), *catalogue),
+                        *catalogue, reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));

@@ -22,7 +22,7 @@ class Exporter
 namespace Report
 {
 
-// One loop as the report shows it, read from its editor.
+// One loop as the report shows it: as its editor shows it.
 struct LoopInfo {
     QString cableType;
     QString topologyCode; // "A" or "B"

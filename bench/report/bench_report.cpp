@@ -8,8 +8,11 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
-#include "report/reportgenerator.h"
+#include "report/reportpdf.h"
+#include "setup/designevaluation.h"
+#include "setup/setupio.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>
@@ -55,12 +58,14 @@ double writeReport(const Design &design, const Catalogue &catalogue, const QStri
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = threadCpuMs();
-    Report::ReportData data;
-    data.facility = QStringLiteral("Benchmark");
-    data.date = QDate::currentDate();
-    data.mainPanel = reportPanelInfo(design.main.get());
+    QList<SystemContainerWidget *> boxes;
     for (const auto &box : design.boxes)
-        data.expansionBoxes.append(reportPanelInfo(box.get()));
+        boxes.append(box.get());
+    ReportInformation information;
+    information.facility = QStringLiteral("Benchmark");
+    const Report::ReportData data =
+        Report::reportData(DesignEvaluation::evaluate(collectSetupData(design.main.get(), boxes), catalogue),
+                           information, QDate::currentDate());
     const QString html = Report::composeReportHtml(data, catalogue);
     QFile htmlFile(QString(path).replace(QStringLiteral(".pdf"), QStringLiteral(".html")));
     if (htmlFile.open(QIODevice::WriteOnly))

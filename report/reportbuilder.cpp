@@ -57,12 +57,7 @@ PanelInfo panelInfo(const SystemEvaluation &system)
 ReportData reportData(const DesignEvaluation &design, const ReportInformation &information, const QDate &date)
 {
     ReportData data;
-    data.facility = information.facility;
-    data.address = information.address;
-    data.installer = information.installer;
-    data.projectReference = information.projectReference;
-    data.revision = information.revision;
-    data.preparedBy = information.preparedBy;
+    static_cast<ReportInformation &>(data) = information;
     data.date = date;
     data.mainPanel = panelInfo(design.main);
     for (const SystemEvaluation &box : design.boxes)

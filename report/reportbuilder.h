@@ -9,19 +9,6 @@ class Catalogue;
 struct DesignEvaluation;
 struct SystemEvaluation;
 
-// What the report information dialog asks (the command line takes the first
-// three as options). The main window keeps the last answers, so the next
-// report offers them again.
-struct ReportInformation {
-    QString facility;
-    QString address;
-    QString installer;
-    // Optional project fields.
-    QString projectReference;
-    QString revision;
-    QString preparedBy;
-};
-
 // The one way from an evaluated design to its report: the window (from what
 // its editors hold) and the command line (from a setup file) both come here.
 namespace Report

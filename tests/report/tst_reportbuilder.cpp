@@ -1,5 +1,5 @@
 #include "../setup/setupfixtures.h"
-#include "pdftools.h"
+#include "reportreadback.h"
 
 #include "report/reportbuilder.h"
 #include "report/reportpdf.h"
@@ -19,20 +19,6 @@ QStringList mainPanel(const QString &internal, const QString &source1, const QSt
 {
     return {"TXP 816", internal, "0",     "0",      "0",  "0",   "0",    "0",     "",
             source1,   battery1, source2, battery2, "20", "100", "72 h", "30 min"};
-}
-
-// The faulty design of the editors' tests: loop 1 over its addresses and
-// current, loop 2 in degraded mode with too much drop, no battery at all.
-SetupFile::SetupData faultyDesign()
-{
-    SetupFile::SetupData faulty;
-    faulty.panel = QStringList{"TXP 816", "-", "0.5", "0.5", "0.5", "0.5", "0.5",  "0.5",   "",
-                               "-",       "-", "-",   "-",   "20",  "100", "72 h", "30 min"};
-    faulty.loops = {loop("0,5 mm2 (21 AWG)", "A", 100, 2500, 0, 0, {{"OD-210", 300}, {"SD-500 (loop)", 60}}),
-                    loop("0,5 mm2 (21 AWG)", "B", 100, 2500, 300, 400, {{"VAD-520 (loop)", 40}}),
-                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
-                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0)};
-    return faulty;
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "../setup/setupfixtures.h"
-#include "pdftools.h"
+#include "reportreadback.h"
 
 #include "app/mainwindow.h"
+#include "bench/common/largestdesign.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -68,29 +69,6 @@ void answerDialog(bool accept, const QStringList &texts, DialogSeen *seen)
         auto *buttons = dialog->findChild<QDialogButtonBox *>();
         buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
     });
-}
-
-// The cells of the table row that starts with `first`, after `heading`.
-QStringList rowCells(const QString &html, const QString &heading, const QString &first)
-{
-    const int from = html.indexOf(heading);
-    if (from < 0)
-        return {};
-    const QRegularExpression row(QStringLiteral("<tr>(<td[^>]*>(?:(?!</tr>).)*)</tr>"));
-    for (auto it = row.globalMatch(html, from); it.hasNext();) {
-        const QString cells = it.next().captured(1);
-        QStringList texts;
-        const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
-        for (auto c = cell.globalMatch(cells); c.hasNext();) {
-            QString text = c.next().captured(1);
-            text.replace(QStringLiteral("<br>"), QStringLiteral(" "));
-            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-            texts << text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
-        }
-        if (!texts.isEmpty() && texts.first() == first)
-            return texts;
-    }
-    return {};
 }
 
 QString labelText(const QWidget *widget, const char *name)
@@ -364,20 +342,11 @@ void TestReportDialog::reportShowsWhatTheEditorsShow_data()
                      loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0, {{"HD-220", 5}}),
                      loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
                      loop("1 mm2 (18 AWG)", "B", 50, 300, 0, 0)};
-    // Every kind of fault: too many addresses, too much drop and current,
-    // degraded mode, no battery, a panel over its limit.
-    SetupFile::SetupData faulty;
-    faulty.panel = QStringList{"TXP 816", "-", "0.5", "0.5", "0.5", "0.5", "0.5",  "0.5",   "",
-                               "-",       "-", "-",   "-",   "20",  "100", "72 h", "30 min"};
-    faulty.loops = {loop("0,5 mm2 (21 AWG)", "A", 100, 2500, 0, 0, {{"OD-210", 300}, {"SD-500 (loop)", 60}}),
-                    loop("0,5 mm2 (21 AWG)", "B", 100, 2500, 300, 400, {{"VAD-520 (loop)", 40}}),
-                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
-                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0)};
     QTest::newRow("healthy") << "healthy";
     QTest::newRow("every fault") << "faulty";
     QTest::newRow("boxes") << "full";
     QVERIFY(SetupFile::writeSetupData(dir.filePath("healthy.csv"), healthy));
-    QVERIFY(SetupFile::writeSetupData(dir.filePath("faulty.csv"), faulty));
+    QVERIFY(SetupFile::writeSetupData(dir.filePath("faulty.csv"), faultyDesign()));
 }
 
 void TestReportDialog::reportShowsWhatTheEditorsShow()
@@ -461,45 +430,9 @@ void TestReportDialog::largestReportPagesCleanly()
 {
     if (!havePoppler())
         QSKIP("pdftotext is not installed");
-    // The largest design: the panel with the most loops, two boxes with the
-    // most, 20 device types of 250 units in every loop.
-    Panel panel;
-    for (const Panel &p : catalogue.panels())
-        if (p.maxLoops > panel.maxLoops && p.maxExpansionBoxes >= 2)
-            panel = p;
-    ExpansionBox box;
-    for (const ExpansionBox &b : catalogue.compatibleExpansionBoxes(panel.name))
-        if (b.maxLoops > box.maxLoops)
-            box = b;
-    QMap<QString, int> devices;
-    for (const Device &d : catalogue.devices())
-        if (!d.hidden && devices.size() < 20)
-            devices.insert(d.name, 250);
-    const auto cards = [](int count) {
-        QStringList list;
-        for (int i = 0; i < count; ++i)
-            list << QStringLiteral("VRAL-2");
-        return list.join(QLatin1Char(','));
-    };
-    SetupFile::SetupData largest;
-    largest.panel = QStringList{panel.name, "TVB 12-38", "0.1",
-                                "0.05",     "0.2",       "0.01",
-                                "0",        "0",         cards((panel.maxLoops - panel.baseLoops) / 2),
-                                "-",        "-",         "-",
-                                "-",        "20",        "100",
-                                "72 h",     "30 min"};
-    for (int l = 0; l < panel.maxLoops; ++l)
-        largest.loops.append(loop("2,5 mm2 (14 AWG)", "A", 100, 1500, 0, 0, devices));
-    for (int b = 0; b < 2; ++b) {
-        SetupFile::ExpansionBoxConfig config;
-        config.panel = QStringList{
-            box.name, "TVB 12-26", cards((box.maxLoops - box.baseLoops) / 2), "-", "-", "-", "-", "20", "100",
-            "72 h",   "30 min"};
-        for (int l = 0; l < box.maxLoops; ++l)
-            config.loops.append(loop("2,5 mm2 (14 AWG)", "A", 100, 1500, 0, 0, devices));
-        largest.boxes.append(config);
-    }
-    const DesignEvaluation design = DesignEvaluation::evaluate(largest, catalogue);
+    // The largest design the controls allow, as the benchmarks write it.
+    const DesignEvaluation design =
+        DesignEvaluation::evaluate(BenchDesign::largestDesign(catalogue), catalogue);
     QCOMPARE(design.main.loops.size(), 16);
 
     ReportInformation information;

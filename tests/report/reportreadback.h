@@ -1,7 +1,7 @@
 #pragma once
 
-// Reading back the PDFs the report writes, through poppler's tools when the
-// machine has them.
+// Reading back what the report writes: the rows of its HTML tables, and its
+// PDFs through poppler's tools when the machine has them.
 
 #include <QFile>
 #include <QProcess>
@@ -9,7 +9,32 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QVector>
+
+// The cells of the table row that starts with `first`, after `heading`, as
+// plain text.
+inline QStringList rowCells(const QString &html, const QString &heading, const QString &first)
+{
+    const int from = html.indexOf(heading);
+    if (from < 0)
+        return {};
+    const QRegularExpression row(QStringLiteral("<tr>(<td[^>]*>(?:(?!</tr>).)*)</tr>"));
+    for (auto it = row.globalMatch(html, from); it.hasNext();) {
+        const QString cells = it.next().captured(1);
+        QStringList texts;
+        const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
+        for (auto c = cell.globalMatch(cells); c.hasNext();) {
+            QString text = c.next().captured(1);
+            text.replace(QStringLiteral("<br>"), QStringLiteral(" "));
+            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            texts << text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+        }
+        if (!texts.isEmpty() && texts.first() == first)
+            return texts;
+    }
+    return {};
+}
 
 inline QByteArray bytesOf(const QString &path)
 {

@@ -2,14 +2,12 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
-#include "report/reportcomposer.h"
-#include "report/reportgenerator.h"
 #include "design/designevaluation.h"
 #include "design/designfile.h"
+#include "report/reportbuilder.h"
 #include "setup/setupfile.h"
 
 #include <QCommandLineParser>
-#include <QDate>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -234,53 +232,6 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
     return object;
 }
 
-Report::PanelInfo reportInfo(const SystemEvaluation &system)
-{
-    const PanelConfig &c = system.config;
-    const auto dash = [](const QString &value) { return value.isEmpty() ? QStringLiteral("-") : value; };
-    Report::PanelInfo info;
-    info.model = c.model;
-    info.internalBattery = dash(c.internalBattery);
-    info.batteryDegradation = c.batteryDegradation;
-    info.soundersActive = c.soundersActive;
-    info.idleTime = c.idleTime;
-    info.alarmTime = c.alarmTime;
-    info.cards = c.cards;
-    info.source1 = dash(c.source1);
-    info.battery1 = dash(c.battery1);
-    info.source2 = dash(c.source2);
-    info.battery2 = dash(c.battery2);
-    info.powerNotes = system.panel.powerReportNotes;
-    info.externalPowerNotes = system.panel.externalPowerReportNotes;
-    // The calculation sheet's figures, as the editors would show them.
-    info.totalIdleCurrent = system.panel.figures.totalIdleCurrent;
-    info.totalAlarmCurrent = system.panel.figures.totalAlarmCurrent;
-    info.minimumBatteryRequired = system.panel.figures.minimumBatteryRequired;
-    info.selectedTotalBattery = system.panel.figures.selectedTotalBattery;
-    info.loopCurrents = system.panel.loopCurrents.mid(0, system.panel.loopCount);
-    info.outputs = c.outputs;
-    for (int i = 0; i < system.loops.size(); ++i) {
-        const LoopConfig &loop = system.loops.at(i);
-        const LoopEvaluation &result = system.loopResults.at(i);
-        Report::LoopInfo l;
-        l.cableType = loop.cableType;
-        l.topologyCode = LoopConfig::topologyCode(loop.topology);
-        l.distributionFactor = loop.distributionFactor;
-        l.loopLength = loop.loopLength;
-        l.startDistance = loop.startDistance;
-        l.endDistance = loop.endDistance;
-        for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
-            l.devices.append({it.key(), it.value()});
-        l.faultText = result.faultReportText;
-        l.noteText = result.noteReportText;
-        l.degradedModeOk = result.degradedModeOk;
-        l.figures = result.results;
-        l.limits = system.limits;
-        info.loops.append(l);
-    }
-    return info;
-}
-
 // Parses with the toolkit's own options taken out (see isConsoleRequest).
 Request parseArguments(const QStringList &arguments)
 {
@@ -500,17 +451,12 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
         err.flush();
         return 2;
     }
-    const DesignEvaluation design = DesignEvaluation::evaluate(data, *catalogue);
-    Report::ReportData report;
-    report.facility = request.facility.trimmed();
-    report.address = request.address.trimmed();
-    report.installer = request.installer.trimmed();
-    report.date = QDate::currentDate();
-    report.mainPanel = reportInfo(design.main);
-    for (const SystemEvaluation &box : design.boxes)
-        report.expansionBoxes.append(reportInfo(box));
-    if (!writeReportPdf(request.output, Report::composeReportHtml(report, *catalogue),
-                        Report::documentInfo(report))) {
+    ReportInformation information;
+    information.facility = request.facility.trimmed();
+    information.address = request.address.trimmed();
+    information.installer = request.installer.trimmed();
+    if (!Report::writeDesignReport(request.output, DesignEvaluation::evaluate(data, *catalogue), *catalogue,
+                                   information)) {
         err << "Failed to write the report: " << request.output << "\n";
         err.flush();
         return 1;

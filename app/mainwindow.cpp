@@ -7,8 +7,9 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
-#include "report/reportgenerator.h"
+#include "design/designevaluation.h"
 #include "design/designhistory.h"
+#include "report/reportdialog.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "design/designfile.h"
@@ -837,9 +838,12 @@ void MainWindow::onGenerateReport()
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
-    // The map keeps the boxes in the order of their tab names.
-    if (!mainContainer ||
-        !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue, reportInformation)) {
+    // The report lists the boxes as the file holds them, in the order of their names.
+    m_session->flush();
+    if (!mainContainer || !catalogue ||
+        !generateReport(this, fileName,
+                        DesignEvaluation::evaluate(m_session->document()->design().toSetupData(), *catalogue),
+                        *catalogue, reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/reportgenerator.h"
+#include "report/reportbuilder.h"
 
 #include <QList>
 #include <QMainWindow>

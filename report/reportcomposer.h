@@ -19,10 +19,23 @@ class Exporter
     Q_DECLARE_TR_FUNCTIONS(Exporter)
 };
 
+// What the report information dialog asks (the command line takes the first
+// three as options). The main window keeps the last answers, so the next
+// report offers them again.
+struct ReportInformation {
+    QString facility;
+    QString address;
+    QString installer;
+    // Optional; shown on the title page only when filled.
+    QString projectReference;
+    QString revision;
+    QString preparedBy;
+};
+
 namespace Report
 {
 
-// One loop as the report shows it, read from its editor.
+// One loop as the report shows it: as its editor shows it.
 struct LoopInfo {
     QString cableType;
     QString topologyCode; // "A" or "B"
@@ -65,14 +78,8 @@ struct PanelInfo {
     PanelCalculation::OutputCurrents outputs;
 };
 
-struct ReportData {
-    QString facility;
-    QString address;
-    QString installer;
-    // Optional; shown on the title page only when filled.
-    QString projectReference;
-    QString revision;
-    QString preparedBy;
+// The report information with the date and the design's values.
+struct ReportData : ReportInformation {
     QDate date;
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1

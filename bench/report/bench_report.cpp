@@ -8,8 +8,11 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
-#include "report/reportgenerator.h"
+#include "report/reportpdf.h"
+#include "design/designevaluation.h"
+#include "setup/setupio.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>
@@ -36,7 +39,7 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-struct Design {
+struct ScreenDesign {
     std::unique_ptr<SystemContainerWidget> main;
     std::vector<std::unique_ptr<SystemContainerWidget>> boxes;
 };
@@ -50,17 +53,19 @@ double threadCpuMs()
 
 // Reads the editors, composes and writes; returns the milliseconds taken
 // (wall clock) and the processor time in `cpuMs`.
-double writeReport(const Design &design, const Catalogue &catalogue, const QString &path, double &cpuMs)
+double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const QString &path, double &cpuMs)
 {
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = threadCpuMs();
-    Report::ReportData data;
-    data.facility = QStringLiteral("Benchmark");
-    data.date = QDate::currentDate();
-    data.mainPanel = reportPanelInfo(design.main.get());
+    QList<SystemContainerWidget *> boxes;
     for (const auto &box : design.boxes)
-        data.expansionBoxes.append(reportPanelInfo(box.get()));
+        boxes.append(box.get());
+    ReportInformation information;
+    information.facility = QStringLiteral("Benchmark");
+    const Report::ReportData data =
+        Report::reportData(DesignEvaluation::evaluate(collectSetupData(design.main.get(), boxes), catalogue),
+                           information, QDate::currentDate());
     const QString html = Report::composeReportHtml(data, catalogue);
     QFile htmlFile(QString(path).replace(QStringLiteral(".pdf"), QStringLiteral(".html")));
     if (htmlFile.open(QIODevice::WriteOnly))
@@ -95,7 +100,7 @@ int main(int argc, char **argv)
     const SetupFile::SetupData design = BenchDesign::largestDesign(catalogue);
     const QString panelName = design.panel.value(0);
     const QString boxName = design.boxes.value(0).panel.value(0);
-    Design largest;
+    ScreenDesign largest;
     largest.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
     largest.main->applySetup(design.panel, design.loops);
     for (const SetupFile::ExpansionBoxConfig &box : design.boxes) {
@@ -109,7 +114,7 @@ int main(int argc, char **argv)
                                     QStringLiteral("0"),
                                     QStringLiteral("0")};
 
-    Design typical;
+    ScreenDesign typical;
     typical.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
     QMap<QString, int> few;
     for (const Device &d : catalogue.devices()) {
@@ -132,7 +137,7 @@ int main(int argc, char **argv)
     const QString folder = keep.isEmpty() ? scratch.path() : keep;
     QDir().mkpath(folder);
     for (const auto &[name, design] :
-         {std::pair<const char *, const Design *>{"largest", &largest}, {"typical", &typical}}) {
+         {std::pair<const char *, const ScreenDesign *>{"largest", &largest}, {"typical", &typical}}) {
         std::vector<double> times, cpu;
         for (int run = 0; run < runs; ++run) {
             double cpuMs = 0;

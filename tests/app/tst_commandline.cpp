@@ -4,7 +4,8 @@
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
-#include "report/reportgenerator.h"
+#include "report/reportdialog.h"
+#include "design/designevaluation.h"
 #include "setup/setupio.h"
 #include "widgets/guiresources.h"
 
@@ -212,8 +213,7 @@ void TestCommandLine::usageErrorsAndHelp()
     const Run run = runProgram(arguments, home.path());
     QCOMPARE(run.exitCode, exitCode);
     if (usageOnStdout) {
-        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [FILE]")),
-                 qPrintable(run.out));
+        QVERIFY2(run.out.contains(QStringLiteral("Usage: Kalvix [FILE]")), qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("--check")));
         QVERIFY(run.out.contains(QStringLiteral("--report")));
     } else {
@@ -444,7 +444,10 @@ void TestCommandLine::reportEqualsTheWindowsReport()
         qobject_cast<QDialog *>(dialog)->accept();
     });
     ReportInformation information;
-    QVERIFY(generateReport(design("window.pdf"), &main, boxes, &catalogue, information));
+    // What the window hands over: the design its editors hold.
+    QVERIFY(generateReport(&main, design("window.pdf"),
+                           DesignEvaluation::evaluate(collectSetupData(&main, boxes), catalogue), catalogue,
+                           information));
     qDeleteAll(boxes);
 
     // The lines of text in reading order, without the page footers: where

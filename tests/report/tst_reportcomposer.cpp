@@ -1,3 +1,5 @@
+#include "reportreadback.h"
+
 #include "catalogue/catalogue.h"
 #include "report/reportcomposer.h"
 
@@ -117,27 +119,6 @@ QString sheetText(const ReportData &data, const Catalogue &catalogue)
     QTextDocument document;
     document.setHtml(composeCalculationSheet(data, catalogue));
     return document.toPlainText();
-}
-
-// The cells of the table row that starts with `first`, after `heading`.
-QStringList rowCells(const QString &html, const QString &heading, const QString &first)
-{
-    const int from = html.indexOf(heading);
-    const QRegularExpression row(QStringLiteral("<tr>(<td[^>]*>(?:(?!</tr>).)*)</tr>"));
-    for (auto it = row.globalMatch(html, from); it.hasNext();) {
-        const QString cells = it.next().captured(1);
-        QStringList texts;
-        const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
-        for (auto c = cell.globalMatch(cells); c.hasNext();) {
-            QString text = c.next().captured(1);
-            text.replace(QStringLiteral("<br>"), QStringLiteral(" "));
-            text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-            texts << text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
-        }
-        if (!texts.isEmpty() && texts.first() == first)
-            return texts;
-    }
-    return {};
 }
 
 } // namespace

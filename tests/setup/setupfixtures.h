@@ -59,6 +59,21 @@ inline SetupFile::SetupData fullDesign()
     return d;
 }
 
+// Every kind of fault on a TXP 816: loop 1 over its addresses and current,
+// loop 2 in degraded mode with too much drop, no battery at all, the outputs
+// over the panel's limit.
+inline SetupFile::SetupData faultyDesign()
+{
+    SetupFile::SetupData faulty;
+    faulty.panel = QStringList{"TXP 816", "-", "0.5", "0.5", "0.5", "0.5", "0.5",  "0.5",   "",
+                               "-",       "-", "-",   "-",   "20",  "100", "72 h", "30 min"};
+    faulty.loops = {loop("0,5 mm2 (21 AWG)", "A", 100, 2500, 0, 0, {{"OD-210", 300}, {"SD-500 (loop)", 60}}),
+                    loop("0,5 mm2 (21 AWG)", "B", 100, 2500, 300, 400, {{"VAD-520 (loop)", 40}}),
+                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0),
+                    loop("2,5 mm2 (14 AWG)", "A", 100, 500, 0, 0)};
+    return faulty;
+}
+
 // Replaces the first occurrence only, so a mutation hits one place.
 inline QString replacedOnce(QString text, const QString &from, const QString &to)
 {

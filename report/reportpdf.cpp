@@ -1,20 +1,11 @@
-#include "report/reportgenerator.h"
+#include "report/reportpdf.h"
 
 #include "app/constants.h"
-#include "catalogue/catalogue.h"
-#include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDebug>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QGuiApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -27,113 +18,12 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
-
-bool askReportInformation(QWidget *parent, const ReportInformation &initial, ReportInformation &answer)
-{
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("reportInformationDialog"));
-    dialog.setWindowTitle(Exporter::tr("Report Information"));
-    dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    dialog.setModal(true);
-
-    auto *layout = new QVBoxLayout(&dialog);
-    auto *form = new QFormLayout;
-    const auto edit = [&dialog](const char *name, const QString &text) {
-        auto *line = new QLineEdit(text, &dialog);
-        line->setObjectName(QLatin1String(name));
-        line->setMinimumWidth(320);
-        return line;
-    };
-    QLineEdit *facilityEdit = edit("facilityNameLineEdit", initial.facility);
-    QLineEdit *addressEdit = edit("addressLineEdit", initial.address);
-    QLineEdit *installerEdit = edit("installerCompanyLineEdit", initial.installer);
-    QLineEdit *referenceEdit = edit("projectReferenceLineEdit", initial.projectReference);
-    QLineEdit *revisionEdit = edit("revisionLineEdit", initial.revision);
-    QLineEdit *preparedByEdit = edit("preparedByLineEdit", initial.preparedBy);
-    form->addRow(Exporter::tr("Facility name"), facilityEdit);
-    form->addRow(Exporter::tr("Address"), addressEdit);
-    form->addRow(Exporter::tr("Installer company"), installerEdit);
-    form->addRow(Exporter::tr("Project reference"), referenceEdit);
-    form->addRow(Exporter::tr("Revision"), revisionEdit);
-    form->addRow(Exporter::tr("Prepared by"), preparedByEdit);
-    layout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    answer.facility = facilityEdit->text().trimmed();
-    answer.address = addressEdit->text().trimmed();
-    answer.installer = installerEdit->text().trimmed();
-    answer.projectReference = referenceEdit->text().trimmed();
-    answer.revision = revisionEdit->text().trimmed();
-    answer.preparedBy = preparedByEdit->text().trimmed();
-    return true;
-}
-
-Report::PanelInfo reportPanelInfo(const SystemContainerWidget *container)
-{
-    Report::PanelInfo info;
-    const PanelWidget *panel = container->panelWidget();
-    if (panel) {
-        info.totalIdleCurrent = panel->totalIdleCurrent();
-        info.totalAlarmCurrent = panel->totalAlarmCurrent();
-        info.minimumBatteryRequired = panel->minimumBatteryRequired();
-        info.selectedTotalBattery = panel->selectedTotalBattery();
-        info.loopCurrents = panel->activeLoopCurrents();
-        info.outputs.aux24VIdle = panel->aux24VIdleCurrent();
-        info.outputs.aux24VAlarm = panel->aux24VAlarmCurrent();
-        info.outputs.snd1Idle = panel->sounder1IdleCurrent();
-        info.outputs.snd1Alarm = panel->sounder1AlarmCurrent();
-        info.outputs.snd2Idle = panel->sounder2IdleCurrent();
-        info.outputs.snd2Alarm = panel->sounder2AlarmCurrent();
-        info.model = panel->modelName();
-        info.internalBattery = panel->internalBattery();
-        info.batteryDegradation = panel->batteryDegradation();
-        info.soundersActive = panel->soundersActive();
-        info.idleTime = panel->idleTime();
-        info.alarmTime = panel->alarmTime();
-        info.cards = panel->installedCards();
-        info.source1 = panel->externalPowerSource1();
-        info.battery1 = panel->additionalBattery1();
-        info.source2 = panel->externalPowerSource2();
-        info.battery2 = panel->additionalBattery2();
-        info.powerNotes = panel->powerReportNotes();
-        info.externalPowerNotes = panel->externalPowerReportNotes();
-    }
-    const QVector<LoopWidget *> loops = container->loopWidgets();
-    const int active = std::min(container->loopCount(), loops.size());
-    for (int i = 0; i < active; ++i) {
-        const LoopWidget *loop = loops.at(i);
-        Report::LoopInfo l;
-        l.cableType = loop->cableTypeText();
-        l.topologyCode = loop->topologyCode();
-        l.distributionFactor = loop->distributionFactorValue();
-        l.loopLength = loop->loopLengthValue();
-        l.startDistance = loop->startDistanceValue();
-        l.endDistance = loop->endDistanceValue();
-        l.devices = loop->deviceList();
-        std::sort(
-            l.devices.begin(), l.devices.end(),
-            [](const QPair<QString, int> &a, const QPair<QString, int> &b) { return a.first < b.first; });
-        l.faultText = loop->faultReportText();
-        l.noteText = loop->noteReportText();
-        l.degradedModeOk = loop->isDegradedModeOk();
-        l.figures = loop->displayedResults();
-        l.limits = loop->limits();
-        info.loops.append(l);
-    }
-    return info;
-}
 
 namespace
 {
@@ -519,27 +409,6 @@ bool addDocumentInformation(QByteArray &pdf, const Report::DocumentInfo &info)
     return true;
 }
 
-// Restores the cursor however the report ends.
-struct BusyCursor {
-    BusyCursor()
-    {
-        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyCursor()
-    {
-        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
-} // namespace
-
-namespace
-{
-
 // Every section of the report starts a page, so each is laid out as a
 // document of its own: moving a heading or a table row then lays out only
 // its own section again, not the whole report.
@@ -662,30 +531,4 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         return false;
     }
     return true;
-}
-
-bool generateReport(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers, const Catalogue *catalogue,
-                    ReportInformation &information)
-{
-    ReportInformation answer;
-    if (!askReportInformation(mainContainer, information, answer))
-        return false;
-    information = answer;
-    if (!mainContainer || !catalogue)
-        return false;
-
-    const BusyCursor busy;
-    Report::ReportData data;
-    data.facility = information.facility;
-    data.address = information.address;
-    data.installer = information.installer;
-    data.projectReference = information.projectReference;
-    data.revision = information.revision;
-    data.preparedBy = information.preparedBy;
-    data.date = QDate::currentDate();
-    data.mainPanel = reportPanelInfo(mainContainer);
-    for (const SystemContainerWidget *container : expansionBoxContainers)
-        data.expansionBoxes.append(reportPanelInfo(container));
-    return writeReportPdf(fileName, Report::composeReportHtml(data, *catalogue), Report::documentInfo(data));
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "report/reportcomposer.h"
+
+#include <QDate>
+#include <QString>
+
+class Catalogue;
+struct DesignEvaluation;
+struct SystemEvaluation;
+
+// The one way from an evaluated design to its report: the window (from what
+// its editors hold) and the command line (from a setup file) both come here.
+namespace Report
+{
+
+// One panel or expansion box with its loops, as its editors show them.
+PanelInfo panelInfo(const SystemEvaluation &system);
+
+// The whole report's values: the information as given, the main panel and
+// every expansion box in the design's order.
+ReportData reportData(const DesignEvaluation &design, const ReportInformation &information,
+                      const QDate &date);
+
+// Composes today's report of `design` and writes it as a PDF. False when the
+// file cannot be written; an existing file is then left as it was.
+bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
+                       const ReportInformation &information);
+
+} // namespace Report

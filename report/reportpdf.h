@@ -1,0 +1,13 @@
+#pragma once
+
+#include "report/reportcomposer.h"
+
+#include <QString>
+
+// Lays the HTML out on A4 pages and paints it with a footer on every page.
+// Each section starts a page; within it, table rows and lines are never split
+// by a page, a heading or a box title never ends a page, table headers repeat
+// on every page a table continues onto, and the title page stays on one page.
+// `info` gives the PDF's title, author and subject. Needs a graphical
+// application object (fonts), but no widgets.
+bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info = {});

@@ -587,106 +587,72 @@ QVector<LoopCalc::LoopDevice> LoopWidget::resolvedDevices() const
     return LoopCalc::resolveDevices(m_devices, *m_catalogue);
 }
 
-LoopCalc::Circuit LoopWidget::circuit(const QVector<LoopCalc::LoopDevice> &devices) const
-{
-    return LoopCalc::circuit(config(), devices, *m_catalogue);
-}
-
 LoopCalc::LoopResults LoopWidget::displayedResults() const
 {
-    return m_results;
+    return m_evaluation.results;
 }
 
+// Every stage shows the loop's one evaluation; the stage only decides what
+// else follows, as the chain always did: the totals refresh the tree's
+// counters and hand the currents to the panel after the faults are known.
 void LoopWidget::computeLoopTotals()
 {
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
-    const LoopCalc::LoopTotals totals = LoopCalc::loopTotals(devices, m_soundersActiveFraction);
-    m_results.addresses = totals.addresses;
-    m_results.idleCurrent = LoopCalc::displayed(totals.idleCurrent);
-    m_results.alarmCurrent = LoopCalc::displayed(totals.alarmCurrent);
-    ui->totalAddressesValueLabel->setText(QString::number(totals.addresses));
-    ui->idleCurrentValueLabel->setText(Display::amperes(totals.idleCurrent));
-    ui->alarmCurrentValueLabel->setText(Display::amperes(totals.alarmCurrent));
     refreshTreeCounters(devices);
-    computeVoltageDrop(devices);
-    emit updateLoopCurrents(totals.idleCurrent, totals.alarmCurrent);
+    showEvaluation(devices);
+    emit updateLoopCurrents(m_evaluation.totals.idleCurrent, m_evaluation.totals.alarmCurrent);
 }
 
 void LoopWidget::computeVoltageDrop()
 {
-    computeVoltageDrop(resolvedDevices());
-}
-
-void LoopWidget::computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
-{
-    m_results.voltageDrop =
-        LoopCalc::displayed(LoopCalc::voltageDrop(topology(), circuit(devices), m_results.alarmCurrent));
-    ui->voltageDropValueLabel->setText(Display::volts(m_results.voltageDrop));
-    computeMaxVoltageDrop(devices);
+    showEvaluation(resolvedDevices());
 }
 
 void LoopWidget::computeMaxVoltageDrop()
 {
-    computeMaxVoltageDrop(resolvedDevices());
-}
-
-void LoopWidget::computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices)
-{
-    m_results.maxVoltageDrop = LoopCalc::displayed(LoopCalc::maxVoltageDrop(
-        topology(), m_limits.supportsOverboost, m_results.alarmCurrent, m_results.voltageDrop));
-    ui->maxVoltageDropValueLabel->setText(Display::volts(m_results.maxVoltageDrop));
-    computeMaxCurrent(devices);
+    showEvaluation(resolvedDevices());
 }
 
 void LoopWidget::computeMaxCurrent()
 {
-    computeMaxCurrent(resolvedDevices());
+    showEvaluation(resolvedDevices());
 }
-
-void LoopWidget::computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices)
-{
-    m_results.maxCurrent = LoopCalc::displayed(
-        LoopCalc::maxCurrent(topology(), circuit(devices), m_results.maxVoltageDrop, m_limits.maxCurrent));
-    ui->maxCurrentValueLabel->setText(Display::amperes(m_results.maxCurrent));
-    const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);
-    updateNotes(facts);
-    updateFaults(facts);
-}
-
-// ---- messages ---------------------------------------------------------------------------
 
 void LoopWidget::updateNotes()
 {
-    updateNotes(LoopMessages::deviceFacts(resolvedDevices()));
-}
-
-void LoopWidget::updateNotes(const LoopMessages::DeviceFacts &facts)
-{
-    ui->notesLabel->setText(LoopMessages::notesText(displayedResults(), m_limits, facts));
+    showEvaluation(resolvedDevices());
 }
 
 void LoopWidget::updateFaults()
 {
-    updateFaults(LoopMessages::deviceFacts(resolvedDevices()));
+    showEvaluation(resolvedDevices());
 }
 
-void LoopWidget::updateFaults(const LoopMessages::DeviceFacts &facts)
+void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    const LoopMessages::Faults faults = LoopMessages::checkFaults(displayedResults(), m_limits);
-    ui->faultsLabel->setText(LoopMessages::faultsText(faults, m_limits, facts));
-    mark(ui->totalAddressesValueLabel, faults.addresses);
-    mark(ui->voltageDropValueLabel, faults.voltageDrop);
-    mark(ui->alarmCurrentValueLabel, faults.current);
-    mark(ui->faultsLabel, faults.any());
-    if (faults.any() != m_lastFaultState) {
-        m_lastFaultState = faults.any();
+    m_evaluation = LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction, *m_catalogue);
+    const LoopEvaluation &e = m_evaluation;
+    ui->totalAddressesValueLabel->setText(e.addressesText());
+    ui->idleCurrentValueLabel->setText(e.idleCurrentText());
+    ui->alarmCurrentValueLabel->setText(e.alarmCurrentText());
+    ui->voltageDropValueLabel->setText(e.voltageDropText());
+    ui->maxVoltageDropValueLabel->setText(e.maxVoltageDropText());
+    ui->maxCurrentValueLabel->setText(e.maxCurrentText());
+    ui->notesLabel->setText(e.notesText);
+    ui->faultsLabel->setText(e.faultsText);
+    mark(ui->totalAddressesValueLabel, e.faults.addresses);
+    mark(ui->voltageDropValueLabel, e.faults.voltageDrop);
+    mark(ui->alarmCurrentValueLabel, e.faults.current);
+    mark(ui->faultsLabel, e.faults.any());
+    if (e.faults.any() != m_lastFaultState) {
+        m_lastFaultState = e.faults.any();
         emit loopFaultChanged(m_lastFaultState);
     }
     // The tab's mark names the faults, so it follows their text as well.
-    const QString summary = faults.any() ? ui->faultsLabel->text() : QString();
+    const QString summary = e.faults.any() ? e.faultsText : QString();
     if (summary != m_lastFaultSummary) {
         m_lastFaultSummary = summary;
-        emit faultSummaryChanged(faults.any(), summary);
+        emit faultSummaryChanged(e.faults.any(), summary);
     }
 }
 
@@ -702,17 +668,15 @@ QString LoopWidget::faultSummary() const
 
 QString LoopWidget::faultReportText() const
 {
-    return LoopMessages::faultReportText(displayedResults(), m_limits,
-                                         LoopMessages::deviceFacts(resolvedDevices()));
+    return m_evaluation.faultReportText;
 }
 
 QString LoopWidget::noteReportText() const
 {
-    return LoopMessages::noteReportText(displayedResults(), m_limits,
-                                        LoopMessages::deviceFacts(resolvedDevices()));
+    return m_evaluation.noteReportText;
 }
 
 bool LoopWidget::isDegradedModeOk() const
 {
-    return LoopCalc::isDegradedModeOk(circuit(resolvedDevices()), m_results.alarmCurrent, m_limits);
+    return m_evaluation.degradedModeOk;
 }

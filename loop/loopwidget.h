@@ -2,6 +2,7 @@
 
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
+#include "loop/loopevaluation.h"
 #include "loop/loopmessages.h"
 
 #include <QMap>
@@ -116,12 +117,8 @@ private:
 
     Topology topology() const;
     QVector<LoopCalc::LoopDevice> resolvedDevices() const;
-    LoopCalc::Circuit circuit(const QVector<LoopCalc::LoopDevice> &devices) const;
-    void computeVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices);
-    void computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devices);
-    void computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices);
-    void updateNotes(const LoopMessages::DeviceFacts &facts);
-    void updateFaults(const LoopMessages::DeviceFacts &facts);
+    // Evaluates the loop as it stands and draws every figure and message.
+    void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
 
     Ui::LoopWidget *ui;
     const Catalogue *m_catalogue;
@@ -132,7 +129,7 @@ private:
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
     // The six figures as last shown; each stage reads the ones before it here.
-    LoopCalc::LoopResults m_results;
+    LoopEvaluation m_evaluation;
     bool m_lastFaultState = false;
     bool m_holdRecomputation = false; // while applyDevices rebuilds the list
     QString m_lastFaultSummary;

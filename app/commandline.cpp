@@ -138,8 +138,12 @@ QString panelFaults(const SystemEvaluation &system)
 {
     const PanelEvaluation &p = system.panel;
     QStringList texts;
-    if (p.flags.hasBatteryFault)
-        texts << oneLine(p.battery.text);
+    if (p.flags.hasBatteryFault) {
+        QString text = oneLine(p.battery.text);
+        if (p.batterySizing.method != BatteryMethod::Maker)
+            text += QStringLiteral(" (battery method: %1)").arg(BatterySizing::name(p.batterySizing.method));
+        texts << text;
+    }
     if (p.flags.hasPowerLoadFault)
         texts << oneLine(p.powerLoad.text);
     if (p.flags.hasLoopFault) {
@@ -217,6 +221,8 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
                        {"totalAlarmCurrent", p.totalAlarmCurrentText()},
                        {"minimumBatteryRequired", p.minimumBatteryRequiredText()},
                        {"selectedTotalBattery", p.selectedTotalBatteryText()},
+                       {"batteryMethod", BatterySizing::name(p.batterySizing.method)},
+                       {"batteryFormula", p.batterySizing.substituted},
                        {"batteryStatus", p.battery.text},
                        {"powerLoadStatus", p.powerLoad.text},
                        {"externalPowerNotes", p.externalPowerNotes},
@@ -257,6 +263,7 @@ Report::PanelInfo reportInfo(const SystemEvaluation &system)
     info.totalAlarmCurrent = system.panel.figures.totalAlarmCurrent;
     info.minimumBatteryRequired = system.panel.figures.minimumBatteryRequired;
     info.selectedTotalBattery = system.panel.figures.selectedTotalBattery;
+    info.batterySizing = system.panel.batterySizing;
     info.loopCurrents = system.panel.loopCurrents.mid(0, system.panel.loopCount);
     info.outputs = c.outputs;
     for (int i = 0; i < system.loops.size(); ++i) {

@@ -88,6 +88,7 @@ Report::PanelInfo reportPanelInfo(const SystemContainerWidget *container)
         info.totalIdleCurrent = panel->totalIdleCurrent();
         info.totalAlarmCurrent = panel->totalAlarmCurrent();
         info.minimumBatteryRequired = panel->minimumBatteryRequired();
+        info.batterySizing = panel->evaluation().batterySizing;
         info.selectedTotalBattery = panel->selectedTotalBattery();
         info.loopCurrents = panel->activeLoopCurrents();
         info.outputs.aux24VIdle = panel->aux24VIdleCurrent();

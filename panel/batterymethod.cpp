@@ -220,7 +220,10 @@ Suggestion nearestBattery(double required, const BatteryRoom &room)
         }
         return choices;
     };
-    const QVector<const Battery *> internal = upTo(true, room.internalMaxCapacity);
+    QVector<const Battery *> internal = upTo(true, room.internalMaxCapacity);
+    // A panel with room for its own battery keeps one; supply batteries add to it.
+    if (internal.size() > 1)
+        internal.removeFirst();
     const QVector<const Battery *> first = upTo(room.source1, room.source1MaxCapacity);
     const QVector<const Battery *> second = upTo(room.source2, room.source2MaxCapacity);
 
@@ -246,7 +249,7 @@ Suggestion nearestBattery(double required, const BatteryRoom &room)
                 if (set.count() == 0 || set.capacity < required)
                     continue;
                 const auto rank = [](const BatterySet &s) {
-                    return std::make_tuple(s.count(), s.capacity, s.internalBattery.isEmpty() ? 1 : 0);
+                    return std::make_tuple(s.count(), s.capacity);
                 };
                 if (!best.found || rank(set) < rank(best.set)) {
                     best.found = true;

@@ -102,7 +102,8 @@ struct Suggestion {
 };
 
 // The smallest selection that meets `required`: the fewest batteries, then
-// the least capacity; the internal battery before the additional ones.
+// the least capacity. A model with room for an internal battery always has
+// one; the additional batteries join it.
 Suggestion nearestBattery(double required, const BatteryRoom &room);
 // The status's recommendation for a suggestion (translated).
 QString suggestionText(const Suggestion &suggestion);

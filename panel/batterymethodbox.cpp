@@ -119,6 +119,12 @@ void BatteryMethodBox::refresh()
     }
     const SystemDesign *system = m_document->design().system(index);
     setMethod(system->batteryMethod);
+    // Nothing recorded yet (the window is still being built): nothing to evaluate.
+    if (system->config.model.isEmpty()) {
+        m_infoLabel->setText(BatterySizing::reference(m_method));
+        m_applyButton->setEnabled(false);
+        return;
+    }
     const DesignEvaluation &evaluation = m_document->evaluation();
     const PanelEvaluation &panel = index < 0 ? evaluation.main.panel : evaluation.boxes.at(index).panel;
     const BatterySizing::Result &r = panel.batterySizing;

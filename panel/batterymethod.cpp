@@ -17,7 +17,7 @@ constexpr int CapacityDecimals = 2;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("PanelWidget", text);
+    return QCoreApplication::translate("BatterySizing", text);
 }
 
 QString hours(int value)

@@ -13,7 +13,7 @@ enum class BatteryMethod { Maker, Bs5839, Nfpa72Edition2019, Nfpa72Edition2022, 
 // The required battery capacity by each sizing method, with the formula
 // written out and the notes a reviewer needs, and the smallest selection of
 // catalogue batteries that meets it. Texts are translated in the context
-// "PanelWidget", beside the other battery texts of the panel page.
+// "BatterySizing".
 namespace BatterySizing
 {
 

@@ -5,6 +5,7 @@
 
 #include "app/designsession.h"
 #include "app/mainwindow.h"
+#include "design/designfile.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 
@@ -59,6 +60,7 @@ private slots:
     void initTestCase();
     void methodIsKeptInTheDocumentAndUndone();
     void nearestBatteryIsOneStep();
+    void eachBoxHasItsOwnMethod();
 
 private:
     std::unique_ptr<Catalogue> m_catalogue;
@@ -127,6 +129,33 @@ void TestBatteryMethodBox::nearestBatteryIsOneStep()
     QCOMPARE(panel->internalBattery(), QStringLiteral("-"));
     QCOMPARE(document(window)->design().main.batteryMethod, BatteryMethod::Bs5839);
     QVERIFY(apply->isEnabled());
+}
+
+void TestBatteryMethodBox::eachBoxHasItsOwnMethod()
+{
+    MainWindow window(m_catalogue.get());
+    {
+        ModalAnswerer answerer([&](QDialog *dialog) {
+            child<QComboBox>(dialog, "expansionBoxComboBox")->setCurrentText("KXE-2");
+            dialogButton(dialog, QDialogButtonBox::Ok)->click();
+        });
+        child<QPushButton>(mainPanel(window), "addExpansionBoxButton")->click();
+    }
+    settle();
+    auto *tabs = child<QTabWidget>(&window, "externalTabWidget");
+    QCOMPARE(tabs->count(), 2);
+    PanelWidget *box = qobject_cast<SystemContainerWidget *>(tabs->widget(1))->panelWidget();
+
+    choose(box, BatteryMethod::En54Part14);
+    settle();
+    const Design &design = document(window)->design();
+    QCOMPARE(design.boxes.size(), 1);
+    QCOMPARE(design.boxes.at(0).batteryMethod, BatteryMethod::En54Part14);
+    QCOMPARE(design.main.batteryMethod, BatteryMethod::Maker);
+    QCOMPARE(box->batteryMethod(), BatteryMethod::En54Part14);
+    QCOMPARE(mainPanel(window)->batteryMethod(), BatteryMethod::Maker);
+    QVERIFY(DesignFile::compose(design).contains("Battery method;Expansion box 1\nMethod:;EN 54-14\n"));
+    QVERIFY(panelText(box, "batteryMethodInfoLabel").startsWith("CEN/TS 54-14"));
 }
 
 QTEST_MAIN(TestBatteryMethodBox)

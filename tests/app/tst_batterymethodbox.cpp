@@ -10,6 +10,7 @@
 #include "widgets/messagebox.h"
 
 #include <QAction>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -61,6 +62,7 @@ private slots:
     void methodIsKeptInTheDocumentAndUndone();
     void nearestBatteryIsOneStep();
     void eachBoxHasItsOwnMethod();
+    void savedAndOpenedWithItsMethod();
 
 private:
     std::unique_ptr<Catalogue> m_catalogue;
@@ -156,6 +158,34 @@ void TestBatteryMethodBox::eachBoxHasItsOwnMethod()
     QCOMPARE(mainPanel(window)->batteryMethod(), BatteryMethod::Maker);
     QVERIFY(DesignFile::compose(design).contains("Battery method;Expansion box 1\nMethod:;EN 54-14\n"));
     QVERIFY(panelText(box, "batteryMethodInfoLabel").startsWith("CEN/TS 54-14"));
+}
+
+// Saved as 2.1 and opened in a new window: the page follows the file's method.
+void TestBatteryMethodBox::savedAndOpenedWithItsMethod()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sized.csv");
+    QString figures;
+    {
+        MainWindow window(m_catalogue.get());
+        choose(mainPanel(window), BatteryMethod::Bs5839);
+        settle();
+        figures = panelText(mainPanel(window), "minBattRequiredValueLabel");
+        FileDialog::setNextFileName(path);
+        child<QAction>(&window, "actionSave_as")->trigger();
+        QVERIFY(!window.isWindowModified());
+    }
+    MainWindow window(m_catalogue.get());
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(path);
+    child<QAction>(&window, "actionOpen")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("sized.csv[*] - Kalvix"));
+    settle();
+    PanelWidget *panel = mainPanel(window);
+    QCOMPARE(panel->batteryMethod(), BatteryMethod::Bs5839);
+    QCOMPARE(child<QComboBox>(panel, "batteryMethodComboBox")->currentData().toInt(), int(BatteryMethod::Bs5839));
+    QCOMPARE(panelText(panel, "minBattRequiredValueLabel"), figures);
+    QVERIFY(!window.isWindowModified());
 }
 
 QTEST_MAIN(TestBatteryMethodBox)

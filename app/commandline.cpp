@@ -136,8 +136,12 @@ QString panelFaults(const SystemEvaluation &system)
 {
     const PanelEvaluation &p = system.panel;
     QStringList texts;
-    if (p.flags.hasBatteryFault)
-        texts << oneLine(p.battery.text);
+    if (p.flags.hasBatteryFault) {
+        QString text = oneLine(p.battery.text);
+        if (p.batterySizing.method != BatteryMethod::Maker)
+            text += QStringLiteral(" (battery method: %1)").arg(BatterySizing::name(p.batterySizing.method));
+        texts << text;
+    }
     if (p.flags.hasPowerLoadFault)
         texts << oneLine(p.powerLoad.text);
     if (p.flags.hasLoopFault) {
@@ -215,6 +219,8 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
                        {"totalAlarmCurrent", p.totalAlarmCurrentText()},
                        {"minimumBatteryRequired", p.minimumBatteryRequiredText()},
                        {"selectedTotalBattery", p.selectedTotalBatteryText()},
+                       {"batteryMethod", BatterySizing::name(p.batterySizing.method)},
+                       {"batteryFormula", p.batterySizing.substituted},
                        {"batteryStatus", p.battery.text},
                        {"powerLoadStatus", p.powerLoad.text},
                        {"externalPowerNotes", p.externalPowerNotes},

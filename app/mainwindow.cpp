@@ -224,8 +224,11 @@ void MainWindow::initContainers()
         connect(mainContainer, &SystemContainerWidget::expansionBoxRemoved, this,
                 &MainWindow::onExpansionBoxRemoved);
     }
-    if (m_session)
+    if (m_session) {
         m_session->watch(mainContainer);
+        if (mainContainer->panelWidget())
+            mainContainer->panelWidget()->setDocument(m_session->document());
+    }
 }
 
 void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
@@ -241,8 +244,11 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
             });
     ui->externalTabWidget->addTab(container, displayName);
     expansionBoxContainers.insert(displayName, container);
-    if (m_session)
+    if (m_session) {
         m_session->watch(container);
+        if (PanelWidget *panel = container->panelWidget())
+            panel->setDocument(m_session->document(), displayName);
+    }
     showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
@@ -780,8 +786,11 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
                 });
         ui->externalTabWidget->addTab(container, name);
         expansionBoxContainers.insert(name, container);
-        if (m_session)
+        if (m_session) {
             m_session->watch(container);
+            if (PanelWidget *panel = container->panelWidget())
+                panel->setDocument(m_session->document(), name);
+        }
         showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();

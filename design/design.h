@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loop/loopconfig.h"
+#include "panel/batterymethod.h"
 #include "panel/panelconfig.h"
 #include "setup/setupfile.h"
 
@@ -12,10 +13,6 @@
 #include <optional>
 
 class Catalogue;
-
-// How a panel's battery is sized. The maker's method is the default and is
-// never written to a file, so designs that use it stay format 2.0.
-enum class BatteryMethod { Maker, Bs5839, Nfpa72Edition2019, Nfpa72Edition2022, En54Part14 };
 
 namespace BatteryMethods
 {

@@ -31,7 +31,7 @@ QString DesignEvaluation::boxStatusText(int box) const
 
 SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
                                                   const QVector<LoopConfig> &readLoops,
-                                                  const Catalogue &catalogue)
+                                                  const Catalogue &catalogue, BatteryMethod batteryMethod)
 {
     // The values as the editors hold them once the design is opened.
     const PanelConfig config = read.shownByEditor(catalogue);
@@ -53,6 +53,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
     }
 
     PanelInput input = PanelInput::fromConfig(config, catalogue);
+    input.batteryMethod = batteryMethod;
     const double fraction = config.soundersActiveFraction();
     for (int i = 0; i < loops.size(); ++i) {
         const LoopEvaluation loop = LoopEvaluation::evaluate(loops.at(i), system.limits, fraction, catalogue);
@@ -75,9 +76,9 @@ DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, co
 DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)
 {
     DesignEvaluation result;
-    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue);
+    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue, design.main.batteryMethod);
     for (const SystemDesign &box : design.boxes) {
-        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue));
+        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue, box.batteryMethod));
         result.boxes.last().displayName = box.name;
     }
     return result;

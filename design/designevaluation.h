@@ -23,7 +23,7 @@ struct SystemEvaluation {
     QVector<LoopConfig> loops;
     LoopLimits limits;                   // the model's loop limits
     QVector<LoopEvaluation> loopResults; // one per loop, in loop order
-    PanelEvaluation panel;
+    PanelEvaluation panel; // its battery by the system's battery method
 
     bool hasFault() const; // any panel flag or any loop fault
 };
@@ -45,5 +45,6 @@ struct DesignEvaluation {
     // A design as a 2.0 file holds it (boxes named in file order).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
-                                           const Catalogue &catalogue);
+                                           const Catalogue &catalogue,
+                                           BatteryMethod batteryMethod = BatteryMethod::Maker);
 };

@@ -107,6 +107,38 @@ double PanelEvaluation::minimumBatteryRequired(const PanelConfig &config, double
                                 CapacityDecimals);
 }
 
+BatterySizing::Result PanelEvaluation::sizeBattery(BatteryMethod method, const PanelConfig &config,
+                                                    double totalIdleCurrent, double totalAlarmCurrent)
+{
+    BatterySizing::Input in;
+    in.totalIdleCurrent = totalIdleCurrent;
+    in.totalAlarmCurrent = totalAlarmCurrent;
+    in.idleTime = config.idleTime;
+    in.alarmTime = config.alarmTime;
+    in.degradationPercent = config.batteryDegradation;
+    return BatterySizing::size(method, in);
+}
+
+BatterySizing::BatteryRoom PanelEvaluation::batteryRoom(const PanelInput &input, const ModelRecord &model,
+                                                       const Catalogue &catalogue)
+{
+    BatterySizing::BatteryRoom room;
+    room.batteries = catalogue.batteries();
+    room.internalMaxCapacity = model.maxBatteryCapacity;
+    // An additional battery needs its source; it is offered in sizes its
+    // enclosure holds.
+    if (input.externalPowerSourcesEnabled) {
+        const PanelConfig &c = input.config;
+        room.source1 = !c.source1.isEmpty();
+        room.source2 = !c.source2.isEmpty();
+        if (room.source1)
+            room.source1MaxCapacity = catalogue.findExternalPowerSource(c.source1).maxBatteryCapacity;
+        if (room.source2)
+            room.source2MaxCapacity = catalogue.findExternalPowerSource(c.source2).maxBatteryCapacity;
+    }
+    return room;
+}
+
 double PanelEvaluation::selectedTotalBattery(const PanelConfig &config, const Catalogue &catalogue)
 {
     QVector<double> capacities;
@@ -133,6 +165,11 @@ PanelMessages::PanelState PanelEvaluation::state(const PanelInput &input, const 
     state.idleTimeText = config.idleTime;
     state.loopFaults = input.loopFaults;
     state.externalPowerSourcesEnabled = input.externalPowerSourcesEnabled;
+    state.batterySizing = sizeBattery(input.batteryMethod, config, figures.totalIdleCurrent,
+                                        figures.totalAlarmCurrent);
+    if (input.batteryMethod != BatteryMethod::Maker)
+        state.nearestBattery = BatterySizing::nearestBattery(figures.minimumBatteryRequired,
+                                                             batteryRoom(input, model, catalogue));
     if (!input.externalPowerSourcesEnabled)
         return state;
     const QString *sources[] = {&config.source1, &config.source2};
@@ -170,10 +207,13 @@ PanelEvaluation PanelEvaluation::evaluate(const PanelInput &input, const Catalog
     const CurrentPair total = totals(input, e.model, catalogue);
     e.figures.totalIdleCurrent = total.idle;
     e.figures.totalAlarmCurrent = total.alarm;
-    e.figures.minimumBatteryRequired = minimumBatteryRequired(input.config, total.idle, total.alarm);
+    e.batterySizing = sizeBattery(input.batteryMethod, input.config, total.idle, total.alarm);
+    e.figures.minimumBatteryRequired = e.batterySizing.requiredCapacity;
     e.figures.selectedTotalBattery = selectedTotalBattery(input.config, catalogue);
 
     const PanelMessages::PanelState s = state(input, e.model, e.figures, catalogue);
+    e.nearestBattery = BatterySizing::nearestBattery(e.figures.minimumBatteryRequired,
+                                                     batteryRoom(input, e.model, catalogue));
     e.battery = PanelMessages::batteryStatus(s);
     e.powerLoad = PanelMessages::powerLoadStatus(s);
     e.externalPowerNotes = PanelMessages::externalPowerNotes(s);

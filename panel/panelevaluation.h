@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/batterymethod.h"
 #include "panel/panelcalculation.h"
 #include "panel/panelconfig.h"
 #include "panel/panelmessages.h"
@@ -22,6 +23,7 @@ struct PanelInput {
     // entries count.
     QVector<PanelCalculation::CurrentPair> loopCurrents;
     QVector<bool> loopFaults;
+    BatteryMethod batteryMethod = BatteryMethod::Maker;
 
     static PanelInput fromConfig(const PanelConfig &config, const Catalogue &catalogue);
 };
@@ -44,6 +46,10 @@ struct PanelEvaluation {
     QVector<PanelCalculation::CurrentPair> loopCurrents; // the first loopCount
     QVector<bool> loopFaults;                            // the first loopCount
     PanelFigures figures;
+    // How figures.minimumBatteryRequired was found, and the smallest
+    // selection of batteries that meets it.
+    BatterySizing::Result batterySizing;
+    BatterySizing::Suggestion nearestBattery;
     PanelMessages::BatteryStatus battery;
     PanelMessages::PowerLoadStatus powerLoad;
     QString externalPowerNotes;
@@ -68,6 +74,13 @@ struct PanelEvaluation {
     // Stage 2: minimum battery required from the displayed totals, as displayed.
     static double minimumBatteryRequired(const PanelConfig &config, double totalIdleCurrent,
                                          double totalAlarmCurrent);
+    // The same by the chosen method, with its formula and notes.
+    static BatterySizing::Result sizeBattery(BatteryMethod method, const PanelConfig &config,
+                                             double totalIdleCurrent, double totalAlarmCurrent);
+    // What the design lets this panel hold, for the nearest battery.
+    static BatterySizing::BatteryRoom batteryRoom(const PanelInput &input,
+                                                  const PanelCalculation::ModelRecord &model,
+                                                  const Catalogue &catalogue);
     // The selected batteries' capacity, as displayed.
     static double selectedTotalBattery(const PanelConfig &config, const Catalogue &catalogue);
     // What the status texts, flags and report texts are made from.

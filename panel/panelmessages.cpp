@@ -100,8 +100,47 @@ bool followsEn54(const QString &idleTimeText)
     return Constants::enIdleTimes.contains(idleTimeText);
 }
 
+namespace
+{
+
+bool byStandard(const PanelState &state)
+{
+    return state.batterySizing.method != BatteryMethod::Maker;
+}
+
+// The battery status by a standard: the same verdicts, naming the method,
+// recommending the nearest battery and listing the method's notes.
+BatteryStatus batteryStatusByStandard(const PanelState &state)
+{
+    BatteryStatus status;
+    const QString method = BatterySizing::name(state.batterySizing.method);
+    if (state.noBatterySelected) {
+        status.text = QCoreApplication::translate(
+            "PanelWidget", "System needs at least one battery (either internal or external).");
+        status.fault = true;
+    } else if (insufficientBattery(state)) {
+        status.text = QCoreApplication::translate(
+                          "PanelWidget", "Total battery of the setup does not reach the capacity %1 requires.")
+                          .arg(method);
+        status.fault = true;
+    } else {
+        status.text = QCoreApplication::translate("PanelWidget", "Battery autonomy OK by %1.").arg(method);
+    }
+    if (status.fault)
+        status.text += QStringLiteral("\n") +
+                       QCoreApplication::translate("PanelWidget", "Recommendation: %1")
+                           .arg(BatterySizing::suggestionText(state.nearestBattery));
+    for (const QString &note : state.batterySizing.notes())
+        status.text += QStringLiteral("\n\n") + note;
+    return status;
+}
+
+} // namespace
+
 BatteryStatus batteryStatus(const PanelState &state)
 {
+    if (byStandard(state))
+        return batteryStatusByStandard(state);
     BatteryStatus status;
     if (state.noBatterySelected) {
         status.text = QCoreApplication::translate(
@@ -204,6 +243,14 @@ QString powerReportNotes(const PanelState &state)
             "PanelWidget",
             "CRITICAL: No battery configuration detected. The system requires at least one battery "
             "(internal or external) to provide standby power during mains failure.");
+    } else if (insufficientBattery(state) && byStandard(state)) {
+        lines << QCoreApplication::translate("PanelWidget",
+                                             "WARNING: Insufficient battery capacity. Current capacity: %1 "
+                                             "Ah, Required capacity by %3: %2 Ah. "
+                                             "The system will not meet the specified autonomy requirements.")
+                     .arg(Display::general(state.selectedTotalBattery),
+                          Display::general(state.minimumBatteryRequired),
+                          BatterySizing::name(state.batterySizing.method));
     } else if (insufficientBattery(state)) {
         lines << QCoreApplication::translate("PanelWidget",
                                              "WARNING: Insufficient battery capacity. Current capacity: %1 "
@@ -225,7 +272,11 @@ QString powerReportNotes(const PanelState &state)
 QString externalPowerReportNotes(const PanelState &state)
 {
     QStringList lines;
-    if (!followsEn54(state.idleTimeText)) {
+    if (byStandard(state)) {
+        // The method's own times replace the panel's EN 54 check.
+        for (const QString &note : state.batterySizing.timeNotes)
+            lines << QCoreApplication::translate("PanelWidget", "COMPLIANCE NOTE: %1").arg(note);
+    } else if (!followsEn54(state.idleTimeText)) {
         lines << QCoreApplication::translate(
                      "PanelWidget",
                      "COMPLIANCE NOTE: The selected idle time (%1) does not comply with EN 54 standard "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/records.h"
+#include "panel/batterymethod.h"
 
 #include <QString>
 #include <QVector>
@@ -52,6 +53,10 @@ struct PanelState {
     bool externalPowerSourcesEnabled = false;
     std::array<ExternalPowerChoice, 2> external;
     QVector<ExternalBatteryBox> batteryBoxes; // catalogue order
+    // How minimumBatteryRequired was found; the maker's method keeps the
+    // panel's own texts, any other names itself and its notes.
+    BatterySizing::Result batterySizing;
+    BatterySizing::Suggestion nearestBattery;
 };
 
 struct BatteryStatus {

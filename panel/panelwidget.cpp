@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "panel/batterymethodbox.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
@@ -110,6 +111,11 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
     ui->idleTimeComboBox->setCurrentIndex(0);
     ui->alarmTimeComboBox->addItems(alarmTimes);
     ui->alarmTimeComboBox->setCurrentIndex(1);
+    // The battery method sits with the times it judges.
+    m_batteryMethodBox = new BatteryMethodBox(this);
+    ui->battAutonomyLayout->addWidget(m_batteryMethodBox, ui->battAutonomyLayout->rowCount(), 0, 1, 2);
+    connect(m_batteryMethodBox, &BatteryMethodBox::methodChanged, this, &PanelWidget::setBatteryMethod);
+    connect(m_batteryMethodBox, &BatteryMethodBox::applyRequested, this, &PanelWidget::applyBatterySet);
     connect(ui->idleTimeComboBox, &QComboBox::currentTextChanged, this,
             &PanelWidget::onChangeToCalculateMinimumBatteryRequired);
     connect(ui->alarmTimeComboBox, &QComboBox::currentTextChanged, this,
@@ -742,8 +748,10 @@ void PanelWidget::refreshTotals()
 
 void PanelWidget::onChangeToCalculateMinimumBatteryRequired()
 {
-    m_figures.minimumBatteryRequired = PanelEvaluation::minimumBatteryRequired(
-        configuration(), m_figures.totalIdleCurrent, m_figures.totalAlarmCurrent);
+    m_figures.minimumBatteryRequired =
+        PanelEvaluation::sizeBattery(m_batteryMethod, configuration(), m_figures.totalIdleCurrent,
+                                       m_figures.totalAlarmCurrent)
+            .requiredCapacity;
     ui->minBattRequiredValueLabel->setText(Display::ampereHours(m_figures.minimumBatteryRequired));
     refreshBatteryStatus();
 }
@@ -793,7 +801,29 @@ PanelInput PanelWidget::input() const
     in.externalPowerSourcesEnabled = externalPowerSourcesEnabled;
     in.loopCurrents = loopCurrents;
     in.loopFaults = loopFaults;
+    in.batteryMethod = m_batteryMethod;
     return in;
+}
+
+void PanelWidget::setDocument(DesignDocument *document, const QString &boxName)
+{
+    m_batteryMethodBox->setDocument(document, boxName);
+}
+
+void PanelWidget::setBatteryMethod(BatteryMethod method)
+{
+    if (method == m_batteryMethod)
+        return;
+    m_batteryMethod = method;
+    onChangeToCalculateMinimumBatteryRequired();
+}
+
+void PanelWidget::applyBatterySet(const BatterySizing::BatterySet &set)
+{
+    const auto orNone = [](const QString &name) { return name.isEmpty() ? QStringLiteral("-") : name; };
+    selectValue(ui->battComboBox, orNone(set.internalBattery));
+    selectValue(ui->additionalBatt1ComboBox, orNone(set.battery1));
+    selectValue(ui->additionalBatt2ComboBox, orNone(set.battery2));
 }
 
 PanelEvaluation PanelWidget::evaluation() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/batterymethod.h"
 #include "panel/panelcalculation.h"
 #include "panel/panelconfig.h"
 #include "panel/panelevaluation.h"
@@ -11,7 +12,9 @@
 #include <QVector>
 #include <QWidget>
 
+class BatteryMethodBox;
 class Catalogue;
+class DesignDocument;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -82,6 +85,15 @@ public:
     PanelMessages::FaultFlags computeFaultFlags() const;
     QString powerReportNotes() const;
     QString externalPowerReportNotes() const;
+
+    // The open document, which holds this page's battery method; boxName is
+    // the page's name for an expansion box, empty for the main panel.
+    void setDocument(DesignDocument *document, const QString &boxName = QString());
+    // The required capacity follows this method (the maker's by default).
+    BatteryMethod batteryMethod() const { return m_batteryMethod; }
+    void setBatteryMethod(BatteryMethod method);
+    // Selects these batteries (empty names: none) in one go.
+    void applyBatterySet(const BatterySizing::BatterySet &set);
 
     // Display names of the added expansion boxes, in the order they were added.
     QStringList expansionBoxDisplayNames() const { return expansionBoxNames; }
@@ -191,6 +203,8 @@ private:
 
     // The figures as last shown; each stage reads the ones before it here.
     PanelFigures m_figures;
+    BatteryMethod m_batteryMethod = BatteryMethod::Maker;
+    BatteryMethodBox *m_batteryMethodBox = nullptr;
     QVector<CardRowWidgets> cardRows;
     QVector<LoopRowWidgets> loopRows;
     QVector<ExpansionBoxRowWidgets> expansionBoxRows;

@@ -4,6 +4,7 @@
 #include "catalogue/displayformat.h"
 #include "loop/loopmessages.h"
 #include "panel/panelmessages.h"
+#include "report/batterymethodsheet.h"
 
 #include <cmath>
 
@@ -73,8 +74,26 @@ bool isSet(const QString &value)
     return !value.isEmpty() && value != QLatin1String("-");
 }
 
+// The selected batteries, each with the capacity the editor added up.
+QStringList selectedBatteries(const PanelInfo &panel, const Catalogue &catalogue)
+{
+    QStringList parts;
+    const auto batteries = catalogue.batteries();
+    for (const QString &name : {panel.internalBattery, panel.battery1, panel.battery2}) {
+        if (!isSet(name))
+            continue;
+        const Battery *battery = recordNamed(batteries, name);
+        parts << QStringLiteral("%1 (%2 Ah)")
+                     .arg(name.toHtmlEscaped(), Display::general(battery ? battery->capacity : 0));
+    }
+    return parts;
+}
+
 QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
 {
+    if (panel.batterySizing.method != BatteryMethod::Maker)
+        return batteryMethodSheetHtml(panel.batterySizing, selectedBatteries(panel, catalogue),
+                                      panel.selectedTotalBattery);
     const double iq = panel.totalIdleCurrent;
     const double ia = panel.totalAlarmCurrent;
     const int hours = PanelCalculation::timeValue(panel.idleTime);
@@ -103,16 +122,7 @@ QString batteryCalculation(const PanelInfo &panel, const Catalogue &catalogue)
                      .arg(Display::general(factor), Display::general(alarmTerm), Display::general(idleTerm),
                           Display::ampereHours(panel.minimumBatteryRequired))});
 
-    // The selected batteries, each with the capacity the editor added up.
-    QStringList parts;
-    const auto batteries = catalogue.batteries();
-    for (const QString &name : {panel.internalBattery, panel.battery1, panel.battery2}) {
-        if (!isSet(name))
-            continue;
-        const Battery *battery = recordNamed(batteries, name);
-        parts << QStringLiteral("%1 (%2 Ah)")
-                     .arg(name.toHtmlEscaped(), Display::general(battery ? battery->capacity : 0));
-    }
+    const QStringList parts = selectedBatteries(panel, catalogue);
     const bool noBattery = parts.isEmpty();
     html += row({Exporter::tr("Selected batteries"),
                  (noBattery ? Exporter::tr("None") : parts.join(QStringLiteral(" + "))) +
@@ -276,6 +286,7 @@ QString method(const Catalogue &catalogue)
             "batteries lose with age. The battery is FAULT when no battery is selected or the "
             "selected batteries hold less than that. Cable losses between the panel and its "
             "batteries, temperature and charging current are not computed."),
+        batteryMethodsStatement(),
     };
     QString html = QStringLiteral("<h2>") + Exporter::tr("Method and Assumptions") + QStringLiteral("</h2>");
     for (const QString &paragraph : paragraphs)

@@ -29,6 +29,7 @@ PanelInfo panelInfo(const SystemEvaluation &system)
     info.totalAlarmCurrent = system.panel.figures.totalAlarmCurrent;
     info.minimumBatteryRequired = system.panel.figures.minimumBatteryRequired;
     info.selectedTotalBattery = system.panel.figures.selectedTotalBattery;
+    info.batterySizing = system.panel.batterySizing;
     info.loopCurrents = system.panel.loopCurrents.mid(0, system.panel.loopCount);
     info.outputs = c.outputs;
     for (int i = 0; i < system.loops.size() && i < system.loopResults.size(); ++i) {

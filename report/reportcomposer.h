@@ -2,6 +2,7 @@
 
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
+#include "panel/batterymethod.h"
 #include "panel/panelcalculation.h"
 
 #include <QCoreApplication>
@@ -76,6 +77,9 @@ struct PanelInfo {
     // Each active loop's currents as the panel holds them (already scaled).
     QVector<PanelCalculation::CurrentPair> loopCurrents;
     PanelCalculation::OutputCurrents outputs;
+    // How minimumBatteryRequired was found (the maker's method unless a
+    // standard was chosen).
+    BatterySizing::Result batterySizing;
 };
 
 // The report information with the date and the design's values.

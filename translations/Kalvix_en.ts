@@ -21,6 +21,104 @@ Contact: %5</translation>
     </message>
 </context>
 <context>
+    <name>BatteryMethodBox</name>
+    <message>
+        <source>Battery method</source>
+        <translation>Battery method</translation>
+    </message>
+    <message>
+        <source>Apply nearest battery</source>
+        <translation>Apply nearest battery</translation>
+    </message>
+    <message>
+        <source>D = 1.75: the alarm current is above C/20.</source>
+        <translation>D = 1.75: the alarm current is above C/20.</translation>
+    </message>
+    <message>
+        <source>D = 1: the alarm current is not above C/20.</source>
+        <translation>D = 1: the alarm current is not above C/20.</translation>
+    </message>
+    <message>
+        <source>Required capacity: %1</source>
+        <translation>Required capacity: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatterySizing</name>
+    <message>
+        <source>The battery degradation setting does not apply: the factor 1.25 of BS 5839-1 is its allowance for ageing.</source>
+        <translation>The battery degradation setting does not apply: the factor 1.25 of BS 5839-1 is its allowance for ageing.</translation>
+    </message>
+    <message>
+        <source>The battery degradation setting does not apply: the safety factor of NFPA 72 is its allowance for ageing.</source>
+        <translation>The battery degradation setting does not apply: the safety factor of NFPA 72 is its allowance for ageing.</translation>
+    </message>
+    <message>
+        <source>NFPA 72 requires 24 h of standby; the selected idle time is %1.</source>
+        <translation>NFPA 72 requires 24 h of standby; the selected idle time is %1.</translation>
+    </message>
+    <message>
+        <source>NFPA 72 requires 5 min of alarm (15 min for emergency voice/alarm communication); the selected alarm time is %1.</source>
+        <translation>NFPA 72 requires 5 min of alarm (15 min for emergency voice/alarm communication); the selected alarm time is %1.</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice expects 72 h of standby; a shorter time is accepted only in the cases it names, such as 30 h where a standby generator backs the mains or the site is staffed at all times. The selected idle time is %1.</source>
+        <translation>EN 54-14 practice expects 72 h of standby; a shorter time is accepted only in the cases it names, such as 30 h where a standby generator backs the mains or the site is staffed at all times. The selected idle time is %1.</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice expects 30 min of alarm; the selected alarm time is %1.</source>
+        <translation>EN 54-14 practice expects 30 min of alarm; the selected alarm time is %1.</translation>
+    </message>
+    <message>
+        <source>BS 5839-1 (Annex E)</source>
+        <translation>BS 5839-1 (Annex E)</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2019 and earlier</source>
+        <translation>NFPA 72, 2019 and earlier</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2022</source>
+        <translation>NFPA 72, 2022</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice</source>
+        <translation>EN 54-14 practice</translation>
+    </message>
+    <message>
+        <source>Maker&apos;s method</source>
+        <translation>Maker&apos;s method</translation>
+    </message>
+    <message>
+        <source>BS 5839-1:2017, Annex E (standby battery capacity)</source>
+        <translation>BS 5839-1:2017, Annex E (standby battery capacity)</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2010 to 2019 editions, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 20 % safety margin</source>
+        <translation>NFPA 72, 2010 to 2019 editions, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 20 % safety margin</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2022 edition, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 25 % safety margin</source>
+        <translation>NFPA 72, 2022 edition, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 25 % safety margin</translation>
+    </message>
+    <message>
+        <source>CEN/TS 54-14 (EN 54-14 practice), standby power supply: 72 h of standby, then 30 min of alarm</source>
+        <translation>CEN/TS 54-14 (EN 54-14 practice), standby power supply: 72 h of standby, then 30 min of alarm</translation>
+    </message>
+    <message>
+        <source>The panel maker&apos;s battery formula</source>
+        <translation>The panel maker&apos;s battery formula</translation>
+    </message>
+    <message>
+        <source>No battery in the catalogue, alone or with the additional batteries the design allows, meets the required capacity.</source>
+        <translation>No battery in the catalogue, alone or with the additional batteries the design allows, meets the required capacity.</translation>
+    </message>
+    <message>
+        <source>Smallest selection that meets it: %1 (%2 Ah).</source>
+        <translation>Smallest selection that meets it: %1 (%2 Ah).</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -973,6 +1071,42 @@ The import process may not work correctly.</translation>
         <source>Prepared by</source>
         <translation>Prepared by</translation>
     </message>
+    <message>
+        <source>De-rating factor (D)</source>
+        <translation>De-rating factor (D)</translation>
+    </message>
+    <message>
+        <source>1.75: the alarm current I2 is above C/20</source>
+        <translation>1.75: the alarm current I2 is above C/20</translation>
+    </message>
+    <message>
+        <source>1: the alarm current I2 is not above C/20</source>
+        <translation>1: the alarm current I2 is not above C/20</translation>
+    </message>
+    <message>
+        <source>Safety factor (SF)</source>
+        <translation>Safety factor (SF)</translation>
+    </message>
+    <message>
+        <source>Degradation factor</source>
+        <translation>Degradation factor</translation>
+    </message>
+    <message>
+        <source>Battery method</source>
+        <translation>Battery method</translation>
+    </message>
+    <message>
+        <source>Edition and clause</source>
+        <translation>Edition and clause</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker&apos;s method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker&apos;s formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</source>
+        <translation>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker&apos;s method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker&apos;s formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1501,12 +1635,6 @@ If overwriting an existing file, make sure the file is not open by another proce
 Make sure the file exists and is valid.</source>
         <translation>Failed to load language file.
 Make sure the file exists and is valid.</translation>
-    </message>
-    <message>
-        <source>Failed to change the language.
-The current setup could not be kept.</source>
-        <translation>Failed to change the language.
-The current setup could not be kept.</translation>
     </message>
     <message>
         <source>Select Language File</source>
@@ -2052,6 +2180,26 @@ Loop and expansion box configurations will remain unchanged and can be reset sep
     <message>
         <source>Select an external power source to enable this battery.</source>
         <translation>Select an external power source to enable this battery.</translation>
+    </message>
+    <message>
+        <source>Total battery of the setup does not reach the capacity %1 requires.</source>
+        <translation>Total battery of the setup does not reach the capacity %1 requires.</translation>
+    </message>
+    <message>
+        <source>Battery autonomy OK by %1.</source>
+        <translation>Battery autonomy OK by %1.</translation>
+    </message>
+    <message>
+        <source>Recommendation: %1</source>
+        <translation>Recommendation: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: Insufficient battery capacity. Current capacity: %1 Ah, Required capacity by %3: %2 Ah. The system will not meet the specified autonomy requirements.</source>
+        <translation>WARNING: Insufficient battery capacity. Current capacity: %1 Ah, Required capacity by %3: %2 Ah. The system will not meet the specified autonomy requirements.</translation>
+    </message>
+    <message>
+        <source>COMPLIANCE NOTE: %1</source>
+        <translation>COMPLIANCE NOTE: %1</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,104 @@ Contacto: %5</translation>
     </message>
 </context>
 <context>
+    <name>BatteryMethodBox</name>
+    <message>
+        <source>Battery method</source>
+        <translation>Método de batería</translation>
+    </message>
+    <message>
+        <source>Apply nearest battery</source>
+        <translation>Aplicar la batería más cercana</translation>
+    </message>
+    <message>
+        <source>D = 1.75: the alarm current is above C/20.</source>
+        <translation>D = 1,75: la corriente de alarma supera C/20.</translation>
+    </message>
+    <message>
+        <source>D = 1: the alarm current is not above C/20.</source>
+        <translation>D = 1: la corriente de alarma no supera C/20.</translation>
+    </message>
+    <message>
+        <source>Required capacity: %1</source>
+        <translation>Capacidad requerida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatterySizing</name>
+    <message>
+        <source>The battery degradation setting does not apply: the factor 1.25 of BS 5839-1 is its allowance for ageing.</source>
+        <translation>El ajuste de degradación de la batería no se aplica: el factor 1,25 de BS 5839-1 es su margen por envejecimiento.</translation>
+    </message>
+    <message>
+        <source>The battery degradation setting does not apply: the safety factor of NFPA 72 is its allowance for ageing.</source>
+        <translation>El ajuste de degradación de la batería no se aplica: el factor de seguridad de NFPA 72 es su margen por envejecimiento.</translation>
+    </message>
+    <message>
+        <source>NFPA 72 requires 24 h of standby; the selected idle time is %1.</source>
+        <translation>NFPA 72 exige 24 h en reposo; el tiempo de reposo seleccionado es %1.</translation>
+    </message>
+    <message>
+        <source>NFPA 72 requires 5 min of alarm (15 min for emergency voice/alarm communication); the selected alarm time is %1.</source>
+        <translation>NFPA 72 exige 5 min de alarma (15 min para comunicación de voz/alarma de emergencia); el tiempo de alarma seleccionado es %1.</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice expects 72 h of standby; a shorter time is accepted only in the cases it names, such as 30 h where a standby generator backs the mains or the site is staffed at all times. The selected idle time is %1.</source>
+        <translation>La práctica EN 54-14 espera 72 h en reposo; un tiempo menor solo se acepta en los casos que indica, como 30 h cuando un grupo electrógeno respalda la red o el lugar tiene personal en todo momento. El tiempo de reposo seleccionado es %1.</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice expects 30 min of alarm; the selected alarm time is %1.</source>
+        <translation>La práctica EN 54-14 espera 30 min de alarma; el tiempo de alarma seleccionado es %1.</translation>
+    </message>
+    <message>
+        <source>BS 5839-1 (Annex E)</source>
+        <translation>BS 5839-1 (anexo E)</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2019 and earlier</source>
+        <translation>NFPA 72, 2019 y anteriores</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2022</source>
+        <translation>NFPA 72, 2022</translation>
+    </message>
+    <message>
+        <source>EN 54-14 practice</source>
+        <translation>Práctica EN 54-14</translation>
+    </message>
+    <message>
+        <source>Maker&apos;s method</source>
+        <translation>Método del fabricante</translation>
+    </message>
+    <message>
+        <source>BS 5839-1:2017, Annex E (standby battery capacity)</source>
+        <translation>BS 5839-1:2017, anexo E (capacidad de la batería de reserva)</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2010 to 2019 editions, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 20 % safety margin</source>
+        <translation>NFPA 72, ediciones 2010 a 2019, 10.6.7 (fuente de alimentación secundaria): 24 h en reposo, luego 5 min de alarma (15 min para evacuación por voz), margen de seguridad del 20 %</translation>
+    </message>
+    <message>
+        <source>NFPA 72, 2022 edition, 10.6.7 (secondary power supply): 24 h of standby, then 5 min of alarm (15 min for voice evacuation), 25 % safety margin</source>
+        <translation>NFPA 72, edición 2022, 10.6.7 (fuente de alimentación secundaria): 24 h en reposo, luego 5 min de alarma (15 min para evacuación por voz), margen de seguridad del 25 %</translation>
+    </message>
+    <message>
+        <source>CEN/TS 54-14 (EN 54-14 practice), standby power supply: 72 h of standby, then 30 min of alarm</source>
+        <translation>CEN/TS 54-14 (práctica EN 54-14), alimentación de reserva: 72 h en reposo, luego 30 min de alarma</translation>
+    </message>
+    <message>
+        <source>The panel maker&apos;s battery formula</source>
+        <translation>La fórmula de batería del fabricante de la central</translation>
+    </message>
+    <message>
+        <source>No battery in the catalogue, alone or with the additional batteries the design allows, meets the required capacity.</source>
+        <translation>Ninguna batería del catálogo, sola o con las baterías adicionales que permite el diseño, alcanza la capacidad requerida.</translation>
+    </message>
+    <message>
+        <source>Smallest selection that meets it: %1 (%2 Ah).</source>
+        <translation>Selección más pequeña que la alcanza: %1 (%2 Ah).</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -973,6 +1071,42 @@ Se ignorarán %3 lazo(s).</translation>
         <source>Prepared by</source>
         <translation>Elaborado por</translation>
     </message>
+    <message>
+        <source>De-rating factor (D)</source>
+        <translation>Factor de reducción (D)</translation>
+    </message>
+    <message>
+        <source>1.75: the alarm current I2 is above C/20</source>
+        <translation>1,75: la corriente de alarma I2 supera C/20</translation>
+    </message>
+    <message>
+        <source>1: the alarm current I2 is not above C/20</source>
+        <translation>1: la corriente de alarma I2 no supera C/20</translation>
+    </message>
+    <message>
+        <source>Safety factor (SF)</source>
+        <translation>Factor de seguridad (SF)</translation>
+    </message>
+    <message>
+        <source>Degradation factor</source>
+        <translation>Factor de degradación</translation>
+    </message>
+    <message>
+        <source>Battery method</source>
+        <translation>Método de batería</translation>
+    </message>
+    <message>
+        <source>Edition and clause</source>
+        <translation>Edición y apartado</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker&apos;s method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker&apos;s formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</source>
+        <translation>Métodos de batería: cada central y cada caja de expansión se dimensiona con el método elegido para ella. El método del fabricante es la fórmula anterior. BS 5839-1 (anexo E de la edición 2017): C = 1,25 × (T1 × I1 + D × T2 × I2), donde 1,25 cubre el envejecimiento y D es 1,75 cuando la corriente de alarma supera C/20 (el régimen al que se indica la capacidad), si no 1; el ajuste de degradación no se aplica. NFPA 72 (10.6.7, fuente de alimentación secundaria): 24 h en reposo y 5 min de alarma (15 min para evacuación por voz), la suma multiplicada por un factor de seguridad de 1,20 (ediciones 2010 a 2019) o 1,25 (edición 2022). Práctica EN 54-14 (CEN/TS 54-14): la fórmula del fabricante para 72 h en reposo y 30 min de alarma, con un reposo menor solo en los casos que indica. Los tiempos distintos de los que espera un método se señalan, no se rechazan.</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1501,12 +1635,6 @@ Si va a sobrescribir un archivo existente, asegúrese de que no esté abierto en
 Make sure the file exists and is valid.</source>
         <translation>No se ha podido cargar el archivo de idioma.
 Asegúrese de que el archivo existe y es válido.</translation>
-    </message>
-    <message>
-        <source>Failed to change the language.
-The current setup could not be kept.</source>
-        <translation>No se ha podido cambiar el idioma.
-No se ha podido conservar la configuración actual.</translation>
     </message>
     <message>
         <source>Select Language File</source>
@@ -2052,6 +2180,26 @@ La configuración de los lazos y de las cajas de expansión no cambiará y puede
     <message>
         <source>Select an external power source to enable this battery.</source>
         <translation>Seleccione una fuente de alimentación externa para habilitar esta batería.</translation>
+    </message>
+    <message>
+        <source>Total battery of the setup does not reach the capacity %1 requires.</source>
+        <translation>La batería total de la instalación no alcanza la capacidad que exige %1.</translation>
+    </message>
+    <message>
+        <source>Battery autonomy OK by %1.</source>
+        <translation>Autonomía de la batería correcta según %1.</translation>
+    </message>
+    <message>
+        <source>Recommendation: %1</source>
+        <translation>Recomendación: %1</translation>
+    </message>
+    <message>
+        <source>WARNING: Insufficient battery capacity. Current capacity: %1 Ah, Required capacity by %3: %2 Ah. The system will not meet the specified autonomy requirements.</source>
+        <translation>ADVERTENCIA: Capacidad de batería insuficiente. Capacidad actual: %1 Ah, capacidad requerida según %3: %2 Ah. El sistema no cumplirá los requisitos de autonomía especificados.</translation>
+    </message>
+    <message>
+        <source>COMPLIANCE NOTE: %1</source>
+        <translation>NOTA DE CUMPLIMIENTO: %1</translation>
     </message>
 </context>
 <context>

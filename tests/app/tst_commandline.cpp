@@ -1,6 +1,8 @@
 #include "../setup/setupfixtures.h"
 
 #include "app/commandline.h"
+#include "design/designevaluation.h"
+#include "design/designfile.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -51,6 +53,7 @@ private slots:
     void checkWithoutProductData();
     void jsonShowsWhatTheEditorsShow();
     void reportEqualsTheWindowsReport();
+    void batteryMethodOnTheCommandLine();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -472,6 +475,46 @@ void TestCommandLine::reportEqualsTheWindowsReport()
     for (int w = 0; w < std::min(windowText.size(), cliText.size()); ++w)
         QCOMPARE(cliText.at(w), windowText.at(w));
     QCOMPARE(cliText.size(), windowText.size());
+}
+
+// A design sized by standards shows the method and its formula, as the core
+// evaluates them, and names the method beside a battery fault.
+void TestCommandLine::batteryMethodOnTheCommandLine()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const Catalogue catalogue(demoData());
+    SetupFile::SetupData data;
+    QVERIFY(SetupFile::readSetupData(design("faulty.csv"), data, catalogue));
+    Design sized = Design::fromSetupData(data);
+    sized.main.batteryMethod = BatteryMethod::Bs5839;
+    QVERIFY(DesignFile::write(design("bs5839.csv"), sized));
+    const DesignEvaluation expected = DesignEvaluation::evaluate(sized, catalogue);
+    const PanelEvaluation &panel = expected.main.panel;
+    QVERIFY(panel.flags.hasBatteryFault);
+
+    const Run json = runProgram({"--json", design("bs5839.csv")}, m_designs.path());
+    QCOMPARE(json.exitCode, 1);
+    const QJsonObject system = QJsonDocument::fromJson(json.out.toUtf8())
+                                   .object()
+                                   .value("designs")
+                                   .toArray()
+                                   .at(0)
+                                   .toObject()
+                                   .value("panel")
+                                   .toObject();
+    QCOMPARE(system.value("batteryMethod").toString(), QStringLiteral("BS 5839-1 (Annex E)"));
+    QCOMPARE(system.value("batteryFormula").toString(), panel.batterySizing.substituted);
+    QVERIFY(system.value("batteryFormula").toString().startsWith("C = 1.25 × ("));
+    QCOMPARE(system.value("minimumBatteryRequired").toString(), panel.minimumBatteryRequiredText());
+    QCOMPARE(system.value("batteryStatus").toString(), panel.battery.text);
+
+    const Run check = runProgram({"--check", design("bs5839.csv")}, m_designs.path());
+    QCOMPARE(check.exitCode, 1);
+    QVERIFY2(check.out.contains("(battery method: BS 5839-1 (Annex E))"), qPrintable(check.out));
+    // The maker's method keeps its lines as they were.
+    const Run maker = runProgram({"--check", design("faulty.csv")}, m_designs.path());
+    QVERIFY(!maker.out.contains("battery method"));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -65,6 +65,14 @@ QVector<QPair<int, int>> matchInPasses(const QVector<T> &before, const QVector<T
 {
     QVector<int> partner(before.size(), -1);
     QVector<bool> taken(after.size(), false);
+    // Most items of a revision stay as and where they were: those pair
+    // without building a key.
+    for (int i = 0; i < before.size() && i < after.size(); ++i) {
+        if (before.at(i) == after.at(i)) {
+            partner[i] = i;
+            taken[i] = true;
+        }
+    }
     for (const auto &key : keys) {
         QHash<QString, QVector<int>> free; // key -> new items not yet paired, in order
         for (int j = 0; j < after.size(); ++j) {

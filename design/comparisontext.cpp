@@ -108,7 +108,8 @@ QString orNone(const QString &text)
 QString settingValue(const DesignDifference &d, const QString &value)
 {
     if (d.subject == QLatin1String("topology"))
-        return value == QLatin1String("A") ? translated("Class A") : translated("Degraded mode");
+        return value == QLatin1String("A") ? QCoreApplication::translate("DesignComparison", "Class A")
+                                           : QCoreApplication::translate("DesignComparison", "Degraded mode");
     if (d.subject == QLatin1String("cards"))
         return orNone(QString(value).replace(QLatin1Char(','), QStringLiteral(", ")));
     const Label *label = findLabel(d.subject);
@@ -119,12 +120,13 @@ QString withMargins(const DesignDifference &d, const QString &text)
 {
     if (d.oldMargin.isEmpty() || d.newMargin.isEmpty() || d.oldMargin == d.newMargin)
         return text;
-    return text + translated(" (margin %1 -> %2)").arg(d.oldMargin, d.newMargin);
+    return text + QCoreApplication::translate("DesignComparison", " (margin %1 -> %2)").arg(d.oldMargin, d.newMargin);
 }
 
 QString verdictWord(const QString &verdict)
 {
-    return verdict == QLatin1String("FAULT") ? translated("FAULT") : translated("OK");
+    return verdict == QLatin1String("FAULT") ? QCoreApplication::translate("DesignComparison", "FAULT")
+                                             : QCoreApplication::translate("DesignComparison", "OK");
 }
 
 } // namespace

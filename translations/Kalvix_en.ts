@@ -21,6 +21,356 @@ Contact: %5</translation>
     </message>
 </context>
 <context>
+    <name>ComparisonView</name>
+    <message>
+        <source>No changes since %1.</source>
+        <translation>No changes since %1.</translation>
+    </message>
+    <message>
+        <source>%1 change(s) since %2; %3 verdict(s) moved.</source>
+        <translation>%1 change(s) since %2; %3 verdict(s) moved.</translation>
+    </message>
+    <message>
+        <source>Activate to show it.</source>
+        <translation>Activate to show it.</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Compare with %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignComparison</name>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Internal battery</source>
+        <translation>Internal battery</translation>
+    </message>
+    <message>
+        <source>Auxiliary 24V alarm current</source>
+        <translation>Auxiliary 24V alarm current</translation>
+    </message>
+    <message>
+        <source>Auxiliary 24V idle current</source>
+        <translation>Auxiliary 24V idle current</translation>
+    </message>
+    <message>
+        <source>Sounder 1 alarm current</source>
+        <translation>Sounder 1 alarm current</translation>
+    </message>
+    <message>
+        <source>Sounder 1 idle current</source>
+        <translation>Sounder 1 idle current</translation>
+    </message>
+    <message>
+        <source>Sounder 2 alarm current</source>
+        <translation>Sounder 2 alarm current</translation>
+    </message>
+    <message>
+        <source>Sounder 2 idle current</source>
+        <translation>Sounder 2 idle current</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards</source>
+        <translation>Auxiliary cards</translation>
+    </message>
+    <message>
+        <source>External power source 1</source>
+        <translation>External power source 1</translation>
+    </message>
+    <message>
+        <source>Additional battery 1</source>
+        <translation>Additional battery 1</translation>
+    </message>
+    <message>
+        <source>External power source 2</source>
+        <translation>External power source 2</translation>
+    </message>
+    <message>
+        <source>Additional battery 2</source>
+        <translation>Additional battery 2</translation>
+    </message>
+    <message>
+        <source>Battery degradation</source>
+        <translation>Battery degradation</translation>
+    </message>
+    <message>
+        <source>Max sounders active</source>
+        <translation>Max sounders active</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Idle time</translation>
+    </message>
+    <message>
+        <source>Alarm time</source>
+        <translation>Alarm time</translation>
+    </message>
+    <message>
+        <source>Battery method</source>
+        <translation>Battery method</translation>
+    </message>
+    <message>
+        <source>Cable type</source>
+        <translation>Cable type</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topology</translation>
+    </message>
+    <message>
+        <source>Distribution factor</source>
+        <translation>Distribution factor</translation>
+    </message>
+    <message>
+        <source>Loop length</source>
+        <translation>Loop length</translation>
+    </message>
+    <message>
+        <source>Start distance</source>
+        <translation>Start distance</translation>
+    </message>
+    <message>
+        <source>End distance</source>
+        <translation>End distance</translation>
+    </message>
+    <message>
+        <source>Battery autonomy</source>
+        <translation>Battery autonomy</translation>
+    </message>
+    <message>
+        <source>Power load</source>
+        <translation>Power load</translation>
+    </message>
+    <message>
+        <source>Loop current</source>
+        <translation>Loop current</translation>
+    </message>
+    <message>
+        <source>Total idle current</source>
+        <translation>Total idle current</translation>
+    </message>
+    <message>
+        <source>Total alarm current</source>
+        <translation>Total alarm current</translation>
+    </message>
+    <message>
+        <source>Minimum battery required</source>
+        <translation>Minimum battery required</translation>
+    </message>
+    <message>
+        <source>Selected total battery</source>
+        <translation>Selected total battery</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>Idle current</source>
+        <translation>Idle current</translation>
+    </message>
+    <message>
+        <source>Alarm current</source>
+        <translation>Alarm current</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Voltage drop</translation>
+    </message>
+    <message>
+        <source>Maximum voltage drop</source>
+        <translation>Maximum voltage drop</translation>
+    </message>
+    <message>
+        <source>Maximum current</source>
+        <translation>Maximum current</translation>
+    </message>
+    <message>
+        <source>Project reference</source>
+        <translation>Project reference</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation>Facility</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Date of issue</source>
+        <translation>Date of issue</translation>
+    </message>
+    <message>
+        <source>at %1 m, address %2</source>
+        <translation>at %1 m, address %2</translation>
+    </message>
+    <message>
+        <source>, zone %1</source>
+        <translation>, zone %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Project information</translation>
+    </message>
+    <message>
+        <source>Main panel</source>
+        <translation>Main panel</translation>
+    </message>
+    <message>
+        <source>Expansion box %1</source>
+        <translation>Expansion box %1</translation>
+    </message>
+    <message>
+        <source>%1, loop %2</source>
+        <translation>%1, loop %2</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Revision %1</translation>
+    </message>
+    <message>
+        <source>Address count</source>
+        <translation>Address count</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>Expansion box %1 added</source>
+        <translation>Expansion box %1 added</translation>
+    </message>
+    <message>
+        <source>Expansion box %1 removed</source>
+        <translation>Expansion box %1 removed</translation>
+    </message>
+    <message>
+        <source>Loop %1 added (%2 device types)</source>
+        <translation>Loop %1 added (%2 device types)</translation>
+    </message>
+    <message>
+        <source>Loop %1 removed (%2 device types)</source>
+        <translation>Loop %1 removed (%2 device types)</translation>
+    </message>
+    <message>
+        <source>%1 added, quantity %2</source>
+        <translation>%1 added, quantity %2</translation>
+    </message>
+    <message>
+        <source>%1 removed, quantity was %2</source>
+        <translation>%1 removed, quantity was %2</translation>
+    </message>
+    <message>
+        <source>%1: quantity %2 -&gt; %3</source>
+        <translation>%1: quantity %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>Schedule added (%1 units)</source>
+        <translation>Schedule added (%1 units)</translation>
+    </message>
+    <message>
+        <source>Schedule removed (%1 units)</source>
+        <translation>Schedule removed (%1 units)</translation>
+    </message>
+    <message>
+        <source>Unit added: %1 %2</source>
+        <translation>Unit added: %1 %2</translation>
+    </message>
+    <message>
+        <source>Unit removed: %1 %2</source>
+        <translation>Unit removed: %1 %2</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>moved</translation>
+    </message>
+    <message>
+        <source>readdressed</source>
+        <translation>readdressed</translation>
+    </message>
+    <message>
+        <source>zone changed</source>
+        <translation>zone changed</translation>
+    </message>
+    <message>
+        <source>location changed</source>
+        <translation>location changed</translation>
+    </message>
+    <message>
+        <source>Unit %1 %2: %3 -&gt; %4</source>
+        <translation>Unit %1 %2: %3 -&gt; %4</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1 added: %2</source>
+        <translation>%1 added: %2</translation>
+    </message>
+    <message>
+        <source>%1 removed: %2</source>
+        <translation>%1 removed: %2</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Verdicts</translation>
+    </message>
+    <message>
+        <source>Changes since revision %1</source>
+        <translation>Changes since revision %1</translation>
+    </message>
+    <message>
+        <source>No changes.</source>
+        <translation>No changes.</translation>
+    </message>
+    <message>
+        <source>Class A</source>
+        <translation>Class A</translation>
+    </message>
+    <message>
+        <source>Degraded mode</source>
+        <translation>Degraded mode</translation>
+    </message>
+    <message>
+        <source> (margin %1 -&gt; %2)</source>
+        <translation> (margin %1 -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>FAULT</source>
+        <translation>FAULT</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -1503,12 +1853,6 @@ Make sure the file exists and is valid.</source>
 Make sure the file exists and is valid.</translation>
     </message>
     <message>
-        <source>Failed to change the language.
-The current setup could not be kept.</source>
-        <translation>Failed to change the language.
-The current setup could not be kept.</translation>
-    </message>
-    <message>
         <source>Select Language File</source>
         <translation>Select Language File</translation>
     </message>
@@ -1658,6 +2002,20 @@ It has been removed from the recent files.</translation>
     <message>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Compare with...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Compare with</translation>
+    </message>
+    <message>
+        <source>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</source>
+        <translation>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,356 @@ Contacto: %5</translation>
     </message>
 </context>
 <context>
+    <name>ComparisonView</name>
+    <message>
+        <source>No changes since %1.</source>
+        <translation>Sin cambios desde %1.</translation>
+    </message>
+    <message>
+        <source>%1 change(s) since %2; %3 verdict(s) moved.</source>
+        <translation>%1 cambio(s) desde %2; %3 veredicto(s) cambiado(s).</translation>
+    </message>
+    <message>
+        <source>Activate to show it.</source>
+        <translation>Actívelo para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Comparar con %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesignComparison</name>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Internal battery</source>
+        <translation>Batería interna</translation>
+    </message>
+    <message>
+        <source>Auxiliary 24V alarm current</source>
+        <translation>Corriente en alarma de la salida auxiliar de 24 V</translation>
+    </message>
+    <message>
+        <source>Auxiliary 24V idle current</source>
+        <translation>Corriente en reposo de la salida auxiliar de 24 V</translation>
+    </message>
+    <message>
+        <source>Sounder 1 alarm current</source>
+        <translation>Corriente en alarma de la sirena 1</translation>
+    </message>
+    <message>
+        <source>Sounder 1 idle current</source>
+        <translation>Corriente en reposo de la sirena 1</translation>
+    </message>
+    <message>
+        <source>Sounder 2 alarm current</source>
+        <translation>Corriente en alarma de la sirena 2</translation>
+    </message>
+    <message>
+        <source>Sounder 2 idle current</source>
+        <translation>Corriente en reposo de la sirena 2</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards</source>
+        <translation>Tarjetas auxiliares</translation>
+    </message>
+    <message>
+        <source>External power source 1</source>
+        <translation>Fuente de alimentación externa 1</translation>
+    </message>
+    <message>
+        <source>Additional battery 1</source>
+        <translation>Batería adicional 1</translation>
+    </message>
+    <message>
+        <source>External power source 2</source>
+        <translation>Fuente de alimentación externa 2</translation>
+    </message>
+    <message>
+        <source>Additional battery 2</source>
+        <translation>Batería adicional 2</translation>
+    </message>
+    <message>
+        <source>Battery degradation</source>
+        <translation>Degradación de la batería</translation>
+    </message>
+    <message>
+        <source>Max sounders active</source>
+        <translation>Máx. sirenas activas</translation>
+    </message>
+    <message>
+        <source>Idle time</source>
+        <translation>Tiempo en reposo</translation>
+    </message>
+    <message>
+        <source>Alarm time</source>
+        <translation>Tiempo en alarma</translation>
+    </message>
+    <message>
+        <source>Battery method</source>
+        <translation>Método de cálculo de baterías</translation>
+    </message>
+    <message>
+        <source>Cable type</source>
+        <translation>Tipo de cable</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topología</translation>
+    </message>
+    <message>
+        <source>Distribution factor</source>
+        <translation>Factor de distribución</translation>
+    </message>
+    <message>
+        <source>Loop length</source>
+        <translation>Longitud del lazo</translation>
+    </message>
+    <message>
+        <source>Start distance</source>
+        <translation>Distancia inicial</translation>
+    </message>
+    <message>
+        <source>End distance</source>
+        <translation>Distancia final</translation>
+    </message>
+    <message>
+        <source>Battery autonomy</source>
+        <translation>Autonomía de baterías</translation>
+    </message>
+    <message>
+        <source>Power load</source>
+        <translation>Carga de alimentación</translation>
+    </message>
+    <message>
+        <source>Loop current</source>
+        <translation>Corriente del lazo</translation>
+    </message>
+    <message>
+        <source>Total idle current</source>
+        <translation>Corriente total en reposo</translation>
+    </message>
+    <message>
+        <source>Total alarm current</source>
+        <translation>Corriente total en alarma</translation>
+    </message>
+    <message>
+        <source>Minimum battery required</source>
+        <translation>Batería mínima necesaria</translation>
+    </message>
+    <message>
+        <source>Selected total battery</source>
+        <translation>Batería total seleccionada</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>Idle current</source>
+        <translation>Corriente en reposo</translation>
+    </message>
+    <message>
+        <source>Alarm current</source>
+        <translation>Corriente en alarma</translation>
+    </message>
+    <message>
+        <source>Voltage drop</source>
+        <translation>Caída de tensión</translation>
+    </message>
+    <message>
+        <source>Maximum voltage drop</source>
+        <translation>Caída de tensión máxima</translation>
+    </message>
+    <message>
+        <source>Maximum current</source>
+        <translation>Corriente máxima</translation>
+    </message>
+    <message>
+        <source>Project reference</source>
+        <translation>Referencia del proyecto</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <translation>Instalador</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Elaborado por</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>Revisado por</translation>
+    </message>
+    <message>
+        <source>Date of issue</source>
+        <translation>Fecha de emisión</translation>
+    </message>
+    <message>
+        <source>at %1 m, address %2</source>
+        <translation>a %1 m, dirección %2</translation>
+    </message>
+    <message>
+        <source>, zone %1</source>
+        <translation>, zona %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>Información del proyecto</translation>
+    </message>
+    <message>
+        <source>Main panel</source>
+        <translation>Central principal</translation>
+    </message>
+    <message>
+        <source>Expansion box %1</source>
+        <translation>Caja de expansión %1</translation>
+    </message>
+    <message>
+        <source>%1, loop %2</source>
+        <translation>%1, lazo %2</translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation>Revisión %1</translation>
+    </message>
+    <message>
+        <source>Address count</source>
+        <translation>Número de direcciones</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>Expansion box %1 added</source>
+        <translation>Caja de expansión %1 añadida</translation>
+    </message>
+    <message>
+        <source>Expansion box %1 removed</source>
+        <translation>Caja de expansión %1 quitada</translation>
+    </message>
+    <message>
+        <source>Loop %1 added (%2 device types)</source>
+        <translation>Lazo %1 añadido (%2 tipos de equipo)</translation>
+    </message>
+    <message>
+        <source>Loop %1 removed (%2 device types)</source>
+        <translation>Lazo %1 quitado (%2 tipos de equipo)</translation>
+    </message>
+    <message>
+        <source>%1 added, quantity %2</source>
+        <translation>%1 añadido, cantidad %2</translation>
+    </message>
+    <message>
+        <source>%1 removed, quantity was %2</source>
+        <translation>%1 quitado, la cantidad era %2</translation>
+    </message>
+    <message>
+        <source>%1: quantity %2 -&gt; %3</source>
+        <translation>%1: cantidad %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>Schedule added (%1 units)</source>
+        <translation>Listado de equipos añadido (%1 unidades)</translation>
+    </message>
+    <message>
+        <source>Schedule removed (%1 units)</source>
+        <translation>Listado de equipos quitado (%1 unidades)</translation>
+    </message>
+    <message>
+        <source>Unit added: %1 %2</source>
+        <translation>Unidad añadida: %1 %2</translation>
+    </message>
+    <message>
+        <source>Unit removed: %1 %2</source>
+        <translation>Unidad quitada: %1 %2</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>movida</translation>
+    </message>
+    <message>
+        <source>readdressed</source>
+        <translation>redireccionada</translation>
+    </message>
+    <message>
+        <source>zone changed</source>
+        <translation>con otra zona</translation>
+    </message>
+    <message>
+        <source>location changed</source>
+        <translation>con otra ubicación</translation>
+    </message>
+    <message>
+        <source>Unit %1 %2: %3 -&gt; %4</source>
+        <translation>Unidad %1 %2: %3 -&gt; %4</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>%1 added: %2</source>
+        <translation>%1 añadida: %2</translation>
+    </message>
+    <message>
+        <source>%1 removed: %2</source>
+        <translation>%1 quitada: %2</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>Veredictos</translation>
+    </message>
+    <message>
+        <source>Changes since revision %1</source>
+        <translation>Cambios desde la revisión %1</translation>
+    </message>
+    <message>
+        <source>No changes.</source>
+        <translation>Sin cambios.</translation>
+    </message>
+    <message>
+        <source>Class A</source>
+        <translation>Clase A</translation>
+    </message>
+    <message>
+        <source>Degraded mode</source>
+        <translation>Modo degradado</translation>
+    </message>
+    <message>
+        <source> (margin %1 -&gt; %2)</source>
+        <translation> (margen %1 -&gt; %2)</translation>
+    </message>
+    <message>
+        <source>FAULT</source>
+        <translation>AVERÍA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -1503,12 +1853,6 @@ Make sure the file exists and is valid.</source>
 Asegúrese de que el archivo existe y es válido.</translation>
     </message>
     <message>
-        <source>Failed to change the language.
-The current setup could not be kept.</source>
-        <translation>No se ha podido cambiar el idioma.
-No se ha podido conservar la configuración actual.</translation>
-    </message>
-    <message>
         <source>Select Language File</source>
         <translation>Seleccionar archivo de idioma</translation>
     </message>
@@ -1658,6 +2002,20 @@ Se ha quitado de los archivos recientes.</translation>
     <message>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Central cambiada a %1; se han quitado: %2. %3 los recupera.</translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Comparar con...</translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Comparar con</translation>
+    </message>
+    <message>
+        <source>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</source>
+        <translation>No se ha podido leer el diseño con el que comparar.
+Es posible que el archivo no tenga el formato correcto, que esté dañado o que proceda de una versión más reciente de la aplicación.</translation>
     </message>
 </context>
 <context>

@@ -276,8 +276,8 @@ Request parseArguments(const QStringList &arguments)
     const QCommandLineOption facility("facility", "Facility name of the report.", "text");
     const QCommandLineOption address("address", "Address of the report.", "text");
     const QCommandLineOption installer("installer", "Installer company of the report.", "text");
-    const QCommandLineOption compareWith("compare-with", "An earlier revision the report lists changes since.",
-                                         "file");
+    const QCommandLineOption compareWith("compare-with",
+                                         "An earlier revision the report lists changes since.", "file");
     parser.addOptions(
         {help, version, import, check, json, report, output, facility, address, installer, compareWith});
 
@@ -536,7 +536,8 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
         }
         const DesignComparison changes = DesignComparison::compare(previous, data, *catalogue);
         html = ComparisonText::withSection(
-            html, ComparisonText::htmlSection(changes, ComparisonText::revisionName(previous, request.compareWith)));
+            html, ComparisonText::htmlSection(changes,
+                                              ComparisonText::revisionName(previous, request.compareWith)));
     }
     if (!writeReportPdf(request.output, html, Report::documentInfo(report))) {
         err << "Failed to write the report: " << request.output << "\n";

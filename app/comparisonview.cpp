@@ -26,7 +26,8 @@ struct Mark {
 Mark markOf(const DesignDifference &d)
 {
     if (d.isVerdict()) {
-        return d.worsened() ? Mark{"fault", "!", QColor(0xf2, 0xc4, 0xc4)} : Mark{"ok", "\u2713", QColor(0xcf, 0xe8, 0xcf)};
+        return d.worsened() ? Mark{"fault", "!", QColor(0xf2, 0xc4, 0xc4)}
+                            : Mark{"ok", "\u2713", QColor(0xcf, 0xe8, 0xcf)};
     }
     if (d.isAddition())
         return {"added", "+", QColor(0xdf, 0xf0, 0xd8)};
@@ -39,8 +40,8 @@ Mark markOf(const DesignDifference &d)
 
 ComparisonView::ComparisonView(DesignDocument *document, const Design &oldDesign, const QString &oldFileName,
                                QWidget *parent)
-    : QWidget(parent, Qt::Window), m_document(document), m_oldDesign(oldDesign),
-      m_oldFileName(oldFileName), m_summary(new QLabel(this)), m_tree(new QTreeWidget(this))
+    : QWidget(parent, Qt::Window), m_document(document), m_oldDesign(oldDesign), m_oldFileName(oldFileName),
+      m_summary(new QLabel(this)), m_tree(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("comparisonView"));
     m_oldEvaluation = DesignEvaluation::evaluate(oldDesign, *document->catalogue());
@@ -76,8 +77,8 @@ QString ComparisonView::summary() const
 void ComparisonView::refresh()
 {
     m_refreshTimer.stop();
-    m_comparison =
-        DesignComparison::compare(m_oldDesign, m_oldEvaluation, m_document->design(), m_document->evaluation());
+    m_comparison = DesignComparison::compare(m_oldDesign, m_oldEvaluation, m_document->design(),
+                                             m_document->evaluation());
     m_tree->clear();
     if (m_comparison.isEmpty()) {
         m_summary->setText(tr("No changes since %1.").arg(QFileInfo(m_oldFileName).fileName()));

@@ -19,7 +19,8 @@ using Kind = DesignDifference::Kind;
 
 bool isOption(const QString &arg, const char *name)
 {
-    return arg == QLatin1String("--") + QLatin1String(name) || arg == QLatin1String("-") + QLatin1String(name);
+    return arg == QLatin1String("--") + QLatin1String(name) ||
+           arg == QLatin1String("-") + QLatin1String(name);
 }
 
 QString kindName(Kind kind)
@@ -76,12 +77,9 @@ QString status(bool fault)
 
 QJsonObject changeJson(const DesignDifference &d)
 {
-    QJsonObject object{{"kind", kindName(d.kind)},
-                       {"title", ComparisonText::placeTitle(d)},
-                       {"subject", d.subject},
-                       {"old", d.oldValue},
-                       {"new", d.newValue},
-                       {"text", ComparisonText::describe(d)}};
+    QJsonObject object{{"kind", kindName(d.kind)}, {"title", ComparisonText::placeTitle(d)},
+                       {"subject", d.subject},     {"old", d.oldValue},
+                       {"new", d.newValue},        {"text", ComparisonText::describe(d)}};
     if (d.project) {
         object.insert("place", "project");
     } else {
@@ -97,7 +95,8 @@ QJsonObject changeJson(const DesignDifference &d)
         object.insert("newMargin", d.newMargin);
     }
     if (d.kind == Kind::UnitChanged)
-        object.insert("unitChanges", QJsonArray::fromStringList(ComparisonText::unitChangeKeys(d.unitChanges)));
+        object.insert("unitChanges",
+                      QJsonArray::fromStringList(ComparisonText::unitChangeKeys(d.unitChanges)));
     return object;
 }
 

@@ -468,10 +468,11 @@ void MainWindow::onCompareWith()
         return;
     Design other;
     if (!DesignFile::read(fileName, other, *catalogue)) {
-        MessageBox::critical(this, tr("Error"),
-                             tr("Failed to read the design to compare with.\nThe file may not have the correct "
-                                "format, it may be corrupted or it may be from a newer version of the "
-                                "application."));
+        MessageBox::critical(
+            this, tr("Error"),
+            tr("Failed to read the design to compare with.\nThe file may not have the correct "
+               "format, it may be corrupted or it may be from a newer version of the "
+               "application."));
         return;
     }
     m_session->flush();

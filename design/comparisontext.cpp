@@ -120,7 +120,8 @@ QString withMargins(const DesignDifference &d, const QString &text)
 {
     if (d.oldMargin.isEmpty() || d.newMargin.isEmpty() || d.oldMargin == d.newMargin)
         return text;
-    return text + QCoreApplication::translate("DesignComparison", " (margin %1 -> %2)").arg(d.oldMargin, d.newMargin);
+    return text + QCoreApplication::translate("DesignComparison", " (margin %1 -> %2)")
+                      .arg(d.oldMargin, d.newMargin);
 }
 
 QString verdictWord(const QString &verdict)

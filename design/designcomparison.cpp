@@ -13,17 +13,29 @@ namespace
 
 using Kind = DesignDifference::Kind;
 
-const QStringList MainPanelKeys = {
-    "model",          "internalBattery", "aux24VAlarmCurrent", "aux24VIdleCurrent", "sounder1AlarmCurrent",
-    "sounder1IdleCurrent", "sounder2AlarmCurrent", "sounder2IdleCurrent", "cards", "source1",
-    "battery1",       "source2",         "battery2",           "batteryDegradation", "soundersActive",
-    "idleTime",       "alarmTime"};
-const QStringList BoxKeys = {"model",    "internalBattery",    "cards",          "source1",
-                             "battery1", "source2",            "battery2",       "batteryDegradation",
-                             "soundersActive", "idleTime",     "alarmTime"};
+const QStringList MainPanelKeys = {"model",
+                                   "internalBattery",
+                                   "aux24VAlarmCurrent",
+                                   "aux24VIdleCurrent",
+                                   "sounder1AlarmCurrent",
+                                   "sounder1IdleCurrent",
+                                   "sounder2AlarmCurrent",
+                                   "sounder2IdleCurrent",
+                                   "cards",
+                                   "source1",
+                                   "battery1",
+                                   "source2",
+                                   "battery2",
+                                   "batteryDegradation",
+                                   "soundersActive",
+                                   "idleTime",
+                                   "alarmTime"};
+const QStringList BoxKeys = {"model",          "internalBattery", "cards",    "source1",
+                             "battery1",       "source2",         "battery2", "batteryDegradation",
+                             "soundersActive", "idleTime",        "alarmTime"};
 const QStringList LoopKeys = {"cableType",  "topology",      "distributionFactor",
                               "loopLength", "startDistance", "endDistance"};
-const QStringList ProjectKeys = {"reference", "revision",  "facility",  "address",
+const QStringList ProjectKeys = {"reference", "revision",   "facility",  "address",
                                  "installer", "preparedBy", "checkedBy", "dateOfIssue"};
 
 QString verdict(bool fault)
@@ -42,7 +54,8 @@ QString margin(double limit, double value, const std::function<QString(double)> 
 
 QStringList projectValues(const ProjectInfo &p)
 {
-    return {p.reference, p.revision, p.facility, p.address, p.installer, p.preparedBy, p.checkedBy, p.dateOfIssue};
+    return {p.reference, p.revision,   p.facility,  p.address,
+            p.installer, p.preparedBy, p.checkedBy, p.dateOfIssue};
 }
 
 QString revisionText(const RevisionEntry &entry)
@@ -105,8 +118,8 @@ public:
     explicit Comparer(QVector<DesignDifference> &out) : m_out(out) {}
 
     void compareProject(const ProjectInfo &before, const ProjectInfo &after);
-    void compareSystem(const SystemDesign &before, const SystemEvaluation &oldResult, const SystemDesign &after,
-                       const SystemEvaluation &newResult, int system);
+    void compareSystem(const SystemDesign &before, const SystemEvaluation &oldResult,
+                       const SystemDesign &after, const SystemEvaluation &newResult, int system);
     void addBox(const SystemDesign &box, int system, bool removed);
 
 private:
@@ -165,7 +178,8 @@ void Comparer::compareProject(const ProjectInfo &before, const ProjectInfo &afte
         } else if (before.revisions.at(pair.first) != after.revisions.at(pair.second)) {
             const RevisionEntry &was = before.revisions.at(pair.first);
             const RevisionEntry &is = after.revisions.at(pair.second);
-            DesignDifference &d = add(Kind::RevisionChanged, is.revision, revisionText(was), revisionText(is));
+            DesignDifference &d =
+                add(Kind::RevisionChanged, is.revision, revisionText(was), revisionText(is));
             d.oldRevision = was;
             d.newRevision = is;
         }
@@ -200,7 +214,8 @@ void Comparer::compareSystem(const SystemDesign &before, const SystemEvaluation 
         }
     }
     if (before.batteryMethod != after.batteryMethod)
-        add(Kind::BatteryMethod, QStringLiteral("batteryMethod"), BatteryMethods::storedName(before.batteryMethod),
+        add(Kind::BatteryMethod, QStringLiteral("batteryMethod"),
+            BatteryMethods::storedName(before.batteryMethod),
             BatteryMethods::storedName(after.batteryMethod));
 
     // The panel's figures and checks.
@@ -210,13 +225,13 @@ void Comparer::compareSystem(const SystemDesign &before, const SystemEvaluation 
         return margin(p.model.maxCurrent, Display::figure(p.totalAlarmCurrentText()), Display::amperes);
     };
     const auto batteryMargin = [](const PanelEvaluation &p) {
-        return margin(Display::figure(p.selectedTotalBatteryText()), Display::figure(p.minimumBatteryRequiredText()),
-                      Display::ampereHours);
+        return margin(Display::figure(p.selectedTotalBatteryText()),
+                      Display::figure(p.minimumBatteryRequiredText()), Display::ampereHours);
     };
     verdictOf(QStringLiteral("battery"), o.flags.hasBatteryFault, n.flags.hasBatteryFault, batteryMargin(o),
               batteryMargin(n), -1);
-    verdictOf(QStringLiteral("powerLoad"), o.flags.hasPowerLoadFault, n.flags.hasPowerLoadFault, alarmMargin(o),
-              alarmMargin(n), -1);
+    verdictOf(QStringLiteral("powerLoad"), o.flags.hasPowerLoadFault, n.flags.hasPowerLoadFault,
+              alarmMargin(o), alarmMargin(n), -1);
     figure(QStringLiteral("totalIdleCurrent"), o.totalIdleCurrentText(), n.totalIdleCurrentText(), QString(),
            QString(), -1);
     figure(QStringLiteral("totalAlarmCurrent"), o.totalAlarmCurrentText(), n.totalAlarmCurrentText(),
@@ -230,8 +245,8 @@ void Comparer::compareSystem(const SystemDesign &before, const SystemEvaluation 
     for (int i = 0; i < common; ++i)
         compareLoop(before, oldResult, after, newResult, i);
     for (int i = common; i < after.loops.size(); ++i)
-        add(Kind::LoopAdded, QString::number(i + 1), QString(), QString::number(after.loops.at(i).devices.size()),
-            i);
+        add(Kind::LoopAdded, QString::number(i + 1), QString(),
+            QString::number(after.loops.at(i).devices.size()), i);
     for (int i = common; i < before.loops.size(); ++i)
         add(Kind::LoopRemoved, QString::number(i + 1), QString::number(before.loops.at(i).devices.size()),
             QString(), i);
@@ -259,8 +274,8 @@ void Comparer::compareLoop(const SystemDesign &before, const SystemEvaluation &o
         if (was == is)
             continue;
         const Kind kind = was == 0 ? Kind::DeviceAdded : is == 0 ? Kind::DeviceRemoved : Kind::Quantity;
-        add(kind, name, was == 0 ? QString() : QString::number(was), is == 0 ? QString() : QString::number(is),
-            loop);
+        add(kind, name, was == 0 ? QString() : QString::number(was),
+            is == 0 ? QString() : QString::number(is), loop);
     }
 
     compareSchedules(before, after, loop);
@@ -273,10 +288,12 @@ void Comparer::compareLoop(const SystemDesign &before, const SystemEvaluation &o
         return QString::number(limits.maxAddresses - l.results.addresses);
     };
     const auto dropMargin = [](const LoopEvaluation &l) {
-        return margin(Display::figure(l.maxVoltageDropText()), Display::figure(l.voltageDropText()), Display::volts);
+        return margin(Display::figure(l.maxVoltageDropText()), Display::figure(l.voltageDropText()),
+                      Display::volts);
     };
     const auto currentMargin = [](const LoopEvaluation &l) {
-        return margin(Display::figure(l.maxCurrentText()), Display::figure(l.alarmCurrentText()), Display::amperes);
+        return margin(Display::figure(l.maxCurrentText()), Display::figure(l.alarmCurrentText()),
+                      Display::amperes);
     };
     const QString oldAddresses = addressMargin(o, oldResult.limits);
     const QString newAddresses = addressMargin(n, newResult.limits);
@@ -284,14 +301,16 @@ void Comparer::compareLoop(const SystemDesign &before, const SystemEvaluation &o
               loop);
     verdictOf(QStringLiteral("voltageDrop"), o.faults.voltageDrop, n.faults.voltageDrop, dropMargin(o),
               dropMargin(n), loop);
-    verdictOf(QStringLiteral("current"), o.faults.current, n.faults.current, currentMargin(o), currentMargin(n),
-              loop);
-    figure(QStringLiteral("addresses"), o.addressesText(), n.addressesText(), oldAddresses, newAddresses, loop);
-    figure(QStringLiteral("idleCurrent"), o.idleCurrentText(), n.idleCurrentText(), QString(), QString(), loop);
+    verdictOf(QStringLiteral("current"), o.faults.current, n.faults.current, currentMargin(o),
+              currentMargin(n), loop);
+    figure(QStringLiteral("addresses"), o.addressesText(), n.addressesText(), oldAddresses, newAddresses,
+           loop);
+    figure(QStringLiteral("idleCurrent"), o.idleCurrentText(), n.idleCurrentText(), QString(), QString(),
+           loop);
     figure(QStringLiteral("alarmCurrent"), o.alarmCurrentText(), n.alarmCurrentText(), currentMargin(o),
            currentMargin(n), loop);
-    figure(QStringLiteral("voltageDrop"), o.voltageDropText(), n.voltageDropText(), dropMargin(o), dropMargin(n),
-           loop);
+    figure(QStringLiteral("voltageDrop"), o.voltageDropText(), n.voltageDropText(), dropMargin(o),
+           dropMargin(n), loop);
     figure(QStringLiteral("maxVoltageDrop"), o.maxVoltageDropText(), n.maxVoltageDropText(), dropMargin(o),
            dropMargin(n), loop);
     figure(QStringLiteral("maxCurrent"), o.maxCurrentText(), n.maxCurrentText(), currentMargin(o),
@@ -307,8 +326,8 @@ void Comparer::compareSchedules(const SystemDesign &before, const SystemDesign &
     if (!had || !has) {
         const LoopSchedule &schedule = has ? after.schedules.value(loop) : before.schedules.value(loop);
         const QString units = QString::number(schedule.units.size());
-        add(has ? Kind::ScheduleAdded : Kind::ScheduleRemoved, QStringLiteral("schedule"), has ? QString() : units,
-            has ? units : QString(), loop);
+        add(has ? Kind::ScheduleAdded : Kind::ScheduleRemoved, QStringLiteral("schedule"),
+            has ? QString() : units, has ? units : QString(), loop);
         return;
     }
     const LoopSchedule oldSchedule = before.schedules.value(loop);
@@ -400,7 +419,7 @@ bool DesignDifference::isRemoval() const
 int DesignComparison::verdictCount() const
 {
     return int(std::count_if(differences.cbegin(), differences.cend(),
-                              [](const DesignDifference &d) { return d.isVerdict(); }));
+                             [](const DesignDifference &d) { return d.isVerdict(); }));
 }
 
 QVector<BoxMatch> DesignComparison::matchBoxes(const Design &oldDesign, const Design &newDesign)
@@ -448,11 +467,18 @@ QVector<QPair<int, int>> DesignComparison::matchUnits(const LoopSchedule &oldSch
     const QChar sep(0x1f);
     const QVector<Key> keys = {
         [sep](const ScheduleUnit &u) {
-            return QStringList{QString::number(u.position), u.device, u.address, u.zone, u.location}.join(sep);
+            return QStringList{QString::number(u.position), u.device, u.address, u.zone, u.location}.join(
+                sep);
         },
-        [sep](const ScheduleUnit &u) { return QStringList{u.device, u.address, u.location}.join(sep); },
-        [sep](const ScheduleUnit &u) { return QStringList{u.device, u.location}.join(sep); },
-        [sep](const ScheduleUnit &u) { return QStringList{u.device, u.address}.join(sep); },
+        [sep](const ScheduleUnit &u) {
+            return QStringList{u.device, u.address, u.location}.join(sep);
+        },
+        [sep](const ScheduleUnit &u) {
+            return QStringList{u.device, u.location}.join(sep);
+        },
+        [sep](const ScheduleUnit &u) {
+            return QStringList{u.device, u.address}.join(sep);
+        },
     };
     return matchInPasses<ScheduleUnit>(oldSchedule.units, newSchedule.units, keys);
 }
@@ -465,7 +491,8 @@ DesignComparison DesignComparison::compare(const Design &oldDesign, const Design
     result.newFault = newEvaluation.hasFault();
     QVector<DesignDifference> all;
     Comparer comparer(all);
-    comparer.compareProject(oldDesign.project.value_or(ProjectInfo()), newDesign.project.value_or(ProjectInfo()));
+    comparer.compareProject(oldDesign.project.value_or(ProjectInfo()),
+                            newDesign.project.value_or(ProjectInfo()));
     comparer.compareSystem(oldDesign.main, oldEvaluation.main, newDesign.main, newEvaluation.main, -1);
     result.boxes = matchBoxes(oldDesign, newDesign);
     for (const BoxMatch &match : result.boxes) {
@@ -482,8 +509,9 @@ DesignComparison DesignComparison::compare(const Design &oldDesign, const Design
     // Verdicts that moved to FAULT, then those that moved back, then the rest
     // as found (by place).
     const auto rank = [](const DesignDifference &d) { return d.worsened() ? 0 : d.isVerdict() ? 1 : 2; };
-    std::stable_sort(all.begin(), all.end(),
-                     [&rank](const DesignDifference &a, const DesignDifference &b) { return rank(a) < rank(b); });
+    std::stable_sort(all.begin(), all.end(), [&rank](const DesignDifference &a, const DesignDifference &b) {
+        return rank(a) < rank(b);
+    });
     result.differences = all;
     return result;
 }

@@ -101,5 +101,6 @@ struct DesignComparison {
     // Units matched by device, address and location (all, then device with
     // address and location, with location, with address); unmatched units
     // are -1 on the other side. Pairs (old index, new index).
-    static QVector<QPair<int, int>> matchUnits(const LoopSchedule &oldSchedule, const LoopSchedule &newSchedule);
+    static QVector<QPair<int, int>> matchUnits(const LoopSchedule &oldSchedule,
+                                               const LoopSchedule &newSchedule);
 };

@@ -52,8 +52,8 @@ LoopSchedule fullSchedule(const LoopConfig &loop)
         for (int i = 0; i < it.value(); ++i, ++n) {
             const int span = loop.loopLength - loop.startDistance - loop.endDistance;
             const int position = loop.startDistance + (total > 1 ? span * n / (total - 1) : 0);
-            schedule.units.append({position, it.key(), QString::number(n + 1), QStringLiteral("Z%1").arg(n / 32 + 1),
-                                   QStringLiteral("Room %1").arg(n)});
+            schedule.units.append({position, it.key(), QString::number(n + 1),
+                                   QStringLiteral("Z%1").arg(n / 32 + 1), QStringLiteral("Room %1").arg(n)});
         }
     }
     return schedule;
@@ -74,7 +74,8 @@ int main(int argc, char **argv)
     Design before = Design::fromSetupData(BenchDesign::largestDesign(catalogue));
     for (int i = 0; i < before.main.loops.size(); ++i)
         before.main.schedules.insert(i, fullSchedule(before.main.loops.at(i)));
-    before.project = ProjectInfo{"P-1", "A", "Depot", "", "", "", "", "", {{"A", "2026-01-10", "First issue", "JD"}}};
+    before.project =
+        ProjectInfo{"P-1", "A", "Depot", "", "", "", "", "", {{"A", "2026-01-10", "First issue", "JD"}}};
     // The next revision: a quantity, a cable, a box's battery, units moved and
     // readdressed, a revision row.
     Design after = before;

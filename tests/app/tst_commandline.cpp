@@ -113,18 +113,21 @@ void TestCommandLine::parse_data()
     QTest::newRow("report and check")
         << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--check"} << Action::UsageError << "";
     QTest::newRow("report compared with a revision")
-        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--facility", "F", "--compare-with", "o.csv"}
+        << QStringList{p,   "--report",       "a.csv", "--output", "a.pdf", "--facility",
+                       "F", "--compare-with", "o.csv"}
         << Action::Report << "a.csv";
     QTest::newRow("compare-with without report")
         << QStringList{p, "--compare-with", "o.csv"} << Action::UsageError << "";
     QTest::newRow("diff") << QStringList{p, "--diff", "a.csv", "b.csv"} << Action::Diff << "";
-    QTest::newRow("diff as json") << QStringList{p, "--json", "--diff", "a.csv", "b.csv"} << Action::Diff << "";
+    QTest::newRow("diff as json") << QStringList{p, "--json", "--diff", "a.csv", "b.csv"} << Action::Diff
+                                  << "";
     QTest::newRow("diff of one file") << QStringList{p, "--diff", "a.csv"} << Action::UsageError << "";
     QTest::newRow("diff of three files")
         << QStringList{p, "--diff", "a.csv", "b.csv", "c.csv"} << Action::UsageError << "";
     QTest::newRow("diff and check") << QStringList{p, "--diff", "a.csv", "b.csv", "--check"}
                                     << Action::UsageError << "";
-    QTest::newRow("help wins over diff") << QStringList{p, "--diff", "a.csv", "--help"} << Action::ShowHelp << "";
+    QTest::newRow("help wins over diff")
+        << QStringList{p, "--diff", "a.csv", "--help"} << Action::ShowHelp << "";
 }
 
 void TestCommandLine::parse()
@@ -498,13 +501,13 @@ void TestCommandLine::diffExitCodesAndLines_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines"); // each must appear as a whole line
 
-    QTest::newRow("the same design")
-        << QStringList{"sound.csv", "sound.csv"} << 0 << QStringList{"sound.csv -> sound.csv: no changes"};
-    QTest::newRow("a battery added")
-        << QStringList{"faulty.csv", "sound.csv"} << 1
-        << QStringList{"Verdicts:", "Main panel:", "  Internal battery: TVB 12-7 -> TVB 12-12"};
-    QTest::newRow("an unreadable old revision") << QStringList{"not-a-setup.csv", "sound.csv"} << 2
-                                                << QStringList{};
+    QTest::newRow("the same design") << QStringList{"sound.csv", "sound.csv"} << 0
+                                     << QStringList{"sound.csv -> sound.csv: no changes"};
+    QTest::newRow("a battery added") << QStringList{"faulty.csv", "sound.csv"} << 1
+                                     << QStringList{"Verdicts:", "Main panel:",
+                                                    "  Internal battery: TVB 12-7 -> TVB 12-12"};
+    QTest::newRow("an unreadable old revision")
+        << QStringList{"not-a-setup.csv", "sound.csv"} << 2 << QStringList{};
     QTest::newRow("a missing new revision") << QStringList{"sound.csv", "missing.csv"} << 2 << QStringList{};
 }
 
@@ -520,14 +523,16 @@ void TestCommandLine::diffExitCodesAndLines()
     QCOMPARE(run.exitCode, exitCode);
     const QStringList out = run.out.split('\n');
     for (const QString &line : lines)
-        QVERIFY2(out.contains(line), qPrintable(QStringLiteral("missing line: %1\nin:\n%2").arg(line, run.out)));
+        QVERIFY2(out.contains(line),
+                 qPrintable(QStringLiteral("missing line: %1\nin:\n%2").arg(line, run.out)));
     if (exitCode == 2) {
         // The reason, naming the file that cannot be read.
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.contains(": ERROR: "), qPrintable(run.err));
     } else if (exitCode == 1) {
         // The battery's verdict, which moved to OK, comes before the settings.
-        QVERIFY2(run.out.indexOf("Main panel: Battery autonomy: FAULT -> OK") < run.out.indexOf("Main panel:\n"),
+        QVERIFY2(run.out.indexOf("Main panel: Battery autonomy: FAULT -> OK") <
+                     run.out.indexOf("Main panel:\n"),
                  qPrintable(run.out));
     }
 }

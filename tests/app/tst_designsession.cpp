@@ -4,10 +4,10 @@
 #include "../system/systemfixtures.h"
 
 #include "app/comparisonview.h"
-#include "design/comparisontext.h"
 #include "app/designsession.h"
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
+#include "design/comparisontext.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -20,9 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
-#include <QTreeWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>

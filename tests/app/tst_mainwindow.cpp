@@ -157,12 +157,12 @@ void TestMainWindow::formHasMenusInOrder()
                            : entry->objectName() + ":" + entry->text());
         return result;
     };
-    QCOMPARE(entries("menuFile"),
-             (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
-                          "actionSave:Save", "actionSave_as:Save as", "-",
-                          "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
-                          "actionCompare_with:Compare with...", "-", "actionImport_data_pack:Import data pack",
-                          "-", "actionQuit:Quit"}));
+    QCOMPARE(
+        entries("menuFile"),
+        (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
+                     "actionSave:Save", "actionSave_as:Save as", "-", "menuImport_VXA_XML:Import VXA XML",
+                     "-", "actionGenerate_report:Generate report", "actionCompare_with:Compare with...", "-",
+                     "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
     QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
@@ -218,10 +218,10 @@ void TestMainWindow::disabledStateShowsErrorOnce()
 void TestMainWindow::disabledStateIgnoresCatalogueCommands_data()
 {
     QTest::addColumn<QString>("actionName");
-    for (const char *name : {"actionOpen", "actionSave_as", "actionImport_VXA310_XML",
-                             "actionImport_VXA620_XML", "actionGenerate_report", "actionCompare_with",
-                             "actionChange_language",
-                             "actionNew_language", "actionPower_sources", "actionDistribution_factor"})
+    for (const char *name :
+         {"actionOpen", "actionSave_as", "actionImport_VXA310_XML", "actionImport_VXA620_XML",
+          "actionGenerate_report", "actionCompare_with", "actionChange_language", "actionNew_language",
+          "actionPower_sources", "actionDistribution_factor"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

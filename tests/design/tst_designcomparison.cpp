@@ -30,7 +30,8 @@ Design revisionA()
     LoopSchedule schedule;
     for (int i = 0; i < 12; ++i) {
         const QString device = i < 10 ? "HD-220" : "ZM-401";
-        schedule.units.append({100 + 50 * i, device, QString::number(i + 1), "Z1", QStringLiteral("Room %1").arg(i)});
+        schedule.units.append(
+            {100 + 50 * i, device, QString::number(i + 1), "Z1", QStringLiteral("Room %1").arg(i)});
     }
     design.main.schedules.insert(1, schedule);
     return design;
@@ -87,21 +88,29 @@ void TestDesignComparison::oneChangeNamedOnce_data()
     QTest::addColumn<QString>("oldValue");
     QTest::addColumn<QString>("newValue");
 
-    QTest::newRow("a quantity") << "quantity" << Kind::Quantity << "OD-210" << -1 << 0 << "40" << "41";
-    QTest::newRow("a device added") << "device" << Kind::DeviceAdded << "CP-300" << -1 << 2 << "" << "3";
+    QTest::newRow("a quantity") << "quantity" << Kind::Quantity << "OD-210" << -1 << 0 << "40"
+                                << "41";
+    QTest::newRow("a device added") << "device" << Kind::DeviceAdded << "CP-300" << -1 << 2 << ""
+                                    << "3";
     QTest::newRow("a device removed") << "device gone" << Kind::DeviceRemoved << "IOM-424" << -1 << 5 << "1"
                                       << "";
-    QTest::newRow("a loop's cable") << "cable" << Kind::Setting << "cableType" << -1 << 2 << "2,5 mm2 (14 AWG)"
+    QTest::newRow("a loop's cable") << "cable" << Kind::Setting << "cableType" << -1 << 2
+                                    << "2,5 mm2 (14 AWG)"
                                     << "4 mm2 (12 AWG)";
     QTest::newRow("a box's battery") << "box battery" << Kind::Setting << "internalBattery" << 1 << -1
-                                     << "TVB 12-7" << "TVB 12-17";
-    QTest::newRow("a box removed") << "box" << Kind::BoxRemoved << "TXE 2" << 0 << -1 << "TXE 2" << "";
+                                     << "TVB 12-7"
+                                     << "TVB 12-17";
+    QTest::newRow("a box removed") << "box" << Kind::BoxRemoved << "TXE 2" << 0 << -1 << "TXE 2"
+                                   << "";
     QTest::newRow("a box removed, names moved up on reopening")
-        << "box renamed" << Kind::BoxRemoved << "TXE 2" << 0 << -1 << "TXE 2" << "";
+        << "box renamed" << Kind::BoxRemoved << "TXE 2" << 0 << -1 << "TXE 2"
+        << "";
     QTest::newRow("a unit moved and readdressed")
-        << "unit" << Kind::UnitChanged << "HD-220" << -1 << 1 << "150 | 2 | Z1 | Room 1" << "170 | 40 | Z1 | Room 1";
-    QTest::newRow("the battery method") << "method" << Kind::BatteryMethod << "batteryMethod" << -1 << -1
-                                        << "Maker" << "BS 5839-1";
+        << "unit" << Kind::UnitChanged << "HD-220" << -1 << 1 << "150 | 2 | Z1 | Room 1"
+        << "170 | 40 | Z1 | Room 1";
+    QTest::newRow("the battery method")
+        << "method" << Kind::BatteryMethod << "batteryMethod" << -1 << -1 << "Maker"
+        << "BS 5839-1";
     QTest::newRow("a revision row") << "revision" << Kind::RevisionAdded << "B" << -1 << -1 << ""
                                     << "2026-02-01 | Cable sizes | JD";
     QTest::newRow("a project field") << "facility" << Kind::ProjectField << "facility" << -1 << -1 << "Depot"
@@ -229,10 +238,9 @@ void TestDesignComparison::verdictToFaultComesFirst()
     QCOMPARE(first.system, 1);
     QCOMPARE(first.oldValue, QString("OK"));
     QCOMPARE(first.newValue, QString("FAULT"));
-    const auto drop = std::find_if(comparison.differences.cbegin(), comparison.differences.cend(),
-                                   [](const DesignDifference &d) {
-                                       return d.isVerdict() && d.loop == 1 && d.subject == "voltageDrop";
-                                   });
+    const auto drop = std::find_if(
+        comparison.differences.cbegin(), comparison.differences.cend(),
+        [](const DesignDifference &d) { return d.isVerdict() && d.loop == 1 && d.subject == "voltageDrop"; });
     QVERIFY(drop != comparison.differences.cend());
     QVERIFY(drop->worsened());
     QVERIFY(Display::figure(drop->newMargin) < 0);
@@ -285,7 +293,8 @@ void TestDesignComparison::figuresCarryTheirMargins()
     QCOMPARE(alarm.newValue, newResult.main.loopResults.at(0).alarmCurrentText());
     const LoopEvaluation &loop = newResult.main.loopResults.at(0);
     QCOMPARE(Display::figure(alarm.newMargin),
-             Display::asDisplayed(Display::figure(loop.maxCurrentText()) - Display::figure(loop.alarmCurrentText()), 7));
+             Display::asDisplayed(
+                 Display::figure(loop.maxCurrentText()) - Display::figure(loop.alarmCurrentText()), 7));
     // The panel's totals moved with it; the battery margin follows the requirement.
     QVERIFY(figures.contains("-1totalIdleCurrent"));
     QVERIFY(figures.contains("-1totalAlarmCurrent"));
@@ -322,7 +331,8 @@ void TestDesignComparison::boxesMatchedByModelAndPlace()
     // A box of another model in place of one: one removed, one added.
     Design other = before;
     SystemDesign box;
-    PanelConfig::fromTexts({"TXE 4", "-", "", "-", "-", "-", "-", "20", "100", "72 h", "30 min"}, true, box.config);
+    PanelConfig::fromTexts({"TXE 4", "-", "", "-", "-", "-", "-", "20", "100", "72 h", "30 min"}, true,
+                           box.config);
     box.name = "TXE 4";
     box.loops = QVector<LoopConfig>(4, loop("2,5 mm2 (14 AWG)", "A", 100, 1000, 0, 0));
     other.boxes[1] = box;
@@ -352,7 +362,8 @@ void TestDesignComparison::unitsMatchedByDeviceAddressAndLocation()
     QFETCH(QString, change);
     QFETCH(QStringList, expected);
     LoopSchedule before;
-    before.units = {{0, "OD-210", "1", "Z1", "Hall"}, {20, "OD-210", "2", "Z1", "Office"},
+    before.units = {{0, "OD-210", "1", "Z1", "Hall"},
+                    {20, "OD-210", "2", "Z1", "Office"},
                     {40, "CP-300", "3", "Z2", "Door"}};
     LoopSchedule after = before;
     if (change == "moved") {
@@ -380,7 +391,9 @@ void TestDesignComparison::unitsMatchedByDeviceAddressAndLocation()
         if (d.kind == Kind::UnitChanged)
             found << "changed:" + ComparisonText::unitChangeKeys(d.unitChanges).join(',');
         else
-            found << (d.kind == Kind::UnitAdded ? "added" : d.kind == Kind::UnitRemoved ? "removed" : "other");
+            found << (d.kind == Kind::UnitAdded     ? "added"
+                      : d.kind == Kind::UnitRemoved ? "removed"
+                                                    : "other");
     }
     QCOMPARE(found, expected);
 }

@@ -53,6 +53,7 @@ private slots:
     void diffExitCodesAndLines_data();
     void diffExitCodesAndLines();
     void diffAsJson();
+    void reportListsChangesSinceARevision();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -569,6 +570,34 @@ void TestCommandLine::diffAsJson()
         }
     }
     QCOMPARE(batteries, 1);
+}
+
+void TestCommandLine::reportListsChangesSinceARevision()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString pdf = design("changes.pdf");
+    Run run = runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("faulty.csv")},
+                         m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QProcess process;
+    process.start(pdftotext, {pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains("Changes since revision faulty.csv"), qPrintable(text));
+    QVERIFY(text.contains("Internal battery: TVB 12-7 -> TVB 12-12"));
+    QVERIFY(text.contains("Battery autonomy: FAULT -> OK"));
+
+    // An earlier revision that cannot be read: no report, and why.
+    QFile::remove(pdf);
+    run = runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("missing.csv")},
+                     m_designs.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(design("missing.csv") + ": ERROR: "), qPrintable(run.err));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -580,8 +580,9 @@ void TestCommandLine::reportListsChangesSinceARevision()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString pdf = design("changes.pdf");
-    Run run = runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("faulty.csv")},
-                         m_designs.path());
+    Run run =
+        runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("faulty.csv")},
+                   m_designs.path());
     QCOMPARE(run.exitCode, 0);
     QProcess process;
     process.start(pdftotext, {pdf, "-"});
@@ -593,8 +594,9 @@ void TestCommandLine::reportListsChangesSinceARevision()
 
     // An earlier revision that cannot be read: no report, and why.
     QFile::remove(pdf);
-    run = runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("missing.csv")},
-                     m_designs.path());
+    run = runProgram(
+        {"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("missing.csv")},
+        m_designs.path());
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.startsWith(design("missing.csv") + ": ERROR: "), qPrintable(run.err));
     QVERIFY(!QFile::exists(pdf));

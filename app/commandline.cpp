@@ -1,7 +1,10 @@
 #include "app/commandline.h"
 
 #include "app/constants.h"
+#include "app/diffcommand.h"
 #include "catalogue/catalogue.h"
+#include "design/comparisontext.h"
+#include "design/designcomparison.h"
 #include "design/designevaluation.h"
 #include "design/designfile.h"
 #include "report/reportbuilder.h"
@@ -105,31 +108,6 @@ QString programName(const QString &program)
 QString statusWord(bool fault)
 {
     return fault ? QStringLiteral("FAULT") : QStringLiteral("OK");
-}
-
-// The product data the window would use; false with the reason when there is none.
-bool loadCatalogue(std::unique_ptr<Catalogue> &catalogue, QString &reason)
-{
-    WarningRecorder warnings;
-    catalogue.reset(new Catalogue);
-    if (catalogue->integrityFailed() || catalogue->panels().isEmpty()) {
-        reason =
-            QStringLiteral("no valid product data installed (install a data pack with --import-data-pack)");
-        if (!warnings.messages().isEmpty())
-            reason += QStringLiteral(": ") + warnings.messages().join(QStringLiteral("; "));
-        return false;
-    }
-    return true;
-}
-
-bool readDesign(const QString &file, const Catalogue &catalogue, Design &data, QString &reason)
-{
-    WarningRecorder warnings;
-    if (DesignFile::read(file, data, catalogue))
-        return true;
-    reason = warnings.messages().isEmpty() ? QStringLiteral("not a valid setup file")
-                                           : warnings.messages().join(QStringLiteral("; "));
-    return false;
 }
 
 QString panelFaults(const SystemEvaluation &system)
@@ -241,6 +219,8 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
 // Parses with the toolkit's own options taken out (see isConsoleRequest).
 Request parseArguments(const QStringList &arguments)
 {
+    if (DiffCommand::isDiffRequest(arguments))
+        return DiffCommand::parse(arguments);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({"h", "help", "?"}, "Show this help.");
@@ -253,7 +233,10 @@ Request parseArguments(const QStringList &arguments)
     const QCommandLineOption facility("facility", "Facility name of the report.", "text");
     const QCommandLineOption address("address", "Address of the report.", "text");
     const QCommandLineOption installer("installer", "Installer company of the report.", "text");
-    parser.addOptions({help, version, import, check, json, report, output, facility, address, installer});
+    const QCommandLineOption compareWith("compare-with",
+                                         "An earlier revision the report lists changes since.", "file");
+    parser.addOptions(
+        {help, version, import, check, json, report, output, facility, address, installer, compareWith});
 
     Request request;
     const auto fail = [&request](const QString &error) {
@@ -271,7 +254,8 @@ Request parseArguments(const QStringList &arguments)
     }
     if (!parsed)
         return fail(parser.errorText());
-    for (const QCommandLineOption *option : {&import, &report, &output, &facility, &address, &installer}) {
+    for (const QCommandLineOption *option :
+         {&import, &report, &output, &facility, &address, &installer, &compareWith}) {
         if (parser.values(*option).size() > 1)
             return fail(QStringLiteral("--%1 given more than once").arg(option->names().constLast()));
     }
@@ -280,7 +264,7 @@ Request parseArguments(const QStringList &arguments)
         int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) + int(parser.isSet(report));
     if (actions > 1)
         return fail(QStringLiteral("--version, --import-data-pack, --check and --report cannot be combined"));
-    for (const QCommandLineOption *option : {&output, &facility, &address, &installer}) {
+    for (const QCommandLineOption *option : {&output, &facility, &address, &installer, &compareWith}) {
         if (parser.isSet(*option) && !parser.isSet(report))
             return fail(QStringLiteral("--%1 belongs to --report").arg(option->names().constLast()));
     }
@@ -315,6 +299,7 @@ Request parseArguments(const QStringList &arguments)
         request.facility = parser.value(facility);
         request.address = parser.value(address);
         request.installer = parser.value(installer);
+        request.compareWith = parser.value(compareWith);
         request.action = Action::Report;
     } else if (!positional.isEmpty()) {
         if (positional.first().isEmpty())
@@ -325,6 +310,30 @@ Request parseArguments(const QStringList &arguments)
 }
 
 } // namespace
+
+bool loadCatalogue(std::unique_ptr<Catalogue> &catalogue, QString &reason)
+{
+    WarningRecorder warnings;
+    catalogue.reset(new Catalogue);
+    if (catalogue->integrityFailed() || catalogue->panels().isEmpty()) {
+        reason =
+            QStringLiteral("no valid product data installed (install a data pack with --import-data-pack)");
+        if (!warnings.messages().isEmpty())
+            reason += QStringLiteral(": ") + warnings.messages().join(QStringLiteral("; "));
+        return false;
+    }
+    return true;
+}
+
+bool readDesign(const QString &file, const Catalogue &catalogue, Design &data, QString &reason)
+{
+    WarningRecorder warnings;
+    if (DesignFile::read(file, data, catalogue))
+        return true;
+    reason = warnings.messages().isEmpty() ? QStringLiteral("not a valid setup file")
+                                           : warnings.messages().join(QStringLiteral("; "));
+    return false;
+}
 
 Request parse(const QStringList &arguments)
 {
@@ -364,7 +373,8 @@ QString usage(const QString &program)
                "       %1 --import-data-pack FILE\n"
                "       %1 --check [--json] SETUP.csv...\n"
                "       %1 --report SETUP.csv --output OUT.pdf [--facility TEXT] [--address TEXT]\n"
-               "                  [--installer TEXT]\n"
+               "                  [--installer TEXT] [--compare-with OLD.csv]\n"
+               "       %1 --diff [--json] OLD.csv NEW.csv\n"
                "\n"
                "Without options, %2 opens its window; given a design (.csv) or a data pack\n"
                "(.tarvex), the window opens it. The other commands need no display.\n"
@@ -374,11 +384,18 @@ QString usage(const QString &program)
                "                           per panel, expansion box and loop, OK or FAULT with the\n"
                "                           fault texts; exit code 0 when every design is sound,\n"
                "                           1 when any has a fault, 2 when any cannot be read\n"
-               "  --json                   with --check (or alone): every figure and text as JSON\n"
+               "  --json                   with --check (or alone): every figure and text as JSON;\n"
+               "                           with --diff: the changes as JSON\n"
+               "  --diff OLD NEW           what changed between two revisions of a design, by panel,\n"
+               "                           box and loop, verdicts that moved first; exit code 0 when\n"
+               "                           they are the same, 1 when they differ, 2 when either\n"
+               "                           cannot be read\n"
                "  --report FILE            write the PDF report of a setup file to --output\n"
                "  --output FILE            the PDF the report is written to\n"
                "  --facility, --address, --installer TEXT\n"
                "                           the report information\n"
+               "  --compare-with FILE      with --report: add \"Changes since revision <r>\" against an\n"
+               "                           earlier revision of the design\n"
                "  -h, --help               show this help\n"
                "  -v, --version            show the version\n")
         .arg(programName(program), Constants::ApplicationName);
@@ -461,8 +478,19 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
     information.facility = request.facility.trimmed();
     information.address = request.address.trimmed();
     information.installer = request.installer.trimmed();
+    QString changes;
+    if (!request.compareWith.isEmpty()) {
+        Design previous;
+        if (!readDesign(request.compareWith, *catalogue, previous, reason)) {
+            err << request.compareWith << ": ERROR: " << reason << "\n";
+            err.flush();
+            return 2;
+        }
+        changes = ComparisonText::htmlSection(DesignComparison::compare(previous, data, *catalogue),
+                                              ComparisonText::revisionName(previous, request.compareWith));
+    }
     if (!Report::writeDesignReport(request.output, DesignEvaluation::evaluate(data, *catalogue), *catalogue,
-                                   information)) {
+                                   information, changes)) {
         err << "Failed to write the report: " << request.output << "\n";
         err.flush();
         return 1;
@@ -481,6 +509,8 @@ int run(const Request &request, const QString &program, QTextStream &out, QTextS
         return checkDesigns(request.files, request.json, out, err);
     case Action::Report:
         return writeReport(request, out, err);
+    case Action::Diff:
+        return DiffCommand::run(request.files, request.json, out, err);
     case Action::ShowHelp:
         out << usage(program);
         out.flush();

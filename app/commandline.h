@@ -3,25 +3,30 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class Catalogue;
 class QTextStream;
+struct Design;
 
 // What the program was asked to do on its command line. Everything but
 // starting the window runs without a display.
 namespace CommandLine
 {
 
-enum class Action { RunGui, ImportDataPack, Check, Report, ShowHelp, ShowVersion, UsageError };
+enum class Action { RunGui, ImportDataPack, Check, Report, Diff, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
     QString file;      // the data pack of ImportDataPack, the setup file of Report;
                        // for RunGui, a file to open (may be empty)
-    QStringList files; // the setup files of Check
-    bool json = false; // Check: JSON instead of lines
+    QStringList files; // the setup files of Check; old and new of Diff
+    bool json = false; // Check, Diff: JSON instead of lines
     QString output;    // Report: the PDF to write
     QString facility;  // Report: the report information
     QString address;
     QString installer;
+    QString compareWith; // Report: an earlier revision whose changes it lists
     QString error; // what was wrong, for UsageError (one line)
 };
 
@@ -51,6 +56,11 @@ int importDataPack(const QString &file, QTextStream &out, QTextStream &err);
 
 // Checks setup files against the installed product data.
 int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStream &err);
+
+// The product data the window would use; false with the reason when there is none.
+bool loadCatalogue(std::unique_ptr<Catalogue> &catalogue, QString &reason);
+// Reads a design file; false with the warnings the reader logged as the reason.
+bool readDesign(const QString &file, const Catalogue &catalogue, Design &design, QString &reason);
 
 // Writes the PDF report of a setup file without a window.
 int writeReport(const Request &request, QTextStream &out, QTextStream &err);

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/comparisonview.h"
 #include "app/constants.h"
 #include "app/designsession.h"
 #include "app/languages.h"
@@ -299,6 +300,7 @@ void MainWindow::connectCommands()
     connect(ui->actionImport_VXA310_XML, &QAction::triggered, this, &MainWindow::onImportVxa310Xml, unique);
     connect(ui->actionImport_VXA620_XML, &QAction::triggered, this, &MainWindow::onImportVxa620Xml, unique);
     connect(ui->actionGenerate_report, &QAction::triggered, this, &MainWindow::onGenerateReport, unique);
+    connect(ui->actionCompare_with, &QAction::triggered, this, &MainWindow::onCompareWith, unique);
     connect(ui->actionPower_sources, &QAction::triggered, this, &MainWindow::onPowerSourcesButtonClicked,
             unique);
     connect(ui->actionDistribution_factor, &QAction::triggered, this,
@@ -462,6 +464,36 @@ void MainWindow::onImportSetup()
         return;
     RecentFiles::rememberFolder(SetupFiles, fileName);
     loadSetup(fileName);
+}
+
+void MainWindow::onCompareWith()
+{
+    const QString fileName = FileDialog::getOpenFileName(this, tr("Compare with"),
+                                                         RecentFiles::lastFolder(SetupFiles, homeFolder()),
+                                                         tr("Comma separated values (*.csv)"));
+    if (fileName.isEmpty() || !m_session)
+        return;
+    Design other;
+    if (!DesignFile::read(fileName, other, *catalogue)) {
+        MessageBox::critical(
+            this, tr("Error"),
+            tr("Failed to read the design to compare with.\nThe file may not have the correct "
+               "format, it may be corrupted or it may be from a newer version of the "
+               "application."));
+        return;
+    }
+    m_session->flush();
+    auto *view = new ComparisonView(m_session->document(), other, fileName, this);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    connect(view, &ComparisonView::placeActivated, this, [this](int system, int loop) {
+        SystemContainerWidget *page = system < 0 ? mainContainer : expansionBoxPages().value(system);
+        if (!page)
+            return;
+        ui->externalTabWidget->setCurrentWidget(page);
+        page->tabWidget()->setCurrentIndex(loop + 1);
+        activateWindow();
+    });
+    view->show();
 }
 
 void MainWindow::openFile(const QString &fileName)

@@ -55,6 +55,8 @@ private slots:
     void onImportVxa310Xml();
     void onImportVxa620Xml();
     void onGenerateReport();
+    // Opens a comparison of the open design with another revision of it.
+    void onCompareWith();
     void onLanguageChanged(QString language);
     void onAbout();
     void onPowerSourcesButtonClicked();

@@ -1,5 +1,7 @@
 #include "report/reportbuilder.h"
 
+#include "design/comparisontext.h"
+
 #include "report/reportpdf.h"
 #include "design/designevaluation.h"
 
@@ -67,10 +69,13 @@ ReportData reportData(const DesignEvaluation &design, const ReportInformation &i
 }
 
 bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
-                       const ReportInformation &information)
+                       const ReportInformation &information, const QString &changesSection)
 {
     const ReportData data = reportData(design, information, QDate::currentDate());
-    return writeReportPdf(fileName, composeReportHtml(data, catalogue), documentInfo(data));
+    QString html = composeReportHtml(data, catalogue);
+    if (!changesSection.isEmpty())
+        html = ComparisonText::withSection(html, changesSection);
+    return writeReportPdf(fileName, html, documentInfo(data));
 }
 
 } // namespace Report

@@ -24,7 +24,8 @@ ReportData reportData(const DesignEvaluation &design, const ReportInformation &i
 
 // Composes today's report of `design` and writes it as a PDF. False when the
 // file cannot be written; an existing file is then left as it was.
+// `changesSection`, when given, is placed after the title page.
 bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
-                       const ReportInformation &information);
+                       const ReportInformation &information, const QString &changesSection = QString());
 
 } // namespace Report

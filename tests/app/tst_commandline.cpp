@@ -54,6 +54,10 @@ private slots:
     void jsonShowsWhatTheEditorsShow();
     void reportEqualsTheWindowsReport();
     void batteryMethodOnTheCommandLine();
+    void diffExitCodesAndLines_data();
+    void diffExitCodesAndLines();
+    void diffAsJson();
+    void reportListsChangesSinceARevision();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -113,6 +117,22 @@ void TestCommandLine::parse_data()
         << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "b.csv"} << Action::UsageError << "";
     QTest::newRow("report and check")
         << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--check"} << Action::UsageError << "";
+    QTest::newRow("report compared with a revision")
+        << QStringList{p,   "--report",       "a.csv", "--output", "a.pdf", "--facility",
+                       "F", "--compare-with", "o.csv"}
+        << Action::Report << "a.csv";
+    QTest::newRow("compare-with without report")
+        << QStringList{p, "--compare-with", "o.csv"} << Action::UsageError << "";
+    QTest::newRow("diff") << QStringList{p, "--diff", "a.csv", "b.csv"} << Action::Diff << "";
+    QTest::newRow("diff as json") << QStringList{p, "--json", "--diff", "a.csv", "b.csv"} << Action::Diff
+                                  << "";
+    QTest::newRow("diff of one file") << QStringList{p, "--diff", "a.csv"} << Action::UsageError << "";
+    QTest::newRow("diff of three files")
+        << QStringList{p, "--diff", "a.csv", "b.csv", "c.csv"} << Action::UsageError << "";
+    QTest::newRow("diff and check") << QStringList{p, "--diff", "a.csv", "b.csv", "--check"}
+                                    << Action::UsageError << "";
+    QTest::newRow("help wins over diff")
+        << QStringList{p, "--diff", "a.csv", "--help"} << Action::ShowHelp << "";
 }
 
 void TestCommandLine::parse()
@@ -133,6 +153,11 @@ void TestCommandLine::parse()
     if (action == Action::Report) {
         QCOMPARE(request.output, QStringLiteral("a.pdf"));
         QCOMPARE(request.facility, QStringLiteral("F"));
+        QCOMPARE(request.compareWith, QString(arguments.contains("--compare-with") ? "o.csv" : ""));
+    }
+    if (action == Action::Diff) {
+        QCOMPARE(request.files, (QStringList{"a.csv", "b.csv"}));
+        QCOMPARE(request.json, arguments.contains("--json"));
     }
 }
 
@@ -515,6 +540,112 @@ void TestCommandLine::batteryMethodOnTheCommandLine()
     // The maker's method keeps its lines as they were.
     const Run maker = runProgram({"--check", design("faulty.csv")}, m_designs.path());
     QVERIFY(!maker.out.contains("battery method"));
+}
+
+void TestCommandLine::diffExitCodesAndLines_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("lines"); // each must appear as a whole line
+
+    QTest::newRow("the same design") << QStringList{"sound.csv", "sound.csv"} << 0
+                                     << QStringList{"sound.csv -> sound.csv: no changes"};
+    QTest::newRow("a battery added") << QStringList{"faulty.csv", "sound.csv"} << 1
+                                     << QStringList{"Verdicts:", "Main panel:",
+                                                    "  Internal battery: TVB 12-7 -> TVB 12-12"};
+    QTest::newRow("an unreadable old revision")
+        << QStringList{"not-a-setup.csv", "sound.csv"} << 2 << QStringList{};
+    QTest::newRow("a missing new revision") << QStringList{"sound.csv", "missing.csv"} << 2 << QStringList{};
+}
+
+void TestCommandLine::diffExitCodesAndLines()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    QFETCH(QStringList, files);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, lines);
+    QDir::setCurrent(m_designs.path());
+    const Run run = runProgram(QStringList{"--diff"} + files, m_designs.path());
+    QCOMPARE(run.exitCode, exitCode);
+    const QStringList out = run.out.split('\n');
+    for (const QString &line : lines)
+        QVERIFY2(out.contains(line),
+                 qPrintable(QStringLiteral("missing line: %1\nin:\n%2").arg(line, run.out)));
+    if (exitCode == 2) {
+        // The reason, naming the file that cannot be read.
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(": ERROR: "), qPrintable(run.err));
+    } else if (exitCode == 1) {
+        // The battery's verdict, which moved to OK, comes before the settings.
+        QVERIFY2(run.out.indexOf("Main panel: Battery autonomy: FAULT -> OK") <
+                     run.out.indexOf("Main panel:\n"),
+                 qPrintable(run.out));
+    }
+}
+
+void TestCommandLine::diffAsJson()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    QDir::setCurrent(m_designs.path());
+    const Run run = runProgram({"--diff", "--json", "sound.csv", "faulty.csv"}, m_designs.path());
+    QCOMPARE(run.exitCode, 1);
+    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(root.value("old").toString(), QString("sound.csv"));
+    QCOMPARE(root.value("same").toBool(), false);
+    QCOMPARE(root.value("oldStatus").toString(), QString("OK"));
+    QCOMPARE(root.value("newStatus").toString(), QString("FAULT"));
+    const QJsonArray changes = root.value("changes").toArray();
+    QVERIFY(!changes.isEmpty());
+    const QJsonObject first = changes.first().toObject();
+    QCOMPARE(first.value("kind").toString(), QString("verdict"));
+    QCOMPARE(first.value("subject").toString(), QString("battery"));
+    QCOMPARE(first.value("new").toString(), QString("FAULT"));
+    QCOMPARE(first.value("system").toString(), QString("main"));
+    QVERIFY(first.contains("oldMargin"));
+    int batteries = 0;
+    for (const QJsonValue &value : changes) {
+        const QJsonObject change = value.toObject();
+        if (change.value("subject").toString() == "internalBattery") {
+            ++batteries;
+            QCOMPARE(change.value("kind").toString(), QString("setting"));
+            QCOMPARE(change.value("old").toString(), QString("TVB 12-12"));
+            QCOMPARE(change.value("new").toString(), QString("TVB 12-7"));
+            QCOMPARE(change.value("place").toString(), QString("panel"));
+        }
+    }
+    QCOMPARE(batteries, 1);
+}
+
+void TestCommandLine::reportListsChangesSinceARevision()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString pdf = design("changes.pdf");
+    Run run =
+        runProgram({"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("faulty.csv")},
+                   m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QProcess process;
+    process.start(pdftotext, {pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains("Changes since revision faulty.csv"), qPrintable(text));
+    QVERIFY(text.contains("Internal battery: TVB 12-7 -> TVB 12-12"));
+    QVERIFY(text.contains("Battery autonomy: FAULT -> OK"));
+
+    // An earlier revision that cannot be read: no report, and why.
+    QFile::remove(pdf);
+    run = runProgram(
+        {"--report", design("sound.csv"), "--output", pdf, "--compare-with", design("missing.csv")},
+        m_designs.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(design("missing.csv") + ": ERROR: "), qPrintable(run.err));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestCommandLine)

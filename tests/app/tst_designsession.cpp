@@ -3,9 +3,11 @@
 // and redo of every kind of edit, and the recovery copy.
 #include "../system/systemfixtures.h"
 
+#include "app/comparisonview.h"
 #include "app/designsession.h"
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
+#include "design/comparisontext.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -20,6 +22,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -205,6 +208,7 @@ private slots:
     void recoveryAfterACrash();
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
+    void compareWithFollowsTheWindow();
     // Last: it switches the language, and back.
     void languageSwitchKeepsTheDocument();
 
@@ -232,6 +236,78 @@ void TestDesignSession::init()
 void TestDesignSession::cleanup()
 {
     MessageBox::setTestMode(false);
+}
+
+// File > Compare with...: the open design against a saved revision, redrawn
+// as the design is edited, each entry leading to its page and tab.
+void TestDesignSession::compareWithFollowsTheWindow()
+{
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    const QString revision = m_dir.filePath("revision-a.csv");
+    FileDialog::setNextFileName(revision);
+    action(window, "actionSave_as")->trigger();
+    MessageBox::takeShown();
+
+    // A file that is no design is told about; no view opens.
+    FileDialog::setNextFileName(m_dir.filePath("no-such-design.csv"));
+    action(window, "actionCompare_with")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QVERIFY(!window.findChild<ComparisonView *>());
+
+    FileDialog::setNextFileName(revision);
+    action(window, "actionCompare_with")->trigger();
+    auto *view = window.findChild<ComparisonView *>();
+    QVERIFY(view);
+    QVERIFY(view->isVisible());
+    QVERIFY(view->comparison().isEmpty());
+    QCOMPARE(view->tree()->topLevelItemCount(), 0);
+
+    dragIntoLoop(page(window, 0)->loopWidgets().at(1), QStringLiteral("OPT-100"));
+    settle();
+    child<QSpinBox>(page(window, 1)->panelWidget(), "sndActiveSpinBox")->setValue(40);
+    settle();
+    const auto entry = [view](DesignDifference::Kind kind) -> QTreeWidgetItem * {
+        const QVector<DesignDifference> &all = view->comparison().differences;
+        int index = 0;
+        for (int i = 0; i < view->tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *group = view->tree()->topLevelItem(i);
+            for (int j = 0; j < group->childCount(); ++j, ++index) {
+                if (all.at(index).kind == kind)
+                    return group->child(j);
+            }
+        }
+        return nullptr;
+    };
+    // The spin box's steps are recorded once it settles.
+    QTRY_VERIFY(entry(DesignDifference::Kind::Setting));
+    QTreeWidgetItem *device = entry(DesignDifference::Kind::DeviceAdded);
+    QTreeWidgetItem *setting = entry(DesignDifference::Kind::Setting);
+    QVERIFY(device);
+    QVERIFY(setting->text(1).contains("Max sounders active: 100% -> 40%"));
+    QVERIFY(device->text(1).contains("OPT-100"));
+    QCOMPARE(device->data(0, ComparisonView::MarkRole).toString(), QString("added"));
+
+    emit view->tree()->itemActivated(device, 1);
+    QCOMPARE(pages(window)->currentIndex(), 0);
+    QCOMPARE(page(window, 0)->tabWidget()->currentIndex(), 2);
+    emit view->tree()->itemActivated(setting, 1);
+    QCOMPARE(pages(window)->currentIndex(), 1);
+    QCOMPARE(page(window, 1)->tabWidget()->currentIndex(), 0);
+
+    // Undone, the design is the revision again.
+    action(window, "actionUndo")->trigger();
+    action(window, "actionUndo")->trigger();
+    settle();
+    QTRY_VERIFY2(view->comparison().isEmpty(),
+                 qPrintable(view->comparison().isEmpty()
+                                ? QString()
+                                : ComparisonText::describe(view->comparison().differences.first())));
+    QCOMPARE(view->tree()->topLevelItemCount(), 0);
+    view->close();
 }
 
 void TestDesignSession::titleNamesTheDesign()

@@ -157,11 +157,12 @@ void TestMainWindow::formHasMenusInOrder()
                            : entry->objectName() + ":" + entry->text());
         return result;
     };
-    QCOMPARE(entries("menuFile"),
-             (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
-                          "actionSave:Save", "actionSave_as:Save as", "-",
-                          "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
-                          "-", "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+    QCOMPARE(
+        entries("menuFile"),
+        (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
+                     "actionSave:Save", "actionSave_as:Save as", "-", "menuImport_VXA_XML:Import VXA XML",
+                     "-", "actionGenerate_report:Generate report", "actionCompare_with:Compare with...", "-",
+                     "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
     QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
@@ -178,7 +179,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 17);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 18);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 
@@ -217,9 +218,10 @@ void TestMainWindow::disabledStateShowsErrorOnce()
 void TestMainWindow::disabledStateIgnoresCatalogueCommands_data()
 {
     QTest::addColumn<QString>("actionName");
-    for (const char *name : {"actionOpen", "actionSave_as", "actionImport_VXA310_XML",
-                             "actionImport_VXA620_XML", "actionGenerate_report", "actionChange_language",
-                             "actionNew_language", "actionPower_sources", "actionDistribution_factor"})
+    for (const char *name :
+         {"actionOpen", "actionSave_as", "actionImport_VXA310_XML", "actionImport_VXA620_XML",
+          "actionGenerate_report", "actionCompare_with", "actionChange_language", "actionNew_language",
+          "actionPower_sources", "actionDistribution_factor"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

@@ -10,7 +10,7 @@ class QTextStream;
 namespace CommandLine
 {
 
-enum class Action { RunGui, ImportDataPack, Check, Report, ShowHelp, ShowVersion, UsageError };
+enum class Action { RunGui, ImportDataPack, Check, Report, Export, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
@@ -18,10 +18,17 @@ struct Request {
                        // for RunGui, a file to open (may be empty)
     QStringList files; // the setup files of Check
     bool json = false; // Check: JSON instead of lines
-    QString output;    // Report: the PDF to write
+    QString output;    // Report: the PDF to write; Export: the .xlsx or .csv
     QString facility;  // Report: the report information
     QString address;
     QString installer;
+    // Report and Export: the language (empty: the remembered one, else
+    // English) and project fields in place of the design's (null: not given).
+    QString language;
+    QString projectReference;
+    QString revision;
+    QString preparedBy;
+    QString what; // Export: "bom", "devices" or "cables"; empty: all three
     QString error; // what was wrong, for UsageError (one line)
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exports/exporttables.h"
 #include "report/reportgenerator.h"
 
 #include <QList>
@@ -55,6 +56,11 @@ private slots:
     void onImportVxa310Xml();
     void onImportVxa620Xml();
     void onGenerateReport();
+    void onProject();
+    void onExportWorkbook();
+    void onExportBillOfMaterials();
+    void onExportDeviceSchedule();
+    void onExportCableSchedule();
     void onLanguageChanged(QString language);
     void onAbout();
     void onPowerSourcesButtonClicked();
@@ -95,6 +101,8 @@ private:
     void checkLanguageEntry(const QString &code);
     void closeHelpWindows();
     void showInternalError();
+    // File > Export: the workbook, or one table as CSV.
+    void exportTables(std::optional<Exports::Kind> kind);
     // The commands' work once the file is chosen.
     void loadDataPack(const QString &path);
     // Reads a design file in place of the current design, after any

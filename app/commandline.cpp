@@ -285,7 +285,10 @@ Request parseArguments(const QStringList &arguments)
         return fail(QStringLiteral("--what belongs to --export"));
     // Null when not given, so an empty value can still clear the design's.
     const auto given = [&parser](const QCommandLineOption &option) {
-        return parser.isSet(option) ? parser.value(option) : QString();
+        if (!parser.isSet(option))
+            return QString();
+        const QString value = parser.value(option);
+        return value.isNull() ? QStringLiteral("") : value;
     };
     request.language = parser.value(language);
     request.projectReference = given(projectRef);

@@ -69,7 +69,7 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
     const auto cards = catalogue.auxiliaryCards();
     for (auto it = cardCounts.cbegin(); it != cardCounts.cend(); ++it) {
         const AuxiliaryCard *record = recordNamed(cards, it.key());
-        out.cards.append(piece(catalogue.imagePath(record ? record->image : QString()), it.key(), it.value(),
+        out.cards.append(piece(record ? record->image : QString(), it.key(), it.value(),
                                box == 0 ? Exporter::tr("Auxiliary Card - Panel expansion")
                                         : Exporter::tr("Auxiliary Card - Expansion Box %1 expansion").arg(n)));
     }
@@ -77,7 +77,7 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
         if (!isSet(source))
             continue;
         out.sources.append(piece(
-            catalogue.imagePath(catalogue.findExternalPowerSource(source).image), source, 1,
+            catalogue.findExternalPowerSource(source).image, source, 1,
             box == 0
                 ? Exporter::tr("External Power Supply - Additional power source")
                 : Exporter::tr("External Power Supply - Expansion Box %1 additional power source").arg(n)));
@@ -85,7 +85,7 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
     if (isSet(panel.internalBattery)) {
         const Battery battery = catalogue.findBattery(panel.internalBattery);
         out.batteries.append(piece(
-            catalogue.imagePath(battery.image), panel.internalBattery, 1,
+            battery.image, panel.internalBattery, 1,
             box == 0 ? Exporter::tr("Internal Battery - Standby power (%1 Ah)").arg(general(battery.capacity))
                      : Exporter::tr("Internal Battery - Expansion Box %1 standby power (%2 Ah)")
                            .arg(n, general(battery.capacity))));
@@ -97,14 +97,14 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
             continue;
         if (const Battery *battery = recordNamed(batteries, name)) {
             out.batteries.append(piece(
-                catalogue.imagePath(battery->image), name, 1,
+                battery->image, name, 1,
                 box == 0 ? Exporter::tr("External Battery - Extended standby power (%1 Ah)")
                                .arg(general(battery->capacity))
                          : Exporter::tr("External Battery - Expansion Box %1 extended standby power (%2 Ah)")
                                .arg(n, general(battery->capacity))));
         } else if (const ExternalBatteryBox *batteryBox = recordNamed(batteryBoxes, name)) {
             out.batteries.append(piece(
-                catalogue.imagePath(batteryBox->image), name, 1,
+                batteryBox->image, name, 1,
                 box == 0 ? Exporter::tr("External Battery Box - Extended standby power (%1 Ah)")
                                .arg(general(batteryBox->maxBatteryCapacity))
                          : Exporter::tr("External Battery Box - Expansion Box %1 extended standby power (%2 Ah)")
@@ -122,7 +122,7 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
             continue;
         const ExternalBatteryBox *record = recordNamed(batteryBoxes, chosen);
         const double capacity = record ? record->maxBatteryCapacity : 0;
-        out.boxes.append(piece(catalogue.imagePath(record ? record->image : QString()), chosen, 1,
+        out.boxes.append(piece(record ? record->image : QString(), chosen, 1,
                                box == 0 ? Exporter::tr("External Battery Box - For additional battery support (%1 Ah)")
                                               .arg(general(capacity))
                                         : Exporter::tr("External Battery Box - Expansion Box %1 battery support (%2 Ah)")
@@ -174,7 +174,7 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
     QVector<BomRow> rows;
     const PanelConfig &main = design.main.config;
     appendCategory(rows, Exporter::tr("PANEL"),
-                   {piece(catalogue.imagePath(catalogue.findPanel(main.model).image), main.model, 1,
+                   {piece(catalogue.findPanel(main.model).image, main.model, 1,
                           Exporter::tr("Fire Alarm Control Panel - Main control unit"))});
     const PanelEquipment equipment = equipmentOf(main, 0, catalogue);
     appendCategory(rows, Exporter::tr("AUXILIARY CARDS"), equipment.cards);
@@ -186,7 +186,7 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
     for (int i = 0; i < design.boxes.size(); ++i) {
         const PanelConfig &box = design.boxes.at(i).config;
         appendCategory(rows, boxesCategory,
-                       {piece(catalogue.imagePath(catalogue.findExpansionBox(box.model).image), box.model, 1,
+                       {piece(catalogue.findExpansionBox(box.model).image, box.model, 1,
                               Exporter::tr("Expansion Box %1 - Additional control unit").arg(i + 1))});
         const PanelEquipment boxEquipment = equipmentOf(box, i + 1, catalogue);
         appendCategory(rows, boxesCategory,
@@ -201,7 +201,7 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
     }
     const QString devicesCategory = Exporter::tr("LOOP DEVICES");
     for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-        BomRow row = piece(catalogue.imagePath(catalogue.findDevice(it.key()).image), it.key(), 0,
+        BomRow row = piece(catalogue.findDevice(it.key()).image, it.key(), 0,
                            deviceDescription(it.key()));
         row.quantity = double(it.value());
         appendCategory(rows, devicesCategory, {row});

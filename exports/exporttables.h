@@ -28,7 +28,9 @@ struct BomRow {
     double quantity = 0;
     bool metres = false;
     QString description;
-    QString image; // the picture the report shows
+    // The record's picture name (Catalogue::imagePath finds its file); for
+    // cables the cable picture's resource path.
+    QString image;
 };
 
 // One unit as wired (from a loop schedule) or, for a loop without one, one

@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <QTemporaryDir>
+#include <QBuffer>
+#include <QXmlStreamWriter>
 
-#include <xlsxwriter.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+#include <functional>
 
 namespace TableFiles
 {
@@ -107,90 +112,261 @@ QString sheetName(const QString &title, const QStringList &taken)
     return name;
 }
 
+namespace
+{
+
+const char *const MainNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+const char *const RelationshipNamespace = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+const char *const PackageRelationships = "http://schemas.openxmlformats.org/package/2006/relationships";
+
+// XML 1.0 cannot hold most control characters, not even escaped.
+QString xmlText(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            clean.append(c);
+    }
+    return clean;
+}
+
+// "A", "B", ... "Z", "AA" ...
+QString columnName(int column)
+{
+    QString name;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QLatin1Char(char('A' + (n - 1) % 26)));
+    return name;
+}
+
+QByteArray xml(const std::function<void(QXmlStreamWriter &)> &body)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.writeStartDocument(QStringLiteral("1.0"), true);
+    body(writer);
+    writer.writeEndDocument();
+    return bytes;
+}
+
+QByteArray sheetXml(const Exports::Table &table)
+{
+    return xml([&table](QXmlStreamWriter &w) {
+        w.writeStartElement(QLatin1String("worksheet"));
+        w.writeDefaultNamespace(QLatin1String(MainNamespace));
+        // The header row stays in view.
+        w.writeStartElement(QLatin1String("sheetViews"));
+        w.writeStartElement(QLatin1String("sheetView"));
+        w.writeAttribute(QLatin1String("workbookViewId"), QLatin1String("0"));
+        w.writeEmptyElement(QLatin1String("pane"));
+        w.writeAttribute(QLatin1String("ySplit"), QLatin1String("1"));
+        w.writeAttribute(QLatin1String("topLeftCell"), QLatin1String("A2"));
+        w.writeAttribute(QLatin1String("activePane"), QLatin1String("bottomLeft"));
+        w.writeAttribute(QLatin1String("state"), QLatin1String("frozen"));
+        w.writeEndElement();
+        w.writeEndElement();
+
+        QVector<int> widths(table.headers.size(), 8);
+        for (int c = 0; c < table.headers.size(); ++c)
+            widths[c] = std::max(widths[c], int(table.headers.at(c).size()));
+        for (const QVariantList &row : table.rows)
+            for (int c = 0; c < row.size() && c < widths.size(); ++c)
+                widths[c] = std::max(widths[c], std::min(60, int(row.at(c).toString().size())));
+        if (!widths.isEmpty()) {
+            w.writeStartElement(QLatin1String("cols"));
+            for (int c = 0; c < widths.size(); ++c) {
+                w.writeEmptyElement(QLatin1String("col"));
+                w.writeAttribute(QLatin1String("min"), QString::number(c + 1));
+                w.writeAttribute(QLatin1String("max"), QString::number(c + 1));
+                w.writeAttribute(QLatin1String("width"), QString::number(widths.at(c) + 2));
+                w.writeAttribute(QLatin1String("customWidth"), QLatin1String("1"));
+            }
+            w.writeEndElement();
+        }
+
+        w.writeStartElement(QLatin1String("sheetData"));
+        const auto writeRow = [&w](int r, const QVariantList &cells, bool header) {
+            w.writeStartElement(QLatin1String("row"));
+            w.writeAttribute(QLatin1String("r"), QString::number(r + 1));
+            for (int c = 0; c < cells.size(); ++c) {
+                const QVariant &cell = cells.at(c);
+                const QString ref = columnName(c) + QString::number(r + 1);
+                if (isNumber(cell)) {
+                    w.writeStartElement(QLatin1String("c"));
+                    w.writeAttribute(QLatin1String("r"), ref);
+                    w.writeTextElement(QLatin1String("v"), numberText(cell));
+                    w.writeEndElement();
+                    continue;
+                }
+                const QString text = xmlText(cell.toString());
+                if (text.isEmpty())
+                    continue;
+                w.writeStartElement(QLatin1String("c"));
+                w.writeAttribute(QLatin1String("r"), ref);
+                w.writeAttribute(QLatin1String("t"), QLatin1String("inlineStr"));
+                if (header)
+                    w.writeAttribute(QLatin1String("s"), QLatin1String("1"));
+                w.writeStartElement(QLatin1String("is"));
+                w.writeStartElement(QLatin1String("t"));
+                if (text.trimmed() != text)
+                    w.writeAttribute(QLatin1String("xml:space"), QLatin1String("preserve"));
+                w.writeCharacters(text);
+                w.writeEndElement();
+                w.writeEndElement();
+                w.writeEndElement();
+            }
+            w.writeEndElement();
+        };
+        QVariantList headers;
+        for (const QString &header : table.headers)
+            headers.append(header);
+        writeRow(0, headers, true);
+        for (int r = 0; r < table.rows.size(); ++r)
+            writeRow(r + 1, table.rows.at(r), false);
+        w.writeEndElement();
+        if (!table.headers.isEmpty()) {
+            w.writeEmptyElement(QLatin1String("autoFilter"));
+            w.writeAttribute(QLatin1String("ref"), QStringLiteral("A1:%1%2")
+                                                        .arg(columnName(table.headers.size() - 1))
+                                                        .arg(table.rows.size() + 1));
+        }
+        w.writeEndElement();
+    });
+}
+
+const char StylesXml[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
+    "<cellXfs count=\"2\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/></cellXfs>"
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+    "</styleSheet>";
+
+} // namespace
+
+QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title, const QString &author)
+{
+    QStringList names;
+    for (const Exports::Table &table : tables)
+        names.append(sheetName(table.title, names));
+    const int n = tables.size();
+
+    QVector<QPair<QString, QByteArray>> parts;
+    parts.append({QStringLiteral("[Content_Types].xml"), xml([n](QXmlStreamWriter &w) {
+                      w.writeStartElement(QLatin1String("Types"));
+                      w.writeDefaultNamespace(
+                          QLatin1String("http://schemas.openxmlformats.org/package/2006/content-types"));
+                      const auto byDefault = [&w](const char *extension, const char *type) {
+                          w.writeEmptyElement(QLatin1String("Default"));
+                          w.writeAttribute(QLatin1String("Extension"), QLatin1String(extension));
+                          w.writeAttribute(QLatin1String("ContentType"), QLatin1String(type));
+                      };
+                      const auto part = [&w](const QString &name, const char *type) {
+                          w.writeEmptyElement(QLatin1String("Override"));
+                          w.writeAttribute(QLatin1String("PartName"), name);
+                          w.writeAttribute(QLatin1String("ContentType"), QLatin1String(type));
+                      };
+                      byDefault("rels", "application/vnd.openxmlformats-package.relationships+xml");
+                      byDefault("xml", "application/xml");
+                      part(QStringLiteral("/xl/workbook.xml"),
+                           "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
+                      for (int i = 1; i <= n; ++i)
+                          part(QStringLiteral("/xl/worksheets/sheet%1.xml").arg(i),
+                               "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml");
+                      part(QStringLiteral("/xl/styles.xml"),
+                           "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+                      part(QStringLiteral("/docProps/core.xml"),
+                           "application/vnd.openxmlformats-package.core-properties+xml");
+                      w.writeEndElement();
+                  })});
+    const auto relationships = [](const QVector<QPair<QString, QString>> &entries) {
+        return xml([&entries](QXmlStreamWriter &w) {
+            w.writeStartElement(QLatin1String("Relationships"));
+            w.writeDefaultNamespace(QLatin1String(PackageRelationships));
+            for (int i = 0; i < entries.size(); ++i) {
+                w.writeEmptyElement(QLatin1String("Relationship"));
+                w.writeAttribute(QLatin1String("Id"), QStringLiteral("rId%1").arg(i + 1));
+                w.writeAttribute(QLatin1String("Type"), entries.at(i).first);
+                w.writeAttribute(QLatin1String("Target"), entries.at(i).second);
+            }
+            w.writeEndElement();
+        });
+    };
+    const QString officeDocument = QLatin1String(RelationshipNamespace);
+    parts.append({QStringLiteral("_rels/.rels"),
+                  relationships({{officeDocument + QStringLiteral("/officeDocument"), QStringLiteral("xl/workbook.xml")},
+                                 {QLatin1String(PackageRelationships) + QStringLiteral("/metadata/core-properties"),
+                                  QStringLiteral("docProps/core.xml")}})});
+    parts.append({QStringLiteral("docProps/core.xml"), xml([&](QXmlStreamWriter &w) {
+                      w.writeStartElement(QLatin1String("cp:coreProperties"));
+                      w.writeNamespace(
+                          QLatin1String("http://schemas.openxmlformats.org/package/2006/metadata/core-properties"),
+                          QLatin1String("cp"));
+                      w.writeNamespace(QLatin1String("http://purl.org/dc/elements/1.1/"), QLatin1String("dc"));
+                      w.writeTextElement(QLatin1String("dc:title"), xmlText(title));
+                      w.writeTextElement(QLatin1String("dc:creator"), xmlText(author));
+                      w.writeEndElement();
+                  })});
+    parts.append({QStringLiteral("xl/workbook.xml"), xml([&names](QXmlStreamWriter &w) {
+                      w.writeStartElement(QLatin1String("workbook"));
+                      w.writeDefaultNamespace(QLatin1String(MainNamespace));
+                      w.writeNamespace(QLatin1String(RelationshipNamespace), QLatin1String("r"));
+                      w.writeStartElement(QLatin1String("sheets"));
+                      for (int i = 0; i < names.size(); ++i) {
+                          w.writeEmptyElement(QLatin1String("sheet"));
+                          w.writeAttribute(QLatin1String("name"), xmlText(names.at(i)));
+                          w.writeAttribute(QLatin1String("sheetId"), QString::number(i + 1));
+                          w.writeAttribute(QLatin1String(RelationshipNamespace), QLatin1String("id"),
+                                           QStringLiteral("rId%1").arg(i + 1));
+                      }
+                      w.writeEndElement();
+                      w.writeEndElement();
+                  })});
+    QVector<QPair<QString, QString>> workbookParts;
+    for (int i = 1; i <= n; ++i)
+        workbookParts.append(
+            {officeDocument + QStringLiteral("/worksheet"), QStringLiteral("worksheets/sheet%1.xml").arg(i)});
+    workbookParts.append({officeDocument + QStringLiteral("/styles"), QStringLiteral("styles.xml")});
+    parts.append({QStringLiteral("xl/_rels/workbook.xml.rels"), relationships(workbookParts)});
+    parts.append({QStringLiteral("xl/styles.xml"), QByteArray(StylesXml)});
+    for (int i = 0; i < n; ++i)
+        parts.append({QStringLiteral("xl/worksheets/sheet%1.xml").arg(i + 1), sheetXml(tables.at(i))});
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        return QByteArray();
+    for (const auto &part : parts) {
+        QuaZipFile file(&zip);
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(part.first)) ||
+            file.write(part.second) != part.second.size()) {
+            return QByteArray();
+        }
+        file.close();
+        if (file.getZipError() != ZIP_OK)
+            return QByteArray();
+    }
+    zip.close();
+    return zip.getZipError() == ZIP_OK ? bytes : QByteArray();
+}
+
 bool writeXlsx(const QString &fileName, const QVector<Exports::Table> &tables, const QString &title,
                const QString &author)
 {
-    // The library writes to a path of its own; the workbook is made in a
-    // private folder and then put in place like any other file.
-    QTemporaryDir folder;
-    if (!folder.isValid()) {
-        qWarning().noquote() << "Failed to create a temporary folder:" << folder.errorString();
+    const QByteArray bytes = xlsx(tables, title, author);
+    if (bytes.isEmpty()) {
+        qWarning().noquote() << "Failed to compose the workbook:" << fileName;
         return false;
     }
-    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("workbook.xlsx")));
-    const QByteArray tmp = QFile::encodeName(folder.path());
-    lxw_workbook_options options = {};
-    options.constant_memory = LXW_FALSE;
-    options.tmpdir = const_cast<char *>(tmp.constData());
-    lxw_workbook *workbook = workbook_new_opt(path.constData(), &options);
-    if (!workbook) {
-        qWarning().noquote() << "Failed to create the workbook for:" << fileName;
-        return false;
-    }
-    const QByteArray titleBytes = title.toUtf8();
-    const QByteArray authorBytes = author.toUtf8();
-    lxw_doc_properties properties = {};
-    properties.title = const_cast<char *>(titleBytes.constData());
-    properties.author = const_cast<char *>(authorBytes.constData());
-    workbook_set_properties(workbook, &properties);
-
-    lxw_format *bold = workbook_add_format(workbook);
-    format_set_bold(bold);
-    QStringList taken;
-    bool ok = true;
-    for (const Exports::Table &table : tables) {
-        const QString name = sheetName(table.title, taken);
-        taken.append(name);
-        const QByteArray nameBytes = name.toUtf8();
-        lxw_worksheet *sheet = workbook_add_worksheet(workbook, nameBytes.constData());
-        if (!sheet) {
-            ok = false;
-            break;
-        }
-        QVector<int> widths(table.headers.size(), 8);
-        for (int c = 0; c < table.headers.size(); ++c) {
-            const QByteArray text = table.headers.at(c).toUtf8();
-            ok = ok && worksheet_write_string(sheet, 0, lxw_col_t(c), text.constData(), bold) == LXW_NO_ERROR;
-            widths[c] = std::max(widths[c], int(table.headers.at(c).size()));
-        }
-        for (int r = 0; r < table.rows.size() && ok; ++r) {
-            const QVariantList &row = table.rows.at(r);
-            for (int c = 0; c < row.size(); ++c) {
-                const QVariant &cell = row.at(c);
-                const lxw_row_t at = lxw_row_t(r + 1);
-                if (isNumber(cell)) {
-                    ok = ok && worksheet_write_number(sheet, at, lxw_col_t(c), cell.toDouble(), nullptr) ==
-                                   LXW_NO_ERROR;
-                    continue;
-                }
-                const QString text = cell.toString();
-                if (text.isEmpty())
-                    continue;
-                const QByteArray bytes = text.toUtf8();
-                ok = ok && worksheet_write_string(sheet, at, lxw_col_t(c), bytes.constData(), nullptr) ==
-                               LXW_NO_ERROR;
-                if (c < widths.size())
-                    widths[c] = std::max(widths[c], std::min(60, int(text.size())));
-            }
-        }
-        for (int c = 0; c < widths.size(); ++c)
-            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths.at(c) + 2, nullptr);
-        worksheet_freeze_panes(sheet, 1, 0);
-        if (!table.headers.isEmpty())
-            worksheet_autofilter(sheet, 0, 0, lxw_row_t(table.rows.size()), lxw_col_t(table.headers.size() - 1));
-    }
-    const lxw_error closed = workbook_close(workbook);
-    if (!ok || closed != LXW_NO_ERROR) {
-        qWarning().noquote() << "Failed to compose the workbook:" << fileName
-                             << (closed != LXW_NO_ERROR ? QString::fromUtf8(lxw_strerror(closed)) : QString());
-        return false;
-    }
-    QFile made(QFile::decodeName(path));
-    if (!made.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Failed to read the composed workbook:" << made.errorString();
-        return false;
-    }
-    return writeFileSafely(fileName, made.readAll());
+    return writeFileSafely(fileName, bytes);
 }
 
 } // namespace TableFiles

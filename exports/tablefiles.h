@@ -7,7 +7,8 @@
 #include <QVector>
 
 // Tables as files: CSV (RFC 4180, UTF-8, a header row, CRLF line ends) and
-// XLSX (one sheet per table, numbers as numbers). A failed write logs why
+// XLSX (one sheet per table, numbers as numbers, written with the zip
+// library the data packs already use). A failed write logs why
 // and leaves any existing file as it was.
 namespace TableFiles
 {
@@ -19,7 +20,11 @@ QString csvCell(const QVariant &cell);
 QByteArray csv(const Exports::Table &table);
 bool writeCsv(const QString &fileName, const Exports::Table &table);
 
-// `author` and `title` go into the workbook's document properties.
+// The workbook as bytes (empty when it cannot be made): an Office Open XML
+// spreadsheet with inline texts, a bold header row that stays in view and an
+// autofilter. `author` and `title` go into its document properties.
+QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title = QString(),
+                const QString &author = QString());
 bool writeXlsx(const QString &fileName, const QVector<Exports::Table> &tables, const QString &title = QString(),
                const QString &author = QString());
 

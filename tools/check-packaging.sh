@@ -60,7 +60,7 @@ if [ "$deb" = "--deb" ]; then
   package=$(ls -t "$build"/kalvix_*.deb | head -n 1)
   dpkg-deb -I "$package"
   depends=$(dpkg-deb -f "$package" Depends)
-  for lib in libqt5widgets5 libqt5gui5 libqt5core5a libquazip1-qt5 libssl3 libxlsxwriter libc6; do
+  for lib in libqt5widgets5 libqt5gui5 libqt5core5a libquazip1-qt5 libssl3 libc6; do
     echo "$depends" | grep -q "$lib" || fail "$lib missing from Depends: $depends"
   done
   dpkg-deb -c "$package" > "$stage/contents"

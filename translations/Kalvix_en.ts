@@ -372,6 +372,125 @@ Please note this value may be higher than the final one shown in the &quot;Loop 
     </message>
 </context>
 <context>
+    <name>ExportTables</name>
+    <message>
+        <source>Main panel</source>
+        <translation>Main panel</translation>
+    </message>
+    <message>
+        <source>Expansion Box %1 (%2)</source>
+        <translation>Expansion Box %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bill of materials</source>
+        <translation>Bill of materials</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>pcs</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>Device schedule</source>
+        <translation>Device schedule</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Position (m)</source>
+        <translation>Position (m)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Cable schedule</source>
+        <translation>Cable schedule</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topology</translation>
+    </message>
+    <message>
+        <source>Length (m)</source>
+        <translation>Length (m)</translation>
+    </message>
+    <message>
+        <source>Distance to first device (m)</source>
+        <translation>Distance to first device (m)</translation>
+    </message>
+    <message>
+        <source>Distance to last device (m)</source>
+        <translation>Distance to last device (m)</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Addresses</translation>
+    </message>
+    <message>
+        <source>Alarm current (A)</source>
+        <translation>Alarm current (A)</translation>
+    </message>
+    <message>
+        <source>Voltage drop (V)</source>
+        <translation>Voltage drop (V)</translation>
+    </message>
+    <message>
+        <source>Maximum voltage drop (V)</source>
+        <translation>Maximum voltage drop (V)</translation>
+    </message>
+</context>
+<context>
     <name>Exporter</name>
     <message>
         <source>%1 (%2 loops)</source>
@@ -975,6 +1094,39 @@ The import process may not work correctly.</translation>
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to export.
+If overwriting an existing file, make sure the file is not open by another process.</source>
+        <translation>Failed to export.
+If overwriting an existing file, make sure the file is not open by another process.</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Exported successfully!</source>
+        <translation>Exported successfully!</translation>
+    </message>
+</context>
+<context>
     <name>HelpInfoWindow</name>
     <message>
         <source>Form</source>
@@ -1503,12 +1655,6 @@ Make sure the file exists and is valid.</source>
 Make sure the file exists and is valid.</translation>
     </message>
     <message>
-        <source>Failed to change the language.
-The current setup could not be kept.</source>
-        <translation>Failed to change the language.
-The current setup could not be kept.</translation>
-    </message>
-    <message>
         <source>Select Language File</source>
         <translation>Select Language File</translation>
     </message>
@@ -1658,6 +1804,30 @@ It has been removed from the recent files.</translation>
     <message>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Project...</source>
+        <translation>Project...</translation>
+    </message>
+    <message>
+        <source>Workbook (XLSX)...</source>
+        <translation>Workbook (XLSX)...</translation>
+    </message>
+    <message>
+        <source>Bill of materials (CSV)...</source>
+        <translation>Bill of materials (CSV)...</translation>
+    </message>
+    <message>
+        <source>Device schedule (CSV)...</source>
+        <translation>Device schedule (CSV)...</translation>
+    </message>
+    <message>
+        <source>Cable schedule (CSV)...</source>
+        <translation>Cable schedule (CSV)...</translation>
     </message>
 </context>
 <context>
@@ -2098,6 +2268,73 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
         <source>:/resources/icons/power_sources.png</source>
         <extracomment>Resource path of the illustration: a translation names the picture with its labels in that language.</extracomment>
         <translation>:/resources/icons/power_sources.png</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectDialog</name>
+    <message>
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message>
+        <source>Project reference</source>
+        <translation>Project reference</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Facility</source>
+        <translation>Facility</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Date of issue</source>
+        <translation>Date of issue</translation>
+    </message>
+    <message>
+        <source>Revision history</source>
+        <translation>Revision history</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Add revision</source>
+        <translation>Add revision</translation>
+    </message>
+    <message>
+        <source>Remove revision</source>
+        <translation>Remove revision</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "../setup/setupfixtures.h"
 
 #include "app/commandline.h"
+#include "app/languages.h"
 #include "design/designfile.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
@@ -21,6 +22,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <QDir>
 #include <QFile>
@@ -475,7 +477,12 @@ void TestCommandLine::reportEqualsTheWindowsReport()
         qobject_cast<QDialog *>(dialog)->accept();
     });
     ReportInformation information;
+    // The command line speaks English unless told otherwise, as the window does in English.
+    QTranslator english;
+    QVERIFY(english.load(Languages::shippedFolder() + "/" + Languages::fileName("en")));
+    QCoreApplication::installTranslator(&english);
     QVERIFY(generateReport(design("window.pdf"), &main, boxes, &catalogue, information));
+    QCoreApplication::removeTranslator(&english);
     qDeleteAll(boxes);
 
     // The lines of text in reading order, without the page footers: where

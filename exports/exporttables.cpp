@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "report/reportcomposer.h"
 
+#include <QHash>
 #include <QMap>
 
 namespace Exports
@@ -224,6 +225,14 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
 QVector<DeviceRow> deviceSchedule(const Design &design)
 {
     QVector<DeviceRow> rows;
+    // A schedule names the same few devices thousands of times.
+    QHash<QString, QString> descriptions;
+    const auto describe = [&descriptions](const QString &device) {
+        auto it = descriptions.find(device);
+        if (it == descriptions.end())
+            it = descriptions.insert(device, deviceDescription(device));
+        return it.value();
+    };
     for (int s = -1; s < design.boxes.size(); ++s) {
         const SystemDesign &system = *design.system(s);
         const QString name = systemName(design, s);
@@ -239,7 +248,7 @@ QVector<DeviceRow> deviceSchedule(const Design &design)
                     row.position = unit.position;
                     row.address = unit.address;
                     row.device = unit.device;
-                    row.description = deviceDescription(unit.device);
+                    row.description = describe(unit.device);
                     row.zone = unit.zone;
                     row.location = unit.location;
                     rows.append(row);
@@ -249,7 +258,7 @@ QVector<DeviceRow> deviceSchedule(const Design &design)
             const QMap<QString, int> &devices = system.loops.at(l).devices;
             for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
                 row.device = it.key();
-                row.description = deviceDescription(it.key());
+                row.description = describe(it.key());
                 row.quantity = it.value();
                 rows.append(row);
             }

@@ -57,6 +57,8 @@ private slots:
     void exportSpeaksTheLanguage_data();
     void exportSpeaksTheLanguage();
     void jsonHasProjectDataPackAndTwins();
+    void reportTakesTheDesignsProject_data();
+    void reportTakesTheDesignsProject();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -608,6 +610,50 @@ void TestCommandLine::jsonHasProjectDataPackAndTwins()
     QCOMPARE(loop.value("idleCurrentValue").toDouble(),
              loop.value("idleCurrent").toString().section(' ', 0, 0).toDouble());
     QVERIFY(loop.value("idleCurrentValue").toDouble() > 0);
+}
+
+void TestCommandLine::reportTakesTheDesignsProject_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("the design's fields")
+        << QStringList() << QStringList{"Facility: North Hall", "Project reference: P-7", "Revision: B"};
+    QTest::newRow("fields given on the command line")
+        << QStringList{"--project-ref", "P-8", "--facility", "South Hall"}
+        << QStringList{"Facility: South Hall", "Project reference: P-8", "Revision: B"};
+    QTest::newRow("in Spanish") << QStringList{"--language", "es"}
+                                << QStringList{QString::fromUtf8("Instalación: North Hall"),
+                                               QString::fromUtf8("Referencia del proyecto: P-7")};
+}
+
+void TestCommandLine::reportTakesTheDesignsProject()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, lines);
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    Design withProject = Design::fromSetupData(fullDesign());
+    ProjectInfo project;
+    project.reference = "P-7";
+    project.revision = "B";
+    project.facility = "North Hall";
+    withProject.project = project;
+    QVERIFY(DesignFile::write(design("report-project.csv"), withProject));
+    const QString pdf = design(QStringLiteral("project-%1.pdf").arg(QTest::currentDataTag()));
+    const Run run = runProgram(QStringList{"--report", design("report-project.csv"), "--output", pdf} + options,
+                               m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QProcess process;
+    process.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    QStringList text;
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split('\n'))
+        text << line.simplified();
+    for (const QString &line : lines)
+        QVERIFY2(text.contains(line), qPrintable(line));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -2,13 +2,13 @@
 
 #include "app/constants.h"
 #include "app/exportcommand.h"
-#include "catalogue/datapackinfo.h"
 #include "catalogue/catalogue.h"
-#include "report/reportcomposer.h"
-#include "report/reportgenerator.h"
+#include "catalogue/datapackinfo.h"
 #include "design/designevaluation.h"
 #include "design/designfile.h"
 #include "design/designjson.h"
+#include "report/reportcomposer.h"
+#include "report/reportgenerator.h"
 #include "setup/setupfile.h"
 
 #include <QCommandLineParser>
@@ -261,8 +261,9 @@ Request parseArguments(const QStringList &arguments)
     }
     if (!parsed)
         return fail(parser.errorText());
-    for (const QCommandLineOption *option : {&import, &report, &output, &facility, &address, &installer, &exportTables,
-                                             &what, &language, &projectRef, &revision, &preparedBy}) {
+    for (const QCommandLineOption *option :
+         {&import, &report, &output, &facility, &address, &installer, &exportTables, &what, &language,
+          &projectRef, &revision, &preparedBy}) {
         if (parser.values(*option).size() > 1)
             return fail(QStringLiteral("--%1 given more than once").arg(option->names().constLast()));
     }
@@ -270,8 +271,8 @@ Request parseArguments(const QStringList &arguments)
     const int actions = int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) +
                         int(parser.isSet(report)) + int(parser.isSet(exportTables));
     if (actions > 1)
-        return fail(
-            QStringLiteral("--version, --import-data-pack, --check, --report and --export cannot be combined"));
+        return fail(QStringLiteral(
+            "--version, --import-data-pack, --check, --report and --export cannot be combined"));
     for (const QCommandLineOption *option : {&facility, &address, &installer}) {
         if (parser.isSet(*option) && !parser.isSet(report))
             return fail(QStringLiteral("--%1 belongs to --report").arg(option->names().constLast()));
@@ -279,7 +280,8 @@ Request parseArguments(const QStringList &arguments)
     const bool writing = parser.isSet(report) || parser.isSet(exportTables);
     for (const QCommandLineOption *option : {&output, &language, &projectRef, &revision, &preparedBy}) {
         if (parser.isSet(*option) && !writing)
-            return fail(QStringLiteral("--%1 belongs to --report or --export").arg(option->names().constLast()));
+            return fail(
+                QStringLiteral("--%1 belongs to --report or --export").arg(option->names().constLast()));
     }
     if (parser.isSet(what) && !parser.isSet(exportTables))
         return fail(QStringLiteral("--what belongs to --export"));

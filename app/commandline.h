@@ -28,7 +28,7 @@ struct Request {
     QString projectReference;
     QString revision;
     QString preparedBy;
-    QString what; // Export: "bom", "devices" or "cables"; empty: all three
+    QString what;  // Export: "bom", "devices" or "cables"; empty: all three
     QString error; // what was wrong, for UsageError (one line)
 };
 

@@ -123,8 +123,9 @@ int writeExport(const Request &request, QTextStream &out, QTextStream &err)
         return fail(reason, 2);
     Catalogue catalogue;
     if (catalogue.integrityFailed() || catalogue.panels().isEmpty())
-        return fail(request.file + QStringLiteral(": ERROR: no valid product data installed (install a data pack "
-                                                  "with --import-data-pack)"),
+        return fail(request.file +
+                        QStringLiteral(": ERROR: no valid product data installed (install a data pack "
+                                       "with --import-data-pack)"),
                     2);
     Design design;
     if (!DesignFile::read(request.file, design, catalogue))

@@ -18,8 +18,9 @@ void FileCommands::editProject(QWidget *parent, DesignDocument *document)
     ProjectDialog::edit(parent, document);
 }
 
-bool FileCommands::writeTables(const QString &fileName, const Design &design, const DesignEvaluation &evaluation,
-                               const Catalogue &catalogue, std::optional<Exports::Kind> kind)
+bool FileCommands::writeTables(const QString &fileName, const Design &design,
+                               const DesignEvaluation &evaluation, const Catalogue &catalogue,
+                               std::optional<Exports::Kind> kind)
 {
     if (kind)
         return TableFiles::writeCsv(fileName, Exports::table(*kind, design, evaluation, catalogue));
@@ -37,17 +38,17 @@ void FileCommands::exportTables(QWidget *parent, const DesignDocument *document,
         return;
     const QString suffix = kind ? QStringLiteral("csv") : QStringLiteral("xlsx");
     const QString filter = kind ? tr("CSV files (*.csv)") : tr("Excel workbooks (*.xlsx)");
-    QString fileName = FileDialog::getSaveFileName(parent, tr("Export"),
-                                                   RecentFiles::lastFolder(ExportFiles, QDir::homePath()), filter,
-                                                   suffix);
+    QString fileName = FileDialog::getSaveFileName(
+        parent, tr("Export"), RecentFiles::lastFolder(ExportFiles, QDir::homePath()), filter, suffix);
     if (fileName.isEmpty())
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, suffix);
     RecentFiles::rememberFolder(ExportFiles, fileName);
     if (!writeTables(fileName, document->design(), document->evaluation(), *catalogue, kind)) {
-        MessageBox::critical(parent, tr("Error"),
-                             tr("Failed to export.\nIf overwriting an existing file, make sure the file is not "
-                                "open by another process."));
+        MessageBox::critical(
+            parent, tr("Error"),
+            tr("Failed to export.\nIf overwriting an existing file, make sure the file is not "
+               "open by another process."));
         return;
     }
     MessageBox::information(parent, tr("Success"), tr("Exported successfully!"));
@@ -73,7 +74,9 @@ std::optional<ProjectInfo> FileCommands::withReportAnswers(const std::optional<P
 {
     ProjectInfo p = project.value_or(ProjectInfo());
     // The dialog's texts go into a design file, which separates values with ';'.
-    const auto storable = [](QString text) { return text.replace(QLatin1Char(';'), QLatin1Char(',')).trimmed(); };
+    const auto storable = [](QString text) {
+        return text.replace(QLatin1Char(';'), QLatin1Char(',')).trimmed();
+    };
     p.facility = storable(answers.facility);
     p.address = storable(answers.address);
     p.installer = storable(answers.installer);

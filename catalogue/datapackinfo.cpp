@@ -22,7 +22,8 @@ DataPackInfo DataPackInfo::installed(const QString &folder)
     info.sha256 = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     const QList<QByteArray> lines = bytes.left(4096).split('\n');
     const QStringList version = QString::fromLatin1(lines.value(0).trimmed()).split(QLatin1Char(';'));
-    info.version = version.value(2).trimmed().isEmpty() ? version.value(1).trimmed() : version.value(2).trimmed();
+    info.version =
+        version.value(2).trimmed().isEmpty() ? version.value(1).trimmed() : version.value(2).trimmed();
     info.name = QString::fromUtf8(lines.value(1).trimmed()).section(QLatin1Char(';'), 0, 0).trimmed();
     if (info.name.isEmpty())
         info.name = QFileInfo(name).completeBaseName();

@@ -15,7 +15,8 @@ void addFigure(QJsonObject &object, const QString &name, const QString &text)
     object.insert(name + QStringLiteral("Value"), valueOf(text));
 }
 
-QJsonObject loopObject(int index, const LoopEvaluation &loop, const LoopConfig &config, const PanelEvaluation &panel)
+QJsonObject loopObject(int index, const LoopEvaluation &loop, const LoopConfig &config,
+                       const PanelEvaluation &panel)
 {
     QJsonObject flags{{"addresses", loop.faults.addresses},
                       {"voltageDrop", loop.faults.voltageDrop},
@@ -60,18 +61,19 @@ QJsonObject projectObject(const ProjectInfo &project)
 {
     QJsonArray revisions;
     for (const RevisionEntry &r : project.revisions)
-        revisions.append(
-            QJsonObject{{"revision", r.revision}, {"date", r.date}, {"description", r.description}, {"by", r.by}});
-    return QJsonObject{{"reference", project.reference},   {"revision", project.revision},
-                       {"facility", project.facility},     {"address", project.address},
-                       {"installer", project.installer},   {"preparedBy", project.preparedBy},
-                       {"checkedBy", project.checkedBy},   {"dateOfIssue", project.dateOfIssue},
+        revisions.append(QJsonObject{
+            {"revision", r.revision}, {"date", r.date}, {"description", r.description}, {"by", r.by}});
+    return QJsonObject{{"reference", project.reference}, {"revision", project.revision},
+                       {"facility", project.facility},   {"address", project.address},
+                       {"installer", project.installer}, {"preparedBy", project.preparedBy},
+                       {"checkedBy", project.checkedBy}, {"dateOfIssue", project.dateOfIssue},
                        {"revisions", revisions}};
 }
 
 QJsonObject dataPackObject(const DataPackInfo &pack)
 {
-    return QJsonObject{{"name", pack.name}, {"version", pack.version}, {"file", pack.file}, {"sha256", pack.sha256}};
+    return QJsonObject{
+        {"name", pack.name}, {"version", pack.version}, {"file", pack.file}, {"sha256", pack.sha256}};
 }
 
 QJsonObject systemObject(const SystemEvaluation &system, const DesignEvaluation &design)
@@ -101,7 +103,8 @@ QJsonObject systemObject(const SystemEvaluation &system, const DesignEvaluation 
     if (!system.isExpansionBox) {
         QJsonArray boxes;
         for (int i = 0; i < design.boxes.size(); ++i)
-            boxes.append(QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
+            boxes.append(
+                QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
         object.insert("expansionBoxList", boxes);
     }
     return object;
@@ -112,11 +115,12 @@ QJsonObject designObject(const QString &file, const Design &design, const Design
     QJsonArray boxes;
     for (const SystemEvaluation &box : evaluation.boxes)
         boxes.append(systemObject(box, evaluation));
-    return QJsonObject{{"file", file},
-                       {"status", statusWord(evaluation.hasFault())},
-                       {"project", design.project ? QJsonValue(projectObject(*design.project)) : QJsonValue()},
-                       {"panel", systemObject(evaluation.main, evaluation)},
-                       {"expansionBoxes", boxes}};
+    return QJsonObject{
+        {"file", file},
+        {"status", statusWord(evaluation.hasFault())},
+        {"project", design.project ? QJsonValue(projectObject(*design.project)) : QJsonValue()},
+        {"panel", systemObject(evaluation.main, evaluation)},
+        {"expansionBoxes", boxes}};
 }
 
 } // namespace DesignJson

@@ -71,8 +71,9 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
     for (auto it = cardCounts.cbegin(); it != cardCounts.cend(); ++it) {
         const AuxiliaryCard *record = recordNamed(cards, it.key());
         out.cards.append(piece(record ? record->image : QString(), it.key(), it.value(),
-                               box == 0 ? Exporter::tr("Auxiliary Card - Panel expansion")
-                                        : Exporter::tr("Auxiliary Card - Expansion Box %1 expansion").arg(n)));
+                               box == 0
+                                   ? Exporter::tr("Auxiliary Card - Panel expansion")
+                                   : Exporter::tr("Auxiliary Card - Expansion Box %1 expansion").arg(n)));
     }
     for (const QString &source : {panel.source1, panel.source2}) {
         if (!isSet(source))
@@ -106,15 +107,17 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
         } else if (const ExternalBatteryBox *batteryBox = recordNamed(batteryBoxes, name)) {
             out.batteries.append(piece(
                 batteryBox->image, name, 1,
-                box == 0 ? Exporter::tr("External Battery Box - Extended standby power (%1 Ah)")
-                               .arg(general(batteryBox->maxBatteryCapacity))
-                         : Exporter::tr("External Battery Box - Expansion Box %1 extended standby power (%2 Ah)")
-                               .arg(n, general(batteryBox->maxBatteryCapacity))));
+                box == 0
+                    ? Exporter::tr("External Battery Box - Extended standby power (%1 Ah)")
+                          .arg(general(batteryBox->maxBatteryCapacity))
+                    : Exporter::tr("External Battery Box - Expansion Box %1 extended standby power (%2 Ah)")
+                          .arg(n, general(batteryBox->maxBatteryCapacity))));
         } else {
             out.batteries.append(piece(QString(), name, 1, QString()));
         }
     }
-    const QPair<QString, QString> pairs[] = {{panel.source1, panel.battery1}, {panel.source2, panel.battery2}};
+    const QPair<QString, QString> pairs[] = {{panel.source1, panel.battery1},
+                                             {panel.source2, panel.battery2}};
     for (const auto &pair : pairs) {
         if (!isSet(pair.second))
             continue;
@@ -123,11 +126,12 @@ PanelEquipment equipmentOf(const PanelConfig &panel, int box, const Catalogue &c
             continue;
         const ExternalBatteryBox *record = recordNamed(batteryBoxes, chosen);
         const double capacity = record ? record->maxBatteryCapacity : 0;
-        out.boxes.append(piece(record ? record->image : QString(), chosen, 1,
-                               box == 0 ? Exporter::tr("External Battery Box - For additional battery support (%1 Ah)")
-                                              .arg(general(capacity))
-                                        : Exporter::tr("External Battery Box - Expansion Box %1 battery support (%2 Ah)")
-                                              .arg(n, general(capacity))));
+        out.boxes.append(
+            piece(record ? record->image : QString(), chosen, 1,
+                  box == 0 ? Exporter::tr("External Battery Box - For additional battery support (%1 Ah)")
+                                 .arg(general(capacity))
+                           : Exporter::tr("External Battery Box - Expansion Box %1 battery support (%2 Ah)")
+                                 .arg(n, general(capacity))));
     }
     return out;
 }
@@ -191,7 +195,8 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
                               Exporter::tr("Expansion Box %1 - Additional control unit").arg(i + 1))});
         const PanelEquipment boxEquipment = equipmentOf(box, i + 1, catalogue);
         appendCategory(rows, boxesCategory,
-                       boxEquipment.cards + boxEquipment.sources + boxEquipment.batteries + boxEquipment.boxes);
+                       boxEquipment.cards + boxEquipment.sources + boxEquipment.batteries +
+                           boxEquipment.boxes);
     }
 
     QMap<QString, qint64> devices;
@@ -202,8 +207,7 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
     }
     const QString devicesCategory = Exporter::tr("LOOP DEVICES");
     for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-        BomRow row = piece(catalogue.findDevice(it.key()).image, it.key(), 0,
-                           deviceDescription(it.key()));
+        BomRow row = piece(catalogue.findDevice(it.key()).image, it.key(), 0, deviceDescription(it.key()));
         row.quantity = double(it.value());
         appendCategory(rows, devicesCategory, {row});
     }
@@ -214,7 +218,8 @@ QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue
         for (int l = 0; l < loops.size(); ++l) {
             if (!inUse(loops.at(l)))
                 continue;
-            BomRow row = piece(CableImage, loops.at(l).cableType, loops.at(l).loopLength, cableDescription(s, l));
+            BomRow row =
+                piece(CableImage, loops.at(l).cableType, loops.at(l).loopLength, cableDescription(s, l));
             row.metres = true;
             appendCategory(rows, cablesCategory, {row});
         }
@@ -282,7 +287,8 @@ QVector<CableRow> cableSchedule(const Design &design, const DesignEvaluation &ev
             row.system = systemName(design, s);
             row.loop = l + 1;
             row.cableType = loop.cableType;
-            row.topology = loop.topology == Topology::ClassA ? Exporter::tr("Class A") : Exporter::tr("Degraded mode");
+            row.topology =
+                loop.topology == Topology::ClassA ? Exporter::tr("Class A") : Exporter::tr("Degraded mode");
             row.length = loop.loopLength;
             row.startDistance = loop.startDistance;
             row.endDistance = loop.endDistance;
@@ -335,11 +341,13 @@ Table billOfMaterialsTable(const QVector<BomRow> &rows)
     Table table;
     table.key = keyOf(Kind::BillOfMaterials);
     table.title = ExportTables::tr("Bill of materials");
-    table.headers = QStringList{ExportTables::tr("Category"), ExportTables::tr("Item"), ExportTables::tr("Quantity"),
-                                ExportTables::tr("Unit"), ExportTables::tr("Description")};
+    table.headers =
+        QStringList{ExportTables::tr("Category"), ExportTables::tr("Item"), ExportTables::tr("Quantity"),
+                    ExportTables::tr("Unit"), ExportTables::tr("Description")};
     for (const BomRow &row : rows) {
-        const QVariant quantity = row.quantity == double(qint64(row.quantity)) ? QVariant(qint64(row.quantity))
-                                                                              : QVariant(row.quantity);
+        const QVariant quantity = row.quantity == double(qint64(row.quantity))
+                                      ? QVariant(qint64(row.quantity))
+                                      : QVariant(row.quantity);
         table.rows.append({row.category, row.item, quantity,
                            row.metres ? ExportTables::tr("m") : ExportTables::tr("pcs"), row.description});
     }
@@ -351,11 +359,10 @@ Table deviceScheduleTable(const QVector<DeviceRow> &rows)
     Table table;
     table.key = keyOf(Kind::DeviceSchedule);
     table.title = ExportTables::tr("Device schedule");
-    table.headers = QStringList{ExportTables::tr("System"),   ExportTables::tr("Loop"),
-                                ExportTables::tr("Position (m)"), ExportTables::tr("Address"),
-                                ExportTables::tr("Device"),   ExportTables::tr("Description"),
-                                ExportTables::tr("Zone"),     ExportTables::tr("Location"),
-                                ExportTables::tr("Quantity")};
+    table.headers = QStringList{
+        ExportTables::tr("System"),  ExportTables::tr("Loop"),     ExportTables::tr("Position (m)"),
+        ExportTables::tr("Address"), ExportTables::tr("Device"),   ExportTables::tr("Description"),
+        ExportTables::tr("Zone"),    ExportTables::tr("Location"), ExportTables::tr("Quantity")};
     for (const DeviceRow &row : rows) {
         table.rows.append({row.system, row.loop, row.scheduled ? QVariant(row.position) : QVariant(QString()),
                            row.scheduled ? addressCell(row.address) : QVariant(QString()), row.device,

@@ -39,8 +39,8 @@ struct DeviceRow {
     QString system;
     int loop = 0; // from 1
     bool scheduled = false;
-    int position = 0;  // scheduled only: metres from the OUT terminal
-    QString address;   // scheduled only: the first address or "-"
+    int position = 0; // scheduled only: metres from the OUT terminal
+    QString address;  // scheduled only: the first address or "-"
     QString device;
     QString description;
     QString zone;

@@ -1,10 +1,10 @@
 #include "exports/tablefiles.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <QBuffer>
 #include <QXmlStreamWriter>
 
 #include <quazip/quazip.h>
@@ -51,8 +51,8 @@ QString csvCell(const QVariant &cell)
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (text.size() > 1 && formulaStarts.contains(text.at(0)))
         text.prepend(QLatin1Char('\''));
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')) ||
-        text.contains(QLatin1Char('\r'))) {
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
         text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
         text = QLatin1Char('"') + text + QLatin1Char('"');
     }
@@ -117,7 +117,8 @@ namespace
 {
 
 const char *const MainNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
-const char *const RelationshipNamespace = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+const char *const RelationshipNamespace =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const char *const PackageRelationships = "http://schemas.openxmlformats.org/package/2006/relationships";
 
 // XML 1.0 cannot hold most control characters, not even escaped.
@@ -198,8 +199,8 @@ QByteArray sheetXml(const Exports::Table &table)
         out += "<cols>";
         for (int c = 0; c < widths.size(); ++c) {
             const QByteArray n = QByteArray::number(c + 1);
-            out += "<col min=\"" + n + "\" max=\"" + n + "\" width=\"" + QByteArray::number(widths.at(c) + 2) +
-                   "\" customWidth=\"1\"/>";
+            out += "<col min=\"" + n + "\" max=\"" + n + "\" width=\"" +
+                   QByteArray::number(widths.at(c) + 2) + "\" customWidth=\"1\"/>";
         }
         out += "</cols>";
     }
@@ -219,7 +220,8 @@ QByteArray sheetXml(const Exports::Table &table)
         for (int c = 0; c < cells.size(); ++c) {
             const QVariant &cell = cells.at(c);
             if (isNumber(cell)) {
-                out += "<c r=\"" + columns.at(c) + number + "\"><v>" + numberText(cell).toLatin1() + "</v></c>";
+                out +=
+                    "<c r=\"" + columns.at(c) + number + "\"><v>" + numberText(cell).toLatin1() + "</v></c>";
                 continue;
             }
             const QString text = cell.toString();
@@ -313,20 +315,23 @@ QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title, con
         });
     };
     const QString officeDocument = QLatin1String(RelationshipNamespace);
-    parts.append({QStringLiteral("_rels/.rels"),
-                  relationships({{officeDocument + QStringLiteral("/officeDocument"), QStringLiteral("xl/workbook.xml")},
-                                 {QLatin1String(PackageRelationships) + QStringLiteral("/metadata/core-properties"),
-                                  QStringLiteral("docProps/core.xml")}})});
-    parts.append({QStringLiteral("docProps/core.xml"), xml([&](QXmlStreamWriter &w) {
-                      w.writeStartElement(QLatin1String("cp:coreProperties"));
-                      w.writeNamespace(
-                          QLatin1String("http://schemas.openxmlformats.org/package/2006/metadata/core-properties"),
-                          QLatin1String("cp"));
-                      w.writeNamespace(QLatin1String("http://purl.org/dc/elements/1.1/"), QLatin1String("dc"));
-                      w.writeTextElement(QLatin1String("dc:title"), xmlText(title));
-                      w.writeTextElement(QLatin1String("dc:creator"), xmlText(author));
-                      w.writeEndElement();
-                  })});
+    parts.append(
+        {QStringLiteral("_rels/.rels"),
+         relationships(
+             {{officeDocument + QStringLiteral("/officeDocument"), QStringLiteral("xl/workbook.xml")},
+              {QLatin1String(PackageRelationships) + QStringLiteral("/metadata/core-properties"),
+               QStringLiteral("docProps/core.xml")}})});
+    parts.append(
+        {QStringLiteral("docProps/core.xml"), xml([&](QXmlStreamWriter &w) {
+             w.writeStartElement(QLatin1String("cp:coreProperties"));
+             w.writeNamespace(
+                 QLatin1String("http://schemas.openxmlformats.org/package/2006/metadata/core-properties"),
+                 QLatin1String("cp"));
+             w.writeNamespace(QLatin1String("http://purl.org/dc/elements/1.1/"), QLatin1String("dc"));
+             w.writeTextElement(QLatin1String("dc:title"), xmlText(title));
+             w.writeTextElement(QLatin1String("dc:creator"), xmlText(author));
+             w.writeEndElement();
+         })});
     parts.append({QStringLiteral("xl/workbook.xml"), xml([&names](QXmlStreamWriter &w) {
                       w.writeStartElement(QLatin1String("workbook"));
                       w.writeDefaultNamespace(QLatin1String(MainNamespace));
@@ -360,7 +365,8 @@ QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title, con
     for (const auto &part : parts) {
         QuaZipFile file(&zip);
         // The fastest deflate: sheets are large and repetitive, and shrink well at any level.
-        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(part.first), nullptr, 0, Z_DEFLATED, Z_BEST_SPEED) ||
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(part.first), nullptr, 0, Z_DEFLATED,
+                       Z_BEST_SPEED) ||
             file.write(part.second) != part.second.size()) {
             return QByteArray();
         }

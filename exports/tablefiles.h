@@ -25,8 +25,8 @@ bool writeCsv(const QString &fileName, const Exports::Table &table);
 // autofilter. `author` and `title` go into its document properties.
 QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title = QString(),
                 const QString &author = QString());
-bool writeXlsx(const QString &fileName, const QVector<Exports::Table> &tables, const QString &title = QString(),
-               const QString &author = QString());
+bool writeXlsx(const QString &fileName, const QVector<Exports::Table> &tables,
+               const QString &title = QString(), const QString &author = QString());
 
 // A valid sheet name: at most 31 characters, none of []:*?/\, unique in
 // `taken`.

@@ -119,25 +119,31 @@ void TestCommandLine::parse_data()
     QTest::newRow("report and check")
         << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--check"} << Action::UsageError << "";
     QTest::newRow("report with project options")
-        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--facility", "F", "--language", "es",
-                       "--project-ref", "R-1", "--revision", "", "--prepared-by", "Me"}
+        << QStringList{p,   "--report",      "a.csv", "--output",      "a.pdf", "--facility",
+                       "F", "--language",    "es",    "--project-ref", "R-1",   "--revision",
+                       "",  "--prepared-by", "Me"}
         << Action::Report << "a.csv";
-    QTest::newRow("export workbook") << QStringList{p, "--export", "a.csv", "--output", "a.xlsx"} << Action::Export
-                                     << "a.csv";
+    QTest::newRow("export workbook") << QStringList{p, "--export", "a.csv", "--output", "a.xlsx"}
+                                     << Action::Export << "a.csv";
     QTest::newRow("export one table as csv")
-        << QStringList{p, "--export", "a.csv", "--output", "b.CSV", "--what", "cables"} << Action::Export << "a.csv";
+        << QStringList{p, "--export", "a.csv", "--output", "b.CSV", "--what", "cables"} << Action::Export
+        << "a.csv";
     QTest::newRow("export without output") << QStringList{p, "--export", "a.csv"} << Action::UsageError << "";
-    QTest::newRow("export to pdf") << QStringList{p, "--export", "a.csv", "--output", "a.pdf"} << Action::UsageError
-                                   << "";
+    QTest::newRow("export to pdf") << QStringList{p, "--export", "a.csv", "--output", "a.pdf"}
+                                   << Action::UsageError << "";
     QTest::newRow("export unknown table")
-        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--what", "lamps"} << Action::UsageError << "";
+        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--what", "lamps"} << Action::UsageError
+        << "";
     QTest::newRow("what without export")
-        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--what", "bom"} << Action::UsageError << "";
+        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--what", "bom"} << Action::UsageError
+        << "";
     QTest::newRow("facility belongs to the report")
-        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--facility", "F"} << Action::UsageError << "";
+        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--facility", "F"} << Action::UsageError
+        << "";
     QTest::newRow("language alone") << QStringList{p, "--language", "es"} << Action::UsageError << "";
     QTest::newRow("export and report")
-        << QStringList{p, "--export", "a.csv", "--report", "b.csv", "--output", "a.pdf"} << Action::UsageError << "";
+        << QStringList{p, "--export", "a.csv", "--report", "b.csv", "--output", "a.pdf"} << Action::UsageError
+        << "";
 }
 
 void TestCommandLine::parse()
@@ -515,7 +521,8 @@ void TestCommandLine::exportWritesEveryTable()
 {
     if (!prepareDesigns())
         QSKIP("this build has no signing key, so no demo pack");
-    Run run = runProgram({"--export", design("full.csv"), "--output", design("tables.csv")}, m_designs.path());
+    Run run =
+        runProgram({"--export", design("full.csv"), "--output", design("tables.csv")}, m_designs.path());
     QCOMPARE(run.exitCode, 0);
     for (const QString &table : {"bom", "devices", "cables"}) {
         const QString file = design("tables-" + table + ".csv");
@@ -537,7 +544,8 @@ void TestCommandLine::exportWritesEveryTable()
     QCOMPARE(workbook.read(2), QByteArray("PK")); // a zip container
 
     // An unreadable design writes nothing.
-    run = runProgram({"--export", design("not-a-setup.csv"), "--output", design("bad.xlsx")}, m_designs.path());
+    run =
+        runProgram({"--export", design("not-a-setup.csv"), "--output", design("bad.xlsx")}, m_designs.path());
     QCOMPARE(run.exitCode, 2);
     QVERIFY(!QFile::exists(design("bad.xlsx")));
 }
@@ -548,7 +556,8 @@ void TestCommandLine::exportSpeaksTheLanguage_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("header");
     QTest::newRow("default English") << QStringList() << 0 << "Category,Item,Quantity,Unit,Description";
-    QTest::newRow("English") << QStringList{"--language", "en"} << 0 << "Category,Item,Quantity,Unit,Description";
+    QTest::newRow("English") << QStringList{"--language", "en"} << 0
+                             << "Category,Item,Quantity,Unit,Description";
     QTest::newRow("Spanish") << QStringList{"--language", "es"} << 0
                              << QString::fromUtf8("Categoría,Artículo,Cantidad,Unidad,Descripción");
     QTest::newRow("no such language") << QStringList{"--language", "xx"} << 2 << "";
@@ -562,9 +571,9 @@ void TestCommandLine::exportSpeaksTheLanguage()
     if (!prepareDesigns())
         QSKIP("this build has no signing key, so no demo pack");
     const QString output = design(QStringLiteral("bom-%1.csv").arg(QTest::currentDataTag()));
-    const Run run =
-        runProgram(QStringList{"--export", design("full.csv"), "--output", output, "--what", "bom"} + language,
-                   m_designs.path());
+    const Run run = runProgram(
+        QStringList{"--export", design("full.csv"), "--output", output, "--what", "bom"} + language,
+        m_designs.path());
     QCOMPARE(run.exitCode, exitCode);
     if (exitCode != 0) {
         QVERIFY2(run.err.contains("no translation for language \"xx\""), qPrintable(run.err));
@@ -606,7 +615,8 @@ void TestCommandLine::jsonHasProjectDataPackAndTwins()
     QCOMPARE(projectJson.value("revisions").toArray().at(0).toObject().value("description").toString(),
              QStringLiteral("First issue"));
     QVERIFY(designs.at(1).toObject().value("project").isNull());
-    const QJsonObject loop = designs.at(0).toObject().value("panel").toObject().value("loops").toArray().at(0).toObject();
+    const QJsonObject loop =
+        designs.at(0).toObject().value("panel").toObject().value("loops").toArray().at(0).toObject();
     QCOMPARE(loop.value("idleCurrentValue").toDouble(),
              loop.value("idleCurrent").toString().section(' ', 0, 0).toDouble());
     QVERIFY(loop.value("idleCurrentValue").toDouble() > 0);
@@ -643,8 +653,8 @@ void TestCommandLine::reportTakesTheDesignsProject()
     withProject.project = project;
     QVERIFY(DesignFile::write(design("report-project.csv"), withProject));
     const QString pdf = design(QStringLiteral("project-%1.pdf").arg(QTest::currentDataTag()));
-    const Run run = runProgram(QStringList{"--report", design("report-project.csv"), "--output", pdf} + options,
-                               m_designs.path());
+    const Run run = runProgram(
+        QStringList{"--report", design("report-project.csv"), "--output", pdf} + options, m_designs.path());
     QCOMPARE(run.exitCode, 0);
     QProcess process;
     process.start(pdftotext, {"-layout", pdf, "-"});

@@ -13,18 +13,18 @@
 #include "widgets/messagebox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QLineEdit>
-#include <QApplication>
-#include <QRegularExpression>
-#include <QDialog>
 #include <QtTest>
 
 #include <memory>

@@ -27,7 +27,8 @@ ProjectInfo sampleProject()
     p.preparedBy = "J. Díaz";
     p.checkedBy = "M. Ng";
     p.dateOfIssue = "2026-03-01";
-    p.revisions = {{"A", "2026-01-10", "First issue", "J. Díaz"}, {"B", "2026-02-02", "Loop 2 moved", "J. Díaz"}};
+    p.revisions = {{"A", "2026-01-10", "First issue", "J. Díaz"},
+                   {"B", "2026-02-02", "Loop 2 moved", "J. Díaz"}};
     return p;
 }
 
@@ -184,7 +185,8 @@ void TestProjectDialog::reportDialogSharesTheFields()
     QCOMPARE(kept->checkedBy, sampleProject().checkedBy);
     QCOMPARE(kept->revisions, sampleProject().revisions);
     // Empty answers on a design without a project leave it without one.
-    QCOMPARE(FileCommands::withReportAnswers(std::nullopt, ReportInformation()), std::optional<ProjectInfo>());
+    QCOMPARE(FileCommands::withReportAnswers(std::nullopt, ReportInformation()),
+             std::optional<ProjectInfo>());
 }
 
 QTEST_MAIN(TestProjectDialog)

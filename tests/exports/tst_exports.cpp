@@ -36,8 +36,9 @@ LoopSchedule scheduleOfMainLoop2()
     LoopSchedule schedule;
     for (int i = 0; i < 12; ++i) {
         const bool module = i == 4 || i == 9;
-        schedule.units.append({100 + 50 * i, module ? "ZM-401" : "HD-220", module ? "-" : QString::number(i + 1),
-                               "Z" + QString::number(i / 6 + 1), "Room " + QString::number(i)});
+        schedule.units.append({100 + 50 * i, module ? "ZM-401" : "HD-220",
+                               module ? "-" : QString::number(i + 1), "Z" + QString::number(i / 6 + 1),
+                               "Room " + QString::number(i)});
     }
     return schedule;
 }
@@ -68,8 +69,11 @@ Report::PanelInfo panelInfo(const SystemDesign &system)
 
 QString unescaped(QString html)
 {
-    return html.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&#39;", "'").replace(
-        "&amp;", "&");
+    return html.replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&#39;", "'")
+        .replace("&amp;", "&");
 }
 
 // The equipment summary's rows as "category | item | quantity | description".
@@ -94,7 +98,8 @@ QStringList reportBillOfMaterials(const Design &design, const Catalogue &catalog
         if (!m.captured(1).isEmpty())
             category = unescaped(m.captured(1));
         else
-            rows << QStringList{category, unescaped(m.captured(2)), m.captured(3), unescaped(m.captured(4))}.join(" | ");
+            rows << QStringList{category, unescaped(m.captured(2)), m.captured(3), unescaped(m.captured(4))}
+                        .join(" | ");
     }
     return rows;
 }
@@ -104,7 +109,8 @@ QStringList exportedBillOfMaterials(const QVector<Exports::BomRow> &bom)
     QStringList rows;
     for (const Exports::BomRow &r : bom)
         rows << QStringList{r.category, r.item,
-                            QString::number(qint64(r.quantity)) + (r.metres ? QStringLiteral(" m") : QString()),
+                            QString::number(qint64(r.quantity)) +
+                                (r.metres ? QStringLiteral(" m") : QString()),
                             r.description}
                     .join(" | ");
     return rows;
@@ -272,15 +278,15 @@ void TestExports::cableScheduleHasTheLoopFigures()
     QStringList places;
     for (const Exports::CableRow &row : rows)
         places << row.system.section(' ', 0, 2) + "/" + QString::number(row.loop);
-    QCOMPARE(places.join(","), QStringLiteral("Main panel/1,Main panel/2,Main panel/4,Main panel/5,Main panel/6,"
-                                              "Expansion Box 1/1,Expansion Box 2/2,Expansion Box 2/3"));
+    QCOMPARE(places.join(","),
+             QStringLiteral("Main panel/1,Main panel/2,Main panel/4,Main panel/5,Main panel/6,"
+                            "Expansion Box 1/1,Expansion Box 2/2,Expansion Box 2/3"));
     int metres = 0;
     for (const Exports::CableRow &row : rows) {
         metres += row.length;
-        const SystemEvaluation &system =
-            row.system == Exports::systemName(design, -1)
-                ? evaluation.main
-                : evaluation.boxes.at(row.system.section(' ', 2, 2).toInt() - 1);
+        const SystemEvaluation &system = row.system == Exports::systemName(design, -1)
+                                             ? evaluation.main
+                                             : evaluation.boxes.at(row.system.section(' ', 2, 2).toInt() - 1);
         const LoopEvaluation &loop = system.loopResults.at(row.loop - 1);
         QCOMPARE(row.voltageDrop, DesignJson::valueOf(loop.voltageDropText()));
         QCOMPARE(row.maxVoltageDrop, DesignJson::valueOf(loop.maxVoltageDropText()));
@@ -382,7 +388,8 @@ void TestExports::workbookReadsBackAsTheCsv()
                     QCOMPARE(csvText, value.toString());
                 } else {
                     // Numbers stay numbers, equal in both files.
-                    QVERIFY2(cell.isDouble(), qPrintable(table.key + QString(" row %1 col %2").arg(r).arg(c)));
+                    QVERIFY2(cell.isDouble(),
+                             qPrintable(table.key + QString(" row %1 col %2").arg(r).arg(c)));
                     QCOMPARE(cell.toDouble(), value.toDouble());
                     bool ok = false;
                     QCOMPARE(csvText.toDouble(&ok), value.toDouble());
@@ -398,9 +405,8 @@ void TestExports::failedWriteKeepsTheOldFile()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const Design design = fullDesignValue();
-    const Exports::Table table =
-        Exports::table(Exports::Kind::BillOfMaterials, design, DesignEvaluation::evaluate(design, m_catalogue),
-                       m_catalogue);
+    const Exports::Table table = Exports::table(Exports::Kind::BillOfMaterials, design,
+                                                DesignEvaluation::evaluate(design, m_catalogue), m_catalogue);
     // A folder where the file should go cannot be replaced.
     const QString blocked = dir.filePath("blocked.xlsx");
     QVERIFY(QDir().mkpath(blocked));

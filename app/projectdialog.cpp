@@ -1,6 +1,7 @@
 #include "app/projectdialog.h"
 
 #include "design/designdocument.h"
+#include "design/projectdates.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -27,10 +28,9 @@ QString storable(const QString &text)
     return result.trimmed();
 }
 
-// Dates are kept in one form whatever the language, so any copy reads them.
 QString today()
 {
-    return QDate::currentDate().toString(Qt::ISODate);
+    return ProjectDates::stored(QDate::currentDate());
 }
 
 enum Column { RevisionColumn, DateColumn, DescriptionColumn, ByColumn, ColumnCount };

@@ -6,6 +6,7 @@
 #include "app/projectdialog.h"
 #include "design/designdocument.h"
 #include "design/designfile.h"
+#include "design/projectdates.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,8 @@ private slots:
     void dialogKeepsTheFileReadable();
     void editIsOneUndoableStep();
     void reportDialogSharesTheFields();
+    void datesShownInTheLanguage_data();
+    void datesShownInTheLanguage();
 
 private:
     const Catalogue m_catalogue{demoData()};
@@ -187,6 +190,28 @@ void TestProjectDialog::reportDialogSharesTheFields()
     // Empty answers on a design without a project leave it without one.
     QCOMPARE(FileCommands::withReportAnswers(std::nullopt, ReportInformation()),
              std::optional<ProjectInfo>());
+}
+
+void TestProjectDialog::datesShownInTheLanguage_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("English") << "2026-03-01" << "en" << "3/1/26";
+    QTest::newRow("Spanish") << "2026-03-01" << "es" << "1/3/26";
+    QTest::newRow("no language: English") << "2026-12-24" << "" << "12/24/26";
+    QTest::newRow("not a date stays") << "March 2026" << "es" << "March 2026";
+    QTest::newRow("empty") << "" << "es" << "";
+}
+
+void TestProjectDialog::datesShownInTheLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    QCOMPARE(ProjectDates::shown(stored, language), shown);
+    if (!shown.isEmpty() && shown != stored)
+        QCOMPARE(ProjectDates::stored(QDate::fromString(stored, Qt::ISODate)), stored);
 }
 
 QTEST_MAIN(TestProjectDialog)

@@ -160,8 +160,14 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuFile"),
              (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
                           "actionSave:Save", "actionSave_as:Save as", "-",
-                          "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
-                          "-", "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+                          "menuImport_VXA_XML:Import VXA XML", "-", "actionProject:Project...",
+                          "actionGenerate_report:Generate report", "menuExport:Export", "-",
+                          "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+    QCOMPARE(entries("menuExport"),
+             (QStringList{"actionExport_workbook:Workbook (XLSX)...", "-",
+                          "actionExport_bill_of_materials:Bill of materials (CSV)...",
+                          "actionExport_device_schedule:Device schedule (CSV)...",
+                          "actionExport_cable_schedule:Cable schedule (CSV)..."}));
     QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
@@ -178,7 +184,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 17);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 22);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 

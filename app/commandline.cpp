@@ -2,11 +2,14 @@
 
 #include "app/constants.h"
 #include "app/diffcommand.h"
+#include "app/exportcommand.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/datapackinfo.h"
 #include "design/comparisontext.h"
 #include "design/designcomparison.h"
 #include "design/designevaluation.h"
 #include "design/designfile.h"
+#include "design/designjson.h"
 #include "report/reportbuilder.h"
 #include "setup/setupfile.h"
 
@@ -107,7 +110,7 @@ QString programName(const QString &program)
 
 QString statusWord(bool fault)
 {
-    return fault ? QStringLiteral("FAULT") : QStringLiteral("OK");
+    return DesignJson::statusWord(fault);
 }
 
 QString panelFaults(const SystemEvaluation &system)
@@ -151,71 +154,6 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     }
 }
 
-QJsonObject loopJson(int index, const LoopEvaluation &loop, const LoopConfig &config,
-                     const PanelEvaluation &panel)
-{
-    QJsonObject flags{{"addresses", loop.faults.addresses},
-                      {"voltageDrop", loop.faults.voltageDrop},
-                      {"current", loop.faults.current}};
-    QJsonObject devices;
-    for (auto it = config.devices.cbegin(); it != config.devices.cend(); ++it)
-        devices.insert(it.key(), it.value());
-    return QJsonObject{{"loop", index + 1},
-                       {"status", statusWord(loop.hasFault())},
-                       {"settings", QJsonArray::fromStringList(config.toTexts())},
-                       {"devices", devices},
-                       {"totalAddresses", loop.addressesText()},
-                       {"idleCurrent", loop.idleCurrentText()},
-                       {"alarmCurrent", loop.alarmCurrentText()},
-                       {"voltageDrop", loop.voltageDropText()},
-                       {"maxVoltageDrop", loop.maxVoltageDropText()},
-                       {"maxCurrent", loop.maxCurrentText()},
-                       {"panelIdleCurrent", panel.loopIdleCurrentText(index)},
-                       {"panelAlarmCurrent", panel.loopAlarmCurrentText(index)},
-                       {"faults", loop.faultsText},
-                       {"notes", loop.notesText},
-                       {"faultReport", loop.faultReportText},
-                       {"noteReport", loop.noteReportText},
-                       {"degradedModeOk", loop.degradedModeOk},
-                       {"faultFlags", flags}};
-}
-
-QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &design)
-{
-    const PanelEvaluation &p = system.panel;
-    QJsonObject flags{{"battery", p.flags.hasBatteryFault},
-                      {"powerLoad", p.flags.hasPowerLoadFault},
-                      {"loop", p.flags.hasLoopFault}};
-    QJsonArray loops;
-    for (int i = 0; i < system.loopResults.size(); ++i)
-        loops.append(loopJson(i, system.loopResults.at(i), system.loops.at(i), p));
-    QJsonObject object{{"name", system.displayName},
-                       {"model", system.config.model},
-                       {"status", statusWord(system.hasFault())},
-                       {"configuration", QJsonArray::fromStringList(system.config.toTexts())},
-                       {"totalIdleCurrent", p.totalIdleCurrentText()},
-                       {"totalAlarmCurrent", p.totalAlarmCurrentText()},
-                       {"minimumBatteryRequired", p.minimumBatteryRequiredText()},
-                       {"selectedTotalBattery", p.selectedTotalBatteryText()},
-                       {"batteryMethod", BatterySizing::name(p.batterySizing.method)},
-                       {"batteryFormula", p.batterySizing.substituted},
-                       {"batteryStatus", p.battery.text},
-                       {"powerLoadStatus", p.powerLoad.text},
-                       {"externalPowerNotes", p.externalPowerNotes},
-                       {"powerReportNotes", p.powerReportNotes},
-                       {"externalPowerReportNotes", p.externalPowerReportNotes},
-                       {"faultFlags", flags},
-                       {"loops", loops}};
-    if (!system.isExpansionBox) {
-        QJsonArray boxes;
-        for (int i = 0; i < design.boxes.size(); ++i)
-            boxes.append(
-                QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
-        object.insert("expansionBoxList", boxes);
-    }
-    return object;
-}
-
 // Parses with the toolkit's own options taken out (see isConsoleRequest).
 Request parseArguments(const QStringList &arguments)
 {
@@ -229,14 +167,20 @@ Request parseArguments(const QStringList &arguments)
     const QCommandLineOption check("check", "Check setup files.");
     const QCommandLineOption json("json", "Check setup files, as JSON.");
     const QCommandLineOption report("report", "Write the report of a setup file.", "file");
-    const QCommandLineOption output("output", "The report's PDF file.", "file");
+    const QCommandLineOption output("output", "The report's PDF file, the export's .xlsx or .csv.", "file");
+    const QCommandLineOption exportTables("export", "Write the bill of materials and schedules.", "file");
+    const QCommandLineOption what("what", "The one table to export: bom, devices or cables.", "table");
+    const QCommandLineOption language("language", "The language of the report or export.", "code");
+    const QCommandLineOption projectRef("project-ref", "Project reference of the report or export.", "text");
+    const QCommandLineOption revision("revision", "Revision of the report or export.", "text");
+    const QCommandLineOption preparedBy("prepared-by", "Prepared by, of the report or export.", "text");
     const QCommandLineOption facility("facility", "Facility name of the report.", "text");
     const QCommandLineOption address("address", "Address of the report.", "text");
     const QCommandLineOption installer("installer", "Installer company of the report.", "text");
     const QCommandLineOption compareWith("compare-with",
                                          "An earlier revision the report lists changes since.", "file");
-    parser.addOptions(
-        {help, version, import, check, json, report, output, facility, address, installer, compareWith});
+    parser.addOptions({help, version, import, check, json, report, output, facility, address, installer,
+                       compareWith, exportTables, what, language, projectRef, revision, preparedBy});
 
     Request request;
     const auto fail = [&request](const QString &error) {
@@ -255,21 +199,44 @@ Request parseArguments(const QStringList &arguments)
     if (!parsed)
         return fail(parser.errorText());
     for (const QCommandLineOption *option :
-         {&import, &report, &output, &facility, &address, &installer, &compareWith}) {
+         {&import, &report, &output, &facility, &address, &installer, &compareWith, &exportTables, &what,
+          &language, &projectRef, &revision, &preparedBy}) {
         if (parser.values(*option).size() > 1)
             return fail(QStringLiteral("--%1 given more than once").arg(option->names().constLast()));
     }
     const bool checking = parser.isSet(check) || parser.isSet(json);
-    const int actions =
-        int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) + int(parser.isSet(report));
+    const int actions = int(parser.isSet(version)) + int(parser.isSet(import)) + int(checking) +
+                        int(parser.isSet(report)) + int(parser.isSet(exportTables));
     if (actions > 1)
-        return fail(QStringLiteral("--version, --import-data-pack, --check and --report cannot be combined"));
-    for (const QCommandLineOption *option : {&output, &facility, &address, &installer, &compareWith}) {
+        return fail(QStringLiteral(
+            "--version, --import-data-pack, --check, --report and --export cannot be combined"));
+    for (const QCommandLineOption *option : {&facility, &address, &installer, &compareWith}) {
         if (parser.isSet(*option) && !parser.isSet(report))
             return fail(QStringLiteral("--%1 belongs to --report").arg(option->names().constLast()));
     }
+    const bool writing = parser.isSet(report) || parser.isSet(exportTables);
+    for (const QCommandLineOption *option : {&output, &language, &projectRef, &revision, &preparedBy}) {
+        if (parser.isSet(*option) && !writing)
+            return fail(
+                QStringLiteral("--%1 belongs to --report or --export").arg(option->names().constLast()));
+    }
+    if (parser.isSet(what) && !parser.isSet(exportTables))
+        return fail(QStringLiteral("--what belongs to --export"));
+    // Null when not given, so an empty value can still clear the design's.
+    const auto given = [&parser](const QCommandLineOption &option) {
+        if (!parser.isSet(option))
+            return QString();
+        const QString value = parser.value(option);
+        return value.isNull() ? QStringLiteral("") : value;
+    };
+    request.language = parser.value(language);
+    request.projectReference = given(projectRef);
+    request.revision = given(revision);
+    request.preparedBy = given(preparedBy);
+    request.what = parser.value(what);
     const QStringList positional = parser.positionalArguments();
-    const bool otherAction = parser.isSet(version) || parser.isSet(import) || parser.isSet(report);
+    const bool otherAction =
+        parser.isSet(version) || parser.isSet(import) || parser.isSet(report) || parser.isSet(exportTables);
     // Without a command, one file for the window to open (a design or a data
     // pack, as a file manager hands it over); nothing may follow it.
     const int allowed = checking ? positional.size() : (otherAction ? 0 : 1);
@@ -301,6 +268,17 @@ Request parseArguments(const QStringList &arguments)
         request.installer = parser.value(installer);
         request.compareWith = parser.value(compareWith);
         request.action = Action::Report;
+    } else if (parser.isSet(exportTables)) {
+        request.file = parser.value(exportTables);
+        request.output = parser.value(output);
+        if (request.file.isEmpty())
+            return fail(QStringLiteral("--export needs the setup file"));
+        if (request.output.isEmpty())
+            return fail(QStringLiteral("--export needs --output OUT.xlsx or OUT.csv"));
+        QString reason;
+        if (exportTargets(request.output, request.what, reason).isEmpty())
+            return fail(reason);
+        request.action = Action::Export;
     } else if (!positional.isEmpty()) {
         if (positional.first().isEmpty())
             return fail(QStringLiteral("unexpected argument \"\""));
@@ -373,8 +351,10 @@ QString usage(const QString &program)
                "       %1 --import-data-pack FILE\n"
                "       %1 --check [--json] SETUP.csv...\n"
                "       %1 --report SETUP.csv --output OUT.pdf [--facility TEXT] [--address TEXT]\n"
-               "                  [--installer TEXT] [--compare-with OLD.csv]\n"
+               "                  [--installer TEXT] [--compare-with OLD.csv] [PROJECT OPTIONS]\n"
                "       %1 --diff [--json] OLD.csv NEW.csv\n"
+               "       %1 --export SETUP.csv --output OUT.xlsx|OUT.csv [--what bom|devices|cables]\n"
+               "                  [PROJECT OPTIONS]\n"
                "\n"
                "Without options, %2 opens its window; given a design (.csv) or a data pack\n"
                "(.tarvex), the window opens it. The other commands need no display.\n"
@@ -396,6 +376,15 @@ QString usage(const QString &program)
                "                           the report information\n"
                "  --compare-with FILE      with --report: add \"Changes since revision <r>\" against an\n"
                "                           earlier revision of the design\n"
+               "  --export FILE            write the bill of materials, device schedule and cable\n"
+               "                           schedule of a setup file to --output: one .xlsx workbook\n"
+               "                           with a sheet each, or .csv files (OUT-bom.csv,\n"
+               "                           OUT-devices.csv, OUT-cables.csv)\n"
+               "  --what TABLE             with --export: only bom, devices or cables\n"
+               "PROJECT OPTIONS (--report and --export):\n"
+               "  --language CODE          en or es (default: the language last chosen, else en)\n"
+               "  --project-ref, --revision, --prepared-by TEXT\n"
+               "                           in place of the design's project information\n"
                "  -h, --help               show this help\n"
                "  -v, --version            show the version\n")
         .arg(programName(program), Constants::ApplicationName);
@@ -444,13 +433,7 @@ int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStr
         const DesignEvaluation design = DesignEvaluation::evaluate(data, *catalogue);
         anyFault = anyFault || design.hasFault();
         if (json) {
-            QJsonArray boxes;
-            for (const SystemEvaluation &box : design.boxes)
-                boxes.append(systemJson(box, design));
-            designs.append(QJsonObject{{"file", file},
-                                       {"status", statusWord(design.hasFault())},
-                                       {"panel", systemJson(design.main, design)},
-                                       {"expansionBoxes", boxes}});
+            designs.append(DesignJson::designObject(file, data, design));
         } else {
             out << file << ": " << statusWord(design.hasFault()) << "\n";
             writeSystemLines(design.main, out);
@@ -459,7 +442,10 @@ int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStr
         }
     }
     if (json)
-        out << QJsonDocument(QJsonObject{{"designs", designs}}).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(QJsonObject{{"schemaVersion", DesignJson::SchemaVersion},
+                                         {"dataPack", DesignJson::dataPackObject(DataPackInfo::installed())},
+                                         {"designs", designs}})
+                   .toJson(QJsonDocument::Indented);
     out.flush();
     return anyUnreadable ? 2 : anyFault ? 1 : 0;
 }
@@ -474,10 +460,21 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
         err.flush();
         return 2;
     }
+    if (!installLanguage(request.language, reason)) {
+        err << reason << "\n";
+        err.flush();
+        return 2;
+    }
+    // The design's project information, unless the command line says otherwise.
+    const ProjectInfo project =
+        projectWith(data.project, {request.projectReference, request.revision, request.preparedBy});
     ReportInformation information;
-    information.facility = request.facility.trimmed();
-    information.address = request.address.trimmed();
-    information.installer = request.installer.trimmed();
+    information.facility = request.facility.isEmpty() ? project.facility : request.facility.trimmed();
+    information.address = request.address.isEmpty() ? project.address : request.address.trimmed();
+    information.installer = request.installer.isEmpty() ? project.installer : request.installer.trimmed();
+    information.projectReference = project.reference;
+    information.revision = project.revision;
+    information.preparedBy = project.preparedBy;
     QString changes;
     if (!request.compareWith.isEmpty()) {
         Design previous;
@@ -511,6 +508,8 @@ int run(const Request &request, const QString &program, QTextStream &out, QTextS
         return writeReport(request, out, err);
     case Action::Diff:
         return DiffCommand::run(request.files, request.json, out, err);
+    case Action::Export:
+        return writeExport(request, out, err);
     case Action::ShowHelp:
         out << usage(program);
         out.flush();

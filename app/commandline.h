@@ -14,7 +14,7 @@ struct Design;
 namespace CommandLine
 {
 
-enum class Action { RunGui, ImportDataPack, Check, Report, Diff, ShowHelp, ShowVersion, UsageError };
+enum class Action { RunGui, ImportDataPack, Check, Report, Diff, Export, ShowHelp, ShowVersion, UsageError };
 
 struct Request {
     Action action = Action::RunGui;
@@ -22,11 +22,18 @@ struct Request {
                        // for RunGui, a file to open (may be empty)
     QStringList files; // the setup files of Check; old and new of Diff
     bool json = false; // Check, Diff: JSON instead of lines
-    QString output;    // Report: the PDF to write
+    QString output;    // Report: the PDF to write; Export: the .xlsx or .csv
     QString facility;  // Report: the report information
     QString address;
     QString installer;
     QString compareWith; // Report: an earlier revision whose changes it lists
+    // Report and Export: the language (empty: the remembered one, else
+    // English) and project fields in place of the design's (null: not given).
+    QString language;
+    QString projectReference;
+    QString revision;
+    QString preparedBy;
+    QString what;  // Export: "bom", "devices" or "cables"; empty: all three
     QString error; // what was wrong, for UsageError (one line)
 };
 

@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "app/filecommands.h"
 #include "design/designevaluation.h"
 #include "design/designhistory.h"
 #include "report/reportdialog.h"
@@ -301,6 +302,14 @@ void MainWindow::connectCommands()
     connect(ui->actionImport_VXA620_XML, &QAction::triggered, this, &MainWindow::onImportVxa620Xml, unique);
     connect(ui->actionGenerate_report, &QAction::triggered, this, &MainWindow::onGenerateReport, unique);
     connect(ui->actionCompare_with, &QAction::triggered, this, &MainWindow::onCompareWith, unique);
+    connect(ui->actionProject, &QAction::triggered, this, &MainWindow::onProject, unique);
+    connect(ui->actionExport_workbook, &QAction::triggered, this, &MainWindow::onExportWorkbook, unique);
+    connect(ui->actionExport_bill_of_materials, &QAction::triggered, this, &MainWindow::onExportBillOfMaterials,
+            unique);
+    connect(ui->actionExport_device_schedule, &QAction::triggered, this, &MainWindow::onExportDeviceSchedule,
+            unique);
+    connect(ui->actionExport_cable_schedule, &QAction::triggered, this, &MainWindow::onExportCableSchedule,
+            unique);
     connect(ui->actionPower_sources, &QAction::triggered, this, &MainWindow::onPowerSourcesButtonClicked,
             unique);
     connect(ui->actionDistribution_factor, &QAction::triggered, this,
@@ -879,18 +888,56 @@ void MainWindow::onGenerateReport()
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
-    // The report lists the boxes as the file holds them, in the order of their names.
+    // The dialog offers the design's project information and keeps its answers in the design.
     m_session->flush();
+    DesignDocument *document = m_session->document();
+    reportInformation = FileCommands::reportInformation(document->design().project, reportInformation);
+    // The report lists the boxes as the file holds them, in the order of their names.
     if (!mainContainer || !catalogue ||
-        !generateReport(this, fileName,
-                        DesignEvaluation::evaluate(m_session->document()->design().toSetupData(), *catalogue),
+        !generateReport(this, fileName, DesignEvaluation::evaluate(document->design().toSetupData(), *catalogue),
                         *catalogue, reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));
         return;
     }
+    const std::optional<ProjectInfo> answered =
+        FileCommands::withReportAnswers(document->design().project, reportInformation);
+    if (answered != document->design().project)
+        document->setProjectInfo(answered);
     MessageBox::information(this, tr("Success"), tr("Report generated successfully!"));
+}
+
+void MainWindow::onProject()
+{
+    m_session->flush();
+    FileCommands::editProject(this, m_session->document());
+}
+
+void MainWindow::exportTables(std::optional<Exports::Kind> kind)
+{
+    m_session->flush();
+    FileCommands::exportTables(this, m_session->document(), catalogue, kind);
+}
+
+void MainWindow::onExportWorkbook()
+{
+    exportTables(std::nullopt);
+}
+
+void MainWindow::onExportBillOfMaterials()
+{
+    exportTables(Exports::Kind::BillOfMaterials);
+}
+
+void MainWindow::onExportDeviceSchedule()
+{
+    exportTables(Exports::Kind::DeviceSchedule);
+}
+
+void MainWindow::onExportCableSchedule()
+{
+    exportTables(Exports::Kind::CableSchedule);
 }
 
 void MainWindow::fillLanguageMenu()

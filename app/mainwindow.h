@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exports/exporttables.h"
 #include "report/reportbuilder.h"
 
 #include <QList>
@@ -57,6 +58,11 @@ private slots:
     void onGenerateReport();
     // Opens a comparison of the open design with another revision of it.
     void onCompareWith();
+    void onProject();
+    void onExportWorkbook();
+    void onExportBillOfMaterials();
+    void onExportDeviceSchedule();
+    void onExportCableSchedule();
     void onLanguageChanged(QString language);
     void onAbout();
     void onPowerSourcesButtonClicked();
@@ -97,6 +103,8 @@ private:
     void checkLanguageEntry(const QString &code);
     void closeHelpWindows();
     void showInternalError();
+    // File > Export: the workbook, or one table as CSV.
+    void exportTables(std::optional<Exports::Kind> kind);
     // The commands' work once the file is chosen.
     void loadDataPack(const QString &path);
     // Reads a design file in place of the current design, after any

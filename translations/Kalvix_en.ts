@@ -1801,6 +1801,30 @@ The file may not have the correct format, it may be corrupted or it may be from 
             <translation>Failed to read the design to compare with.
 The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</translation>
         </message>
+        <message>
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Project...</source>
+            <translation>Project...</translation>
+        </message>
+        <message>
+            <source>Workbook (XLSX)...</source>
+            <translation>Workbook (XLSX)...</translation>
+        </message>
+        <message>
+            <source>Bill of materials (CSV)...</source>
+            <translation>Bill of materials (CSV)...</translation>
+        </message>
+        <message>
+            <source>Device schedule (CSV)...</source>
+            <translation>Device schedule (CSV)...</translation>
+        </message>
+        <message>
+            <source>Cable schedule (CSV)...</source>
+            <translation>Cable schedule (CSV)...</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -2812,6 +2836,225 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportTables</name>
+        <message>
+            <source>Main panel</source>
+            <translation>Main panel</translation>
+        </message>
+        <message>
+            <source>Expansion Box %1 (%2)</source>
+            <translation>Expansion Box %1 (%2)</translation>
+        </message>
+        <message>
+            <source>Bill of materials</source>
+            <translation>Bill of materials</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Category</translation>
+        </message>
+        <message>
+            <source>Item</source>
+            <translation>Item</translation>
+        </message>
+        <message>
+            <source>Quantity</source>
+            <translation>Quantity</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>m</source>
+            <translation>m</translation>
+        </message>
+        <message>
+            <source>pcs</source>
+            <translation>pcs</translation>
+        </message>
+        <message>
+            <source>Device schedule</source>
+            <translation>Device schedule</translation>
+        </message>
+        <message>
+            <source>System</source>
+            <translation>System</translation>
+        </message>
+        <message>
+            <source>Loop</source>
+            <translation>Loop</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Position (m)</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Address</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Device</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zone</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Location</translation>
+        </message>
+        <message>
+            <source>Cable schedule</source>
+            <translation>Cable schedule</translation>
+        </message>
+        <message>
+            <source>Cable</source>
+            <translation>Cable</translation>
+        </message>
+        <message>
+            <source>Topology</source>
+            <translation>Topology</translation>
+        </message>
+        <message>
+            <source>Length (m)</source>
+            <translation>Length (m)</translation>
+        </message>
+        <message>
+            <source>Distance to first device (m)</source>
+            <translation>Distance to first device (m)</translation>
+        </message>
+        <message>
+            <source>Distance to last device (m)</source>
+            <translation>Distance to last device (m)</translation>
+        </message>
+        <message>
+            <source>Devices</source>
+            <translation>Devices</translation>
+        </message>
+        <message>
+            <source>Addresses</source>
+            <translation>Addresses</translation>
+        </message>
+        <message>
+            <source>Alarm current (A)</source>
+            <translation>Alarm current (A)</translation>
+        </message>
+        <message>
+            <source>Voltage drop (V)</source>
+            <translation>Voltage drop (V)</translation>
+        </message>
+        <message>
+            <source>Maximum voltage drop (V)</source>
+            <translation>Maximum voltage drop (V)</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileCommands</name>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Excel workbooks (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to export.
+If overwriting an existing file, make sure the file is not open by another process.</source>
+            <translation>Failed to export.
+If overwriting an existing file, make sure the file is not open by another process.</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Success</translation>
+        </message>
+        <message>
+            <source>Exported successfully!</source>
+            <translation>Exported successfully!</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProjectDialog</name>
+        <message>
+            <source>Project</source>
+            <translation>Project</translation>
+        </message>
+        <message>
+            <source>Project reference</source>
+            <translation>Project reference</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revision</translation>
+        </message>
+        <message>
+            <source>Facility</source>
+            <translation>Facility</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Address</translation>
+        </message>
+        <message>
+            <source>Installer</source>
+            <translation>Installer</translation>
+        </message>
+        <message>
+            <source>Prepared by</source>
+            <translation>Prepared by</translation>
+        </message>
+        <message>
+            <source>Checked by</source>
+            <translation>Checked by</translation>
+        </message>
+        <message>
+            <source>Today</source>
+            <translation>Today</translation>
+        </message>
+        <message>
+            <source>Date of issue</source>
+            <translation>Date of issue</translation>
+        </message>
+        <message>
+            <source>Revision history</source>
+            <translation>Revision history</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>By</source>
+            <translation>By</translation>
+        </message>
+        <message>
+            <source>Add revision</source>
+            <translation>Add revision</translation>
+        </message>
+        <message>
+            <source>Remove revision</source>
+            <translation>Remove revision</translation>
         </message>
     </context>
 </TS>

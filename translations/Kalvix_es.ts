@@ -1801,6 +1801,30 @@ The file may not have the correct format, it may be corrupted or it may be from 
             <translation>No se ha podido leer el diseño con el que comparar.
 Es posible que el archivo no tenga el formato correcto, que esté dañado o que proceda de una versión más reciente de la aplicación.</translation>
         </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Project...</source>
+            <translation>Proyecto...</translation>
+        </message>
+        <message>
+            <source>Workbook (XLSX)...</source>
+            <translation>Libro (XLSX)...</translation>
+        </message>
+        <message>
+            <source>Bill of materials (CSV)...</source>
+            <translation>Lista de materiales (CSV)...</translation>
+        </message>
+        <message>
+            <source>Device schedule (CSV)...</source>
+            <translation>Relación de equipos (CSV)...</translation>
+        </message>
+        <message>
+            <source>Cable schedule (CSV)...</source>
+            <translation>Relación de cables (CSV)...</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -2812,6 +2836,225 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExportTables</name>
+        <message>
+            <source>Main panel</source>
+            <translation>Central principal</translation>
+        </message>
+        <message>
+            <source>Expansion Box %1 (%2)</source>
+            <translation>Caja de expansión %1 (%2)</translation>
+        </message>
+        <message>
+            <source>Bill of materials</source>
+            <translation>Lista de materiales</translation>
+        </message>
+        <message>
+            <source>Category</source>
+            <translation>Categoría</translation>
+        </message>
+        <message>
+            <source>Item</source>
+            <translation>Artículo</translation>
+        </message>
+        <message>
+            <source>Quantity</source>
+            <translation>Cantidad</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Descripción</translation>
+        </message>
+        <message>
+            <source>m</source>
+            <translation>m</translation>
+        </message>
+        <message>
+            <source>pcs</source>
+            <translation>uds.</translation>
+        </message>
+        <message>
+            <source>Device schedule</source>
+            <translation>Relación de equipos</translation>
+        </message>
+        <message>
+            <source>System</source>
+            <translation>Sistema</translation>
+        </message>
+        <message>
+            <source>Loop</source>
+            <translation>Lazo</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Posición (m)</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Dirección</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Equipo</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zona</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Ubicación</translation>
+        </message>
+        <message>
+            <source>Cable schedule</source>
+            <translation>Relación de cables</translation>
+        </message>
+        <message>
+            <source>Cable</source>
+            <translation>Cable</translation>
+        </message>
+        <message>
+            <source>Topology</source>
+            <translation>Topología</translation>
+        </message>
+        <message>
+            <source>Length (m)</source>
+            <translation>Longitud (m)</translation>
+        </message>
+        <message>
+            <source>Distance to first device (m)</source>
+            <translation>Distancia al primer equipo (m)</translation>
+        </message>
+        <message>
+            <source>Distance to last device (m)</source>
+            <translation>Distancia al último equipo (m)</translation>
+        </message>
+        <message>
+            <source>Devices</source>
+            <translation>Equipos</translation>
+        </message>
+        <message>
+            <source>Addresses</source>
+            <translation>Direcciones</translation>
+        </message>
+        <message>
+            <source>Alarm current (A)</source>
+            <translation>Corriente en alarma (A)</translation>
+        </message>
+        <message>
+            <source>Voltage drop (V)</source>
+            <translation>Caída de tensión (V)</translation>
+        </message>
+        <message>
+            <source>Maximum voltage drop (V)</source>
+            <translation>Caída de tensión máxima (V)</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileCommands</name>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Libros de Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to export.
+If overwriting an existing file, make sure the file is not open by another process.</source>
+            <translation>No se ha podido exportar.
+Si está sobrescribiendo un archivo existente, asegúrese de que no esté abierto en otro proceso.</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Operación completada</translation>
+        </message>
+        <message>
+            <source>Exported successfully!</source>
+            <translation>¡Exportación completada!</translation>
+        </message>
+    </context>
+    <context>
+        <name>ProjectDialog</name>
+        <message>
+            <source>Project</source>
+            <translation>Proyecto</translation>
+        </message>
+        <message>
+            <source>Project reference</source>
+            <translation>Referencia del proyecto</translation>
+        </message>
+        <message>
+            <source>Revision</source>
+            <translation>Revisión</translation>
+        </message>
+        <message>
+            <source>Facility</source>
+            <translation>Instalación</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Dirección</translation>
+        </message>
+        <message>
+            <source>Installer</source>
+            <translation>Instalador</translation>
+        </message>
+        <message>
+            <source>Prepared by</source>
+            <translation>Elaborado por</translation>
+        </message>
+        <message>
+            <source>Checked by</source>
+            <translation>Revisado por</translation>
+        </message>
+        <message>
+            <source>Today</source>
+            <translation>Hoy</translation>
+        </message>
+        <message>
+            <source>Date of issue</source>
+            <translation>Fecha de emisión</translation>
+        </message>
+        <message>
+            <source>Revision history</source>
+            <translation>Historial de revisiones</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Descripción</translation>
+        </message>
+        <message>
+            <source>By</source>
+            <translation>Por</translation>
+        </message>
+        <message>
+            <source>Add revision</source>
+            <translation>Añadir revisión</translation>
+        </message>
+        <message>
+            <source>Remove revision</source>
+            <translation>Quitar revisión</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "design/designevaluation.h"
+#include "app/languages.h"
 #include "design/designfile.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
@@ -23,6 +24,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +60,12 @@ private slots:
     void diffExitCodesAndLines();
     void diffAsJson();
     void reportListsChangesSinceARevision();
+    void exportWritesEveryTable();
+    void exportSpeaksTheLanguage_data();
+    void exportSpeaksTheLanguage();
+    void jsonHasProjectDataPackAndTwins();
+    void reportTakesTheDesignsProject_data();
+    void reportTakesTheDesignsProject();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -133,6 +141,32 @@ void TestCommandLine::parse_data()
                                     << Action::UsageError << "";
     QTest::newRow("help wins over diff")
         << QStringList{p, "--diff", "a.csv", "--help"} << Action::ShowHelp << "";
+    QTest::newRow("report with project options")
+        << QStringList{p,   "--report",      "a.csv", "--output",      "a.pdf", "--facility",
+                       "F", "--language",    "es",    "--project-ref", "R-1",   "--revision",
+                       "",  "--prepared-by", "Me"}
+        << Action::Report << "a.csv";
+    QTest::newRow("export workbook") << QStringList{p, "--export", "a.csv", "--output", "a.xlsx"}
+                                     << Action::Export << "a.csv";
+    QTest::newRow("export one table as csv")
+        << QStringList{p, "--export", "a.csv", "--output", "b.CSV", "--what", "cables"} << Action::Export
+        << "a.csv";
+    QTest::newRow("export without output") << QStringList{p, "--export", "a.csv"} << Action::UsageError << "";
+    QTest::newRow("export to pdf") << QStringList{p, "--export", "a.csv", "--output", "a.pdf"}
+                                   << Action::UsageError << "";
+    QTest::newRow("export unknown table")
+        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--what", "lamps"} << Action::UsageError
+        << "";
+    QTest::newRow("what without export")
+        << QStringList{p, "--report", "a.csv", "--output", "a.pdf", "--what", "bom"} << Action::UsageError
+        << "";
+    QTest::newRow("facility belongs to the report")
+        << QStringList{p, "--export", "a.csv", "--output", "a.xlsx", "--facility", "F"} << Action::UsageError
+        << "";
+    QTest::newRow("language alone") << QStringList{p, "--language", "es"} << Action::UsageError << "";
+    QTest::newRow("export and report")
+        << QStringList{p, "--export", "a.csv", "--report", "b.csv", "--output", "a.pdf"} << Action::UsageError
+        << "";
 }
 
 void TestCommandLine::parse()
@@ -153,12 +187,18 @@ void TestCommandLine::parse()
     if (action == Action::Report) {
         QCOMPARE(request.output, QStringLiteral("a.pdf"));
         QCOMPARE(request.facility, QStringLiteral("F"));
+        // Not given is null; given empty clears the design's field.
+        QCOMPARE(request.projectReference.isNull(), !arguments.contains("--project-ref"));
+        QCOMPARE(request.revision.isNull(), !arguments.contains("--revision"));
+        QCOMPARE(request.language, arguments.contains("--language") ? QStringLiteral("es") : QString());
         QCOMPARE(request.compareWith, QString(arguments.contains("--compare-with") ? "o.csv" : ""));
     }
     if (action == Action::Diff) {
         QCOMPARE(request.files, (QStringList{"a.csv", "b.csv"}));
         QCOMPARE(request.json, arguments.contains("--json"));
     }
+    if (action == Action::Export)
+        QCOMPARE(request.what, arguments.contains("--what") ? QStringLiteral("cables") : QString());
 }
 
 TestCommandLine::Run TestCommandLine::runProgram(const QStringList &arguments, const QString &dataHome)
@@ -472,10 +512,15 @@ void TestCommandLine::reportEqualsTheWindowsReport()
         qobject_cast<QDialog *>(dialog)->accept();
     });
     ReportInformation information;
+    // The command line speaks English unless told otherwise, as the window does in English.
+    QTranslator english;
+    QVERIFY(english.load(Languages::shippedFolder() + "/" + Languages::fileName("en")));
+    QCoreApplication::installTranslator(&english);
     // What the window hands over: the design its editors hold.
     QVERIFY(generateReport(&main, design("window.pdf"),
                            DesignEvaluation::evaluate(collectSetupData(&main, boxes), catalogue), catalogue,
                            information));
+    QCoreApplication::removeTranslator(&english);
     qDeleteAll(boxes);
 
     // The lines of text in reading order, without the page footers: where
@@ -646,6 +691,155 @@ void TestCommandLine::reportListsChangesSinceARevision()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.startsWith(design("missing.csv") + ": ERROR: "), qPrintable(run.err));
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestCommandLine::exportWritesEveryTable()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    Run run =
+        runProgram({"--export", design("full.csv"), "--output", design("tables.csv")}, m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    for (const QString &table : {"bom", "devices", "cables"}) {
+        const QString file = design("tables-" + table + ".csv");
+        QVERIFY2(run.out.contains("Export written: " + file), qPrintable(run.out));
+        QVERIFY(QFileInfo(file).size() > 0);
+    }
+    run = runProgram({"--export", design("full.csv"), "--output", design("only.csv"), "--what", "cables"},
+                     m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("Export written: %1\n").arg(design("only.csv")));
+    QFile only(design("only.csv"));
+    QVERIFY(only.open(QIODevice::ReadOnly));
+    QVERIFY(only.readLine().startsWith("System,Loop,Cable,Topology,Length (m)"));
+
+    run = runProgram({"--export", design("full.csv"), "--output", design("tables.xlsx")}, m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QFile workbook(design("tables.xlsx"));
+    QVERIFY(workbook.open(QIODevice::ReadOnly));
+    QCOMPARE(workbook.read(2), QByteArray("PK")); // a zip container
+
+    // An unreadable design writes nothing.
+    run =
+        runProgram({"--export", design("not-a-setup.csv"), "--output", design("bad.xlsx")}, m_designs.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!QFile::exists(design("bad.xlsx")));
+}
+
+void TestCommandLine::exportSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("header");
+    QTest::newRow("default English") << QStringList() << 0 << "Category,Item,Quantity,Unit,Description";
+    QTest::newRow("English") << QStringList{"--language", "en"} << 0
+                             << "Category,Item,Quantity,Unit,Description";
+    QTest::newRow("Spanish") << QStringList{"--language", "es"} << 0
+                             << QString::fromUtf8("Categoría,Artículo,Cantidad,Unidad,Descripción");
+    QTest::newRow("no such language") << QStringList{"--language", "xx"} << 2 << "";
+}
+
+void TestCommandLine::exportSpeaksTheLanguage()
+{
+    QFETCH(QStringList, language);
+    QFETCH(int, exitCode);
+    QFETCH(QString, header);
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const QString output = design(QStringLiteral("bom-%1.csv").arg(QTest::currentDataTag()));
+    const Run run = runProgram(
+        QStringList{"--export", design("full.csv"), "--output", output, "--what", "bom"} + language,
+        m_designs.path());
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY2(run.err.contains("no translation for language \"xx\""), qPrintable(run.err));
+        QVERIFY(!QFile::exists(output));
+        return;
+    }
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readLine()).trimmed(), header);
+    // The device descriptions and categories come in the same language.
+    const QString body = QString::fromUtf8(file.readAll());
+    QVERIFY(body.startsWith(language.contains("es") ? QStringLiteral("CENTRAL,") : QStringLiteral("PANEL,")));
+    QCOMPARE(body.contains(QString::fromUtf8("Cable de lazo")), language.contains("es"));
+}
+
+void TestCommandLine::jsonHasProjectDataPackAndTwins()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    Design withProject = Design::fromSetupData(fullDesign());
+    ProjectInfo project;
+    project.reference = "P-7";
+    project.revision = "B";
+    project.revisions = {{"A", "2026-01-01", "First issue", "Me"}};
+    withProject.project = project;
+    QVERIFY(DesignFile::write(design("project.csv"), withProject));
+
+    const Run run = runProgram({"--json", design("project.csv"), design("full.csv")}, m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject top = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(top.value("schemaVersion").toInt(), 2);
+    const QJsonObject pack = top.value("dataPack").toObject();
+    QVERIFY(!pack.value("name").toString().isEmpty());
+    QCOMPARE(pack.value("version").toString(), QStringLiteral("2.0"));
+    QCOMPARE(pack.value("sha256").toString().size(), 64);
+    const QJsonArray designs = top.value("designs").toArray();
+    const QJsonObject projectJson = designs.at(0).toObject().value("project").toObject();
+    QCOMPARE(projectJson.value("reference").toString(), QStringLiteral("P-7"));
+    QCOMPARE(projectJson.value("revisions").toArray().at(0).toObject().value("description").toString(),
+             QStringLiteral("First issue"));
+    QVERIFY(designs.at(1).toObject().value("project").isNull());
+    const QJsonObject loop =
+        designs.at(0).toObject().value("panel").toObject().value("loops").toArray().at(0).toObject();
+    QCOMPARE(loop.value("idleCurrentValue").toDouble(),
+             loop.value("idleCurrent").toString().section(' ', 0, 0).toDouble());
+    QVERIFY(loop.value("idleCurrentValue").toDouble() > 0);
+}
+
+void TestCommandLine::reportTakesTheDesignsProject_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("the design's fields")
+        << QStringList() << QStringList{"Facility: North Hall", "Project reference: P-7", "Revision: B"};
+    QTest::newRow("fields given on the command line")
+        << QStringList{"--project-ref", "P-8", "--facility", "South Hall"}
+        << QStringList{"Facility: South Hall", "Project reference: P-8", "Revision: B"};
+    QTest::newRow("in Spanish") << QStringList{"--language", "es"}
+                                << QStringList{QString::fromUtf8("Instalación: North Hall"),
+                                               QString::fromUtf8("Referencia del proyecto: P-7")};
+}
+
+void TestCommandLine::reportTakesTheDesignsProject()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, lines);
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    Design withProject = Design::fromSetupData(fullDesign());
+    ProjectInfo project;
+    project.reference = "P-7";
+    project.revision = "B";
+    project.facility = "North Hall";
+    withProject.project = project;
+    QVERIFY(DesignFile::write(design("report-project.csv"), withProject));
+    const QString pdf = design(QStringLiteral("project-%1.pdf").arg(QTest::currentDataTag()));
+    const Run run = runProgram(
+        QStringList{"--report", design("report-project.csv"), "--output", pdf} + options, m_designs.path());
+    QCOMPARE(run.exitCode, 0);
+    QProcess process;
+    process.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    QStringList text;
+    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split('\n'))
+        text << line.simplified();
+    for (const QString &line : lines)
+        QVERIFY2(text.contains(line), qPrintable(line));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -15,13 +15,18 @@
 #include "widgets/messagebox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -211,6 +216,7 @@ private slots:
     void compareWithFollowsTheWindow();
     // Last: it switches the language, and back.
     void languageSwitchKeepsTheDocument();
+    void projectAndExportsFromTheFileMenu();
 
 private:
     std::unique_ptr<Catalogue> m_owned;
@@ -1017,6 +1023,56 @@ void TestDesignSession::languageSwitchKeepsTheDocument()
     choose(window, QStringLiteral("en"));
     settle();
     QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
+}
+
+void TestDesignSession::projectAndExportsFromTheFileMenu()
+{
+    MainWindow window(m_catalogue);
+    dragIntoLoop(page(window, 0)->loopWidgets().at(0), QStringLiteral("MCP-1"));
+    settle();
+    DesignDocument *document = session(window)->document();
+    const Design before = document->design();
+
+    // File > Project: the dialog's OK is one step of the design.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit *>("projectReferenceLineEdit")->setText("P-42");
+        dialog->findChild<QLineEdit *>("facilityLineEdit")->setText("Depot");
+        dialog->accept();
+    });
+    action(window, "actionProject")->trigger();
+    QVERIFY(document->design().project);
+    QCOMPARE(document->design().project->reference, QStringLiteral("P-42"));
+    QVERIFY(window.isWindowModified());
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(document->design(), before);
+    action(window, "actionRedo")->trigger();
+    QCOMPARE(document->design().project->facility, QStringLiteral("Depot"));
+
+    // File > Export: the workbook and each table as CSV, from the document.
+    MessageBox::takeShown();
+    FileDialog::setNextFileName(m_dir.filePath("tables"));
+    action(window, "actionExport_workbook")->trigger();
+    QFile workbook(m_dir.filePath("tables.xlsx"));
+    QVERIFY(workbook.open(QIODevice::ReadOnly));
+    QCOMPARE(workbook.read(2), QByteArray("PK"));
+    FileDialog::setNextFileName(m_dir.filePath("bom.csv"));
+    action(window, "actionExport_bill_of_materials")->trigger();
+    QFile bom(m_dir.filePath("bom.csv"));
+    QVERIFY(bom.open(QIODevice::ReadOnly));
+    QCOMPARE(bom.readLine(), QByteArray("Category,Item,Quantity,Unit,Description\r\n"));
+    QVERIFY(bom.readAll().contains("MCP-1,1,pcs"));
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown.last().text, QStringLiteral("Exported successfully!"));
+
+    // A file that cannot be written says so.
+    QVERIFY(QDir().mkpath(m_dir.filePath("blocked.csv")));
+    FileDialog::setNextFileName(m_dir.filePath("blocked.csv"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to (open|write) file"));
+    action(window, "actionExport_cable_schedule")->trigger();
+    QCOMPARE(MessageBox::takeShown().value(0).title, QStringLiteral("Error"));
 }
 
 QTEST_MAIN(TestDesignSession)

@@ -157,12 +157,18 @@ void TestMainWindow::formHasMenusInOrder()
                            : entry->objectName() + ":" + entry->text());
         return result;
     };
-    QCOMPARE(
-        entries("menuFile"),
-        (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
-                     "actionSave:Save", "actionSave_as:Save as", "-", "menuImport_VXA_XML:Import VXA XML",
-                     "-", "actionGenerate_report:Generate report", "actionCompare_with:Compare with...", "-",
-                     "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+    QCOMPARE(entries("menuFile"),
+             (QStringList{"actionNew:New", "actionOpen:Open", "menuRecent_files:Recent files", "-",
+                          "actionSave:Save", "actionSave_as:Save as", "-",
+                          "menuImport_VXA_XML:Import VXA XML", "-", "actionProject:Project...",
+                          "actionGenerate_report:Generate report", "actionCompare_with:Compare with...",
+                          "menuExport:Export", "-",
+                          "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
+    QCOMPARE(entries("menuExport"),
+             (QStringList{"actionExport_workbook:Workbook (XLSX)...", "-",
+                          "actionExport_bill_of_materials:Bill of materials (CSV)...",
+                          "actionExport_device_schedule:Device schedule (CSV)...",
+                          "actionExport_cable_schedule:Cable schedule (CSV)..."}));
     QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
@@ -179,7 +185,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 18);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 23);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 

@@ -9,6 +9,7 @@
 #include "panel/panelwidget.h"
 #include "report/reportgenerator.h"
 #include "setup/designhistory.h"
+#include "core/safewrite.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -331,6 +332,12 @@ void MainWindow::loadDataPack(const QString &path)
                                 "nothing was changed."));
         return;
     }
+    if (!installed && !catalogue->lastInstallError().isEmpty()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("The data pack could not be installed:\n%1\nNothing was changed.")
+                                 .arg(catalogue->lastInstallError()));
+        return;
+    }
     if (!installed) {
         qWarning().noquote() << "Failed to load new data!";
         MessageBox::critical(this, tr("Error"),
@@ -402,11 +409,14 @@ bool MainWindow::saveTo(const QString &fileName)
 {
     m_session->flush();
     // The map keeps the boxes in the order of their tab names.
-    if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values())) {
+    QString error;
+    if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values(), &error)) {
+        // The system's own words name the cause ("No space left on device").
         MessageBox::critical(
             this, tr("Error"),
             tr("Failed to open file for writing.\nIf overwriting an existing file, make sure "
-               "it is not open by another process."));
+               "it is not open by another process.") +
+                (error.isEmpty() ? QString() : QStringLiteral("\n\n") + error));
         return false;
     }
     m_session->markSaved(QFileInfo(fileName).absoluteFilePath());
@@ -858,6 +868,15 @@ void MainWindow::onGenerateReport()
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
+    // Never over the design itself, a folder or a device.
+    const QString refused = SafeWrite::refusalReason(fileName, {m_session->fileName()});
+    if (!refused.isEmpty()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
+                                "file is not open by another process.") +
+                                 QStringLiteral("\n\n") + refused);
+        return;
+    }
     // The map keeps the boxes in the order of their tab names.
     if (!mainContainer ||
         !generateReport(fileName, mainContainer, expansionBoxContainers.values(), catalogue, reportInformation)) {

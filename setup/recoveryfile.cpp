@@ -1,6 +1,7 @@
 #include "setup/recoveryfile.h"
 
 #include "catalogue/catalogue.h"
+#include "core/safewrite.h"
 #include "setup/setupfile.h"
 
 #include <QDebug>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
 namespace
 {
@@ -67,9 +67,9 @@ bool RecoveryFile::write(const QString &setupText, const QString &sourceFile)
     // The name of the design's file first: a copy always has a name beside it
     // that is at least as new.
     const auto writeAtomically = [](const QString &fileName, const QByteArray &bytes) {
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-            qWarning().noquote() << "Failed to write the recovery file:" << fileName << file.errorString();
+        QString error;
+        if (!SafeWrite::writeFileSafely(fileName, bytes, &error)) {
+            qWarning().noquote() << "Failed to write the recovery file:" << fileName << error;
             return false;
         }
         return true;

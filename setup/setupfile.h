@@ -54,10 +54,9 @@ bool readSetupData(const QString &fileName, SetupData &data, const Catalogue &ca
 
 // The file's text for a design; lines end in "\n".
 QString composeSetupText(const SetupData &data);
-// Writes the design as UTF-8 through a temporary file that replaces the
-// target only once everything is on disk, so a failure never leaves a
-// half-written setup behind.
-bool writeSetupData(const QString &fileName, const SetupData &data);
+// Writes the design as UTF-8 with SafeWrite::writeFileSafely(), so a failure
+// never leaves a half-written setup behind; `error` then says why.
+bool writeSetupData(const QString &fileName, const SetupData &data, QString *error = nullptr);
 
 // What the editors show differently from what a file holds (`read`), so the
 // user is told instead of values changing silently: one line per value,

@@ -445,7 +445,7 @@ void TestDesignSession::closeGuard()
     if (!fileName.isEmpty())
         FileDialog::setNextFileName(dir.filePath(fileName));
     if (fileName.contains("missing"))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open file for writing:"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file:"));
     QCOMPARE(window.close(), closes);
 
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();

@@ -559,7 +559,7 @@ bool MainWindow::offerRecovery()
         return false;
     rebuildExpansionBoxTabs(newContainers);
     // The copy stays until the design is saved or discarded.
-    m_session->markRestored(recovery.sourceFile());
+    m_session->markRestored(recovery.trustedSourceFile(RecentFiles::load()));
     statusBar()->showMessage(tr("Restored the unsaved design from %1.").arg(when));
     return true;
 }

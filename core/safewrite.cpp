@@ -13,6 +13,8 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -209,6 +211,41 @@ bool isSameFile(const QString &a, const QString &b)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 #endif
     return first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+bool removeDeadLockFile(const QString &lockFile)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    const QByteArray name = QFile::encodeName(lockFile);
+    if (::lstat(name.constData(), &info) != 0)
+        return false;
+    if (!S_ISREG(info.st_mode)) {
+        // A pipe or a link in its place would block or mislead the lock.
+        qWarning().noquote() << "Removed a lock that is not a regular file:" << lockFile;
+        return ::unlink(name.constData()) == 0;
+    }
+    // A holder creates the file and locks it at once; a second's grace keeps
+    // us from removing one being made.
+    if (QFileInfo(lockFile).lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    // A live holder keeps the file locked by the system as long as it lives.
+    const bool dead = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    bool removed = false;
+    if (dead) {
+        removed = ::unlink(name.constData()) == 0;
+        if (removed)
+            qWarning().noquote() << "Took over a lock left by a process that is gone:" << lockFile;
+    }
+    ::close(fd);
+    return removed;
+#else
+    Q_UNUSED(lockFile)
+    return false;
+#endif
 }
 
 QString refusalReason(const QString &fileName, const QStringList &inputs)

@@ -22,6 +22,12 @@ bool isSpecialFile(const QString &path);
 // included).
 bool isSameFile(const QString &a, const QString &b);
 
+// Removes the lock file `lockFile` (as QLockFile makes them) when no live
+// process holds it and it is not being made right now: one left by a killed
+// run, empty or garbage, would otherwise hold everyone back for its stale
+// time (30 s). True when it was removed.
+bool removeDeadLockFile(const QString &lockFile);
+
 // Why `fileName` may not be written as an output: it exists and is not a
 // regular file (a folder, a named pipe, a device), or it is one of `inputs`.
 // Empty when it may be written.

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class Catalogue;
 class QLockFile;
@@ -39,9 +40,14 @@ public:
     // When the copy was last written.
     QDateTime lastWritten() const;
     // The design's own file as it was when the copy was written; empty for an
-    // untitled design.
+    // untitled design (or when the name beside the copy is not this user's
+    // regular file).
     QString sourceFile() const;
+    // sourceFile() when it is one of `known` (the designs the user opened or
+    // saved), else empty: a planted name would have Save overwrite any file.
+    QString trustedSourceFile(const QStringList &known) const;
     // Reads the copy back and checks it whole; `data` is untouched on failure.
+    // A copy that is a link or another user's file is refused unread.
     bool read(SetupFile::SetupData &data, const Catalogue &catalogue) const;
     // Moves a copy that does not read back out of the way under a name of its
     // own, and returns that name (empty if it could not be moved).
@@ -51,6 +57,10 @@ public:
     QString path() const;
 
 private:
+    // Creates the folder, private to the user (0700); false when it is a
+    // link or someone else's.
+    bool preparedFolder() const;
+
     QString m_folder;
     QLockFile *m_lock = nullptr;
 };

@@ -49,7 +49,14 @@ public:
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
-    // Writes `name` with `bytes`, then fills every byte left with a filler.
+    // From now on nothing below path() may be written.
+    bool remountReadOnly()
+    {
+        return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       nullptr) == 0;
+    }
+
+    // Fills every byte left with a filler file.
     bool fill()
     {
         QFile filler(filePath(QStringLiteral(".filler")));

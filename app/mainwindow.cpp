@@ -4,6 +4,7 @@
 #include "app/designsession.h"
 #include "app/languages.h"
 #include "app/recentfiles.h"
+#include "app/unfinishedwrites.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -518,6 +519,7 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
 
 void MainWindow::startSession(const QString &fileName)
 {
+    UnfinishedWrites::offer(this);
     offerRecovery();
     if (!fileName.isEmpty())
         openFile(fileName);

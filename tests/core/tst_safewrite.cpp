@@ -4,10 +4,12 @@
 
 #include "fulldisk.h"
 
+#include "app/unfinishedwrites.h"
 #include "catalogue/catalogue.h"
 #include "core/safewrite.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
+#include "widgets/messagebox.h"
 
 #include <QtTest>
 
@@ -66,6 +68,8 @@ private slots:
     void interruptedInPlaceWriteKeepsTheOldContents_data();
     void interruptedInPlaceWriteKeepsTheOldContents();
     void unfinishedWritesIgnoreLinksAndStrays();
+    void interruptedWriteIsOfferedAtTheNextStart_data();
+    void interruptedWriteIsOfferedAtTheNextStart();
 
 private:
     QTemporaryDir m_unfinished;
@@ -299,6 +303,55 @@ void TestSafeWrite::unfinishedWritesIgnoreLinksAndStrays()
     SafeWrite::forgetUnfinishedWrite(unfinished.first(), true);
     QVERIFY(SafeWrite::unfinishedWrites().isEmpty());
     QCOMPARE(readAll(folder + "/d.old"), QByteArray("old"));
+}
+
+void TestSafeWrite::interruptedWriteIsOfferedAtTheNextStart_data()
+{
+    QTest::addColumn<bool>("putBack");
+    QTest::newRow("put back") << true;
+    QTest::newRow("kept aside") << false;
+}
+
+void TestSafeWrite::interruptedWriteIsOfferedAtTheNextStart()
+{
+    QFETCH(bool, putBack);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("design.csv");
+    QVERIFY(writePlain(path, "the old design\n"));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SafeWrite::setForceDirectWriteForTesting(true);
+        SafeWrite::setStageHookForTesting([](const QString &now) {
+            if (now == QLatin1String("writing"))
+                ::raise(SIGKILL);
+        });
+        SafeWrite::writeFileSafely(path, QByteArray(60000, 'n'));
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(readAll(path) != QByteArray("the old design\n"));
+
+    MessageBox::setTestMode(true);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(putBack ? QMessageBox::Yes : QMessageBox::No);
+    QCOMPARE(UnfinishedWrites::offer(nullptr), 1);
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first().text, QStringLiteral("Saving %1 did not finish, so the file may be incomplete.\nIts "
+                                                "previous contents were kept. Put them back?")
+                                     .arg(path));
+    if (putBack) {
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(readAll(path), QByteArray("the old design\n"));
+    } else {
+        // Kept where the user is told, and not asked about again.
+        QCOMPARE(shown.size(), 2);
+        const QString copy = shown.at(1).text.section(" are kept in ", 1).chopped(1);
+        QCOMPARE(readAll(copy), QByteArray("the old design\n"));
+    }
+    QCOMPARE(UnfinishedWrites::offer(nullptr), 0);
+    MessageBox::setTestMode(false);
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrite)

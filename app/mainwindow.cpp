@@ -4,6 +4,7 @@
 #include "app/designsession.h"
 #include "app/languages.h"
 #include "app/recentfiles.h"
+#include "app/translationfile.h"
 #include "app/unfinishedwrites.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
@@ -520,6 +521,14 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
 void MainWindow::startSession(const QString &fileName)
 {
     UnfinishedWrites::offer(this);
+    if (!m_startLanguageRefused.isEmpty()) {
+        // Told once: English is remembered instead of the refused file.
+        MessageBox::warning(this, tr("Warning"),
+                            tr("The language file %1 could not be loaded; the program runs in English.")
+                                .arg(QDir::toNativeSeparators(m_startLanguageRefused)));
+        Languages::rememberLanguage(QStringLiteral("en"));
+        m_startLanguageRefused.clear();
+    }
     offerRecovery();
     if (!fileName.isEmpty())
         openFile(fileName);
@@ -970,14 +979,17 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
 
     // Nothing changes until the new translation has loaded.
     auto *next = new QTranslator(this);
-    if (!next->load(path)) {
+    QString refused;
+    if (!TranslationFile::load(*next, path, &refused)) {
         delete next;
-        qWarning().noquote() << "Failed to load language file:" << path;
+        qWarning().noquote() << "Failed to load language file:" << path << "-" << refused;
         checkLanguageEntry(currentLanguage);
         if (fromMenu)
             MessageBox::critical(
                 this, tr("Error"),
                 tr("Failed to load language file.\nMake sure the file exists and is valid."));
+        else
+            m_startLanguageRefused = path;
         return;
     }
 
@@ -1050,6 +1062,15 @@ void MainWindow::onNewLanguageButtonClicked()
                                  tr("That language file already exists.\nDo you want to overwrite it?")) !=
                 QMessageBox::Yes)
             return;
+        // A damaged translation is refused before it is copied or loaded.
+        QTranslator probe;
+        QString refused;
+        if (chosenInfo.exists() && !TranslationFile::load(probe, chosen, &refused)) {
+            qWarning().noquote() << "Failed to load language file:" << chosen << "-" << refused;
+            MessageBox::critical(this, tr("Error"),
+                                 tr("Failed to load language file.\nMake sure the file exists and is valid."));
+            return;
+        }
         // Copied beside the target first: a failed copy keeps the old file.
         const QString partial = target + QStringLiteral(".part");
         QFile::remove(partial);

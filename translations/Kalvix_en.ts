@@ -1659,6 +1659,18 @@ It has been removed from the recent files.</translation>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
     </message>
+    <message>
+        <source>The data pack could not be installed:
+%1
+Nothing was changed.</source>
+        <translation>The data pack could not be installed:
+%1
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The language file %1 could not be loaded; the program runs in English.</source>
+        <translation>The language file %1 could not be loaded; the program runs in English.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -2300,6 +2312,39 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     <message>
         <source>Loop %1 in fault</source>
         <translation>Loop %1 in fault</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedWrites</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</source>
+        <translation>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</source>
+        <translation>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 are kept in %2.</source>
+        <translation>The previous contents of %1 are kept in %2.</translation>
     </message>
 </context>
 </TS>

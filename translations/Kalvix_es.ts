@@ -1659,6 +1659,18 @@ Se ha quitado de los archivos recientes.</translation>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Central cambiada a %1; se han quitado: %2. %3 los recupera.</translation>
     </message>
+    <message>
+        <source>The data pack could not be installed:
+%1
+Nothing was changed.</source>
+        <translation>No se ha podido instalar el paquete de datos:
+%1
+No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The language file %1 could not be loaded; the program runs in English.</source>
+        <translation>No se ha podido cargar el archivo de idioma %1; el programa se muestra en inglés.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -2300,6 +2312,39 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     <message>
         <source>Loop %1 in fault</source>
         <translation>Lazo %1 en avería</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedWrites</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</source>
+        <translation>No terminó de guardarse %1, así que el archivo puede estar incompleto.
+Se conservó su contenido anterior. ¿Desea restaurarlo?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</source>
+        <translation>No se ha podido restaurar el contenido anterior de %1:
+%2
+Se conserva en %3.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>The previous contents of %1 are kept in %2.</source>
+        <translation>El contenido anterior de %1 se conserva en %2.</translation>
     </message>
 </context>
 </TS>

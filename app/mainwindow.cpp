@@ -410,6 +410,14 @@ bool MainWindow::onSave()
 bool MainWindow::saveTo(const QString &fileName)
 {
     m_session->flush();
+    switch (m_session->confirmOverwrite(fileName)) {
+    case DesignSession::DiskAnswer::SaveAs:
+        return onSaveAs();
+    case DesignSession::DiskAnswer::Cancel:
+        return false;
+    case DesignSession::DiskAnswer::Overwrite:
+        break;
+    }
     // The map keeps the boxes in the order of their tab names.
     QString error;
     if (!writeSetupFile(fileName, mainContainer, expansionBoxContainers.values(), &error)) {
@@ -491,6 +499,9 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
         showInternalError();
         return false;
     }
+    // Open in another running copy: said before anything is read.
+    if (!m_session->confirmOpen(fileName))
+        return false;
     QList<SystemContainerWidget *> newContainers;
     QStringList adjusted;
     bool read = false;
@@ -521,6 +532,11 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
 void MainWindow::startSession(const QString &fileName)
 {
     UnfinishedWrites::offer(this);
+    if (m_session->recovery().slot() > 1)
+        MessageBox::information(this, tr("Information"),
+                                tr("Another Kalvix keeps its copy of unsaved work in the usual place; this one "
+                                   "keeps its own in %1.")
+                                    .arg(QDir::toNativeSeparators(m_session->recovery().folder())));
     if (!m_startLanguageRefused.isEmpty()) {
         // Told once: English is remembered instead of the refused file.
         MessageBox::warning(this, tr("Warning"),

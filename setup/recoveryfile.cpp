@@ -69,7 +69,7 @@ QString moveAside(const QString &folder, const QString &path, const QString &kin
 
 } // namespace
 
-RecoveryFile::RecoveryFile(const QString &folder) : m_folder(folder) {}
+RecoveryFile::RecoveryFile(const QString &folder) : m_baseFolder(folder), m_folder(folder) {}
 
 RecoveryFile::~RecoveryFile()
 {
@@ -102,10 +102,36 @@ bool RecoveryFile::preparedFolder() const
     return true;
 }
 
+QString RecoveryFile::slotFolder(int slot) const
+{
+    return slot <= 1 ? m_baseFolder : m_baseFolder + QStringLiteral("-%1").arg(slot);
+}
+
 bool RecoveryFile::claim()
 {
     if (m_lock)
         return true;
+    // Runs side by side each keep a copy of their own: the usual folder, else
+    // "recovery-2" and on. A free one with a copy a crashed run left comes
+    // first, so that the copy is offered.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int slot = 1; slot <= MaximumSlots; ++slot) {
+            const QString folder = slotFolder(slot);
+            if (pass == 0 && !lexists(folder + QLatin1Char('/') + CopyName))
+                continue;
+            m_folder = folder;
+            if (claimFolder()) {
+                m_slot = slot;
+                return true;
+            }
+        }
+    }
+    m_folder = m_baseFolder;
+    return false;
+}
+
+bool RecoveryFile::claimFolder()
+{
     if (!preparedFolder())
         return false;
     const QString lockPath = m_folder + QLatin1Char('/') + LockName;

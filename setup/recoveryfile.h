@@ -28,10 +28,17 @@ public:
     // The usual folder: "recovery" in the per-user data folder.
     static QString defaultFolder();
 
-    // Claims the folder for this run of the program. False when another run
-    // that is still alive holds it: that run's copy is none of ours.
+    // How many runs side by side keep a copy each.
+    static constexpr int MaximumSlots = 8;
+
+    // Claims a folder for this run of the program: the usual one, or when a
+    // run that is still alive holds it (its copy is none of ours), one of its
+    // own beside it. False when none is free.
     bool claim();
     bool isClaimed() const;
+    // Which folder was claimed: 1 the usual one, 2 and on those beside it.
+    int slot() const { return m_slot; }
+    QString folder() const { return m_folder; }
 
     // Writes the copy atomically: a crash while writing leaves the previous
     // copy (or none), never half of one.
@@ -60,7 +67,11 @@ private:
     // Creates the folder, private to the user (0700); false when it is a
     // link or someone else's.
     bool preparedFolder() const;
+    bool claimFolder();
+    QString slotFolder(int slot) const;
 
+    QString m_baseFolder;
     QString m_folder;
+    int m_slot = 0;
     QLockFile *m_lock = nullptr;
 };

@@ -21,6 +21,33 @@ Contact: %5</translation>
     </message>
 </context>
 <context>
+    <name>DesignSession</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other&apos;s. Open it anyway?</source>
+        <translation>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other's. Open it anyway?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</source>
+        <translation>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Save As...</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -1670,6 +1697,14 @@ Nothing was changed.</translation>
     <message>
         <source>The language file %1 could not be loaded; the program runs in English.</source>
         <translation>The language file %1 could not be loaded; the program runs in English.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
+        <translation>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,33 @@ Contacto: %5</translation>
     </message>
 </context>
 <context>
+    <name>DesignSession</name>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other&apos;s. Open it anyway?</source>
+        <translation>%1 está abierto en otro Kalvix (proceso %2 en %3, desde %4).
+Los cambios guardados en uno sobrescribirían los del otro. ¿Desea abrirlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</source>
+        <translation>Otra persona ha cambiado %1 desde que lo abrió.
+¿Desea sobrescribirlo con este diseño?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+</context>
+<context>
     <name>DetailedViewWidget</name>
     <message>
         <source>Form</source>
@@ -1670,6 +1697,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>The language file %1 could not be loaded; the program runs in English.</source>
         <translation>No se ha podido cargar el archivo de idioma %1; el programa se muestra en inglés.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
+        <translation>Otro Kalvix guarda su copia del trabajo sin guardar en el lugar habitual; este guarda la suya en %1.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "app/designsession.h"
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
+#include "setup/designlock.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -17,10 +18,16 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -205,6 +212,9 @@ private slots:
     void recoveryAfterACrash();
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
+    void saveAsksWhenTheFileChangedOnDisk_data();
+    void saveAsksWhenTheFileChangedOnDisk();
+    void designOpenInAnotherRunIsToldBeforeOpening();
     // Last: it switches the language, and back.
     void languageSwitchKeepsTheDocument();
 
@@ -882,6 +892,106 @@ void TestDesignSession::damagedRecoveryIsSetAside()
     const QStringList aside =
         QDir(QFileInfo(recoveryPath).path()).entryList({"unsaved_design.damaged-*.csv"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
+}
+
+void TestDesignSession::saveAsksWhenTheFileChangedOnDisk_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("overwrite") << int(QMessageBox::Yes) << true;
+    QTest::newRow("save as") << int(QMessageBox::Save) << false;
+}
+
+void TestDesignSession::saveAsksWhenTheFileChangedOnDisk()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, overwritten);
+    const QString path = m_dir.filePath("shared.csv");
+    const QString other = m_dir.filePath("mine.csv");
+    QFile::remove(other);
+    MainWindow window(m_catalogue);
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    MessageBox::takeShown();
+    // Saved unchanged: no question.
+    action(window, "actionSave")->trigger();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    // Someone else writes the file; this window edits its design.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("Someone else's line\n");
+    file.close();
+    const QString theirs = readAll(path);
+    addLoopCard(window);
+    settle();
+    const QString mine = setupText(window);
+
+    MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
+    FileDialog::setNextFileName(other);
+    action(window, "actionSave")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first().text, QStringLiteral("%1 was changed by someone else since you opened it.\n"
+                                                "Overwrite it with this design?")
+                                     .arg(path));
+    QCOMPARE(readAll(path), overwritten ? mine : theirs);
+    QCOMPARE(window.isWindowModified(), answer == QMessageBox::Cancel);
+    QCOMPARE(QFile::exists(other), answer == QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        QCOMPARE(readAll(other), mine);
+}
+
+void TestDesignSession::designOpenInAnotherRunIsToldBeforeOpening()
+{
+    const QString path = m_dir.filePath("held.csv");
+    {
+        MainWindow window(m_catalogue);
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_as")->trigger();
+    }
+    // Another running copy holds it open.
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        DesignLock lock;
+        const char held = lock.acquire(path) ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    char held = 0;
+    QCOMPARE(::read(ready[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    const auto stop = qScopeGuard([other] {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    });
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        // First the usual question about replacing the design on screen.
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(answer);
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen")->trigger();
+        QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QVERIFY(shown.size() >= 2);
+        shown.removeFirst();
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1 is open in another Kalvix \\(process %2 on .+, since "
+                                                   "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\)\\.\\n")
+                                        .arg(QRegularExpression::escape(path))
+                                        .arg(other))
+                     .match(shown.first().text)
+                     .hasMatch(),
+                 qPrintable(shown.first().text));
+        QCOMPARE(window.windowTitle(),
+                 answer == QMessageBox::Yes ? QStringLiteral("held.csv[*] - Kalvix") : QStringLiteral("Untitled[*] - Kalvix"));
+    }
 }
 
 void TestDesignSession::recoveryOfferDeclined()

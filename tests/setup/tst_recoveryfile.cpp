@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <memory>
+
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utime.h>
@@ -55,6 +57,7 @@ private slots:
     void sourceNameIsTrustedOnlyForKnownDesigns();
     void deadLockIsTakenOverAtOnce_data();
     void deadLockIsTakenOverAtOnce();
+    void runsSideBySideKeepACopyEach();
 
 private:
     QTemporaryDir m_dir;
@@ -85,9 +88,12 @@ void TestRecoveryFile::folderIsPrivate()
     QVERIFY(QFile::link(elsewhere, m_dir.filePath("linked")));
     RecoveryFile linked(m_dir.filePath("linked"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery folder is not a folder of this user:"));
-    QVERIFY(!linked.claim());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery folder is not a folder of this user:"));
     QVERIFY(!linked.write("text", QString()));
+    // Claimed, the copy goes to a folder of its own beside it.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery folder is not a folder of this user:"));
+    QVERIFY(linked.claim());
+    QCOMPARE(linked.folder(), m_dir.filePath("linked-2"));
+    QVERIFY(linked.write("text", QString()));
     QVERIFY(QDir(elsewhere).isEmpty());
 }
 
@@ -192,9 +198,32 @@ void TestRecoveryFile::deadLockIsTakenOverAtOnce()
     QVERIFY(recovery.claim());
     QVERIFY(timer.elapsed() < 1000);
 
-    // A lock that a live run holds stays its own.
-    RecoveryFile second(m_folder);
-    QVERIFY(!second.claim());
+    QCOMPARE(recovery.slot(), 1);
+    QCOMPARE(recovery.folder(), m_folder);
+}
+
+void TestRecoveryFile::runsSideBySideKeepACopyEach()
+{
+    RecoveryFile first(m_folder);
+    QVERIFY(first.claim());
+    QVERIFY(first.write("first\n", QString()));
+    // A lock that a live run holds stays its own: the second keeps its copy beside it.
+    auto second = std::make_unique<RecoveryFile>(m_folder);
+    QVERIFY(second->claim());
+    QCOMPARE(second->slot(), 2);
+    QCOMPARE(second->folder(), m_folder + "-2");
+    QVERIFY(second->write("second\n", QString()));
+    QCOMPARE(readAll(first.path()), QByteArray("first\n"));
+    QCOMPARE(readAll(second->path()), QByteArray("second\n"));
+
+    // The second run ends without removing its copy (a crash) while the
+    // first goes on: the next run takes that copy's folder, to offer it.
+    const QString secondCopy = second->path();
+    second.reset();
+    RecoveryFile next(m_folder);
+    QVERIFY(next.claim());
+    QCOMPARE(next.path(), secondCopy);
+    QVERIFY(next.exists());
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryFile)

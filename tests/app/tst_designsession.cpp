@@ -1,6 +1,7 @@
 // The design as a document in the real main window: its title and modified
 // marker, Save and Save as, the unsaved-changes question, recent files, undo
 // and redo of every kind of edit, and the recovery copy.
+#include "../core/fulldisk.h"
 #include "../system/systemfixtures.h"
 
 #include "app/designsession.h"
@@ -212,6 +213,7 @@ private slots:
     void recoveryAfterACrash();
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
+    void fullDiskNeverReadsAsSaved();
     void saveAsksWhenTheFileChangedOnDisk_data();
     void saveAsksWhenTheFileChangedOnDisk();
     void designOpenInAnotherRunIsToldBeforeOpening();
@@ -892,6 +894,37 @@ void TestDesignSession::damagedRecoveryIsSetAside()
     const QStringList aside =
         QDir(QFileInfo(recoveryPath).path()).entryList({"unsaved_design.damaged-*.csv"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
+}
+
+void TestDesignSession::fullDiskNeverReadsAsSaved()
+{
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.filePath("design.csv");
+    MainWindow window(m_catalogue);
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    const QString saved = readAll(path);
+    QVERIFY(!saved.isEmpty());
+    addLoopCard(window);
+    settle();
+    session(window)->writeRecovery();
+    const QString recoveryPath = session(window)->recovery().path();
+    QVERIFY(QFile::exists(recoveryPath));
+    QVERIFY(disk.fill());
+    MessageBox::takeShown();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file: .*No space left on device"));
+    action(window, "actionSave")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QVERIFY2(shown.first().text.endsWith("\n\nNo space left on device"), qPrintable(shown.first().text));
+    // Not saved: still modified, the old file whole, the recovery copy kept.
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(readAll(path), saved);
+    QVERIFY(QFile::exists(recoveryPath));
+    QVERIFY(!window.statusBar()->currentMessage().startsWith("Saved"));
 }
 
 void TestDesignSession::saveAsksWhenTheFileChangedOnDisk_data()

@@ -91,13 +91,18 @@ void TestSafeWrite::fullDiskKeepsTheOldFile_data()
 {
     QTest::addColumn<Writer>("writer");
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain bytes") << Writer([](const QString &path, QString *error) {
+    // Small enough to sit in the write buffer until commit: the case where
+    // commit() alone reported success.
+    QTest::newRow("small bytes") << Writer([](const QString &path, QString *error) {
+        return SafeWrite::writeFileSafely(path, QByteArray(3000, 'n'), error);
+    }) << "out.bin";
+    QTest::newRow("large bytes") << Writer([](const QString &path, QString *error) {
         return SafeWrite::writeFileSafely(path, QByteArray(40000, 'n'), error);
     }) << "out.bin";
     QTest::newRow("design") << Writer([](const QString &path, QString *error) {
         SetupFile::SetupData data;
         for (int i = 0; i < 17; ++i)
-            data.panel << QString(2000, QLatin1Char('p'));
+            data.panel << QString(100, QLatin1Char('p'));
         return SetupFile::writeSetupData(path, data, error);
     }) << "design.csv";
     // The recovery copy and the name beside it: neither may be left empty.

@@ -18,12 +18,13 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // A copy of exactly the input's size, so that reading past it is caught.
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     if (!TranslationFile::isSafe(bytes))
         return 0;
+    // Loaded from bytes that end at a page nobody may read.
+    const FuzzSupport::GuardedBytes guarded(bytes);
     QTranslator translator;
-    if (!translator.load(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size()))
+    if (!guarded.isValid() || !translator.load(guarded.data(), guarded.size()))
         return 0;
     for (const char *context : {"MainWindow", "LoopWidget", "PanelWidget", "", "x"}) {
         for (const char *text : {"Open", "Error", "Save changes to %1?", "", "Main Panel"}) {

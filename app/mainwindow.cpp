@@ -1087,21 +1087,15 @@ void MainWindow::onNewLanguageButtonClicked()
                                  tr("Failed to load language file.\nMake sure the file exists and is valid."));
             return;
         }
-        // Copied beside the target first: a failed copy keeps the old file.
-        const QString partial = target + QStringLiteral(".part");
-        QFile::remove(partial);
+        // Written whole or not at all: a failed copy keeps the old file.
         QFile source(chosen);
         QString error;
-        if (!source.copy(partial)) {
+        if (!source.open(QIODevice::ReadOnly))
             error = source.errorString();
-        } else {
-            QFile::setPermissions(partial,
+        else if (SafeWrite::writeFileSafely(target, source.read(TranslationFile::MaximumBytes), &error))
+            QFile::setPermissions(target,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-            if ((targetInfo.exists() && !QFile::remove(target)) || !QFile::rename(partial, target))
-                error = QStringLiteral("cannot replace ") + target;
-        }
         if (!error.isEmpty()) {
-            QFile::remove(partial);
             qWarning().noquote() << "Failed to copy the language file:" << error;
             MessageBox::critical(
                 this, tr("Error"),

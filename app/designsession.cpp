@@ -1,8 +1,8 @@
 #include "app/designsession.h"
 
+#include "core/safewrite.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
-#include "core/safewrite.h"
 #include "panel/panelwidget.h"
 #include "widgets/messagebox.h"
 
@@ -143,7 +143,8 @@ bool DesignSession::confirmOpen(const QString &fileName)
     DesignLock::Holder holder;
     if (probe.acquire(fileName, &holder))
         return true;
-    const QString since = holder.since.isValid() ? holder.since.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    const QString since =
+        holder.since.isValid() ? holder.since.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
     return MessageBox::question(m_window, tr("Warning"),
                                 tr("%1 is open in another Kalvix (process %2 on %3, since %4).\nChanges "
                                    "saved in one would overwrite the other's. Open it anyway?")

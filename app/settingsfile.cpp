@@ -15,7 +15,8 @@ namespace SettingsFile
 QString path()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           Constants::ApplicationName + QLatin1Char('/') + Constants::ApplicationName + QStringLiteral(".conf");
+           Constants::ApplicationName + QLatin1Char('/') + Constants::ApplicationName +
+           QStringLiteral(".conf");
 }
 
 QString prepare()
@@ -27,7 +28,8 @@ QString prepare()
     const QString aside = settings + QStringLiteral(".not-a-file-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (!QFile::rename(settings, aside)) {
-        qWarning().noquote() << "The settings file is not a regular file and cannot be set aside:" << settings;
+        qWarning().noquote() << "The settings file is not a regular file and cannot be set aside:"
+                             << settings;
         return QString();
     }
     qWarning().noquote() << "The settings file is not a regular file; it was set aside as" << aside;

@@ -18,7 +18,13 @@ namespace
 // The layout written by the toolkit's release tool.
 const uchar Magic[16] = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
                          0xcd, 0x21, 0x1c, 0xbf, 0x60, 0xa1, 0xbd, 0xdd};
-enum Block : uchar { Contexts = 0x2f, Hashes = 0x42, Messages = 0x69, NumerusRules = 0x88, Dependencies = 0x96 };
+enum Block : uchar {
+    Contexts = 0x2f,
+    Hashes = 0x42,
+    Messages = 0x69,
+    NumerusRules = 0x88,
+    Dependencies = 0x96
+};
 enum Tag : uchar {
     TagEnd = 1,
     TagTranslation = 3,
@@ -193,7 +199,8 @@ bool load(QTranslator &translator, const QString &path, QString *reason)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        return refuse(reason, info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
+        return refuse(reason,
+                      info.exists() ? QStringLiteral("not a regular file") : QStringLiteral("no such file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(reason, file.errorString());

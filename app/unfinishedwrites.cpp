@@ -16,10 +16,11 @@ int UnfinishedWrites::offer(QWidget *parent)
                                      .arg(target)) == QMessageBox::Yes) {
             QString error;
             if (!SafeWrite::restoreUnfinishedWrite(write, &error))
-                MessageBox::critical(parent, tr("Error"),
-                                     tr("The previous contents of %1 could not be put back:\n%2\nThey are kept "
-                                        "in %3.")
-                                         .arg(target, error, QDir::toNativeSeparators(write.copy)));
+                MessageBox::critical(
+                    parent, tr("Error"),
+                    tr("The previous contents of %1 could not be put back:\n%2\nThey are kept "
+                       "in %3.")
+                        .arg(target, error, QDir::toNativeSeparators(write.copy)));
         } else {
             SafeWrite::forgetUnfinishedWrite(write, true);
             MessageBox::information(parent, tr("Information"),

@@ -15,9 +15,9 @@ namespace DataFile
 
 // What a product range can hold: a file beyond these is damage or an
 // attack (a million device rows take half a gigabyte and seconds a start).
-constexpr int MaximumRecords = 10000;  // rows of one kind
-constexpr int MaximumCount = 100000;   // loops, addresses, boxes of a product
-constexpr double MaximumFigure = 1e6;  // currents in A, capacities in Ah, factors
+constexpr int MaximumRecords = 10000; // rows of one kind
+constexpr int MaximumCount = 100000;  // loops, addresses, boxes of a product
+constexpr double MaximumFigure = 1e6; // currents in A, capacities in Ah, factors
 
 // Reads a whole data file from an open device. When the version line is not
 // the supported one, warns and returns false with `data` untouched.

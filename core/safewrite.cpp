@@ -60,7 +60,8 @@ bool readAll(const QString &fileName, QByteArray &bytes, QString *error, qint64 
     bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > limit) {
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("File too large");
+            *error =
+                file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("File too large");
         return false;
     }
     return true;
@@ -182,7 +183,8 @@ bool writeInPlace(const QString &fileName, const QByteArray &bytes, QString *rea
     if (overwrite(fileName, old, &restoreError, false))
         SafeWrite::forgetUnfinishedWrite(kept, false);
     else
-        *reason += QStringLiteral(" (its previous contents are kept in %1)").arg(QDir::toNativeSeparators(kept.copy));
+        *reason += QStringLiteral(" (its previous contents are kept in %1)")
+                       .arg(QDir::toNativeSeparators(kept.copy));
     return false;
 }
 
@@ -207,7 +209,8 @@ bool isSameFile(const QString &a, const QString &b)
     // Hard links share the file without sharing a name.
     struct stat sa;
     struct stat sb;
-    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0)
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+        ::stat(QFile::encodeName(b).constData(), &sb) == 0)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 #endif
     return first.canonicalFilePath() == second.canonicalFilePath();
@@ -302,7 +305,8 @@ QList<UnfinishedWrite> unfinishedWrites()
 {
     QList<UnfinishedWrite> writes;
     const QString folder = unfinishedFolder();
-    const QStringList markers = QDir(folder).entryList({QLatin1Char('*') + MarkerSuffix}, QDir::Files, QDir::Name);
+    const QStringList markers =
+        QDir(folder).entryList({QLatin1Char('*') + MarkerSuffix}, QDir::Files, QDir::Name);
     for (const QString &name : markers) {
         UnfinishedWrite write;
         write.marker = folder + QLatin1Char('/') + name;

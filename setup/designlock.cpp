@@ -26,8 +26,10 @@ QString DesignLock::lockPath(const QString &designFile) const
 {
     // One name per file however it is spelled.
     const QFileInfo info(designFile);
-    const QString canonical = info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
-    const QByteArray digest = QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex();
+    const QString canonical =
+        info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    const QByteArray digest =
+        QCryptographicHash::hash(canonical.toUtf8(), QCryptographicHash::Sha256).toHex();
     return m_folder + QLatin1Char('/') + QString::fromLatin1(digest.left(32)) + QStringLiteral(".lock");
 }
 

@@ -159,7 +159,8 @@ bool RecoveryFile::write(const QString &setupText, const QString &sourceFile)
         return false;
     // Never written through a link or into another user's file.
     for (const QString &file : {path(), m_folder + QLatin1Char('/') + SourceName}) {
-        if (lexists(file) && !isOwnRegularFile(file) && moveAside(m_folder, file, QStringLiteral("refused")).isEmpty())
+        if (lexists(file) && !isOwnRegularFile(file) &&
+            moveAside(m_folder, file, QStringLiteral("refused")).isEmpty())
             return false;
     }
     // The name of the design's file first: a copy always has a name beside it

@@ -30,8 +30,10 @@ public:
             m_reason = QStringLiteral("no temporary folder");
             return;
         }
-        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) != 0) {
-            m_reason = QStringLiteral("cannot mount a tmpfs here: ") + QString::fromLocal8Bit(strerror(errno));
+        if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) !=
+            0) {
+            m_reason =
+                QStringLiteral("cannot mount a tmpfs here: ") + QString::fromLocal8Bit(strerror(errno));
             return;
         }
         m_mounted = true;
@@ -79,8 +81,8 @@ private:
 };
 
 // Skips the test with the reason when no full disk can be had.
-#define REQUIRE_FULL_DISK(disk)                                                                    \
-    do {                                                                                           \
-        if (!(disk).isValid())                                                                     \
-            QSKIP(qPrintable(QStringLiteral("Full-disk test skipped: ") + (disk).skipReason()));   \
+#define REQUIRE_FULL_DISK(disk)                                                                              \
+    do {                                                                                                     \
+        if (!(disk).isValid())                                                                               \
+            QSKIP(qPrintable(QStringLiteral("Full-disk test skipped: ") + (disk).skipReason()));             \
     } while (false)

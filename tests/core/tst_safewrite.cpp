@@ -126,7 +126,8 @@ void TestSafeWrite::fullDiskKeepsTheOldFile()
     const QStringList before = QDir(disk.path()).entryList(QDir::Files | QDir::Hidden);
 
     QString error;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file: .*No space left on device"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^Failed to write file: .*No space left on device"));
     if (name.startsWith("unsaved"))
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write the recovery file:"));
     QVERIFY(!writer(path, &error));
@@ -148,7 +149,8 @@ void TestSafeWrite::fullDiskInPlaceKeepsTheOldFile()
     QVERIFY(disk.fill());
     SafeWrite::setForceDirectWriteForTesting(true);
     QString error;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file: .*No space left on device"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^Failed to write file: .*No space left on device"));
     QVERIFY(!SafeWrite::writeFileSafely(path, QByteArray(40000, 'n'), &error));
     QVERIFY2(error.startsWith("No space left on device"), qPrintable(error));
     QCOMPARE(readAll(path), old);
@@ -203,7 +205,8 @@ void TestSafeWrite::refusedOutputs()
     // would block here for ever.
     QString error;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file:"));
-    QVERIFY(!SafeWrite::writeFileSafely(kind == "input" ? dir.filePath("out.pdf") + "/x" : output, "pdf", &error));
+    QVERIFY(!SafeWrite::writeFileSafely(kind == "input" ? dir.filePath("out.pdf") + "/x" : output, "pdf",
+                                        &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(QFileInfo(output).isFile(), kind == "input");
     QCOMPARE(readAll(input), QByteArray("the design\n"));
@@ -343,9 +346,10 @@ void TestSafeWrite::interruptedWriteIsOfferedAtTheNextStart()
     QCOMPARE(UnfinishedWrites::offer(nullptr), 1);
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QVERIFY(!shown.isEmpty());
-    QCOMPARE(shown.first().text, QStringLiteral("Saving %1 did not finish, so the file may be incomplete.\nIts "
-                                                "previous contents were kept. Put them back?")
-                                     .arg(path));
+    QCOMPARE(shown.first().text,
+             QStringLiteral("Saving %1 did not finish, so the file may be incomplete.\nIts "
+                            "previous contents were kept. Put them back?")
+                 .arg(path));
     if (putBack) {
         QCOMPARE(shown.size(), 1);
         QCOMPARE(readAll(path), QByteArray("the old design\n"));

@@ -76,7 +76,7 @@ void TestRecoveryFile::folderIsPrivate()
     RecoveryFile recovery(m_folder);
     QVERIFY(recovery.claim());
     QCOMPARE(QFile::permissions(m_folder) & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
              QFile::Permissions());
     QVERIFY(recovery.write("text", QString()));
     QCOMPARE(readAll(recovery.path()), QByteArray("text"));
@@ -87,10 +87,12 @@ void TestRecoveryFile::folderIsPrivate()
     QVERIFY(QDir().mkpath(elsewhere));
     QVERIFY(QFile::link(elsewhere, m_dir.filePath("linked")));
     RecoveryFile linked(m_dir.filePath("linked"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery folder is not a folder of this user:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^The recovery folder is not a folder of this user:"));
     QVERIFY(!linked.write("text", QString()));
     // Claimed, the copy goes to a folder of its own beside it.
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery folder is not a folder of this user:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^The recovery folder is not a folder of this user:"));
     QVERIFY(linked.claim());
     QCOMPARE(linked.folder(), m_dir.filePath("linked-2"));
     QVERIFY(linked.write("text", QString()));
@@ -125,7 +127,8 @@ void TestRecoveryFile::plantedCopiesAreSetAsideUnfollowed()
     }
     QVERIFY(recovery.exists());
     SetupFile::SetupData data;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery file is not a regular file of this user:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^The recovery file is not a regular file of this user:"));
     QVERIFY(!recovery.read(data, m_catalogue));
     const QString aside = recovery.setAside();
     QVERIFY(!aside.isEmpty());
@@ -161,7 +164,8 @@ void TestRecoveryFile::sourceNameIsTrustedOnlyForKnownDesigns_data()
     QTest::addColumn<QString>("trusted");
     const QString design = QDir::tempPath() + "/design.csv";
     QTest::newRow("opened before") << design << QStringList{design} << design;
-    QTest::newRow("another spelling of it") << QDir::tempPath() + "/./design.csv" << QStringList{design} << design;
+    QTest::newRow("another spelling of it")
+        << QDir::tempPath() + "/./design.csv" << QStringList{design} << design;
     // Save would overwrite the named file with the design.
     QTest::newRow("never opened") << QDir::homePath() + "/.profile" << QStringList{design} << QString();
     QTest::newRow("nothing opened") << design << QStringList() << QString();
@@ -177,7 +181,9 @@ void TestRecoveryFile::sourceNameIsTrustedOnlyForKnownDesigns()
     QVERIFY(recovery.claim());
     QVERIFY(recovery.write("copy\n", source));
     if (!source.isEmpty() && trusted.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The recovery file names a design that was never opened here:"));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression("^The recovery file names a design that was never opened here:"));
     QCOMPARE(recovery.trustedSourceFile(known), trusted);
 }
 
@@ -199,7 +205,8 @@ void TestRecoveryFile::deadLockIsTakenOverAtOnce()
     RecoveryFile recovery(m_folder);
     QElapsedTimer timer;
     timer.start();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Took over a lock left by a process that is gone:"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^Took over a lock left by a process that is gone:"));
     QVERIFY(recovery.claim());
     QVERIFY(timer.elapsed() < 1000);
 

@@ -217,6 +217,7 @@ private slots:
     void saveAsksWhenTheFileChangedOnDisk_data();
     void saveAsksWhenTheFileChangedOnDisk();
     void designOpenInAnotherRunIsToldBeforeOpening();
+    void secondRunKeepsItsOwnRecoveryCopy();
     // Last: it switches the language, and back.
     void languageSwitchKeepsTheDocument();
 
@@ -239,6 +240,8 @@ void TestDesignSession::init()
     MessageBox::setTestMode(true);
     RecentFiles::store({});
     QDir(RecoveryFile::defaultFolder()).removeRecursively();
+    for (int slot = 2; slot <= RecoveryFile::MaximumSlots; ++slot)
+        QDir(RecoveryFile::defaultFolder() + QStringLiteral("-%1").arg(slot)).removeRecursively();
 }
 
 void TestDesignSession::cleanup()
@@ -1025,6 +1028,46 @@ void TestDesignSession::designOpenInAnotherRunIsToldBeforeOpening()
         QCOMPARE(window.windowTitle(),
                  answer == QMessageBox::Yes ? QStringLiteral("held.csv[*] - Kalvix") : QStringLiteral("Untitled[*] - Kalvix"));
     }
+}
+
+void TestDesignSession::secondRunKeepsItsOwnRecoveryCopy()
+{
+    // Another running copy holds the usual recovery folder.
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        RecoveryFile recovery(RecoveryFile::defaultFolder());
+        const char held = recovery.claim() && recovery.write("theirs\n", QString()) ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    char held = 0;
+    QCOMPARE(::read(ready[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    const auto stop = qScopeGuard([other] {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    });
+    const QString theirs = RecoveryFile::defaultFolder() + "/unsaved_design.csv";
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    window.startSession(QString());
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("Another Kalvix keeps its copy of unsaved work in the usual place; "
+                                                "this one keeps its own in %1.")
+                                     .arg(RecoveryFile::defaultFolder() + "-2"));
+    // Its own copy goes beside, the other's stays untouched.
+    addLoopCard(window);
+    settle();
+    session(window)->writeRecovery();
+    QCOMPARE(session(window)->recovery().path(), RecoveryFile::defaultFolder() + "-2/unsaved_design.csv");
+    QCOMPARE(readAll(session(window)->recovery().path()), setupText(window));
+    QCOMPARE(readAll(theirs), QStringLiteral("theirs\n"));
 }
 
 void TestDesignSession::recoveryOfferDeclined()

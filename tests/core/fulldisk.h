@@ -84,5 +84,9 @@ private:
 #define REQUIRE_FULL_DISK(disk)                                                                              \
     do {                                                                                                     \
         if (!(disk).isValid())                                                                               \
-            QSKIP(qPrintable(QStringLiteral("Full-disk test skipped: ") + (disk).skipReason()));             \
+        {                                                                                                    \
+            QTest::qSkip(qPrintable(QStringLiteral("Full-disk test skipped: ") + (disk).skipReason()),       \
+                         __FILE__, __LINE__);                                                                \
+            return;                                                                                          \
+        }                                                                                                    \
     } while (false)

@@ -4,6 +4,7 @@
 #include "app/diffcommand.h"
 #include "app/exportcommand.h"
 #include "catalogue/catalogue.h"
+#include "core/safewrite.h"
 #include "catalogue/datapackinfo.h"
 #include "design/comparisontext.h"
 #include "design/designcomparison.h"
@@ -399,6 +400,9 @@ int importDataPack(const QString &file, QTextStream &out, QTextStream &err)
         if (catalogue.lastInstallWasBusy())
             err << "Another data pack installation is running; nothing was changed. Try again when it has "
                    "finished.\n";
+        else if (!catalogue.lastInstallError().isEmpty())
+            err << "Cannot write the product data: " << catalogue.lastInstallError()
+                << "; nothing was changed.\n";
         err << "Failed to install data pack: " << file << "\n";
         err.flush();
         return 1;
@@ -452,8 +456,15 @@ int checkDesigns(const QStringList &files, bool json, QTextStream &out, QTextStr
 
 int writeReport(const Request &request, QTextStream &out, QTextStream &err)
 {
+    // Refused before anything is read: the design itself, a folder, a named
+    // pipe or a device is no place for a PDF.
+    QString reason = SafeWrite::refusalReason(request.output, {request.file});
+    if (!reason.isEmpty()) {
+        err << "Failed to write the report: " << request.output << ": " << reason << "\n";
+        err.flush();
+        return 2;
+    }
     std::unique_ptr<Catalogue> catalogue;
-    QString reason;
     Design data;
     if (!loadCatalogue(catalogue, reason) || !readDesign(request.file, *catalogue, data, reason)) {
         err << request.file << ": ERROR: " << reason << "\n";

@@ -1,13 +1,16 @@
 #include "app/designsession.h"
 
+#include "core/safewrite.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
+#include "widgets/messagebox.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -94,6 +97,7 @@ void DesignSession::start(const QString &fileName)
 {
     m_checkTimer.stop();
     m_settleTimer.stop();
+    holdFile(fileName);
     m_document->reset(m_snapshot(), fileName);
 }
 
@@ -101,6 +105,7 @@ void DesignSession::start(const QString &fileName, const Design &read)
 {
     m_checkTimer.stop();
     m_settleTimer.stop();
+    holdFile(fileName);
     Design design = m_snapshot();
     design.takeOptionalData(read);
     m_document->reset(design, fileName);
@@ -109,15 +114,70 @@ void DesignSession::start(const QString &fileName, const Design &read)
 void DesignSession::markSaved(const QString &fileName)
 {
     flush();
+    holdFile(fileName);
     m_document->markSaved(fileName);
 }
 
 void DesignSession::markRestored(const QString &fileName, const Design &read)
 {
     m_checkTimer.stop();
+    holdFile(fileName);
     Design design = m_snapshot();
     design.takeOptionalData(read);
     m_document->restore(design, fileName);
+}
+
+void DesignSession::holdFile(const QString &fileName)
+{
+    if (fileName.isEmpty()) {
+        m_designLock.release();
+        m_diskState.clear();
+        return;
+    }
+    // Held by another run (the user chose to open it anyway): no mark of ours.
+    if (!m_designLock.acquire(fileName))
+        m_designLock.release();
+    m_diskState = DiskState::fingerprint(fileName);
+}
+
+bool DesignSession::confirmOpen(const QString &fileName)
+{
+    const QString held = m_designLock.lockedFile();
+    if (!held.isEmpty() && m_designLock.lockPath(held) == m_designLock.lockPath(fileName))
+        return true; // our own mark
+    DesignLock probe;
+    DesignLock::Holder holder;
+    if (probe.acquire(fileName, &holder))
+        return true;
+    const QString since =
+        holder.since.isValid() ? holder.since.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    return MessageBox::question(m_window, tr("Warning"),
+                                tr("%1 is open in another Kalvix (process %2 on %3, since %4).\nChanges "
+                                   "saved in one would overwrite the other's. Open it anyway?")
+                                    .arg(QDir::toNativeSeparators(fileName))
+                                    .arg(holder.pid)
+                                    .arg(holder.host, since)) == QMessageBox::Yes;
+}
+
+DesignSession::DiskAnswer DesignSession::confirmOverwrite(const QString &fileName)
+{
+    if (this->fileName().isEmpty() || m_diskState.isEmpty() || !SafeWrite::isSameFile(fileName, this->fileName()))
+        return DiskAnswer::Overwrite;
+    const QByteArray now = DiskState::fingerprint(fileName);
+    if (now.isEmpty() || now == m_diskState)
+        return DiskAnswer::Overwrite;
+    switch (MessageBox::overwriteSaveAsCancel(
+        m_window, tr("Warning"),
+        tr("%1 was changed by someone else since you opened it.\nOverwrite it with this design?")
+            .arg(QDir::toNativeSeparators(fileName)),
+        tr("Overwrite"), tr("Save As..."))) {
+    case QMessageBox::Yes:
+        return DiskAnswer::Overwrite;
+    case QMessageBox::Save:
+        return DiskAnswer::SaveAs;
+    default:
+        return DiskAnswer::Cancel;
+    }
 }
 
 void DesignSession::refresh()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/designdocument.h"
+#include "setup/designlock.h"
 
 #include <QObject>
 #include <QPointer>
@@ -64,6 +65,15 @@ public:
     // Records an edit that is still waiting for its event to end.
     void flush();
 
+    // Before opening `fileName`: when another running copy of the program
+    // has it open, says so and asks; false when the user lets it be.
+    bool confirmOpen(const QString &fileName);
+    enum class DiskAnswer { Overwrite, SaveAs, Cancel };
+    // Before writing the design's own file: when someone else changed it
+    // since it was opened or last saved here, asks what to do.
+    DiskAnswer confirmOverwrite(const QString &fileName);
+    const DesignLock &designLock() const { return m_designLock; }
+
     RecoveryFile &recovery() { return m_document->recovery(); }
     // How often a design with unsaved changes is copied.
     int recoveryInterval() const { return m_recoveryTimer.interval(); }
@@ -93,11 +103,16 @@ private:
     // What the editors hold with the document's data they do not show.
     Design onScreen() const;
     void watchLoops(SystemContainerWidget *container);
+    // The design is now held in `fileName`: marks it open here and remembers
+    // what the file holds.
+    void holdFile(const QString &fileName);
 
     QWidget *m_window;
     Snapshot m_snapshot;
     Show m_show;
     DesignDocument *m_document;
+    DesignLock m_designLock;
+    QByteArray m_diskState; // the file's fingerprint when last read or written here
     bool m_enabled = false;
     bool m_showing = false;
     QTimer m_checkTimer;

@@ -1,6 +1,8 @@
 #include "app/languages.h"
 
 #include "app/constants.h"
+#include "app/translationfile.h"
+#include "core/safewrite.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -93,30 +95,23 @@ bool installShipped(const QString &fromFolder, const QString &toFolder)
             if (!installed.isFile() || installed.lastModified() >= source.lastModified())
                 continue;
         }
-        // Copied beside the target first, so a failed copy never leaves a
-        // broken translation under the real name.
-        const QString partial = target + QStringLiteral(".part");
-        QFile::remove(partial);
-        QFile copy(source.filePath());
-        if (!copy.copy(partial)) {
+        // Written whole or not at all, so a failed copy (a full disk) never
+        // leaves a broken translation under the real name.
+        QFile shippedFile(source.filePath());
+        QString error;
+        if (!shippedFile.open(QIODevice::ReadOnly) ||
+            !SafeWrite::writeFileSafely(target, shippedFile.read(TranslationFile::MaximumBytes), &error)) {
             qWarning().noquote() << "Failed to install the translation" << target << ":"
-                                 << copy.errorString();
-            QFile::remove(partial);
+                                 << (error.isEmpty() ? shippedFile.errorString() : error);
             allCopied = false;
             continue;
         }
-        QFile written(partial);
+        QFile written(target);
         // Resources are read-only; the user's copy must stay replaceable.
         written.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         if (written.open(QIODevice::ReadWrite)) {
             written.setFileTime(source.lastModified(), QFileDevice::FileModificationTime);
             written.close();
-        }
-        QFile::remove(target);
-        if (!QFile::rename(partial, target)) {
-            qWarning().noquote() << "Failed to install the translation" << target;
-            QFile::remove(partial);
-            allCopied = false;
         }
     }
     return allCopied;

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/settingsfile.h"
 #include "app/splashscreen.h"
 #include "catalogue/catalogue.h"
 #include "widgets/guiresources.h"
@@ -55,6 +56,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Before anything reads the settings: a pipe there or a dead lock of it
+    // would hang the start.
+    SettingsFile::prepare();
 
     initGuiResources();
     app.setWindowIcon(QIcon(QStringLiteral(":/resources/icons/icon.ico")));

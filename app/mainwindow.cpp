@@ -5,6 +5,8 @@
 #include "app/designsession.h"
 #include "app/languages.h"
 #include "app/recentfiles.h"
+#include "app/translationfile.h"
+#include "app/unfinishedwrites.h"
 #include "catalogue/catalogue.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -12,6 +14,7 @@
 #include "design/designevaluation.h"
 #include "design/designhistory.h"
 #include "report/reportdialog.h"
+#include "core/safewrite.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "design/designfile.h"
@@ -350,6 +353,12 @@ void MainWindow::loadDataPack(const QString &path)
                                 "nothing was changed."));
         return;
     }
+    if (!installed && !catalogue->lastInstallError().isEmpty()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("The data pack could not be installed:\n%1\nNothing was changed.")
+                                 .arg(catalogue->lastInstallError()));
+        return;
+    }
     if (!installed) {
         qWarning().noquote() << "Failed to load new data!";
         MessageBox::critical(this, tr("Error"),
@@ -420,11 +429,22 @@ bool MainWindow::onSave()
 bool MainWindow::saveTo(const QString &fileName)
 {
     m_session->flush();
-    if (!m_session->document()->save(QFileInfo(fileName).absoluteFilePath())) {
+    switch (m_session->confirmOverwrite(fileName)) {
+    case DesignSession::DiskAnswer::SaveAs:
+        return onSaveAs();
+    case DesignSession::DiskAnswer::Cancel:
+        return false;
+    case DesignSession::DiskAnswer::Overwrite:
+        break;
+    }
+    QString error;
+    if (!m_session->document()->save(QFileInfo(fileName).absoluteFilePath(), &error)) {
+        // The system's own words name the cause ("No space left on device").
         MessageBox::critical(
             this, tr("Error"),
             tr("Failed to open file for writing.\nIf overwriting an existing file, make sure "
-               "it is not open by another process."));
+               "it is not open by another process.") +
+                (error.isEmpty() ? QString() : QStringLiteral("\n\n") + error));
         return false;
     }
     m_session->markSaved(QFileInfo(fileName).absoluteFilePath());
@@ -527,6 +547,9 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
         showInternalError();
         return false;
     }
+    // Open in another running copy: said before anything is read.
+    if (!m_session->confirmOpen(fileName))
+        return false;
     QList<SystemContainerWidget *> newContainers;
     QStringList adjusted;
     Design design;
@@ -557,6 +580,20 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
 
 void MainWindow::startSession(const QString &fileName)
 {
+    UnfinishedWrites::offer(this);
+    if (m_session->recovery().slot() > 1)
+        MessageBox::information(this, tr("Information"),
+                                tr("Another Kalvix keeps its copy of unsaved work in the usual place; this one "
+                                   "keeps its own in %1.")
+                                    .arg(QDir::toNativeSeparators(m_session->recovery().folder())));
+    if (!m_startLanguageRefused.isEmpty()) {
+        // Told once: English is remembered instead of the refused file.
+        MessageBox::warning(this, tr("Warning"),
+                            tr("The language file %1 could not be loaded; the program runs in English.")
+                                .arg(QDir::toNativeSeparators(m_startLanguageRefused)));
+        Languages::rememberLanguage(QStringLiteral("en"));
+        m_startLanguageRefused.clear();
+    }
     offerRecovery();
     if (!fileName.isEmpty())
         openFile(fileName);
@@ -595,7 +632,7 @@ bool MainWindow::offerRecovery()
     }
     rebuildExpansionBoxTabs(newContainers, design);
     // The copy stays until the design is saved or discarded.
-    m_session->markRestored(recovery.sourceFile(), design);
+    m_session->markRestored(recovery.trustedSourceFile(RecentFiles::load()), design);
     statusBar()->showMessage(tr("Restored the unsaved design from %1.").arg(when));
     return true;
 }
@@ -888,6 +925,15 @@ void MainWindow::onGenerateReport()
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
     RecentFiles::rememberFolder(ReportFiles, fileName);
+    // Never over the design itself, a folder or a device.
+    const QString refused = SafeWrite::refusalReason(fileName, {m_session->fileName()});
+    if (!refused.isEmpty()) {
+        MessageBox::critical(this, tr("Error"),
+                             tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
+                                "file is not open by another process.") +
+                                 QStringLiteral("\n\n") + refused);
+        return;
+    }
     // The dialog offers the design's project information and keeps its answers in the design.
     m_session->flush();
     DesignDocument *document = m_session->document();
@@ -1020,14 +1066,17 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
 
     // Nothing changes until the new translation has loaded.
     auto *next = new QTranslator(this);
-    if (!next->load(path)) {
+    QString refused;
+    if (!TranslationFile::load(*next, path, &refused)) {
         delete next;
-        qWarning().noquote() << "Failed to load language file:" << path;
+        qWarning().noquote() << "Failed to load language file:" << path << "-" << refused;
         checkLanguageEntry(currentLanguage);
         if (fromMenu)
             MessageBox::critical(
                 this, tr("Error"),
                 tr("Failed to load language file.\nMake sure the file exists and is valid."));
+        else
+            m_startLanguageRefused = path;
         return;
     }
 
@@ -1085,21 +1134,24 @@ void MainWindow::onNewLanguageButtonClicked()
                                  tr("That language file already exists.\nDo you want to overwrite it?")) !=
                 QMessageBox::Yes)
             return;
-        // Copied beside the target first: a failed copy keeps the old file.
-        const QString partial = target + QStringLiteral(".part");
-        QFile::remove(partial);
+        // A damaged translation is refused before it is copied or loaded.
+        QTranslator probe;
+        QString refused;
+        if (chosenInfo.exists() && !TranslationFile::load(probe, chosen, &refused)) {
+            qWarning().noquote() << "Failed to load language file:" << chosen << "-" << refused;
+            MessageBox::critical(this, tr("Error"),
+                                 tr("Failed to load language file.\nMake sure the file exists and is valid."));
+            return;
+        }
+        // Written whole or not at all: a failed copy keeps the old file.
         QFile source(chosen);
         QString error;
-        if (!source.copy(partial)) {
+        if (!source.open(QIODevice::ReadOnly))
             error = source.errorString();
-        } else {
-            QFile::setPermissions(partial,
+        else if (SafeWrite::writeFileSafely(target, source.read(TranslationFile::MaximumBytes), &error))
+            QFile::setPermissions(target,
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-            if ((targetInfo.exists() && !QFile::remove(target)) || !QFile::rename(partial, target))
-                error = QStringLiteral("cannot replace ") + target;
-        }
         if (!error.isEmpty()) {
-            QFile::remove(partial);
             qWarning().noquote() << "Failed to copy the language file:" << error;
             MessageBox::critical(
                 this, tr("Error"),

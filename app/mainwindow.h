@@ -139,6 +139,8 @@ private:
     QTranslator *translator = nullptr;
     // Path, time and size of the file `translator` came from.
     QString loadedTranslation;
+    // The translation a start could not load (told once, when the window is up).
+    QString m_startLanguageRefused;
     QString currentLanguage;
     // The last answers of the report information dialog.
     ReportInformation reportInformation;

@@ -48,7 +48,11 @@ Catalogue::Catalogue()
         // The bytes read are the bytes verified: the file may change meanwhile.
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly | QIODevice::Text);
-        DataFile::read(buffer, m_data);
+        // Signed yet refused (absurd figures): no data is safer than wrong data.
+        if (!DataFile::read(buffer, m_data)) {
+            m_integrityFailed = true;
+            qWarning().noquote() << "Data integrity verification failed!";
+        }
     } else {
         m_integrityFailed = true;
         qWarning().noquote() << "Data integrity verification failed!";

@@ -53,6 +53,10 @@ public:
     // True when the last installDataPack failed because another installation
     // held the lock for longer than it waits; nothing was changed then.
     bool lastInstallWasBusy() const { return m_installBusy; }
+    // Why the last installDataPack could not write its files (a full disk, a
+    // read-only folder), in the system's words; empty when it failed for
+    // another reason or did not fail.
+    QString lastInstallError() const { return m_installError; }
     void removeTemporaryFolder() const;
 
     // Per-user application data location ("/data" and "/tmp_data" live below it).
@@ -67,4 +71,5 @@ private:
     CatalogueData m_data;
     bool m_integrityFailed = false;
     bool m_installBusy = false;
+    QString m_installError;
 };

@@ -185,6 +185,79 @@ void appendRecord(CatalogueData &data, Section section, const QStringList &c)
     }
 }
 
+// The cells of a row that hold figures and counts, by section.
+struct Cells {
+    QVector<int> figures;
+    QVector<int> counts;
+};
+
+Cells numericCells(Section section)
+{
+    switch (section) {
+    case Section::Panel:
+        return {{1, 2, 3, 4, 8, 9}, {5, 6, 7, 11}};
+    case Section::ExpansionBox:
+        return {{1, 2, 3, 4, 8, 9}, {5, 6, 7}};
+    case Section::Battery:
+    case Section::ExternalPowerSource:
+    case Section::ExternalBatteryBox:
+    case Section::AuxiliaryCard:
+        return {{1}, {}};
+    case Section::Device:
+        return {{3, 4}, {6}};
+    case Section::DistributionFactor:
+    case Section::TopologyFactor:
+        return {{0, 1}, {}};
+    }
+    return {};
+}
+
+// Why a row cannot be a product's (empty when it can). Cells that are no
+// number at all read as 0, as they always did; a number that is negative,
+// not finite or absurdly large is refused.
+QString rowProblem(Section section, const QStringList &c)
+{
+    static const QLocale spanish(QLocale::Spanish);
+    const Cells cells = numericCells(section);
+    for (const int i : cells.figures) {
+        bool ok = false;
+        const double value = spanish.toDouble(c.at(i), &ok);
+        if (ok && (!std::isfinite(value) || value < 0 || value > DataFile::MaximumFigure))
+            return QStringLiteral("value out of range in column %1: %2").arg(i + 1).arg(c.at(i));
+    }
+    for (const int i : cells.counts) {
+        bool ok = false;
+        const qlonglong value = c.at(i).toLongLong(&ok, 10);
+        if (ok && (value < 0 || value > DataFile::MaximumCount))
+            return QStringLiteral("count out of range in column %1: %2").arg(i + 1).arg(c.at(i));
+    }
+    return QString();
+}
+
+int recordCount(const CatalogueData &data, Section section)
+{
+    switch (section) {
+    case Section::Panel:
+        return data.panels.size();
+    case Section::ExpansionBox:
+        return data.expansionBoxes.size();
+    case Section::Battery:
+        return data.batteries.size();
+    case Section::ExternalPowerSource:
+        return data.externalPowerSources.size();
+    case Section::ExternalBatteryBox:
+        return data.externalBatteryBoxes.size();
+    case Section::Device:
+        return data.devices.size();
+    case Section::AuxiliaryCard:
+        return data.auxiliaryCards.size();
+    case Section::DistributionFactor:
+    case Section::TopologyFactor:
+        return 0;
+    }
+    return 0;
+}
+
 void warnShortRow(int lineNumber)
 {
     qWarning().noquote() << QStringLiteral("Skipped a row with too few cells at line ") +
@@ -273,10 +346,25 @@ bool DataFile::read(QIODevice &device, CatalogueData &data)
             if (!factorSection && line.startsWith(QLatin1Char(';')))
                 break;
             const QStringList cells = line.split(QLatin1Char(';'), Qt::KeepEmptyParts);
-            if (cells.size() < title->cells)
+            if (cells.size() < title->cells) {
                 warnShortRow(lines.number());
-            else
+            } else {
+                const QString problem = rowProblem(title->section, cells);
+                if (!problem.isEmpty()) {
+                    qWarning().noquote() << QStringLiteral("Refused the data file: line %1: %2")
+                                                .arg(lines.number())
+                                                .arg(problem);
+                    return false;
+                }
+                if (recordCount(result, title->section) >= DataFile::MaximumRecords) {
+                    qWarning().noquote()
+                        << QStringLiteral("Refused the data file: line %1: more than %2 rows of one kind")
+                               .arg(lines.number())
+                               .arg(DataFile::MaximumRecords);
+                    return false;
+                }
                 appendRecord(result, title->section, cells);
+            }
             if (factorSection) // exactly one row
                 break;
         }

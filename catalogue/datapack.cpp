@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <QDebug>
 #include <QDir>
@@ -181,20 +182,36 @@ bool readEntries(QuaZip &zip, QMap<QString, QByteArray> &files, const QString &p
     return true;
 }
 
-bool writeFiles(const QMap<QString, QByteArray> &files, const QString &scratch)
+// Why nothing can be written in `folder`, in the system's words: a lock file
+// that cannot be made says only that it failed.
+QString writeProblem(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/write-probe-XXXXXX"));
+    if (!probe.open())
+        return probe.errorString();
+    const QByteArray bytes(4096, 'x');
+    if (probe.write(bytes) != bytes.size() || !probe.flush())
+        return probe.errorString();
+    return QString();
+}
+
+bool writeFiles(const QMap<QString, QByteArray> &files, const QString &scratch, QString &error)
 {
     if (!QDir().mkpath(scratch + QStringLiteral("/images"))) {
+        error = writeProblem(scratch);
         warn(QStringLiteral("Could not create folder ") + scratch);
         return false;
     }
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         QFile out(scratch + QLatin1Char('/') + it.key());
         if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            error = out.errorString();
             warn(QStringLiteral("Could not open file for writting ") + out.fileName());
             return false;
         }
-        if (out.write(it.value()) != it.value().size() || !out.flush()) {
-            warn(QStringLiteral("Could not write file ") + out.fileName());
+        if (out.write(it.value()) != it.value().size() || !out.flush() || out.error() != QFileDevice::NoError) {
+            error = out.errorString();
+            warn(QStringLiteral("Could not write file ") + out.fileName() + QStringLiteral(": ") + error);
             return false;
         }
         out.close();
@@ -409,12 +426,14 @@ bool Catalogue::installDataPack(const QString &path)
     const QString target = location + QStringLiteral("/data");
     const QString backup = location + QStringLiteral("/data_previous");
     m_installBusy = false;
+    m_installError.clear();
 
     QByteArray packBytes;
     if (!readPackFile(path, packBytes))
         return false;
 
     if (!QDir().mkpath(location)) {
+        m_installError = QStringLiteral("Cannot create the folder %1").arg(location);
         warn(QStringLiteral("Could not create folder ") + location);
         return false;
     }
@@ -427,6 +446,15 @@ bool Catalogue::installDataPack(const QString &path)
     QLockFile lock(DataPack::lockFilePath(location));
     lock.setStaleLockTime(DataPack::StaleLockMilliseconds);
     if (!lock.tryLock(lockWaitForTesting >= 0 ? lockWaitForTesting : DataPack::LockWaitMilliseconds)) {
+        // Only a lock held by another installation means "busy": a lock file
+        // that cannot be written (a full disk, a read-only folder) is said so.
+        if (lock.error() != QLockFile::LockFailedError) {
+            m_installError = writeProblem(location);
+            if (m_installError.isEmpty())
+                m_installError = QStringLiteral("Cannot create the lock file %1").arg(DataPack::lockFilePath(location));
+            warn(QStringLiteral("Cannot install the data pack: ") + m_installError);
+            return false;
+        }
         warn(QStringLiteral("Another data pack installation is running; try again when it has finished: ") +
              path);
         m_installBusy = true;
@@ -441,6 +469,7 @@ bool Catalogue::installDataPack(const QString &path)
     // Every attempt extracts into a folder of its own.
     QTemporaryDir scratchDir(location + QStringLiteral("/tmp_data-XXXXXX"));
     if (!scratchDir.isValid()) {
+        m_installError = scratchDir.errorString();
         warn(QStringLiteral("Could not create folder ") + location + QStringLiteral("/tmp_data-XXXXXX"));
         return false;
     }
@@ -497,8 +526,18 @@ bool Catalogue::installDataPack(const QString &path)
             return false;
         }
     }
-    if (!writeFiles(files, scratch))
+    if (!writeFiles(files, scratch, m_installError))
         return false;
+    // What installs is what runs: the extracted folder must give a start-up
+    // these very bytes (a hidden ".catalogue.csv" is found by the check above
+    // but by no start).
+    {
+        QByteArray startBytes;
+        if (!verifyDataFolder(scratch, startBytes) || startBytes != files.value(dataName)) {
+            warn(QStringLiteral("Data pack data file is not the one a start reads: ") + dataName);
+            return false;
+        }
+    }
 
     // Replacing: the old data is set aside, not deleted, until the new data is
     // in place. A kill between the two renames leaves it aside, and the next

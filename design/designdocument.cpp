@@ -153,9 +153,9 @@ void DesignDocument::markUnsaved()
     emit stateChanged();
 }
 
-bool DesignDocument::save(const QString &fileName)
+bool DesignDocument::save(const QString &fileName, QString *error)
 {
-    if (!DesignFile::write(fileName, design()))
+    if (!DesignFile::write(fileName, design(), error))
         return false;
     markSaved(fileName);
     return true;

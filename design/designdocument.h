@@ -66,7 +66,8 @@ public:
     void markSaved(const QString &fileName);
     void markUnsaved();
     // Writes the design; on success it is what the file holds.
-    bool save(const QString &fileName);
+    // `error`, when given, receives the cause of a failure.
+    bool save(const QString &fileName, QString *error = nullptr);
 
     RecoveryFile &recovery() { return m_recovery; }
     // Copies a modified design (removes this run's copy of an unmodified one).

@@ -297,9 +297,9 @@ bool read(const QString &fileName, Design &design, const Catalogue &catalogue)
     return SetupFile::readSetupText(fileName, text) && parse(text, design, catalogue);
 }
 
-bool write(const QString &fileName, const Design &design)
+bool write(const QString &fileName, const Design &design, QString *error)
 {
-    return SetupFile::writeSetupText(fileName, compose(design));
+    return SetupFile::writeSetupText(fileName, compose(design), error);
 }
 
 } // namespace DesignFile

@@ -29,7 +29,7 @@ QString compose(const Design &design);
 bool parse(const QString &text, Design &design, const Catalogue &catalogue);
 bool read(const QString &fileName, Design &design, const Catalogue &catalogue);
 // Through a temporary file that replaces the target only once all is on disk.
-bool write(const QString &fileName, const Design &design);
+bool write(const QString &fileName, const Design &design, QString *error = nullptr);
 
 // Every stored rule a schedule must keep against its loop; logs the first
 // broken one, naming `place` ("loop 2", "loop 1 of expansion box 2").

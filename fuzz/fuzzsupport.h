@@ -9,6 +9,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace FuzzSupport
 {
@@ -38,5 +42,45 @@ inline CatalogueData demoData()
     std::fprintf(stderr, "fuzz check failed: %s\n", what);
     std::abort();
 }
+
+// Bytes that end right before a page nobody may read: the toolkit's own code
+// is not instrumented, so a read past the end would go unseen without it;
+// with it, it stops the run at once.
+class GuardedBytes
+{
+public:
+    explicit GuardedBytes(const QByteArray &bytes)
+    {
+        const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+        m_size = size_t(bytes.size());
+        m_mapped = ((m_size + page - 1) / page + 1) * page;
+        void *memory = ::mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED) {
+            m_mapped = 0;
+            return;
+        }
+        m_base = static_cast<uchar *>(memory);
+        ::mprotect(m_base + m_mapped - page, page, PROT_NONE);
+        m_data = m_base + m_mapped - page - m_size;
+        std::memcpy(m_data, bytes.constData(), m_size);
+    }
+    ~GuardedBytes()
+    {
+        if (m_base)
+            ::munmap(m_base, m_mapped);
+    }
+    GuardedBytes(const GuardedBytes &) = delete;
+    GuardedBytes &operator=(const GuardedBytes &) = delete;
+
+    const uchar *data() const { return m_data; }
+    int size() const { return int(m_size); }
+    bool isValid() const { return m_base != nullptr; }
+
+private:
+    uchar *m_base = nullptr;
+    uchar *m_data = nullptr;
+    size_t m_size = 0;
+    size_t m_mapped = 0;
+};
 
 } // namespace FuzzSupport

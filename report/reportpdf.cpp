@@ -1,5 +1,7 @@
 #include "report/reportpdf.h"
 
+#include "core/safewrite.h"
+
 #include "app/constants.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -10,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -436,9 +437,9 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
 {
     // The PDF goes to a temporary file beside the target and replaces it only
     // once complete, so a failed run never leaves a half-written report.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Failed to start PDF painter" << fileName;
+    const QString refused = SafeWrite::refusalReason(fileName);
+    if (!refused.isEmpty()) {
+        qWarning().noquote() << "Failed to write file:" << fileName << "-" << refused;
         return false;
     }
     QBuffer buffer;
@@ -479,7 +480,6 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         QPainter painter;
         if (!painter.begin(&writer)) {
             qWarning() << "Failed to start PDF painter" << fileName;
-            file.cancelWriting();
             return false;
         }
         const qreal sx = pixels.width() / W;
@@ -526,9 +526,5 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
     QByteArray pdf = buffer.data();
     if (!info.author.isEmpty() || !info.subject.isEmpty())
         addDocumentInformation(pdf, info);
-    if (file.write(pdf) != pdf.size() || !file.commit()) {
-        qWarning() << "Failed to write PDF file" << fileName << file.errorString();
-        return false;
-    }
-    return true;
+    return SafeWrite::writeFileSafely(fileName, pdf);
 }

@@ -1,5 +1,7 @@
 #include "setup/setupfile.h"
 
+#include "core/safewrite.h"
+
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopconfig.h"
@@ -8,7 +10,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextCodec>
 
 #include <algorithm>
@@ -739,30 +740,15 @@ QString composeSetupText(const SetupData &data, const QString &version)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-bool writeSetupData(const QString &fileName, const SetupData &data)
+bool writeSetupData(const QString &fileName, const SetupData &data, QString *error)
 {
-    return writeSetupText(fileName, composeSetupText(data));
+    return writeSetupText(fileName, composeSetupText(data), error);
 }
 
-bool writeSetupText(const QString &fileName, const QString &text)
+bool writeSetupText(const QString &fileName, const QString &text, QString *error)
 {
-    QSaveFile file(fileName);
-    // A writable file in a folder where no new file may be created cannot
-    // be replaced atomically; it is then written in place, and a failed
-    // write is still reported as one.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        warn(QStringLiteral("Failed to open file for writing:"), file.errorString());
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    // A short write or a failed rename is a failure, not a success with a
-    // damaged file: the old file stays as it was.
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        warn(QStringLiteral("Failed to write file:"), file.errorString());
-        return false;
-    }
-    return true;
+    // The whole text is composed before the file is touched.
+    return SafeWrite::writeFileSafely(fileName, text.toUtf8(), error);
 }
 
 } // namespace SetupFile

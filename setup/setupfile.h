@@ -63,11 +63,10 @@ bool readSetupText(const QString &fileName, QString &text);
 QString composeSetupText(const SetupData &data);
 // The same blocks under another version line (the extended format).
 QString composeSetupText(const SetupData &data, const QString &version);
-// Writes the design as UTF-8 through a temporary file that replaces the
-// target only once everything is on disk, so a failure never leaves a
-// half-written setup behind.
-bool writeSetupData(const QString &fileName, const SetupData &data);
-bool writeSetupText(const QString &fileName, const QString &text);
+// Writes the design as UTF-8 with SafeWrite::writeFileSafely(), so a failure
+// never leaves a half-written setup behind; `error` then says why.
+bool writeSetupData(const QString &fileName, const SetupData &data, QString *error = nullptr);
+bool writeSetupText(const QString &fileName, const QString &text, QString *error = nullptr);
 
 // What the editors show differently from what a file holds (`read`), so the
 // user is told instead of values changing silently: one line per value,

@@ -42,13 +42,13 @@ SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer
 }
 
 bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers)
+                    const QList<SystemContainerWidget *> &expansionBoxContainers, QString *error)
 {
     if (!mainContainer || !mainContainer->panelWidget()) {
         qWarning().noquote() << "No panel to write to" << fileName;
         return false;
     }
-    return SetupFile::writeSetupData(fileName, collectSetupData(mainContainer, expansionBoxContainers));
+    return SetupFile::writeSetupData(fileName, collectSetupData(mainContainer, expansionBoxContainers), error);
 }
 
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,

@@ -12,9 +12,10 @@ class SystemContainerWidget;
 
 // Writes the design held by the editors: the main container, then the given
 // expansion box containers in that order. False when nothing could be
-// written; an existing file is then left as it was.
+// written; an existing file is then left as it was, and `error` says why.
 bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
-                    const QList<SystemContainerWidget *> &expansionBoxContainers);
+                    const QList<SystemContainerWidget *> &expansionBoxContainers,
+                    QString *error = nullptr);
 
 // Reads and checks a whole setup file before touching anything; then applies
 // it to the main container and creates one container per expansion box in

@@ -1825,6 +1825,32 @@ The file may not have the correct format, it may be corrupted or it may be from 
             <source>Cable schedule (CSV)...</source>
             <translation>Cable schedule (CSV)...</translation>
         </message>
+        <message>
+            <source>Failed to change the language.
+The current setup could not be kept.</source>
+            <translation>Failed to change the language.
+The current setup could not be kept.</translation>
+        </message>
+        <message>
+            <source>The data pack could not be installed:
+%1
+Nothing was changed.</source>
+            <translation>The data pack could not be installed:
+%1
+Nothing was changed.</translation>
+        </message>
+        <message>
+            <source>The language file %1 could not be loaded; the program runs in English.</source>
+            <translation>The language file %1 could not be loaded; the program runs in English.</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+        <message>
+            <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
+            <translation>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -3055,6 +3081,66 @@ If overwriting an existing file, make sure the file is not open by another proce
         <message>
             <source>Remove revision</source>
             <translation>Remove revision</translation>
+        </message>
+    </context>
+    <context>
+        <name>DesignSession</name>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other's. Open it anyway?</source>
+            <translation>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other's. Open it anyway?</translation>
+        </message>
+        <message>
+            <source>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</source>
+            <translation>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Overwrite</translation>
+        </message>
+        <message>
+            <source>Save As...</source>
+            <translation>Save As...</translation>
+        </message>
+    </context>
+    <context>
+        <name>UnfinishedWrites</name>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</source>
+            <translation>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</source>
+            <translation>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+        <message>
+            <source>The previous contents of %1 are kept in %2.</source>
+            <translation>The previous contents of %1 are kept in %2.</translation>
         </message>
     </context>
 </TS>

@@ -1825,6 +1825,32 @@ Es posible que el archivo no tenga el formato correcto, que esté dañado o que 
             <source>Cable schedule (CSV)...</source>
             <translation>Relación de cables (CSV)...</translation>
         </message>
+        <message>
+            <source>Failed to change the language.
+The current setup could not be kept.</source>
+            <translation>No se ha podido cambiar el idioma.
+No se ha podido conservar la configuración actual.</translation>
+        </message>
+        <message>
+            <source>The data pack could not be installed:
+%1
+Nothing was changed.</source>
+            <translation>No se ha podido instalar el paquete de datos:
+%1
+No se ha cambiado nada.</translation>
+        </message>
+        <message>
+            <source>The language file %1 could not be loaded; the program runs in English.</source>
+            <translation>No se ha podido cargar el archivo de idioma %1; el programa se muestra en inglés.</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Información</translation>
+        </message>
+        <message>
+            <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
+            <translation>Otro Kalvix guarda su copia del trabajo sin guardar en el lugar habitual; este guarda la suya en %1.</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -3055,6 +3081,66 @@ Si está sobrescribiendo un archivo existente, asegúrese de que no esté abiert
         <message>
             <source>Remove revision</source>
             <translation>Quitar revisión</translation>
+        </message>
+    </context>
+    <context>
+        <name>DesignSession</name>
+        <message>
+            <source>Warning</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>%1 is open in another Kalvix (process %2 on %3, since %4).
+Changes saved in one would overwrite the other's. Open it anyway?</source>
+            <translation>%1 está abierto en otro Kalvix (proceso %2 en %3, desde %4).
+Los cambios guardados en uno sobrescribirían los del otro. ¿Desea abrirlo de todos modos?</translation>
+        </message>
+        <message>
+            <source>%1 was changed by someone else since you opened it.
+Overwrite it with this design?</source>
+            <translation>Otra persona ha cambiado %1 desde que lo abrió.
+¿Desea sobrescribirlo con este diseño?</translation>
+        </message>
+        <message>
+            <source>Overwrite</source>
+            <translation>Sobrescribir</translation>
+        </message>
+        <message>
+            <source>Save As...</source>
+            <translation>Guardar como...</translation>
+        </message>
+    </context>
+    <context>
+        <name>UnfinishedWrites</name>
+        <message>
+            <source>Warning</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>Saving %1 did not finish, so the file may be incomplete.
+Its previous contents were kept. Put them back?</source>
+            <translation>No terminó de guardarse %1, así que el archivo puede estar incompleto.
+Se conservó su contenido anterior. ¿Desea restaurarlo?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>The previous contents of %1 could not be put back:
+%2
+They are kept in %3.</source>
+            <translation>No se ha podido restaurar el contenido anterior de %1:
+%2
+Se conserva en %3.</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Información</translation>
+        </message>
+        <message>
+            <source>The previous contents of %1 are kept in %2.</source>
+            <translation>El contenido anterior de %1 se conserva en %2.</translation>
         </message>
     </context>
 </TS>

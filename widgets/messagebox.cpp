@@ -1,5 +1,6 @@
 #include "widgets/messagebox.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QQueue>
 
@@ -74,6 +75,24 @@ QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &ti
     // Closing the box by its frame counts as Cancel.
     return answer == QMessageBox::Save || answer == QMessageBox::Discard ? QMessageBox::StandardButton(answer)
                                                                          : QMessageBox::Cancel;
+}
+
+QMessageBox::StandardButton overwriteSaveAsCancel(QWidget *parent, const QString &title, const QString &text,
+                                                  const QString &overwriteText, const QString &saveAsText)
+{
+    if (testMode) {
+        shown.append({Kind::Question, title, text});
+        return answers.isEmpty() ? QMessageBox::Cancel : answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::Save | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Yes)->setText(overwriteText);
+    box.button(QMessageBox::Save)->setText(saveAsText);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes || answer == QMessageBox::Save ? QMessageBox::StandardButton(answer)
+                                                                     : QMessageBox::Cancel;
 }
 
 void setTestMode(bool on)

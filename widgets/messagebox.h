@@ -26,6 +26,12 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
 // an unanswered question is cancelled.
 QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &title, const QString &text);
 
+// Overwrite (Yes), save as (Save) or Cancel, with the two button texts given;
+// Cancel by default and on Escape. In test mode an unanswered question is
+// cancelled.
+QMessageBox::StandardButton overwriteSaveAsCancel(QWidget *parent, const QString &title, const QString &text,
+                                                  const QString &overwriteText, const QString &saveAsText);
+
 // Test seam. In test mode nothing is shown: every box is recorded, questions
 // take the next queued answer (No when none is queued).
 void setTestMode(bool on);

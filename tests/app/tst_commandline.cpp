@@ -1,3 +1,4 @@
+#include "../core/fulldisk.h"
 #include "../setup/setupfixtures.h"
 
 #include "app/commandline.h"
@@ -35,6 +36,9 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 using CommandLine::Action;
 
 Q_DECLARE_METATYPE(CommandLine::Action)
@@ -66,6 +70,9 @@ private slots:
     void jsonHasProjectDataPackAndTwins();
     void reportTakesTheDesignsProject_data();
     void reportTakesTheDesignsProject();
+    void reportGoesOnlyWhereItShould_data();
+    void reportGoesOnlyWhereItShould();
+    void fullDiskIsToldAndChangesNothing();
 
 private:
     // A home with the demo pack installed and a few setup files; false when
@@ -840,6 +847,87 @@ void TestCommandLine::reportTakesTheDesignsProject()
         text << line.simplified();
     for (const QString &line : lines)
         QVERIFY2(text.contains(line), qPrintable(line));
+}
+
+void TestCommandLine::reportGoesOnlyWhereItShould_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    // The design read would have been overwritten by its own report.
+    QTest::newRow("the design itself") << "design"
+                                       << "It is the file being read";
+    QTest::newRow("a folder") << "folder"
+                              << "Is a directory";
+    QTest::newRow("a named pipe") << "fifo"
+                                  << "Not a regular file";
+    // As root a temporary file renamed over it would replace the device.
+    QTest::newRow("a device node") << "device"
+                                   << "Not a regular file";
+}
+
+void TestCommandLine::reportGoesOnlyWhereItShould()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    QTemporaryDir dir;
+    QString output = dir.filePath("out.pdf");
+    if (kind == "design") {
+        output = design("full.csv");
+    } else if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir("out.pdf"));
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(output).constData(), 0600), 0);
+    } else if (::mknod(QFile::encodeName(output).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        QSKIP("cannot create a device node here (needs root)");
+    }
+    const QByteArray designBefore = [this] {
+        QFile file(design("full.csv"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    const Run run = runProgram({"--report", design("full.csv"), "--output", output}, m_designs.path());
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, QStringLiteral("Failed to write the report: %1: %2\n").arg(output, reason));
+    QFile file(design("full.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), designBefore);
+    if (kind != "design") {
+        QVERIFY(!QFileInfo(output).isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"out.pdf"});
+    }
+}
+
+void TestCommandLine::fullDiskIsToldAndChangesNothing()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    QFile old(disk.filePath("report.pdf"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("%PDF old report");
+    old.close();
+    QVERIFY(disk.fill());
+
+    const Run report =
+        runProgram({"--report", design("full.csv"), "--output", disk.filePath("report.pdf")}, m_designs.path());
+    QCOMPARE(report.exitCode, 1);
+    QVERIFY2(report.err.contains("No space left on device"), qPrintable(report.err));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("%PDF old report"));
+    old.close();
+
+#ifdef KALVIX_DEMO_PACK
+    // A pack installed into a full per-user folder says why, not that
+    // another installation is running.
+    const Run install = runProgram({"--import-data-pack", QStringLiteral(KALVIX_DEMO_PACK)}, disk.path());
+    QCOMPARE(install.exitCode, 1);
+    QVERIFY2(install.err.contains("Cannot write the product data: No space left on device"), qPrintable(install.err));
+    QVERIFY2(!install.err.contains("Another data pack installation"), qPrintable(install.err));
+    QVERIFY(!QFileInfo::exists(kalvixDataFolder(disk.path())));
+#endif
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -1,6 +1,7 @@
 // The design as a document in the real main window: its title and modified
 // marker, Save and Save as, the unsaved-changes question, recent files, undo
 // and redo of every kind of edit, and the recovery copy.
+#include "../core/fulldisk.h"
 #include "../system/systemfixtures.h"
 
 #include "app/comparisonview.h"
@@ -8,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
 #include "design/comparisontext.h"
+#include "setup/designlock.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -23,12 +25,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <csignal>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -214,6 +222,11 @@ private slots:
     void damagedRecoveryIsSetAside();
     void recoveryOfferDeclined();
     void compareWithFollowsTheWindow();
+    void fullDiskNeverReadsAsSaved();
+    void saveAsksWhenTheFileChangedOnDisk_data();
+    void saveAsksWhenTheFileChangedOnDisk();
+    void designOpenInAnotherRunIsToldBeforeOpening();
+    void secondRunKeepsItsOwnRecoveryCopy();
     // Last: it switches the language, and back.
     void languageSwitchKeepsTheDocument();
     void projectAndExportsFromTheFileMenu();
@@ -237,6 +250,8 @@ void TestDesignSession::init()
     MessageBox::setTestMode(true);
     RecentFiles::store({});
     QDir(RecoveryFile::defaultFolder()).removeRecursively();
+    for (int slot = 2; slot <= RecoveryFile::MaximumSlots; ++slot)
+        QDir(RecoveryFile::defaultFolder() + QStringLiteral("-%1").arg(slot)).removeRecursively();
 }
 
 void TestDesignSession::cleanup()
@@ -527,7 +542,7 @@ void TestDesignSession::closeGuard()
     if (!fileName.isEmpty())
         FileDialog::setNextFileName(dir.filePath(fileName));
     if (fileName.contains("missing"))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open file for writing:"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file:"));
     QCOMPARE(window.close(), closes);
 
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
@@ -964,6 +979,177 @@ void TestDesignSession::damagedRecoveryIsSetAside()
     const QStringList aside =
         QDir(QFileInfo(recoveryPath).path()).entryList({"unsaved_design.damaged-*.csv"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
+}
+
+void TestDesignSession::fullDiskNeverReadsAsSaved()
+{
+    FullDisk disk;
+    REQUIRE_FULL_DISK(disk);
+    const QString path = disk.filePath("design.csv");
+    MainWindow window(m_catalogue);
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    const QString saved = readAll(path);
+    QVERIFY(!saved.isEmpty());
+    addLoopCard(window);
+    settle();
+    session(window)->writeRecovery();
+    const QString recoveryPath = session(window)->recovery().path();
+    QVERIFY(QFile::exists(recoveryPath));
+    QVERIFY(disk.fill());
+    MessageBox::takeShown();
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file: .*No space left on device"));
+    action(window, "actionSave")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+    QVERIFY2(shown.first().text.endsWith("\n\nNo space left on device"), qPrintable(shown.first().text));
+    // Not saved: still modified, the old file whole, the recovery copy kept.
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(readAll(path), saved);
+    QVERIFY(QFile::exists(recoveryPath));
+    QVERIFY(!window.statusBar()->currentMessage().startsWith("Saved"));
+}
+
+void TestDesignSession::saveAsksWhenTheFileChangedOnDisk_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("overwrite") << int(QMessageBox::Yes) << true;
+    QTest::newRow("save as") << int(QMessageBox::Save) << false;
+}
+
+void TestDesignSession::saveAsksWhenTheFileChangedOnDisk()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, overwritten);
+    const QString path = m_dir.filePath("shared.csv");
+    const QString other = m_dir.filePath("mine.csv");
+    QFile::remove(other);
+    MainWindow window(m_catalogue);
+    FileDialog::setNextFileName(path);
+    action(window, "actionSave_as")->trigger();
+    MessageBox::takeShown();
+    // Saved unchanged: no question.
+    action(window, "actionSave")->trigger();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    // Someone else writes the file; this window edits its design.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("Someone else's line\n");
+    file.close();
+    const QString theirs = readAll(path);
+    addLoopCard(window);
+    settle();
+    const QString mine = setupText(window);
+
+    MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
+    FileDialog::setNextFileName(other);
+    action(window, "actionSave")->trigger();
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first().text, QStringLiteral("%1 was changed by someone else since you opened it.\n"
+                                                "Overwrite it with this design?")
+                                     .arg(path));
+    QCOMPARE(readAll(path), overwritten ? mine : theirs);
+    QCOMPARE(window.isWindowModified(), answer == QMessageBox::Cancel);
+    QCOMPARE(QFile::exists(other), answer == QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        QCOMPARE(readAll(other), mine);
+}
+
+void TestDesignSession::designOpenInAnotherRunIsToldBeforeOpening()
+{
+    const QString path = m_dir.filePath("held.csv");
+    {
+        MainWindow window(m_catalogue);
+        FileDialog::setNextFileName(path);
+        action(window, "actionSave_as")->trigger();
+    }
+    // Another running copy holds it open.
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        DesignLock lock;
+        const char held = lock.acquire(path) ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    char held = 0;
+    QCOMPARE(::read(ready[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    const auto stop = qScopeGuard([other] {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    });
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        // First the usual question about replacing the design on screen.
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(answer);
+        FileDialog::setNextFileName(path);
+        action(window, "actionOpen")->trigger();
+        QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QVERIFY(shown.size() >= 2);
+        shown.removeFirst();
+        QVERIFY2(QRegularExpression(QStringLiteral("^%1 is open in another Kalvix \\(process %2 on .+, since "
+                                                   "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\\)\\.\\n")
+                                        .arg(QRegularExpression::escape(path))
+                                        .arg(other))
+                     .match(shown.first().text)
+                     .hasMatch(),
+                 qPrintable(shown.first().text));
+        QCOMPARE(window.windowTitle(),
+                 answer == QMessageBox::Yes ? QStringLiteral("held.csv[*] - Kalvix") : QStringLiteral("Untitled[*] - Kalvix"));
+    }
+}
+
+void TestDesignSession::secondRunKeepsItsOwnRecoveryCopy()
+{
+    // Another running copy holds the usual recovery folder.
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        RecoveryFile recovery(RecoveryFile::defaultFolder());
+        const char held = recovery.claim() && recovery.write("theirs\n", QString()) ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    char held = 0;
+    QCOMPARE(::read(ready[0], &held, 1), ssize_t(1));
+    QCOMPARE(held, 'y');
+    const auto stop = qScopeGuard([other] {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    });
+    const QString theirs = RecoveryFile::defaultFolder() + "/unsaved_design.csv";
+
+    MainWindow window(m_catalogue);
+    MessageBox::takeShown();
+    window.startSession(QString());
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, QStringLiteral("Another Kalvix keeps its copy of unsaved work in the usual place; "
+                                                "this one keeps its own in %1.")
+                                     .arg(RecoveryFile::defaultFolder() + "-2"));
+    // Its own copy goes beside, the other's stays untouched.
+    addLoopCard(window);
+    settle();
+    session(window)->writeRecovery();
+    QCOMPARE(session(window)->recovery().path(), RecoveryFile::defaultFolder() + "-2/unsaved_design.csv");
+    QCOMPARE(readAll(session(window)->recovery().path()), setupText(window));
+    QCOMPARE(readAll(theirs), QStringLiteral("theirs\n"));
 }
 
 void TestDesignSession::recoveryOfferDeclined()

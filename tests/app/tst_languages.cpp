@@ -2,17 +2,32 @@
 // new language file goes.
 
 #include "app/languages.h"
+#include "app/translationfile.h"
+#include "fuzz/fuzzsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRandomGenerator>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtEndian>
 #include <QtTest>
+
+#include <array>
+
+#include <sys/stat.h>
 
 class TestLanguages : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void shippedTranslationsPassTheCheck();
+    void damagedTranslationsAreRefused_data();
+    void damagedTranslationsAreRefused();
+    void mutatedTranslationsNeverCrashTheLoader();
+    void specialFilesAreNotOpened();
     void availableCodesInNameOrder();
     void codeOfMenuText_data();
     void codeOfMenuText();
@@ -148,6 +163,209 @@ void TestLanguages::newLanguageTarget()
     QFETCH(QString, chosen);
     QFETCH(QString, target);
     QCOMPARE(Languages::newLanguageTarget(chosen, QStringLiteral("/t")), target);
+}
+
+namespace
+{
+
+QByteArray shipped(const QString &code)
+{
+    QFile file(QStringLiteral(":/translations/Kalvix_%1.qm").arg(code));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Where the block with `tag` starts (its tag byte), or -1.
+int blockAt(const QByteArray &qm, uchar tag)
+{
+    int pos = 16;
+    while (pos + 5 < qm.size()) {
+        if (uchar(qm.at(pos)) == tag)
+            return pos;
+        pos += 5 + int(qFromBigEndian<quint32>(qm.constData() + pos + 1));
+    }
+    return -1;
+}
+
+void put32(QByteArray &bytes, int at, quint32 value)
+{
+    qToBigEndian(value, bytes.data() + at);
+}
+
+QByteArray block(uchar tag, const QByteArray &content)
+{
+    QByteArray bytes(5, '\0');
+    bytes[0] = char(tag);
+    put32(bytes, 1, quint32(content.size()));
+    return bytes + content;
+}
+
+// Every text the program translates, by context, as the sources list them.
+QVector<QPair<QByteArray, QByteArray>> sourceTexts()
+{
+    QVector<QPair<QByteArray, QByteArray>> texts;
+    QFile file(QStringLiteral(KALVIX_TEST_DATA_DIR "/../../translations/Kalvix_es.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    QByteArray context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText().toUtf8();
+        else if (xml.name() == QLatin1String("source"))
+            texts.append({context, xml.readElementText().toUtf8()});
+    }
+    return texts;
+}
+
+// Every look-up a window makes, and a few it does not.
+void translateMuch(const QTranslator &translator, const QVector<QPair<QByteArray, QByteArray>> &texts)
+{
+    for (const auto &text : texts) {
+        translator.translate(text.first.constData(), text.second.constData());
+        translator.translate(text.first.constData(), text.second.constData(), nullptr, 2);
+    }
+    for (const char *context : {"", "x"})
+        translator.translate(context, "Open", "comment");
+}
+
+} // namespace
+
+void TestLanguages::shippedTranslationsPassTheCheck()
+{
+    for (const QString &code : {QStringLiteral("en"), QStringLiteral("es")}) {
+        const QByteArray qm = shipped(code);
+        QVERIFY(!qm.isEmpty());
+        QString reason;
+        QVERIFY2(TranslationFile::isSafe(qm, &reason), qPrintable(reason));
+    }
+}
+
+void TestLanguages::damagedTranslationsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("qm");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = shipped("es");
+    const int hashes = blockAt(good, 0x42);
+    const int messages = blockAt(good, 0x69);
+    QVERIFY(hashes > 0 && messages > 0);
+    const quint32 messagesSize = qFromBigEndian<quint32>(good.constData() + messages + 1);
+
+    QByteArray bytes = good;
+    bytes[3] = 'x';
+    QTest::newRow("wrong magic") << bytes << "not a translation file";
+    QTest::newRow("empty") << QByteArray() << "not a translation file";
+    bytes = good;
+    put32(bytes, messages + 1, quint32(good.size()));
+    QTest::newRow("block past the end") << bytes << "a block runs past the end of the file";
+    bytes = good;
+    put32(bytes, hashes + 1, qFromBigEndian<quint32>(good.constData() + hashes + 1) - 4);
+    bytes.remove(hashes + 5, 4);
+    QTest::newRow("hash table of odd size") << bytes << "a damaged hash table";
+    bytes = good;
+    put32(bytes, hashes + 5 + 4, messagesSize + 1);
+    QTest::newRow("offset past the messages") << bytes << "a message runs past the end of its block";
+    // The first record of the messages starts with its translation: a
+    // length the loader would read far beyond the file with.
+    bytes = good;
+    QCOMPARE(uchar(bytes.at(messages + 5)), uchar(3));
+    put32(bytes, messages + 5 + 1, 0x7ffffff0u);
+    QTest::newRow("translation past the messages") << bytes << "a message runs past the end of its block";
+    bytes = good;
+    put32(bytes, messages + 5 + 1, 0xfffffffeu);
+    QTest::newRow("negative translation length") << bytes << "a message runs past the end of its block";
+    // The loader's look-up divides by the context table's size.
+    QTest::newRow("context table of size zero")
+        << good + block(0x2f, QByteArray(4, '\0')) << "a damaged context table";
+    QTest::newRow("context offset past the table")
+        << good + block(0x2f, QByteArray::fromHex("0001" "00ff")) << "a damaged context table";
+    QTest::newRow("context name past the table")
+        << good + block(0x2f, QByteArray::fromHex("0001" "0001" "0000" "40" "41")) << "a damaged context table";
+    QByteArray dependency = block(0x96, QByteArray::fromHex("00000004") + QByteArray("\0x\0y", 4));
+    QTest::newRow("dependencies on other files") << good + dependency << "it depends on other translation files";
+    QTest::newRow("hashes without messages")
+        << good.left(16) + block(0x42, QByteArray(8, '\0')) << "a hash table without messages";
+    QTest::newRow("too large") << good + QByteArray(int(TranslationFile::MaximumBytes), '\0')
+                               << QStringLiteral("larger than %1 bytes").arg(TranslationFile::MaximumBytes);
+}
+
+void TestLanguages::damagedTranslationsAreRefused()
+{
+    QFETCH(QByteArray, qm);
+    QFETCH(QString, reason);
+    QString why;
+    QVERIFY(!TranslationFile::isSafe(qm, &why));
+    QCOMPARE(why, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Kalvix_xx.qm");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(qm);
+    file.close();
+    QTranslator translator;
+    QVERIFY(!TranslationFile::load(translator, path));
+    QVERIFY(translator.isEmpty());
+}
+
+void TestLanguages::mutatedTranslationsNeverCrashTheLoader()
+{
+    // What passes the check is loaded and used: a check that let a damaged
+    // file through would crash here (or fail under the address sanitizer).
+    const QByteArray seed = shipped("es");
+    const auto texts = sourceTexts();
+    QVERIFY(texts.size() > 100);
+    QRandomGenerator random(20261209);
+    int accepted = 0;
+    for (int n = 0; n < 600; ++n) {
+        QByteArray qm = seed;
+        const int edits = 1 + int(random.bounded(4));
+        for (int e = 0; e < edits; ++e) {
+            const int at = int(random.bounded(qm.size()));
+            switch (random.bounded(4)) {
+            case 0: // a byte
+                qm[at] = char(random.bounded(256));
+                break;
+            case 1: // a 32-bit field to an extreme
+                if (at + 4 <= qm.size())
+                    put32(qm, at, std::array<quint32, 4>{0, 1, 0x7fffffffu, 0xfffffffeu}[random.bounded(4)]);
+                break;
+            case 2: // cut short
+                qm.truncate(at);
+                break;
+            default: // a slice removed
+                qm.remove(at, int(random.bounded(64)));
+                break;
+            }
+            if (qm.isEmpty())
+                break;
+        }
+        if (!TranslationFile::isSafe(qm))
+            continue;
+        ++accepted;
+        // Bytes that end at a page nobody may read: the loader reading past
+        // them stops the test at once.
+        const FuzzSupport::GuardedBytes guarded(qm);
+        QVERIFY(guarded.isValid());
+        QTranslator translator;
+        if (translator.load(guarded.data(), guarded.size()))
+            translateMuch(translator, texts);
+    }
+    // Mutations that miss the structure (a translated text changed) still load.
+    QVERIFY(accepted > 0);
+}
+
+void TestLanguages::specialFilesAreNotOpened()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("Kalvix_xx.qm");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QTranslator translator;
+    QString reason;
+    // Opening it would wait for a writer for ever.
+    QVERIFY(!TranslationFile::load(translator, fifo, &reason));
+    QCOMPARE(reason, QStringLiteral("not a regular file"));
+    QVERIFY(!Languages::availableCodes(dir.path()).contains("xx"));
 }
 
 QTEST_MAIN(TestLanguages)

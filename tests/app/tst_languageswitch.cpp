@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace
 {
@@ -139,6 +140,7 @@ private slots:
     void switchKeepsTheDesignAndTranslates();
     void failedLoadChangesNothing();
     void designThatCannotBeReadBackIsKept();
+    void damagedRememberedLanguageFallsBackToEnglishOnce();
     void designSavedInOneLanguageOpensInTheOther_data();
     void designSavedInOneLanguageOpensInTheOther();
     void newLanguageWithoutPrefixAddsNoEntry();
@@ -304,6 +306,9 @@ void TestLanguageSwitch::switchKeepsTheDesignAndTranslates()
 
 void TestLanguageSwitch::failedLoadChangesNothing()
 {
+    // A damaged file that still carries the right name, put in the folder by hand.
+    QVERIFY(QDir().mkpath(Languages::translationsFolder()));
+    QVERIFY(writeFile(translationFile(QStringLiteral("xx")), "this is no translation"));
     Catalogue catalogue(demoData());
     MainWindow window(&catalogue);
     QVERIFY(openDesign(window, m_designPath));
@@ -311,17 +316,22 @@ void TestLanguageSwitch::failedLoadChangesNothing()
     const QByteArray before = savedDesign(window, m_dir.filePath(QStringLiteral("before.csv")));
     QWidget *mainPage = tabs(window)->widget(0);
 
-    // A damaged file that still carries the right name.
-    const QString broken = m_dir.filePath(QStringLiteral("Kalvix_xx.qm"));
+    // Chosen as a new language it is refused before it is copied.
+    const QString broken = m_dir.filePath(QStringLiteral("Kalvix_yy.qm"));
     QVERIFY(writeFile(broken, "this is no translation"));
     FileDialog::setNextFileName(broken);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to load language file: " + broken + " - not a translation file"));
     action(window, "actionNew_language")->trigger();
-    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QList<MessageBox::Shown> refused = MessageBox::takeShown();
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused.first().kind, MessageBox::Kind::Critical);
     QCOMPARE(entryCodes(window), (QStringList{"en", "es", "xx"}));
+    QVERIFY(!QFile::exists(translationFile(QStringLiteral("yy"))));
     QCOMPARE(checkedCode(window), QStringLiteral("es"));
     mainPage = tabs(window)->widget(0);
 
-    QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to load language file: " + translationFile("xx")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable("Failed to load language file: " + translationFile("xx") + " - not a translation file"));
     chooseLanguage(window, QStringLiteral("xx"));
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
@@ -337,6 +347,46 @@ void TestLanguageSwitch::failedLoadChangesNothing()
     QCOMPARE(tabs(window)->widget(0), mainPage);
     QCOMPARE(Languages::rememberedLanguage(), QStringLiteral("es"));
     QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("after.csv"))), before);
+}
+
+void TestLanguageSwitch::damagedRememberedLanguageFallsBackToEnglishOnce()
+{
+    // The remembered Spanish file damaged (newer than the shipped one, so it
+    // is the user's and stays): one hash entry points past its messages.
+    QVERIFY(QDir().mkpath(Languages::translationsFolder()));
+    QByteArray damaged = readAll(QStringLiteral(":/translations/Kalvix_es.qm"));
+    int hashes = 16;
+    while (hashes + 5 < damaged.size() && uchar(damaged.at(hashes)) != 0x42)
+        hashes += 5 + qFromBigEndian<quint32>(damaged.constData() + hashes + 1);
+    QVERIFY(hashes + 5 < damaged.size());
+    for (int i = 0; i < 4; ++i)
+        damaged[hashes + 5 + 4 + i] = char(0x7f);
+    const QString path = translationFile(QStringLiteral("es"));
+    QVERIFY(writeFile(path, damaged));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+    file.close();
+    Languages::rememberLanguage(QStringLiteral("es"));
+    {
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Failed to load language file: " + path +
+                                                      " - a message runs past the end of its block"));
+        Catalogue catalogue(demoData());
+        MainWindow window(&catalogue);
+        QCOMPARE(tabTitles(window).value(0), QStringLiteral("Main Panel"));
+        window.startSession(QString());
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().text,
+                 QStringLiteral("The language file %1 could not be loaded; the program runs in English.").arg(path));
+        QCOMPARE(Languages::rememberedLanguage(), QStringLiteral("en"));
+    }
+    // Said once: the next start runs in English without a word.
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    window.startSession(QString());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(checkedCode(window), QStringLiteral("en"));
 }
 
 void TestLanguageSwitch::designThatCannotBeReadBackIsKept()

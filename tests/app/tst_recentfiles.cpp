@@ -1,10 +1,16 @@
 // Recent files, last folders and default suffixes.
 #include "app/recentfiles.h"
+#include "app/settingsfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <utime.h>
 
 class TestRecentFiles : public QObject
 {
@@ -18,6 +24,10 @@ private slots:
     void lastFolderPerKind();
     void defaultSuffix_data();
     void defaultSuffix();
+    void specialFilesAreSkipped();
+    void settingsFileThatIsAPipeIsSetAside();
+    void deadSettingsLockDoesNotStallTheStart_data();
+    void deadSettingsLockDoesNotStallTheStart();
 };
 
 void TestRecentFiles::addedKeepsNewestFirst_data()
@@ -109,6 +119,66 @@ void TestRecentFiles::defaultSuffix()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     QCOMPARE(RecentFiles::withDefaultSuffix(name, "csv"), expected);
+}
+
+void TestRecentFiles::specialFilesAreSkipped()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("design.csv");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QStringList missing;
+    QCOMPARE(RecentFiles::existing({fifo}, &missing), QStringList());
+    QCOMPARE(missing, QStringList{fifo});
+}
+
+void TestRecentFiles::settingsFileThatIsAPipeIsSetAside()
+{
+    const QString settings = SettingsFile::path();
+    QVERIFY(settings.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    QFile::remove(settings);
+    QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The settings file is not a regular file; it was set aside as "));
+    const QString aside = SettingsFile::prepare();
+    QVERIFY(!aside.isEmpty());
+    QVERIFY(!QFileInfo::exists(settings));
+    // Reading the settings now ends (it would wait on the pipe for ever).
+    RecentFiles::store({QStringLiteral("/tmp/a.csv")});
+    QCOMPARE(RecentFiles::load(), QStringList{"/tmp/a.csv"});
+    QFile::remove(aside);
+    QFile::remove(settings);
+    // A regular settings file is left alone.
+    QCOMPARE(SettingsFile::prepare(), QString());
+}
+
+void TestRecentFiles::deadSettingsLockDoesNotStallTheStart_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty, as a kill during a save leaves it") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("not a lock");
+}
+
+void TestRecentFiles::deadSettingsLockDoesNotStallTheStart()
+{
+    QFETCH(QByteArray, content);
+    const QString lock = SettingsFile::path() + ".lock";
+    QVERIFY(QDir().mkpath(QFileInfo(lock).path()));
+    QFile file(lock);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    struct utimbuf times;
+    times.actime = times.modtime = ::time(nullptr) - 5;
+    QCOMPARE(::utime(QFile::encodeName(lock).constData(), &times), 0);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Took over a lock left by a process that is gone:"));
+    SettingsFile::prepare();
+    QElapsedTimer timer;
+    timer.start();
+    RecentFiles::store({QStringLiteral("/tmp/b.csv")});
+    QCOMPARE(RecentFiles::load(), QStringList{"/tmp/b.csv"});
+    // The lock's stale time is 30 s.
+    QVERIFY(timer.elapsed() < 5000);
 }
 
 QTEST_MAIN(TestRecentFiles)

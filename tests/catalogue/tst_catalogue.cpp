@@ -59,6 +59,7 @@ private slots:
     void imagePath();
     void startWithoutDataFailsIntegrity();
     void startLoadsVerifiedData();
+    void startRefusesSignedAbsurdData();
     void startRefusesHandEditedData();
 };
 
@@ -220,6 +221,22 @@ void TestCatalogue::startLoadsVerifiedData()
     QVERIFY(!catalogue.integrityFailed());
     QCOMPARE(names(catalogue.panels()), QStringList{"TXP 408"});
     QCOMPARE(catalogue.topologyFactors().classA, 0.5);
+}
+
+void TestCatalogue::startRefusesSignedAbsurdData()
+{
+    // Signed by the maker, but a negative current would turn a battery fault
+    // into "Battery autonomy OK".
+    const QByteArray data = smallCatalogue().replace("0,18", "-0,18");
+    QVERIFY(writeFile(dataFolder() + "/catalogue.csv", data));
+    QVERIFY(writeFile(dataFolder() + "/catalogue.sig", sign(data)));
+
+    WarningRecorder warnings;
+    const Catalogue catalogue;
+    QVERIFY(catalogue.integrityFailed());
+    QCOMPARE(warnings.take(), (QStringList{"Refused the data file: line 4: value out of range in column 2: -0,18",
+                                           "Data integrity verification failed!"}));
+    QVERIFY(catalogue.panels().isEmpty());
 }
 
 void TestCatalogue::startRefusesHandEditedData()

@@ -3,6 +3,7 @@
 
 #include "catalogue/datapack.h"
 #include "cataloguetestsupport.h"
+#include "../core/fulldisk.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -85,6 +86,10 @@ private slots:
     void failedVerificationChangesNothing_data();
     void failedVerificationChangesNothing();
     void unreadableDataChangesNothing();
+    void packsThatWouldNotRunChangeNothing_data();
+    void packsThatWouldNotRunChangeNothing();
+    void unwritableDataFolderSaysSo_data();
+    void unwritableDataFolderSaysSo();
     void failedMoveRestoresTheOldData();
     void interruptedReplacementIsRecovered();
     void staleScratchFolderIsDiscarded();
@@ -317,6 +322,70 @@ void TestDataPack::unreadableDataChangesNothing()
                           "Error reading data from new files!"}));
     QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
     QCOMPARE(catalogue.panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::packsThatWouldNotRunChangeNothing_data()
+{
+    QTest::addColumn<QString>("dataName");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("warning");
+    // Found by the check of the pack, but by no start: every start would then
+    // find no data at all.
+    QTest::newRow("hidden data file") << ".catalogue.csv" << smallCatalogue("SECOND")
+                                      << "Data pack data file is not the one a start reads: .catalogue.csv";
+    // Signed by the maker, yet a battery fault would read as sound.
+    QTest::newRow("negative current") << "catalogue.csv" << smallCatalogue("SECOND").replace("0,18", "-0,18")
+                                      << "Error reading data from new files!";
+}
+
+void TestDataPack::packsThatWouldNotRunChangeNothing()
+{
+    QFETCH(QString, dataName);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, warning);
+    installFirstPack();
+    Catalogue catalogue;
+    WarningRecorder warnings;
+    QVERIFY(!catalogue.installDataPack(makePack(m_packs + "/odd.tarvex", signedEntries(data, {}, dataName))));
+    QCOMPARE(warnings.take().constLast(), warning);
+    QVERIFY(catalogue.lastInstallError().isEmpty());
+    QCOMPARE(folderContents(dataFolder()), expectedFiles(m_first));
+    QCOMPARE(dataLocationEntries(), QStringList{"data"});
+    QCOMPARE(Catalogue().panels().at(0).name, QStringLiteral("FIRST"));
+}
+
+void TestDataPack::unwritableDataFolderSaysSo_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("full disk") << false << "No space left on device";
+    QTest::newRow("read-only folder") << true << "Read-only file system";
+}
+
+void TestDataPack::unwritableDataFolderSaysSo()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QString, cause);
+    const QString pack = makePack(m_packs + "/second.tarvex", signedEntries(smallCatalogue("SECOND")));
+    FullDisk disk("size=64k");
+    REQUIRE_FULL_DISK(disk);
+    const QByteArray home = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(disk.path()));
+    const QString location = Catalogue::dataLocation();
+    QVERIFY(QDir().mkpath(location));
+    QVERIFY(readOnly ? disk.remountReadOnly() : disk.fill());
+
+    Catalogue catalogue{CatalogueData()};
+    WarningRecorder warnings;
+    const bool installed = catalogue.installDataPack(pack);
+    const QString error = catalogue.lastInstallError();
+    const bool busy = catalogue.lastInstallWasBusy();
+    const QStringList entries = QDir(location).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    qputenv("XDG_DATA_HOME", home);
+    QVERIFY(!installed);
+    QVERIFY(!busy);
+    QCOMPARE(error, cause);
+    QCOMPARE(entries, QStringList());
 }
 
 void TestDataPack::failedMoveRestoresTheOldData()

@@ -228,10 +228,15 @@ void TestDesignHistory::recoveryFileClaimedOnce()
     RecoveryFile second(dir.path());
     QVERIFY(first->claim());
     QVERIFY(first->isClaimed());
-    // Another run of the program must not take this run's copy.
-    QVERIFY(!second.claim());
-    first.reset();
+    // Another run of the program must not take this run's copy: it keeps
+    // its own beside it.
     QVERIFY(second.claim());
+    QVERIFY(second.folder() != first->folder());
+    const QString firstFolder = first->folder();
+    first.reset();
+    RecoveryFile third(dir.path());
+    QVERIFY(third.claim());
+    QCOMPARE(third.folder(), firstFolder);
 }
 
 void TestDesignHistory::damagedRecoveryFileIsSetAside()

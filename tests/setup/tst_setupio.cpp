@@ -239,14 +239,14 @@ void TestSetupIo::saveAsCancelledOrFailed()
 
     const QString nowhere = dir.filePath("missing/folder/setup.csv");
     FileDialog::setNextFileName(nowhere);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to open file for writing:"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to write file:"));
     action(window, "actionSave_as")->trigger();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().title, QStringLiteral("Error"));
     QCOMPARE(shown.first().text,
              QStringLiteral("Failed to open file for writing.\nIf overwriting an existing "
-                            "file, make sure it is not open by another process."));
+                            "file, make sure it is not open by another process.\n\nNo such file or directory"));
     QVERIFY(!QFile::exists(nowhere));
 }
 

@@ -32,7 +32,7 @@ ctest --test-dir "$BUILD" --output-on-failure -j2
 SECONDS_EACH=${FUZZ_SECONDS:-30}
 ARTIFACTS="$ROOT/$BUILD/fuzz-artifacts"
 mkdir -p "$ARTIFACTS"
-for target in datafile setup xmlimport datapack; do
+for target in datafile setup xmlimport datapack translation; do
   # New inputs go to a scratch corpus; the committed seeds stay as they are.
   scratch=$(mktemp -d)
   echo "== fuzz_$target for ${SECONDS_EACH} s"

@@ -10,6 +10,15 @@ bool SystemEvaluation::hasFault() const
         if (loop.hasFault())
             return true;
     }
+    return hasDeviceCheckFault();
+}
+
+bool SystemEvaluation::hasDeviceCheckFault() const
+{
+    for (const LoopDeviceCheck &check : deviceChecks) {
+        if (check.hasFault())
+            return true;
+    }
     return false;
 }
 
@@ -31,7 +40,8 @@ QString DesignEvaluation::boxStatusText(int box) const
 
 SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
                                                   const QVector<LoopConfig> &readLoops,
-                                                  const Catalogue &catalogue)
+                                                  const Catalogue &catalogue,
+                                                  const QMap<int, LoopSchedule> &schedules)
 {
     // The values as the editors hold them once the design is opened.
     const PanelConfig config = read.shownByEditor(catalogue);
@@ -54,9 +64,18 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
 
     PanelInput input = PanelInput::fromConfig(config, catalogue);
     const double fraction = config.soundersActiveFraction();
+    int detectorsAndCallPoints = 0;
     for (int i = 0; i < loops.size(); ++i) {
-        const LoopEvaluation loop = LoopEvaluation::evaluate(loops.at(i), system.limits, fraction, catalogue);
+        const QVector<LoopCalc::LoopDevice> devices = LoopCalc::resolveDevices(loops.at(i).devices, catalogue);
+        const LoopEvaluation loop =
+            LoopEvaluation::evaluate(loops.at(i), devices, system.limits, fraction, catalogue);
         system.loopResults.append(loop);
+        detectorsAndCallPoints += LoopDeviceCheckTexts::detectorsAndCallPoints(devices);
+        const auto schedule = schedules.constFind(i);
+        if (schedule != schedules.constEnd())
+            system.deviceChecks.insert(i, LoopDeviceCheck::evaluate(loops.at(i), schedule.value(), devices,
+                                                                    loop.results.maxVoltageDrop,
+                                                                    system.limits.maxAddresses, fraction));
         if (i < input.loopCurrents.size()) {
             input.loopCurrents[i] =
                 PanelCalculation::scaledLoopCurrents(loop.totals.idleCurrent, loop.totals.alarmCurrent);
@@ -64,6 +83,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
         }
     }
     system.panel = PanelEvaluation::evaluate(input, catalogue);
+    system.deviceCheckNote = LoopDeviceCheckTexts::systemNote(detectorsAndCallPoints);
     return system;
 }
 
@@ -75,9 +95,9 @@ DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, co
 DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)
 {
     DesignEvaluation result;
-    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue);
+    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue, design.main.schedules);
     for (const SystemDesign &box : design.boxes) {
-        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue));
+        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue, box.schedules));
         result.boxes.last().displayName = box.name;
     }
     return result;

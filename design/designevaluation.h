@@ -1,12 +1,14 @@
 #pragma once
 
 #include "loop/loopconfig.h"
+#include "loop/loopdevicecheck.h"
 #include "loop/loopevaluation.h"
 #include "panel/panelconfig.h"
 #include "panel/panelevaluation.h"
 #include "design/design.h"
 #include "setup/setupfile.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -24,8 +26,14 @@ struct SystemEvaluation {
     LoopLimits limits;                   // the model's loop limits
     QVector<LoopEvaluation> loopResults; // one per loop, in loop order
     PanelEvaluation panel;
+    // Loop index (from 0) -> the device-level check of a scheduled loop.
+    QMap<int, LoopDeviceCheck> deviceChecks;
+    // More than 512 detectors and call points on this panel: the note, else empty.
+    QString deviceCheckNote;
 
-    bool hasFault() const; // any panel flag or any loop fault
+    // Any panel flag, any loop fault or any device-level fault.
+    bool hasFault() const;
+    bool hasDeviceCheckFault() const;
 };
 
 struct DesignEvaluation {
@@ -45,5 +53,6 @@ struct DesignEvaluation {
     // A design as a 2.0 file holds it (boxes named in file order).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
-                                           const Catalogue &catalogue);
+                                           const Catalogue &catalogue,
+                                           const QMap<int, LoopSchedule> &schedules = {});
 };

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/displayformat.h"
 #include "report/reportcomposer.h"
 #include "report/reportgenerator.h"
 #include "design/designevaluation.h"
@@ -164,11 +165,60 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     out << "\n";
     for (int i = 0; i < system.loopResults.size(); ++i) {
         const LoopEvaluation &loop = system.loopResults.at(i);
-        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault());
+        const auto check = system.deviceChecks.constFind(i);
+        const bool checkFault = check != system.deviceChecks.constEnd() && check->hasFault();
+        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault() || checkFault);
+        QStringList faults;
         if (loop.hasFault())
-            out << ": " << oneLine(loop.faultsText);
+            faults << oneLine(loop.faultsText);
+        if (checkFault)
+            faults << oneLine(check->faultsText);
+        if (!faults.isEmpty())
+            out << ": " << faults.join(QLatin1Char(' '));
         out << "\n";
     }
+}
+
+QJsonObject scenarioJson(const DeviceCheck::Scenario &scenario)
+{
+    QJsonArray drops;
+    for (double drop : scenario.drops)
+        drops.append(Display::volts(drop));
+    return QJsonObject{{"worstDrop", Display::volts(scenario.worstDrop)},
+                       {"worstUnit", scenario.worstUnit},
+                       {"drops", drops}};
+}
+
+QJsonArray scheduleJson(const LoopSchedule &schedule)
+{
+    QJsonArray units;
+    for (const ScheduleUnit &unit : schedule.units)
+        units.append(QJsonObject{{"position", unit.position},
+                                 {"device", unit.device},
+                                 {"address", unit.address},
+                                 {"zone", unit.zone},
+                                 {"location", unit.location}});
+    return units;
+}
+
+QJsonObject deviceCheckJson(const LoopDeviceCheck &check)
+{
+    QJsonArray sections;
+    for (const DeviceCheck::IsolatorSection &s : check.sections)
+        sections.append(QJsonObject{{"firstUnit", s.firstUnit},
+                                    {"lastUnit", s.lastUnit},
+                                    {"detectorsAndCallPoints", s.detectorsAndCallPoints},
+                                    {"status", statusWord(s.hasFault())}});
+    QJsonObject object{{"limit", Display::volts(check.limit)},
+                       {"status", statusWord(check.hasFault())},
+                       {"intact", scenarioJson(check.electrical.intact)},
+                       {"isolatorSections", sections},
+                       {"faults", check.faultsText}};
+    if (!check.degradedMode) {
+        object.insert("breakAtOut", scenarioJson(check.electrical.breakAtOut));
+        object.insert("breakAtIn", scenarioJson(check.electrical.breakAtIn));
+    }
+    return object;
 }
 
 QJsonObject loopJson(int index, const LoopEvaluation &loop, const LoopConfig &config,
@@ -208,7 +258,14 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
                       {"loop", p.flags.hasLoopFault}};
     QJsonArray loops;
     for (int i = 0; i < system.loopResults.size(); ++i)
-        loops.append(loopJson(i, system.loopResults.at(i), system.loops.at(i), p));
+    {
+        QJsonObject loop = loopJson(i, system.loopResults.at(i), system.loops.at(i), p);
+        if (system.deviceChecks.contains(i)) {
+            loop.insert("schedule", scheduleJson(system.schedules.value(i)));
+            loop.insert("deviceCheck", deviceCheckJson(system.deviceChecks.value(i)));
+        }
+        loops.append(loop);
+    }
     QJsonObject object{{"name", system.displayName},
                        {"model", system.config.model},
                        {"status", statusWord(system.hasFault())},
@@ -224,6 +281,8 @@ QJsonObject systemJson(const SystemEvaluation &system, const DesignEvaluation &d
                        {"externalPowerReportNotes", p.externalPowerReportNotes},
                        {"faultFlags", flags},
                        {"loops", loops}};
+    if (!system.deviceCheckNote.isEmpty())
+        object.insert("deviceCheckNote", system.deviceCheckNote);
     if (!system.isExpansionBox) {
         QJsonArray boxes;
         for (int i = 0; i < design.boxes.size(); ++i)

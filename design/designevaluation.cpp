@@ -53,6 +53,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
     system.displayName = config.model;
     system.config = config;
     system.loops = loops;
+    system.schedules = schedules;
     if (config.expansionBox) {
         const ExpansionBox box = catalogue.findExpansionBox(config.model);
         system.limits = {box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent, box.supportsOverboost};

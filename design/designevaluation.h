@@ -26,7 +26,8 @@ struct SystemEvaluation {
     LoopLimits limits;                   // the model's loop limits
     QVector<LoopEvaluation> loopResults; // one per loop, in loop order
     PanelEvaluation panel;
-    // Loop index (from 0) -> the device-level check of a scheduled loop.
+    // Loop index (from 0) -> the loop's schedule and its device-level check.
+    QMap<int, LoopSchedule> schedules;
     QMap<int, LoopDeviceCheck> deviceChecks;
     // More than 512 detectors and call points on this panel: the note, else empty.
     QString deviceCheckNote;

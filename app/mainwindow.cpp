@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include <limits>
+
 #include "app/constants.h"
 #include "app/designsession.h"
 #include "app/languages.h"
@@ -225,6 +227,7 @@ void MainWindow::initContainers()
     }
     if (m_session)
         m_session->watch(mainContainer);
+    attachDocument(mainContainer);
 }
 
 void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
@@ -242,6 +245,7 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
     expansionBoxContainers.insert(displayName, container);
     if (m_session)
         m_session->watch(container);
+    attachDocument(container);
     showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
@@ -646,6 +650,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void MainWindow::attachDocument(SystemContainerWidget *container)
+{
+    if (!m_session)
+        return;
+    container->setDocument(m_session->document(), [this, container] {
+        if (container == mainContainer)
+            return -1;
+        // A container not (or no longer) among the pages has no place in the design.
+        const int page = expansionBoxPages().indexOf(container);
+        return page < 0 ? std::numeric_limits<int>::max() : page;
+    });
+}
+
 QList<SystemContainerWidget *> MainWindow::expansionBoxPages() const
 {
     QList<SystemContainerWidget *> pages;
@@ -781,6 +798,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
         expansionBoxContainers.insert(name, container);
         if (m_session)
             m_session->watch(container);
+        attachDocument(container);
         showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();

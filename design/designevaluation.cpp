@@ -38,6 +38,32 @@ QString DesignEvaluation::boxStatusText(int box) const
     return boxes.value(box).panel.flags.any() ? QStringLiteral("FAULT") : QStringLiteral("OK");
 }
 
+LoopLimits DesignEvaluation::limitsOf(const PanelConfig &config, const Catalogue &catalogue)
+{
+    if (config.expansionBox) {
+        const ExpansionBox box = catalogue.findExpansionBox(config.model);
+        return {box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent, box.supportsOverboost};
+    }
+    const Panel panel = catalogue.findPanel(config.model);
+    return {panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent, panel.supportsOverboost};
+}
+
+std::optional<LoopDeviceCheck> DesignEvaluation::evaluateDeviceCheck(const Design &design, int systemIndex, int loop,
+                                                                     const Catalogue &catalogue)
+{
+    const SystemDesign *system = design.system(systemIndex);
+    if (!system || loop < 0 || loop >= system->loops.size() || !system->schedules.contains(loop))
+        return std::nullopt;
+    const PanelConfig config = system->config.shownByEditor(catalogue);
+    const LoopConfig loopConfig = system->loops.at(loop).shownByEditor();
+    const LoopLimits limits = limitsOf(config, catalogue);
+    const double fraction = config.soundersActiveFraction();
+    const QVector<LoopCalc::LoopDevice> devices = LoopCalc::resolveDevices(loopConfig.devices, catalogue);
+    const LoopEvaluation evaluation = LoopEvaluation::evaluate(loopConfig, devices, limits, fraction, catalogue);
+    return LoopDeviceCheck::evaluate(loopConfig, system->schedules.value(loop), devices,
+                                     evaluation.results.maxVoltageDrop, limits.maxAddresses, fraction);
+}
+
 SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
                                                   const QVector<LoopConfig> &readLoops,
                                                   const Catalogue &catalogue,
@@ -54,14 +80,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
     system.config = config;
     system.loops = loops;
     system.schedules = schedules;
-    if (config.expansionBox) {
-        const ExpansionBox box = catalogue.findExpansionBox(config.model);
-        system.limits = {box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent, box.supportsOverboost};
-    } else {
-        const Panel panel = catalogue.findPanel(config.model);
-        system.limits = {panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent,
-                         panel.supportsOverboost};
-    }
+    system.limits = limitsOf(config, catalogue);
 
     PanelInput input = PanelInput::fromConfig(config, catalogue);
     const double fraction = config.soundersActiveFraction();

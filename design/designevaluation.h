@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 class Catalogue;
 
 // A whole design evaluated without a screen: the main panel with its loops
@@ -53,6 +55,12 @@ struct DesignEvaluation {
     static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue);
     // A design as a 2.0 file holds it (boxes named in file order).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
+    // The device-level check of one scheduled loop alone, as evaluate() gives
+    // it; none for a loop without a schedule.
+    static std::optional<LoopDeviceCheck> evaluateDeviceCheck(const Design &design, int system, int loop,
+                                                              const Catalogue &catalogue);
+    // The loop limits of a panel or box model.
+    static LoopLimits limitsOf(const PanelConfig &config, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
                                            const Catalogue &catalogue,
                                            const QMap<int, LoopSchedule> &schedules = {});

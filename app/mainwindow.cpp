@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "loop/schedulerules.h"
 
 #include <limits>
 
@@ -831,15 +832,35 @@ void MainWindow::importXml(bool vxa310)
     RecentFiles::rememberFolder(XmlFiles, fileName);
     const QString variant = vxa310 ? tr("VXA310 XML") : tr("VXA620 XML");
     QStringList adjusted;
-    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted)) {
+    QMap<int, QStringList> unitOrders;
+    m_session->flush();
+    const Design beforeImport = m_session->document()->design();
+    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted, &unitOrders)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to import %1.\nThe file may not have the correct format, it may be "
                                 "corrupted or may not contain compatible device configuration.")
                                  .arg(variant));
         return;
     }
-    // The import is one step of the design's history.
+    // The import is one step of the design's history, and its loops arrive
+    // scheduled and addressed in the export's order.
     m_session->flush();
+    DesignDocument *document = m_session->document();
+    Design imported = document->design();
+    imported.main.schedules.clear();
+    for (auto it = unitOrders.cbegin(); it != unitOrders.cend(); ++it) {
+        if (it.key() >= imported.main.loops.size())
+            continue;
+        const LoopConfig &loop = imported.main.loops.at(it.key());
+        imported.main.schedules.insert(
+            it.key(), ScheduleRules::fromOrder(loop, it.value(),
+                                               ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *catalogue))));
+    }
+    // An import that changed no quantity still brings its schedules, as a step of their own.
+    if (document->design() == beforeImport)
+        document->record(imported);
+    else
+        document->amend(imported);
     warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"),
                             vxa310 ? tr("VXA310 XML imported successfully!")

@@ -39,11 +39,19 @@ void renumber(LoopSchedule &schedule, const Records &records)
 
 LoopSchedule fromQuantities(const LoopConfig &config, const Records &records)
 {
-    LoopSchedule schedule;
+    QStringList devices;
     for (auto it = config.devices.cbegin(); it != config.devices.cend(); ++it) {
         for (int i = 0; i < it.value(); ++i)
-            schedule.units.append({0, it.key(), QStringLiteral("-"), QString(), QString()});
+            devices.append(it.key());
     }
+    return fromOrder(config, devices, records);
+}
+
+LoopSchedule fromOrder(const LoopConfig &config, const QStringList &devices, const Records &records)
+{
+    LoopSchedule schedule;
+    for (const QString &device : devices)
+        schedule.units.append({0, device, QStringLiteral("-"), QString(), QString()});
     const int n = schedule.units.size();
     const int first = config.startDistance;
     const int last = std::max(first, config.loopLength - config.endDistance);

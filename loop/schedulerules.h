@@ -26,6 +26,8 @@ int firstAddress(const ScheduleUnit &unit);
 // distance to the loop length less the end distance, addressed 1, 2, ... in
 // cable order (a unit of several addresses takes consecutive ones).
 LoopSchedule fromQuantities(const LoopConfig &config, const Records &records);
+// The same for units in a given order (an imported loop as the export lists it).
+LoopSchedule fromOrder(const LoopConfig &config, const QStringList &devices, const Records &records);
 
 // Addresses given anew in cable order, from 1.
 void renumber(LoopSchedule &schedule, const Records &records);

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <set>
+
 #include <algorithm>
 #include <functional>
 
@@ -49,22 +51,6 @@ LoadGroups loadGroups(const Wiring &wiring)
             std::min<int>(units.size(), LoopCalc::activeSounders(units.size(), wiring.soundersActiveFraction)));
     groups.otherCount = std::min<int>(LoopCalc::AlarmSetSize, groups.others.size());
     return groups;
-}
-
-// The sum of the `count` largest values (only positive ones when `positiveOnly`).
-double largestSum(QVector<double> &values, int count, bool positiveOnly)
-{
-    if (count <= 0 || values.isEmpty())
-        return 0;
-    if (count < values.size())
-        std::nth_element(values.begin(), values.begin() + count, values.end(), std::greater<double>());
-    double sum = 0;
-    const int taken = std::min<int>(count, values.size());
-    for (int k = 0; k < taken; ++k) {
-        if (!positiveOnly || values.at(k) > 0)
-            sum += values.at(k);
-    }
-    return sum;
 }
 
 } // namespace
@@ -115,50 +101,117 @@ Scenario scenario(const Wiring &wiring, Feed feed)
     for (int i = 0; i < n; ++i)
         toIn[i] = total - fromOut.at(i);
 
-    // The voltage a unit's current causes at another tap: the resistance
-    // the two share on the way to the feed.
-    const auto shared = [&](int i, int j) {
-        const int nearOut = std::min(i, j);
-        const int nearIn = std::max(i, j);
+    // The resistance unit i's current shares with tap j on the way to the
+    // feed splits into a factor of the unit and one of the tap:
+    //   i < j: near[i] * scaleNear[j]      i >= j: far[i] * scaleFar[j]
+    // (fed from OUT: fromOut(min); from IN: toIn(max); from both ends:
+    // fromOut(min) * toIn(max) / total), so the drop at every tap follows
+    // from sums over the units before and after it.
+    QVector<double> near(n, 1.0), far(n, 1.0), scaleNear(n, 1.0), scaleFar(n, 1.0);
+    for (int i = 0; i < n; ++i) {
         switch (feed) {
         case Feed::OutOnly:
-            return fromOut.at(nearOut);
+            near[i] = fromOut.at(i);
+            scaleFar[i] = fromOut.at(i);
+            break;
         case Feed::InOnly:
-            return toIn.at(nearIn);
+            scaleNear[i] = toIn.at(i);
+            far[i] = toIn.at(i);
+            break;
         case Feed::BothEnds:
+            near[i] = fromOut.at(i);
+            far[i] = toIn.at(i);
+            scaleNear[i] = total > 0 ? toIn.at(i) / total : 0;
+            scaleFar[i] = total > 0 ? fromOut.at(i) / total : 0;
             break;
         }
-        return total > 0 ? fromOut.at(nearOut) * toIn.at(nearIn) / total : 0.0;
-    };
+    }
 
     const LoadGroups groups = loadGroups(wiring);
-    QVector<double> idle(n), extra(n);
+    // Loads every tap sees the same way: idle currents, and alarm currents
+    // of groups whose units are all (or, for the others, all that add) in alarm.
+    QVector<double> fixed(n), extra(n);
     for (int i = 0; i < n; ++i) {
-        idle[i] = wiring.units.at(i).record.idleCurrent;
-        extra[i] = wiring.units.at(i).record.alarmCurrent - idle.at(i);
+        fixed[i] = wiring.units.at(i).record.idleCurrent;
+        extra[i] = wiring.units.at(i).record.alarmCurrent - fixed.at(i);
     }
-    QVector<double> scratch;
-    scratch.reserve(n);
-    result.drops.resize(n);
-    for (int j = 0; j < n; ++j) {
-        double drop = 0;
-        for (int i = 0; i < n; ++i)
-            drop += idle.at(i) * shared(i, j);
-        for (int i : groups.always)
-            drop += extra.at(i) * shared(i, j);
-        for (int g = 0; g < groups.sounders.size(); ++g) {
-            scratch.clear();
-            for (int i : groups.sounders.at(g))
-                scratch.append(extra.at(i) * shared(i, j));
-            drop += largestSum(scratch, groups.sounderCounts.at(g), false);
+    for (int i : groups.always)
+        fixed[i] += extra.at(i);
+    struct Choice {
+        const QVector<int> *units;
+        int count;
+        bool positiveOnly;
+    };
+    QVector<Choice> choices;
+    for (int g = 0; g < groups.sounders.size(); ++g) {
+        const QVector<int> &units = groups.sounders.at(g);
+        if (groups.sounderCounts.at(g) >= units.size()) {
+            for (int i : units)
+                fixed[i] += extra.at(i);
+        } else if (groups.sounderCounts.at(g) > 0) {
+            choices.append({&units, groups.sounderCounts.at(g), false});
         }
-        scratch.clear();
+    }
+    if (groups.otherCount >= groups.others.size()) {
         for (int i : groups.others)
-            scratch.append(extra.at(i) * shared(i, j));
-        drop += largestSum(scratch, groups.otherCount, true);
-        result.drops[j] = drop;
-        if (result.worstUnit < 0 || drop > result.worstDrop) {
-            result.worstDrop = drop;
+            fixed[i] += std::max(0.0, extra.at(i));
+    } else {
+        choices.append({&groups.others, groups.otherCount, true});
+    }
+
+    QVector<double> before(n + 1, 0.0), after(n + 1, 0.0);
+    for (int i = 0; i < n; ++i)
+        before[i + 1] = before.at(i) + fixed.at(i) * near.at(i);
+    for (int i = n - 1; i >= 0; --i)
+        after[i] = after.at(i + 1) + fixed.at(i) * far.at(i);
+    result.drops.resize(n);
+    for (int j = 0; j < n; ++j)
+        result.drops[j] = scaleNear.at(j) * before.at(j) + scaleFar.at(j) * after.at(j);
+
+    // A group that sounds only some of its units: at each tap, the `count`
+    // largest of the units before it (scaled one way) and after it (the
+    // other), each side kept sorted as the tap walks along the cable.
+    QVector<int> groupOf(n, -1);
+    for (int c = 0; c < choices.size(); ++c) {
+        for (int i : *choices.at(c).units)
+            groupOf[i] = c;
+    }
+    for (int c = 0; c < choices.size(); ++c) {
+        const Choice &choice = choices.at(c);
+        std::multiset<double, std::greater<double>> nearSide, farSide;
+        for (int i : *choice.units)
+            farSide.insert(extra.at(i) * far.at(i));
+        for (int j = 0; j < n; ++j) {
+            if (j > 0 && groupOf.at(j - 1) == c) {
+                farSide.erase(farSide.find(extra.at(j - 1) * far.at(j - 1)));
+                nearSide.insert(extra.at(j - 1) * near.at(j - 1));
+            }
+            auto p = nearSide.cbegin();
+            auto q = farSide.cbegin();
+            double added = 0;
+            for (int taken = 0; taken < choice.count; ++taken) {
+                const bool hasNear = p != nearSide.cend();
+                const bool hasFar = q != farSide.cend();
+                if (!hasNear && !hasFar)
+                    break;
+                const double fromNear = hasNear ? *p * scaleNear.at(j) : 0;
+                const double fromFar = hasFar ? *q * scaleFar.at(j) : 0;
+                const bool takeNear = hasNear && (!hasFar || fromNear >= fromFar);
+                const double value = takeNear ? fromNear : fromFar;
+                if (choice.positiveOnly && value <= 0)
+                    break;
+                added += value;
+                if (takeNear)
+                    ++p;
+                else
+                    ++q;
+            }
+            result.drops[j] += added;
+        }
+    }
+    for (int j = 0; j < n; ++j) {
+        if (result.worstUnit < 0 || result.drops.at(j) > result.worstDrop) {
+            result.worstDrop = result.drops.at(j);
             result.worstUnit = j;
         }
     }

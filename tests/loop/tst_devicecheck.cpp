@@ -69,6 +69,7 @@ private slots:
     void handWorkedLoops_data();
     void handWorkedLoops();
     void degradedModeHasOnlyTheOutFeed();
+    void matchesTheDirectSum();
     void isolatorSections_data();
     void isolatorSections();
     void scheduleFromQuantities();
@@ -170,6 +171,82 @@ void TestDeviceCheck::handWorkedLoops()
     // A break never helps: each unit's drop with either break bounds the intact one.
     for (int i = 0; i < intact.size(); ++i)
         QVERIFY(e.intact.drops.at(i) <= std::min(e.breakAtOut.drops.at(i), e.breakAtIn.drops.at(i)) + 1e-12);
+}
+
+// The drops worked out directly: for every tap, every unit's share of the
+// resistance to the feed, and the units in alarm picked by sorting.
+static Drops directDrops(const Wiring &w, Feed feed)
+{
+    const QVector<double> r = stretchResistances(w);
+    const int n = w.units.size();
+    QVector<double> a(n);
+    double total = 0;
+    for (int i = 0; i < n; ++i)
+        a[i] = (total += r.at(i));
+    total += r.at(n);
+    const auto shared = [&](int i, int j) {
+        const double out = a.at(std::min(i, j)), in = total - a.at(std::max(i, j));
+        return feed == Feed::OutOnly ? out : feed == Feed::InOnly ? in : out * in / total;
+    };
+    Drops drops(n);
+    for (int j = 0; j < n; ++j) {
+        QMap<QString, QVector<double>> sounders;
+        QVector<double> others;
+        for (int i = 0; i < n; ++i) {
+            const Device &d = w.units.at(i).record;
+            const double g = shared(i, j), extra = (d.alarmCurrent - d.idleCurrent) * g;
+            drops[j] += d.idleCurrent * g;
+            if (d.isSounder)
+                sounders[d.name].append(extra);
+            else if (d.subcategory == QLatin1String("BEAM"))
+                drops[j] += extra;
+            else
+                others.append(extra);
+        }
+        for (QVector<double> &values : sounders) {
+            std::sort(values.rbegin(), values.rend());
+            const int active = LoopCalc::activeSounders(values.size(), w.soundersActiveFraction);
+            for (int k = 0; k < active && k < values.size(); ++k)
+                drops[j] += values.at(k);
+        }
+        std::sort(others.rbegin(), others.rend());
+        for (int k = 0; k < 16 && k < others.size() && others.at(k) > 0; ++k)
+            drops[j] += others.at(k);
+    }
+    return drops;
+}
+
+void TestDeviceCheck::matchesTheDirectSum()
+{
+    // Mixed loops: two sounder devices at 50 %, beams, flagged and plain
+    // detectors, a unit that draws less in alarm, over 16 others.
+    const QVector<Device> kinds{plain(0.0003, 0.005, QStringLiteral("A")), plain(0.0005, 0.009, QStringLiteral("B")),
+                                Fixtures::detector(QStringLiteral("F"), 0.0002, 0.006, true),
+                                Fixtures::sounder(QStringLiteral("S1"), 0.0004, 0.02),
+                                Fixtures::sounder(QStringLiteral("S2"), 0.0003, 0.012),
+                                Fixtures::beam(QStringLiteral("BM"), 0.002, 0.004), plain(0.004, 0.001, QStringLiteral("L"))};
+    quint32 seed = 7;
+    const auto next = [&seed](int bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(bound));
+    };
+    for (int round = 0; round < 20; ++round) {
+        QVector<Unit> units;
+        int position = next(30);
+        const int count = 1 + next(60);
+        for (int i = 0; i < count; ++i) {
+            units.append({position, kinds.at(next(kinds.size()))});
+            position += next(25);
+        }
+        const Wiring w = wiring(position + next(40), units, Topology::ClassA, round % 2 ? 0.5 : 0.3);
+        for (Feed feed : {Feed::BothEnds, Feed::OutOnly, Feed::InOnly}) {
+            const Scenario s = scenario(w, feed);
+            const Drops expected = directDrops(w, feed);
+            for (int j = 0; j < count; ++j)
+                QVERIFY2(qAbs(s.drops.at(j) - expected.at(j)) < 1e-9,
+                         qPrintable(QStringLiteral("round %1 feed %2 unit %3").arg(round).arg(int(feed)).arg(j)));
+        }
+    }
 }
 
 void TestDeviceCheck::degradedModeHasOnlyTheOutFeed()

@@ -4,8 +4,6 @@
 
 #include <QHash>
 
-#include <set>
-
 #include <algorithm>
 #include <functional>
 
@@ -170,43 +168,66 @@ Scenario scenario(const Wiring &wiring, Feed feed)
 
     // A group that sounds only some of its units: at each tap, the `count`
     // largest of the units before it (scaled one way) and after it (the
-    // other), each side kept sorted as the tap walks along the cable.
+    // other); each side's largest are kept as the tap walks along the cable.
     QVector<int> groupOf(n, -1);
     for (int c = 0; c < choices.size(); ++c) {
         for (int i : *choices.at(c).units)
             groupOf[i] = c;
     }
+    // The k largest values, in descending order, taken from two sorted lists.
+    const auto mergeTop = [](const double *nearBegin, const double *nearEnd, double nearScale, const double *farBegin,
+                             const double *farEnd, double farScale, int count, bool positiveOnly) {
+        double added = 0;
+        for (int taken = 0; taken < count; ++taken) {
+            const bool hasNear = nearBegin != nearEnd;
+            const bool hasFar = farBegin != farEnd;
+            if (!hasNear && !hasFar)
+                break;
+            const double fromNear = hasNear ? *nearBegin * nearScale : 0;
+            const double fromFar = hasFar ? *farBegin * farScale : 0;
+            const bool takeNear = hasNear && (!hasFar || fromNear >= fromFar);
+            const double value = takeNear ? fromNear : fromFar;
+            if (positiveOnly && value <= 0)
+                break;
+            added += value;
+            if (takeNear)
+                ++nearBegin;
+            else
+                ++farBegin;
+        }
+        return added;
+    };
+    // Inserts into a descending list that keeps at most `count` values.
+    const auto keepTop = [](QVector<double> &top, double value, int count) {
+        auto at = std::upper_bound(top.begin(), top.end(), value, std::greater<double>());
+        if (at - top.begin() >= count)
+            return;
+        top.insert(at, value);
+        if (top.size() > count)
+            top.removeLast();
+    };
     for (int c = 0; c < choices.size(); ++c) {
         const Choice &choice = choices.at(c);
-        std::multiset<double, std::greater<double>> nearSide, farSide;
-        for (int i : *choice.units)
-            farSide.insert(extra.at(i) * far.at(i));
+        const int k = choice.count;
+        // The k largest of the units after each tap, built from the IN end.
+        QVector<double> farTops(std::size_t(n + 1) * k);
+        QVector<int> farSizes(n + 1, 0);
+        QVector<double> running;
+        running.reserve(k + 1);
+        for (int j = n - 1; j >= 0; --j) {
+            if (groupOf.at(j) == c)
+                keepTop(running, extra.at(j) * far.at(j), k);
+            std::copy(running.cbegin(), running.cend(), farTops.begin() + std::size_t(j) * k);
+            farSizes[j] = running.size();
+        }
+        // ... and of the units before it, built along the way from OUT.
+        running.clear();
         for (int j = 0; j < n; ++j) {
-            if (j > 0 && groupOf.at(j - 1) == c) {
-                farSide.erase(farSide.find(extra.at(j - 1) * far.at(j - 1)));
-                nearSide.insert(extra.at(j - 1) * near.at(j - 1));
-            }
-            auto p = nearSide.cbegin();
-            auto q = farSide.cbegin();
-            double added = 0;
-            for (int taken = 0; taken < choice.count; ++taken) {
-                const bool hasNear = p != nearSide.cend();
-                const bool hasFar = q != farSide.cend();
-                if (!hasNear && !hasFar)
-                    break;
-                const double fromNear = hasNear ? *p * scaleNear.at(j) : 0;
-                const double fromFar = hasFar ? *q * scaleFar.at(j) : 0;
-                const bool takeNear = hasNear && (!hasFar || fromNear >= fromFar);
-                const double value = takeNear ? fromNear : fromFar;
-                if (choice.positiveOnly && value <= 0)
-                    break;
-                added += value;
-                if (takeNear)
-                    ++p;
-                else
-                    ++q;
-            }
-            result.drops[j] += added;
+            if (j > 0 && groupOf.at(j - 1) == c)
+                keepTop(running, extra.at(j - 1) * near.at(j - 1), k);
+            const double *farBegin = farTops.constData() + std::size_t(j) * k;
+            result.drops[j] += mergeTop(running.constData(), running.constData() + running.size(), scaleNear.at(j),
+                                        farBegin, farBegin + farSizes.at(j), scaleFar.at(j), k, choice.positiveOnly);
         }
     }
     for (int j = 0; j < n; ++j) {

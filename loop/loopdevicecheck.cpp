@@ -128,15 +128,23 @@ LoopDeviceCheck LoopDeviceCheck::evaluate(const LoopConfig &config, const LoopSc
     check.scheduleFaults = ScheduleRules::faults(schedule, records, config.loopLength, maxAddresses);
 
     check.unitFaults.fill(false, schedule.units.size());
+    // Every faulty row is marked; the texts stop after a few, which is
+    // enough to see what is wrong and keeps a badly addressed loop readable.
+    int told = 0;
     for (const ScheduleRules::Fault &fault : check.scheduleFaults) {
         check.unitFaults[fault.unit] = true;
-        appendItem(check.faultsText, scheduleItem(fault, schedule, config.loopLength, maxAddresses));
+        if (told++ < MaxScheduleFaultTexts)
+            appendItem(check.faultsText, scheduleItem(fault, schedule, config.loopLength, maxAddresses));
     }
+    if (told > MaxScheduleFaultTexts)
+        appendItem(check.faultsText, QCoreApplication::translate("LoopDeviceCheck", "%1 more schedule faults.")
+                                         .arg(told - MaxScheduleFaultTexts));
     const auto voltage = [&](const DeviceCheck::Scenario &s, const QString &how) {
         if (!check.exceeds(s))
             return;
         for (int i = 0; i < s.drops.size(); ++i) {
-            if (LoopCalc::displayed(s.drops.at(i)) > limit)
+            // Only a drop near the limit needs the shown rounding to decide.
+            if (s.drops.at(i) > limit - 1e-6 && LoopCalc::displayed(s.drops.at(i)) > limit)
                 check.unitFaults[i] = true;
         }
         appendItem(check.faultsText, voltageItem(schedule.units.at(s.worstUnit), s, how, limit));

@@ -16,6 +16,9 @@ class Catalogue;
 // the texts the schedule view, the command line and the report show. Texts
 // are translated in the context "LoopDeviceCheck".
 struct LoopDeviceCheck {
+    // Schedule faults told in words; the rest are counted.
+    static constexpr int MaxScheduleFaultTexts = 10;
+
     double limit = 0; // the loop's maximum voltage drop as shown
     bool degradedMode = false;
     DeviceCheck::Electrical electrical;

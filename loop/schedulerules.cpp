@@ -86,33 +86,44 @@ bool moveUnit(LoopSchedule &schedule, int index, int delta)
 QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int loopLength, int maxAddresses)
 {
     QVector<Fault> found;
-    // Address -> the unit that holds it.
-    QMap<int, int> taken;
+    // Address -> the unit that holds it: a table for the usual addresses, a
+    // hash for the few far beyond any loop's (a file may hold any number).
+    constexpr qint64 TableSize = 1 << 16;
+    QVector<int> table(TableSize, -1);
+    QHash<qint64, int> beyond;
+    const auto holder = [&](qint64 address) {
+        return address < TableSize ? table.at(int(address)) : beyond.value(address, -1);
+    };
+    const auto hold = [&](qint64 address, int unit) {
+        if (address < TableSize)
+            table[int(address)] = unit;
+        else
+            beyond.insert(address, unit);
+    };
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);
         if (i > 0 && unit.position < schedule.units.at(i - 1).position)
             found.append({Fault::PositionBackwards, i, i - 1});
         if (unit.position > loopLength)
             found.append({Fault::PositionBeyondLoop, i});
-        const int count = records.value(unit.device).addresses;
+        const qint64 count = records.value(unit.device).addresses;
         if (count <= 0)
             continue;
-        const int first = firstAddress(unit);
+        const qint64 first = firstAddress(unit);
         if (first == 0) {
             found.append({Fault::NoAddress, i});
             continue;
         }
         if (first + count - 1 > maxAddresses)
             found.append({Fault::AddressBeyondMaximum, i});
-        for (int a = first; a < first + count; ++a) {
-            const auto holder = taken.constFind(a);
-            if (holder != taken.constEnd()) {
-                found.append({Fault::AddressCollision, i, holder.value()});
+        for (qint64 a = first; a < first + count; ++a) {
+            if (holder(a) >= 0) {
+                found.append({Fault::AddressCollision, i, holder(a)});
                 break;
             }
         }
-        for (int a = first; a < first + count; ++a)
-            taken.insert(a, i);
+        for (qint64 a = first; a < first + count; ++a)
+            hold(a, i);
     }
     return found;
 }

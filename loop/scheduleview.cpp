@@ -82,7 +82,7 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns are fitted once per redraw, not at every cell written.
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->installEventFilter(this);
 
@@ -285,6 +285,7 @@ void ScheduleView::fill(const LoopSchedule &schedule, const LoopDeviceCheck &che
 {
     m_filling = true;
     m_table->setUpdatesEnabled(false);
+    const bool resized = m_table->rowCount() != schedule.units.size();
     m_table->setRowCount(schedule.units.size());
     m_table->setColumnHidden(BreakAtOut, check.degradedMode);
     m_table->setColumnHidden(BreakAtIn, check.degradedMode);
@@ -294,9 +295,10 @@ void ScheduleView::fill(const LoopSchedule &schedule, const LoopDeviceCheck &che
     // Items are kept and their texts rewritten: an edit arrives from one of
     // them, and a redraw of 250 rows stays cheap.
     const auto set = [this](int row, int column, const QString &text, bool editable) {
-        if (QTableWidgetItem *item = m_table->item(row, column))
-            item->setText(text);
-        else
+        if (QTableWidgetItem *item = m_table->item(row, column)) {
+            if (item->text() != text)
+                item->setText(text);
+        } else
             m_table->setItem(row, column, textItem(text, editable));
     };
     for (int i = 0; i < schedule.units.size(); ++i) {
@@ -314,6 +316,8 @@ void ScheduleView::fill(const LoopSchedule &schedule, const LoopDeviceCheck &che
         set(i, Status, check.unitFaults.value(i) ? tr("FAULT") : tr("OK"), false);
     }
     applyFilter();
+    if (resized)
+        m_table->resizeColumnsToContents();
     m_table->setUpdatesEnabled(true);
     m_filling = false;
 }

@@ -348,6 +348,9 @@ void TestDeviceCheck::scheduleFaults_data()
     QTest::newRow("collision inside a twin")
         << QStringList{"10 B 1", "20 A 2"} << 10 << QStringList{"0 1 0"};
     QTest::newRow("beyond the maximum") << QStringList{"10 A 1", "20 B 3"} << 3 << QStringList{"1 1 -1"};
+    QTest::newRow("addresses far beyond any loop")
+        << QStringList{"10 B 2147483647", "20 A 70000", "30 A 70000"} << 3
+        << QStringList{"1 0 -1", "1 1 -1", "1 2 -1", "0 2 1"};
     QTest::newRow("no address") << QStringList{"10 A -", "20 C -"} << 3 << QStringList{"2 0 -1"};
     QTest::newRow("backwards and past the loop")
         << QStringList{"30 A 1", "20 A 2", "600 C -"} << 3 << QStringList{"3 1 0", "4 2 -1"};

@@ -137,7 +137,6 @@ void ScheduleView::setDocument(DesignDocument *document, std::function<int()> sy
         connect(m_document, &DesignDocument::edited, this, &ScheduleView::onEdited);
     }
     m_shownSchedule.reset();
-    m_shownLimit = -1;
     refresh();
 }
 
@@ -263,17 +262,18 @@ void ScheduleView::refresh()
     const Design &design = m_document->design();
     const int index = m_system();
     const LoopConfig config = design.system(index)->loops.value(m_loop);
+    const PanelConfig &panel = design.system(index)->config;
+    // An edit elsewhere leaves this loop's table as it is, unevaluated.
+    if (m_shownSchedule == current && m_shownConfig == config && m_shownPanel == panel &&
+        m_table->rowCount() == current->units.size())
+        return;
     const std::optional<LoopDeviceCheck> check =
         DesignEvaluation::evaluateDeviceCheck(design, index, m_loop, *m_document->catalogue());
     if (!check)
         return;
-    // An edit elsewhere leaves this loop's table as it is.
-    if (m_shownSchedule == current && m_shownConfig == config && m_shownLimit == check->limit &&
-        m_table->rowCount() == current->units.size())
-        return;
     m_shownSchedule = current;
     m_shownConfig = config;
-    m_shownLimit = check->limit;
+    m_shownPanel = panel;
     fill(*current, *check);
     m_plot->setProfile(*current, *check, config.loopLength);
     const bool fault = check->hasFault();

@@ -78,5 +78,5 @@ private:
     // What the table shows, so an edit elsewhere does not redraw it.
     std::optional<LoopSchedule> m_shownSchedule;
     LoopConfig m_shownConfig;
-    double m_shownLimit = -1;
+    PanelConfig m_shownPanel;
 };

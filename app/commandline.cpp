@@ -8,6 +8,7 @@
 #include "catalogue/datapackinfo.h"
 #include "design/comparisontext.h"
 #include "design/designcomparison.h"
+#include "catalogue/displayformat.h"
 #include "design/designevaluation.h"
 #include "design/designfile.h"
 #include "design/designjson.h"
@@ -148,9 +149,16 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     out << "\n";
     for (int i = 0; i < system.loopResults.size(); ++i) {
         const LoopEvaluation &loop = system.loopResults.at(i);
-        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault());
+        const auto check = system.deviceChecks.constFind(i);
+        const bool checkFault = check != system.deviceChecks.constEnd() && check->hasFault();
+        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault() || checkFault);
+        QStringList faults;
         if (loop.hasFault())
-            out << ": " << oneLine(loop.faultsText);
+            faults << oneLine(loop.faultsText);
+        if (checkFault)
+            faults << oneLine(check->faultsText);
+        if (!faults.isEmpty())
+            out << ": " << faults.join(QLatin1Char(' '));
         out << "\n";
     }
 }

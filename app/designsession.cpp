@@ -49,6 +49,12 @@ DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, cons
     connect(&m_recoveryTimer, &QTimer::timeout, this, &DesignSession::writeRecovery);
     connect(m_document, &DesignDocument::edited, this, &DesignSession::edited);
     connect(m_document, &DesignDocument::stateChanged, this, &DesignSession::stateChanged);
+    // A schedule edit can move a loop's start and end distances: the loop
+    // editors follow the document.
+    connect(m_document, &DesignDocument::changed, this, [this](const DesignChange &change) {
+        if (change.kind == DesignChange::Schedule && m_enabled && !m_showing && onScreen() != m_document->design())
+            this->show();
+    });
     qApp->installEventFilter(this);
 }
 

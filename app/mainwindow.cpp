@@ -1,4 +1,7 @@
 #include "app/mainwindow.h"
+#include "loop/schedulerules.h"
+
+#include <limits>
 
 #include "app/comparisonview.h"
 #include "app/constants.h"
@@ -234,6 +237,7 @@ void MainWindow::initContainers()
         if (mainContainer->panelWidget())
             mainContainer->panelWidget()->setDocument(m_session->document());
     }
+    attachDocument(mainContainer);
 }
 
 void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
@@ -254,6 +258,7 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
         if (PanelWidget *panel = container->panelWidget())
             panel->setDocument(m_session->document(), displayName);
     }
+    attachDocument(container);
     showFaultMark(container);
 
     // The box told its state while it was being built, before anyone listened.
@@ -731,6 +736,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void MainWindow::attachDocument(SystemContainerWidget *container)
+{
+    if (!m_session)
+        return;
+    container->setDocument(m_session->document(), [this, container] {
+        if (container == mainContainer)
+            return -1;
+        // A container not (or no longer) among the pages has no place in the design.
+        const int page = expansionBoxPages().indexOf(container);
+        return page < 0 ? std::numeric_limits<int>::max() : page;
+    });
+}
+
 QList<SystemContainerWidget *> MainWindow::expansionBoxPages() const
 {
     QList<SystemContainerWidget *> pages;
@@ -869,6 +887,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
             if (PanelWidget *panel = container->panelWidget())
                 panel->setDocument(m_session->document(), name);
         }
+        attachDocument(container);
         showFaultMark(container);
 
         const PanelMessages::FaultFlags flags = container->faultStates();
@@ -901,15 +920,35 @@ void MainWindow::importXml(bool vxa310)
     RecentFiles::rememberFolder(XmlFiles, fileName);
     const QString variant = vxa310 ? tr("VXA310 XML") : tr("VXA620 XML");
     QStringList adjusted;
-    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted)) {
+    QMap<int, QStringList> unitOrders;
+    m_session->flush();
+    const Design beforeImport = m_session->document()->design();
+    if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted, &unitOrders)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to import %1.\nThe file may not have the correct format, it may be "
                                 "corrupted or may not contain compatible device configuration.")
                                  .arg(variant));
         return;
     }
-    // The import is one step of the design's history.
+    // The import is one step of the design's history, and its loops arrive
+    // scheduled and addressed in the export's order.
     m_session->flush();
+    DesignDocument *document = m_session->document();
+    Design imported = document->design();
+    imported.main.schedules.clear();
+    for (auto it = unitOrders.cbegin(); it != unitOrders.cend(); ++it) {
+        if (it.key() >= imported.main.loops.size())
+            continue;
+        const LoopConfig &loop = imported.main.loops.at(it.key());
+        imported.main.schedules.insert(
+            it.key(), ScheduleRules::fromOrder(loop, it.value(),
+                                               ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *catalogue))));
+    }
+    // An import that changed no quantity still brings its schedules, as a step of their own.
+    if (document->design() == beforeImport)
+        document->record(imported);
+    else
+        document->amend(imported);
     warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"),
                             vxa310 ? tr("VXA310 XML imported successfully!")

@@ -118,6 +118,8 @@ private:
     void importXml(bool vxa310);
     // The pages of the expansion boxes, in page order.
     QList<SystemContainerWidget *> expansionBoxPages() const;
+    // The container's loop tabs show the document's schedules.
+    void attachDocument(SystemContainerWidget *container);
     // Keeps the fault mark of a container's page tab up to date.
     void showFaultMark(SystemContainerWidget *container);
 

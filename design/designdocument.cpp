@@ -54,6 +54,18 @@ bool DesignDocument::record(const Design &next, quintptr mergeKey, const DesignC
     return true;
 }
 
+void DesignDocument::amend(const Design &next)
+{
+    Design after = next;
+    reconcile(design(), after);
+    if (after == design())
+        return;
+    m_history.replaceCurrent(after);
+    m_evaluation.reset();
+    emit changed({DesignChange::Whole});
+    emit stateChanged();
+}
+
 void DesignDocument::replaceCurrent(const Design &design)
 {
     m_history.replaceCurrent(design);

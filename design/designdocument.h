@@ -46,6 +46,9 @@ public:
     // The same design shown anew (a new language): no step of its own.
     void replaceCurrent(const Design &design);
     void closeStep() { m_history.closeStep(); }
+    // More of the edit just recorded (an import's schedules): it takes that
+    // step's place, so one undo takes back the whole edit.
+    void amend(const Design &design);
 
     // Typed edits; each is one step.
     void setProjectInfo(const std::optional<ProjectInfo> &project);

@@ -10,6 +10,15 @@ bool SystemEvaluation::hasFault() const
         if (loop.hasFault())
             return true;
     }
+    return hasDeviceCheckFault();
+}
+
+bool SystemEvaluation::hasDeviceCheckFault() const
+{
+    for (const LoopDeviceCheck &check : deviceChecks) {
+        if (check.hasFault())
+            return true;
+    }
     return false;
 }
 
@@ -29,9 +38,36 @@ QString DesignEvaluation::boxStatusText(int box) const
     return boxes.value(box).panel.flags.any() ? QStringLiteral("FAULT") : QStringLiteral("OK");
 }
 
+LoopLimits DesignEvaluation::limitsOf(const PanelConfig &config, const Catalogue &catalogue)
+{
+    if (config.expansionBox) {
+        const ExpansionBox box = catalogue.findExpansionBox(config.model);
+        return {box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent, box.supportsOverboost};
+    }
+    const Panel panel = catalogue.findPanel(config.model);
+    return {panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent, panel.supportsOverboost};
+}
+
+std::optional<LoopDeviceCheck> DesignEvaluation::evaluateDeviceCheck(const Design &design, int systemIndex, int loop,
+                                                                     const Catalogue &catalogue)
+{
+    const SystemDesign *system = design.system(systemIndex);
+    if (!system || loop < 0 || loop >= system->loops.size() || !system->schedules.contains(loop))
+        return std::nullopt;
+    const PanelConfig config = system->config.shownByEditor(catalogue);
+    const LoopConfig loopConfig = system->loops.at(loop).shownByEditor();
+    const LoopLimits limits = limitsOf(config, catalogue);
+    const double fraction = config.soundersActiveFraction();
+    const QVector<LoopCalc::LoopDevice> devices = LoopCalc::resolveDevices(loopConfig.devices, catalogue);
+    const LoopEvaluation evaluation = LoopEvaluation::evaluate(loopConfig, devices, limits, fraction, catalogue);
+    return LoopDeviceCheck::evaluate(loopConfig, system->schedules.value(loop), devices,
+                                     evaluation.results.maxVoltageDrop, limits.maxAddresses, fraction);
+}
+
 SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
                                                   const QVector<LoopConfig> &readLoops,
-                                                  const Catalogue &catalogue, BatteryMethod batteryMethod)
+                                                  const Catalogue &catalogue, BatteryMethod batteryMethod,
+                                                  const QMap<int, LoopSchedule> &schedules)
 {
     // The values as the editors hold them once the design is opened.
     const PanelConfig config = read.shownByEditor(catalogue);
@@ -43,21 +79,24 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
     system.displayName = config.model;
     system.config = config;
     system.loops = loops;
-    if (config.expansionBox) {
-        const ExpansionBox box = catalogue.findExpansionBox(config.model);
-        system.limits = {box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent, box.supportsOverboost};
-    } else {
-        const Panel panel = catalogue.findPanel(config.model);
-        system.limits = {panel.loopMaxAddresses, panel.loopMinCurrent, panel.loopMaxCurrent,
-                         panel.supportsOverboost};
-    }
+    system.schedules = schedules;
+    system.limits = limitsOf(config, catalogue);
 
     PanelInput input = PanelInput::fromConfig(config, catalogue);
     input.batteryMethod = batteryMethod;
     const double fraction = config.soundersActiveFraction();
+    int detectorsAndCallPoints = 0;
     for (int i = 0; i < loops.size(); ++i) {
-        const LoopEvaluation loop = LoopEvaluation::evaluate(loops.at(i), system.limits, fraction, catalogue);
+        const QVector<LoopCalc::LoopDevice> devices = LoopCalc::resolveDevices(loops.at(i).devices, catalogue);
+        const LoopEvaluation loop =
+            LoopEvaluation::evaluate(loops.at(i), devices, system.limits, fraction, catalogue);
         system.loopResults.append(loop);
+        detectorsAndCallPoints += LoopDeviceCheckTexts::detectorsAndCallPoints(devices);
+        const auto schedule = schedules.constFind(i);
+        if (schedule != schedules.constEnd())
+            system.deviceChecks.insert(i, LoopDeviceCheck::evaluate(loops.at(i), schedule.value(), devices,
+                                                                    loop.results.maxVoltageDrop,
+                                                                    system.limits.maxAddresses, fraction));
         if (i < input.loopCurrents.size()) {
             input.loopCurrents[i] =
                 PanelCalculation::scaledLoopCurrents(loop.totals.idleCurrent, loop.totals.alarmCurrent);
@@ -65,6 +104,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
         }
     }
     system.panel = PanelEvaluation::evaluate(input, catalogue);
+    system.deviceCheckNote = LoopDeviceCheckTexts::systemNote(detectorsAndCallPoints);
     return system;
 }
 
@@ -76,9 +116,10 @@ DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, co
 DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)
 {
     DesignEvaluation result;
-    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue, design.main.batteryMethod);
+    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue, design.main.batteryMethod,
+                                 design.main.schedules);
     for (const SystemDesign &box : design.boxes) {
-        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue, box.batteryMethod));
+        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue, box.batteryMethod, box.schedules));
         result.boxes.last().displayName = box.name;
     }
     return result;

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "loop/loopconfig.h"
+#include "loop/loopdevicecheck.h"
 #include "loop/loopevaluation.h"
 #include "panel/panelconfig.h"
 #include "panel/panelevaluation.h"
 #include "design/design.h"
 #include "setup/setupfile.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <optional>
 
 class Catalogue;
 
@@ -24,8 +28,15 @@ struct SystemEvaluation {
     LoopLimits limits;                   // the model's loop limits
     QVector<LoopEvaluation> loopResults; // one per loop, in loop order
     PanelEvaluation panel; // its battery by the system's battery method
+    // Loop index (from 0) -> the loop's schedule and its device-level check.
+    QMap<int, LoopSchedule> schedules;
+    QMap<int, LoopDeviceCheck> deviceChecks;
+    // More than 512 detectors and call points on this panel: the note, else empty.
+    QString deviceCheckNote;
 
-    bool hasFault() const; // any panel flag or any loop fault
+    // Any panel flag, any loop fault or any device-level fault.
+    bool hasFault() const;
+    bool hasDeviceCheckFault() const;
 };
 
 struct DesignEvaluation {
@@ -44,7 +55,14 @@ struct DesignEvaluation {
     static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue);
     // A design as a 2.0 file holds it (boxes named in file order).
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
+    // The device-level check of one scheduled loop alone, as evaluate() gives
+    // it; none for a loop without a schedule.
+    static std::optional<LoopDeviceCheck> evaluateDeviceCheck(const Design &design, int system, int loop,
+                                                              const Catalogue &catalogue);
+    // The loop limits of a panel or box model.
+    static LoopLimits limitsOf(const PanelConfig &config, const Catalogue &catalogue);
     static SystemEvaluation evaluateSystem(const PanelConfig &config, const QVector<LoopConfig> &loops,
                                            const Catalogue &catalogue,
-                                           BatteryMethod batteryMethod = BatteryMethod::Maker);
+                                           BatteryMethod batteryMethod = BatteryMethod::Maker,
+                                           const QMap<int, LoopSchedule> &schedules = {});
 };

@@ -146,27 +146,56 @@ bool isStorableText(const QString &text)
 
 bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, const QString &place)
 {
+    // Lines are counted from the block's header, as the reader names them.
+    const auto line = [](int unit) { return QString::number(unit + 2); };
     QMap<QString, int> counts;
-    for (const ScheduleUnit &unit : schedule.units) {
+    for (int i = 0; i < schedule.units.size(); ++i) {
+        const ScheduleUnit &unit = schedule.units.at(i);
         ++counts[unit.device];
         if (unit.position < 0 || unit.position > LoopConfig::MaxDistance) {
-            warn(QStringLiteral("Schedule position outside the loop in %1:").arg(place), QString::number(unit.position));
+            warn(QStringLiteral("Schedule position outside the loop in %1, line %2:").arg(place, line(i)),
+                 QString::number(unit.position));
             return false;
         }
         if (unit.location.size() > MaxLocationLength) {
-            warn(QStringLiteral("Schedule location longer than %1 characters in %2:").arg(MaxLocationLength).arg(place),
+            warn(QStringLiteral("Schedule location longer than %1 characters in %2, line %3:")
+                     .arg(MaxLocationLength)
+                     .arg(place, line(i)),
                  unit.location);
+            return false;
+        }
+        if (!isStorableText(unit.zone) || !isStorableText(unit.location) || !isStorableText(unit.device)) {
+            warn(QStringLiteral("Schedule text with a separator or line break in %1, line %2").arg(place, line(i)));
             return false;
         }
     }
     if (counts != loop.devices) {
-        warn(QStringLiteral("Schedule units do not match the devices of %1").arg(place));
+        QStringList names = counts.keys() + loop.devices.keys();
+        names.removeDuplicates();
+        std::sort(names.begin(), names.end());
+        for (const QString &name : names) {
+            if (counts.value(name) != loop.devices.value(name)) {
+                warn(QStringLiteral("Schedule units do not match the devices of %1: %2 has %3 units in the "
+                                    "schedule and %4 in the loop")
+                         .arg(place, name)
+                         .arg(counts.value(name))
+                         .arg(loop.devices.value(name)));
+                break;
+            }
+        }
         return false;
     }
-    if (!schedule.units.isEmpty() && (schedule.units.first().position != loop.startDistance ||
-                                      std::max(0, loop.loopLength - schedule.units.last().position) !=
-                                          loop.endDistance)) {
-        warn(QStringLiteral("Schedule positions do not match the start and end distances of %1").arg(place));
+    if (!schedule.units.isEmpty() && schedule.units.first().position != loop.startDistance) {
+        warn(QStringLiteral("Schedule position does not match the start distance of %1, line %2:")
+                 .arg(place, line(0)),
+             QString::number(schedule.units.first().position));
+        return false;
+    }
+    if (!schedule.units.isEmpty() &&
+        std::max(0, loop.loopLength - schedule.units.last().position) != loop.endDistance) {
+        warn(QStringLiteral("Schedule position does not match the end distance of %1, line %2:")
+                 .arg(place, line(schedule.units.size() - 1)),
+             QString::number(schedule.units.last().position));
         return false;
     }
     return true;

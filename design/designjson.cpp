@@ -1,5 +1,6 @@
 #include "design/designjson.h"
 
+#include "catalogue/displayformat.h"
 #include "panel/batterymethod.h"
 
 #include <QJsonArray>
@@ -78,6 +79,53 @@ QJsonObject dataPackObject(const DataPackInfo &pack)
         {"name", pack.name}, {"version", pack.version}, {"file", pack.file}, {"sha256", pack.sha256}};
 }
 
+namespace
+{
+
+QJsonObject scenarioObject(const DeviceCheck::Scenario &scenario)
+{
+    QJsonArray drops;
+    for (double drop : scenario.drops)
+        drops.append(Display::volts(drop));
+    return QJsonObject{{"worstDrop", Display::volts(scenario.worstDrop)},
+                       {"worstUnit", scenario.worstUnit},
+                       {"drops", drops}};
+}
+
+QJsonArray scheduleArray(const LoopSchedule &schedule)
+{
+    QJsonArray units;
+    for (const ScheduleUnit &unit : schedule.units)
+        units.append(QJsonObject{{"position", unit.position},
+                                 {"device", unit.device},
+                                 {"address", unit.address},
+                                 {"zone", unit.zone},
+                                 {"location", unit.location}});
+    return units;
+}
+
+QJsonObject deviceCheckObject(const LoopDeviceCheck &check)
+{
+    QJsonArray sections;
+    for (const DeviceCheck::IsolatorSection &s : check.sections)
+        sections.append(QJsonObject{{"firstUnit", s.firstUnit},
+                                    {"lastUnit", s.lastUnit},
+                                    {"detectorsAndCallPoints", s.detectorsAndCallPoints},
+                                    {"status", statusWord(s.hasFault())}});
+    QJsonObject object{{"limit", Display::volts(check.limit)},
+                       {"status", statusWord(check.hasFault())},
+                       {"intact", scenarioObject(check.electrical.intact)},
+                       {"isolatorSections", sections},
+                       {"faults", check.faultsText}};
+    if (!check.degradedMode) {
+        object.insert("breakAtOut", scenarioObject(check.electrical.breakAtOut));
+        object.insert("breakAtIn", scenarioObject(check.electrical.breakAtIn));
+    }
+    return object;
+}
+
+} // namespace
+
 QJsonObject systemObject(const SystemEvaluation &system, const DesignEvaluation &design)
 {
     const PanelEvaluation &p = system.panel;
@@ -85,8 +133,14 @@ QJsonObject systemObject(const SystemEvaluation &system, const DesignEvaluation 
                       {"powerLoad", p.flags.hasPowerLoadFault},
                       {"loop", p.flags.hasLoopFault}};
     QJsonArray loops;
-    for (int i = 0; i < system.loopResults.size(); ++i)
-        loops.append(loopObject(i, system.loopResults.at(i), system.loops.at(i), p));
+    for (int i = 0; i < system.loopResults.size(); ++i) {
+        QJsonObject loop = loopObject(i, system.loopResults.at(i), system.loops.at(i), p);
+        if (system.deviceChecks.contains(i)) {
+            loop.insert("schedule", scheduleArray(system.schedules.value(i)));
+            loop.insert("deviceCheck", deviceCheckObject(system.deviceChecks.value(i)));
+        }
+        loops.append(loop);
+    }
     QJsonObject object{{"name", system.displayName},
                        {"model", system.config.model},
                        {"status", statusWord(system.hasFault())},
@@ -111,6 +165,8 @@ QJsonObject systemObject(const SystemEvaluation &system, const DesignEvaluation 
                 QJsonObject{{"name", design.boxes.at(i).displayName}, {"status", design.boxStatusText(i)}});
         object.insert("expansionBoxList", boxes);
     }
+    if (!system.deviceCheckNote.isEmpty())
+        object.insert("deviceCheckNote", system.deviceCheckNote);
     return object;
 }
 

@@ -342,6 +342,13 @@ void LoopWidget::setUpDeviceFilter()
     });
 }
 
+void LoopWidget::setScheduleView(QWidget *view)
+{
+    delete m_scheduleView;
+    m_scheduleView = view;
+    ui->verticalLayout->addWidget(view, 1);
+}
+
 QLineEdit *LoopWidget::deviceFilterField() const
 {
     return m_deviceFilter;

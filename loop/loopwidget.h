@@ -78,6 +78,9 @@ public slots:
 public:
     // The field above the device tree that narrows it (Ctrl+F, Esc clears).
     QLineEdit *deviceFilterField() const;
+    // The loop's schedule view, below the devices; the tab takes it over.
+    void setScheduleView(QWidget *view);
+    QWidget *scheduleView() const { return m_scheduleView; }
     bool hasFault() const;
     QString faultSummary() const;
 
@@ -133,4 +136,5 @@ private:
     bool m_lastFaultState = false;
     bool m_holdRecomputation = false; // while applyDevices rebuilds the list
     QString m_lastFaultSummary;
+    QWidget *m_scheduleView = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "loop/systemcontainerwidget.h"
 
+#include "loop/scheduleview.h"
+
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
 #include "panel/expansionboxwidget.h"
@@ -116,6 +118,8 @@ void SystemContainerWidget::addLoop()
     m_tabWidget->addTab(loop, tr("Loop ") + QString::number(d + 1));
 
     connect(loop, &LoopWidget::duplicateLoopRequested, this, [this, d] { onDuplicateLoopRequested(d); });
+    if (m_document)
+        addScheduleView(d);
 
     PanelWidget *panel = m_panelWidget;
     connect(loop, &LoopWidget::updateLoopCurrents, panel, [this, panel, d](double idle, double alarm) {
@@ -141,6 +145,24 @@ void SystemContainerWidget::addLoop()
         loop->onPanelChanged(box.loopMaxAddresses, box.loopMinCurrent, box.loopMaxCurrent,
                              box.supportsOverboost);
     }
+}
+
+void SystemContainerWidget::setDocument(DesignDocument *document, std::function<int()> system)
+{
+    const bool first = !m_document;
+    m_document = document;
+    m_systemIndex = std::move(system);
+    if (first) {
+        for (int i = 0; i < m_loopWidgets.size(); ++i)
+            addScheduleView(i);
+    }
+}
+
+void SystemContainerWidget::addScheduleView(int loop)
+{
+    auto *view = new ScheduleView;
+    view->setDocument(m_document, [this] { return m_systemIndex ? m_systemIndex() : -1; }, loop);
+    m_loopWidgets.at(loop)->setScheduleView(view);
 }
 
 void SystemContainerWidget::applyPanelLimits(LoopWidget *loop, const QString &modelName) const

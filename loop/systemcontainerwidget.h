@@ -11,7 +11,10 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
+
 class Catalogue;
+class DesignDocument;
 class LoopWidget;
 class PanelWidget;
 class QTabWidget;
@@ -53,6 +56,11 @@ public:
     // their currents handed to the panel once at the end.
     void applyLoopSetups(const QMap<int, LoopConfig> &loops);
 
+    // Gives every loop tab, now and later, a schedule view on `document`;
+    // `system` tells where this container sits in the design (-1 the main
+    // panel, 0.. the boxes in page order).
+    void setDocument(DesignDocument *document, std::function<int()> system);
+
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);
     void expansionBoxRemoved(const QString &displayName);
@@ -89,4 +97,7 @@ private:
     bool m_hasFault = false;
     QString m_faultSummary;
     QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)
+    DesignDocument *m_document = nullptr;
+    std::function<int()> m_systemIndex;
+    void addScheduleView(int loop);
 };

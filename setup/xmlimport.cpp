@@ -369,6 +369,14 @@ Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, 
 QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
 {
     QMap<QString, int> map;
+    for (const QString &name : loopDeviceOrder(xmlDevices, devices))
+        ++map[name];
+    return map;
+}
+
+QStringList loopDeviceOrder(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
+{
+    QStringList order;
     int i = 0;
     while (i < xmlDevices.size()) {
         const XmlDevice &first = xmlDevices.at(i);
@@ -395,11 +403,11 @@ QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVe
             const Device match = bestDeviceMatch(devices, mapping.category, mapping.subcategory,
                                                  mapping.row == TypeRow::Run ? covered : 1);
             if (!match.name.isEmpty())
-                ++map[match.name];
+                order.append(match.name);
         }
         i += covered;
     }
-    return map;
+    return order;
 }
 
 } // namespace XmlImport

@@ -85,5 +85,7 @@ Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, 
 // Catalogue device name -> count for one XML loop. A multi-address module
 // spread over consecutive XML devices counts once.
 QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices);
+// The same units one by one, in the export's order: the loop as wired.
+QStringList loopDeviceOrder(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices);
 
 } // namespace XmlImport

@@ -74,7 +74,8 @@ QStringList XmlImportDialogs::initialChoices()
 }
 
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
-                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted)
+                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted,
+                            QMap<int, QStringList> *unitOrders)
 {
     if (adjusted)
         adjusted->clear();
@@ -158,10 +159,23 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
             i < loops ? XmlImport::loopDeviceMap(xmlPanel.loops.value(numbers.at(i)), devices)
                       : QMap<QString, int>();
         loopWidgets.at(i)->applyDevices(map);
+        QMap<QString, int> held;
+        for (const auto &device : loopWidgets.at(i)->deviceList())
+            held.insert(device.first, device.second);
+        if (unitOrders && i < loops && !held.isEmpty()) {
+            // Units beyond what the loop holds go from the end of the cable.
+            QMap<QString, int> room = held;
+            QStringList order;
+            for (const QString &name :
+                 XmlImport::loopDeviceOrder(xmlPanel.loops.value(numbers.at(i)), devices)) {
+                if (room.value(name) > 0) {
+                    --room[name];
+                    order.append(name);
+                }
+            }
+            unitOrders->insert(i, order);
+        }
         if (adjusted) {
-            QMap<QString, int> held;
-            for (const auto &device : loopWidgets.at(i)->deviceList())
-                held.insert(device.first, device.second);
             adjusted->append(SetupFile::adjustedDevices(
                 QCoreApplication::translate("SetupFile", "Loop %1").arg(i + 1), map, held));
         }

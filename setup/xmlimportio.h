@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +16,11 @@ class SystemContainerWidget;
 // format version to be the supported one. False, with nothing changed, on any
 // failure or cancellation. `adjusted`, when given, receives one line per
 // device count the loop editors show differently from the file.
+// `unitOrders`, when given, receives per loop filled (index from 0) its
+// units as the export lists them, as many of each device as the loop holds.
 bool importConfigurationXml(const QString &fileName, SystemContainerWidget *mainContainer,
-                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted = nullptr);
+                            const Catalogue *catalogue, bool checkVersion, QStringList *adjusted = nullptr,
+                            QMap<int, QStringList> *unitOrders = nullptr);
 
 namespace XmlImportDialogs
 {

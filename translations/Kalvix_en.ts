@@ -1107,6 +1107,50 @@ The import process may not work correctly.</translation>
             <source>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker's method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker's formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</source>
             <translation>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker's method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker's formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</translation>
         </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Position (m)</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Device</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zone</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Location</translation>
+        </message>
+        <message>
+            <source>Drop fed from OUT (V)</source>
+            <translation>Drop fed from OUT (V)</translation>
+        </message>
+        <message>
+            <source>Drop intact (V)</source>
+            <translation>Drop intact (V)</translation>
+        </message>
+        <message>
+            <source>Drop, break at OUT (V)</source>
+            <translation>Drop, break at OUT (V)</translation>
+        </message>
+        <message>
+            <source>Drop, break at IN (V)</source>
+            <translation>Drop, break at IN (V)</translation>
+        </message>
+        <message>
+            <source>Margin (V)</source>
+            <translation>Margin (V)</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>
@@ -3141,6 +3185,231 @@ They are kept in %3.</translation>
         <message>
             <source>The previous contents of %1 are kept in %2.</source>
             <translation>The previous contents of %1 are kept in %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoopDeviceCheck</name>
+        <message>
+            <source>%1 (address %2)</source>
+            <translation>%1 (address %2)</translation>
+        </message>
+        <message>
+            <source>%1 (address %2, %3)</source>
+            <translation>%1 (address %2, %3)</translation>
+        </message>
+        <message>
+            <source>Voltage at %1 drops %2 V %3; the loop allows %4 V.</source>
+            <translation>Voltage at %1 drops %2 V %3; the loop allows %4 V.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Increase cable section, move the units that draw most nearer the panel terminals, or split the loop.</source>
+            <translation>Recommendation: Increase cable section, move the units that draw most nearer the panel terminals, or split the loop.</translation>
+        </message>
+        <message>
+            <source>Address %1 of %2 at %3 m overlaps the addresses of %4 at %5 m.</source>
+            <translation>Address %1 of %2 at %3 m overlaps the addresses of %4 at %5 m.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Renumber the addresses in cable order.</source>
+            <translation>Recommendation: Renumber the addresses in cable order.</translation>
+        </message>
+        <message>
+            <source>Address %1 of %2 at %3 m goes beyond the loop's maximum of %4 addresses.</source>
+            <translation>Address %1 of %2 at %3 m goes beyond the loop's maximum of %4 addresses.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Renumber the addresses in cable order or move devices to another loop.</source>
+            <translation>Recommendation: Renumber the addresses in cable order or move devices to another loop.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m has no address.</source>
+            <translation>%1 at %2 m has no address.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m lies before the unit ahead of it in cable order (%3 m).</source>
+            <translation>%1 at %2 m lies before the unit ahead of it in cable order (%3 m).</translation>
+        </message>
+        <message>
+            <source>Recommendation: Correct the positions so that they grow from the OUT terminal to the IN terminal.</source>
+            <translation>Recommendation: Correct the positions so that they grow from the OUT terminal to the IN terminal.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m lies beyond the loop length of %3 m.</source>
+            <translation>%1 at %2 m lies beyond the loop length of %3 m.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Correct its position or lengthen the loop.</source>
+            <translation>Recommendation: Correct its position or lengthen the loop.</translation>
+        </message>
+        <message>
+            <source>%1 more schedule faults.</source>
+            <translation>%1 more schedule faults.</translation>
+        </message>
+        <message>
+            <source>fed from the OUT terminal only</source>
+            <translation>fed from the OUT terminal only</translation>
+        </message>
+        <message>
+            <source>with the loop intact</source>
+            <translation>with the loop intact</translation>
+        </message>
+        <message>
+            <source>with a break at the OUT terminal</source>
+            <translation>with a break at the OUT terminal</translation>
+        </message>
+        <message>
+            <source>with a break at the IN terminal</source>
+            <translation>with a break at the IN terminal</translation>
+        </message>
+        <message>
+            <source>%1 detectors and call points lie between two isolators, from address %2 to address %3; a short there would take out more than %4.</source>
+            <translation>%1 detectors and call points lie between two isolators, from address %2 to address %3; a short there would take out more than %4.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Add an isolator within this section.</source>
+            <translation>Recommendation: Add an isolator within this section.</translation>
+        </message>
+        <message>
+            <source>This panel holds %1 detectors and call points in all, more than %2; consider sharing them with another panel or expansion box.</source>
+            <translation>This panel holds %1 detectors and call points in all, more than %2; consider sharing them with another panel or expansion box.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScheduleView</name>
+        <message>
+            <source>Schedule</source>
+            <translation>Schedule</translation>
+        </message>
+        <message>
+            <source>Make schedule</source>
+            <translation>Make schedule</translation>
+        </message>
+        <message>
+            <source>Lists the loop's units in device-list order, evenly spread between the start and end distances and addressed 1, 2, ... in cable order.</source>
+            <translation>Lists the loop's units in device-list order, evenly spread between the start and end distances and addressed 1, 2, ... in cable order.</translation>
+        </message>
+        <message>
+            <source>Renumber</source>
+            <translation>Renumber</translation>
+        </message>
+        <message>
+            <source>Gives the addresses anew in cable order.</source>
+            <translation>Gives the addresses anew in cable order.</translation>
+        </message>
+        <message>
+            <source>Move up</source>
+            <translation>Move up</translation>
+        </message>
+        <message>
+            <source>Moves the unit one place towards the OUT terminal (Ctrl+Up).</source>
+            <translation>Moves the unit one place towards the OUT terminal (Ctrl+Up).</translation>
+        </message>
+        <message>
+            <source>Move down</source>
+            <translation>Move down</translation>
+        </message>
+        <message>
+            <source>Moves the unit one place towards the IN terminal (Ctrl+Down).</source>
+            <translation>Moves the unit one place towards the IN terminal (Ctrl+Down).</translation>
+        </message>
+        <message>
+            <source>Remove schedule</source>
+            <translation>Remove schedule</translation>
+        </message>
+        <message>
+            <source>Filter units</source>
+            <translation>Filter units</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Position (m)</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Device</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Address</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zone</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Location</translation>
+        </message>
+        <message>
+            <source>Drop intact (V)</source>
+            <translation>Drop intact (V)</translation>
+        </message>
+        <message>
+            <source>Break at OUT (V)</source>
+            <translation>Break at OUT (V)</translation>
+        </message>
+        <message>
+            <source>Break at IN (V)</source>
+            <translation>Break at IN (V)</translation>
+        </message>
+        <message>
+            <source>Margin (V)</source>
+            <translation>Margin (V)</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>The schedule follows the device list: %1 unit(s) added at its end, %2 removed from its end.</source>
+            <translation>The schedule follows the device list: %1 unit(s) added at its end, %2 removed from its end.</translation>
+        </message>
+        <message>
+            <source>Device-level check OK.</source>
+            <translation>Device-level check OK.</translation>
+        </message>
+        <message>
+            <source>Drop fed from OUT (V)</source>
+            <translation>Drop fed from OUT (V)</translation>
+        </message>
+        <message>
+            <source>FAULT</source>
+            <translation>FAULT</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Enter whole metres from 0 to %1.</source>
+            <translation>Enter whole metres from 0 to %1.</translation>
+        </message>
+        <message>
+            <source>Zones and locations cannot hold ";" or line breaks, and a location holds at most %1 characters.</source>
+            <translation>Zones and locations cannot hold ";" or line breaks, and a location holds at most %1 characters.</translation>
+        </message>
+    </context>
+    <context>
+        <name>VoltageProfile</name>
+        <message>
+            <source>Fed from OUT</source>
+            <translation>Fed from OUT</translation>
+        </message>
+        <message>
+            <source>Intact</source>
+            <translation>Intact</translation>
+        </message>
+        <message>
+            <source>Break at OUT</source>
+            <translation>Break at OUT</translation>
+        </message>
+        <message>
+            <source>Break at IN</source>
+            <translation>Break at IN</translation>
+        </message>
+        <message>
+            <source>Limit %1 V</source>
+            <translation>Limit %1 V</translation>
         </message>
     </context>
 </TS>

@@ -1107,6 +1107,50 @@ Se ignorarán %3 lazo(s).</translation>
             <source>Battery methods: each panel and expansion box is sized by the method chosen for it. The maker's method is the formula above. BS 5839-1 (Annex E of the 2017 edition): C = 1.25 × (T1 × I1 + D × T2 × I2), where 1.25 allows for ageing and D is 1.75 when the alarm current exceeds C/20 (the rate the capacity is stated at), else 1; the degradation setting does not apply. NFPA 72 (10.6.7, secondary power supply): 24 h of standby and 5 min of alarm (15 min for voice evacuation), the sum multiplied by a safety factor of 1.20 (editions 2010 to 2019) or 1.25 (2022 edition). EN 54-14 practice (CEN/TS 54-14): the maker's formula for 72 h of standby and 30 min of alarm, shorter standby only in the cases it names. Times other than a method expects are noted, not refused.</source>
             <translation>Métodos de batería: cada central y cada caja de expansión se dimensiona con el método elegido para ella. El método del fabricante es la fórmula anterior. BS 5839-1 (anexo E de la edición 2017): C = 1,25 × (T1 × I1 + D × T2 × I2), donde 1,25 cubre el envejecimiento y D es 1,75 cuando la corriente de alarma supera C/20 (el régimen al que se indica la capacidad), si no 1; el ajuste de degradación no se aplica. NFPA 72 (10.6.7, fuente de alimentación secundaria): 24 h en reposo y 5 min de alarma (15 min para evacuación por voz), la suma multiplicada por un factor de seguridad de 1,20 (ediciones 2010 a 2019) o 1,25 (edición 2022). Práctica EN 54-14 (CEN/TS 54-14): la fórmula del fabricante para 72 h en reposo y 30 min de alarma, con un reposo menor solo en los casos que indica. Los tiempos distintos de los que espera un método se señalan, no se rechazan.</translation>
         </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unidad</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Posición (m)</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Dispositivo</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zona</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Ubicación</translation>
+        </message>
+        <message>
+            <source>Drop fed from OUT (V)</source>
+            <translation>Caída alimentado desde OUT (V)</translation>
+        </message>
+        <message>
+            <source>Drop intact (V)</source>
+            <translation>Caída con lazo intacto (V)</translation>
+        </message>
+        <message>
+            <source>Drop, break at OUT (V)</source>
+            <translation>Caída, corte en OUT (V)</translation>
+        </message>
+        <message>
+            <source>Drop, break at IN (V)</source>
+            <translation>Caída, corte en IN (V)</translation>
+        </message>
+        <message>
+            <source>Margin (V)</source>
+            <translation>Margen (V)</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>
@@ -3141,6 +3185,231 @@ Se conserva en %3.</translation>
         <message>
             <source>The previous contents of %1 are kept in %2.</source>
             <translation>El contenido anterior de %1 se conserva en %2.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoopDeviceCheck</name>
+        <message>
+            <source>%1 (address %2)</source>
+            <translation>%1 (dirección %2)</translation>
+        </message>
+        <message>
+            <source>%1 (address %2, %3)</source>
+            <translation>%1 (dirección %2, %3)</translation>
+        </message>
+        <message>
+            <source>Voltage at %1 drops %2 V %3; the loop allows %4 V.</source>
+            <translation>La tensión en %1 cae %2 V %3; el lazo admite %4 V.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Increase cable section, move the units that draw most nearer the panel terminals, or split the loop.</source>
+            <translation>Recomendación: Aumente la sección del cable, acerque a los terminales de la central las unidades que más consumen o divida el lazo.</translation>
+        </message>
+        <message>
+            <source>Address %1 of %2 at %3 m overlaps the addresses of %4 at %5 m.</source>
+            <translation>La dirección %1 de %2 a %3 m se solapa con las direcciones de %4 a %5 m.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Renumber the addresses in cable order.</source>
+            <translation>Recomendación: Renumere las direcciones en el orden del cable.</translation>
+        </message>
+        <message>
+            <source>Address %1 of %2 at %3 m goes beyond the loop's maximum of %4 addresses.</source>
+            <translation>La dirección %1 de %2 a %3 m supera el máximo de %4 direcciones del lazo.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Renumber the addresses in cable order or move devices to another loop.</source>
+            <translation>Recomendación: Renumere las direcciones en el orden del cable o pase dispositivos a otro lazo.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m has no address.</source>
+            <translation>%1 a %2 m no tiene dirección.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m lies before the unit ahead of it in cable order (%3 m).</source>
+            <translation>%1 a %2 m queda antes que la unidad anterior en el orden del cable (%3 m).</translation>
+        </message>
+        <message>
+            <source>Recommendation: Correct the positions so that they grow from the OUT terminal to the IN terminal.</source>
+            <translation>Recomendación: Corrija las posiciones para que crezcan desde el terminal OUT hasta el terminal IN.</translation>
+        </message>
+        <message>
+            <source>%1 at %2 m lies beyond the loop length of %3 m.</source>
+            <translation>%1 a %2 m queda más allá de la longitud del lazo de %3 m.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Correct its position or lengthen the loop.</source>
+            <translation>Recomendación: Corrija su posición o alargue el lazo.</translation>
+        </message>
+        <message>
+            <source>%1 more schedule faults.</source>
+            <translation>%1 fallos más en la lista de unidades.</translation>
+        </message>
+        <message>
+            <source>fed from the OUT terminal only</source>
+            <translation>alimentado solo desde el terminal OUT</translation>
+        </message>
+        <message>
+            <source>with the loop intact</source>
+            <translation>con el lazo intacto</translation>
+        </message>
+        <message>
+            <source>with a break at the OUT terminal</source>
+            <translation>con un corte en el terminal OUT</translation>
+        </message>
+        <message>
+            <source>with a break at the IN terminal</source>
+            <translation>con un corte en el terminal IN</translation>
+        </message>
+        <message>
+            <source>%1 detectors and call points lie between two isolators, from address %2 to address %3; a short there would take out more than %4.</source>
+            <translation>Hay %1 detectores y pulsadores entre dos aisladores, de la dirección %2 a la dirección %3; un cortocircuito ahí dejaría fuera de servicio más de %4.</translation>
+        </message>
+        <message>
+            <source>Recommendation: Add an isolator within this section.</source>
+            <translation>Recomendación: Añada un aislador en este tramo.</translation>
+        </message>
+        <message>
+            <source>This panel holds %1 detectors and call points in all, more than %2; consider sharing them with another panel or expansion box.</source>
+            <translation>Esta central tiene %1 detectores y pulsadores en total, más de %2; considere repartirlos con otra central o caja de expansión.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScheduleView</name>
+        <message>
+            <source>Schedule</source>
+            <translation>Lista de unidades</translation>
+        </message>
+        <message>
+            <source>Make schedule</source>
+            <translation>Crear lista</translation>
+        </message>
+        <message>
+            <source>Lists the loop's units in device-list order, evenly spread between the start and end distances and addressed 1, 2, ... in cable order.</source>
+            <translation>Enumera las unidades del lazo en el orden de la lista de dispositivos, repartidas por igual entre las distancias inicial y final y con direcciones 1, 2, ... en el orden del cable.</translation>
+        </message>
+        <message>
+            <source>Renumber</source>
+            <translation>Renumerar</translation>
+        </message>
+        <message>
+            <source>Gives the addresses anew in cable order.</source>
+            <translation>Asigna de nuevo las direcciones en el orden del cable.</translation>
+        </message>
+        <message>
+            <source>Move up</source>
+            <translation>Subir</translation>
+        </message>
+        <message>
+            <source>Moves the unit one place towards the OUT terminal (Ctrl+Up).</source>
+            <translation>Mueve la unidad un puesto hacia el terminal OUT (Ctrl+Arriba).</translation>
+        </message>
+        <message>
+            <source>Move down</source>
+            <translation>Bajar</translation>
+        </message>
+        <message>
+            <source>Moves the unit one place towards the IN terminal (Ctrl+Down).</source>
+            <translation>Mueve la unidad un puesto hacia el terminal IN (Ctrl+Abajo).</translation>
+        </message>
+        <message>
+            <source>Remove schedule</source>
+            <translation>Quitar lista</translation>
+        </message>
+        <message>
+            <source>Filter units</source>
+            <translation>Filtrar unidades</translation>
+        </message>
+        <message>
+            <source>Position (m)</source>
+            <translation>Posición (m)</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Dispositivo</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Dirección</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zona</translation>
+        </message>
+        <message>
+            <source>Location</source>
+            <translation>Ubicación</translation>
+        </message>
+        <message>
+            <source>Drop intact (V)</source>
+            <translation>Caída con lazo intacto (V)</translation>
+        </message>
+        <message>
+            <source>Break at OUT (V)</source>
+            <translation>Corte en OUT (V)</translation>
+        </message>
+        <message>
+            <source>Break at IN (V)</source>
+            <translation>Corte en IN (V)</translation>
+        </message>
+        <message>
+            <source>Margin (V)</source>
+            <translation>Margen (V)</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>The schedule follows the device list: %1 unit(s) added at its end, %2 removed from its end.</source>
+            <translation>La lista de unidades sigue a la lista de dispositivos: %1 unidad(es) añadida(s) al final, %2 quitada(s) del final.</translation>
+        </message>
+        <message>
+            <source>Device-level check OK.</source>
+            <translation>Comprobación por dispositivo correcta.</translation>
+        </message>
+        <message>
+            <source>Drop fed from OUT (V)</source>
+            <translation>Caída alimentado desde OUT (V)</translation>
+        </message>
+        <message>
+            <source>FAULT</source>
+            <translation>FALLO</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Enter whole metres from 0 to %1.</source>
+            <translation>Introduzca metros enteros de 0 a %1.</translation>
+        </message>
+        <message>
+            <source>Zones and locations cannot hold ";" or line breaks, and a location holds at most %1 characters.</source>
+            <translation>Las zonas y ubicaciones no pueden contener ";" ni saltos de línea, y una ubicación admite como máximo %1 caracteres.</translation>
+        </message>
+    </context>
+    <context>
+        <name>VoltageProfile</name>
+        <message>
+            <source>Fed from OUT</source>
+            <translation>Alimentado desde OUT</translation>
+        </message>
+        <message>
+            <source>Intact</source>
+            <translation>Intacto</translation>
+        </message>
+        <message>
+            <source>Break at OUT</source>
+            <translation>Corte en OUT</translation>
+        </message>
+        <message>
+            <source>Break at IN</source>
+            <translation>Corte en IN</translation>
+        </message>
+        <message>
+            <source>Limit %1 V</source>
+            <translation>Límite %1 V</translation>
         </message>
     </context>
 </TS>

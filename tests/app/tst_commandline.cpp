@@ -2,9 +2,11 @@
 #include "../setup/setupfixtures.h"
 
 #include "app/commandline.h"
-#include "design/designevaluation.h"
 #include "app/languages.h"
+#include "catalogue/displayformat.h"
+#include "design/designevaluation.h"
 #include "design/designfile.h"
+#include "loop/schedulerules.h"
 #include "loop/loopwidget.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
@@ -58,6 +60,7 @@ private slots:
     void checkExitCodesAndLines();
     void checkWithoutProductData();
     void jsonShowsWhatTheEditorsShow();
+    void jsonAndCheckCarryTheDeviceCheck();
     void reportEqualsTheWindowsReport();
     void batteryMethodOnTheCommandLine();
     void diffExitCodesAndLines_data();
@@ -476,6 +479,68 @@ void TestCommandLine::jsonShowsWhatTheEditorsShow()
         }
     }
     qDeleteAll(boxes);
+}
+
+void TestCommandLine::jsonAndCheckCarryTheDeviceCheck()
+{
+    if (!prepareDesigns())
+        QSKIP("this build has no signing key, so no demo pack");
+    const Catalogue catalogue(demoData());
+    Design scheduled = Design::fromSetupData(fullDesign());
+    const LoopConfig &first = scheduled.main.loops.at(0);
+    LoopSchedule schedule = ScheduleRules::fromQuantities(
+        first, ScheduleRules::records(LoopCalc::resolveDevices(first.devices, catalogue)));
+    schedule.units[2].location = QStringLiteral("Stair 1");
+    scheduled.main.schedules.insert(0, schedule);
+    // The degraded-mode loop 2, with two units on one address.
+    const LoopConfig &second = scheduled.main.loops.at(1);
+    LoopSchedule clash = ScheduleRules::fromQuantities(
+        second, ScheduleRules::records(LoopCalc::resolveDevices(second.devices, catalogue)));
+    clash.units[1].address = clash.units[0].address;
+    scheduled.main.schedules.insert(1, clash);
+    QVERIFY(DesignFile::write(design("scheduled.csv"), scheduled));
+    const DesignEvaluation expected = DesignEvaluation::evaluate(scheduled, catalogue);
+
+    const Run run = runProgram({"--json", design("scheduled.csv")}, m_designs.path());
+    QCOMPARE(run.exitCode, 1);
+    const QJsonObject panel = QJsonDocument::fromJson(run.out.toUtf8())
+                                  .object()
+                                  .value("designs")
+                                  .toArray()
+                                  .at(0)
+                                  .toObject()
+                                  .value("panel")
+                                  .toObject();
+    const QJsonArray loops = panel.value("loops").toArray();
+    const QJsonObject loop1 = loops.at(0).toObject();
+    const QJsonArray units = loop1.value("schedule").toArray();
+    QCOMPARE(units.size(), schedule.units.size());
+    QCOMPARE(units.at(2).toObject(), (QJsonObject{{"position", schedule.units.at(2).position},
+                                                  {"device", schedule.units.at(2).device},
+                                                  {"address", "3"},
+                                                  {"zone", ""},
+                                                  {"location", "Stair 1"}}));
+    const LoopDeviceCheck &check = expected.main.deviceChecks.value(0);
+    const QJsonObject checkJson = loop1.value("deviceCheck").toObject();
+    QCOMPARE(checkJson.value("status").toString(), QStringLiteral("OK"));
+    QCOMPARE(checkJson.value("limit").toString(), loop1.value("maxVoltageDrop").toString());
+    const QJsonObject breakAtIn = checkJson.value("breakAtIn").toObject();
+    QCOMPARE(breakAtIn.value("worstUnit").toInt(), check.electrical.breakAtIn.worstUnit);
+    QCOMPARE(breakAtIn.value("worstDrop").toString(), Display::volts(check.electrical.breakAtIn.worstDrop));
+    QCOMPARE(breakAtIn.value("drops").toArray().size(), schedule.units.size());
+    QCOMPARE(checkJson.value("isolatorSections").toArray().size(), check.sections.size());
+
+    const QJsonObject loop2 = loops.at(1).toObject().value("deviceCheck").toObject();
+    QCOMPARE(loop2.value("status").toString(), QStringLiteral("FAULT"));
+    QVERIFY(loop2.contains("intact"));
+    QVERIFY(!loop2.contains("breakAtOut"));
+    QVERIFY(!loop2.contains("breakAtIn"));
+    QVERIFY(!loops.at(2).toObject().contains("deviceCheck"));
+
+    const Run text = runProgram({"--check", design("scheduled.csv")}, m_designs.path());
+    QCOMPARE(text.exitCode, 1);
+    QVERIFY2(text.out.contains(QRegularExpression("loop 2: FAULT: .*overlaps the addresses of")),
+             qPrintable(text.out));
 }
 
 void TestCommandLine::reportEqualsTheWindowsReport()

@@ -10,6 +10,7 @@
 #include "app/recentfiles.h"
 #include "design/comparisontext.h"
 #include "setup/designlock.h"
+#include "loop/scheduleview.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
@@ -26,7 +27,9 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -215,6 +218,7 @@ private slots:
     void recentFilesFollowOpenAndSave();
     void undoAndRedoAcrossManyEdits();
     void typedQuantityIsOneStep();
+    void scheduleViewEditsTheDocument();
     void modelChangeUndoneBringsBoxesBack();
     void openStartsAFreshHistory();
     void adjustedFileOpensModified();
@@ -749,6 +753,51 @@ void TestDesignSession::undoAndRedoAcrossManyEdits()
     QVERIFY(!action(window, "actionRedo")->isEnabled());
     action(window, "actionUndo")->trigger();
     QCOMPARE(setupText(window), texts.at(texts.size() - 3));
+}
+
+void TestDesignSession::scheduleViewEditsTheDocument()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    LoopWidget *loop = page(window, 0)->loopWidgets().at(0);
+    child<QTabWidget>(page(window, 0), "containerTabWidget")->setCurrentWidget(loop);
+    dragIntoLoop(loop, QStringLiteral("OPT-100"));
+    setQuantity(loop, QStringLiteral("OPT-100"), 3);
+    settle();
+    auto *view = qobject_cast<ScheduleView *>(loop->scheduleView());
+    QVERIFY(view);
+    const int steps = session(window)->history().size();
+
+    child<QPushButton>(view, "makeScheduleButton")->click();
+    settle();
+    const DesignDocument *document = session(window)->document();
+    QCOMPARE(document->design().main.schedules.value(0).units.size(), 3);
+    QCOMPARE(view->table()->rowCount(), 3);
+    QVERIFY(window.isWindowModified());
+
+    // The first unit moved along the cable: the loop tab's start distance follows.
+    view->table()->item(0, ScheduleView::Position)->setText(QStringLiteral("40"));
+    settle();
+    QCOMPARE(child<QSpinBox>(loop, "distStartSpinBox")->value(), 40);
+    QCOMPARE(document->design().main.loops.at(0).startDistance, 40);
+
+    // A quantity typed in the device list: the schedule takes a unit at its end.
+    setQuantity(loop, QStringLiteral("OPT-100"), 4);
+    settle();
+    QCOMPARE(document->design().main.schedules.value(0).units.size(), 4);
+    QCOMPARE(view->table()->rowCount(), 4);
+
+    // Each was one step; undo takes them back in turn, editors and view alike.
+    QCOMPARE(session(window)->history().size(), steps + 3);
+    action(window, "actionUndo")->trigger();
+    action(window, "actionUndo")->trigger();
+    settle();
+    QCOMPARE(child<QSpinBox>(loop, "distStartSpinBox")->value(), 0);
+    QCOMPARE(view->table()->rowCount(), 3);
+    action(window, "actionUndo")->trigger();
+    settle();
+    QVERIFY(!view->table()->isVisibleTo(view));
 }
 
 void TestDesignSession::typedQuantityIsOneStep()

@@ -7,6 +7,9 @@
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
 #include "setup/xmlimportio.h"
+#include "design/designdocument.h"
+#include "design/designfile.h"
+#include "loop/schedulerules.h"
 #include "widgets/messagebox.h"
 
 #include <QAction>
@@ -154,8 +157,22 @@ void TestXmlImportIo::importsChosenPanel()
     SystemContainerWidget container(false, catalogue, QString());
     choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
     QStringList adjusted{"not cleared"};
-    QVERIFY(importConfigurationXml(realExport, &container, catalogue, true, &adjusted));
+    QMap<int, QStringList> orders;
+    QVERIFY(importConfigurationXml(realExport, &container, catalogue, true, &adjusted, &orders));
     QCOMPARE(adjusted.join("|"), QString()); // every count fits its loop
+    // The units as the export lists them, for the schedules; the empty fourth loop has none.
+    QCOMPARE(orders.keys(), (QList<int>{0, 1, 2}));
+    QCOMPARE(orders.value(0), (QStringList{"OD-200", "OD-200", "HD-220"}));
+    QCOMPARE(orders.value(1), (QStringList{"CP-310 IP67", "IOM-421"}));
+    QCOMPARE(orders.value(2), (QStringList{"SD-530 XL (loop)", "SD-530 XL (loop)"}));
+    const LoopConfig loop = container.loopWidgets().at(0)->config();
+    const LoopSchedule schedule = ScheduleRules::fromOrder(
+        loop, orders.value(0), ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *catalogue)));
+    QStringList addressed;
+    for (const ScheduleUnit &unit : schedule.units)
+        addressed << unit.device + "=" + unit.address;
+    QCOMPARE(addressed, (QStringList{"OD-200=1", "OD-200=2", "HD-220=3"}));
+    QVERIFY(DesignFile::validateSchedule(schedule, loop, QStringLiteral("loop 1")));
 
     QCOMPARE(choices.titles, (QStringList{"Select XML Panel|Select a panel from the XML file:",
                                           "Select App Panel|Select a target panel in the application:"}));
@@ -426,14 +443,21 @@ void TestXmlImportIo::mainWindowCommands()
     }
     const bool imported = box.value(0) == QLatin1String("Success");
     QCOMPARE(modelSelector(*container)->currentText(), imported ? QStringLiteral("TXP 816") : model);
-    if (imported)
+    const DesignDocument *document = window.findChild<DesignDocument *>();
+    QVERIFY(document);
+    if (imported) {
         QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
+        // The imported loop arrives scheduled and addressed.
+        QCOMPARE(document->design().main.schedules.keys(), QList<int>{0});
+        QCOMPARE(document->design().main.schedules.value(0).units.value(0).address, QStringLiteral("1"));
+    }
 
     // An import is one edit of the design: marked, and taken back whole.
     QCOMPARE(window.isWindowModified(), imported);
     window.findChild<QAction *>("actionUndo")->trigger();
     QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
     QCOMPARE(modelSelector(*container)->currentText(), model);
+    QVERIFY(document->design().main.schedules.isEmpty());
 }
 
 // The real choice dialogs, answered as a user would.

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "design/design.h"
+#include "loop/loopdevicecheck.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class DesignDocument;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+class VoltageProfilePlot;
+struct DesignChange;
+
+// The "Schedule" view of a loop tab: the loop's units in cable order with
+// their drops and margins, the device-level faults and the voltage profile.
+// It holds nothing of its own: it draws what the document holds and sends
+// every edit to it as a typed edit, so undo and files see them alike.
+class ScheduleView : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Column { Position, Device, Address, Zone, Location, Intact, BreakAtOut, BreakAtIn, Margin, Status, Columns };
+
+    explicit ScheduleView(QWidget *parent = nullptr);
+
+    // The document and where this loop sits in it; `system` is asked anew
+    // each time, because boxes change places.
+    void setDocument(DesignDocument *document, std::function<int()> system, int loop);
+
+    // Commands, as the buttons and keys run them.
+    void makeSchedule();
+    void renumber();
+    void removeSchedule();
+    // Moves the current unit along the cable; false when it cannot go.
+    bool moveCurrent(int delta);
+
+    QTableWidget *table() const { return m_table; }
+    QLineEdit *filterField() const { return m_filter; }
+    QString faultsText() const;
+    QString noteText() const;
+    // Redraws from the document (after each change it reports).
+    void refresh();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::optional<LoopSchedule> schedule() const;
+    void send(const std::optional<LoopSchedule> &schedule);
+    void fill(const LoopSchedule &schedule, const LoopDeviceCheck &check);
+    void applyFilter();
+    void onItemChanged(QTableWidgetItem *item);
+    void onChanged(const DesignChange &change);
+    void onEdited(const Design &before, const Design &after);
+    void refuse(QTableWidgetItem *item, const QString &why);
+
+    DesignDocument *m_document = nullptr;
+    std::function<int()> m_system;
+    int m_loop = 0;
+    QPushButton *m_make;
+    QPushButton *m_renumber;
+    QPushButton *m_up;
+    QPushButton *m_down;
+    QPushButton *m_remove;
+    QLineEdit *m_filter;
+    QTableWidget *m_table;
+    QLabel *m_faults;
+    QLabel *m_note;
+    VoltageProfilePlot *m_plot;
+    bool m_filling = false;
+    // What the table shows, so an edit elsewhere does not redraw it.
+    std::optional<LoopSchedule> m_shownSchedule;
+    LoopConfig m_shownConfig;
+    PanelConfig m_shownPanel;
+};

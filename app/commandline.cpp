@@ -455,7 +455,7 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
     information.facility = request.facility.trimmed();
     information.address = request.address.trimmed();
     information.installer = request.installer.trimmed();
-    if (!Report::writeDesignReport(request.output, DesignEvaluation::evaluate(data, *catalogue), *catalogue,
+    if (!Report::writeDesignReport(request.output, data, DesignEvaluation::evaluate(data, *catalogue), *catalogue,
                                    information)) {
         err << "Failed to write the report: " << request.output << "\n";
         err.flush();

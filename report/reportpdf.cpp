@@ -285,6 +285,16 @@ private:
                 bottom = std::max(bottom, rect(cell.lastCursorPosition().block()).bottom());
                 padding = std::max(padding, cell.format().toTableCellFormat().bottomPadding());
             }
+            // A row that spans the whole table is a category's title: it
+            // goes where the first row below it goes.
+            if (cells.size() == 1 && table->columns() > 1 && cells.first().columnSpan() == table->columns() &&
+                row + 1 < table->rows()) {
+                for (int column = 0; column < table->columns(); ++column) {
+                    const QTextTableCell next = table->cellAt(row + 1, column);
+                    if (next.isValid())
+                        bottom = std::max(bottom, rect(next.lastCursorPosition().block()).bottom());
+                }
+            }
             const qreal top = rowTop();
             if (bottom - top + padding >= m_pageHeight)
                 continue;
@@ -513,7 +523,8 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
                 painter.drawLine(QPointF(pixels.left(), footerY),
                                  QPointF(pixels.left() + pixels.width(), footerY));
                 const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
-                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
+                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter,
+                                 info.footer.isEmpty() ? Constants::ApplicationName : info.footer);
                 painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                                  QStringLiteral("%1 / %2").arg(page).arg(pageCount));
                 painter.restore();

@@ -217,7 +217,7 @@ QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalog
     }
     QString html = QStringLiteral("<div class='page-break'></div><div class='section'><h1>") +
                    Exporter::tr("Equipment Summary List") + QStringLiteral("</h1>") + tableStart(8) +
-                   headerCells(header, 8);
+                   headerCells(header, 8, {4, 18, systems == 1 ? 66 : 66 - 8 * (systems + 1)});
     const QString cell = QStringLiteral("<td style='font-size: 8pt; border-bottom: 1px solid #ecf0f1;%1'>%2</td>");
     const QString number = QStringLiteral(" text-align: right;");
     for (const MaterialCategory &category : billOfMaterials(data, catalogue)) {

@@ -181,7 +181,7 @@ QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalog
 // Table pieces shared by the report's sections (inline styles keep the
 // described style sheet untouched).
 QString tableStart(int fontPoints = 9);
-QString headerCells(const QStringList &cells, int fontPoints = 9);
+QString headerCells(const QStringList &cells, int fontPoints = 9, const QList<int> &widths = {});
 QString cells(const QStringList &cells, int fontPoints = 9, bool boldFirst = false);
 QString verdictText(bool ok);
 

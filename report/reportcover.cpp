@@ -107,13 +107,14 @@ QString tableStart(int fontPoints)
         .arg(fontPoints);
 }
 
-QString headerCells(const QStringList &cells, int fontPoints)
+QString headerCells(const QStringList &cells, int fontPoints, const QList<int> &widths)
 {
     QString html = QStringLiteral("<thead><tr>");
-    for (const QString &cell : cells)
-        html += QStringLiteral("<th style='font-size: %1pt; background-color: #3498db; color: white; "
-                               "text-align: left; font-weight: bold;'>%2</th>")
-                    .arg(QString::number(fontPoints), cell);
+    for (int i = 0; i < cells.size(); ++i)
+        html += QStringLiteral("<th%1 style='font-size: %2pt; background-color: #3498db; color: white; "
+                               "text-align: left; font-weight: bold;'>%3</th>")
+                    .arg(i < widths.size() ? QStringLiteral(" width='%1%'").arg(widths.at(i)) : QString(),
+                         QString::number(fontPoints), cells.at(i));
     return html + QStringLiteral("</tr></thead>");
 }
 
@@ -173,6 +174,7 @@ QString composeCover(const ReportData &data)
     optional(Exporter::tr("Installer:"), data.installer);
     optional(Exporter::tr("Project reference:"), data.projectReference);
     optional(Exporter::tr("Revision:"), data.revision);
+    optional(Exporter::tr("Prepared by:"), data.preparedBy);
     optional(Exporter::tr("Date of issue:"), data.dateOfIssue);
     html += infoRow(Exporter::tr("Generated on:"), reportDate(data.date));
     html += infoRow(Exporter::tr("Software:"), Constants::ApplicationName + QStringLiteral(" v") + Constants::Version);

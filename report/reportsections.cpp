@@ -64,7 +64,7 @@ QString composeCableSchedule(const ReportData &data, const Catalogue &catalogue)
                          Exporter::tr("Section (mm²)"), Exporter::tr("Length (m)"),
                          Exporter::tr("Start lead (m)"), Exporter::tr("End lead (m)"),
                          Exporter::tr("Loop resistance (Ω)"), Exporter::tr("Topology")},
-                        8);
+                        8, {11, 6, 15, 9, 9, 10, 10, 13, 17});
     html += loopRows(data.mainPanel, Exporter::tr("Main panel"), catalogue);
     for (int b = 0; b < data.expansionBoxes.size(); ++b)
         html += loopRows(data.expansionBoxes.at(b), Exporter::tr("Box %1").arg(b + 1), catalogue);

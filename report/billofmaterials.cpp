@@ -7,6 +7,8 @@
 #include <QMap>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace Report
 {
 
@@ -206,7 +208,8 @@ QVector<MaterialCategory> billOfMaterials(const ReportData &data, const Catalogu
 QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalogue)
 {
     const int systems = 1 + data.expansionBoxes.size();
-    QStringList header = {Exporter::tr("Image"), Exporter::tr("Item"), Exporter::tr("Description")};
+    // The pictures are small enough to need no heading of their own.
+    QStringList header = {QString(), Exporter::tr("Item"), Exporter::tr("Description")};
     if (systems == 1) {
         header << Exporter::tr("Quantity");
     } else {
@@ -217,7 +220,7 @@ QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalog
     }
     QString html = QStringLiteral("<div class='page-break'></div><div class='section'><h1>") +
                    Exporter::tr("Equipment Summary List") + QStringLiteral("</h1>") + tableStart(8) +
-                   headerCells(header, 8, {4, 18, systems == 1 ? 66 : 66 - 8 * (systems + 1)});
+                   headerCells(header, 8, {5, 19, systems == 1 ? 64 : std::max(30, 76 - 11 * (systems + 1))});
     const QString cell = QStringLiteral("<td style='font-size: 8pt; border-bottom: 1px solid #ecf0f1;%1'>%2</td>");
     const QString number = QStringLiteral(" text-align: right;");
     for (const MaterialCategory &category : billOfMaterials(data, catalogue)) {

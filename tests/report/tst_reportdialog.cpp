@@ -517,7 +517,7 @@ void TestReportDialog::largestReportPagesCleanly()
         if (pageText.contains(QRegularExpression(QStringLiteral("Loop\\s+Cable\\s+-\\s+loop\\s+wiring"))) ||
             pageText.contains(QStringLiteral("Equipment Summary List")))
             summaryPages += pageText.contains(
-                QRegularExpression(QStringLiteral("Image\\s+Item\\s+Description")));
+                QRegularExpression(QStringLiteral("Item\\s+Description\\s+Main")));
     QVERIFY2(summaryPages >= 2, qPrintable(QString::number(summaryPages)));
 }
 

@@ -9,6 +9,7 @@
 #include "report/reportpdf.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -61,6 +62,7 @@ private slots:
     void loopPageShowsResultsAndSchedulePlace();
     void cableScheduleAndOutputCurrents();
     void billOfMaterialsRows();
+    void spanishCover();
     void packIdentity_data();
     void packIdentity();
     void footerOnEveryPageOfTheLargestDesign();
@@ -279,6 +281,24 @@ void TestReportSubmittal::billOfMaterialsRows()
     QCOMPARE(rowCells(html, "LOOP DEVICES", "").mid(1, 1), QStringList{"CP-300"});
     QVERIFY(html.contains(QRegularExpression("<td[^>]*>2000 m</td><td[^>]*>600 m</td><td[^>]*>1000 m</td>"
                                              "<td[^>]*>3600 m</td>")));
+}
+
+void TestReportSubmittal::spanishCover()
+{
+    Q_INIT_RESOURCE(translations);
+    QTranslator spanish;
+    QVERIFY(spanish.load(QStringLiteral(":/translations/Kalvix_es.qm")));
+    QCoreApplication::installTranslator(&spanish);
+    const Design design = Design::fromSetupData(soundDesign());
+    const QString cover = coverText(Report::composeReportHtml(dataOf(design, catalogue), catalogue));
+    const QString date = Report::reportDate(QDate(2026, 3, 4));
+    QCoreApplication::removeTranslator(&spanish);
+    QCOMPARE(date, QStringLiteral("4 de marzo de 2026"));
+    QVERIFY2(cover.contains(QStringLiteral("Resultado global CORRECTO Sin averías")), qPrintable(cover));
+    QVERIFY2(cover.contains(QStringLiteral("4 de marzo de 2026")), qPrintable(cover));
+    QVERIFY2(cover.contains(QStringLiteral("Nombre Firma Fecha Elaborado")), qPrintable(cover));
+    // Back in English once the translation is gone.
+    QCOMPARE(Report::reportDate(QDate(2026, 3, 4)), QStringLiteral("4 March 2026"));
 }
 
 void TestReportSubmittal::packIdentity_data()

@@ -99,35 +99,38 @@ private:
         }
         if (blocks.isEmpty())
             return;
-        qreal overflow = rect(blocks.last()).bottom() - m_pageHeight;
-        if (overflow <= 0)
-            return;
-        overflow += 2; // clear of the page's edge
-        QTextCursor cursor(&m_document);
-        cursor.beginEditBlock();
-        // The largest gaps first, each down to a small one.
-        for (int round = 0; round < 2 && overflow > 0; ++round) {
-            for (const QTextBlock &block : qAsConst(blocks)) {
-                QTextBlockFormat format = block.blockFormat();
-                qreal &target = overflow;
-                const qreal floor = 6;
-                const qreal top = format.topMargin();
-                const qreal bottom = format.bottomMargin();
-                const qreal limit = round == 0 ? 40 : floor;
-                qreal cutTop = std::max<qreal>(0, std::min(target, top - limit));
-                target -= cutTop;
-                qreal cutBottom = std::max<qreal>(0, std::min(target, bottom - limit));
-                target -= cutBottom;
-                if (cutTop > 0 || cutBottom > 0) {
-                    format.setTopMargin(top - cutTop);
-                    format.setBottomMargin(bottom - cutBottom);
-                    QTextCursor(block).setBlockFormat(format);
+        // Adjacent margins collapse, so a cut may gain less than its size:
+        // measure again after each pass.
+        for (int pass = 0; pass < 6; ++pass) {
+            qreal overflow = rect(blocks.last()).bottom() - m_pageHeight;
+            if (overflow <= 0)
+                return;
+            overflow += 2; // clear of the page's edge
+            QTextCursor cursor(&m_document);
+            cursor.beginEditBlock();
+            // The largest gaps first, each down to a small one.
+            for (int round = 0; round < 2 && overflow > 0; ++round) {
+                for (const QTextBlock &block : qAsConst(blocks)) {
+                    QTextBlockFormat format = block.blockFormat();
+                    const qreal top = format.topMargin();
+                    const qreal bottom = format.bottomMargin();
+                    const qreal limit = round == 0 && pass < 2 ? 40 : 4;
+                    const qreal cutTop = std::max<qreal>(0, std::min(overflow, top - limit));
+                    overflow -= cutTop;
+                    const qreal cutBottom = std::max<qreal>(0, std::min(overflow, bottom - limit));
+                    overflow -= cutBottom;
+                    if (cutTop > 0 || cutBottom > 0) {
+                        format.setTopMargin(top - cutTop);
+                        format.setBottomMargin(bottom - cutBottom);
+                        QTextCursor(block).setBlockFormat(format);
+                    }
+                    if (overflow <= 0)
+                        break;
                 }
-                if (target <= 0)
-                    break;
             }
+            cursor.endEditBlock();
+            relayout();
         }
-        cursor.endEditBlock();
     }
 
     bool keepsWithNext(const QTextBlock &block) const

@@ -21,6 +21,13 @@ QString systemName(int box)
     return box == 0 ? Exporter::tr("Main panel") : Exporter::tr("Expansion Box %1").arg(box);
 }
 
+// "Loop 2", or "Loops 1, 2, 5".
+QString loopNumbers(const QStringList &loops)
+{
+    return loops.size() == 1 ? Exporter::tr("Loop %1").arg(loops.first())
+                             : Exporter::tr("Loops %1").arg(loops.join(QStringLiteral(", ")));
+}
+
 void collectFaults(const PanelInfo &panel, int box, Verdict &verdict)
 {
     const QString where = systemName(box);
@@ -41,10 +48,8 @@ void collectFaults(const PanelInfo &panel, int box, Verdict &verdict)
         }
     }
     // A panel with every loop at fault still takes one line.
-    if (loops.size() == 1)
-        parts << Exporter::tr("Loop %1").arg(loops.first());
-    else if (!loops.isEmpty())
-        parts << Exporter::tr("Loops %1").arg(loops.join(QStringLiteral(", ")));
+    if (!loops.isEmpty())
+        parts << loopNumbers(loops);
     if (!parts.isEmpty())
         verdict.summary << QStringLiteral("%1: %2").arg(where, parts.join(QStringLiteral(", ")));
 }
@@ -228,9 +233,12 @@ QString composeRevisionsAndBasis(const ReportData &data)
             QStringLiteral("</li>");
     QStringList scheduled;
     const auto schedules = [&scheduled](const PanelInfo &panel, const QString &where) {
+        QStringList loops;
         for (int l = 0; l < panel.loops.size(); ++l)
             if (panel.loops.at(l).scheduled)
-                scheduled << Exporter::tr("%1: Loop %2").arg(where).arg(l + 1);
+                loops << QString::number(l + 1);
+        if (!loops.isEmpty())
+            scheduled << QStringLiteral("%1: %2").arg(where, loopNumbers(loops));
     };
     schedules(data.mainPanel, systemName(0));
     for (int b = 0; b < data.expansionBoxes.size(); ++b)

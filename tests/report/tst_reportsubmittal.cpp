@@ -155,6 +155,8 @@ void TestReportSubmittal::revisionsAndBasisOfDesign()
     Design design = Design::fromSetupData(fullDesign());
     design.boxes[0].batteryMethod = BatteryMethod::En54Part14;
     design.main.schedules.insert(1, LoopSchedule{});
+    design.boxes[1].schedules.insert(0, LoopSchedule{});
+    design.boxes[1].schedules.insert(2, LoopSchedule{});
     Report::ReportData data = dataOf(design, catalogue);
     QString html = Report::composeRevisionsAndBasis(data);
     QVERIFY(html.contains(QStringLiteral("No revisions recorded.")));
@@ -162,12 +164,13 @@ void TestReportSubmittal::revisionsAndBasisOfDesign()
     QVERIFY(html.contains(QStringLiteral(
         "Battery capacity: Main panel: the maker's method; Expansion Box 1: EN 54-14; Expansion Box 2: the "
         "maker's method.")));
-    QVERIFY(html.contains(QStringLiteral("from each loop's device schedule: Main panel: Loop 2.")));
+    QVERIFY(html.contains(QStringLiteral("from each loop's device schedule: Main panel: Loop 2; Expansion Box 2: Loops 1, 3.")));
 
     ProjectInfo project;
     project.revisions = {{"A", "2026-01-10", "First issue", "A. Díaz"}, {"B", "2026-02-02", "<Loop 3> moved", "B. Ng"}};
     design.project = project;
     design.main.schedules.clear();
+    design.boxes[1].schedules.clear();
     data = dataOf(design, catalogue);
     html = Report::composeRevisionsAndBasis(data);
     QCOMPARE(rowCells(html, "Revision History", "B"),

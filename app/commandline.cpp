@@ -494,6 +494,16 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
     information.projectReference = project.reference;
     information.revision = project.revision;
     information.preparedBy = project.preparedBy;
+    // What the command line gives wins over the design's own record.
+    Design reported = data;
+    if (reported.project) {
+        reported.project->facility = information.facility;
+        reported.project->address = information.address;
+        reported.project->installer = information.installer;
+        reported.project->reference = information.projectReference;
+        reported.project->revision = information.revision;
+        reported.project->preparedBy = information.preparedBy;
+    }
     QString changes;
     if (!request.compareWith.isEmpty()) {
         Design previous;
@@ -505,8 +515,8 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
         changes = ComparisonText::htmlSection(DesignComparison::compare(previous, data, *catalogue),
                                               ComparisonText::revisionName(previous, request.compareWith));
     }
-    if (!Report::writeDesignReport(request.output, DesignEvaluation::evaluate(data, *catalogue), *catalogue,
-                                   information, changes)) {
+    if (!Report::writeDesignReport(request.output, reported, DesignEvaluation::evaluate(data, *catalogue),
+                                   *catalogue, information, changes)) {
         err << "Failed to write the report: " << request.output << "\n";
         err.flush();
         return 1;

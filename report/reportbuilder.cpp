@@ -3,6 +3,7 @@
 #include "design/comparisontext.h"
 
 #include "report/reportpdf.h"
+#include "catalogue/packidentity.h"
 #include "design/designevaluation.h"
 
 namespace Report
@@ -34,6 +35,7 @@ PanelInfo panelInfo(const SystemEvaluation &system)
     info.batterySizing = system.panel.batterySizing;
     info.loopCurrents = system.panel.loopCurrents.mid(0, system.panel.loopCount);
     info.outputs = c.outputs;
+    info.flags = system.panel.flags;
     for (int i = 0; i < system.loops.size() && i < system.loopResults.size(); ++i) {
         const LoopConfig &loop = system.loops.at(i);
         const LoopEvaluation &result = system.loopResults.at(i);
@@ -52,6 +54,7 @@ PanelInfo panelInfo(const SystemEvaluation &system)
         l.degradedModeOk = result.degradedModeOk;
         l.figures = result.results;
         l.limits = system.limits;
+        l.faults = result.faults;
         info.loops.append(l);
     }
     return info;
@@ -68,14 +71,73 @@ ReportData reportData(const DesignEvaluation &design, const ReportInformation &i
     return data;
 }
 
-bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
-                       const ReportInformation &information, const QString &changesSection)
+ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
+                      const ReportInformation &information, const QDate &date)
 {
-    const ReportData data = reportData(design, information, QDate::currentDate());
+    ReportData data = reportData(evaluation, information, date);
+    const auto systemOf = [&](int index) -> PanelInfo * {
+        return index < 0 ? &data.mainPanel
+                         : index < data.expansionBoxes.size() ? &data.expansionBoxes[index] : nullptr;
+    };
+    for (int s = -1; s + 1 < design.systemCount(); ++s) {
+        PanelInfo *panel = systemOf(s);
+        if (!panel)
+            continue;
+        const SystemDesign *system = design.system(s);
+        panel->batteryMethod = system->batteryMethod;
+        for (int l = 0; l < panel->loops.size(); ++l)
+            panel->loops[l].scheduled = system->schedules.contains(l);
+    }
+    if (design.project) {
+        // The design's own project information is the one record of it; the
+        // report's information only fills what the design leaves open.
+        const ProjectInfo &p = *design.project;
+        const auto take = [](QString &field, const QString &value) {
+            if (!value.trimmed().isEmpty())
+                field = value.trimmed();
+        };
+        take(data.facility, p.facility);
+        take(data.address, p.address);
+        take(data.installer, p.installer);
+        take(data.projectReference, p.reference);
+        take(data.revision, p.revision);
+        take(data.preparedBy, p.preparedBy);
+        data.checkedBy = p.checkedBy.trimmed();
+        data.dateOfIssue = p.dateOfIssue.trimmed();
+        data.revisions = p.revisions;
+    }
+    return data;
+}
+
+namespace
+{
+
+bool writeData(const QString &fileName, ReportData data, const Catalogue &catalogue,
+               const QString &changesSection = QString())
+{
+    const PackIdentity pack = PackIdentity::installed();
+    data.dataPackName = pack.name;
+    data.dataPackVersion = pack.versionText();
     QString html = composeReportHtml(data, catalogue);
     if (!changesSection.isEmpty())
         html = ComparisonText::withSection(html, changesSection);
     return writeReportPdf(fileName, html, documentInfo(data));
+}
+
+} // namespace
+
+bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
+                       const ReportInformation &information)
+{
+    return writeData(fileName, reportData(design, information, QDate::currentDate()), catalogue);
+}
+
+bool writeDesignReport(const QString &fileName, const Design &design, const DesignEvaluation &evaluation,
+                       const Catalogue &catalogue, const ReportInformation &information,
+                       const QString &changesSection)
+{
+    return writeData(fileName, reportData(design, evaluation, information, QDate::currentDate()), catalogue,
+                     changesSection);
 }
 
 } // namespace Report

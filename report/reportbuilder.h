@@ -6,6 +6,7 @@
 #include <QString>
 
 class Catalogue;
+struct Design;
 struct DesignEvaluation;
 struct SystemEvaluation;
 
@@ -21,11 +22,18 @@ PanelInfo panelInfo(const SystemEvaluation &system);
 // every expansion box in the design's order.
 ReportData reportData(const DesignEvaluation &design, const ReportInformation &information,
                       const QDate &date);
+// The same with what only the design holds: its project information (which
+// takes the place of the information's fields it fills) and battery methods.
+ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
+                      const ReportInformation &information, const QDate &date);
 
 // Composes today's report of `design` and writes it as a PDF. False when the
 // file cannot be written; an existing file is then left as it was.
 // `changesSection`, when given, is placed after the title page.
 bool writeDesignReport(const QString &fileName, const DesignEvaluation &design, const Catalogue &catalogue,
-                       const ReportInformation &information, const QString &changesSection = QString());
+                       const ReportInformation &information);
+bool writeDesignReport(const QString &fileName, const Design &design, const DesignEvaluation &evaluation,
+                       const Catalogue &catalogue, const ReportInformation &information,
+                       const QString &changesSection = QString());
 
 } // namespace Report

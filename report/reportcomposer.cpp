@@ -3,8 +3,6 @@
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
 
-#include <QMap>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -62,8 +60,6 @@ const char *const StyleRules[] = {
     ".item-text { line-height: 1.2; padding: 8px 0; }",
 };
 
-const QString CableImage = QStringLiteral(":/resources/icons/cable.png");
-
 QString general(double value)
 {
     return QString::number(value, 'g', 6);
@@ -79,12 +75,6 @@ QString sectionStart()
     return QStringLiteral("<div class='page-break'></div><div class='section'>");
 }
 
-QString infoRow(const QString &label, const QString &value)
-{
-    return QStringLiteral("<div class='info-row'><span class='info-label'>") + label +
-           QStringLiteral("</span> <span class='info-value'>") + value + QStringLiteral("</span></div>");
-}
-
 QString settingRow(const QString &label, const QString &value)
 {
     return QStringLiteral("<div class='config-item'><span class='config-label'>") + label +
@@ -96,32 +86,6 @@ QString box(const char *kind, const QString &title, const QString &text)
     const QString k = QString::fromLatin1(kind);
     return QStringLiteral("<div class='%1-box'><div class='%1-title'>").arg(k) + title +
            QStringLiteral("</div><div class='%1-content'>").arg(k) + text + QStringLiteral("</div></div>");
-}
-
-// A picture's path as the source of an <img>: the rich-text reader takes an
-// attribute's text as it stands (no entities), so a folder such as
-// /home/o'neil would end the quoted attribute. The path is written as a
-// percent-encoded URL path, which the layout decodes when it loads it.
-QString pictureSource(const QString &path)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/:"));
-}
-
-QString summaryRow(const QString &image, const QString &item, const QString &quantity,
-                   const QString &description)
-{
-    return QStringLiteral("<tr><td><img src='") + pictureSource(image) +
-           QStringLiteral("' width='50' height='50' style='display: block;'></td>") +
-           QStringLiteral("<td><div class='item-text'>") + item.toHtmlEscaped() +
-           QStringLiteral("</div></td><td><div class='item-text'>") + quantity +
-           QStringLiteral("</div></td><td><div class='item-text'>") + description.toHtmlEscaped() +
-           QStringLiteral("</div></td></tr>");
-}
-
-QString categoryRow(const QString &category)
-{
-    return QStringLiteral("<tr class='category-header'><td colspan='4'><div class='item-text'>") + category +
-           QStringLiteral("</div></td></tr>");
 }
 
 // Classification lookups: asking "is this a battery?" is not a failure, so
@@ -224,6 +188,7 @@ QString loopSection(const LoopInfo &loop, const QString &heading)
     html += metres.arg(Exporter::tr("Loop Length:"), QString::number(loop.loopLength));
     html += metres.arg(Exporter::tr("Distance to First Device:"), QString::number(loop.startDistance));
     html += metres.arg(Exporter::tr("Distance to Last Device:"), QString::number(loop.endDistance));
+    html += QStringLiteral("<h3>") + Exporter::tr("Loop Results") + QStringLiteral("</h3>") + loopResultsTable(loop);
     html += QStringLiteral("<h2>") + Exporter::tr("Devices in Loop") + QStringLiteral("</h2>");
     if (loop.devices.isEmpty()) {
         html += QStringLiteral("<div class='config-item'>") + Exporter::tr("No devices configured") +
@@ -234,184 +199,9 @@ QString loopSection(const LoopInfo &loop, const QString &heading)
         for (const auto &device : loop.devices)
             html += row.arg(htmlText(device.first), QString::number(device.second), Exporter::tr("units"));
     }
+    // The device schedule and voltage profile, where the loop has them.
+    html += loop.scheduleHtml;
     return html + QStringLiteral("</div>");
-}
-
-// The bill of materials of one panel or box: cards, sources, batteries and
-// battery boxes, each in its own list so the categories can be laid out.
-struct PanelEquipment {
-    QString cards;
-    QString sources;
-    QString batteries;
-    QString boxes;
-};
-
-QString imageOf(const QString &image, const Catalogue &catalogue)
-{
-    return catalogue.imagePath(image);
-}
-
-// `box` is 0 for the main panel, else the expansion box's number.
-PanelEquipment equipmentOf(const PanelInfo &panel, int box, const Catalogue &catalogue)
-{
-    PanelEquipment out;
-    const QString n = QString::number(box);
-    QMap<QString, int> cardCounts;
-    for (const QString &card : panel.cards)
-        ++cardCounts[card];
-    for (auto it = cardCounts.cbegin(); it != cardCounts.cend(); ++it) {
-        const auto cards = catalogue.auxiliaryCards();
-        const AuxiliaryCard *record = recordNamed(cards, it.key());
-        out.cards += summaryRow(
-            imageOf(record ? record->image : QString(), catalogue), it.key(), QString::number(it.value()),
-            box == 0 ? Exporter::tr("Auxiliary Card - Panel expansion")
-                     : Exporter::tr("Auxiliary Card - Expansion Box %1 expansion").arg(n));
-    }
-    for (const QString &source : {panel.source1, panel.source2}) {
-        if (!isSet(source))
-            continue;
-        out.sources += summaryRow(
-            imageOf(catalogue.findExternalPowerSource(source).image, catalogue), source, QStringLiteral("1"),
-            box == 0
-                ? Exporter::tr("External Power Supply - Additional power source")
-                : Exporter::tr("External Power Supply - Expansion Box %1 additional power source").arg(n));
-    }
-    if (isSet(panel.internalBattery)) {
-        const Battery battery = catalogue.findBattery(panel.internalBattery);
-        out.batteries += summaryRow(
-            imageOf(battery.image, catalogue), panel.internalBattery, QStringLiteral("1"),
-            box == 0 ? Exporter::tr("Internal Battery - Standby power (%1 Ah)").arg(general(battery.capacity))
-                     : Exporter::tr("Internal Battery - Expansion Box %1 standby power (%2 Ah)")
-                           .arg(n, general(battery.capacity)));
-    }
-    const auto batteries = catalogue.batteries();
-    const auto batteryBoxes = catalogue.externalBatteryBoxes();
-    for (const QString &name : {panel.battery1, panel.battery2}) {
-        if (!isSet(name))
-            continue;
-        if (const Battery *battery = recordNamed(batteries, name)) {
-            out.batteries += summaryRow(
-                imageOf(battery->image, catalogue), name, QStringLiteral("1"),
-                box == 0 ? Exporter::tr("External Battery - Extended standby power (%1 Ah)")
-                               .arg(general(battery->capacity))
-                         : Exporter::tr("External Battery - Expansion Box %1 extended standby power (%2 Ah)")
-                               .arg(n, general(battery->capacity)));
-        } else if (const ExternalBatteryBox *batteryBox = recordNamed(batteryBoxes, name)) {
-            out.batteries += summaryRow(
-                imageOf(batteryBox->image, catalogue), name, QStringLiteral("1"),
-                box == 0
-                    ? Exporter::tr("External Battery Box - Extended standby power (%1 Ah)")
-                          .arg(general(batteryBox->maxBatteryCapacity))
-                    : Exporter::tr("External Battery Box - Expansion Box %1 extended standby power (%2 Ah)")
-                          .arg(n, general(batteryBox->maxBatteryCapacity)));
-        } else {
-            out.batteries += summaryRow(QString(), name, QStringLiteral("1"), QString());
-        }
-    }
-    const QPair<QString, QString> pairs[] = {{panel.source1, panel.battery1},
-                                             {panel.source2, panel.battery2}};
-    for (const auto &pair : pairs) {
-        if (!isSet(pair.second))
-            continue;
-        const QString chosen = batteryBoxFor(pair.first, pair.second, catalogue);
-        if (chosen.isEmpty())
-            continue;
-        const ExternalBatteryBox *record = recordNamed(batteryBoxes, chosen);
-        const double capacity = record ? record->maxBatteryCapacity : 0;
-        out.boxes += summaryRow(
-            imageOf(record ? record->image : QString(), catalogue), chosen, QStringLiteral("1"),
-            box == 0 ? Exporter::tr("External Battery Box - For additional battery support (%1 Ah)")
-                           .arg(general(capacity))
-                     : Exporter::tr("External Battery Box - Expansion Box %1 battery support (%2 Ah)")
-                           .arg(n, general(capacity)));
-    }
-    return out;
-}
-
-QString deviceDescription(const QString &name)
-{
-    const QString translated = QCoreApplication::translate("DeviceDescriptions", name.toUtf8().constData());
-    return translated == name ? Exporter::tr("No description available for this device.") : translated;
-}
-
-// A loop without devices needs no cable.
-bool inUse(const LoopInfo &loop)
-{
-    return loop.loopLength > 0 && !loop.devices.isEmpty();
-}
-
-QString equipmentSummary(const ReportData &data, const Catalogue &catalogue)
-{
-    QString html = sectionStart() + QStringLiteral("<h1>") + Exporter::tr("Equipment Summary List") +
-                   QStringLiteral("</h1><table class='shopping-table'><tr><th>") + Exporter::tr("Image") +
-                   QStringLiteral("</th><th>") + Exporter::tr("Item") + QStringLiteral("</th><th>") +
-                   Exporter::tr("Quantity") + QStringLiteral("</th><th>") + Exporter::tr("Description") +
-                   QStringLiteral("</th></tr><tbody>");
-
-    const PanelInfo &main = data.mainPanel;
-    html += categoryRow(Exporter::tr("PANEL"));
-    html += summaryRow(imageOf(catalogue.findPanel(main.model).image, catalogue), main.model,
-                       QStringLiteral("1"), Exporter::tr("Fire Alarm Control Panel - Main control unit"));
-
-    const PanelEquipment equipment = equipmentOf(main, 0, catalogue);
-    if (!equipment.cards.isEmpty())
-        html += categoryRow(Exporter::tr("AUXILIARY CARDS")) + equipment.cards;
-    if (!equipment.sources.isEmpty())
-        html += categoryRow(Exporter::tr("EXTERNAL POWER SOURCES")) + equipment.sources;
-    if (!equipment.batteries.isEmpty())
-        html += categoryRow(Exporter::tr("BATTERIES")) + equipment.batteries;
-    if (!equipment.boxes.isEmpty())
-        html += categoryRow(Exporter::tr("EXTERNAL BATTERY BOXES")) + equipment.boxes;
-
-    if (!data.expansionBoxes.isEmpty()) {
-        html += categoryRow(Exporter::tr("EXPANSION BOXES"));
-        for (int i = 0; i < data.expansionBoxes.size(); ++i) {
-            const PanelInfo &box = data.expansionBoxes.at(i);
-            const QString n = QString::number(i + 1);
-            html += summaryRow(imageOf(catalogue.findExpansionBox(box.model).image, catalogue), box.model,
-                               QStringLiteral("1"),
-                               Exporter::tr("Expansion Box %1 - Additional control unit").arg(n));
-            const PanelEquipment boxEquipment = equipmentOf(box, i + 1, catalogue);
-            html += boxEquipment.cards + boxEquipment.sources + boxEquipment.batteries + boxEquipment.boxes;
-        }
-    }
-
-    QMap<QString, qint64> devices;
-    const auto countDevices = [&devices](const PanelInfo &panel) {
-        for (const LoopInfo &loop : panel.loops)
-            for (const auto &device : loop.devices)
-                devices[device.first] += device.second;
-    };
-    countDevices(main);
-    for (const PanelInfo &box : data.expansionBoxes)
-        countDevices(box);
-    if (!devices.isEmpty()) {
-        html += categoryRow(Exporter::tr("LOOP DEVICES"));
-        for (auto it = devices.cbegin(); it != devices.cend(); ++it)
-            html += summaryRow(imageOf(catalogue.findDevice(it.key()).image, catalogue), it.key(),
-                               QString::number(it.value()), deviceDescription(it.key()));
-    }
-
-    html += categoryRow(Exporter::tr("CABLES"));
-    for (int l = 0; l < main.loops.size(); ++l) {
-        const LoopInfo &loop = main.loops.at(l);
-        if (inUse(loop))
-            html += summaryRow(CableImage, loop.cableType,
-                               QString::number(loop.loopLength) + QStringLiteral(" m"),
-                               Exporter::tr("Loop Cable - For Loop %1 wiring").arg(l + 1));
-    }
-    for (int b = 0; b < data.expansionBoxes.size(); ++b) {
-        const PanelInfo &box = data.expansionBoxes.at(b);
-        for (int l = 0; l < box.loops.size(); ++l) {
-            const LoopInfo &loop = box.loops.at(l);
-            if (inUse(loop))
-                html += summaryRow(CableImage, loop.cableType,
-                                   QString::number(loop.loopLength) + QStringLiteral(" m"),
-                                   Exporter::tr("Loop Cable - For Expansion Box %1 Loop %2 wiring")
-                                       .arg(QString::number(b + 1), QString::number(l + 1)));
-        }
-    }
-    return html + QStringLiteral("</tbody></table></div>");
 }
 
 } // namespace
@@ -429,6 +219,12 @@ DocumentInfo documentInfo(const ReportData &data)
         info.title += QStringLiteral(" - ") + Exporter::tr("Revision %1").arg(data.revision);
     info.author = data.preparedBy.isEmpty() ? data.installer : data.preparedBy;
     info.subject = Exporter::tr("Fire Alarm System Configuration & Analysis");
+    // Every page names what it belongs to, so a loose page finds its report.
+    info.footer = Constants::ApplicationName;
+    if (!data.projectReference.isEmpty())
+        info.footer += QStringLiteral(" – ") + data.projectReference;
+    if (!data.revision.isEmpty())
+        info.footer += QStringLiteral(" – ") + Exporter::tr("Revision %1").arg(data.revision);
     if (!data.facility.isEmpty())
         info.subject += QStringLiteral(": ") + data.facility;
     return info;
@@ -475,30 +271,8 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
         html += QString::fromLatin1(rule);
     html += QStringLiteral("</style></head><body>");
 
-    // Title page.
-    html += QStringLiteral("<br><div class='title-page'><h0>") + Exporter::tr("Kalvix Report") +
-            QStringLiteral("</h0><div class='title-subtitle'>") +
-            Exporter::tr("Fire Alarm System Configuration & Analysis") +
-            QStringLiteral("</div><div class='title-logo'><img src=':/resources/icons/tarvex_logo.png' "
-                           "style='max-width: 300px; height: auto;'></div><div class='title-info'>");
-    if (!data.facility.isEmpty())
-        html += infoRow(Exporter::tr("Facility:"), data.facility.toHtmlEscaped());
-    if (!data.address.isEmpty())
-        html += infoRow(Exporter::tr("Address:"), data.address.toHtmlEscaped());
-    if (!data.installer.isEmpty())
-        html += infoRow(Exporter::tr("Installer:"), data.installer.toHtmlEscaped());
-    if (!data.projectReference.isEmpty())
-        html += infoRow(Exporter::tr("Project reference:"), data.projectReference.toHtmlEscaped());
-    if (!data.revision.isEmpty())
-        html += infoRow(Exporter::tr("Revision:"), data.revision.toHtmlEscaped());
-    if (!data.preparedBy.isEmpty())
-        html += infoRow(Exporter::tr("Prepared by:"), data.preparedBy.toHtmlEscaped());
-    html += infoRow(Exporter::tr("Generated on:"), data.date.toString(QStringLiteral("dd-MM-yyyy")));
-    html += infoRow(Exporter::tr("Software:"),
-                    Constants::ApplicationName + QStringLiteral(" v") + Constants::Version);
-    html += infoRow(Exporter::tr("Company:"), Constants::OrganisationName);
-    html += infoRow(Exporter::tr("Website:"), Constants::WebAddress);
-    html += QStringLiteral("</div></div>");
+    html += composeCover(data);
+    html += composeRevisionsAndBasis(data);
 
     // Analysis blocks gather while the configuration is written, in the
     // same order: the main panel, its loops, then each box and its loops.
@@ -514,7 +288,7 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
     configuration += sectionStart() + QStringLiteral("<h2>") + Exporter::tr("Panel Configuration") +
                      QStringLiteral("</h2><h3>") + Exporter::tr("General Settings") + QStringLiteral("</h3>");
     configuration += settingRow(Exporter::tr("Panel:"), htmlText(main.model));
-    configuration += panelSettings(main, catalogue) + QStringLiteral("</div>");
+    configuration += panelSettings(main, catalogue) + outputCurrentsTable(main) + QStringLiteral("</div>");
     for (int l = 0; l < main.loops.size(); ++l)
         configuration += loopSection(main.loops.at(l), QStringLiteral("<h1>%1 %2 - %3</h1>")
                                                            .arg(Exporter::tr("Loop"), QString::number(l + 1),
@@ -528,7 +302,7 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
                          QStringLiteral("</h2><h3>") + Exporter::tr("General Settings") +
                          QStringLiteral("</h3>");
         configuration += settingRow(Exporter::tr("Expansion Box:"), htmlText(box.model));
-        configuration += panelSettings(box, catalogue) + QStringLiteral("</div>");
+        configuration += panelSettings(box, catalogue) + outputCurrentsTable(box) + QStringLiteral("</div>");
         analysis += panelAnalysis(box, Exporter::tr("Expansion Box") + QLatin1Char(' ') + n +
                                            QLatin1Char(' ') + Exporter::tr("Analysis"));
         for (int l = 0; l < box.loops.size(); ++l) {
@@ -548,7 +322,8 @@ QString composeReportHtml(const ReportData &data, const Catalogue &catalogue)
         html += sectionStart() + QStringLiteral("<h2>") + Exporter::tr("System Faults & Notes Analysis") +
                 QStringLiteral("</h2>") + analysis + QStringLiteral("</div>");
     html += configuration;
-    html += equipmentSummary(data, catalogue);
+    html += composeCableSchedule(data, catalogue);
+    html += composeEquipmentSummary(data, catalogue);
     html += composeCalculationSheet(data, catalogue);
     return html + QStringLiteral("</body></html>");
 }

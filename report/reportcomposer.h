@@ -1,9 +1,12 @@
 #pragma once
 
+#include "design/design.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
 #include "panel/batterymethod.h"
+#include "loop/loopmessages.h"
 #include "panel/panelcalculation.h"
+#include "panel/panelmessages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -51,6 +54,12 @@ struct LoopInfo {
     // The loop status as the editor shows it, and the panel's limits for it.
     LoopCalc::LoopResults figures;
     LoopLimits limits;
+    LoopMessages::Faults faults;
+    // Set by whoever composes the loop's device schedule and voltage profile
+    // (empty when the loop has no schedule); the loop page shows it as it
+    // stands below the devices, so it must be escaped HTML already.
+    QString scheduleHtml;
+    bool scheduled = false; // the design holds a schedule for this loop
 };
 
 // A panel or an expansion box with its active loops.
@@ -80,11 +89,20 @@ struct PanelInfo {
     // How minimumBatteryRequired was found (the maker's method unless a
     // standard was chosen).
     BatterySizing::Result batterySizing;
+    PanelMessages::FaultFlags flags;
+    BatteryMethod batteryMethod = BatteryMethod::Maker;
 };
 
 // The report information with the date and the design's values.
 struct ReportData : ReportInformation {
     QDate date;
+    // From the design's project information, when it has one.
+    QString checkedBy;
+    QString dateOfIssue;
+    QVector<RevisionEntry> revisions;
+    // The installed product data, as far as it names itself.
+    QString dataPackName;
+    QString dataPackVersion;
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1
 };
@@ -98,6 +116,8 @@ struct DocumentInfo {
     QString title;
     QString author;
     QString subject;
+    // The middle of every page's footer: the project reference and revision.
+    QString footer;
 };
 DocumentInfo documentInfo(const ReportData &data);
 
@@ -119,5 +139,54 @@ QStringList boxTitles();
 
 // Plain text as HTML: escaped, line breaks as <br>.
 QString htmlText(const QString &text);
+
+// The overall verdict: every fault of the design and where it is.
+struct Verdict {
+    QStringList faults; // "Main panel: Loop 2", "Expansion Box 1: battery" ...
+    // The same, one line per panel: "Main panel: battery, Loops 2, 5".
+    QStringList summary;
+    bool pass() const { return faults.isEmpty(); }
+};
+Verdict verdictOf(const ReportData &data);
+
+// A date as the report's language writes it ("9 December 2026", "9 de
+// diciembre de 2026").
+QString reportDate(const QDate &date);
+
+// The cover: title, verdict, project information, data pack and sign-off.
+QString composeCover(const ReportData &data);
+// The revision history and the basis of design, on the page after the cover.
+QString composeRevisionsAndBasis(const ReportData &data);
+// Per loop of every panel: cable, section, lengths, loop resistance, topology.
+QString composeCableSchedule(const ReportData &data, const Catalogue &catalogue);
+// A loop's results against its limits, for its configuration page.
+QString loopResultsTable(const LoopInfo &loop);
+// A panel's output currents, for its configuration page.
+QString outputCurrentsTable(const PanelInfo &panel);
+
+// One row of the bill of materials: the quantity on each panel (main panel
+// first, then every expansion box) and over the whole design.
+struct MaterialRow {
+    QString item;
+    QString description;
+    QString image; // a picture path, or empty
+    QVector<qint64> perSystem;
+    qint64 total = 0;
+    QString unit; // " m" for cable, else empty
+};
+struct MaterialCategory {
+    QString title; // "PANEL", "LOOP DEVICES" ...
+    QVector<MaterialRow> rows;
+};
+QVector<MaterialCategory> billOfMaterials(const ReportData &data, const Catalogue &catalogue);
+// The equipment summary section from the bill of materials.
+QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalogue);
+
+// Table pieces shared by the report's sections (inline styles keep the
+// described style sheet untouched).
+QString tableStart(int fontPoints = 9);
+QString headerCells(const QStringList &cells, int fontPoints = 9, const QList<int> &widths = {});
+QString cells(const QStringList &cells, int fontPoints = 9, bool boldFirst = false);
+QString verdictText(bool ok);
 
 } // namespace Report

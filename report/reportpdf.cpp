@@ -100,35 +100,38 @@ private:
         }
         if (blocks.isEmpty())
             return;
-        qreal overflow = rect(blocks.last()).bottom() - m_pageHeight;
-        if (overflow <= 0)
-            return;
-        overflow += 2; // clear of the page's edge
-        QTextCursor cursor(&m_document);
-        cursor.beginEditBlock();
-        // The largest gaps first, each down to a small one.
-        for (int round = 0; round < 2 && overflow > 0; ++round) {
-            for (const QTextBlock &block : qAsConst(blocks)) {
-                QTextBlockFormat format = block.blockFormat();
-                qreal &target = overflow;
-                const qreal floor = 6;
-                const qreal top = format.topMargin();
-                const qreal bottom = format.bottomMargin();
-                const qreal limit = round == 0 ? 40 : floor;
-                qreal cutTop = std::max<qreal>(0, std::min(target, top - limit));
-                target -= cutTop;
-                qreal cutBottom = std::max<qreal>(0, std::min(target, bottom - limit));
-                target -= cutBottom;
-                if (cutTop > 0 || cutBottom > 0) {
-                    format.setTopMargin(top - cutTop);
-                    format.setBottomMargin(bottom - cutBottom);
-                    QTextCursor(block).setBlockFormat(format);
+        // Adjacent margins collapse, so a cut may gain less than its size:
+        // measure again after each pass.
+        for (int pass = 0; pass < 6; ++pass) {
+            qreal overflow = rect(blocks.last()).bottom() - m_pageHeight;
+            if (overflow <= 0)
+                return;
+            overflow += 2; // clear of the page's edge
+            QTextCursor cursor(&m_document);
+            cursor.beginEditBlock();
+            // The largest gaps first, each down to a small one.
+            for (int round = 0; round < 2 && overflow > 0; ++round) {
+                for (const QTextBlock &block : qAsConst(blocks)) {
+                    QTextBlockFormat format = block.blockFormat();
+                    const qreal top = format.topMargin();
+                    const qreal bottom = format.bottomMargin();
+                    const qreal limit = round == 0 && pass < 2 ? 40 : 4;
+                    const qreal cutTop = std::max<qreal>(0, std::min(overflow, top - limit));
+                    overflow -= cutTop;
+                    const qreal cutBottom = std::max<qreal>(0, std::min(overflow, bottom - limit));
+                    overflow -= cutBottom;
+                    if (cutTop > 0 || cutBottom > 0) {
+                        format.setTopMargin(top - cutTop);
+                        format.setBottomMargin(bottom - cutBottom);
+                        QTextCursor(block).setBlockFormat(format);
+                    }
+                    if (overflow <= 0)
+                        break;
                 }
-                if (target <= 0)
-                    break;
             }
+            cursor.endEditBlock();
+            relayout();
         }
-        cursor.endEditBlock();
     }
 
     bool keepsWithNext(const QTextBlock &block) const
@@ -285,6 +288,16 @@ private:
             for (const QTextTableCell &cell : qAsConst(cells)) {
                 bottom = std::max(bottom, rect(cell.lastCursorPosition().block()).bottom());
                 padding = std::max(padding, cell.format().toTableCellFormat().bottomPadding());
+            }
+            // A row that spans the whole table is a category's title: it
+            // goes where the first row below it goes.
+            if (cells.size() == 1 && table->columns() > 1 && cells.first().columnSpan() == table->columns() &&
+                row + 1 < table->rows()) {
+                for (int column = 0; column < table->columns(); ++column) {
+                    const QTextTableCell next = table->cellAt(row + 1, column);
+                    if (next.isValid())
+                        bottom = std::max(bottom, rect(next.lastCursorPosition().block()).bottom());
+                }
             }
             const qreal top = rowTop();
             if (bottom - top + padding >= m_pageHeight)
@@ -513,7 +526,8 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
                 painter.drawLine(QPointF(pixels.left(), footerY),
                                  QPointF(pixels.left() + pixels.width(), footerY));
                 const QRectF footer(pixels.left(), footerY, pixels.width(), footerHeight);
-                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, Constants::ApplicationName);
+                painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter,
+                                 info.footer.isEmpty() ? Constants::ApplicationName : info.footer);
                 painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                                  QStringLiteral("%1 / %2").arg(page).arg(pageCount));
                 painter.restore();

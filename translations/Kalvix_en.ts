@@ -1151,6 +1151,236 @@ The import process may not work correctly.</translation>
             <source>Status</source>
             <translation>Status</translation>
         </message>
+        <message>
+            <source>Loop Cable - loop wiring</source>
+            <translation>Loop Cable - loop wiring</translation>
+        </message>
+        <message>
+            <source>Expansion Box - Additional control unit</source>
+            <translation>Expansion Box - Additional control unit</translation>
+        </message>
+        <message>
+            <source>Main panel</source>
+            <translation>Main panel</translation>
+        </message>
+        <message>
+            <source>Box %1</source>
+            <translation>Box %1</translation>
+        </message>
+        <message>
+            <source>Loop Results</source>
+            <translation>Loop Results</translation>
+        </message>
+        <message>
+            <source>Expansion Box %1</source>
+            <translation>Expansion Box %1</translation>
+        </message>
+        <message>
+            <source>%1: battery</source>
+            <translation>%1: battery</translation>
+        </message>
+        <message>
+            <source>battery</source>
+            <translation>battery</translation>
+        </message>
+        <message>
+            <source>%1: power load</source>
+            <translation>%1: power load</translation>
+        </message>
+        <message>
+            <source>power load</source>
+            <translation>power load</translation>
+        </message>
+        <message>
+            <source>%1: Loop %2</source>
+            <translation>%1: Loop %2</translation>
+        </message>
+        <message>
+            <source>Loop %1</source>
+            <translation>Loop %1</translation>
+        </message>
+        <message>
+            <source>Loops %1</source>
+            <translation>Loops %1</translation>
+        </message>
+        <message>
+            <source>Overall verdict</source>
+            <translation>Overall verdict</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>PASS</translation>
+        </message>
+        <message>
+            <source>No faults: every loop and panel is within its limits.</source>
+            <translation>No faults: every loop and panel is within its limits.</translation>
+        </message>
+        <message>
+            <source>1 fault</source>
+            <translation>1 fault</translation>
+        </message>
+        <message>
+            <source>%1 faults</source>
+            <translation>%1 faults</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Signature</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Prepared</source>
+            <translation>Prepared</translation>
+        </message>
+        <message>
+            <source>Checked</source>
+            <translation>Checked</translation>
+        </message>
+        <message>
+            <source>Approved</source>
+            <translation>Approved</translation>
+        </message>
+        <message>
+            <source>en_GB</source>
+            <extracomment>The locale whose month names the report's dates use.</extracomment>
+            <translation>en_GB</translation>
+        </message>
+        <message>
+            <source>d MMMM yyyy</source>
+            <extracomment>How the report writes a date (QDate format).</extracomment>
+            <translation>d MMMM yyyy</translation>
+        </message>
+        <message>
+            <source>Date of issue:</source>
+            <translation>Date of issue:</translation>
+        </message>
+        <message>
+            <source>Data pack:</source>
+            <translation>Data pack:</translation>
+        </message>
+        <message>
+            <source>Data pack version:</source>
+            <translation>Data pack version:</translation>
+        </message>
+        <message>
+            <source>Revision History</source>
+            <translation>Revision History</translation>
+        </message>
+        <message>
+            <source>No revisions recorded.</source>
+            <translation>No revisions recorded.</translation>
+        </message>
+        <message>
+            <source>By</source>
+            <translation>By</translation>
+        </message>
+        <message>
+            <source>Basis of Design</source>
+            <translation>Basis of Design</translation>
+        </message>
+        <message>
+            <source>EN 54-2 and EN 54-4: each loop is held to its panel's limits (addresses, loop current and a voltage drop of 6.9 V, or 7.9 V with overboost); each panel and expansion box to its model's maximum current, and its batteries to the capacity the idle and alarm times need.</source>
+            <translation>EN 54-2 and EN 54-4: each loop is held to its panel's limits (addresses, loop current and a voltage drop of 6.9 V, or 7.9 V with overboost); each panel and expansion box to its model's maximum current, and its batteries to the capacity the idle and alarm times need.</translation>
+        </message>
+        <message>
+            <source>the maker's method</source>
+            <translation>the maker's method</translation>
+        </message>
+        <message>
+            <source>Battery capacity: %1.</source>
+            <translation>Battery capacity: %1.</translation>
+        </message>
+        <message>
+            <source>Loops: the maker's loop method (alarm set of sixteen units, cable and detector resistance weighted by the distribution and topology factors), written out under Method and Assumptions in the calculation sheet.</source>
+            <translation>Loops: the maker's loop method (alarm set of sixteen units, cable and detector resistance weighted by the distribution and topology factors), written out under Method and Assumptions in the calculation sheet.</translation>
+        </message>
+        <message>
+            <source>Device-level check: not used (no loop has a device schedule).</source>
+            <translation>Device-level check: not used (no loop has a device schedule).</translation>
+        </message>
+        <message>
+            <source>Device-level check along the cable, from each loop's device schedule: %1.</source>
+            <translation>Device-level check along the cable, from each loop's device schedule: %1.</translation>
+        </message>
+        <message>
+            <source>Cable Schedule</source>
+            <translation>Cable Schedule</translation>
+        </message>
+        <message>
+            <source>Panel</source>
+            <translation>Panel</translation>
+        </message>
+        <message>
+            <source>Cable type</source>
+            <translation>Cable type</translation>
+        </message>
+        <message>
+            <source>Section (mm²)</source>
+            <translation>Section (mm²)</translation>
+        </message>
+        <message>
+            <source>Length (m)</source>
+            <translation>Length (m)</translation>
+        </message>
+        <message>
+            <source>Start lead (m)</source>
+            <translation>Start lead (m)</translation>
+        </message>
+        <message>
+            <source>End lead (m)</source>
+            <translation>End lead (m)</translation>
+        </message>
+        <message>
+            <source>Loop resistance (Ω)</source>
+            <translation>Loop resistance (Ω)</translation>
+        </message>
+        <message>
+            <source>Loop resistance: both conductors of the cable and the detectors that add resistance, weighted by the distribution and topology factors, as the voltage drop uses it.</source>
+            <translation>Loop resistance: both conductors of the cable and the detectors that add resistance, weighted by the distribution and topology factors, as the voltage drop uses it.</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>Limit</translation>
+        </message>
+        <message>
+            <source>Maximum current</source>
+            <translation>Maximum current</translation>
+        </message>
+        <message>
+            <source>Verdict</source>
+            <translation>Verdict</translation>
+        </message>
+        <message>
+            <source>Output Currents</source>
+            <translation>Output Currents</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <source>24 V auxiliary output</source>
+            <translation>24 V auxiliary output</translation>
+        </message>
+        <message>
+            <source>Sounder output 1</source>
+            <translation>Sounder output 1</translation>
+        </message>
+        <message>
+            <source>Sounder output 2</source>
+            <translation>Sounder output 2</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>

@@ -1151,6 +1151,236 @@ Se ignorarán %3 lazo(s).</translation>
             <source>Status</source>
             <translation>Estado</translation>
         </message>
+        <message>
+            <source>Loop Cable - loop wiring</source>
+            <translation>Cable de lazo - cableado de lazos</translation>
+        </message>
+        <message>
+            <source>Expansion Box - Additional control unit</source>
+            <translation>Caja de expansión - Unidad de control adicional</translation>
+        </message>
+        <message>
+            <source>Main panel</source>
+            <translation>Central principal</translation>
+        </message>
+        <message>
+            <source>Box %1</source>
+            <translation>Caja %1</translation>
+        </message>
+        <message>
+            <source>Loop Results</source>
+            <translation>Resultados del lazo</translation>
+        </message>
+        <message>
+            <source>Expansion Box %1</source>
+            <translation>Caja de expansión %1</translation>
+        </message>
+        <message>
+            <source>%1: battery</source>
+            <translation>%1: batería</translation>
+        </message>
+        <message>
+            <source>battery</source>
+            <translation>batería</translation>
+        </message>
+        <message>
+            <source>%1: power load</source>
+            <translation>%1: consumo</translation>
+        </message>
+        <message>
+            <source>power load</source>
+            <translation>consumo</translation>
+        </message>
+        <message>
+            <source>%1: Loop %2</source>
+            <translation>%1: Lazo %2</translation>
+        </message>
+        <message>
+            <source>Loop %1</source>
+            <translation>Lazo %1</translation>
+        </message>
+        <message>
+            <source>Loops %1</source>
+            <translation>Lazos %1</translation>
+        </message>
+        <message>
+            <source>Overall verdict</source>
+            <translation>Resultado global</translation>
+        </message>
+        <message>
+            <source>PASS</source>
+            <translation>CORRECTO</translation>
+        </message>
+        <message>
+            <source>No faults: every loop and panel is within its limits.</source>
+            <translation>Sin averías: todos los lazos y centrales están dentro de sus límites.</translation>
+        </message>
+        <message>
+            <source>1 fault</source>
+            <translation>1 avería</translation>
+        </message>
+        <message>
+            <source>%1 faults</source>
+            <translation>%1 averías</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Signature</source>
+            <translation>Firma</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Fecha</translation>
+        </message>
+        <message>
+            <source>Prepared</source>
+            <translation>Elaborado</translation>
+        </message>
+        <message>
+            <source>Checked</source>
+            <translation>Revisado</translation>
+        </message>
+        <message>
+            <source>Approved</source>
+            <translation>Aprobado</translation>
+        </message>
+        <message>
+            <source>en_GB</source>
+            <extracomment>The locale whose month names the report's dates use.</extracomment>
+            <translation>es_ES</translation>
+        </message>
+        <message>
+            <source>d MMMM yyyy</source>
+            <extracomment>How the report writes a date (QDate format).</extracomment>
+            <translation>d 'de' MMMM 'de' yyyy</translation>
+        </message>
+        <message>
+            <source>Date of issue:</source>
+            <translation>Fecha de emisión:</translation>
+        </message>
+        <message>
+            <source>Data pack:</source>
+            <translation>Paquete de datos:</translation>
+        </message>
+        <message>
+            <source>Data pack version:</source>
+            <translation>Versión del paquete de datos:</translation>
+        </message>
+        <message>
+            <source>Revision History</source>
+            <translation>Historial de revisiones</translation>
+        </message>
+        <message>
+            <source>No revisions recorded.</source>
+            <translation>No hay revisiones registradas.</translation>
+        </message>
+        <message>
+            <source>By</source>
+            <translation>Por</translation>
+        </message>
+        <message>
+            <source>Basis of Design</source>
+            <translation>Bases de diseño</translation>
+        </message>
+        <message>
+            <source>EN 54-2 and EN 54-4: each loop is held to its panel's limits (addresses, loop current and a voltage drop of 6.9 V, or 7.9 V with overboost); each panel and expansion box to its model's maximum current, and its batteries to the capacity the idle and alarm times need.</source>
+            <translation>EN 54-2 y EN 54-4: cada lazo se comprueba con los límites de su central (direcciones, corriente de lazo y una caída de tensión de 6,9 V, o 7,9 V con sobrealimentación); cada central y caja de expansión con la corriente máxima de su modelo, y sus baterías con la capacidad que exigen los tiempos de reposo y de alarma.</translation>
+        </message>
+        <message>
+            <source>the maker's method</source>
+            <translation>el método del fabricante</translation>
+        </message>
+        <message>
+            <source>Battery capacity: %1.</source>
+            <translation>Capacidad de baterías: %1.</translation>
+        </message>
+        <message>
+            <source>Loops: the maker's loop method (alarm set of sixteen units, cable and detector resistance weighted by the distribution and topology factors), written out under Method and Assumptions in the calculation sheet.</source>
+            <translation>Lazos: el método de cálculo de lazos del fabricante (conjunto de alarma de dieciséis unidades, resistencia del cable y de los detectores ponderada con los factores de distribución y de topología), desarrollado en Método e hipótesis de la memoria de cálculo.</translation>
+        </message>
+        <message>
+            <source>Device-level check: not used (no loop has a device schedule).</source>
+            <translation>Comprobación por equipo: no se usa (ningún lazo tiene relación de equipos).</translation>
+        </message>
+        <message>
+            <source>Device-level check along the cable, from each loop's device schedule: %1.</source>
+            <translation>Comprobación por equipo a lo largo del cable, según la relación de equipos de cada lazo: %1.</translation>
+        </message>
+        <message>
+            <source>Cable Schedule</source>
+            <translation>Relación de cables</translation>
+        </message>
+        <message>
+            <source>Panel</source>
+            <translation>Central</translation>
+        </message>
+        <message>
+            <source>Cable type</source>
+            <translation>Tipo de cable</translation>
+        </message>
+        <message>
+            <source>Section (mm²)</source>
+            <translation>Sección (mm²)</translation>
+        </message>
+        <message>
+            <source>Length (m)</source>
+            <translation>Longitud (m)</translation>
+        </message>
+        <message>
+            <source>Start lead (m)</source>
+            <translation>Tramo inicial (m)</translation>
+        </message>
+        <message>
+            <source>End lead (m)</source>
+            <translation>Tramo final (m)</translation>
+        </message>
+        <message>
+            <source>Loop resistance (Ω)</source>
+            <translation>Resistencia del lazo (Ω)</translation>
+        </message>
+        <message>
+            <source>Loop resistance: both conductors of the cable and the detectors that add resistance, weighted by the distribution and topology factors, as the voltage drop uses it.</source>
+            <translation>Resistencia del lazo: los dos conductores del cable y los detectores que añaden resistencia, ponderados con los factores de distribución y de topología, tal como la usa la caída de tensión.</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>Limit</source>
+            <translation>Límite</translation>
+        </message>
+        <message>
+            <source>Maximum current</source>
+            <translation>Corriente máxima</translation>
+        </message>
+        <message>
+            <source>Verdict</source>
+            <translation>Resultado</translation>
+        </message>
+        <message>
+            <source>Output Currents</source>
+            <translation>Corrientes de las salidas</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Salida</translation>
+        </message>
+        <message>
+            <source>24 V auxiliary output</source>
+            <translation>Salida auxiliar de 24 V</translation>
+        </message>
+        <message>
+            <source>Sounder output 1</source>
+            <translation>Salida de sirenas 1</translation>
+        </message>
+        <message>
+            <source>Sounder output 2</source>
+            <translation>Salida de sirenas 2</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>

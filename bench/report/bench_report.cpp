@@ -3,14 +3,18 @@
 // at theirs, every loop holding 20 device types at 250 units each) and of a
 // typical one (one panel, two loops of a few dozen devices). Prints the
 // medians of reading the editors, composing the HTML and writing the PDF.
+// Every loop of the design carries a device schedule (one unit per device,
+// spread along its cable).
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
 #include "bench/common/largestdesign.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/packidentity.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
 #include "report/reportpdf.h"
+#include "design/design.h"
 #include "design/designevaluation.h"
 #include "setup/setupio.h"
 #include "widgets/guiresources.h"
@@ -51,6 +55,30 @@ double threadCpuMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
+void scheduleEveryLoop(Design &design)
+{
+    for (int s = -1; s + 1 < design.systemCount(); ++s) {
+        SystemDesign *system = design.system(s);
+        for (int l = 0; l < system->loops.size(); ++l) {
+            const LoopConfig &loop = system->loops.at(l);
+            LoopSchedule schedule;
+            int count = 0;
+            for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
+                count += it.value();
+            int address = 1;
+            for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it) {
+                for (int unit = 0; unit < it.value(); ++unit) {
+                    const int index = schedule.units.size();
+                    schedule.units.append({loop.startDistance + int(qint64(loop.loopLength) * index / std::max(1, count)),
+                                           it.key(), QString::number(address++), QStringLiteral("Z1"),
+                                           QStringLiteral("Level %1").arg(index / 50 + 1)});
+                }
+            }
+            system->schedules.insert(l, schedule);
+        }
+    }
+}
+
 // Reads the editors, composes and writes; returns the milliseconds taken
 // (wall clock) and the processor time in `cpuMs`.
 double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const QString &path, double &cpuMs)
@@ -63,9 +91,19 @@ double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const
         boxes.append(box.get());
     ReportInformation information;
     information.facility = QStringLiteral("Benchmark");
-    const Report::ReportData data =
-        Report::reportData(DesignEvaluation::evaluate(collectSetupData(design.main.get(), boxes), catalogue),
-                           information, QDate::currentDate());
+    Design whole = Design::fromSetupData(collectSetupData(design.main.get(), boxes));
+    scheduleEveryLoop(whole);
+    ProjectInfo project;
+    project.reference = QStringLiteral("BENCH-1");
+    project.revision = QStringLiteral("A");
+    project.revisions = {{QStringLiteral("A"), QStringLiteral("2026-01-01"), QStringLiteral("First issue"),
+                          QStringLiteral("Bench")}};
+    whole.project = project;
+    Report::ReportData data = Report::reportData(whole, DesignEvaluation::evaluate(whole, catalogue), information,
+                                                 QDate::currentDate());
+    const PackIdentity pack = PackIdentity::installed();
+    data.dataPackName = pack.name;
+    data.dataPackVersion = pack.versionText();
     const QString html = Report::composeReportHtml(data, catalogue);
     QFile htmlFile(QString(path).replace(QStringLiteral(".pdf"), QStringLiteral(".html")));
     if (htmlFile.open(QIODevice::WriteOnly))

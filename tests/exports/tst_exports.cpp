@@ -6,6 +6,7 @@
 #include "design/designjson.h"
 #include "exports/exporttables.h"
 #include "exports/tablefiles.h"
+#include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
 
 #include <QFile>
@@ -44,63 +45,20 @@ LoopSchedule scheduleOfMainLoop2()
 }
 
 // What the report's equipment summary is given for a design.
-Report::PanelInfo panelInfo(const SystemDesign &system)
-{
-    const auto dash = [](const QString &value) { return value.isEmpty() ? QStringLiteral("-") : value; };
-    Report::PanelInfo info;
-    info.model = system.config.model;
-    info.internalBattery = dash(system.config.internalBattery);
-    info.cards = system.config.cards;
-    info.source1 = dash(system.config.source1);
-    info.battery1 = dash(system.config.battery1);
-    info.source2 = dash(system.config.source2);
-    info.battery2 = dash(system.config.battery2);
-    for (const LoopConfig &loop : system.loops) {
-        Report::LoopInfo l;
-        l.cableType = loop.cableType;
-        l.topologyCode = LoopConfig::topologyCode(loop.topology);
-        l.loopLength = loop.loopLength;
-        for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it)
-            l.devices.append({it.key(), it.value()});
-        info.loops.append(l);
-    }
-    return info;
-}
 
-QString unescaped(QString html)
-{
-    return html.replace("&lt;", "<")
-        .replace("&gt;", ">")
-        .replace("&quot;", "\"")
-        .replace("&#39;", "'")
-        .replace("&amp;", "&");
-}
 
 // The equipment summary's rows as "category | item | quantity | description".
+// The report's bill of materials as its summary table lists it: category,
+// item, total and description.
 QStringList reportBillOfMaterials(const Design &design, const Catalogue &catalogue)
 {
-    Report::ReportData data;
-    data.date = QDate(2026, 1, 2);
-    data.mainPanel = panelInfo(design.main);
-    for (const SystemDesign &box : design.boxes)
-        data.expansionBoxes.append(panelInfo(box));
-    const QString html = Report::composeReportHtml(data, catalogue);
-    const int start = html.indexOf("<table class='shopping-table'>");
-    const QString table = html.mid(start, html.indexOf("</table>", start) - start);
-    static const QRegularExpression row(
-        "<tr class='category-header'><td colspan='4'><div class='item-text'>(.*?)</div>|"
-        "<td><div class='item-text'>(.*?)</div></td><td><div class='item-text'>(.*?)</div></td>"
-        "<td><div class='item-text'>(.*?)</div></td></tr>");
+    const Report::ReportData data =
+        Report::reportData(design, DesignEvaluation::evaluate(design, catalogue), ReportInformation(), QDate());
     QStringList rows;
-    QString category;
-    for (auto it = row.globalMatch(table); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (!m.captured(1).isEmpty())
-            category = unescaped(m.captured(1));
-        else
-            rows << QStringList{category, unescaped(m.captured(2)), m.captured(3), unescaped(m.captured(4))}
+    for (const Report::MaterialCategory &category : Report::billOfMaterials(data, catalogue))
+        for (const Report::MaterialRow &row : category.rows)
+            rows << QStringList{category.title, row.item, QString::number(row.total) + row.unit, row.description}
                         .join(" | ");
-    }
     return rows;
 }
 
@@ -160,7 +118,7 @@ QJsonObject readWorkbook(const QString &path)
                                 "wb = openpyxl.load_workbook(sys.argv[1])\n"
                                 "print(json.dumps({ws.title: [list(r) for r in ws.iter_rows(min_row=1, "
                                 "max_col=ws.max_column, values_only=True)] for ws in wb.worksheets}))\n";
-    for (const QString python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+    for (const QString &python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
         QProcess process;
         process.start(python, {"-c", script, path});
         if (!process.waitForFinished(60000) || process.exitCode() != 0)

@@ -160,12 +160,15 @@ void TestReportComposer::sectionsInOrder()
     QVERIFY(html.contains(
         QStringLiteral(".item-text { line-height: 1.2; padding: 8px 0; }</style></head><body>")));
     // The calculation sheet follows every described section.
-    QVERIFY(html.contains(QStringLiteral("</tbody></table></div><div class='page-break'></div><div "
+    QVERIFY(html.contains(QStringLiteral("</table></div><div class='page-break'></div><div "
                                          "class='section'><h1>Calculation Sheet</h1>")));
     QVERIFY(html.endsWith(QStringLiteral("</div></body></html>")));
 
     const QStringList markers = {
         QStringLiteral("<h0>Kalvix Report</h0>"),
+        QStringLiteral("Overall verdict"),
+        QStringLiteral("<h2>Revision History</h2>"),
+        QStringLiteral("<h2>Basis of Design</h2>"),
         QStringLiteral("<h2>System Faults & Notes Analysis</h2>"),
         QStringLiteral("<h3>Loop 2 Analysis</h3>"),
         QStringLiteral("<h3>Expansion Box 1 - Loop 1 Analysis</h3>"),
@@ -174,6 +177,7 @@ void TestReportComposer::sectionsInOrder()
         QStringLiteral("<h1>Loop 2 - Configuration</h1>"),
         QStringLiteral("<h2>Expansion Box Configuration 1</h2>"),
         QStringLiteral("<h1>Expansion Box 1 - Loop 1 - Configuration</h1>"),
+        QStringLiteral("<h1>Cable Schedule</h1>"),
         QStringLiteral("<h1>Equipment Summary List</h1>"),
         QStringLiteral("<h1>Calculation Sheet</h1>"),
         QStringLiteral("<h2>Main Panel: TXP 816</h2>"),
@@ -189,8 +193,9 @@ void TestReportComposer::sectionsInOrder()
     // Only the faulty loop and the box loop with a note have analysis blocks.
     QCOMPARE(countOf(html, QStringLiteral("Analysis</h3>")), 2);
     QVERIFY(!html.contains(QStringLiteral("General System Analysis")));
-    // One page break per section: analysis, panel, 2 loops, box, box loop, summary, sheet.
-    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 8);
+    // One page break per section: revisions, analysis, panel, 2 loops, box, box loop, cables,
+    // summary, sheet.
+    QCOMPARE(countOf(html, QStringLiteral("<div class='page-break'></div><div class='section'>")), 10);
     QCOMPARE(countOf(html, QStringLiteral("<div")), countOf(html, QStringLiteral("</div>")));
 }
 
@@ -232,7 +237,7 @@ void TestReportComposer::titlePageRows()
         shown << it.next().captured(1);
     QCOMPARE(shown, labels);
     QVERIFY(html.contains(QStringLiteral("<span class='info-label'>Generated on:</span> "
-                                         "<span class='info-value'>07-03-2026</span>")));
+                                         "<span class='info-value'>7 March 2026</span>")));
     QVERIFY(html.contains(QStringLiteral("<span class='info-value'>Kalvix v2.1.2</span>")));
 }
 
@@ -327,7 +332,7 @@ void TestReportComposer::settingsAndNumbers()
         // least 26 Ah, the first of two equal ones.
         QStringLiteral("<h3>External Power Sources</h3>") + row("External Power Source 1:", "PS20") +
             row("Additional Battery 1:", "B26") + row("External Battery Box 1:", "BOX30a") +
-            QStringLiteral("</div>"),
+            QStringLiteral("<h3>Output Currents</h3>"),
         row("Cable Type:", "2,5 mm2 (14 AWG)"),
         row("Distribution Factor:", "7.2%") + row("Loop Length:", "1000 m") +
             row("Distance to First Device:", "100 m") + row("Distance to Last Device:", "150 m"),
@@ -348,49 +353,44 @@ void TestReportComposer::settingsAndNumbers()
 void TestReportComposer::equipmentSummary()
 {
     const QString html = composeReportHtml(smallDesign(), catalogue);
-    const QString table = html.mid(html.indexOf(QStringLiteral("<table class='shopping-table'>")));
-    QVERIFY(
-        table.startsWith(QStringLiteral("<table class='shopping-table'><tr><th>Image</th><th>Item</th><th>"
-                                        "Quantity</th><th>Description</th></tr><tbody>")));
-    // item | quantity | description, in row order.
+    QString table = html.mid(html.indexOf(QStringLiteral("<h1>Equipment Summary List</h1>")));
+    table.truncate(table.indexOf(QStringLiteral("</table>")));
+    // item | description | main panel | box 1 | total, category titles alone, in row order.
     QStringList rows;
-    const QRegularExpression cells(QStringLiteral(
-        "<tr class='category-header'><td colspan='4'><div class='item-text'>([^<]*)</div>|"
-        "<td><div class='item-text'>([^<]*)</div></td><td><div class='item-text'>([^<]*)</div></td>"
-        "<td><div class='item-text'>([^<]*)</div>"));
-    for (auto it = cells.globalMatch(table); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        rows << (m.captured(1).isEmpty() ? m.captured(2) + " | " + m.captured(3) + " | " + m.captured(4)
-                                         : m.captured(1));
+    const QRegularExpression row(QStringLiteral("<tr[^>]*>(.*?)</tr>"));
+    const QRegularExpression cell(QStringLiteral("<t[dh][^>]*>(.*?)</t[dh]>"));
+    for (auto it = row.globalMatch(table); it.hasNext();) {
+        QStringList texts;
+        for (auto c = cell.globalMatch(it.next().captured(1)); c.hasNext();)
+            texts << c.next().captured(1).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        rows << (texts.size() == 1 ? texts.first() : texts.mid(1).join(QStringLiteral(" | ")));
     }
     const QStringList expected = {
+        "Item | Description | Main panel | Box 1 | Total",
         "PANEL",
-        "TXP 816 | 1 | Fire Alarm Control Panel - Main control unit",
+        "TXP 816 | Fire Alarm Control Panel - Main control unit | 1 |  | 1",
         "AUXILIARY CARDS",
-        "LOOP-2 | 2 | Auxiliary Card - Panel expansion",
-        "NET | 1 | Auxiliary Card - Panel expansion",
+        "LOOP-2 | Auxiliary Card - Panel expansion | 2 |  | 2",
+        "NET | Auxiliary Card - Panel expansion | 1 |  | 1",
         "EXTERNAL POWER SOURCES",
-        "PS20 | 1 | External Power Supply - Additional power source",
+        "PS20 | External Power Supply - Additional power source | 1 |  | 1",
         "BATTERIES",
-        "B18 | 1 | Internal Battery - Standby power (18 Ah)",
-        "B26 | 1 | External Battery - Extended standby power (26 Ah)",
+        "B18 | Internal Battery - Standby power (18 Ah) | 1 |  | 1",
+        "B26 | External Battery - Extended standby power (26 Ah) | 1 |  | 1",
         "EXTERNAL BATTERY BOXES",
-        "BOX30a | 1 | External Battery Box - For additional battery support (30 Ah)",
+        "BOX30a | External Battery Box - For additional battery support (30 Ah) | 1 |  | 1",
         "EXPANSION BOXES",
-        "TXE 2 | 1 | Expansion Box 1 - Additional control unit",
+        "TXE 2 | Expansion Box - Additional control unit |  | 1 | 1",
         "LOOP DEVICES",
         // 2 in loop 1 only; 40 + 5 on the panel and 3 in the box.
-        "CP-300 | 2 | No description available for this device.",
-        "OD-210 | 48 | No description available for this device.",
+        "CP-300 | No description available for this device. | 2 |  | 2",
+        "OD-210 | No description available for this device. | 45 | 3 | 48",
         "CABLES",
         // Loop 2 has no length, so no cable.
-        "2,5 mm2 (14 AWG) | 1000 m | Loop Cable - For Loop 1 wiring",
-        "2,5 mm2 (14 AWG) | 600 m | Loop Cable - For Expansion Box 1 Loop 1 wiring",
+        "2,5 mm2 (14 AWG) | Loop Cable - loop wiring | 1000 m | 600 m | 1600 m",
     };
     QCOMPARE(rows, expected);
-    QVERIFY(
-        table.contains(QStringLiteral("<tr><td><img src=':/resources/icons/cable.png' width='50' height='50' "
-                                      "style='display: block;'></td>")));
+    QVERIFY(table.contains(QStringLiteral("<img src=':/resources/icons/cable.png' width='18' height='18'>")));
 }
 
 void TestReportComposer::batteryBoxRule_data()
@@ -483,11 +483,11 @@ void TestReportComposer::emptyLoopOrdersNoCable()
     data.expansionBoxes[0].loops.append(loopWith({}, 700));
     const QString html = composeReportHtml(data, catalogue);
     // Loop 1 and the box's first loop hold devices; the new loops hold none.
-    QVERIFY(html.contains(QStringLiteral("Loop Cable - For Loop 1 wiring")));
-    QVERIFY(html.contains(QStringLiteral("Loop Cable - For Expansion Box 1 Loop 1 wiring")));
-    QVERIFY(!html.contains(QStringLiteral("Loop Cable - For Loop 3 wiring")));
-    QVERIFY(!html.contains(QStringLiteral("Loop Cable - For Expansion Box 1 Loop 2 wiring")));
-    QVERIFY(!html.contains(QStringLiteral("500 m</div>")));
+    const QVector<MaterialCategory> bom = billOfMaterials(data, catalogue);
+    QCOMPARE(bom.last().title, QStringLiteral("CABLES"));
+    QCOMPARE(bom.last().rows.size(), 1);
+    QCOMPARE(bom.last().rows.first().perSystem, (QVector<qint64>{1000, 600}));
+    QCOMPARE(bom.last().rows.first().total, 1600);
     // The empty loop keeps its configuration section.
     QVERIFY(html.contains(QStringLiteral("<h1>Loop 3 - Configuration</h1>")));
 }

@@ -123,6 +123,9 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         this, [this] { return snapshot(); }, [this](const DesignSnapshot &state) { showDesign(state); },
         RecoveryFile::defaultFolder());
     connect(m_session, &DesignSession::stateChanged, this, [this] {
+        // Only the untitled design an import made is named after its file.
+        if (!m_session->fileName().isEmpty() || !m_session->isModified())
+            m_importedFrom.clear();
         updateTitle();
         updateEditActions();
     });
@@ -612,7 +615,9 @@ void MainWindow::addRecentFile(const QString &fileName)
 QString MainWindow::documentName() const
 {
     const QString file = m_session ? m_session->fileName() : QString();
-    return file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
+    if (!file.isEmpty())
+        return QFileInfo(file).fileName();
+    return m_importedFrom.isEmpty() ? tr("Untitled") : tr("Untitled (imported from %1)").arg(m_importedFrom);
 }
 
 void MainWindow::updateTitle()
@@ -841,8 +846,12 @@ void MainWindow::importXml(bool vxa310)
                                  .arg(variant));
         return;
     }
-    // The import is one step of the design's history.
-    m_session->flush();
+    // The import is a new design that no file holds yet: Save asks for a
+    // name, so the file the previous design came from is never overwritten.
+    m_session->start(QString());
+    m_session->markUnsaved();
+    m_importedFrom = QFileInfo(fileName).fileName();
+    updateTitle();
     warnAdjustedValues(adjusted);
     MessageBox::information(this, tr("Success"),
                             vxa310 ? tr("VXA310 XML imported successfully!")

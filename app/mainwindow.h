@@ -134,4 +134,6 @@ private:
     ReportInformation reportInformation;
 
     DesignSession *m_session = nullptr;
+    // The XML file the untitled design on screen was imported from.
+    QString m_importedFrom;
 };

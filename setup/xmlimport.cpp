@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -368,7 +368,13 @@ Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, 
 
 QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
 {
-    QMap<QString, int> map;
+    return summariseLoop(xmlDevices, devices).devices;
+}
+
+LoopSummary summariseLoop(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
+{
+    LoopSummary summary;
+    summary.xmlDevices = xmlDevices.size();
     int i = 0;
     while (i < xmlDevices.size()) {
         const XmlDevice &first = xmlDevices.at(i);
@@ -391,15 +397,24 @@ QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVe
                 }
             }
         }
-        if (mapping.row != TypeRow::None) {
+        if (mapping.row == TypeRow::None) {
+            summary.unknownTypes[qMakePair(first.type, first.extType)] += 1;
+        } else {
             const Device match = bestDeviceMatch(devices, mapping.category, mapping.subcategory,
                                                  mapping.row == TypeRow::Run ? covered : 1);
-            if (!match.name.isEmpty())
-                ++map[match.name];
+            if (match.name.isEmpty()) {
+                summary.unmatched[qMakePair(mapping.category, mapping.subcategory)] += covered;
+            } else {
+                ++summary.devices[match.name];
+                if (mapping.row == TypeRow::Run && covered > 1) {
+                    ++summary.modules;
+                    summary.moduleDevices += covered;
+                }
+            }
         }
         i += covered;
     }
-    return map;
+    return summary;
 }
 
 } // namespace XmlImport

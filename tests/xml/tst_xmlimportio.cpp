@@ -7,16 +7,20 @@
 #include "setup/setupfile.h"
 #include "setup/setupio.h"
 #include "setup/xmlimportio.h"
+#include "setup/xmlimportsummarydialog.h"
 #include "widgets/messagebox.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace
@@ -124,6 +128,9 @@ private slots:
     void modelPickerStartsOnTheNamedModel_data();
     void modelPickerStartsOnTheNamedModel();
     void adjustedCountsAreListed();
+    void summaryCancelChangesNothing();
+    void summaryDialogShowsEveryLoop();
+    void importMakesAnUntitledDesign();
 
 private:
     Catalogue *catalogue = nullptr;
@@ -212,7 +219,7 @@ void TestXmlImportIo::loopCountsAndCards_data()
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<int>("loopCount");
     QTest::addColumn<QList<int>>("counts");
-    QTest::addColumn<QStringList>("warning");
+    QTest::addColumn<QStringList>("leftOut"); // the summary's outcome of the loops past 8
     QTest::newRow("10, 2, 1 fill loops in value order")
         << QList<int>{10, 2, 1} << 4 << QList<int>{1, 2, 10, 0} << QStringList();
     QTest::newRow("gaps close up") << QList<int>{1, 3, 4} << 4 << QList<int>{1, 3, 4, 0} << QStringList();
@@ -223,9 +230,7 @@ void TestXmlImportIo::loopCountsAndCards_data()
     QTest::newRow("1 loop: no card") << QList<int>{7} << 2 << QList<int>{7, 0} << QStringList();
     QTest::newRow("10 loops on 8: the 8 lowest")
         << QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3} << 8 << QList<int>{3, 4, 5, 6, 7, 8, 9, 10}
-        << QStringList{"Loop Count Warning",
-                       "The XML panel has 10 loops but the selected app panel only supports "
-                       "up to 8 loop(s).\n2 loop(s) will be ignored."};
+        << QStringList{"Not imported", "Not imported"};
 }
 
 void TestXmlImportIo::loopCountsAndCards()
@@ -233,20 +238,77 @@ void TestXmlImportIo::loopCountsAndCards()
     QFETCH(QList<int>, numbers);
     QFETCH(int, loopCount);
     QFETCH(QList<int>, counts);
-    QFETCH(QStringList, warning);
+    QFETCH(QStringList, leftOut);
     QTemporaryDir dir;
     SystemContainerWidget container(false, catalogue, QString());
     choices.answers = QStringList{QStringLiteral("P (%1 loops)").arg(numbers.size()), "TXP 408 (2-8 loops)"};
     QVERIFY(importConfigurationXml(writeXml(dir, loopsXml(numbers)), &container, catalogue, false));
     QCOMPARE(container.panelWidget()->currentLoopCount(), loopCount);
     QCOMPARE(sounderCounts(container), counts);
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), warning.isEmpty() ? 0 : 1);
-    if (!warning.isEmpty()) {
-        QCOMPARE(shown.first().kind, MessageBox::Kind::Warning);
-        QCOMPARE(shown.first().title, warning.at(0));
-        QCOMPARE(shown.first().text, warning.at(1));
+    // No bare warning: the summary names each loop's fate, the left-out last.
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+    const XmlImport::ImportPlan plan = XmlImportDialogs::lastPlan();
+    QCOMPARE(plan.loops.size(), numbers.size());
+    QStringList outcomes;
+    for (const XmlImport::LoopPlan &loop : plan.loops)
+        outcomes << XmlImport::loopOutcome(loop);
+    QCOMPARE(outcomes.mid(8), leftOut);
+    if (!leftOut.isEmpty())
+        QCOMPARE(XmlImport::loopDetails(plan.loops.last()),
+                 QStringList{"Left out: TXP 408 takes at most 8 loop(s)"});
+}
+
+// Cancel in the summary stops the import before anything changes.
+void TestXmlImportIo::summaryCancelChangesNothing()
+{
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    const QString before = describeLoops(container) + modelSelector(container)->currentText();
+    choices.answers = QStringList{"P (3 loops)", "TXP 816 (4-16 loops)"};
+    int asked = 0;
+    XmlImportDialogs::setPlanAnswer([&](const XmlImport::ImportPlan &plan) {
+        ++asked;
+        return plan.loops.isEmpty();
+    });
+    QVERIFY(!importConfigurationXml(writeXml(dir, loopsXml({1, 2, 3})), &container, catalogue, false));
+    XmlImportDialogs::setPlanAnswer({});
+    QCOMPARE(asked, 1);
+    QCOMPARE(describeLoops(container) + modelSelector(container)->currentText(), before);
+}
+
+// The summary dialog itself: one row per loop of the file with what it
+// becomes, details beneath, and Import / Cancel.
+void TestXmlImportIo::summaryDialogShowsEveryLoop()
+{
+    XmlImport::XmlPanel panel;
+    panel.name = QStringLiteral("Central A");
+    for (int n = 1; n <= 5; ++n)
+        panel.loops.insert(QString::number(n), {{1, 0}, {1, 0}, {13, 0}});
+    const XmlImport::ImportPlan plan =
+        XmlImport::planImport(panel, catalogue->findPanel("TXS 202"), catalogue->devices());
+    XmlImportSummaryDialog dialog(plan);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Import summary"));
+    QCOMPARE(dialog.findChild<QLabel *>("summaryHeadline")->text(),
+             QStringLiteral("Panel \"Central A\" of the file into TXS 202: 4 of 5 loop(s) imported. 4 "
+                            "device(s) of the imported loops have no match and are left out."));
+    QTreeWidget *tree = dialog.tree();
+    QCOMPARE(tree->topLevelItemCount(), 5);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Loop 1 of the file (3 device(s))"));
+    QCOMPARE(tree->topLevelItem(0)->text(1), QStringLiteral("Loop 1"));
+    QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("2 x OD-200"));
+    QCOMPARE(tree->topLevelItem(4)->text(1), QStringLiteral("Not imported"));
+    QCOMPARE(tree->topLevelItem(4)->child(0)->text(0),
+             QStringLiteral("Left out: TXS 202 takes at most 4 loop(s)"));
+    auto *import = dialog.findChild<QPushButton *>("importButton");
+    QVERIFY(import && import->isDefault());
+    const QString shots = qEnvironmentVariable("KALVIX_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        dialog.show();
+        QTest::qWait(50);
+        dialog.grab().save(shots + QStringLiteral("/xml_import_summary.png"));
     }
+    import->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestXmlImportIo::failuresChangeNothing_data()
@@ -429,11 +491,58 @@ void TestXmlImportIo::mainWindowCommands()
     if (imported)
         QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
 
-    // An import is one edit of the design: marked, and taken back whole.
+    // An import is a new design no file holds yet; without one, nothing changed.
     QCOMPARE(window.isWindowModified(), imported);
-    window.findChild<QAction *>("actionUndo")->trigger();
-    QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
-    QCOMPARE(modelSelector(*container)->currentText(), model);
+    QCOMPARE(window.windowTitle(), imported
+                                       ? QStringLiteral("Untitled (imported from two_panels.xml)[*] - Kalvix")
+                                       : QStringLiteral("Untitled[*] - Kalvix"));
+    QVERIFY(!window.findChild<QAction *>("actionUndo")->isEnabled());
+    if (!imported)
+        QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
+}
+
+// Importing over a design opened from a file never writes to that file: Save
+// asks for a new name, and the old file stays byte for byte as it was.
+void TestXmlImportIo::importMakesAnUntitledDesign()
+{
+    QTemporaryDir dir;
+    MainWindow window(catalogue);
+    MessageBox::takeShown();
+    const QString saved = dir.filePath(QStringLiteral("office-block.csv"));
+    FileDialog::setNextFileName(saved);
+    window.findChild<QAction *>("actionSave_as")->trigger();
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+    file.close();
+    QCOMPARE(window.windowTitle(), QStringLiteral("office-block.csv[*] - Kalvix"));
+
+    // Untouched: the overwrite question, then the import.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(realExport);
+    choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
+    window.findChild<QAction *>("actionImport_VXA620_XML")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled (imported from two_panels.xml)[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    MessageBox::takeShown();
+
+    // Save asks for a name; cancelling it writes nothing anywhere.
+    FileDialog::setNextFileName(QString());
+    window.findChild<QAction *>("actionSave")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Export Setup"));
+    QVERIFY(window.isWindowModified());
+    const QString other = dir.filePath(QStringLiteral("imported.csv"));
+    FileDialog::setNextFileName(other);
+    window.findChild<QAction *>("actionSave")->trigger();
+    MessageBox::takeShown();
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(window.windowTitle(), QStringLiteral("imported.csv[*] - Kalvix"));
+
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), original);
+    QFile imported(other);
+    QVERIFY(imported.open(QIODevice::ReadOnly));
+    QVERIFY(imported.readAll().contains("TXP 408"));
 }
 
 // The real choice dialogs, answered as a user would.
@@ -448,6 +557,13 @@ void TestXmlImportIo::realDialogsOfferTheEntries()
     QList<QStringList> offered;
     QTimer user;
     connect(&user, &QTimer::timeout, [&] {
+        if (auto *summary = qobject_cast<XmlImportSummaryDialog *>(QApplication::activeModalWidget())) {
+            if (summary->isVisible()) {
+                seen.append(summary->windowTitle());
+                summary->findChild<QPushButton *>("importButton")->click();
+            }
+            return;
+        }
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible() || answers.isEmpty())
             return;
@@ -464,8 +580,9 @@ void TestXmlImportIo::realDialogsOfferTheEntries()
     });
     user.start(10);
     QVERIFY(importConfigurationXml(realExport, container, catalogue, true));
-    QCOMPARE(seen, (QStringList{"Select XML Panel|Select a panel from the XML file:",
-                                "Select App Panel|Select a target panel in the application:"}));
+    QCOMPARE(seen,
+             (QStringList{"Select XML Panel|Select a panel from the XML file:",
+                          "Select App Panel|Select a target panel in the application:", "Import summary"}));
     QCOMPARE(offered.first(), (QStringList{"Central A (3 loops)", "Central B (1 loops)"}));
     QCOMPARE(modelSelector(*container)->currentText(), QStringLiteral("TXS 202"));
     QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));

@@ -6,6 +6,7 @@
 #include "loop/detailedviewwidget.h"
 #include "loop/devicefilter.h"
 #include "loop/figurewidth.h"
+#include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
@@ -60,6 +61,8 @@ QTreeWidgetItem *headerItem(const QString &text, const QString &category, const 
 LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     : QWidget(parent), ui(new Ui::LoopWidget), m_catalogue(catalogue)
 {
+    // Typed values beyond a field's range are capped with a note, not cut.
+    RangeGuard::install();
     // The form lives on a page inside a scroll area, so that a small screen
     // scrolls the tab instead of cutting it off.
     setObjectName(QStringLiteral("LoopWidget"));

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
@@ -92,6 +93,8 @@ QString selectedText(const QComboBox *combo)
 PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
     : QWidget(parent), ui(new Ui::PanelWidget), catalogue(catalogue)
 {
+    // Typed values beyond a field's range are capped with a note, not cut.
+    RangeGuard::install();
     Q_ASSERT(catalogue);
     ui->setupUi(this);
 

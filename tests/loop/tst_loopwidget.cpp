@@ -4,6 +4,7 @@
 #include "loop/loopwidget.h"
 #include "loopfixtures.h"
 #include "widgets/messagebox.h"
+#include "widgets/rangeguard.h"
 
 #include <QtTest>
 
@@ -100,6 +101,7 @@ private slots:
     void dragFromElsewhereIsRefused();
     void lengthValidationMarksTheSpinBoxes();
     void sliderAndSpinBoxFollowEachOther();
+    void typedLengthBeyondItsRangeIsCapped();
     void resetAnsweredNoChangesNothing();
     void resetAnsweredYesRestoresDefaults();
     void applyLoopValues_data();
@@ -278,6 +280,23 @@ void TestLoopWidget::lengthValidationMarksTheSpinBoxes()
         QCOMPARE(box->property("fault").toBool(), false);
         QCOMPARE(box->toolTip(), QString());
     }
+}
+
+void TestLoopWidget::typedLengthBeyondItsRangeIsCapped()
+{
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 10}});
+    auto *length = child<QSpinBox>("loopLengthSpinBox");
+    length->setValue(2500);
+    const QString at2500 = text("voltageDropValueLabel");
+    length->setValue(500);
+    length->setFocus();
+    length->selectAll();
+    QTest::keyClicks(length, QStringLiteral("3000"));
+    // Not 300: the last digit is not dropped, the value is capped and said so.
+    QCOMPARE(length->value(), 2500);
+    QCOMPARE(text("voltageDropValueLabel"), at2500);
+    QCOMPARE(RangeGuard::lastMessage(),
+             QStringLiteral("3000 m is above the maximum; 2500 m is used.\nAllowed range: 100 m to 2500 m."));
 }
 
 void TestLoopWidget::sliderAndSpinBoxFollowEachOther()

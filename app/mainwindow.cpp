@@ -441,6 +441,9 @@ bool MainWindow::confirmReplace()
     // One question, never two: with changes at stake, the one that can save them.
     if (m_session->isModified())
         return maybeSave();
+    // An untouched untitled design holds nothing to lose.
+    if (m_session->fileName().isEmpty())
+        return true;
     return MessageBox::question(
                this, tr("Warning"),
                tr("The current setup will be overwritten.\nAre you sure you want to continue?")) ==

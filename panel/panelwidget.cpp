@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "panel/modelchangeguard.h"
 #include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
@@ -121,6 +122,13 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
         connect(spin, &QDoubleSpinBox::editingFinished, this, &PanelWidget::onPanelOutputSpinBoxValueChanged);
     }
 
+    m_modelChangeGuard = new ModelChangeGuard(
+        ui->panelComboBox,
+        [this](const QString &newModel) {
+            return modelChangeLoss(configuration(), loopCount, expansionBoxNames,
+                                   this->catalogue->findPanel(newModel));
+        },
+        this);
     connect(ui->panelComboBox, &QComboBox::currentTextChanged, this,
             &PanelWidget::onPanelComboBoxValueChanged);
     for (QComboBox *combo : {ui->battComboBox, ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox})
@@ -263,6 +271,8 @@ void PanelWidget::selectValue(QComboBox *combo, const QString &value)
 
 void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 {
+    if (m_modelChangeGuard && !m_modelChangeGuard->allows(currentModelName, panelName))
+        return;
     currentModelName = panelName;
     fillBatterySelectors();
 

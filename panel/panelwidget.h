@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class Catalogue;
+class ModelChangeGuard;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -157,6 +158,8 @@ protected:
     QVector<PanelCalculation::CurrentPair> loopCurrents; // scaled; never shrunk
     QVector<bool> loopFaults;                            // never shrunk
     QStringList expansionBoxNames;
+    // Asks before a model change of the user's that would remove parts.
+    ModelChangeGuard *m_modelChangeGuard = nullptr;
     QMap<QString, PanelMessages::FaultFlags> expansionBoxFaults;
 
 private:

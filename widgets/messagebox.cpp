@@ -1,6 +1,7 @@
 #include "widgets/messagebox.h"
 
 #include <QFileDialog>
+#include <QPushButton>
 #include <QQueue>
 
 namespace
@@ -74,6 +75,21 @@ QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &ti
     // Closing the box by its frame counts as Cancel.
     return answer == QMessageBox::Save || answer == QMessageBox::Discard ? QMessageBox::StandardButton(answer)
                                                                          : QMessageBox::Cancel;
+}
+
+QMessageBox::StandardButton confirm(QWidget *parent, const QString &title, const QString &text,
+                                    const QString &action)
+{
+    if (testMode) {
+        shown.append({Kind::Question, title, text});
+        return answers.isEmpty() ? QMessageBox::Cancel : answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    QPushButton *go = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == go ? QMessageBox::Ok : QMessageBox::Cancel;
 }
 
 void setTestMode(bool on)

@@ -26,6 +26,12 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
 // an unanswered question is cancelled.
 QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &title, const QString &text);
 
+// A question with a button that names the action and Cancel (the default,
+// and Escape). Ok when the action was chosen. In test mode an unanswered
+// question is cancelled.
+QMessageBox::StandardButton confirm(QWidget *parent, const QString &title, const QString &text,
+                                    const QString &action);
+
 // Test seam. In test mode nothing is shown: every box is recorded, questions
 // take the next queued answer (No when none is queued).
 void setTestMode(bool on);

@@ -103,11 +103,11 @@ QByteArray savedDesign(MainWindow &window, const QString &path)
 
 bool openDesign(MainWindow &window, const QString &path)
 {
-    MessageBox::setNextAnswer(QMessageBox::Yes);
+    // An untouched untitled design is replaced without a question.
     FileDialog::setNextFileName(path);
     action(window, "actionOpen")->trigger();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    return shown.size() == 2 && shown.last().kind == MessageBox::Kind::Information;
+    return shown.size() == 1 && shown.last().kind == MessageBox::Kind::Information;
 }
 
 QString translationFile(const QString &code)

@@ -427,7 +427,6 @@ void TestXmlImportIo::mainWindowCommands_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("variant");
-    QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("box");
     const QString failed =
@@ -436,21 +435,20 @@ void TestXmlImportIo::mainWindowCommands_data()
     for (const QString &variant : {QStringLiteral("VXA310"), QStringLiteral("VXA620")}) {
         const QString action = QStringLiteral("actionImport_%1_XML").arg(variant);
         const QByteArray tag = variant.toLatin1();
-        QTest::newRow(tag + " no") << action << variant << false << realExport << QStringList();
-        QTest::newRow(tag + " no file") << action << variant << true << QString() << QStringList();
-        QTest::newRow(tag + " bad file") << action << variant << true << "missing.xml"
+        QTest::newRow(tag + " no file") << action << variant << QString() << QStringList();
+        QTest::newRow(tag + " bad file") << action << variant << "missing.xml"
                                          << QStringList{"Error", failed.arg(variant + " XML")};
         QTest::newRow(tag + " imported")
-            << action << variant << true << realExport
+            << action << variant << realExport
             << QStringList{"Success", QStringLiteral("%1 XML imported successfully!").arg(variant)};
     }
 }
 
+// Over the untouched untitled design of a fresh window: no question first.
 void TestXmlImportIo::mainWindowCommands()
 {
     QFETCH(QString, action);
     QFETCH(QString, variant);
-    QFETCH(bool, yes);
     QFETCH(QString, file);
     QFETCH(QStringList, box);
     MainWindow window(catalogue);
@@ -460,9 +458,6 @@ void TestXmlImportIo::mainWindowCommands()
     const QString model = modelSelector(*container)->currentText();
     const QString before = SetupFile::composeSetupText(collectSetupData(container, {}));
 
-    FileDialog::setNextFileName(QString());
-    FileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
-    MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
     FileDialog::setNextFileName(file);
     choices.answers = QStringList{"Central B (1 loops)", "TXP 816 (4-16 loops)"};
     if (box.value(0) == QLatin1String("Error"))
@@ -470,17 +465,9 @@ void TestXmlImportIo::mainWindowCommands()
     window.findChild<QAction *>(action)->trigger();
 
     QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QVERIFY(!shown.isEmpty());
-    QCOMPARE(shown.first().kind, MessageBox::Kind::Question);
-    QCOMPARE(shown.first().title, QStringLiteral("Warning"));
-    QCOMPARE(shown.first().text,
-             QStringLiteral("The current setup will be overwritten.\nAre you sure you want to continue?"));
-    shown.removeFirst();
-    QCOMPARE(FileDialog::lastTitle(), yes ? QStringLiteral("Import from %1 XML").arg(variant) : QString());
-    if (yes) {
-        QCOMPARE(FileDialog::lastFilter(), QStringLiteral("XML files (*.xml)"));
-        QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
-    }
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Import from %1 XML").arg(variant));
+    QCOMPARE(FileDialog::lastFilter(), QStringLiteral("XML files (*.xml)"));
+    QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
     QCOMPARE(shown.size(), box.isEmpty() ? 0 : 1);
     if (!box.isEmpty()) {
         QCOMPARE(shown.first().title, box.at(0));
@@ -511,13 +498,22 @@ void TestXmlImportIo::importMakesAnUntitledDesign()
     const QString saved = dir.filePath(QStringLiteral("office-block.csv"));
     FileDialog::setNextFileName(saved);
     window.findChild<QAction *>("actionSave_as")->trigger();
+    MessageBox::takeShown();
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray original = file.readAll();
     file.close();
     QCOMPARE(window.windowTitle(), QStringLiteral("office-block.csv[*] - Kalvix"));
 
-    // Untouched: the overwrite question, then the import.
+    // Held in a file: the overwrite question first; No stops before the file dialog.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    window.findChild<QAction *>("actionImport_VXA310_XML")->trigger();
+    const QList<MessageBox::Shown> asked = MessageBox::takeShown();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().kind, MessageBox::Kind::Question);
+    QCOMPARE(asked.first().text,
+             QStringLiteral("The current setup will be overwritten.\nAre you sure you want to continue?"));
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Export Setup"));
     MessageBox::setNextAnswer(QMessageBox::Yes);
     FileDialog::setNextFileName(realExport);
     choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
@@ -601,18 +597,17 @@ void TestXmlImportIo::adjustedCountsAreListed()
 
     MainWindow window(catalogue);
     MessageBox::takeShown();
-    MessageBox::setNextAnswer(QMessageBox::Yes);
     FileDialog::setNextFileName(path);
     choices.answers = QStringList{"P (2 loops)", "TXP 408 (2-8 loops)"};
     window.findChild<QAction *>("actionImport_VXA620_XML")->trigger();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 3); // the question, the warning, the success
-    QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
-    QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
-    QCOMPARE(shown.at(1).text,
+    QCOMPARE(shown.size(), 2); // the warning, the success
+    QCOMPARE(shown.at(0).kind, MessageBox::Kind::Warning);
+    QCOMPARE(shown.at(0).title, QStringLiteral("Values adjusted"));
+    QCOMPARE(shown.at(0).text,
              QStringLiteral("The file holds values the editors cannot show as they are. They "
                             "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
-    QCOMPARE(shown.at(2).text, QStringLiteral("VXA620 XML imported successfully!"));
+    QCOMPARE(shown.at(1).text, QStringLiteral("VXA620 XML imported successfully!"));
 }
 
 QTEST_MAIN(TestXmlImportIo)

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidgetItem>
@@ -389,11 +390,19 @@ void LoopWidget::applyDeviceFilter()
         tree->setCurrentItem(nullptr);
 }
 
-void LoopWidget::addCurrentTreeDevice()
+void LoopWidget::addCurrentTreeDevice(int count)
 {
     const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
-    if (current && current->childCount() == 0 && !current->isHidden() && current->parent())
-        emit addDevice(current->text(0));
+    if (!current || current->childCount() != 0 || current->isHidden() || !current->parent())
+        return;
+    const QString name = current->text(0);
+    if (count == 1)
+        emit addDevice(name);
+    else
+        m_detailedView->addUnits(name, count);
+    // Tab goes on to the quantity just added, not to the first row's.
+    if (QSpinBox *quantity = m_detailedView->quantityField(name))
+        setTabOrder(ui->devAvailableTree, quantity);
 }
 
 QTreeWidgetItem *LoopWidget::firstShownDevice() const
@@ -406,14 +415,54 @@ QTreeWidgetItem *LoopWidget::firstShownDevice() const
     return nullptr;
 }
 
+void LoopWidget::showTypedQuantity()
+{
+    if (m_typedQuantityNote)
+        m_typedQuantityNote->deleteLater();
+    if (m_typedQuantity.isEmpty())
+        return;
+    QTreeWidget *tree = ui->devAvailableTree;
+    const QTreeWidgetItem *current = tree->currentItem();
+    const QRect row = current ? tree->visualItemRect(current) : QRect();
+    const QPoint at = tree->viewport()->mapTo(tree, row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+    m_typedQuantityNote = showTypingNote(
+        tree, tr("Quantity %1: Enter adds them, Esc cancels.").arg(m_typedQuantity), at, 5000);
+}
+
 bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->devAvailableTree && event->type() == QEvent::FocusOut && !m_typedQuantity.isEmpty()) {
+        m_typedQuantity.clear();
+        showTypedQuantity();
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == ui->devAvailableTree && enter && key->modifiers() == Qt::NoModifier) {
-        addCurrentTreeDevice();
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (watched == ui->devAvailableTree && enter && plain) {
+        // Digits typed first say how many; Enter alone adds one.
+        const int count = m_typedQuantity.isEmpty() ? 1 : m_typedQuantity.toInt();
+        m_typedQuantity.clear();
+        showTypedQuantity();
+        addCurrentTreeDevice(count);
+        return true;
+    }
+    if (watched == ui->devAvailableTree && plain && !key->text().isEmpty() && key->text().at(0).isDigit() &&
+        key->text().size() == 1) {
+        // Three digits are already more than a row holds.
+        if (m_typedQuantity.size() < 3 && !(m_typedQuantity.isEmpty() && key->text() == QLatin1String("0")))
+            m_typedQuantity += key->text();
+        showTypedQuantity();
+        return true;
+    }
+    if (watched == ui->devAvailableTree && !m_typedQuantity.isEmpty() &&
+        (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape)) {
+        if (key->key() == Qt::Key_Backspace)
+            m_typedQuantity.chop(1);
+        else
+            m_typedQuantity.clear();
+        showTypedQuantity();
         return true;
     }
     // Esc in the tree too, right after picking from a narrowed list.

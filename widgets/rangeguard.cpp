@@ -150,7 +150,7 @@ void RangeGuard::correct(QAbstractSpinBox *spinBox, const RangeVerdict &verdict)
         spin->setValue(verdict.value);
     spinBox->selectAll();
     lastShown() = text;
-    showToolTip(spinBox, text, QPoint(0, spinBox->height()), MessageMs);
+    showTypingNote(spinBox, text, QPoint(0, spinBox->height()), MessageMs);
 }
 
 bool RangeGuard::eventFilter(QObject *watched, QEvent *event)

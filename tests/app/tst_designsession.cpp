@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -703,6 +704,20 @@ void TestDesignSession::typedQuantityIsOneStep()
     spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
     QCOMPARE(spin->value(), 128);
     QVERIFY(action(window, "actionRedo")->isEnabled());
+
+    // A quantity typed in the device tree is one step too.
+    QTreeWidget *tree = child<QTreeWidget>(loop, "devAvailableTree");
+    tree->setCurrentItem(tree->findItems(QStringLiteral("MCP-1"), Qt::MatchExactly | Qt::MatchRecursive).first());
+    tree->setFocus();
+    const QString withoutIt = setupText(window);
+    QTest::keyClicks(tree, QStringLiteral("32"));
+    QTest::keyClick(tree, Qt::Key_Return);
+    settle();
+    QCOMPARE(loop->config().devices.value(QStringLiteral("MCP-1")), 32);
+    action(window, "actionUndo")->trigger();
+    QCOMPARE(setupText(window), withoutIt);
+    action(window, "actionRedo")->trigger();
+    QCOMPARE(loop->config().devices.value(QStringLiteral("MCP-1")), 32);
 }
 
 void TestDesignSession::modelChangeUndoneBringsBoxesBack()

@@ -115,6 +115,7 @@ private slots:
     void keyboardAddsOneUnitLikeADrop_data();
     void keyboardAddsOneUnitLikeADrop();
     void keyboardRespectsTheCapAndTheBeamNote();
+    void typedQuantityAndTabToItsRow();
     void filterNarrowsTheTree_data();
     void filterNarrowsTheTree();
     void filterKeys();
@@ -626,6 +627,60 @@ void TestLoopWidget::keyboardRespectsTheCapAndTheBeamNote()
     doubleClick(tree(), beamItem);
     QCOMPARE(currents.count(), 0);
     QCOMPARE(m_loop->deviceList().value(0).second, 250);
+}
+
+void TestLoopWidget::typedQuantityAndTabToItsRow()
+{
+    const auto select = [&](const char *name) {
+        tree()->setCurrentItem(
+            tree()->findItems(QLatin1String(name), Qt::MatchExactly | Qt::MatchRecursive).first());
+        tree()->setFocus();
+    };
+    const auto quantities = [&] {
+        QStringList out;
+        for (const auto &entry : m_loop->deviceList())
+            out << entry.first + QLatin1Char('=') + QString::number(entry.second);
+        return out.join(QLatin1Char(','));
+    };
+    // A first row, so that the row added next is not the first one.
+    select("HEAT-200");
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1"));
+
+    // Digits then Enter: that many at once, as one change of the row.
+    select("OPT-100");
+    QSignalSpy changes(m_loop, &LoopWidget::updateLoopCurrents);
+    QTest::keyClicks(tree(), QStringLiteral("012"));
+    QCOMPARE(m_loop->deviceList().size(), 1); // nothing added while typing
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=12"));
+    QVERIFY(changes.count() <= 2); // the new row, then its quantity
+
+    // Tab reaches the quantity of the row just added.
+    QTest::keyClick(tree(), Qt::Key_Tab);
+    auto *list = child<QListWidget>("devInLoopListWidget");
+    QSpinBox *added = nullptr;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toString() == QLatin1String("OPT-100"))
+            added = list->itemWidget(list->item(i))->findChild<QSpinBox *>("quantitySpinBox");
+    QVERIFY(added);
+    QVERIFY2(added == QApplication::focusWidget() || added->isAncestorOf(QApplication::focusWidget()),
+             qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none"));
+
+    // Onto an existing row; Backspace takes a digit back, Esc drops them all.
+    select("OPT-100");
+    QTest::keyClicks(tree(), QStringLiteral("39"));
+    QTest::keyClick(tree(), Qt::Key_Backspace);
+    QTest::keyClick(tree(), Qt::Key_Enter);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=15"));
+    QTest::keyClicks(tree(), QStringLiteral("7"));
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=16"));
+    // More than a row holds stops at its top.
+    QTest::keyClicks(tree(), QStringLiteral("9999"));
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=250"));
 }
 
 void TestLoopWidget::filterNarrowsTheTree_data()

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/displayformat.h"
 #include "report/reportcomposer.h"
 #include "report/reportgenerator.h"
 #include "setup/designevaluation.h"
@@ -161,9 +162,21 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     if (panelFault)
         out << ": " << panelFaults(system);
     out << "\n";
+    // The figures each verdict rests on, so a log is readable without --json.
+    const PanelEvaluation &panel = system.panel;
+    const int ah = Display::decimalsToTell(panel.figures.minimumBatteryRequired, panel.figures.selectedTotalBattery, 2, 4);
+    out << "  " << title << " battery: " << statusWord(panel.flags.hasBatteryFault) << ": required "
+        << Display::fixed(panel.figures.minimumBatteryRequired, ah) << " Ah, selected "
+        << Display::fixed(panel.figures.selectedTotalBattery, ah) << " Ah\n";
     for (int i = 0; i < system.loopResults.size(); ++i) {
         const LoopEvaluation &loop = system.loopResults.at(i);
-        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault());
+        const LoopCalc::LoopResults &r = loop.results;
+        const int v = Display::decimalsToTell(r.voltageDrop, r.maxVoltageDrop, 3);
+        const int a = Display::decimalsToTell(r.alarmCurrent, r.maxCurrent, 3);
+        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault()) << ": drop "
+            << Display::fixed(r.voltageDrop, v) << " V of max " << Display::fixed(r.maxVoltageDrop, v)
+            << " V, alarm current " << Display::fixed(r.alarmCurrent, a) << " A of max "
+            << Display::fixed(r.maxCurrent, a) << " A";
         if (loop.hasFault())
             out << ": " << oneLine(loop.faultsText);
         out << "\n";

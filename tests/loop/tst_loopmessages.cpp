@@ -1,3 +1,4 @@
+#include "catalogue/displayformat.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopmessages.h"
 #include "loopfixtures.h"
@@ -57,6 +58,8 @@ class TestLoopMessages : public QObject
     Q_OBJECT
 
 private slots:
+    void comparedFiguresShowWhereTheyDiffer_data();
+    void comparedFiguresShowWhereTheyDiffer();
     void limitsAtAndOneOver_data();
     void limitsAtAndOneOver();
     void faultTextsInOrder();
@@ -222,7 +225,7 @@ void TestLoopMessages::idleMinimumNote_data()
     QTest::newRow("no minimum") << 0.0 << 0.0 << 0 << false << QString();
     // The base current is left out: of 0.036 A the devices' own is 0.010 A.
     QTest::newRow("devices' idle above the minimum") << 0.0099 << 0.036 << 10 << false << QString();
-    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << 10 << true << "(0.010 A)";
+    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << 10 << true << "(0.0100 A)"; // 0.0100 against 0.0101: told apart
     // 0.036 - 0.026 and 0.030 - 0.026 are a hair below 0.010 and 0.004 in
     // binary; a devices' idle current exactly at the minimum is no shortfall.
     QTest::newRow("devices' idle exactly at the minimum") << 0.010 << 0.036 << 10 << false << QString();
@@ -290,6 +293,32 @@ void TestLoopMessages::reportTexts()
                  "NOTE: The idle current (0.005 A) is below the minimum required (0.013 A). To ensure "
                  "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) resistor "
                  "between the S+ and S- terminals or increase the idle current."));
+}
+
+void TestLoopMessages::comparedFiguresShowWhereTheyDiffer_data()
+{
+    QTest::addColumn<double>("devicesIdle");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("apart at 3 decimals") << 0.005 << 0.0126 << "(0.005 A) is below the minimum required (0.013 A)";
+    // 0.0042 and 0.0045 both read 0.004 at 3 decimals.
+    QTest::newRow("apart at the 4th") << 0.0042 << 0.0045
+                                      << "(0.0042 A) is below the minimum required (0.0045 A)";
+    QTest::newRow("apart at the 6th") << 0.004499 << 0.0045
+                                      << "(0.004499 A) is below the minimum required (0.004500 A)";
+}
+
+void TestLoopMessages::comparedFiguresShowWhereTheyDiffer()
+{
+    QFETCH(double, devicesIdle);
+    QFETCH(double, minimum);
+    QFETCH(QString, shown);
+    LoopResults r = healthy();
+    r.idleCurrent = LoopCalc::BaseCurrent + devicesIdle;
+    LoopLimits limits = panel();
+    limits.minCurrent = minimum;
+    QVERIFY2(noteReportText(r, limits, {}).contains(shown), qPrintable(noteReportText(r, limits, {})));
+    QCOMPARE(Display::decimalsToTell(1.5, 1.5, 3), 7); // equal figures: the most there is
 }
 
 QTEST_GUILESS_MAIN(TestLoopMessages)

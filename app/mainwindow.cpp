@@ -1006,6 +1006,7 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
 
     ui->retranslateUi(this);
     updateTitle(); // the form's placeholder came back with its texts
+    fillRecentFilesMenu(); // its entries are made in code, not by the form
     closeHelpWindows();
     if (!mainContainer)
         return;

@@ -2,6 +2,7 @@
 #include "ui_loopwidget.h"
 
 #include "catalogue/catalogue.h"
+#include "catalogue/devicecategories.h"
 #include "catalogue/displayformat.h"
 #include "loop/detailedviewwidget.h"
 #include "loop/devicefilter.h"
@@ -289,12 +290,13 @@ void LoopWidget::fillDeviceTree()
             groups[device.category][device.subcategory].append(device);
     }
     for (auto category = groups.cbegin(); category != groups.cend(); ++category) {
-        QTreeWidgetItem *categoryItem = headerItem(category.key(), category.key(), QString());
+        QTreeWidgetItem *categoryItem =
+            headerItem(DeviceCategories::categoryName(category.key()), category.key(), QString());
         tree->addTopLevelItem(categoryItem);
         for (auto sub = category->cbegin(); sub != category->cend(); ++sub) {
             QTreeWidgetItem *parent = categoryItem;
             if (sub.key() != QLatin1String("-")) {
-                parent = headerItem(sub.key(), category.key(), sub.key());
+                parent = headerItem(DeviceCategories::subcategoryName(sub.key()), category.key(), sub.key());
                 categoryItem->addChild(parent);
             }
             for (const Device &device : sub.value()) {
@@ -515,13 +517,14 @@ void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &device
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *categoryItem = tree->topLevelItem(i);
         const QString category = categoryItem->data(0, CategoryRole).toString();
-        label(categoryItem, category, categoryCounts.value(category));
+        label(categoryItem, DeviceCategories::categoryName(category), categoryCounts.value(category));
         for (int j = 0; j < categoryItem->childCount(); ++j) {
             QTreeWidgetItem *child = categoryItem->child(j);
             if (child->childCount() == 0)
                 continue;
             const QString subcategory = child->data(0, SubcategoryRole).toString();
-            label(child, subcategory, subcategoryCounts.value({category, subcategory}));
+            label(child, DeviceCategories::subcategoryName(subcategory),
+                  subcategoryCounts.value({category, subcategory}));
         }
     }
 }

@@ -80,6 +80,85 @@ Please note this value may be higher than the final one shown in the &quot;Loop 
     </message>
 </context>
 <context>
+    <name>DeviceCategories</name>
+    <message>
+        <source>Detectors</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>Manual call points</source>
+        <translation>Manual call points</translation>
+    </message>
+    <message>
+        <source>Modules</source>
+        <translation>Modules</translation>
+    </message>
+    <message>
+        <source>Sounders and beacons</source>
+        <translation>Sounders and beacons</translation>
+    </message>
+    <message>
+        <source>Special devices</source>
+        <translation>Special devices</translation>
+    </message>
+    <message>
+        <source>Optical smoke</source>
+        <translation>Optical smoke</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>Multi-sensor</source>
+        <translation>Multi-sensor</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Beam</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Input/output</source>
+        <translation>Input/output</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>230 V output</source>
+        <translation>230 V output</translation>
+    </message>
+    <message>
+        <source>24 V output</source>
+        <translation>24 V output</translation>
+    </message>
+    <message>
+        <source>Conventional zone interface</source>
+        <translation>Conventional zone interface</translation>
+    </message>
+    <message>
+        <source>Remote indicator</source>
+        <translation>Remote indicator</translation>
+    </message>
+    <message>
+        <source>Isolator</source>
+        <translation>Isolator</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDescriptions</name>
     <message>
         <source>TXC 101</source>
@@ -410,16 +489,6 @@ The import process may not work correctly.</translation>
     <message>
         <source>Select a target panel in the application:</source>
         <translation>Select a target panel in the application:</translation>
-    </message>
-    <message>
-        <source>Loop Count Warning</source>
-        <translation>Loop Count Warning</translation>
-    </message>
-    <message>
-        <source>The XML panel has %1 loops but the selected app panel only supports up to %2 loop(s).
-%3 loop(s) will be ignored.</source>
-        <translation>The XML panel has %1 loops but the selected app panel only supports up to %2 loop(s).
-%3 loop(s) will be ignored.</translation>
     </message>
     <message>
         <source>SYSTEM FAULTS DETECTED</source>
@@ -973,6 +1042,98 @@ The import process may not work correctly.</translation>
         <source>Prepared by</source>
         <translation>Prepared by</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 takes at most %n loop(s)</source>
+        <translation>
+            <numerusform>%1 takes at most %n loop</numerusform>
+            <numerusform>%1 takes at most %n loops</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>loop cards bring %1 to %n loop(s) at most</source>
+        <translation>
+            <numerusform>loop cards bring %1 to %n loop at most</numerusform>
+            <numerusform>loop cards bring %1 to %n loops at most</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Panel &quot;%1&quot; of the file into %2: %3 of %n loop(s) imported.</source>
+        <translation>
+            <numerusform>Panel &quot;%1&quot; of the file into %2: %3 of %n loop imported.</numerusform>
+            <numerusform>Panel &quot;%1&quot; of the file into %2: %3 of %n loops imported.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) of the imported loops have no match and are left out.</source>
+        <translation>
+            <numerusform>%n device of the imported loops has no match and is left out.</numerusform>
+            <numerusform>%n devices of the imported loops have no match and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Loop %1 of the file (%n device(s))</source>
+        <translation>
+            <numerusform>Loop %1 of the file (%n device)</numerusform>
+            <numerusform>Loop %1 of the file (%n devices)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Not imported</source>
+        <translation>Not imported</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Left out: %1</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n module(s) over several addresses, each counted once (%1 devices of the file)</source>
+        <translation>
+            <numerusform>%n module over several addresses, counted once (%1 devices of the file)</numerusform>
+            <numerusform>%n modules over several addresses, each counted once (%1 devices of the file)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out: %n device(s) of type %1, extended type %2: no such device is imported</source>
+        <translation>
+            <numerusform>Left out: %n device of type %1, extended type %2: no such device is imported</numerusform>
+            <numerusform>Left out: %n devices of type %1, extended type %2: no such device is imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out: %n device(s) of %1 / %2: the catalogue has no such device</source>
+        <translation>
+            <numerusform>Left out: %n device of %1 / %2: the catalogue has no such device</numerusform>
+            <numerusform>Left out: %n devices of %1 / %2: the catalogue has no such device</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty in the file</source>
+        <translation>Empty in the file</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Import summary</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In the file</translation>
+    </message>
+    <message>
+        <source>In the design</source>
+        <translation>In the design</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1270,6 +1431,10 @@ More detailed explanation in the Help &gt; Distribution Factor section.</transla
     <message>
         <source>No device matches &quot;%1&quot;.</source>
         <translation>No device matches &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Quantity %1: Enter adds them, Esc cancels.</source>
+        <translation>Quantity %1: Enter adds them, Esc cancels.</translation>
     </message>
 </context>
 <context>
@@ -1658,6 +1823,10 @@ It has been removed from the recent files.</translation>
     <message>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Panel changed to %1; removed %2. %3 brings them back.</translation>
+    </message>
+    <message>
+        <source>Untitled (imported from %1)</source>
+        <translation>Untitled (imported from %1)</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2222,42 @@ Loop and expansion box configurations will remain unchanged and can be reset sep
         <source>Select an external power source to enable this battery.</source>
         <translation>Select an external power source to enable this battery.</translation>
     </message>
+    <message>
+        <source>Loop %1 and its devices</source>
+        <translation>Loop %1 and its devices</translation>
+    </message>
+    <message>
+        <source>Loops %1 to %2 and their devices</source>
+        <translation>Loops %1 to %2 and their devices</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards: %1</source>
+        <translation>Auxiliary cards: %1</translation>
+    </message>
+    <message>
+        <source>External power: %1</source>
+        <translation>External power: %1</translation>
+    </message>
+    <message>
+        <source>Expansion boxes: %1, with their loops</source>
+        <translation>Expansion boxes: %1, with their loops</translation>
+    </message>
+    <message>
+        <source>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</source>
+        <translation>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</translation>
+    </message>
+    <message>
+        <source>Change panel</source>
+        <translation>Change panel</translation>
+    </message>
 </context>
 <context>
     <name>PowerSources</name>
@@ -2203,6 +2408,28 @@ For other combinations check the installation manuals of the ORN-PSLINK card.</t
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>RangeGuard</name>
+    <message>
+        <source>Allowed range: %1 to %2.</source>
+        <translation>Allowed range: %1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 is above the maximum; %2 is used.</source>
+        <translation>%1 is above the maximum; %2 is used.</translation>
+    </message>
+    <message>
+        <source>%1 is below the minimum; %2 is used.</source>
+        <translation>%1 is below the minimum; %2 is used.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This field takes %n decimal(s); %1 is used.</source>
+        <translation>
+            <numerusform>This field takes %n decimal; %1 is used.</numerusform>
+            <numerusform>This field takes %n decimals; %1 is used.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

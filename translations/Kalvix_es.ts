@@ -80,6 +80,85 @@ Tenga en cuenta que este valor puede ser mayor que el que se muestra finalmente 
     </message>
 </context>
 <context>
+    <name>DeviceCategories</name>
+    <message>
+        <source>Detectors</source>
+        <translation>Detectores</translation>
+    </message>
+    <message>
+        <source>Manual call points</source>
+        <translation>Pulsadores manuales</translation>
+    </message>
+    <message>
+        <source>Modules</source>
+        <translation>Módulos</translation>
+    </message>
+    <message>
+        <source>Sounders and beacons</source>
+        <translation>Sirenas y flashes</translation>
+    </message>
+    <message>
+        <source>Special devices</source>
+        <translation>Equipos especiales</translation>
+    </message>
+    <message>
+        <source>Optical smoke</source>
+        <translation>Humo óptico</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Térmicos</translation>
+    </message>
+    <message>
+        <source>Multi-sensor</source>
+        <translation>Multisensor</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>Lineales</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Input/output</source>
+        <translation>Entrada/salida</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>230 V output</source>
+        <translation>Salida de 230 V</translation>
+    </message>
+    <message>
+        <source>24 V output</source>
+        <translation>Salida de 24 V</translation>
+    </message>
+    <message>
+        <source>Conventional zone interface</source>
+        <translation>Interfaz de zona convencional</translation>
+    </message>
+    <message>
+        <source>Remote indicator</source>
+        <translation>Indicador remoto</translation>
+    </message>
+    <message>
+        <source>Isolator</source>
+        <translation>Aislador</translation>
+    </message>
+</context>
+<context>
     <name>DeviceDescriptions</name>
     <message>
         <source>TXC 101</source>
@@ -410,16 +489,6 @@ Es posible que la importación no funcione correctamente.</translation>
     <message>
         <source>Select a target panel in the application:</source>
         <translation>Seleccione la central de destino en la aplicación:</translation>
-    </message>
-    <message>
-        <source>Loop Count Warning</source>
-        <translation>Aviso de número de lazos</translation>
-    </message>
-    <message>
-        <source>The XML panel has %1 loops but the selected app panel only supports up to %2 loop(s).
-%3 loop(s) will be ignored.</source>
-        <translation>La central del XML tiene %1 lazos, pero la central seleccionada en la aplicación solo admite hasta %2 lazo(s).
-Se ignorarán %3 lazo(s).</translation>
     </message>
     <message>
         <source>SYSTEM FAULTS DETECTED</source>
@@ -973,6 +1042,98 @@ Se ignorarán %3 lazo(s).</translation>
         <source>Prepared by</source>
         <translation>Elaborado por</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 takes at most %n loop(s)</source>
+        <translation>
+            <numerusform>%1 admite como máximo %n lazo</numerusform>
+            <numerusform>%1 admite como máximo %n lazos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>loop cards bring %1 to %n loop(s) at most</source>
+        <translation>
+            <numerusform>las tarjetas de lazo llevan %1 a %n lazo como máximo</numerusform>
+            <numerusform>las tarjetas de lazo llevan %1 a %n lazos como máximo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Panel &quot;%1&quot; of the file into %2: %3 of %n loop(s) imported.</source>
+        <translation>
+            <numerusform>Central &quot;%1&quot; del archivo en %2: se importa %3 de %n lazo.</numerusform>
+            <numerusform>Central &quot;%1&quot; del archivo en %2: se importan %3 de %n lazos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) of the imported loops have no match and are left out.</source>
+        <translation>
+            <numerusform>%n equipo de los lazos importados no tiene equivalente y se omite.</numerusform>
+            <numerusform>%n equipos de los lazos importados no tienen equivalente y se omiten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Loop %1 of the file (%n device(s))</source>
+        <translation>
+            <numerusform>Lazo %1 del archivo (%n equipo)</numerusform>
+            <numerusform>Lazo %1 del archivo (%n equipos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loop %1</source>
+        <translation>Lazo %1</translation>
+    </message>
+    <message>
+        <source>Not imported</source>
+        <translation>No se importa</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Omitido: %1</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n module(s) over several addresses, each counted once (%1 devices of the file)</source>
+        <translation>
+            <numerusform>%n módulo de varias direcciones, contado una vez (%1 equipos del archivo)</numerusform>
+            <numerusform>%n módulos de varias direcciones, cada uno contado una vez (%1 equipos del archivo)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out: %n device(s) of type %1, extended type %2: no such device is imported</source>
+        <translation>
+            <numerusform>Omitido: %n equipo de tipo %1, tipo extendido %2: este equipo no se importa</numerusform>
+            <numerusform>Omitidos: %n equipos de tipo %1, tipo extendido %2: este equipo no se importa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out: %n device(s) of %1 / %2: the catalogue has no such device</source>
+        <translation>
+            <numerusform>Omitido: %n equipo de %1 / %2: el catálogo no tiene este equipo</numerusform>
+            <numerusform>Omitidos: %n equipos de %1 / %2: el catálogo no tiene este equipo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty in the file</source>
+        <translation>Vacío en el archivo</translation>
+    </message>
+    <message>
+        <source>Import summary</source>
+        <translation>Resumen de la importación</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>En el archivo</translation>
+    </message>
+    <message>
+        <source>In the design</source>
+        <translation>En el diseño</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
 </context>
 <context>
     <name>HelpInfoWindow</name>
@@ -1270,6 +1431,10 @@ Encontrará una explicación más detallada en Ayuda &gt; Factor de distribució
     <message>
         <source>No device matches &quot;%1&quot;.</source>
         <translation>Ningún equipo coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>Quantity %1: Enter adds them, Esc cancels.</source>
+        <translation>Cantidad %1: Intro los añade, Esc cancela.</translation>
     </message>
 </context>
 <context>
@@ -1658,6 +1823,10 @@ Se ha quitado de los archivos recientes.</translation>
     <message>
         <source>Panel changed to %1; removed %2. %3 brings them back.</source>
         <translation>Central cambiada a %1; se han quitado: %2. %3 los recupera.</translation>
+    </message>
+    <message>
+        <source>Untitled (imported from %1)</source>
+        <translation>Sin título (importado de %1)</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2222,42 @@ La configuración de los lazos y de las cajas de expansión no cambiará y puede
         <source>Select an external power source to enable this battery.</source>
         <translation>Seleccione una fuente de alimentación externa para habilitar esta batería.</translation>
     </message>
+    <message>
+        <source>Loop %1 and its devices</source>
+        <translation>El lazo %1 y sus equipos</translation>
+    </message>
+    <message>
+        <source>Loops %1 to %2 and their devices</source>
+        <translation>Los lazos %1 a %2 y sus equipos</translation>
+    </message>
+    <message>
+        <source>Auxiliary cards: %1</source>
+        <translation>Tarjetas auxiliares: %1</translation>
+    </message>
+    <message>
+        <source>External power: %1</source>
+        <translation>Alimentación externa: %1</translation>
+    </message>
+    <message>
+        <source>Expansion boxes: %1, with their loops</source>
+        <translation>Cajas de expansión: %1, con sus lazos</translation>
+    </message>
+    <message>
+        <source>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</source>
+        <translation>Cambiar la central a %1 quita:
+
+%2
+
+Cancelar lo deja todo como está.</translation>
+    </message>
+    <message>
+        <source>Change panel</source>
+        <translation>Cambiar central</translation>
+    </message>
 </context>
 <context>
     <name>PowerSources</name>
@@ -2203,6 +2408,28 @@ Para otras combinaciones, consulte los manuales de instalación de la tarjeta OR
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>RangeGuard</name>
+    <message>
+        <source>Allowed range: %1 to %2.</source>
+        <translation>Rango permitido: de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>%1 is above the maximum; %2 is used.</source>
+        <translation>%1 supera el máximo; se usa %2.</translation>
+    </message>
+    <message>
+        <source>%1 is below the minimum; %2 is used.</source>
+        <translation>%1 está por debajo del mínimo; se usa %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This field takes %n decimal(s); %1 is used.</source>
+        <translation>
+            <numerusform>Este campo admite %n decimal; se usa %1.</numerusform>
+            <numerusform>Este campo admite %n decimales; se usa %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -183,13 +183,13 @@ void TestLoopWidget::deviceTreeGroupsAndCounts()
     for (int i = 0; i < tree()->topLevelItemCount(); ++i)
         top << tree()->topLevelItem(i)->text(0);
     QCOMPARE(top,
-             (QStringList{QStringLiteral("DET (0)"), QStringLiteral("MOD (0)"), QStringLiteral("SND (0)")}));
+             (QStringList{QStringLiteral("Detectors (0)"), QStringLiteral("Modules (0)"), QStringLiteral("Sounders and beacons (0)")}));
     QTreeWidgetItem *det = tree()->topLevelItem(0);
     QStringList detChildren;
     for (int i = 0; i < det->childCount(); ++i)
         detChildren << det->child(i)->text(0);
-    QCOMPARE(detChildren, (QStringList{QStringLiteral("MCP-1"), QStringLiteral("BEAM (0)"),
-                                       QStringLiteral("OPT (0)"), QStringLiteral("TERM (0)")}));
+    QCOMPARE(detChildren, (QStringList{QStringLiteral("MCP-1"), QStringLiteral("Beam (0)"),
+                                       QStringLiteral("Optical smoke (0)"), QStringLiteral("Heat (0)")}));
     QVERIFY(det->font(0).bold());
     QVERIFY(!(det->flags() & Qt::ItemIsDragEnabled));
     QVERIFY(!(det->child(1)->flags() & Qt::ItemIsDragEnabled));
@@ -197,10 +197,10 @@ void TestLoopWidget::deviceTreeGroupsAndCounts()
 
     m_loop->applyDevices(
         {{QStringLiteral("OPT-100"), 3}, {QStringLiteral("MCP-1"), 2}, {QStringLiteral("MOD-IO"), 1}});
-    QCOMPARE(det->text(0), QStringLiteral("DET (5)"));
-    QCOMPARE(det->child(2)->text(0), QStringLiteral("OPT (3)"));
-    QCOMPARE(det->child(3)->text(0), QStringLiteral("TERM (0)"));
-    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("MOD (1)"));
+    QCOMPARE(det->text(0), QStringLiteral("Detectors (5)"));
+    QCOMPARE(det->child(2)->text(0), QStringLiteral("Optical smoke (3)"));
+    QCOMPARE(det->child(3)->text(0), QStringLiteral("Heat (0)"));
+    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("Modules (1)"));
     QCOMPARE(tree()->topLevelItem(1)->child(0)->text(0), QStringLiteral("IO (1)"));
 
     // Choosing a device in the tree shows its details.
@@ -219,7 +219,7 @@ void TestLoopWidget::subcategoriesCountPerCategory()
     loop.applyDevices({{QStringLiteral("A"), 4}});
     auto *t = loop.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
     QCOMPARE(t->topLevelItem(0)->child(0)->text(0), QStringLiteral("WALL (4)"));
-    QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("SND (0)"));
+    QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("Sounders and beacons (0)"));
     QCOMPARE(t->topLevelItem(1)->child(0)->text(0), QStringLiteral("WALL (0)"));
 }
 
@@ -232,7 +232,7 @@ void TestLoopWidget::dropsOnlyOnTheDeviceView()
     QVERIFY(m_loop->deviceList().isEmpty());
 
     // A category is not a device.
-    QVERIFY(!drop(QStringLiteral("DET (0)"), child<QStackedWidget>("stackedWidget"), tree()));
+    QVERIFY(!drop(QStringLiteral("Detectors (0)"), child<QStackedWidget>("stackedWidget"), tree()));
     QCOMPARE(added.count(), 0);
 
     QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
@@ -688,11 +688,11 @@ void TestLoopWidget::filterNarrowsTheTree_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("by name, any case") << "heat" << QStringList{"DET (0)", "TERM (0)", "HEAT-200"};
-    QTest::newRow("by category") << "mod" << QStringList{"MOD (0)", "IO (0)", "MOD-IO"};
-    QTest::newRow("by subcategory") << "beam" << QStringList{"DET (0)", "BEAM (0)", "BEAM-50"};
-    QTest::newRow("by description") << "powered from" << QStringList{"SND (0)", "WS-1 (loop)"};
-    QTest::newRow("every word must match") << "det 100" << QStringList{"DET (0)", "OPT (0)", "OPT-100"};
+    QTest::newRow("by name, any case") << "heat" << QStringList{"Detectors (0)", "Heat (0)", "HEAT-200"};
+    QTest::newRow("by category") << "mod" << QStringList{"Modules (0)", "IO (0)", "MOD-IO"};
+    QTest::newRow("by subcategory") << "beam" << QStringList{"Detectors (0)", "Beam (0)", "BEAM-50"};
+    QTest::newRow("by description") << "powered from" << QStringList{"Sounders and beacons (0)", "WS-1 (loop)"};
+    QTest::newRow("every word must match") << "det 100" << QStringList{"Detectors (0)", "Optical smoke (0)", "OPT-100"};
     QTest::newRow("hidden devices stay hidden") << "hidden" << QStringList{};
     QTest::newRow("no match") << "xyz" << QStringList{};
 }

@@ -158,6 +158,14 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
     connect(ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
     connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    // Success messages silenced with their check box come back from here.
+    ui->menuEdit->addSeparator();
+    QAction *messagesAgain = ui->menuEdit->addAction(tr("Show all messages again"));
+    messagesAgain->setObjectName(QStringLiteral("actionShow_messages_again"));
+    connect(messagesAgain, &QAction::triggered, this, [this] {
+        MessageBox::showSilencedAgain();
+        statusBar()->showMessage(tr("Messages silenced with \"Do not show this again\" will show again."), 5000);
+    });
     connect(ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
     fillRecentFilesMenu();
 
@@ -349,7 +357,7 @@ void MainWindow::loadDataPack(const QString &path)
         m_session->setEnabled(true);
     }
     m_session->start(QString());
-    MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
+    MessageBox::success(this, QStringLiteral("dataPackInstalled"), tr("Success"), tr("New data loaded successfully!"));
 }
 
 void MainWindow::showInternalError()
@@ -383,7 +391,7 @@ bool MainWindow::onSaveAs()
     }
     if (!saveTo(fileName))
         return false;
-    MessageBox::information(this, tr("Success"), tr("Setup exported successfully!"));
+    MessageBox::success(this, QStringLiteral("setupExported"), tr("Success"), tr("Setup exported successfully!"));
     return true;
 }
 
@@ -508,7 +516,7 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
     statusBar()->clearMessage();
     warnAdjustedValues(adjusted);
     if (announce)
-        MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+        MessageBox::success(this, QStringLiteral("setupOpened"), tr("Success"), tr("Setup imported successfully!"));
     return true;
 }
 
@@ -856,9 +864,9 @@ void MainWindow::importXml(bool vxa310)
     m_importedFrom = QFileInfo(fileName).fileName();
     updateTitle();
     warnAdjustedValues(adjusted);
-    MessageBox::information(this, tr("Success"),
-                            vxa310 ? tr("VXA310 XML imported successfully!")
-                                   : tr("VXA620 XML imported successfully!"));
+    MessageBox::success(this, QStringLiteral("xmlImported"), tr("Success"),
+                        vxa310 ? tr("VXA310 XML imported successfully!")
+                               : tr("VXA620 XML imported successfully!"));
 }
 
 void MainWindow::onGenerateReport()
@@ -878,7 +886,7 @@ void MainWindow::onGenerateReport()
                                 "file is not open by another process."));
         return;
     }
-    MessageBox::information(this, tr("Success"), tr("Report generated successfully!"));
+    MessageBox::success(this, QStringLiteral("reportGenerated"), tr("Success"), tr("Report generated successfully!"));
 }
 
 void MainWindow::fillLanguageMenu()
@@ -1007,6 +1015,8 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     ui->retranslateUi(this);
     updateTitle(); // the form's placeholder came back with its texts
     fillRecentFilesMenu(); // its entries are made in code, not by the form
+    if (auto *messagesAgain = findChild<QAction *>(QStringLiteral("actionShow_messages_again")))
+        messagesAgain->setText(tr("Show all messages again"));
     closeHelpWindows();
     if (!mainContainer)
         return;
@@ -1066,8 +1076,8 @@ void MainWindow::onNewLanguageButtonClicked()
         }
     }
     fillLanguageMenu();
-    MessageBox::information(
-        this, tr("Success"),
+    MessageBox::success(
+        this, QStringLiteral("languageAdded"), tr("Success"),
         tr("Language file loaded successfully!\nYou can now select it from the language combo box."));
 }
 

@@ -1828,6 +1828,14 @@ It has been removed from the recent files.</translation>
         <source>Untitled (imported from %1)</source>
         <translation>Untitled (imported from %1)</translation>
     </message>
+    <message>
+        <source>Show all messages again</source>
+        <translation>Show all messages again</translation>
+    </message>
+    <message>
+        <source>Messages silenced with &quot;Do not show this again&quot; will show again.</source>
+        <translation>Messages silenced with &quot;Do not show this again&quot; will show again.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1838,6 +1846,13 @@ It has been removed from the recent files.</translation>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Manual unavailable&lt;/h1&gt;&lt;p&gt;The bundled manual could not be loaded.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Manual unavailable&lt;/h1&gt;&lt;p&gt;The bundled manual could not be loaded.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Do not show this again</translation>
     </message>
 </context>
 <context>

@@ -1828,6 +1828,14 @@ Se ha quitado de los archivos recientes.</translation>
         <source>Untitled (imported from %1)</source>
         <translation>Sin título (importado de %1)</translation>
     </message>
+    <message>
+        <source>Show all messages again</source>
+        <translation>Volver a mostrar todos los mensajes</translation>
+    </message>
+    <message>
+        <source>Messages silenced with &quot;Do not show this again&quot; will show again.</source>
+        <translation>Los mensajes silenciados con &quot;No volver a mostrar&quot; se mostrarán de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1838,6 +1846,13 @@ Se ha quitado de los archivos recientes.</translation>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Manual unavailable&lt;/h1&gt;&lt;p&gt;The bundled manual could not be loaded.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Manual no disponible&lt;/h1&gt;&lt;p&gt;No se ha podido cargar el manual incluido.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Do not show this again</source>
+        <translation>No volver a mostrar</translation>
     </message>
 </context>
 <context>

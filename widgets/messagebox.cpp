@@ -1,6 +1,11 @@
 #include "widgets/messagebox.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QSettings>
+
+#include <memory>
 #include <QPushButton>
 #include <QQueue>
 
@@ -75,6 +80,49 @@ QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &ti
     // Closing the box by its frame counts as Cancel.
     return answer == QMessageBox::Save || answer == QMessageBox::Discard ? QMessageBox::StandardButton(answer)
                                                                          : QMessageBox::Cancel;
+}
+
+namespace
+{
+const QString SilencedGroup = QStringLiteral("silencedMessages");
+
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalvix"),
+                                       QStringLiteral("Kalvix"));
+}
+} // namespace
+
+bool isSilenced(const QString &key)
+{
+    return settings()->value(SilencedGroup + QLatin1Char('/') + key, false).toBool();
+}
+
+void silence(const QString &key)
+{
+    settings()->setValue(SilencedGroup + QLatin1Char('/') + key, true);
+}
+
+void showSilencedAgain()
+{
+    settings()->remove(SilencedGroup);
+}
+
+void success(QWidget *parent, const QString &key, const QString &title, const QString &text)
+{
+    if (isSilenced(key))
+        return;
+    if (testMode) {
+        shown.append({Kind::Information, title, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    auto *quiet = new QCheckBox(QCoreApplication::translate("MessageBox", "Do not show this again"), &box);
+    quiet->setObjectName(QStringLiteral("doNotShowAgainCheckBox"));
+    box.setCheckBox(quiet);
+    box.exec();
+    if (quiet->isChecked())
+        silence(key);
 }
 
 QMessageBox::StandardButton confirm(QWidget *parent, const QString &title, const QString &text,

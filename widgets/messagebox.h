@@ -26,6 +26,16 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
 // an unanswered question is cancelled.
 QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &title, const QString &text);
 
+// A completion message with a "Do not show this again" check box; once
+// checked, the message of that `key` stays silent (remembered in the
+// settings) until showSilencedAgain(). In test mode a silenced message is not
+// recorded.
+void success(QWidget *parent, const QString &key, const QString &title, const QString &text);
+bool isSilenced(const QString &key);
+void silence(const QString &key);
+// Brings every silenced message back.
+void showSilencedAgain();
+
 // A question with a button that names the action and Cancel (the default,
 // and Escape). Ok when the action was chosen. In test mode an unanswered
 // question is cancelled.

@@ -113,6 +113,7 @@ private slots:
     void openFileFromTheCommandLine();
     void loadNewDataWhileAnotherInstallationRuns();
     void splashScreenLook();
+    void successMessagesCanBeSilenced();
 };
 
 void TestMainWindow::initTestCase()
@@ -162,7 +163,8 @@ void TestMainWindow::formHasMenusInOrder()
                           "actionSave:Save", "actionSave_as:Save as", "-",
                           "menuImport_VXA_XML:Import VXA XML", "-", "actionGenerate_report:Generate report",
                           "-", "actionImport_data_pack:Import data pack", "-", "actionQuit:Quit"}));
-    QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
+    QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo", "-",
+                                               "actionShow_messages_again:Show all messages again"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
         return action(window, name)->shortcut().toString(QKeySequence::PortableText);
@@ -178,7 +180,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 17);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 18);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 
@@ -559,6 +561,37 @@ void TestMainWindow::splashScreenLook()
     const QImage shot = splash.grab().toImage();
     const QColor behindLabel = shot.pixelColor(600, 100);
     QVERIFY2(behindLabel.lightness() < 80, qPrintable(behindLabel.name()));
+}
+
+// "Do not show this again" keeps a success message quiet, across windows,
+// until Edit > Show all messages again.
+void TestMainWindow::successMessagesCanBeSilenced()
+{
+    QTemporaryDir dir;
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    MessageBox::showSilencedAgain();
+    MessageBox::takeShown();
+    const auto saveAs = [&](const char *name) {
+        FileDialog::setNextFileName(dir.filePath(QLatin1String(name)));
+        action(window, "actionSave_as")->trigger();
+        return MessageBox::takeShown();
+    };
+    QCOMPARE(saveAs("a.csv").size(), 1);
+    MessageBox::silence(QStringLiteral("setupExported"));
+    QVERIFY(saveAs("b.csv").isEmpty());
+    QVERIFY(QFile::exists(dir.filePath("b.csv"))); // saved all the same
+    {
+        MainWindow other(&catalogue);
+        MessageBox::takeShown();
+        FileDialog::setNextFileName(dir.filePath("c.csv"));
+        action(other, "actionSave_as")->trigger();
+        QVERIFY(MessageBox::takeShown().isEmpty());
+    }
+    action(window, "actionShow_messages_again")->trigger();
+    const QList<MessageBox::Shown> again = saveAs("d.csv");
+    QCOMPARE(again.size(), 1);
+    QCOMPARE(again.first().text, QStringLiteral("Setup exported successfully!"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "app/designsession.h"
+#include "app/firststart.h"
 #include "app/languages.h"
 #include "app/recentfiles.h"
 #include "catalogue/catalogue.h"
@@ -146,13 +147,26 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         qWarning().noquote() << "No translation file found; running untranslated.";
     applyLanguage(startLanguage, false);
 
-    auto *errorLabel =
-        new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
-    errorLabel->setObjectName(QStringLiteral("errorLabel"));
-    errorLabel->setAlignment(Qt::AlignCenter);
-    errorLabel->setWordWrap(true);
+    // Nothing installed yet is a first start, not an error: say what a data
+    // pack is and offer the ways to get one.
+    const QDir installed(Catalogue::dataLocation() + QStringLiteral("/data"));
+    const bool nothingInstalled =
+        !installed.exists() || installed.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     ui->externalTabWidget->clear();
-    ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+    if (catalogue->integrityFailed() && nothingInstalled) {
+        auto *page = new NoDataPage(NoDataPage::shippedDemoPack(), this);
+        connect(page, &NoDataPage::importRequested, this, &MainWindow::onLoadNewData);
+        connect(page, &NoDataPage::installDemoRequested, this,
+                [this] { loadDataPack(NoDataPage::shippedDemoPack()); });
+        ui->externalTabWidget->addTab(page, tr("Welcome"));
+    } else {
+        auto *errorLabel =
+            new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
+        errorLabel->setObjectName(QStringLiteral("errorLabel"));
+        errorLabel->setAlignment(Qt::AlignCenter);
+        errorLabel->setWordWrap(true);
+        ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+    }
 
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
     connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
@@ -175,7 +189,7 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         connectCommands();
         m_session->setEnabled(true);
         m_session->start(QString());
-    } else {
+    } else if (!nothingInstalled) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to load data!\nThe saved data is missing or it has been corrupted or "
                                 "modified.\n\nThe application will not work until a new proper data file is "
@@ -522,9 +536,20 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
 
 void MainWindow::startSession(const QString &fileName)
 {
-    offerRecovery();
+    const bool restored = offerRecovery();
     if (!fileName.isEmpty())
         openFile(fileName);
+    else if (!restored)
+        showGettingStarted();
+}
+
+void MainWindow::showGettingStarted()
+{
+    // Above the empty first design, until the user closes it for good.
+    if (!m_session->isEnabled() || GettingStartedPanel::wasDismissed() ||
+        findChild<GettingStartedPanel *>())
+        return;
+    ui->verticalLayout->insertWidget(0, new GettingStartedPanel(this));
 }
 
 bool MainWindow::offerRecovery()

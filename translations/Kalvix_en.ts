@@ -1136,6 +1136,17 @@ The import process may not work correctly.</translation>
     </message>
 </context>
 <context>
+    <name>GettingStartedPanel</name>
+    <message>
+        <source>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</source>
+        <translation>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Got it</translation>
+    </message>
+</context>
+<context>
     <name>HelpInfoWindow</name>
     <message>
         <source>Form</source>
@@ -1836,6 +1847,10 @@ It has been removed from the recent files.</translation>
         <source>Messages silenced with &quot;Do not show this again&quot; will show again.</source>
         <translation>Messages silenced with &quot;Do not show this again&quot; will show again.</translation>
     </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Welcome</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1853,6 +1868,29 @@ It has been removed from the recent files.</translation>
     <message>
         <source>Do not show this again</source>
         <translation>Do not show this again</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataPage</name>
+    <message>
+        <source>No product data installed yet</source>
+        <translation>No product data installed yet</translation>
+    </message>
+    <message>
+        <source>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</source>
+        <translation>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</translation>
+    </message>
+    <message>
+        <source>Import data pack...</source>
+        <translation>Import data pack...</translation>
+    </message>
+    <message>
+        <source>Install the demo range</source>
+        <translation>Install the demo range</translation>
+    </message>
+    <message>
+        <source>A small made-up range to try the program with.</source>
+        <translation>A small made-up range to try the program with.</translation>
     </message>
 </context>
 <context>

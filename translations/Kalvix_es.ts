@@ -1136,6 +1136,17 @@ Es posible que la importación no funcione correctamente.</translation>
     </message>
 </context>
 <context>
+    <name>GettingStartedPanel</name>
+    <message>
+        <source>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</source>
+        <translation>&lt;b&gt;Primeros pasos&lt;/b&gt;: 1. Elija el modelo de central en la pestaña Central. 2. Añada lazos con tarjetas de lazo (+). 3. En una pestaña de lazo, busque equipos con el filtro (Ctrl+F) y añádalos con Intro, o escriba antes una cantidad. 4. Guarde el diseño (Ctrl+S).</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+</context>
+<context>
     <name>HelpInfoWindow</name>
     <message>
         <source>Form</source>
@@ -1836,6 +1847,10 @@ Se ha quitado de los archivos recientes.</translation>
         <source>Messages silenced with &quot;Do not show this again&quot; will show again.</source>
         <translation>Los mensajes silenciados con &quot;No volver a mostrar&quot; se mostrarán de nuevo.</translation>
     </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
 </context>
 <context>
     <name>ManualWindow</name>
@@ -1853,6 +1868,29 @@ Se ha quitado de los archivos recientes.</translation>
     <message>
         <source>Do not show this again</source>
         <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataPage</name>
+    <message>
+        <source>No product data installed yet</source>
+        <translation>Todavía no hay datos de productos instalados</translation>
+    </message>
+    <message>
+        <source>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</source>
+        <translation>Kalvix diseña instalaciones con los productos de un paquete de datos: un archivo .tarvex firmado por el fabricante que contiene la gama de productos (centrales, baterías, fuentes de alimentación, equipos de lazo) y sus imágenes. Instale un paquete de datos para empezar un diseño; los productos quedan instalados para los siguientes inicios.</translation>
+    </message>
+    <message>
+        <source>Import data pack...</source>
+        <translation>Importar paquete de datos...</translation>
+    </message>
+    <message>
+        <source>Install the demo range</source>
+        <translation>Instalar la gama de demostración</translation>
+    </message>
+    <message>
+        <source>A small made-up range to try the program with.</source>
+        <translation>Una pequeña gama ficticia para probar el programa.</translation>
     </message>
 </context>
 <context>

@@ -6,10 +6,13 @@
 #include "catalogue/displayformat.h"
 #include "loop/detailedviewwidget.h"
 #include "loop/devicefilter.h"
+#include "loop/figureexplanations.h"
 #include "loop/figurewidth.h"
 #include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
+
+#include <limits>
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -690,6 +693,8 @@ void LoopWidget::computeMaxVoltageDrop(const QVector<LoopCalc::LoopDevice> &devi
     m_results.maxVoltageDrop = LoopCalc::displayed(LoopCalc::maxVoltageDrop(
         topology(), m_limits.supportsOverboost, m_results.alarmCurrent, m_results.voltageDrop));
     ui->maxVoltageDropValueLabel->setText(Display::volts(m_results.maxVoltageDrop));
+    ui->maxVoltageDropValueLabel->setToolTip(
+        FigureExplanations::maxVoltageDrop(m_limits.supportsOverboost, topology(), m_results.maxVoltageDrop));
     computeMaxCurrent(devices);
 }
 
@@ -703,6 +708,10 @@ void LoopWidget::computeMaxCurrent(const QVector<LoopCalc::LoopDevice> &devices)
     m_results.maxCurrent = LoopCalc::displayed(
         LoopCalc::maxCurrent(topology(), circuit(devices), m_results.maxVoltageDrop, m_limits.maxCurrent));
     ui->maxCurrentValueLabel->setText(Display::amperes(m_results.maxCurrent));
+    ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(
+        LoopCalc::maxCurrent(topology(), circuit(devices), m_results.maxVoltageDrop,
+                             std::numeric_limits<double>::infinity()),
+        m_limits.maxCurrent));
     const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);
     updateNotes(facts);
     updateFaults(facts);

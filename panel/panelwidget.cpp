@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "loop/figureexplanations.h"
 #include "panel/modelchangeguard.h"
 #include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
@@ -9,6 +10,7 @@
 
 #include "ui_panelwidget.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
@@ -323,6 +325,11 @@ void PanelWidget::rebuildAuxCardList()
         widgets.loopCard = PanelCalculation::isLoopCard(card.name);
         widgets.nameLabel = new QLabel(card.name, row);
         widgets.nameLabel->setObjectName(QStringLiteral("auxCardNameLabel"));
+        // What the card does, from the device descriptions.
+        const QByteArray cardKey = card.name.toUtf8();
+        const QString what = QCoreApplication::translate("DeviceDescriptions", cardKey.constData());
+        if (what != card.name)
+            widgets.nameLabel->setToolTip(what);
 
         if (widgets.loopCard) {
             widgets.removeButton =
@@ -485,6 +492,9 @@ void PanelWidget::rebuildLoopList()
         layout->activate();
         addRow(list, row, row->sizeHint() + QSize(0, 5));
         loopRows.append({row, idleLabel, alarmLabel});
+        row->setToolTip(FigureExplanations::panelLoopRow(
+            i, loopCurrents.at(i - 1).idle / PanelCalculation::loopCurrentFactor,
+            loopCurrents.at(i - 1).alarm / PanelCalculation::loopCurrentFactor));
     }
     fitHeightToRows(list, emptyListHeight);
     emit loopsChanged(loopCount);
@@ -521,6 +531,7 @@ void PanelWidget::onUpdateLoopCurrents(int loop, double idleCurrent, double alar
     if (loop < loopRows.size()) {
         loopRows.at(loop).idleLabel->setText(Display::amperes(scaled.idle));
         loopRows.at(loop).alarmLabel->setText(Display::amperes(scaled.alarm));
+        loopRows.at(loop).row->setToolTip(FigureExplanations::panelLoopRow(loop + 1, idleCurrent, alarmCurrent));
     }
     refreshTotals();
 }
@@ -554,6 +565,8 @@ void PanelWidget::rebuildExpansionBoxList()
     const int n = expansionBoxNames.size();
     ui->addExpansionBoxButton->setEnabled(n < max);
     ui->addExpansionBoxButton->setText(tr("Add expansion box (%1/%2)").arg(n).arg(max));
+    // A disabled button says why; the wrapper shows the tip while disabled.
+    ui->addExpansionBoxButton->setToolTip(FigureExplanations::addExpansionBoxDisabled(n, max));
 
     for (const QString &name : qAsConst(expansionBoxNames)) {
         auto *row = new QWidget;

@@ -1447,6 +1447,46 @@ More detailed explanation in the Help &gt; Distribution Factor section.</transla
         <source>Quantity %1: Enter adds them, Esc cancels.</source>
         <translation>Quantity %1: Enter adds them, Esc cancels.</translation>
     </message>
+    <message>
+        <source>The largest voltage drop the loop&apos;s devices work with: %1 V, or %2 V while the panel&apos;s overboost is on.</source>
+        <translation>The largest voltage drop the loop&apos;s devices work with: %1 V, or %2 V while the panel&apos;s overboost is on.</translation>
+    </message>
+    <message>
+        <source>This panel has no overboost.</source>
+        <translation>This panel has no overboost.</translation>
+    </message>
+    <message>
+        <source>In Class A overboost comes on once the drop reaches %1 V.</source>
+        <translation>In Class A overboost comes on once the drop reaches %1 V.</translation>
+    </message>
+    <message>
+        <source>In degraded mode overboost comes on once the alarm current is above %1 A.</source>
+        <translation>In degraded mode overboost comes on once the alarm current is above %1 A.</translation>
+    </message>
+    <message>
+        <source>It is on for this loop.</source>
+        <translation>It is on for this loop.</translation>
+    </message>
+    <message>
+        <source>It is off for this loop.</source>
+        <translation>It is off for this loop.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s loop limit, %1 A: without devices the cable sets no limit.</source>
+        <translation>The panel&apos;s loop limit, %1 A: without devices the cable sets no limit.</translation>
+    </message>
+    <message>
+        <source>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel&apos;s loop limit (%2 A): %3.</source>
+        <translation>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel&apos;s loop limit (%2 A): %3.</translation>
+    </message>
+    <message>
+        <source>the cable</source>
+        <translation>the cable</translation>
+    </message>
+    <message>
+        <source>the panel</source>
+        <translation>the panel</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2310,6 +2350,20 @@ Cancel keeps everything as it is.</translation>
     <message>
         <source>Change panel</source>
         <translation>Change panel</translation>
+    </message>
+    <message>
+        <source>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop&apos;s currents multiplied by 55/36: its loop output draws that much more.</source>
+        <translation>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop&apos;s currents multiplied by 55/36: its loop output draws that much more.</translation>
+    </message>
+    <message>
+        <source>This panel model takes no expansion boxes.</source>
+        <translation>This panel model takes no expansion boxes.</translation>
+    </message>
+    <message>
+        <source>This panel model takes at most %1 expansion box(es).</source>
+        <translation>This panel model takes at most %1 expansion box(es).</translation>
     </message>
 </context>
 <context>

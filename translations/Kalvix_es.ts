@@ -1447,6 +1447,46 @@ Encontrará una explicación más detallada en Ayuda &gt; Factor de distribució
         <source>Quantity %1: Enter adds them, Esc cancels.</source>
         <translation>Cantidad %1: Intro los añade, Esc cancela.</translation>
     </message>
+    <message>
+        <source>The largest voltage drop the loop&apos;s devices work with: %1 V, or %2 V while the panel&apos;s overboost is on.</source>
+        <translation>La mayor caída de tensión con la que funcionan los equipos del lazo: %1 V, o %2 V mientras el refuerzo de la central está activo.</translation>
+    </message>
+    <message>
+        <source>This panel has no overboost.</source>
+        <translation>Esta central no tiene refuerzo.</translation>
+    </message>
+    <message>
+        <source>In Class A overboost comes on once the drop reaches %1 V.</source>
+        <translation>En clase A el refuerzo se activa cuando la caída llega a %1 V.</translation>
+    </message>
+    <message>
+        <source>In degraded mode overboost comes on once the alarm current is above %1 A.</source>
+        <translation>En modo degradado el refuerzo se activa cuando la corriente en alarma supera %1 A.</translation>
+    </message>
+    <message>
+        <source>It is on for this loop.</source>
+        <translation>Está activo en este lazo.</translation>
+    </message>
+    <message>
+        <source>It is off for this loop.</source>
+        <translation>No está activo en este lazo.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s loop limit, %1 A: without devices the cable sets no limit.</source>
+        <translation>El límite de lazo de la central, %1 A: sin equipos el cable no impone límite.</translation>
+    </message>
+    <message>
+        <source>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel&apos;s loop limit (%2 A): %3.</source>
+        <translation>El menor entre la corriente con la que el cable alcanza la caída de tensión máxima (%1 A) y el límite de lazo de la central (%2 A): %3.</translation>
+    </message>
+    <message>
+        <source>the cable</source>
+        <translation>el cable</translation>
+    </message>
+    <message>
+        <source>the panel</source>
+        <translation>la central</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2310,6 +2350,20 @@ Cancelar lo deja todo como está.</translation>
     <message>
         <source>Change panel</source>
         <translation>Cambiar central</translation>
+    </message>
+    <message>
+        <source>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop&apos;s currents multiplied by 55/36: its loop output draws that much more.</source>
+        <translation>Lazo %1 por sí solo: %2 A en reposo, %3 A en alarma.
+La central cuenta las corrientes de cada lazo multiplicadas por 55/36: su salida de lazo consume eso de más.</translation>
+    </message>
+    <message>
+        <source>This panel model takes no expansion boxes.</source>
+        <translation>Este modelo de central no admite cajas de expansión.</translation>
+    </message>
+    <message>
+        <source>This panel model takes at most %1 expansion box(es).</source>
+        <translation>Este modelo de central admite como máximo %1 caja(s) de expansión.</translation>
     </message>
 </context>
 <context>

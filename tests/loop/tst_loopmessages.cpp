@@ -1,9 +1,12 @@
 #include "catalogue/displayformat.h"
+#include "loop/figureexplanations.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopmessages.h"
 #include "loopfixtures.h"
 
 #include <QtTest>
+
+#include <limits>
 
 using namespace LoopMessages;
 using LoopCalc::LoopResults;
@@ -58,6 +61,8 @@ class TestLoopMessages : public QObject
     Q_OBJECT
 
 private slots:
+    void figuresExplained_data();
+    void figuresExplained();
     void comparedFiguresShowWhereTheyDiffer_data();
     void comparedFiguresShowWhereTheyDiffer();
     void limitsAtAndOneOver_data();
@@ -293,6 +298,44 @@ void TestLoopMessages::reportTexts()
                  "NOTE: The idle current (0.005 A) is below the minimum required (0.013 A). To ensure "
                  "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) resistor "
                  "between the S+ and S- terminals or increase the idle current."));
+}
+
+void TestLoopMessages::figuresExplained_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("holds");
+    using namespace FigureExplanations;
+    QTest::newRow("drop, no overboost")
+        << maxVoltageDrop(false, Topology::ClassA, 6.9)
+        << QStringList{"6.9 V", "7.9 V", "This panel has no overboost."};
+    QTest::newRow("drop, Class A, boosted")
+        << maxVoltageDrop(true, Topology::ClassA, 7.9)
+        << QStringList{"once the drop reaches 1.0 V", "It is on for this loop."};
+    QTest::newRow("drop, degraded, not boosted")
+        << maxVoltageDrop(true, Topology::DegradedMode, 6.9)
+        << QStringList{"alarm current is above 0.100 A", "It is off for this loop."};
+    QTest::newRow("current, the cable limits")
+        << maxCurrent(0.3125, 0.5) << QStringList{"(0.313 A)", "(0.500 A): the cable."};
+    // 0.4001 and 0.4 read alike at 3 decimals: told apart at the 4th.
+    QTest::newRow("current, the panel limits, close")
+        << maxCurrent(0.4001, 0.4) << QStringList{"(0.4001 A)", "(0.4000 A): the panel."};
+    QTest::newRow("current, empty loop") << maxCurrent(std::numeric_limits<double>::infinity(), 0.4)
+                                         << QStringList{"0.400 A", "sets no limit"};
+    QTest::newRow("loop row") << panelLoopRow(3, 0.036, 0.1) << QStringList{"Loop 3", "0.0360000 A idle",
+                                                                            "0.1000000 A in alarm", "55/36"};
+    QTest::newRow("no boxes") << addExpansionBoxDisabled(0, 0)
+                              << QStringList{"This panel model takes no expansion boxes."};
+    QTest::newRow("boxes full") << addExpansionBoxDisabled(2, 2) << QStringList{"at most 2 expansion box"};
+    QTest::newRow("room for a box") << addExpansionBoxDisabled(1, 2) << QStringList{};
+}
+
+void TestLoopMessages::figuresExplained()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, holds);
+    QCOMPARE(text.isEmpty(), holds.isEmpty());
+    for (const QString &part : holds)
+        QVERIFY2(text.contains(part), qPrintable(text + QStringLiteral(" | lacks: ") + part));
 }
 
 void TestLoopMessages::comparedFiguresShowWhereTheyDiffer_data()

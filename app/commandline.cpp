@@ -147,11 +147,23 @@ void writeSystemLines(const SystemEvaluation &system, QTextStream &out)
     if (panelFault)
         out << ": " << panelFaults(system);
     out << "\n";
+    // The figures each verdict rests on, so a log is readable without --json.
+    const PanelEvaluation &panel = system.panel;
+    const int ah = Display::decimalsToTell(panel.figures.minimumBatteryRequired, panel.figures.selectedTotalBattery, 2, 4);
+    out << "  " << title << " battery: " << statusWord(panel.flags.hasBatteryFault) << ": required "
+        << Display::fixed(panel.figures.minimumBatteryRequired, ah) << " Ah, selected "
+        << Display::fixed(panel.figures.selectedTotalBattery, ah) << " Ah\n";
     for (int i = 0; i < system.loopResults.size(); ++i) {
         const LoopEvaluation &loop = system.loopResults.at(i);
         const auto check = system.deviceChecks.constFind(i);
         const bool checkFault = check != system.deviceChecks.constEnd() && check->hasFault();
-        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault() || checkFault);
+        const LoopCalc::LoopResults &r = loop.results;
+        const int v = Display::decimalsToTell(r.voltageDrop, r.maxVoltageDrop, 3);
+        const int a = Display::decimalsToTell(r.alarmCurrent, r.maxCurrent, 3);
+        out << "  " << title << " loop " << i + 1 << ": " << statusWord(loop.hasFault() || checkFault) << ": drop "
+            << Display::fixed(r.voltageDrop, v) << " V of max " << Display::fixed(r.maxVoltageDrop, v)
+            << " V, alarm current " << Display::fixed(r.alarmCurrent, a) << " A of max "
+            << Display::fixed(r.maxCurrent, a) << " A";
         QStringList faults;
         if (loop.hasFault())
             faults << oneLine(loop.faultsText);

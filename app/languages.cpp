@@ -76,7 +76,29 @@ QString codeOf(const QString &language)
 
 QString menuText(const QString &code)
 {
-    return code + QStringLiteral(" - ") + QLocale(code).nativeLanguageName();
+    // The language as its speakers name it, without the country a bare code
+    // would default to ("English", not "American English"), capitalised as
+    // a menu entry ("Español").
+    const QLocale locale(code);
+    QString name = locale.nativeLanguageName();
+    if (!code.contains(QLatin1Char('_'))) {
+        if (locale.language() == QLocale::English) {
+            name = QLocale::languageToString(QLocale::English);
+        } else {
+            // "español de España" for a bare "es": the country goes, and the
+            // short word that joined it.
+            const int at = name.indexOf(locale.nativeCountryName());
+            if (at > 0 && !locale.nativeCountryName().isEmpty()) {
+                QStringList words = name.left(at).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (words.size() > 1 && words.last().size() <= 3)
+                    words.removeLast();
+                name = words.join(QLatin1Char(' '));
+            }
+        }
+    }
+    if (name.isEmpty())
+        return code;
+    return locale.toUpper(name.left(1)) + name.mid(1);
 }
 
 bool installShipped(const QString &fromFolder, const QString &toFolder)

@@ -6,6 +6,7 @@
 #include "app/comparisonview.h"
 #include "app/constants.h"
 #include "app/designsession.h"
+#include "app/firststart.h"
 #include "app/languages.h"
 #include "app/recentfiles.h"
 #include "app/translationfile.h"
@@ -133,6 +134,9 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         this, [this] { return snapshot(); }, [this](const Design &state) { showDesign(state); }, catalogue,
         RecoveryFile::defaultFolder());
     connect(m_session, &DesignSession::stateChanged, this, [this] {
+        // Only the untitled design an import made is named after its file.
+        if (!m_session->fileName().isEmpty() || !m_session->isModified())
+            m_importedFrom.clear();
         updateTitle();
         updateEditActions();
     });
@@ -153,18 +157,39 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         qWarning().noquote() << "No translation file found; running untranslated.";
     applyLanguage(startLanguage, false);
 
-    auto *errorLabel =
-        new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
-    errorLabel->setObjectName(QStringLiteral("errorLabel"));
-    errorLabel->setAlignment(Qt::AlignCenter);
-    errorLabel->setWordWrap(true);
+    // Nothing installed yet is a first start, not an error: say what a data
+    // pack is and offer the ways to get one.
+    const QDir installed(Catalogue::dataLocation() + QStringLiteral("/data"));
+    const bool nothingInstalled =
+        !installed.exists() || installed.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     ui->externalTabWidget->clear();
-    ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+    if (catalogue->integrityFailed() && nothingInstalled) {
+        auto *page = new NoDataPage(NoDataPage::shippedDemoPack(), this);
+        connect(page, &NoDataPage::importRequested, this, &MainWindow::onLoadNewData);
+        connect(page, &NoDataPage::installDemoRequested, this,
+                [this] { loadDataPack(NoDataPage::shippedDemoPack()); });
+        ui->externalTabWidget->addTab(page, tr("Welcome"));
+    } else {
+        auto *errorLabel =
+            new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
+        errorLabel->setObjectName(QStringLiteral("errorLabel"));
+        errorLabel->setAlignment(Qt::AlignCenter);
+        errorLabel->setWordWrap(true);
+        ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+    }
 
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
     connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
     connect(ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
     connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    // Success messages silenced with their check box come back from here.
+    ui->menuEdit->addSeparator();
+    QAction *messagesAgain = ui->menuEdit->addAction(tr("Show all messages again"));
+    messagesAgain->setObjectName(QStringLiteral("actionShow_messages_again"));
+    connect(messagesAgain, &QAction::triggered, this, [this] {
+        MessageBox::showSilencedAgain();
+        statusBar()->showMessage(tr("Messages silenced with \"Do not show this again\" will show again."), 5000);
+    });
     connect(ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
     fillRecentFilesMenu();
 
@@ -174,7 +199,7 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
         connectCommands();
         m_session->setEnabled(true);
         m_session->start(QString());
-    } else {
+    } else if (!nothingInstalled) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to load data!\nThe saved data is missing or it has been corrupted or "
                                 "modified.\n\nThe application will not work until a new proper data file is "
@@ -379,7 +404,7 @@ void MainWindow::loadDataPack(const QString &path)
         m_session->setEnabled(true);
     }
     m_session->start(QString());
-    MessageBox::information(this, tr("Success"), tr("New data loaded successfully!"));
+    MessageBox::success(this, QStringLiteral("dataPackInstalled"), tr("Success"), tr("New data loaded successfully!"));
 }
 
 void MainWindow::showInternalError()
@@ -413,7 +438,7 @@ bool MainWindow::onSaveAs()
     }
     if (!saveTo(fileName))
         return false;
-    MessageBox::information(this, tr("Success"), tr("Setup exported successfully!"));
+    MessageBox::success(this, QStringLiteral("setupExported"), tr("Success"), tr("Setup exported successfully!"));
     return true;
 }
 
@@ -481,6 +506,9 @@ bool MainWindow::confirmReplace()
     // One question, never two: with changes at stake, the one that can save them.
     if (m_session->isModified())
         return maybeSave();
+    // An untouched untitled design holds nothing to lose.
+    if (m_session->fileName().isEmpty())
+        return true;
     return MessageBox::question(
                this, tr("Warning"),
                tr("The current setup will be overwritten.\nAre you sure you want to continue?")) ==
@@ -579,7 +607,7 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
     statusBar()->clearMessage();
     warnAdjustedValues(adjusted);
     if (announce)
-        MessageBox::information(this, tr("Success"), tr("Setup imported successfully!"));
+        MessageBox::success(this, QStringLiteral("setupOpened"), tr("Success"), tr("Setup imported successfully!"));
     return true;
 }
 
@@ -599,9 +627,20 @@ void MainWindow::startSession(const QString &fileName)
         Languages::rememberLanguage(QStringLiteral("en"));
         m_startLanguageRefused.clear();
     }
-    offerRecovery();
+    const bool restored = offerRecovery();
     if (!fileName.isEmpty())
         openFile(fileName);
+    else if (!restored)
+        showGettingStarted();
+}
+
+void MainWindow::showGettingStarted()
+{
+    // Above the empty first design, until the user closes it for good.
+    if (!m_session->isEnabled() || GettingStartedPanel::wasDismissed() ||
+        findChild<GettingStartedPanel *>())
+        return;
+    ui->verticalLayout->insertWidget(0, new GettingStartedPanel(this));
 }
 
 bool MainWindow::offerRecovery()
@@ -700,7 +739,9 @@ void MainWindow::addRecentFile(const QString &fileName)
 QString MainWindow::documentName() const
 {
     const QString file = m_session ? m_session->fileName() : QString();
-    return file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
+    if (!file.isEmpty())
+        return QFileInfo(file).fileName();
+    return m_importedFrom.isEmpty() ? tr("Untitled") : tr("Untitled (imported from %1)").arg(m_importedFrom);
 }
 
 void MainWindow::updateTitle()
@@ -922,7 +963,6 @@ void MainWindow::importXml(bool vxa310)
     QStringList adjusted;
     QMap<int, QStringList> unitOrders;
     m_session->flush();
-    const Design beforeImport = m_session->document()->design();
     if (!importConfigurationXml(fileName, mainContainer, catalogue, vxa310, &adjusted, &unitOrders)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to import %1.\nThe file may not have the correct format, it may be "
@@ -930,11 +970,9 @@ void MainWindow::importXml(bool vxa310)
                                  .arg(variant));
         return;
     }
-    // The import is one step of the design's history, and its loops arrive
-    // scheduled and addressed in the export's order.
+    // Its loops arrive scheduled and addressed in the export's order.
     m_session->flush();
-    DesignDocument *document = m_session->document();
-    Design imported = document->design();
+    Design imported = m_session->document()->design();
     imported.main.schedules.clear();
     for (auto it = unitOrders.cbegin(); it != unitOrders.cend(); ++it) {
         if (it.key() >= imported.main.loops.size())
@@ -944,15 +982,16 @@ void MainWindow::importXml(bool vxa310)
             it.key(), ScheduleRules::fromOrder(loop, it.value(),
                                                ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *catalogue))));
     }
-    // An import that changed no quantity still brings its schedules, as a step of their own.
-    if (document->design() == beforeImport)
-        document->record(imported);
-    else
-        document->amend(imported);
+    // The import is a new design that no file holds yet: Save asks for a
+    // name, so the file the previous design came from is never overwritten.
+    m_session->start(QString(), imported);
+    m_session->markUnsaved();
+    m_importedFrom = QFileInfo(fileName).fileName();
+    updateTitle();
     warnAdjustedValues(adjusted);
-    MessageBox::information(this, tr("Success"),
-                            vxa310 ? tr("VXA310 XML imported successfully!")
-                                   : tr("VXA620 XML imported successfully!"));
+    MessageBox::success(this, QStringLiteral("xmlImported"), tr("Success"),
+                        vxa310 ? tr("VXA310 XML imported successfully!")
+                               : tr("VXA620 XML imported successfully!"));
 }
 
 void MainWindow::onGenerateReport()
@@ -990,7 +1029,7 @@ void MainWindow::onGenerateReport()
         FileCommands::withReportAnswers(document->design().project, reportInformation);
     if (answered != document->design().project)
         document->setProjectInfo(answered);
-    MessageBox::information(this, tr("Success"), tr("Report generated successfully!"));
+    MessageBox::success(this, QStringLiteral("reportGenerated"), tr("Success"), tr("Report generated successfully!"));
 }
 
 void MainWindow::onProject()
@@ -1139,6 +1178,9 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
 
     ui->retranslateUi(this);
     updateTitle(); // the form's placeholder came back with its texts
+    fillRecentFilesMenu(); // its entries are made in code, not by the form
+    if (auto *messagesAgain = findChild<QAction *>(QStringLiteral("actionShow_messages_again")))
+        messagesAgain->setText(tr("Show all messages again"));
     closeHelpWindows();
     if (!mainContainer)
         return;
@@ -1200,8 +1242,8 @@ void MainWindow::onNewLanguageButtonClicked()
         }
     }
     fillLanguageMenu();
-    MessageBox::information(
-        this, tr("Success"),
+    MessageBox::success(
+        this, QStringLiteral("languageAdded"), tr("Success"),
         tr("Language file loaded successfully!\nYou can now select it from the language combo box."));
 }
 

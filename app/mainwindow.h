@@ -37,6 +37,8 @@ public:
     // Offers the recovery copy a crashed run left behind. True when the user
     // took it and it is on screen.
     bool offerRecovery();
+    // The short guide above an empty first design, unless closed before.
+    void showGettingStarted();
     // Opens a file handed over on the command line: a data pack (.tarvex) is
     // installed, anything else is read as a design.
     void openFile(const QString &fileName);
@@ -148,4 +150,6 @@ private:
     ReportInformation reportInformation;
 
     DesignSession *m_session = nullptr;
+    // The XML file the untitled design on screen was imported from.
+    QString m_importedFrom;
 };

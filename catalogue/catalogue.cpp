@@ -44,6 +44,12 @@ Catalogue::Catalogue()
     DataPack::restoreInterruptedInstallation(dataLocation());
     const QString folder = dataLocation() + QStringLiteral("/data");
     QByteArray bytes;
+    if (!QFileInfo::exists(folder)) {
+        // Nothing installed yet is a first start, not a failed verification.
+        m_integrityFailed = true;
+        qInfo().noquote() << "No data pack installed yet";
+        return;
+    }
     if (verifyDataFolder(folder, bytes)) {
         // The bytes read are the bytes verified: the file may change meanwhile.
         QBuffer buffer(&bytes);

@@ -32,6 +32,16 @@ inline QString general(double value)
     return QString::number(value, 'g', 6);
 }
 
+// Decimals enough to tell two compared figures apart: at least `fewest`, at
+// most `most`; where they differ only beyond `most`, `most`.
+inline int decimalsToTell(double a, double b, int fewest, int most = 7)
+{
+    int decimals = fewest;
+    while (decimals < most && fixed(a, decimals) == fixed(b, decimals))
+        ++decimals;
+    return decimals;
+}
+
 inline QString amperes(double value)
 {
     return fixed(value, 7) + QStringLiteral(" A");

@@ -7,6 +7,7 @@
 #include "loop/loopcalculation.h"
 #include "widgets/widgetfunctions.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -206,6 +207,26 @@ void DetailedViewWidget::onDroppedNewDevice(const QString &deviceName)
     ui->devInLoopListWidget->setCurrentItem(item);
     showDeviceDetails(deviceName);
     emit updateDeviceQuantity(deviceName, 1);
+}
+
+void DetailedViewWidget::addUnits(const QString &deviceName, int count)
+{
+    if (count <= 0)
+        return;
+    if (!itemOf(deviceName)) {
+        onDroppedNewDevice(deviceName);
+        --count;
+    }
+    QListWidgetItem *item = itemOf(deviceName);
+    QSpinBox *spinBox = spinBoxOf(item);
+    ui->devInLoopListWidget->setCurrentItem(item);
+    if (spinBox && count > 0)
+        spinBox->setValue(std::min(spinBox->maximum(), spinBox->value() + count));
+}
+
+QSpinBox *DetailedViewWidget::quantityField(const QString &deviceName) const
+{
+    return spinBoxOf(itemOf(deviceName));
 }
 
 void DetailedViewWidget::showDeviceDetails(const QString &deviceName)

@@ -30,6 +30,11 @@ public:
     void showDeviceDetails(const QString &deviceName);
     void setSoundersActiveFraction(double value);
     void setDevices(const QMap<QString, int> &devices);
+    // Adds `count` units of a device as one change of its row (capped at the
+    // top of the quantity range), creating the row when needed.
+    void addUnits(const QString &deviceName, int count);
+    // The quantity field of a device's row, or null.
+    QSpinBox *quantityField(const QString &deviceName) const;
 
     double soundersActiveFraction() const { return m_soundersActiveFraction; }
 

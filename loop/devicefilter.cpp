@@ -1,5 +1,7 @@
 #include "loop/devicefilter.h"
 
+#include "catalogue/devicecategories.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -18,7 +20,12 @@ bool DeviceFilter::matches(const Device &device, const QString &description, con
                            device.category.contains(term, Qt::CaseInsensitive) ||
                            (device.subcategory != QLatin1String("-") &&
                             device.subcategory.contains(term, Qt::CaseInsensitive)) ||
-                           description.contains(term, Qt::CaseInsensitive);
+                           description.contains(term, Qt::CaseInsensitive) ||
+                           // The names the tree shows for the codes, in the language in use.
+                           DeviceCategories::categoryName(device.category).contains(term, Qt::CaseInsensitive) ||
+                           (device.subcategory != QLatin1String("-") &&
+                            DeviceCategories::subcategoryName(device.subcategory)
+                                .contains(term, Qt::CaseInsensitive));
         if (!found)
             return false;
     }

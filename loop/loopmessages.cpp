@@ -226,7 +226,12 @@ QString noteReportText(const LoopCalc::LoopResults &results, const LoopLimits &l
                        "NOTE: The idle current (%1 A) is below the minimum required (%2 A). To ensure "
                        "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) "
                        "resistor between the S+ and S- terminals or increase the idle current.")
-                       .arg(threeDecimals(devicesIdleCurrent(results)), threeDecimals(limits.minCurrent)));
+                       .arg(Display::fixed(devicesIdleCurrent(results),
+                                           Display::decimalsToTell(devicesIdleCurrent(results),
+                                                                   limits.minCurrent, 3)),
+                            Display::fixed(limits.minCurrent,
+                                           Display::decimalsToTell(devicesIdleCurrent(results),
+                                                                   limits.minCurrent, 3))));
     }
     return text;
 }

@@ -2,12 +2,17 @@
 #include "ui_loopwidget.h"
 
 #include "catalogue/catalogue.h"
+#include "catalogue/devicecategories.h"
 #include "catalogue/displayformat.h"
 #include "loop/detailedviewwidget.h"
 #include "loop/devicefilter.h"
+#include "loop/figureexplanations.h"
 #include "loop/figurewidth.h"
+#include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
+
+#include <limits>
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -17,6 +22,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTreeWidgetItem>
@@ -60,6 +66,8 @@ QTreeWidgetItem *headerItem(const QString &text, const QString &category, const 
 LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     : QWidget(parent), ui(new Ui::LoopWidget), m_catalogue(catalogue)
 {
+    // Typed values beyond a field's range are capped with a note, not cut.
+    RangeGuard::install();
     // The form lives on a page inside a scroll area, so that a small screen
     // scrolls the tab instead of cutting it off.
     setObjectName(QStringLiteral("LoopWidget"));
@@ -285,12 +293,13 @@ void LoopWidget::fillDeviceTree()
             groups[device.category][device.subcategory].append(device);
     }
     for (auto category = groups.cbegin(); category != groups.cend(); ++category) {
-        QTreeWidgetItem *categoryItem = headerItem(category.key(), category.key(), QString());
+        QTreeWidgetItem *categoryItem =
+            headerItem(DeviceCategories::categoryName(category.key()), category.key(), QString());
         tree->addTopLevelItem(categoryItem);
         for (auto sub = category->cbegin(); sub != category->cend(); ++sub) {
             QTreeWidgetItem *parent = categoryItem;
             if (sub.key() != QLatin1String("-")) {
-                parent = headerItem(sub.key(), category.key(), sub.key());
+                parent = headerItem(DeviceCategories::subcategoryName(sub.key()), category.key(), sub.key());
                 categoryItem->addChild(parent);
             }
             for (const Device &device : sub.value()) {
@@ -393,11 +402,19 @@ void LoopWidget::applyDeviceFilter()
         tree->setCurrentItem(nullptr);
 }
 
-void LoopWidget::addCurrentTreeDevice()
+void LoopWidget::addCurrentTreeDevice(int count)
 {
     const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
-    if (current && current->childCount() == 0 && !current->isHidden() && current->parent())
-        emit addDevice(current->text(0));
+    if (!current || current->childCount() != 0 || current->isHidden() || !current->parent())
+        return;
+    const QString name = current->text(0);
+    if (count == 1)
+        emit addDevice(name);
+    else
+        m_detailedView->addUnits(name, count);
+    // Tab goes on to the quantity just added, not to the first row's.
+    if (QSpinBox *quantity = m_detailedView->quantityField(name))
+        setTabOrder(ui->devAvailableTree, quantity);
 }
 
 QTreeWidgetItem *LoopWidget::firstShownDevice() const
@@ -410,14 +427,54 @@ QTreeWidgetItem *LoopWidget::firstShownDevice() const
     return nullptr;
 }
 
+void LoopWidget::showTypedQuantity()
+{
+    if (m_typedQuantityNote)
+        m_typedQuantityNote->deleteLater();
+    if (m_typedQuantity.isEmpty())
+        return;
+    QTreeWidget *tree = ui->devAvailableTree;
+    const QTreeWidgetItem *current = tree->currentItem();
+    const QRect row = current ? tree->visualItemRect(current) : QRect();
+    const QPoint at = tree->viewport()->mapTo(tree, row.isValid() ? row.bottomLeft() : QPoint(0, 0));
+    m_typedQuantityNote = showTypingNote(
+        tree, tr("Quantity %1: Enter adds them, Esc cancels.").arg(m_typedQuantity), at, 5000);
+}
+
 bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->devAvailableTree && event->type() == QEvent::FocusOut && !m_typedQuantity.isEmpty()) {
+        m_typedQuantity.clear();
+        showTypedQuantity();
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == ui->devAvailableTree && enter && key->modifiers() == Qt::NoModifier) {
-        addCurrentTreeDevice();
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (watched == ui->devAvailableTree && enter && plain) {
+        // Digits typed first say how many; Enter alone adds one.
+        const int count = m_typedQuantity.isEmpty() ? 1 : m_typedQuantity.toInt();
+        m_typedQuantity.clear();
+        showTypedQuantity();
+        addCurrentTreeDevice(count);
+        return true;
+    }
+    if (watched == ui->devAvailableTree && plain && !key->text().isEmpty() && key->text().at(0).isDigit() &&
+        key->text().size() == 1) {
+        // Three digits are already more than a row holds.
+        if (m_typedQuantity.size() < 3 && !(m_typedQuantity.isEmpty() && key->text() == QLatin1String("0")))
+            m_typedQuantity += key->text();
+        showTypedQuantity();
+        return true;
+    }
+    if (watched == ui->devAvailableTree && !m_typedQuantity.isEmpty() &&
+        (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape)) {
+        if (key->key() == Qt::Key_Backspace)
+            m_typedQuantity.chop(1);
+        else
+            m_typedQuantity.clear();
+        showTypedQuantity();
         return true;
     }
     // Esc in the tree too, right after picking from a narrowed list.
@@ -470,13 +527,14 @@ void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &device
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *categoryItem = tree->topLevelItem(i);
         const QString category = categoryItem->data(0, CategoryRole).toString();
-        label(categoryItem, category, categoryCounts.value(category));
+        label(categoryItem, DeviceCategories::categoryName(category), categoryCounts.value(category));
         for (int j = 0; j < categoryItem->childCount(); ++j) {
             QTreeWidgetItem *child = categoryItem->child(j);
             if (child->childCount() == 0)
                 continue;
             const QString subcategory = child->data(0, SubcategoryRole).toString();
-            label(child, subcategory, subcategoryCounts.value({category, subcategory}));
+            label(child, DeviceCategories::subcategoryName(subcategory),
+                  subcategoryCounts.value({category, subcategory}));
         }
     }
 }
@@ -645,6 +703,12 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
     ui->voltageDropValueLabel->setText(e.voltageDropText());
     ui->maxVoltageDropValueLabel->setText(e.maxVoltageDropText());
     ui->maxCurrentValueLabel->setText(e.maxCurrentText());
+    ui->maxVoltageDropValueLabel->setToolTip(
+        FigureExplanations::maxVoltageDrop(m_limits.supportsOverboost, topology(), e.results.maxVoltageDrop));
+    // The cable's own limit, before the panel's caps it.
+    const double cableLimit = LoopCalc::maxCurrent(topology(), LoopCalc::circuit(config(), devices, *m_catalogue),
+                                                   e.results.maxVoltageDrop, std::numeric_limits<double>::infinity());
+    ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(cableLimit, m_limits.maxCurrent));
     ui->notesLabel->setText(e.notesText);
     ui->faultsLabel->setText(e.faultsText);
     mark(ui->totalAddressesValueLabel, e.faults.addresses);

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QPointer>
 #include <QWidget>
 
 class Catalogue;
@@ -111,7 +112,10 @@ private:
     void setUpDeviceFilter();
     void applyDeviceFilter();
     // Double-click and Enter: the drop's path, with the drop's checks.
-    void addCurrentTreeDevice();
+    // Adds `count` units of the tree's current device; Tab then reaches its row's quantity.
+    void addCurrentTreeDevice(int count = 1);
+    // Shows the quantity typed so far beside the tree's current device.
+    void showTypedQuantity();
     QTreeWidgetItem *firstShownDevice() const;
     void refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices);
     void onTreeCurrentItemChanged(QTreeWidgetItem *current);
@@ -127,6 +131,9 @@ private:
     const Catalogue *m_catalogue;
     DetailedViewWidget *m_detailedView;
     QLineEdit *m_deviceFilter = nullptr;
+    // Digits typed in the device tree: the quantity Enter adds.
+    QString m_typedQuantity;
+    QPointer<QLabel> m_typedQuantityNote;
     QLabel *m_noMatchLabel = nullptr;
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;

@@ -5,11 +5,15 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "panel/batterymethodbox.h"
+#include "loop/figureexplanations.h"
+#include "panel/modelchangeguard.h"
+#include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
 #include "ui_panelwidget.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
@@ -95,6 +99,8 @@ QString selectedText(const QComboBox *combo)
 PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
     : QWidget(parent), ui(new Ui::PanelWidget), catalogue(catalogue)
 {
+    // Typed values beyond a field's range are capped with a note, not cut.
+    RangeGuard::install();
     Q_ASSERT(catalogue);
     ui->setupUi(this);
 
@@ -126,6 +132,13 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
         connect(spin, &QDoubleSpinBox::editingFinished, this, &PanelWidget::onPanelOutputSpinBoxValueChanged);
     }
 
+    m_modelChangeGuard = new ModelChangeGuard(
+        ui->panelComboBox,
+        [this](const QString &newModel) {
+            return modelChangeLoss(configuration(), loopCount, expansionBoxNames,
+                                   this->catalogue->findPanel(newModel));
+        },
+        this);
     connect(ui->panelComboBox, &QComboBox::currentTextChanged, this,
             &PanelWidget::onPanelComboBoxValueChanged);
     for (QComboBox *combo : {ui->battComboBox, ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox})
@@ -268,6 +281,8 @@ void PanelWidget::selectValue(QComboBox *combo, const QString &value)
 
 void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 {
+    if (m_modelChangeGuard && !m_modelChangeGuard->allows(currentModelName, panelName))
+        return;
     currentModelName = panelName;
     fillBatterySelectors();
 
@@ -318,6 +333,11 @@ void PanelWidget::rebuildAuxCardList()
         widgets.loopCard = PanelCalculation::isLoopCard(card.name);
         widgets.nameLabel = new QLabel(card.name, row);
         widgets.nameLabel->setObjectName(QStringLiteral("auxCardNameLabel"));
+        // What the card does, from the device descriptions.
+        const QByteArray cardKey = card.name.toUtf8();
+        const QString what = QCoreApplication::translate("DeviceDescriptions", cardKey.constData());
+        if (what != card.name)
+            widgets.nameLabel->setToolTip(what);
 
         if (widgets.loopCard) {
             widgets.removeButton =
@@ -480,6 +500,9 @@ void PanelWidget::rebuildLoopList()
         layout->activate();
         addRow(list, row, row->sizeHint() + QSize(0, 5));
         loopRows.append({row, idleLabel, alarmLabel});
+        row->setToolTip(FigureExplanations::panelLoopRow(
+            i, loopCurrents.at(i - 1).idle / PanelCalculation::loopCurrentFactor,
+            loopCurrents.at(i - 1).alarm / PanelCalculation::loopCurrentFactor));
     }
     fitHeightToRows(list, emptyListHeight);
     emit loopsChanged(loopCount);
@@ -516,6 +539,7 @@ void PanelWidget::onUpdateLoopCurrents(int loop, double idleCurrent, double alar
     if (loop < loopRows.size()) {
         loopRows.at(loop).idleLabel->setText(Display::amperes(scaled.idle));
         loopRows.at(loop).alarmLabel->setText(Display::amperes(scaled.alarm));
+        loopRows.at(loop).row->setToolTip(FigureExplanations::panelLoopRow(loop + 1, idleCurrent, alarmCurrent));
     }
     refreshTotals();
 }
@@ -549,6 +573,8 @@ void PanelWidget::rebuildExpansionBoxList()
     const int n = expansionBoxNames.size();
     ui->addExpansionBoxButton->setEnabled(n < max);
     ui->addExpansionBoxButton->setText(tr("Add expansion box (%1/%2)").arg(n).arg(max));
+    // A disabled button says why; the wrapper shows the tip while disabled.
+    ui->addExpansionBoxButton->setToolTip(FigureExplanations::addExpansionBoxDisabled(n, max));
 
     for (const QString &name : qAsConst(expansionBoxNames)) {
         auto *row = new QWidget;

@@ -15,6 +15,7 @@
 class BatteryMethodBox;
 class Catalogue;
 class DesignDocument;
+class ModelChangeGuard;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -169,6 +170,8 @@ protected:
     QVector<PanelCalculation::CurrentPair> loopCurrents; // scaled; never shrunk
     QVector<bool> loopFaults;                            // never shrunk
     QStringList expansionBoxNames;
+    // Asks before a model change of the user's that would remove parts.
+    ModelChangeGuard *m_modelChangeGuard = nullptr;
     QMap<QString, PanelMessages::FaultFlags> expansionBoxFaults;
 
 private:

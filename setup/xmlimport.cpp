@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QRegularExpression>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -368,15 +368,18 @@ Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, 
 
 QMap<QString, int> loopDeviceMap(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
 {
-    QMap<QString, int> map;
-    for (const QString &name : loopDeviceOrder(xmlDevices, devices))
-        ++map[name];
-    return map;
+    return summariseLoop(xmlDevices, devices).devices;
 }
 
 QStringList loopDeviceOrder(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
 {
-    QStringList order;
+    return summariseLoop(xmlDevices, devices).order;
+}
+
+LoopSummary summariseLoop(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices)
+{
+    LoopSummary summary;
+    summary.xmlDevices = xmlDevices.size();
     int i = 0;
     while (i < xmlDevices.size()) {
         const XmlDevice &first = xmlDevices.at(i);
@@ -399,15 +402,25 @@ QStringList loopDeviceOrder(const QVector<XmlDevice> &xmlDevices, const QVector<
                 }
             }
         }
-        if (mapping.row != TypeRow::None) {
+        if (mapping.row == TypeRow::None) {
+            summary.unknownTypes[qMakePair(first.type, first.extType)] += 1;
+        } else {
             const Device match = bestDeviceMatch(devices, mapping.category, mapping.subcategory,
                                                  mapping.row == TypeRow::Run ? covered : 1);
-            if (!match.name.isEmpty())
-                order.append(match.name);
+            if (match.name.isEmpty()) {
+                summary.unmatched[qMakePair(mapping.category, mapping.subcategory)] += covered;
+            } else {
+                ++summary.devices[match.name];
+                summary.order.append(match.name);
+                if (mapping.row == TypeRow::Run && covered > 1) {
+                    ++summary.modules;
+                    summary.moduleDevices += covered;
+                }
+            }
         }
         i += covered;
     }
-    return order;
+    return summary;
 }
 
 } // namespace XmlImport

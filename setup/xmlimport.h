@@ -3,6 +3,7 @@
 #include "catalogue/records.h"
 
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -81,6 +82,22 @@ int extraLoopsFor(int loops, int baseLoops);
 // record when none fits.
 Device bestDeviceMatch(const QVector<Device> &devices, const QString &category, const QString &subcategory,
                        int addressCount);
+
+// What one XML loop becomes: the catalogue devices it is imported as, and
+// what of it finds no place, with the reason.
+struct LoopSummary {
+    int xmlDevices = 0;         // devices the export lists for the loop
+    QMap<QString, int> devices; // catalogue device name -> count
+    QStringList order;          // the matched devices in the export's order
+    int modules = 0;            // modules spread over several XML devices, each counted once
+    int moduleDevices = 0;      // the XML devices those modules cover
+    // (type, ext_type) -> XML devices of a type the import has no device for
+    QMap<QPair<int, int>, int> unknownTypes;
+    // (category, subcategory) -> XML devices the catalogue has no device of
+    QMap<QPair<QString, QString>, int> unmatched;
+};
+
+LoopSummary summariseLoop(const QVector<XmlDevice> &xmlDevices, const QVector<Device> &devices);
 
 // Catalogue device name -> count for one XML loop. A multi-address module
 // spread over consecutive XML devices counts once.

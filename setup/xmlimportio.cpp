@@ -8,6 +8,8 @@
 #include "report/reportcomposer.h"
 #include "setup/setupfile.h"
 #include "setup/xmlimport.h"
+#include "setup/xmlimportsummary.h"
+#include "setup/xmlimportsummarydialog.h"
 #include "widgets/messagebox.h"
 
 #include <QComboBox>
@@ -60,7 +62,41 @@ int choose(QWidget *parent, const QString &title, const QString &label, const QS
     return choice.isEmpty() ? -1 : items.indexOf(choice);
 }
 
+XmlImportDialogs::PlanAnswer &testPlanAnswer()
+{
+    static XmlImportDialogs::PlanAnswer answer;
+    return answer;
+}
+
+XmlImport::ImportPlan &recordedPlan()
+{
+    static XmlImport::ImportPlan plan;
+    return plan;
+}
+
+bool confirmPlan(QWidget *parent, const XmlImport::ImportPlan &plan)
+{
+    // Tests that answer the choices answer the summary too (Import unless told).
+    if (testChooser() || testPlanAnswer()) {
+        recordedPlan() = plan;
+        return testPlanAnswer() ? testPlanAnswer()(plan) : true;
+    }
+    XmlImportSummaryDialog dialog(plan, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace
+
+void XmlImportDialogs::setPlanAnswer(const PlanAnswer &answer)
+{
+    testPlanAnswer() = answer;
+    recordedPlan() = XmlImport::ImportPlan();
+}
+
+XmlImport::ImportPlan XmlImportDialogs::lastPlan()
+{
+    return recordedPlan();
+}
 
 void XmlImportDialogs::setChooser(const Chooser &chooser)
 {
@@ -127,17 +163,12 @@ bool importConfigurationXml(const QString &fileName, SystemContainerWidget *main
         return false;
     const Panel model = models.at(modelIndex);
 
-    const int xmlLoops = xmlPanel.loops.size();
-    if (xmlLoops > model.maxLoops) {
-        MessageBox::warning(
-            parent, Exporter::tr("Loop Count Warning"),
-            Exporter::tr("The XML panel has %1 loops but the selected app panel only supports up to "
-                         "%2 loop(s).\n%3 loop(s) will be ignored.")
-                .arg(xmlLoops)
-                .arg(model.maxLoops)
-                .arg(xmlLoops - model.maxLoops));
-    }
-    const int loops = std::min(xmlLoops, model.maxLoops);
+    // What each loop becomes, and what is left out and why, before anything
+    // changes: the user can still cancel.
+    const XmlImport::ImportPlan plan = XmlImport::planImport(xmlPanel, model, catalogue->devices());
+    if (!confirmPlan(parent, plan))
+        return false;
+    const int loops = std::min(int(xmlPanel.loops.size()), model.maxLoops);
 
     modelSelector->setCurrentText(model.name);
     // A fresh model starts at its base loops; when it was already selected it

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMap>
+#include "setup/xmlimportsummary.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,14 @@ using Chooser = std::function<QString(const QString &title, const QString &label
 // Test seam: when set, the two choice dialogs ask this instead of the user.
 // An empty function restores the real dialogs.
 void setChooser(const Chooser &chooser);
+
+// Answers the import summary: true imports, false cancels.
+using PlanAnswer = std::function<bool(const XmlImport::ImportPlan &plan)>;
+
+// Test seam: when set (or when a test chooser is set, which imports), the
+// summary asks this instead of the user. The plan it was shown is kept.
+void setPlanAnswer(const PlanAnswer &answer);
+XmlImport::ImportPlan lastPlan();
 
 // The entries the choice dialogs opened on, in order, since the chooser was
 // last set (recorded only while a test chooser answers).

@@ -1381,6 +1381,94 @@ The import process may not work correctly.</translation>
             <source>Sounder output 2</source>
             <translation>Sounder output 2</translation>
         </message>
+        <message numerus="yes">
+            <source>%1 takes at most %n loop(s)</source>
+            <translation>
+                <numerusform>%1 takes at most %n loop</numerusform>
+                <numerusform>%1 takes at most %n loops</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>loop cards bring %1 to %n loop(s) at most</source>
+            <translation>
+                <numerusform>loop cards bring %1 to %n loop at most</numerusform>
+                <numerusform>loop cards bring %1 to %n loops at most</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Panel "%1" of the file into %2: %3 of %n loop(s) imported.</source>
+            <translation>
+                <numerusform>Panel "%1" of the file into %2: %3 of %n loop imported.</numerusform>
+                <numerusform>Panel "%1" of the file into %2: %3 of %n loops imported.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n device(s) of the imported loops have no match and are left out.</source>
+            <translation>
+                <numerusform>%n device of the imported loops has no match and is left out.</numerusform>
+                <numerusform>%n devices of the imported loops have no match and are left out.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Loop %1 of the file (%n device(s))</source>
+            <translation>
+                <numerusform>Loop %1 of the file (%n device)</numerusform>
+                <numerusform>Loop %1 of the file (%n devices)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Not imported</source>
+            <translation>Not imported</translation>
+        </message>
+        <message>
+            <source>Left out: %1</source>
+            <translation>Left out: %1</translation>
+        </message>
+        <message>
+            <source>%1 x %2</source>
+            <translation>%1 x %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n module(s) over several addresses, each counted once (%1 devices of the file)</source>
+            <translation>
+                <numerusform>%n module over several addresses, counted once (%1 devices of the file)</numerusform>
+                <numerusform>%n modules over several addresses, each counted once (%1 devices of the file)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Left out: %n device(s) of type %1, extended type %2: no such device is imported</source>
+            <translation>
+                <numerusform>Left out: %n device of type %1, extended type %2: no such device is imported</numerusform>
+                <numerusform>Left out: %n devices of type %1, extended type %2: no such device is imported</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Left out: %n device(s) of %1 / %2: the catalogue has no such device</source>
+            <translation>
+                <numerusform>Left out: %n device of %1 / %2: the catalogue has no such device</numerusform>
+                <numerusform>Left out: %n devices of %1 / %2: the catalogue has no such device</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Empty in the file</source>
+            <translation>Empty in the file</translation>
+        </message>
+        <message>
+            <source>Import summary</source>
+            <translation>Import summary</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>In the file</translation>
+        </message>
+        <message>
+            <source>In the design</source>
+            <translation>In the design</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Import</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>
@@ -1678,6 +1766,50 @@ More detailed explanation in the Help &gt; Distribution Factor section.</transla
         <message>
             <source>No device matches "%1".</source>
             <translation>No device matches "%1".</translation>
+        </message>
+        <message>
+            <source>Quantity %1: Enter adds them, Esc cancels.</source>
+            <translation>Quantity %1: Enter adds them, Esc cancels.</translation>
+        </message>
+        <message>
+            <source>The largest voltage drop the loop's devices work with: %1 V, or %2 V while the panel's overboost is on.</source>
+            <translation>The largest voltage drop the loop's devices work with: %1 V, or %2 V while the panel's overboost is on.</translation>
+        </message>
+        <message>
+            <source>This panel has no overboost.</source>
+            <translation>This panel has no overboost.</translation>
+        </message>
+        <message>
+            <source>In Class A overboost comes on once the drop reaches %1 V.</source>
+            <translation>In Class A overboost comes on once the drop reaches %1 V.</translation>
+        </message>
+        <message>
+            <source>In degraded mode overboost comes on once the alarm current is above %1 A.</source>
+            <translation>In degraded mode overboost comes on once the alarm current is above %1 A.</translation>
+        </message>
+        <message>
+            <source>It is on for this loop.</source>
+            <translation>It is on for this loop.</translation>
+        </message>
+        <message>
+            <source>It is off for this loop.</source>
+            <translation>It is off for this loop.</translation>
+        </message>
+        <message>
+            <source>The panel's loop limit, %1 A: without devices the cable sets no limit.</source>
+            <translation>The panel's loop limit, %1 A: without devices the cable sets no limit.</translation>
+        </message>
+        <message>
+            <source>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel's loop limit (%2 A): %3.</source>
+            <translation>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel's loop limit (%2 A): %3.</translation>
+        </message>
+        <message>
+            <source>the cable</source>
+            <translation>the cable</translation>
+        </message>
+        <message>
+            <source>the panel</source>
+            <translation>the panel</translation>
         </message>
     </context>
     <context>
@@ -2125,6 +2257,22 @@ Nothing was changed.</translation>
             <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
             <translation>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</translation>
         </message>
+        <message>
+            <source>Untitled (imported from %1)</source>
+            <translation>Untitled (imported from %1)</translation>
+        </message>
+        <message>
+            <source>Show all messages again</source>
+            <translation>Show all messages again</translation>
+        </message>
+        <message>
+            <source>Messages silenced with "Do not show this again" will show again.</source>
+            <translation>Messages silenced with "Do not show this again" will show again.</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Welcome</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -2538,6 +2686,56 @@ Loop and expansion box configurations will remain unchanged and can be reset sep
         <message>
             <source>COMPLIANCE NOTE: %1</source>
             <translation>COMPLIANCE NOTE: %1</translation>
+        </message>
+        <message>
+            <source>Loop %1 and its devices</source>
+            <translation>Loop %1 and its devices</translation>
+        </message>
+        <message>
+            <source>Loops %1 to %2 and their devices</source>
+            <translation>Loops %1 to %2 and their devices</translation>
+        </message>
+        <message>
+            <source>Auxiliary cards: %1</source>
+            <translation>Auxiliary cards: %1</translation>
+        </message>
+        <message>
+            <source>External power: %1</source>
+            <translation>External power: %1</translation>
+        </message>
+        <message>
+            <source>Expansion boxes: %1, with their loops</source>
+            <translation>Expansion boxes: %1, with their loops</translation>
+        </message>
+        <message>
+            <source>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</source>
+            <translation>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</translation>
+        </message>
+        <message>
+            <source>Change panel</source>
+            <translation>Change panel</translation>
+        </message>
+        <message>
+            <source>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop's currents multiplied by 55/36: its loop output draws that much more.</source>
+            <translation>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop's currents multiplied by 55/36: its loop output draws that much more.</translation>
+        </message>
+        <message>
+            <source>This panel model takes no expansion boxes.</source>
+            <translation>This panel model takes no expansion boxes.</translation>
+        </message>
+        <message>
+            <source>This panel model takes at most %1 expansion box(es).</source>
+            <translation>This panel model takes at most %1 expansion box(es).</translation>
         </message>
     </context>
     <context>
@@ -3640,6 +3838,148 @@ They are kept in %3.</translation>
         <message>
             <source>Limit %1 V</source>
             <translation>Limit %1 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceCategories</name>
+        <message>
+            <source>Detectors</source>
+            <translation>Detectors</translation>
+        </message>
+        <message>
+            <source>Manual call points</source>
+            <translation>Manual call points</translation>
+        </message>
+        <message>
+            <source>Modules</source>
+            <translation>Modules</translation>
+        </message>
+        <message>
+            <source>Sounders and beacons</source>
+            <translation>Sounders and beacons</translation>
+        </message>
+        <message>
+            <source>Special devices</source>
+            <translation>Special devices</translation>
+        </message>
+        <message>
+            <source>Optical smoke</source>
+            <translation>Optical smoke</translation>
+        </message>
+        <message>
+            <source>Heat</source>
+            <translation>Heat</translation>
+        </message>
+        <message>
+            <source>Multi-sensor</source>
+            <translation>Multi-sensor</translation>
+        </message>
+        <message>
+            <source>Gas</source>
+            <translation>Gas</translation>
+        </message>
+        <message>
+            <source>Beam</source>
+            <translation>Beam</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zone</translation>
+        </message>
+        <message>
+            <source>Input</source>
+            <translation>Input</translation>
+        </message>
+        <message>
+            <source>Input/output</source>
+            <translation>Input/output</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Output</translation>
+        </message>
+        <message>
+            <source>230 V output</source>
+            <translation>230 V output</translation>
+        </message>
+        <message>
+            <source>24 V output</source>
+            <translation>24 V output</translation>
+        </message>
+        <message>
+            <source>Conventional zone interface</source>
+            <translation>Conventional zone interface</translation>
+        </message>
+        <message>
+            <source>Remote indicator</source>
+            <translation>Remote indicator</translation>
+        </message>
+        <message>
+            <source>Isolator</source>
+            <translation>Isolator</translation>
+        </message>
+    </context>
+    <context>
+        <name>GettingStartedPanel</name>
+        <message>
+            <source>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</source>
+            <translation>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</translation>
+        </message>
+        <message>
+            <source>Got it</source>
+            <translation>Got it</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>Do not show this again</source>
+            <translation>Do not show this again</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDataPage</name>
+        <message>
+            <source>No product data installed yet</source>
+            <translation>No product data installed yet</translation>
+        </message>
+        <message>
+            <source>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</source>
+            <translation>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</translation>
+        </message>
+        <message>
+            <source>Import data pack...</source>
+            <translation>Import data pack...</translation>
+        </message>
+        <message>
+            <source>Install the demo range</source>
+            <translation>Install the demo range</translation>
+        </message>
+        <message>
+            <source>A small made-up range to try the program with.</source>
+            <translation>A small made-up range to try the program with.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RangeGuard</name>
+        <message>
+            <source>Allowed range: %1 to %2.</source>
+            <translation>Allowed range: %1 to %2.</translation>
+        </message>
+        <message>
+            <source>%1 is above the maximum; %2 is used.</source>
+            <translation>%1 is above the maximum; %2 is used.</translation>
+        </message>
+        <message>
+            <source>%1 is below the minimum; %2 is used.</source>
+            <translation>%1 is below the minimum; %2 is used.</translation>
+        </message>
+        <message numerus="yes">
+            <source>This field takes %n decimal(s); %1 is used.</source>
+            <translation>
+                <numerusform>This field takes %n decimal; %1 is used.</numerusform>
+                <numerusform>This field takes %n decimals; %1 is used.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -1381,6 +1381,94 @@ Se ignorarán %3 lazo(s).</translation>
             <source>Sounder output 2</source>
             <translation>Salida de sirenas 2</translation>
         </message>
+        <message numerus="yes">
+            <source>%1 takes at most %n loop(s)</source>
+            <translation>
+                <numerusform>%1 admite como máximo %n lazo</numerusform>
+                <numerusform>%1 admite como máximo %n lazos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>loop cards bring %1 to %n loop(s) at most</source>
+            <translation>
+                <numerusform>las tarjetas de lazo llevan %1 a %n lazo como máximo</numerusform>
+                <numerusform>las tarjetas de lazo llevan %1 a %n lazos como máximo</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Panel "%1" of the file into %2: %3 of %n loop(s) imported.</source>
+            <translation>
+                <numerusform>Central "%1" del archivo en %2: se importa %3 de %n lazo.</numerusform>
+                <numerusform>Central "%1" del archivo en %2: se importan %3 de %n lazos.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n device(s) of the imported loops have no match and are left out.</source>
+            <translation>
+                <numerusform>%n equipo de los lazos importados no tiene equivalente y se omite.</numerusform>
+                <numerusform>%n equipos de los lazos importados no tienen equivalente y se omiten.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Loop %1 of the file (%n device(s))</source>
+            <translation>
+                <numerusform>Lazo %1 del archivo (%n equipo)</numerusform>
+                <numerusform>Lazo %1 del archivo (%n equipos)</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Not imported</source>
+            <translation>No se importa</translation>
+        </message>
+        <message>
+            <source>Left out: %1</source>
+            <translation>Omitido: %1</translation>
+        </message>
+        <message>
+            <source>%1 x %2</source>
+            <translation>%1 x %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n module(s) over several addresses, each counted once (%1 devices of the file)</source>
+            <translation>
+                <numerusform>%n módulo de varias direcciones, contado una vez (%1 equipos del archivo)</numerusform>
+                <numerusform>%n módulos de varias direcciones, cada uno contado una vez (%1 equipos del archivo)</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Left out: %n device(s) of type %1, extended type %2: no such device is imported</source>
+            <translation>
+                <numerusform>Omitido: %n equipo de tipo %1, tipo extendido %2: este equipo no se importa</numerusform>
+                <numerusform>Omitidos: %n equipos de tipo %1, tipo extendido %2: este equipo no se importa</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Left out: %n device(s) of %1 / %2: the catalogue has no such device</source>
+            <translation>
+                <numerusform>Omitido: %n equipo de %1 / %2: el catálogo no tiene este equipo</numerusform>
+                <numerusform>Omitidos: %n equipos de %1 / %2: el catálogo no tiene este equipo</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Empty in the file</source>
+            <translation>Vacío en el archivo</translation>
+        </message>
+        <message>
+            <source>Import summary</source>
+            <translation>Resumen de la importación</translation>
+        </message>
+        <message>
+            <source>In the file</source>
+            <translation>En el archivo</translation>
+        </message>
+        <message>
+            <source>In the design</source>
+            <translation>En el diseño</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importar</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>
@@ -1678,6 +1766,50 @@ Encontrará una explicación más detallada en Ayuda &gt; Factor de distribució
         <message>
             <source>No device matches "%1".</source>
             <translation>Ningún equipo coincide con «%1».</translation>
+        </message>
+        <message>
+            <source>Quantity %1: Enter adds them, Esc cancels.</source>
+            <translation>Cantidad %1: Intro los añade, Esc cancela.</translation>
+        </message>
+        <message>
+            <source>The largest voltage drop the loop's devices work with: %1 V, or %2 V while the panel's overboost is on.</source>
+            <translation>La mayor caída de tensión con la que funcionan los equipos del lazo: %1 V, o %2 V mientras el refuerzo de la central está activo.</translation>
+        </message>
+        <message>
+            <source>This panel has no overboost.</source>
+            <translation>Esta central no tiene refuerzo.</translation>
+        </message>
+        <message>
+            <source>In Class A overboost comes on once the drop reaches %1 V.</source>
+            <translation>En clase A el refuerzo se activa cuando la caída llega a %1 V.</translation>
+        </message>
+        <message>
+            <source>In degraded mode overboost comes on once the alarm current is above %1 A.</source>
+            <translation>En modo degradado el refuerzo se activa cuando la corriente en alarma supera %1 A.</translation>
+        </message>
+        <message>
+            <source>It is on for this loop.</source>
+            <translation>Está activo en este lazo.</translation>
+        </message>
+        <message>
+            <source>It is off for this loop.</source>
+            <translation>No está activo en este lazo.</translation>
+        </message>
+        <message>
+            <source>The panel's loop limit, %1 A: without devices the cable sets no limit.</source>
+            <translation>El límite de lazo de la central, %1 A: sin equipos el cable no impone límite.</translation>
+        </message>
+        <message>
+            <source>The lower of the current at which the cable reaches the maximum voltage drop (%1 A) and the panel's loop limit (%2 A): %3.</source>
+            <translation>El menor entre la corriente con la que el cable alcanza la caída de tensión máxima (%1 A) y el límite de lazo de la central (%2 A): %3.</translation>
+        </message>
+        <message>
+            <source>the cable</source>
+            <translation>el cable</translation>
+        </message>
+        <message>
+            <source>the panel</source>
+            <translation>la central</translation>
         </message>
     </context>
     <context>
@@ -2125,6 +2257,22 @@ No se ha cambiado nada.</translation>
             <source>Another Kalvix keeps its copy of unsaved work in the usual place; this one keeps its own in %1.</source>
             <translation>Otro Kalvix guarda su copia del trabajo sin guardar en el lugar habitual; este guarda la suya en %1.</translation>
         </message>
+        <message>
+            <source>Untitled (imported from %1)</source>
+            <translation>Sin título (importado de %1)</translation>
+        </message>
+        <message>
+            <source>Show all messages again</source>
+            <translation>Volver a mostrar todos los mensajes</translation>
+        </message>
+        <message>
+            <source>Messages silenced with "Do not show this again" will show again.</source>
+            <translation>Los mensajes silenciados con "No volver a mostrar" se mostrarán de nuevo.</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Bienvenida</translation>
+        </message>
     </context>
     <context>
         <name>ManualWindow</name>
@@ -2538,6 +2686,56 @@ La configuración de los lazos y de las cajas de expansión no cambiará y puede
         <message>
             <source>COMPLIANCE NOTE: %1</source>
             <translation>NOTA DE CUMPLIMIENTO: %1</translation>
+        </message>
+        <message>
+            <source>Loop %1 and its devices</source>
+            <translation>El lazo %1 y sus equipos</translation>
+        </message>
+        <message>
+            <source>Loops %1 to %2 and their devices</source>
+            <translation>Los lazos %1 a %2 y sus equipos</translation>
+        </message>
+        <message>
+            <source>Auxiliary cards: %1</source>
+            <translation>Tarjetas auxiliares: %1</translation>
+        </message>
+        <message>
+            <source>External power: %1</source>
+            <translation>Alimentación externa: %1</translation>
+        </message>
+        <message>
+            <source>Expansion boxes: %1, with their loops</source>
+            <translation>Cajas de expansión: %1, con sus lazos</translation>
+        </message>
+        <message>
+            <source>Changing the panel to %1 removes:
+
+%2
+
+Cancel keeps everything as it is.</source>
+            <translation>Cambiar la central a %1 quita:
+
+%2
+
+Cancelar lo deja todo como está.</translation>
+        </message>
+        <message>
+            <source>Change panel</source>
+            <translation>Cambiar central</translation>
+        </message>
+        <message>
+            <source>Loop %1 on its own: %2 A idle, %3 A in alarm.
+The panel counts a loop's currents multiplied by 55/36: its loop output draws that much more.</source>
+            <translation>Lazo %1 por sí solo: %2 A en reposo, %3 A en alarma.
+La central cuenta las corrientes de cada lazo multiplicadas por 55/36: su salida de lazo consume eso de más.</translation>
+        </message>
+        <message>
+            <source>This panel model takes no expansion boxes.</source>
+            <translation>Este modelo de central no admite cajas de expansión.</translation>
+        </message>
+        <message>
+            <source>This panel model takes at most %1 expansion box(es).</source>
+            <translation>Este modelo de central admite como máximo %1 caja(s) de expansión.</translation>
         </message>
     </context>
     <context>
@@ -3640,6 +3838,148 @@ Se conserva en %3.</translation>
         <message>
             <source>Limit %1 V</source>
             <translation>Límite %1 V</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceCategories</name>
+        <message>
+            <source>Detectors</source>
+            <translation>Detectores</translation>
+        </message>
+        <message>
+            <source>Manual call points</source>
+            <translation>Pulsadores manuales</translation>
+        </message>
+        <message>
+            <source>Modules</source>
+            <translation>Módulos</translation>
+        </message>
+        <message>
+            <source>Sounders and beacons</source>
+            <translation>Sirenas y flashes</translation>
+        </message>
+        <message>
+            <source>Special devices</source>
+            <translation>Equipos especiales</translation>
+        </message>
+        <message>
+            <source>Optical smoke</source>
+            <translation>Humo óptico</translation>
+        </message>
+        <message>
+            <source>Heat</source>
+            <translation>Térmicos</translation>
+        </message>
+        <message>
+            <source>Multi-sensor</source>
+            <translation>Multisensor</translation>
+        </message>
+        <message>
+            <source>Gas</source>
+            <translation>Gas</translation>
+        </message>
+        <message>
+            <source>Beam</source>
+            <translation>Lineales</translation>
+        </message>
+        <message>
+            <source>Zone</source>
+            <translation>Zona</translation>
+        </message>
+        <message>
+            <source>Input</source>
+            <translation>Entrada</translation>
+        </message>
+        <message>
+            <source>Input/output</source>
+            <translation>Entrada/salida</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Salida</translation>
+        </message>
+        <message>
+            <source>230 V output</source>
+            <translation>Salida de 230 V</translation>
+        </message>
+        <message>
+            <source>24 V output</source>
+            <translation>Salida de 24 V</translation>
+        </message>
+        <message>
+            <source>Conventional zone interface</source>
+            <translation>Interfaz de zona convencional</translation>
+        </message>
+        <message>
+            <source>Remote indicator</source>
+            <translation>Indicador remoto</translation>
+        </message>
+        <message>
+            <source>Isolator</source>
+            <translation>Aislador</translation>
+        </message>
+    </context>
+    <context>
+        <name>GettingStartedPanel</name>
+        <message>
+            <source>&lt;b&gt;Getting started&lt;/b&gt;: 1. Pick the panel model on the Panel tab. 2. Add loops with loop cards (+). 3. On a loop tab, find devices with the filter (Ctrl+F) and add them with Enter, or type a quantity first. 4. Save the design (Ctrl+S).</source>
+            <translation>&lt;b&gt;Primeros pasos&lt;/b&gt;: 1. Elija el modelo de central en la pestaña Central. 2. Añada lazos con tarjetas de lazo (+). 3. En una pestaña de lazo, busque equipos con el filtro (Ctrl+F) y añádalos con Intro, o escriba antes una cantidad. 4. Guarde el diseño (Ctrl+S).</translation>
+        </message>
+        <message>
+            <source>Got it</source>
+            <translation>Entendido</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageBox</name>
+        <message>
+            <source>Do not show this again</source>
+            <translation>No volver a mostrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>NoDataPage</name>
+        <message>
+            <source>No product data installed yet</source>
+            <translation>Todavía no hay datos de productos instalados</translation>
+        </message>
+        <message>
+            <source>Kalvix designs installations with the products of a data pack: a signed .tarvex file from the maker that holds the product range (panels, batteries, power supplies, loop devices) and their pictures. Install a data pack to start a design; the products stay installed for the next starts.</source>
+            <translation>Kalvix diseña instalaciones con los productos de un paquete de datos: un archivo .tarvex firmado por el fabricante que contiene la gama de productos (centrales, baterías, fuentes de alimentación, equipos de lazo) y sus imágenes. Instale un paquete de datos para empezar un diseño; los productos quedan instalados para los siguientes inicios.</translation>
+        </message>
+        <message>
+            <source>Import data pack...</source>
+            <translation>Importar paquete de datos...</translation>
+        </message>
+        <message>
+            <source>Install the demo range</source>
+            <translation>Instalar la gama de demostración</translation>
+        </message>
+        <message>
+            <source>A small made-up range to try the program with.</source>
+            <translation>Una pequeña gama ficticia para probar el programa.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RangeGuard</name>
+        <message>
+            <source>Allowed range: %1 to %2.</source>
+            <translation>Rango permitido: de %1 a %2.</translation>
+        </message>
+        <message>
+            <source>%1 is above the maximum; %2 is used.</source>
+            <translation>%1 supera el máximo; se usa %2.</translation>
+        </message>
+        <message>
+            <source>%1 is below the minimum; %2 is used.</source>
+            <translation>%1 está por debajo del mínimo; se usa %2.</translation>
+        </message>
+        <message numerus="yes">
+            <source>This field takes %n decimal(s); %1 is used.</source>
+            <translation>
+                <numerusform>Este campo admite %n decimal; se usa %1.</numerusform>
+                <numerusform>Este campo admite %n decimales; se usa %1.</numerusform>
+            </translation>
         </message>
     </context>
 </TS>

@@ -1,7 +1,13 @@
 #include "widgets/messagebox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QSettings>
+
+#include <memory>
+#include <QPushButton>
 #include <QQueue>
 
 namespace
@@ -93,6 +99,64 @@ QMessageBox::StandardButton overwriteSaveAsCancel(QWidget *parent, const QString
     const int answer = box.exec();
     return answer == QMessageBox::Yes || answer == QMessageBox::Save ? QMessageBox::StandardButton(answer)
                                                                      : QMessageBox::Cancel;
+}
+
+namespace
+{
+const QString SilencedGroup = QStringLiteral("silencedMessages");
+
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalvix"),
+                                       QStringLiteral("Kalvix"));
+}
+} // namespace
+
+bool isSilenced(const QString &key)
+{
+    return settings()->value(SilencedGroup + QLatin1Char('/') + key, false).toBool();
+}
+
+void silence(const QString &key)
+{
+    settings()->setValue(SilencedGroup + QLatin1Char('/') + key, true);
+}
+
+void showSilencedAgain()
+{
+    settings()->remove(SilencedGroup);
+}
+
+void success(QWidget *parent, const QString &key, const QString &title, const QString &text)
+{
+    if (isSilenced(key))
+        return;
+    if (testMode) {
+        shown.append({Kind::Information, title, text});
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    auto *quiet = new QCheckBox(QCoreApplication::translate("MessageBox", "Do not show this again"), &box);
+    quiet->setObjectName(QStringLiteral("doNotShowAgainCheckBox"));
+    box.setCheckBox(quiet);
+    box.exec();
+    if (quiet->isChecked())
+        silence(key);
+}
+
+QMessageBox::StandardButton confirm(QWidget *parent, const QString &title, const QString &text,
+                                    const QString &action)
+{
+    if (testMode) {
+        shown.append({Kind::Question, title, text});
+        return answers.isEmpty() ? QMessageBox::Cancel : answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    QPushButton *go = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == go ? QMessageBox::Ok : QMessageBox::Cancel;
 }
 
 void setTestMode(bool on)

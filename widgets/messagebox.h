@@ -32,6 +32,22 @@ QMessageBox::StandardButton saveDiscardCancel(QWidget *parent, const QString &ti
 QMessageBox::StandardButton overwriteSaveAsCancel(QWidget *parent, const QString &title, const QString &text,
                                                   const QString &overwriteText, const QString &saveAsText);
 
+// A completion message with a "Do not show this again" check box; once
+// checked, the message of that `key` stays silent (remembered in the
+// settings) until showSilencedAgain(). In test mode a silenced message is not
+// recorded.
+void success(QWidget *parent, const QString &key, const QString &title, const QString &text);
+bool isSilenced(const QString &key);
+void silence(const QString &key);
+// Brings every silenced message back.
+void showSilencedAgain();
+
+// A question with a button that names the action and Cancel (the default,
+// and Escape). Ok when the action was chosen. In test mode an unanswered
+// question is cancelled.
+QMessageBox::StandardButton confirm(QWidget *parent, const QString &title, const QString &text,
+                                    const QString &action);
+
 // Test seam. In test mode nothing is shown: every box is recorded, questions
 // take the next queued answer (No when none is queued).
 void setTestMode(bool on);

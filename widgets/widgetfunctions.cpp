@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QVariant>
 
-MyToolTip::MyToolTip(QWidget *parent, const QString &text, const QPoint &globalPos, int durationMs)
-    : QLabel(parent, Qt::Popup | Qt::FramelessWindowHint)
+MyToolTip::MyToolTip(QWidget *parent, const QString &text, const QPoint &globalPos, int durationMs, bool popup)
+    : QLabel(parent, (popup ? Qt::Popup : Qt::ToolTip) | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("myToolTip"));
     setWordWrap(true);
@@ -29,6 +29,12 @@ void MyToolTip::mousePressEvent(QMouseEvent *)
 MyToolTip *showToolTip(QWidget *widget, const QString &text, const QPoint &localPoint, int durationMs)
 {
     return new MyToolTip(widget->window(), text, widget->mapToGlobal(localPoint), durationMs);
+}
+
+MyToolTip *showTypingNote(QWidget *widget, const QString &text, const QPoint &localPoint, int durationMs)
+{
+    // A popup would grab the keyboard; a tool tip window does not.
+    return new MyToolTip(widget->window(), text, widget->mapToGlobal(localPoint), durationMs, false);
 }
 
 // Re-reads the style sheet rules for the widget's new properties. The style

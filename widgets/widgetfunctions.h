@@ -12,7 +12,8 @@ class MyToolTip : public QLabel
 {
     Q_OBJECT
 public:
-    MyToolTip(QWidget *parent, const QString &text, const QPoint &globalPos, int durationMs);
+    // `popup` false: a tool tip window, which leaves the keyboard where it is.
+    MyToolTip(QWidget *parent, const QString &text, const QPoint &globalPos, int durationMs, bool popup = true);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -20,6 +21,10 @@ protected:
 
 // Popup below/at a widget's local point, parented to its top-level window.
 MyToolTip *showToolTip(QWidget *widget, const QString &text, const QPoint &localPoint, int durationMs);
+
+// The same note for a field the user is typing in: it does not take the
+// keyboard, so the next keystrokes still reach the field.
+MyToolTip *showTypingNote(QWidget *widget, const QString &text, const QPoint &localPoint, int durationMs);
 
 // Marks a widget for the style sheet's [fault="true"] / [fault="false"] rules.
 void setFault(QWidget *widget, bool fault);

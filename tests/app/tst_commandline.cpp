@@ -342,7 +342,12 @@ void TestCommandLine::checkExitCodesAndLines_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines"); // each must appear as a whole line
 
-    const QString soundLines = "sound.csv: OK|  Panel TXC 101: OK|  Panel TXC 101 loop 1: OK";
+    // Each verdict carries its figures: the battery line its required and
+    // selected capacity, a loop line its drop and current against their limits.
+    const QString soundLines = "sound.csv: OK|  Panel TXC 101: OK|"
+                               "  Panel TXC 101 battery: OK: required 11.30 Ah, selected 12.00 Ah|"
+                               "  Panel TXC 101 loop 1: OK: drop 0.310 V of max 6.900 V, alarm current "
+                               "0.084 A of max 0.400 A";
     QTest::newRow("sound") << QStringList{"sound.csv"} << 0 << soundLines.split('|');
     const QStringList faultyLines = {
         "faulty.csv: FAULT",
@@ -352,7 +357,8 @@ void TestCommandLine::checkExitCodesAndLines_data()
         "newer battery to reduce degradation, add an external power source, reduce the target autonomy "
         "times, "
         "or reduce overall system current consumption.",
-        "  Panel TXC 101 loop 1: OK"};
+        "  Panel TXC 101 battery: FAULT: required 11.30 Ah, selected 7.20 Ah",
+        "  Panel TXC 101 loop 1: OK: drop 0.310 V of max 6.900 V, alarm current 0.084 A of max 0.400 A"};
     QTest::newRow("faulty") << QStringList{"faulty.csv"} << 1 << faultyLines;
     QTest::newRow("sound and faulty")
         << QStringList{"sound.csv", "faulty.csv"} << 1 << (soundLines.split('|') + faultyLines);
@@ -372,8 +378,13 @@ void TestCommandLine::checkExitCodesAndLines_data()
         << QStringList{"faulty.csv", "missing.csv"} << 2 << QStringList{"faulty.csv: FAULT"};
     QTest::newRow("a whole design with boxes")
         << QStringList{"full.csv"} << 0
-        << QStringList{"full.csv: OK", "  Panel TXP 816: OK", "  Panel TXP 816 loop 6: OK",
-                       "  Expansion box TXE 2: OK", "  Expansion box TXE 2 (2) loop 4: OK"};
+        << QStringList{"full.csv: OK", "  Panel TXP 816: OK",
+                       "  Panel TXP 816 battery: OK: required 25.98 Ah, selected 52.00 Ah",
+                       // Overboost raises this loop's limit to 7.9 V.
+                       "  Panel TXP 816 loop 4: OK: drop 1.613 V of max 7.900 V, alarm current 0.150 A of max "
+                       "0.735 A",
+                       "  Expansion box TXE 2: OK",
+                       "  Expansion box TXE 2 battery: OK: required 8.88 Ah, selected 17.00 Ah"};
 }
 
 void TestCommandLine::checkExitCodesAndLines()
@@ -772,7 +783,7 @@ void TestCommandLine::exportWritesEveryTable()
     Run run =
         runProgram({"--export", design("full.csv"), "--output", design("tables.csv")}, m_designs.path());
     QCOMPARE(run.exitCode, 0);
-    for (const QString &table : {"bom", "devices", "cables"}) {
+    for (const QString &table : {QStringLiteral("bom"), QStringLiteral("devices"), QStringLiteral("cables")}) {
         const QString file = design("tables-" + table + ".csv");
         QVERIFY2(run.out.contains("Export written: " + file), qPrintable(run.out));
         QVERIFY(QFileInfo(file).size() > 0);

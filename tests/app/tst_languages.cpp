@@ -84,23 +84,25 @@ void TestLanguages::menuTextNamesTheLanguageInItself_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
+    // As its speakers name it, capitalised as a menu entry; the code stays
+    // the entry's data.
     QTest::newRow("Spanish") << "es"
-                             << "español";
+                             << "Español";
     QTest::newRow("German") << "de"
                             << "Deutsch";
-    QTest::newRow("English") << "en"
-                             << "English";
+    QTest::newRow("English, not American English") << "en"
+                                                   << "English";
+    QTest::newRow("a country named keeps it") << "en_GB"
+                                              << "British English";
+    QTest::newRow("Portuguese without Brazil") << "pt"
+                                               << "Português";
 }
 
 void TestLanguages::menuTextNamesTheLanguageInItself()
 {
     QFETCH(QString, code);
     QFETCH(QString, name);
-    const QString text = Languages::menuText(code);
-    QVERIFY2(text.startsWith(code + QStringLiteral(" - ")), qPrintable(text));
-    QVERIFY2(text.contains(name, Qt::CaseInsensitive), qPrintable(text));
-    // The menu text leads back to the code.
-    QCOMPARE(Languages::codeOf(text), code);
+    QCOMPARE(Languages::menuText(code), name);
 }
 
 void TestLanguages::startLanguage_data()

@@ -1,3 +1,4 @@
+#include "app/firststart.h"
 #include "app/mainwindow.h"
 #include "app/splashscreen.h"
 #include "catalogue/catalogue.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QPushButton>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
@@ -99,6 +102,8 @@ private slots:
     void formHasMenusInOrder();
     void styleSheetIsApplied();
     void disabledStateShowsErrorOnce();
+    void firstStartWithoutData();
+    void gettingStartedUntilClosed();
     void disabledStateIgnoresCatalogueCommands_data();
     void disabledStateIgnoresCatalogueCommands();
     void disabledStateKeepsHelpAndImport();
@@ -113,6 +118,7 @@ private slots:
     void openFileFromTheCommandLine();
     void loadNewDataWhileAnotherInstallationRuns();
     void splashScreenLook();
+    void successMessagesCanBeSilenced();
 };
 
 void TestMainWindow::initTestCase()
@@ -169,7 +175,8 @@ void TestMainWindow::formHasMenusInOrder()
                           "actionExport_bill_of_materials:Bill of materials (CSV)...",
                           "actionExport_device_schedule:Device schedule (CSV)...",
                           "actionExport_cable_schedule:Cable schedule (CSV)..."}));
-    QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo"}));
+    QCOMPARE(entries("menuEdit"), (QStringList{"actionUndo:Undo", "actionRedo:Redo", "-",
+                                               "actionShow_messages_again:Show all messages again"}));
     // The usual keys of a desktop program.
     const auto keysOf = [&](const char *name) {
         return action(window, name)->shortcut().toString(QKeySequence::PortableText);
@@ -185,7 +192,7 @@ void TestMainWindow::formHasMenusInOrder()
     QCOMPARE(entries("menuHelp"), (QStringList{"actionPower_sources:Power sources",
                                                "actionDistribution_factor:Distribution factor",
                                                "actionUser_manual:User manual", "-", "actionAbout:About"}));
-    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 23);
+    QCOMPARE(window.findChildren<QAction *>(QRegularExpression(QStringLiteral("^action"))).size(), 24);
     QVERIFY(window.findChild<QTabWidget *>(QStringLiteral("internalTabWidget")));
 }
 
@@ -202,23 +209,113 @@ void TestMainWindow::styleSheetIsApplied()
 
 void TestMainWindow::disabledStateShowsErrorOnce()
 {
-    Catalogue catalogue;
-    QVERIFY(catalogue.integrityFailed());
-    MainWindow window(&catalogue);
+    // Data that is there but does not verify is an error, said once.
+    const QString folder = Catalogue::dataLocation() + QStringLiteral("/data");
+    QVERIFY(QDir().mkpath(folder));
+    QFile junk(folder + QStringLiteral("/catalogue.csv"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a catalogue");
+    junk.close();
+    {
+        Catalogue catalogue;
+        QVERIFY(catalogue.integrityFailed());
+        MainWindow window(&catalogue);
 
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
-    QCOMPARE(shown.first().title, QStringLiteral("Error"));
-    QCOMPARE(shown.first().text, StartupError);
+        const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().kind, MessageBox::Kind::Critical);
+        QCOMPARE(shown.first().title, QStringLiteral("Error"));
+        QCOMPARE(shown.first().text, StartupError);
 
-    QCOMPARE(tabs(window)->count(), 1);
-    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Error"));
-    auto *page = qobject_cast<QLabel *>(tabs(window)->widget(0));
-    QVERIFY(page);
-    QCOMPARE(page->objectName(), QStringLiteral("errorLabel"));
-    QCOMPARE(page->text(),
-             QStringLiteral("Functionalities disabled until a valid .tarvex data file is loaded."));
+        QCOMPARE(tabs(window)->count(), 1);
+        QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Error"));
+        auto *page = qobject_cast<QLabel *>(tabs(window)->widget(0));
+        QVERIFY(page);
+        QCOMPARE(page->objectName(), QStringLiteral("errorLabel"));
+        QCOMPARE(page->text(),
+                 QStringLiteral("Functionalities disabled until a valid .tarvex data file is loaded."));
+    }
+    QVERIFY(QDir(folder).removeRecursively());
+}
+
+// Nothing installed yet: no error, but what a data pack is and the ways to
+// get one, the demo range among them when the package brought it.
+void TestMainWindow::firstStartWithoutData()
+{
+#ifdef KALVIX_DEMO_PACK
+    const QString demoPack = QStringLiteral(KALVIX_DEMO_PACK);
+#else
+    const QString demoPack;
+#endif
+    const QString shipped =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Kalvix");
+    for (const bool withDemo : {false, true}) {
+        if (withDemo) {
+            if (demoPack.isEmpty())
+                QSKIP("this build has no demo pack");
+            QVERIFY(QDir().mkpath(shipped));
+            QVERIFY(QFile::copy(demoPack, shipped + QStringLiteral("/demo.tarvex")));
+        }
+        Catalogue catalogue;
+        QVERIFY(catalogue.integrityFailed());
+        MainWindow window(&catalogue);
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QCOMPARE(tabs(window)->count(), 1);
+        QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Welcome"));
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("errorLabel")));
+        auto *page = tabs(window)->widget(0);
+        QCOMPARE(page->objectName(), QStringLiteral("noDataPage"));
+        QVERIFY(page->findChild<QLabel *>(QStringLiteral("noDataTextLabel"))->text().contains(".tarvex"));
+        auto *demo = page->findChild<QPushButton *>(QStringLiteral("installDemoButton"));
+        QCOMPARE(demo->isVisibleTo(page), withDemo);
+        const QString shots = qEnvironmentVariable("KALVIX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            window.resize(1000, 600);
+            window.show();
+            QTest::qWait(50);
+            window.grab().save(shots + QStringLiteral("/first_start_%1.png").arg(withDemo ? "demo" : "plain"));
+        }
+        // The import button is the menu's command.
+        page->findChild<QPushButton *>(QStringLiteral("importDataPackButton"))->click();
+        QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Select Data File"));
+        if (withDemo) {
+            demo->click();
+            QCOMPARE(MessageBox::takeShown().size(), 1); // the success
+            QVERIFY(!catalogue.integrityFailed());
+            QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Main Panel"));
+        }
+    }
+    QVERIFY(QDir(shipped).removeRecursively());
+    QVERIFY(QDir(Catalogue::dataLocation()).removeRecursively());
+}
+
+// With data, a first start opens an empty design under a short guide, which
+// stays away once closed.
+void TestMainWindow::gettingStartedUntilClosed()
+{
+    GettingStartedPanel::resetDismissed();
+    Catalogue catalogue(smallRange());
+    {
+        MainWindow window(&catalogue);
+        window.startSession(QString());
+        auto *guide = window.findChild<GettingStartedPanel *>();
+        QVERIFY(guide && guide->isVisibleTo(&window));
+        QVERIFY(guide->findChild<QLabel *>()->text().contains(QStringLiteral("Getting started")));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*] - Kalvix"));
+        const QString shots = qEnvironmentVariable("KALVIX_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            window.resize(1200, 700);
+            window.show();
+            QTest::qWait(50);
+            window.grab().save(shots + QStringLiteral("/getting_started.png"));
+        }
+        guide->findChild<QPushButton *>(QStringLiteral("gettingStartedCloseButton"))->click();
+        QVERIFY(!guide->isVisibleTo(&window));
+    }
+    MainWindow again(&catalogue);
+    again.startSession(QString());
+    QVERIFY(!again.findChild<GettingStartedPanel *>());
+    GettingStartedPanel::resetDismissed();
 }
 
 void TestMainWindow::disabledStateIgnoresCatalogueCommands_data()
@@ -243,7 +340,7 @@ void TestMainWindow::disabledStateIgnoresCatalogueCommands()
     QVERIFY(MessageBox::takeShown().isEmpty());
     QVERIFY(FileDialog::lastTitle().isEmpty());
     QCOMPARE(helpWindowCount(), 0);
-    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Error"));
+    QCOMPARE(tabs(window)->tabText(0), QStringLiteral("Welcome"));
 }
 
 void TestMainWindow::disabledStateKeepsHelpAndImport()
@@ -533,7 +630,7 @@ void TestMainWindow::loadNewDataInstallsDemoPack()
     action(window, "actionImport_data_pack")->trigger();
     QCOMPARE(MessageBox::takeShown().size(), 1);
     action(window, "actionOpen")->trigger();
-    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Import Setup")); // no question over a fresh design
     action(window, "actionDistribution_factor")->trigger();
     QCOMPARE(openWindows<DistributionFactor>().size(), 1);
     action(window, "actionDistribution_factor")->trigger();
@@ -567,6 +664,37 @@ void TestMainWindow::splashScreenLook()
     const QImage shot = splash.grab().toImage();
     const QColor behindLabel = shot.pixelColor(600, 100);
     QVERIFY2(behindLabel.lightness() < 80, qPrintable(behindLabel.name()));
+}
+
+// "Do not show this again" keeps a success message quiet, across windows,
+// until Edit > Show all messages again.
+void TestMainWindow::successMessagesCanBeSilenced()
+{
+    QTemporaryDir dir;
+    Catalogue catalogue(smallRange());
+    MainWindow window(&catalogue);
+    MessageBox::showSilencedAgain();
+    MessageBox::takeShown();
+    const auto saveAs = [&](const char *name) {
+        FileDialog::setNextFileName(dir.filePath(QLatin1String(name)));
+        action(window, "actionSave_as")->trigger();
+        return MessageBox::takeShown();
+    };
+    QCOMPARE(saveAs("a.csv").size(), 1);
+    MessageBox::silence(QStringLiteral("setupExported"));
+    QVERIFY(saveAs("b.csv").isEmpty());
+    QVERIFY(QFile::exists(dir.filePath("b.csv"))); // saved all the same
+    {
+        MainWindow other(&catalogue);
+        MessageBox::takeShown();
+        FileDialog::setNextFileName(dir.filePath("c.csv"));
+        action(other, "actionSave_as")->trigger();
+        QVERIFY(MessageBox::takeShown().isEmpty());
+    }
+    action(window, "actionShow_messages_again")->trigger();
+    const QList<MessageBox::Shown> again = saveAs("d.csv");
+    QCOMPARE(again.size(), 1);
+    QCOMPARE(again.first().text, QStringLiteral("Setup exported successfully!"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,8 +1,12 @@
+#include "catalogue/displayformat.h"
+#include "loop/figureexplanations.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopmessages.h"
 #include "loopfixtures.h"
 
 #include <QtTest>
+
+#include <limits>
 
 using namespace LoopMessages;
 using LoopCalc::LoopResults;
@@ -57,6 +61,10 @@ class TestLoopMessages : public QObject
     Q_OBJECT
 
 private slots:
+    void figuresExplained_data();
+    void figuresExplained();
+    void comparedFiguresShowWhereTheyDiffer_data();
+    void comparedFiguresShowWhereTheyDiffer();
     void limitsAtAndOneOver_data();
     void limitsAtAndOneOver();
     void faultTextsInOrder();
@@ -222,7 +230,7 @@ void TestLoopMessages::idleMinimumNote_data()
     QTest::newRow("no minimum") << 0.0 << 0.0 << 0 << false << QString();
     // The base current is left out: of 0.036 A the devices' own is 0.010 A.
     QTest::newRow("devices' idle above the minimum") << 0.0099 << 0.036 << 10 << false << QString();
-    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << 10 << true << "(0.010 A)";
+    QTest::newRow("devices' idle below the minimum") << 0.0101 << 0.036 << 10 << true << "(0.0100 A)"; // 0.0100 against 0.0101: told apart
     // 0.036 - 0.026 and 0.030 - 0.026 are a hair below 0.010 and 0.004 in
     // binary; a devices' idle current exactly at the minimum is no shortfall.
     QTest::newRow("devices' idle exactly at the minimum") << 0.010 << 0.036 << 10 << false << QString();
@@ -290,6 +298,70 @@ void TestLoopMessages::reportTexts()
                  "NOTE: The idle current (0.005 A) is below the minimum required (0.013 A). To ensure "
                  "correct supervision of the negative loop line, install a 1.8kohm (minimum 2W) resistor "
                  "between the S+ and S- terminals or increase the idle current."));
+}
+
+void TestLoopMessages::figuresExplained_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("holds");
+    using namespace FigureExplanations;
+    QTest::newRow("drop, no overboost")
+        << maxVoltageDrop(false, Topology::ClassA, 6.9)
+        << QStringList{"6.9 V", "7.9 V", "This panel has no overboost."};
+    QTest::newRow("drop, Class A, boosted")
+        << maxVoltageDrop(true, Topology::ClassA, 7.9)
+        << QStringList{"once the drop reaches 1.0 V", "It is on for this loop."};
+    QTest::newRow("drop, degraded, not boosted")
+        << maxVoltageDrop(true, Topology::DegradedMode, 6.9)
+        << QStringList{"alarm current is above 0.100 A", "It is off for this loop."};
+    QTest::newRow("current, the cable limits")
+        << maxCurrent(0.3125, 0.5) << QStringList{"(0.313 A)", "(0.500 A): the cable."};
+    // 0.4001 and 0.4 read alike at 3 decimals: told apart at the 4th.
+    QTest::newRow("current, the panel limits, close")
+        << maxCurrent(0.4001, 0.4) << QStringList{"(0.4001 A)", "(0.4000 A): the panel."};
+    QTest::newRow("current, empty loop") << maxCurrent(std::numeric_limits<double>::infinity(), 0.4)
+                                         << QStringList{"0.400 A", "sets no limit"};
+    QTest::newRow("loop row") << panelLoopRow(3, 0.036, 0.1) << QStringList{"Loop 3", "0.0360000 A idle",
+                                                                            "0.1000000 A in alarm", "55/36"};
+    QTest::newRow("no boxes") << addExpansionBoxDisabled(0, 0)
+                              << QStringList{"This panel model takes no expansion boxes."};
+    QTest::newRow("boxes full") << addExpansionBoxDisabled(2, 2) << QStringList{"at most 2 expansion box"};
+    QTest::newRow("room for a box") << addExpansionBoxDisabled(1, 2) << QStringList{};
+}
+
+void TestLoopMessages::figuresExplained()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, holds);
+    QCOMPARE(text.isEmpty(), holds.isEmpty());
+    for (const QString &part : holds)
+        QVERIFY2(text.contains(part), qPrintable(text + QStringLiteral(" | lacks: ") + part));
+}
+
+void TestLoopMessages::comparedFiguresShowWhereTheyDiffer_data()
+{
+    QTest::addColumn<double>("devicesIdle");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("apart at 3 decimals") << 0.005 << 0.0126 << "(0.005 A) is below the minimum required (0.013 A)";
+    // 0.0042 and 0.0045 both read 0.004 at 3 decimals.
+    QTest::newRow("apart at the 4th") << 0.0042 << 0.0045
+                                      << "(0.0042 A) is below the minimum required (0.0045 A)";
+    QTest::newRow("apart at the 6th") << 0.004499 << 0.0045
+                                      << "(0.004499 A) is below the minimum required (0.004500 A)";
+}
+
+void TestLoopMessages::comparedFiguresShowWhereTheyDiffer()
+{
+    QFETCH(double, devicesIdle);
+    QFETCH(double, minimum);
+    QFETCH(QString, shown);
+    LoopResults r = healthy();
+    r.idleCurrent = LoopCalc::BaseCurrent + devicesIdle;
+    LoopLimits limits = panel();
+    limits.minCurrent = minimum;
+    QVERIFY2(noteReportText(r, limits, {}).contains(shown), qPrintable(noteReportText(r, limits, {})));
+    QCOMPARE(Display::decimalsToTell(1.5, 1.5, 3), 7); // equal figures: the most there is
 }
 
 QTEST_GUILESS_MAIN(TestLoopMessages)

@@ -4,6 +4,7 @@
 #include "loop/loopwidget.h"
 #include "loopfixtures.h"
 #include "widgets/messagebox.h"
+#include "widgets/rangeguard.h"
 
 #include <QtTest>
 
@@ -100,6 +101,7 @@ private slots:
     void dragFromElsewhereIsRefused();
     void lengthValidationMarksTheSpinBoxes();
     void sliderAndSpinBoxFollowEachOther();
+    void typedLengthBeyondItsRangeIsCapped();
     void resetAnsweredNoChangesNothing();
     void resetAnsweredYesRestoresDefaults();
     void applyLoopValues_data();
@@ -113,6 +115,7 @@ private slots:
     void keyboardAddsOneUnitLikeADrop_data();
     void keyboardAddsOneUnitLikeADrop();
     void keyboardRespectsTheCapAndTheBeamNote();
+    void typedQuantityAndTabToItsRow();
     void filterNarrowsTheTree_data();
     void filterNarrowsTheTree();
     void filterKeys();
@@ -180,13 +183,13 @@ void TestLoopWidget::deviceTreeGroupsAndCounts()
     for (int i = 0; i < tree()->topLevelItemCount(); ++i)
         top << tree()->topLevelItem(i)->text(0);
     QCOMPARE(top,
-             (QStringList{QStringLiteral("DET (0)"), QStringLiteral("MOD (0)"), QStringLiteral("SND (0)")}));
+             (QStringList{QStringLiteral("Detectors (0)"), QStringLiteral("Modules (0)"), QStringLiteral("Sounders and beacons (0)")}));
     QTreeWidgetItem *det = tree()->topLevelItem(0);
     QStringList detChildren;
     for (int i = 0; i < det->childCount(); ++i)
         detChildren << det->child(i)->text(0);
-    QCOMPARE(detChildren, (QStringList{QStringLiteral("MCP-1"), QStringLiteral("BEAM (0)"),
-                                       QStringLiteral("OPT (0)"), QStringLiteral("TERM (0)")}));
+    QCOMPARE(detChildren, (QStringList{QStringLiteral("MCP-1"), QStringLiteral("Beam (0)"),
+                                       QStringLiteral("Optical smoke (0)"), QStringLiteral("Heat (0)")}));
     QVERIFY(det->font(0).bold());
     QVERIFY(!(det->flags() & Qt::ItemIsDragEnabled));
     QVERIFY(!(det->child(1)->flags() & Qt::ItemIsDragEnabled));
@@ -194,10 +197,10 @@ void TestLoopWidget::deviceTreeGroupsAndCounts()
 
     m_loop->applyDevices(
         {{QStringLiteral("OPT-100"), 3}, {QStringLiteral("MCP-1"), 2}, {QStringLiteral("MOD-IO"), 1}});
-    QCOMPARE(det->text(0), QStringLiteral("DET (5)"));
-    QCOMPARE(det->child(2)->text(0), QStringLiteral("OPT (3)"));
-    QCOMPARE(det->child(3)->text(0), QStringLiteral("TERM (0)"));
-    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("MOD (1)"));
+    QCOMPARE(det->text(0), QStringLiteral("Detectors (5)"));
+    QCOMPARE(det->child(2)->text(0), QStringLiteral("Optical smoke (3)"));
+    QCOMPARE(det->child(3)->text(0), QStringLiteral("Heat (0)"));
+    QCOMPARE(tree()->topLevelItem(1)->text(0), QStringLiteral("Modules (1)"));
     QCOMPARE(tree()->topLevelItem(1)->child(0)->text(0), QStringLiteral("IO (1)"));
 
     // Choosing a device in the tree shows its details.
@@ -216,7 +219,7 @@ void TestLoopWidget::subcategoriesCountPerCategory()
     loop.applyDevices({{QStringLiteral("A"), 4}});
     auto *t = loop.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
     QCOMPARE(t->topLevelItem(0)->child(0)->text(0), QStringLiteral("WALL (4)"));
-    QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("SND (0)"));
+    QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("Sounders and beacons (0)"));
     QCOMPARE(t->topLevelItem(1)->child(0)->text(0), QStringLiteral("WALL (0)"));
 }
 
@@ -229,7 +232,7 @@ void TestLoopWidget::dropsOnlyOnTheDeviceView()
     QVERIFY(m_loop->deviceList().isEmpty());
 
     // A category is not a device.
-    QVERIFY(!drop(QStringLiteral("DET (0)"), child<QStackedWidget>("stackedWidget"), tree()));
+    QVERIFY(!drop(QStringLiteral("Detectors (0)"), child<QStackedWidget>("stackedWidget"), tree()));
     QCOMPARE(added.count(), 0);
 
     QVERIFY(drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), tree()));
@@ -278,6 +281,23 @@ void TestLoopWidget::lengthValidationMarksTheSpinBoxes()
         QCOMPARE(box->property("fault").toBool(), false);
         QCOMPARE(box->toolTip(), QString());
     }
+}
+
+void TestLoopWidget::typedLengthBeyondItsRangeIsCapped()
+{
+    m_loop->applyDevices({{QStringLiteral("OPT-100"), 10}});
+    auto *length = child<QSpinBox>("loopLengthSpinBox");
+    length->setValue(2500);
+    const QString at2500 = text("voltageDropValueLabel");
+    length->setValue(500);
+    length->setFocus();
+    length->selectAll();
+    QTest::keyClicks(length, QStringLiteral("3000"));
+    // Not 300: the last digit is not dropped, the value is capped and said so.
+    QCOMPARE(length->value(), 2500);
+    QCOMPARE(text("voltageDropValueLabel"), at2500);
+    QCOMPARE(RangeGuard::lastMessage(),
+             QStringLiteral("3000 m is above the maximum; 2500 m is used.\nAllowed range: 100 m to 2500 m."));
 }
 
 void TestLoopWidget::sliderAndSpinBoxFollowEachOther()
@@ -609,16 +629,70 @@ void TestLoopWidget::keyboardRespectsTheCapAndTheBeamNote()
     QCOMPARE(m_loop->deviceList().value(0).second, 250);
 }
 
+void TestLoopWidget::typedQuantityAndTabToItsRow()
+{
+    const auto select = [&](const char *name) {
+        tree()->setCurrentItem(
+            tree()->findItems(QLatin1String(name), Qt::MatchExactly | Qt::MatchRecursive).first());
+        tree()->setFocus();
+    };
+    const auto quantities = [&] {
+        QStringList out;
+        for (const auto &entry : m_loop->deviceList())
+            out << entry.first + QLatin1Char('=') + QString::number(entry.second);
+        return out.join(QLatin1Char(','));
+    };
+    // A first row, so that the row added next is not the first one.
+    select("HEAT-200");
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1"));
+
+    // Digits then Enter: that many at once, as one change of the row.
+    select("OPT-100");
+    QSignalSpy changes(m_loop, &LoopWidget::updateLoopCurrents);
+    QTest::keyClicks(tree(), QStringLiteral("012"));
+    QCOMPARE(m_loop->deviceList().size(), 1); // nothing added while typing
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=12"));
+    QVERIFY(changes.count() <= 2); // the new row, then its quantity
+
+    // Tab reaches the quantity of the row just added.
+    QTest::keyClick(tree(), Qt::Key_Tab);
+    auto *list = child<QListWidget>("devInLoopListWidget");
+    QSpinBox *added = nullptr;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toString() == QLatin1String("OPT-100"))
+            added = list->itemWidget(list->item(i))->findChild<QSpinBox *>("quantitySpinBox");
+    QVERIFY(added);
+    QVERIFY2(added == QApplication::focusWidget() || added->isAncestorOf(QApplication::focusWidget()),
+             qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none"));
+
+    // Onto an existing row; Backspace takes a digit back, Esc drops them all.
+    select("OPT-100");
+    QTest::keyClicks(tree(), QStringLiteral("39"));
+    QTest::keyClick(tree(), Qt::Key_Backspace);
+    QTest::keyClick(tree(), Qt::Key_Enter);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=15"));
+    QTest::keyClicks(tree(), QStringLiteral("7"));
+    QTest::keyClick(tree(), Qt::Key_Escape);
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=16"));
+    // More than a row holds stops at its top.
+    QTest::keyClicks(tree(), QStringLiteral("9999"));
+    QTest::keyClick(tree(), Qt::Key_Return);
+    QCOMPARE(quantities(), QStringLiteral("HEAT-200=1,OPT-100=250"));
+}
+
 void TestLoopWidget::filterNarrowsTheTree_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("by name, any case") << "heat" << QStringList{"DET (0)", "TERM (0)", "HEAT-200"};
-    QTest::newRow("by category") << "mod" << QStringList{"MOD (0)", "IO (0)", "MOD-IO"};
-    QTest::newRow("by subcategory") << "beam" << QStringList{"DET (0)", "BEAM (0)", "BEAM-50"};
-    QTest::newRow("by description") << "powered from" << QStringList{"SND (0)", "WS-1 (loop)"};
-    QTest::newRow("every word must match") << "det 100" << QStringList{"DET (0)", "OPT (0)", "OPT-100"};
+    QTest::newRow("by name, any case") << "heat" << QStringList{"Detectors (0)", "Heat (0)", "HEAT-200"};
+    QTest::newRow("by category") << "mod" << QStringList{"Modules (0)", "IO (0)", "MOD-IO"};
+    QTest::newRow("by subcategory") << "beam" << QStringList{"Detectors (0)", "Beam (0)", "BEAM-50"};
+    QTest::newRow("by description") << "powered from" << QStringList{"Sounders and beacons (0)", "WS-1 (loop)"};
+    QTest::newRow("every word must match") << "det 100" << QStringList{"Detectors (0)", "Optical smoke (0)", "OPT-100"};
     QTest::newRow("hidden devices stay hidden") << "hidden" << QStringList{};
     QTest::newRow("no match") << "xyz" << QStringList{};
 }

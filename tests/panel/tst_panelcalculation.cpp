@@ -1,5 +1,6 @@
 #include "catalogue/displayformat.h"
 #include "panel/panelcalculation.h"
+#include "panel/modelchange.h"
 #include "panel/panelmessages.h"
 
 #include <QtTest>
@@ -43,6 +44,8 @@ class TestPanelCalculation : public QObject
 {
     Q_OBJECT
 private slots:
+    void modelChangeLoss_data();
+    void modelChangeLoss();
     void loopCurrentScaling();
     void totalsOrderAndLimits();
     void minimumBattery_data();
@@ -437,6 +440,51 @@ void TestPanelCalculation::externalReportNotes()
                  "cannot accommodate Additional Battery 2 (BAT-65, 65 Ah capacity).\nINSTALLATION NOTE: "
                  "The additional battery will need to be installed outside the external power source "
                  "enclosure."));
+}
+
+void TestPanelCalculation::modelChangeLoss_data()
+{
+    QTest::addColumn<QStringList>("cards");
+    QTest::addColumn<QStringList>("power");
+    QTest::addColumn<int>("loopCount");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("newBase");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("nothing to lose") << QStringList() << QStringList{"", "", "", ""} << 2 << QStringList() << 2
+                                     << QStringList();
+    QTest::newRow("two loop cards counted once, loops beyond the new base")
+        << QStringList{"VRAL-2", "VRAL-2", "ORN-PSLINK"} << QStringList{"PS-5", "BAT-12", "", ""} << 6
+        << QStringList() << 2
+        << QStringList{"Loops 3 to 6 and their devices", "Auxiliary cards: VRAL-2 (2), ORN-PSLINK",
+                       "External power: PS-5, BAT-12"};
+    QTest::newRow("one loop goes, boxes go") << QStringList() << QStringList{"", "", "", ""} << 2
+                                             << QStringList{"KXE-2", "KXE-2 (2)"} << 1
+                                             << QStringList{"Loop 2 and its devices",
+                                                            "Expansion boxes: KXE-2, KXE-2 (2), with their loops"};
+    QTest::newRow("a larger base keeps every loop") << QStringList() << QStringList{"", "", "", ""} << 2
+                                                    << QStringList() << 4 << QStringList();
+}
+
+void TestPanelCalculation::modelChangeLoss()
+{
+    QFETCH(QStringList, cards);
+    QFETCH(QStringList, power);
+    QFETCH(int, loopCount);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, newBase);
+    QFETCH(QStringList, lines);
+    PanelConfig config;
+    config.cards = cards;
+    config.source1 = power.at(0);
+    config.battery1 = power.at(1);
+    config.source2 = power.at(2);
+    config.battery2 = power.at(3);
+    Panel model;
+    model.baseLoops = newBase;
+    model.maxLoops = 8;
+    const ModelChangeLoss loss = ::modelChangeLoss(config, loopCount, boxes, model);
+    QCOMPARE(loss.lines(), lines);
+    QCOMPARE(loss.isEmpty(), lines.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestPanelCalculation)

@@ -6,6 +6,7 @@
 
 #include "app/languages.h"
 #include "catalogue/datafile.h"
+#include "catalogue/devicecategories.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
 #include "setup/setupfile.h"
@@ -151,6 +152,8 @@ private slots:
     void everyDemoProductHasDescriptions_data();
     void everyDemoProductHasDescriptions();
     void translatedCableTypesKeepTheirCrossSection();
+    void demoCategoriesHaveNamesInBothLanguages_data();
+    void demoCategoriesHaveNamesInBothLanguages();
     void setupFilesHoldSourceTexts();
 };
 
@@ -291,6 +294,57 @@ void TestTranslations::setupFilesHoldSourceTexts()
     QVERIFY(SetupFile::parseSetupText(translatedFile, read, catalogue));
     QCoreApplication::removeTranslator(&spanish);
     QVERIFY(read == design);
+}
+
+void TestTranslations::demoCategoriesHaveNamesInBothLanguages_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("category");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("spanish");
+    // Every code of the demo range, read from its file.
+    QMap<QString, bool> codes;
+    for (const Device &device : demoData().devices) {
+        codes.insert(device.category, true);
+        if (device.subcategory != QLatin1String("-"))
+            codes.insert(device.subcategory, false);
+    }
+    QVERIFY(codes.size() >= 15);
+    for (auto it = codes.cbegin(); it != codes.cend(); ++it)
+        QTest::newRow(qPrintable(it.key())) << it.key() << it.value() << QString() << QString();
+    // Two spelled out, as a reader would check them.
+    QTest::newRow("DET by name") << "DET" << true << "Detectors"
+                                 << "Detectores";
+    QTest::newRow("OPT-TERM by name") << "OPT-TERM" << false << "Multi-sensor"
+                                      << "Multisensor";
+}
+
+void TestTranslations::demoCategoriesHaveNamesInBothLanguages()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, category);
+    QFETCH(QString, english);
+    QFETCH(QString, spanish);
+    const auto name = [&] {
+        return category ? DeviceCategories::categoryName(code) : DeviceCategories::subcategoryName(code);
+    };
+    QMap<QString, QString> names;
+    for (const QString &language : {QStringLiteral("en"), QStringLiteral("es")}) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/translations/Kalvix_") + language + QStringLiteral(".qm")));
+        QCoreApplication::installTranslator(&translator);
+        names.insert(language, name());
+        QCoreApplication::removeTranslator(&translator);
+        // A name of its own, not the code of the file.
+        QVERIFY2(names.value(language) != code && !names.value(language).isEmpty(), qPrintable(language));
+    }
+    QVERIFY(names.value("en") != names.value("es") || code == QLatin1String("GAS"));
+    if (!english.isEmpty()) {
+        QCOMPARE(names.value("en"), english);
+        QCOMPARE(names.value("es"), spanish);
+    }
+    // Without a translation the English name shows; the code never does.
+    QCOMPARE(name(), names.value("en"));
 }
 
 QTEST_MAIN(TestTranslations)

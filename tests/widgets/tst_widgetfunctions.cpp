@@ -1,4 +1,5 @@
 #include "widgets/guiresources.h"
+#include "widgets/rangeguard.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QApplication>
@@ -28,6 +29,10 @@ private slots:
     void twoToolTipsCloseIndependently();
     void clickClosesToolTipBeforeItsTimer();
     void toolTipSitsBelowWidgetInItsWindow();
+    void judgesTypedValues_data();
+    void judgesTypedValues();
+    void typedValuesAreCappedNotCut_data();
+    void typedValuesAreCappedNotCut();
 
 private:
     static QColor centreColour(QWidget *widget);
@@ -228,4 +233,118 @@ void TestWidgetFunctions::toolTipSitsBelowWidgetInItsWindow()
 }
 
 QTEST_MAIN(TestWidgetFunctions)
+void TestWidgetFunctions::judgesTypedValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("value");
+    QTest::newRow("inside") << "500" << 100.0 << 2500.0 << 0 << int(RangeVerdict::Fits) << 500.0;
+    QTest::newRow("above: the maximum") << "3000" << 100.0 << 2500.0 << 0 << int(RangeVerdict::AboveMaximum)
+                                        << 2500.0;
+    QTest::newRow("below: the minimum") << "30" << 100.0 << 2500.0 << 0 << int(RangeVerdict::BelowMinimum)
+                                        << 100.0;
+    QTest::newRow("fifth decimal rounds") << "0.12345" << 0.0 << 99.9999 << 4
+                                          << int(RangeVerdict::TooPrecise) << 0.1235;
+    QTest::newRow("decimal comma") << "0,5" << 0.0 << 99.9999 << 4 << int(RangeVerdict::Fits) << 0.5;
+    QTest::newRow("current above") << "150" << 0.0 << 99.9999 << 4 << int(RangeVerdict::AboveMaximum)
+                                   << 99.9999;
+    QTest::newRow("empty") << "" << 0.0 << 10.0 << 0 << int(RangeVerdict::NotANumber) << 0.0;
+    QTest::newRow("words") << "abc" << 0.0 << 10.0 << 0 << int(RangeVerdict::NotANumber) << 0.0;
+}
+
+void TestWidgetFunctions::judgesTypedValues()
+{
+    QFETCH(QString, text);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(int, decimals);
+    QFETCH(int, kind);
+    QFETCH(double, value);
+    const RangeVerdict verdict = judgeTypedValue(text, minimum, maximum, decimals);
+    QCOMPARE(int(verdict.kind), kind);
+    if (kind != RangeVerdict::NotANumber)
+        QCOMPARE(verdict.value, value);
+}
+
+// Typed as a user types, key by key: the field ends at the capped value and
+// says its range, instead of dropping the last digit.
+void TestWidgetFunctions::typedValuesAreCappedNotCut_data()
+{
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("loop length 3000") << false << "3000"
+                                      << "2500 m"
+                                      << "3000 m is above the maximum; 2500 m is used.\nAllowed range: 100 m "
+                                         "to 2500 m.";
+    QTest::newRow("loop length 30, then Enter")
+        << false << "30\n"
+        << "100 m"
+        << "30 m is below the minimum; 100 m is used.\nAllowed range: 100 m to 2500 m.";
+    QTest::newRow("current 150 A") << true << "150"
+                                   << "99.9999 A"
+                                   << "150 A is above the maximum; 99.9999 A is used.\nAllowed range: "
+                                      "0.0000 A to 99.9999 A.";
+    QTest::newRow("current with a fifth decimal")
+        << true << "0.12345"
+        << "0.1235 A"
+        << "This field takes 4 decimal(s); 0.1235 A is used.\nAllowed range: 0.0000 A to 99.9999 A.";
+    QTest::newRow("in range: no note") << false << "2000"
+                                       << "2000 m" << QString();
+}
+
+void TestWidgetFunctions::typedValuesAreCappedNotCut()
+{
+    QFETCH(bool, decimal);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    RangeGuard::install();
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    QAbstractSpinBox *field = nullptr;
+    if (decimal) {
+        auto *spin = new QDoubleSpinBox;
+        spin->setDecimals(4);
+        spin->setRange(0, 99.9999);
+        spin->setSuffix(QStringLiteral(" A"));
+        field = spin;
+    } else {
+        auto *spin = new QSpinBox;
+        spin->setRange(100, 2500);
+        spin->setValue(500);
+        spin->setSuffix(QStringLiteral(" m"));
+        field = spin;
+    }
+    layout->addWidget(field);
+    layout->addWidget(new QSpinBox); // somewhere to go
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    field->setFocus();
+    field->selectAll();
+    const QString before = RangeGuard::lastMessage();
+    for (const QChar c : keys) {
+        if (c == QLatin1Char('\n'))
+            QTest::keyClick(field, Qt::Key_Return);
+        else
+            QTest::keyClick(field, c.toLatin1());
+    }
+    QCOMPARE(field->text(), shown);
+    if (message.isEmpty()) {
+        QCOMPARE(RangeGuard::lastMessage(), before);
+        QVERIFY(window.findChildren<MyToolTip *>().isEmpty());
+    } else {
+        QCOMPARE(RangeGuard::lastMessage(), message);
+        const QList<MyToolTip *> notes = window.findChildren<MyToolTip *>();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.first()->text(), message);
+        // The note leaves the keyboard to the field.
+        QVERIFY(notes.first()->windowFlags().testFlag(Qt::ToolTip));
+    }
+}
+
 #include "tst_widgetfunctions.moc"

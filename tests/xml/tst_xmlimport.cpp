@@ -1,4 +1,5 @@
 #include "setup/xmlimport.h"
+#include "setup/xmlimportsummary.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -93,6 +94,10 @@ private slots:
     void choosesBestDevice();
     void mapsLoopDevices_data();
     void mapsLoopDevices();
+    void summarisesLoops_data();
+    void summarisesLoops();
+    void plansWhichLoopsGoWhere_data();
+    void plansWhichLoopsGoWhere();
     void survivesDamagedDocuments();
     void boundsCountsAndTexts_data();
     void boundsCountsAndTexts();
@@ -376,6 +381,113 @@ void TestXmlImport::mapsLoopDevices()
     for (auto it = map.cbegin(); it != map.cend(); ++it)
         entries.append(it.key() + QLatin1Char(':') + QString::number(it.value()));
     QCOMPARE(entries.join(QLatin1Char(';')), expected);
+}
+
+void TestXmlImport::summarisesLoops_data()
+{
+    QTest::addColumn<QVector<XmlDevice>>("xml");
+    QTest::addColumn<QString>("expected");
+    // devices | modules/covered | unknown types | no catalogue device
+    QTest::newRow("all matched, no modules") << QVector<XmlDevice>{{1, 0}, {1, 0}, {8, 0}} << "3|0/0||";
+    QTest::newRow("a run of 4 is one module over 4 devices")
+        << QVector<XmlDevice>{{7, 83}, {7, 80}, {7, 80}, {7, 255}, {4, 0}} << "5|1/4||";
+    // A single-address row is no module even when ext_type ends a run at once.
+    QTest::newRow("run of one is no module") << QVector<XmlDevice>{{5, 200}} << "1|0/0||";
+    QTest::newRow("unknown types grouped by type and ext_type")
+        << QVector<XmlDevice>{{13, 0}, {13, 0}, {5, 40}, {1, 0}} << "4|0/0|5/40:1,13/0:2|";
+    // The demo-like range lacks beams and gas detectors; a run of 2 counts 2.
+    QTest::newRow("kinds the catalogue lacks, by devices covered")
+        << QVector<XmlDevice>{{12, 0}, {10, 0}, {12, 0}, {7, 79}, {7, 200}}
+        << "5|0/0||DET/BEAM:2,DET/GAS:1,MOD/24V-OUT:2";
+}
+
+void TestXmlImport::summarisesLoops()
+{
+    QFETCH(QVector<XmlDevice>, xml);
+    QFETCH(QString, expected);
+    QVector<Device> devices = range();
+    // No 24 V output module of two, so the run above has no match.
+    devices.erase(std::remove_if(devices.begin(), devices.end(),
+                                 [](const Device &d) { return d.subcategory == QLatin1String("24V-OUT"); }),
+                  devices.end());
+    const LoopSummary summary = summariseLoop(xml, devices);
+    QStringList unknown;
+    for (auto it = summary.unknownTypes.cbegin(); it != summary.unknownTypes.cend(); ++it)
+        unknown << QStringLiteral("%1/%2:%3").arg(it.key().first).arg(it.key().second).arg(it.value());
+    QStringList unmatched;
+    for (auto it = summary.unmatched.cbegin(); it != summary.unmatched.cend(); ++it)
+        unmatched << QStringLiteral("%1/%2:%3").arg(it.key().first, it.key().second).arg(it.value());
+    QCOMPARE(QStringLiteral("%1|%2/%3|%4|%5")
+                 .arg(summary.xmlDevices)
+                 .arg(summary.modules)
+                 .arg(summary.moduleDevices)
+                 .arg(unknown.join(','), unmatched.join(',')),
+             expected);
+    // Every device of the file is either imported, part of a module or left out.
+    int accounted = summary.moduleDevices;
+    for (int n : summary.devices)
+        accounted += n;
+    accounted -= summary.modules;
+    for (int n : summary.unknownTypes)
+        accounted += n;
+    for (int n : summary.unmatched)
+        accounted += n;
+    QCOMPARE(accounted, summary.xmlDevices);
+    QCOMPARE(summary.devices, loopDeviceMap(xml, devices));
+}
+
+void TestXmlImport::plansWhichLoopsGoWhere_data()
+{
+    QTest::addColumn<int>("baseLoops");
+    QTest::addColumn<int>("maxLoops");
+    QTest::addColumn<int>("fileLoops");
+    QTest::addColumn<QString>("expected");
+    // Loop numbers 1..n; each entry: target loop, or x for left out.
+    QTest::newRow("fits") << 2 << 8 << 3 << "1,2,3";
+    QTest::newRow("beyond the maximum") << 2 << 4 << 6 << "1,2,3,4,x,x";
+    // 2 base loops, maximum 7: cards reach 6, the seventh loop has no place.
+    QTest::newRow("odd maximum") << 2 << 7 << 8 << "1,2,3,4,5,6,x,x";
+    QTest::newRow("odd maximum, within it") << 2 << 7 << 7 << "1,2,3,4,5,6,x";
+}
+
+void TestXmlImport::plansWhichLoopsGoWhere()
+{
+    QFETCH(int, baseLoops);
+    QFETCH(int, maxLoops);
+    QFETCH(int, fileLoops);
+    QFETCH(QString, expected);
+    XmlPanel panel;
+    panel.name = QStringLiteral("P");
+    for (int n = fileLoops; n >= 1; --n)
+        panel.loops.insert(QString::number(n), QVector<XmlDevice>{{1, 0}, {13, 0}});
+    Panel model;
+    model.name = QStringLiteral("M");
+    model.baseLoops = baseLoops;
+    model.maxLoops = maxLoops;
+    const ImportPlan plan = planImport(panel, model, range());
+    QStringList targets;
+    for (const LoopPlan &loop : plan.loops) {
+        targets << (loop.targetLoop ? QString::number(loop.targetLoop) : QStringLiteral("x"));
+        QCOMPARE(loop.leftOutBecause.isEmpty(), loop.targetLoop > 0);
+    }
+    QCOMPARE(targets.join(','), expected);
+    const int imported = expected.count(QRegularExpression("\\d+"));
+    QCOMPARE(plan.importedLoops(), imported);
+    // One unknown device per imported loop; left-out loops do not count.
+    QCOMPARE(plan.ignoredDevices(), imported);
+    QCOMPARE(loopOutcome(plan.loops.first()), QStringLiteral("Loop 1"));
+    QCOMPARE(loopDetails(plan.loops.first()),
+             (QStringList{"1 x OPT-B",
+                          "Left out: 1 device(s) of type 13, extended type 0: no such device is imported"}));
+    if (fileLoops == maxLoops && plan.loops.last().targetLoop == 0) {
+        QCOMPARE(plan.loops.last().leftOutBecause, QStringLiteral("loop cards bring M to 6 loop(s) at most"));
+    } else if (plan.loops.last().targetLoop == 0) {
+        QCOMPARE(loopOutcome(plan.loops.last()), QStringLiteral("Not imported"));
+        QCOMPARE(loopDetails(plan.loops.last()),
+                 QStringList{QStringLiteral("Left out: %1").arg(plan.loops.last().leftOutBecause)});
+        QCOMPARE(plan.loops.last().leftOutBecause,
+                 QStringLiteral("M takes at most %1 loop(s)").arg(maxLoops));
+    }
 }
 
 // Cut a real document at every length and flip bytes: the reader must either

@@ -10,16 +10,20 @@
 #include "design/designdocument.h"
 #include "design/designfile.h"
 #include "loop/schedulerules.h"
+#include "setup/xmlimportsummarydialog.h"
 #include "widgets/messagebox.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace
@@ -127,6 +131,9 @@ private slots:
     void modelPickerStartsOnTheNamedModel_data();
     void modelPickerStartsOnTheNamedModel();
     void adjustedCountsAreListed();
+    void summaryCancelChangesNothing();
+    void summaryDialogShowsEveryLoop();
+    void importMakesAnUntitledDesign();
 
 private:
     Catalogue *catalogue = nullptr;
@@ -229,7 +236,7 @@ void TestXmlImportIo::loopCountsAndCards_data()
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<int>("loopCount");
     QTest::addColumn<QList<int>>("counts");
-    QTest::addColumn<QStringList>("warning");
+    QTest::addColumn<QStringList>("leftOut"); // the summary's outcome of the loops past 8
     QTest::newRow("10, 2, 1 fill loops in value order")
         << QList<int>{10, 2, 1} << 4 << QList<int>{1, 2, 10, 0} << QStringList();
     QTest::newRow("gaps close up") << QList<int>{1, 3, 4} << 4 << QList<int>{1, 3, 4, 0} << QStringList();
@@ -240,9 +247,7 @@ void TestXmlImportIo::loopCountsAndCards_data()
     QTest::newRow("1 loop: no card") << QList<int>{7} << 2 << QList<int>{7, 0} << QStringList();
     QTest::newRow("10 loops on 8: the 8 lowest")
         << QList<int>{12, 11, 10, 9, 8, 7, 6, 5, 4, 3} << 8 << QList<int>{3, 4, 5, 6, 7, 8, 9, 10}
-        << QStringList{"Loop Count Warning",
-                       "The XML panel has 10 loops but the selected app panel only supports "
-                       "up to 8 loop(s).\n2 loop(s) will be ignored."};
+        << QStringList{"Not imported", "Not imported"};
 }
 
 void TestXmlImportIo::loopCountsAndCards()
@@ -250,20 +255,77 @@ void TestXmlImportIo::loopCountsAndCards()
     QFETCH(QList<int>, numbers);
     QFETCH(int, loopCount);
     QFETCH(QList<int>, counts);
-    QFETCH(QStringList, warning);
+    QFETCH(QStringList, leftOut);
     QTemporaryDir dir;
     SystemContainerWidget container(false, catalogue, QString());
     choices.answers = QStringList{QStringLiteral("P (%1 loops)").arg(numbers.size()), "TXP 408 (2-8 loops)"};
     QVERIFY(importConfigurationXml(writeXml(dir, loopsXml(numbers)), &container, catalogue, false));
     QCOMPARE(container.panelWidget()->currentLoopCount(), loopCount);
     QCOMPARE(sounderCounts(container), counts);
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), warning.isEmpty() ? 0 : 1);
-    if (!warning.isEmpty()) {
-        QCOMPARE(shown.first().kind, MessageBox::Kind::Warning);
-        QCOMPARE(shown.first().title, warning.at(0));
-        QCOMPARE(shown.first().text, warning.at(1));
+    // No bare warning: the summary names each loop's fate, the left-out last.
+    QCOMPARE(MessageBox::takeShown().size(), 0);
+    const XmlImport::ImportPlan plan = XmlImportDialogs::lastPlan();
+    QCOMPARE(plan.loops.size(), numbers.size());
+    QStringList outcomes;
+    for (const XmlImport::LoopPlan &loop : plan.loops)
+        outcomes << XmlImport::loopOutcome(loop);
+    QCOMPARE(outcomes.mid(8), leftOut);
+    if (!leftOut.isEmpty())
+        QCOMPARE(XmlImport::loopDetails(plan.loops.last()),
+                 QStringList{"Left out: TXP 408 takes at most 8 loop(s)"});
+}
+
+// Cancel in the summary stops the import before anything changes.
+void TestXmlImportIo::summaryCancelChangesNothing()
+{
+    QTemporaryDir dir;
+    SystemContainerWidget container(false, catalogue, QString());
+    const QString before = describeLoops(container) + modelSelector(container)->currentText();
+    choices.answers = QStringList{"P (3 loops)", "TXP 816 (4-16 loops)"};
+    int asked = 0;
+    XmlImportDialogs::setPlanAnswer([&](const XmlImport::ImportPlan &plan) {
+        ++asked;
+        return plan.loops.isEmpty();
+    });
+    QVERIFY(!importConfigurationXml(writeXml(dir, loopsXml({1, 2, 3})), &container, catalogue, false));
+    XmlImportDialogs::setPlanAnswer({});
+    QCOMPARE(asked, 1);
+    QCOMPARE(describeLoops(container) + modelSelector(container)->currentText(), before);
+}
+
+// The summary dialog itself: one row per loop of the file with what it
+// becomes, details beneath, and Import / Cancel.
+void TestXmlImportIo::summaryDialogShowsEveryLoop()
+{
+    XmlImport::XmlPanel panel;
+    panel.name = QStringLiteral("Central A");
+    for (int n = 1; n <= 5; ++n)
+        panel.loops.insert(QString::number(n), {{1, 0}, {1, 0}, {13, 0}});
+    const XmlImport::ImportPlan plan =
+        XmlImport::planImport(panel, catalogue->findPanel("TXS 202"), catalogue->devices());
+    XmlImportSummaryDialog dialog(plan);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Import summary"));
+    QCOMPARE(dialog.findChild<QLabel *>("summaryHeadline")->text(),
+             QStringLiteral("Panel \"Central A\" of the file into TXS 202: 4 of 5 loop(s) imported. 4 "
+                            "device(s) of the imported loops have no match and are left out."));
+    QTreeWidget *tree = dialog.tree();
+    QCOMPARE(tree->topLevelItemCount(), 5);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Loop 1 of the file (3 device(s))"));
+    QCOMPARE(tree->topLevelItem(0)->text(1), QStringLiteral("Loop 1"));
+    QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("2 x OD-200"));
+    QCOMPARE(tree->topLevelItem(4)->text(1), QStringLiteral("Not imported"));
+    QCOMPARE(tree->topLevelItem(4)->child(0)->text(0),
+             QStringLiteral("Left out: TXS 202 takes at most 4 loop(s)"));
+    auto *import = dialog.findChild<QPushButton *>("importButton");
+    QVERIFY(import && import->isDefault());
+    const QString shots = qEnvironmentVariable("KALVIX_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) {
+        dialog.show();
+        QTest::qWait(50);
+        dialog.grab().save(shots + QStringLiteral("/xml_import_summary.png"));
     }
+    import->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void TestXmlImportIo::failuresChangeNothing_data()
@@ -382,7 +444,6 @@ void TestXmlImportIo::mainWindowCommands_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("variant");
-    QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("box");
     const QString failed =
@@ -391,21 +452,20 @@ void TestXmlImportIo::mainWindowCommands_data()
     for (const QString &variant : {QStringLiteral("VXA310"), QStringLiteral("VXA620")}) {
         const QString action = QStringLiteral("actionImport_%1_XML").arg(variant);
         const QByteArray tag = variant.toLatin1();
-        QTest::newRow(tag + " no") << action << variant << false << realExport << QStringList();
-        QTest::newRow(tag + " no file") << action << variant << true << QString() << QStringList();
-        QTest::newRow(tag + " bad file") << action << variant << true << "missing.xml"
+        QTest::newRow(tag + " no file") << action << variant << QString() << QStringList();
+        QTest::newRow(tag + " bad file") << action << variant << "missing.xml"
                                          << QStringList{"Error", failed.arg(variant + " XML")};
         QTest::newRow(tag + " imported")
-            << action << variant << true << realExport
+            << action << variant << realExport
             << QStringList{"Success", QStringLiteral("%1 XML imported successfully!").arg(variant)};
     }
 }
 
+// Over the untouched untitled design of a fresh window: no question first.
 void TestXmlImportIo::mainWindowCommands()
 {
     QFETCH(QString, action);
     QFETCH(QString, variant);
-    QFETCH(bool, yes);
     QFETCH(QString, file);
     QFETCH(QStringList, box);
     MainWindow window(catalogue);
@@ -415,9 +475,6 @@ void TestXmlImportIo::mainWindowCommands()
     const QString model = modelSelector(*container)->currentText();
     const QString before = SetupFile::composeSetupText(collectSetupData(container, {}));
 
-    FileDialog::setNextFileName(QString());
-    FileDialog::getOpenFileName(nullptr, QString(), QString(), QString());
-    MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
     FileDialog::setNextFileName(file);
     choices.answers = QStringList{"Central B (1 loops)", "TXP 816 (4-16 loops)"};
     if (box.value(0) == QLatin1String("Error"))
@@ -425,17 +482,9 @@ void TestXmlImportIo::mainWindowCommands()
     window.findChild<QAction *>(action)->trigger();
 
     QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QVERIFY(!shown.isEmpty());
-    QCOMPARE(shown.first().kind, MessageBox::Kind::Question);
-    QCOMPARE(shown.first().title, QStringLiteral("Warning"));
-    QCOMPARE(shown.first().text,
-             QStringLiteral("The current setup will be overwritten.\nAre you sure you want to continue?"));
-    shown.removeFirst();
-    QCOMPARE(FileDialog::lastTitle(), yes ? QStringLiteral("Import from %1 XML").arg(variant) : QString());
-    if (yes) {
-        QCOMPARE(FileDialog::lastFilter(), QStringLiteral("XML files (*.xml)"));
-        QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
-    }
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Import from %1 XML").arg(variant));
+    QCOMPARE(FileDialog::lastFilter(), QStringLiteral("XML files (*.xml)"));
+    QCOMPARE(FileDialog::lastDirectory(), QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
     QCOMPARE(shown.size(), box.isEmpty() ? 0 : 1);
     if (!box.isEmpty()) {
         QCOMPARE(shown.first().title, box.at(0));
@@ -452,12 +501,67 @@ void TestXmlImportIo::mainWindowCommands()
         QCOMPARE(document->design().main.schedules.value(0).units.value(0).address, QStringLiteral("1"));
     }
 
-    // An import is one edit of the design: marked, and taken back whole.
+    // An import is a new design no file holds yet; without one, nothing changed.
     QCOMPARE(window.isWindowModified(), imported);
-    window.findChild<QAction *>("actionUndo")->trigger();
-    QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
-    QCOMPARE(modelSelector(*container)->currentText(), model);
-    QVERIFY(document->design().main.schedules.isEmpty());
+    QCOMPARE(window.windowTitle(), imported
+                                       ? QStringLiteral("Untitled (imported from two_panels.xml)[*] - Kalvix")
+                                       : QStringLiteral("Untitled[*] - Kalvix"));
+    QVERIFY(!window.findChild<QAction *>("actionUndo")->isEnabled());
+    if (!imported)
+        QCOMPARE(SetupFile::composeSetupText(collectSetupData(container, {})), before);
+}
+
+// Importing over a design opened from a file never writes to that file: Save
+// asks for a new name, and the old file stays byte for byte as it was.
+void TestXmlImportIo::importMakesAnUntitledDesign()
+{
+    QTemporaryDir dir;
+    MainWindow window(catalogue);
+    MessageBox::takeShown();
+    const QString saved = dir.filePath(QStringLiteral("office-block.csv"));
+    FileDialog::setNextFileName(saved);
+    window.findChild<QAction *>("actionSave_as")->trigger();
+    MessageBox::takeShown();
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+    file.close();
+    QCOMPARE(window.windowTitle(), QStringLiteral("office-block.csv[*] - Kalvix"));
+
+    // Held in a file: the overwrite question first; No stops before the file dialog.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    window.findChild<QAction *>("actionImport_VXA310_XML")->trigger();
+    const QList<MessageBox::Shown> asked = MessageBox::takeShown();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().kind, MessageBox::Kind::Question);
+    QCOMPARE(asked.first().text,
+             QStringLiteral("The current setup will be overwritten.\nAre you sure you want to continue?"));
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Export Setup"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    FileDialog::setNextFileName(realExport);
+    choices.answers = QStringList{"Central A (3 loops)", "TXP 408 (2-8 loops)"};
+    window.findChild<QAction *>("actionImport_VXA620_XML")->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled (imported from two_panels.xml)[*] - Kalvix"));
+    QVERIFY(window.isWindowModified());
+    MessageBox::takeShown();
+
+    // Save asks for a name; cancelling it writes nothing anywhere.
+    FileDialog::setNextFileName(QString());
+    window.findChild<QAction *>("actionSave")->trigger();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Export Setup"));
+    QVERIFY(window.isWindowModified());
+    const QString other = dir.filePath(QStringLiteral("imported.csv"));
+    FileDialog::setNextFileName(other);
+    window.findChild<QAction *>("actionSave")->trigger();
+    MessageBox::takeShown();
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(window.windowTitle(), QStringLiteral("imported.csv[*] - Kalvix"));
+
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), original);
+    QFile imported(other);
+    QVERIFY(imported.open(QIODevice::ReadOnly));
+    QVERIFY(imported.readAll().contains("TXP 408"));
 }
 
 // The real choice dialogs, answered as a user would.
@@ -472,6 +576,13 @@ void TestXmlImportIo::realDialogsOfferTheEntries()
     QList<QStringList> offered;
     QTimer user;
     connect(&user, &QTimer::timeout, [&] {
+        if (auto *summary = qobject_cast<XmlImportSummaryDialog *>(QApplication::activeModalWidget())) {
+            if (summary->isVisible()) {
+                seen.append(summary->windowTitle());
+                summary->findChild<QPushButton *>("importButton")->click();
+            }
+            return;
+        }
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible() || answers.isEmpty())
             return;
@@ -488,8 +599,9 @@ void TestXmlImportIo::realDialogsOfferTheEntries()
     });
     user.start(10);
     QVERIFY(importConfigurationXml(realExport, container, catalogue, true));
-    QCOMPARE(seen, (QStringList{"Select XML Panel|Select a panel from the XML file:",
-                                "Select App Panel|Select a target panel in the application:"}));
+    QCOMPARE(seen,
+             (QStringList{"Select XML Panel|Select a panel from the XML file:",
+                          "Select App Panel|Select a target panel in the application:", "Import summary"}));
     QCOMPARE(offered.first(), (QStringList{"Central A (3 loops)", "Central B (1 loops)"}));
     QCOMPARE(modelSelector(*container)->currentText(), QStringLiteral("TXS 202"));
     QCOMPARE(container->loopWidgets().at(0)->config().devices, (QMap<QString, int>{{"ZM-404", 1}}));
@@ -508,18 +620,17 @@ void TestXmlImportIo::adjustedCountsAreListed()
 
     MainWindow window(catalogue);
     MessageBox::takeShown();
-    MessageBox::setNextAnswer(QMessageBox::Yes);
     FileDialog::setNextFileName(path);
     choices.answers = QStringList{"P (2 loops)", "TXP 408 (2-8 loops)"};
     window.findChild<QAction *>("actionImport_VXA620_XML")->trigger();
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 3); // the question, the warning, the success
-    QCOMPARE(shown.at(1).kind, MessageBox::Kind::Warning);
-    QCOMPARE(shown.at(1).title, QStringLiteral("Values adjusted"));
-    QCOMPARE(shown.at(1).text,
+    QCOMPARE(shown.size(), 2); // the warning, the success
+    QCOMPARE(shown.at(0).kind, MessageBox::Kind::Warning);
+    QCOMPARE(shown.at(0).title, QStringLiteral("Values adjusted"));
+    QCOMPARE(shown.at(0).text,
              QStringLiteral("The file holds values the editors cannot show as they are. They "
                             "were adjusted:\n\nLoop 2: SD-530 XL (loop) quantity 300 shown as 250"));
-    QCOMPARE(shown.at(2).text, QStringLiteral("VXA620 XML imported successfully!"));
+    QCOMPARE(shown.at(1).text, QStringLiteral("VXA620 XML imported successfully!"));
 }
 
 QTEST_MAIN(TestXmlImportIo)

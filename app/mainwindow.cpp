@@ -1017,9 +1017,13 @@ void MainWindow::onGenerateReport()
     DesignDocument *document = m_session->document();
     reportInformation = FileCommands::reportInformation(document->design().project, reportInformation);
     // The report lists the boxes as the file holds them, in the order of their names.
+    Design ordered = document->design();
+    ordered.boxes.clear();
+    for (int i : document->design().boxFileOrder())
+        ordered.boxes.append(document->design().boxes.at(i));
     if (!mainContainer || !catalogue ||
-        !generateReport(this, fileName, DesignEvaluation::evaluate(document->design().toSetupData(), *catalogue),
-                        *catalogue, reportInformation)) {
+        !generateReport(this, fileName, ordered, DesignEvaluation::evaluate(ordered, *catalogue), *catalogue,
+                        reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));

@@ -127,11 +127,12 @@ QString scheduleTableHtml(const LoopSchedule &schedule, const LoopDeviceCheck &c
     else
         headers << QCoreApplication::translate("Exporter", "Drop intact (V)") << QCoreApplication::translate("Exporter", "Drop, break at OUT (V)") << QCoreApplication::translate("Exporter", "Drop, break at IN (V)");
     headers << QCoreApplication::translate("Exporter", "Margin (V)") << QCoreApplication::translate("Exporter", "Status");
-    QString html = QStringLiteral("<table class='schedule' border='1' cellspacing='0' cellpadding='3'><tr>");
+    QString html = QStringLiteral("<table class='schedule' width='100%' border='1' cellspacing='0' cellpadding='2' "
+                                  "style='border-collapse: collapse; font-size: 7pt;'><tr>");
     for (const QString &header : headers)
-        html += QStringLiteral("<th>") + escaped(header) + QStringLiteral("</th>");
+        html += QStringLiteral("<th style='font-size: 7pt;'>") + escaped(header) + QStringLiteral("</th>");
     html += QStringLiteral("</tr>");
-    const auto cell = [](const QString &text) { return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>"); };
+    const auto cell = [](const QString &text) { return QStringLiteral("<td style='font-size: 7pt;'>") + text.toHtmlEscaped() + QStringLiteral("</td>"); };
     const auto drop = [](const DeviceCheck::Scenario &s, int i) { return Display::fixed(s.drops.value(i), 3); };
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);

@@ -1,6 +1,7 @@
 #include "report/reportbuilder.h"
 
 #include "design/comparisontext.h"
+#include "loop/voltageprofile.h"
 
 #include "report/reportpdf.h"
 #include "catalogue/packidentity.h"
@@ -85,8 +86,13 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
             continue;
         const SystemDesign *system = design.system(s);
         panel->batteryMethod = system->batteryMethod;
-        for (int l = 0; l < panel->loops.size(); ++l)
+        const SystemEvaluation &evaluated = s < 0 ? evaluation.main : evaluation.boxes.at(s);
+        for (int l = 0; l < panel->loops.size(); ++l) {
             panel->loops[l].scheduled = system->schedules.contains(l);
+            if (evaluated.deviceChecks.contains(l))
+                panel->loops[l].scheduleHtml = VoltageProfile::scheduleTableHtml(
+                    evaluated.schedules.value(l), evaluated.deviceChecks.value(l));
+        }
     }
     if (design.project) {
         // The design's own project information is the one record of it; the

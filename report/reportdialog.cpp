@@ -85,3 +85,24 @@ bool generateReport(QWidget *parent, const QString &fileName, const DesignEvalua
     const BusyCursor busy;
     return Report::writeDesignReport(fileName, design, catalogue, information);
 }
+
+bool generateReport(QWidget *parent, const QString &fileName, const Design &design,
+                    const DesignEvaluation &evaluation, const Catalogue &catalogue, ReportInformation &information)
+{
+    ReportInformation answer;
+    if (!askReportInformation(parent, information, answer))
+        return false;
+    information = answer;
+    // The answers are the report's: they override what the design records.
+    Design reported = design;
+    if (reported.project) {
+        reported.project->facility = answer.facility;
+        reported.project->address = answer.address;
+        reported.project->installer = answer.installer;
+        reported.project->reference = answer.projectReference;
+        reported.project->revision = answer.revision;
+        reported.project->preparedBy = answer.preparedBy;
+    }
+    const BusyCursor busy;
+    return Report::writeDesignReport(fileName, reported, evaluation, catalogue, information);
+}

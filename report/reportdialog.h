@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/design.h"
+
 #include "report/reportbuilder.h"
 
 #include <QString>
@@ -22,3 +24,7 @@ bool askReportInformation(QWidget *parent, const ReportInformation &initial, Rep
 // left as it was).
 bool generateReport(QWidget *parent, const QString &fileName, const DesignEvaluation &design,
                     const Catalogue &catalogue, ReportInformation &information);
+// The same for a whole design: its project information, battery methods and
+// schedules reach the report.
+bool generateReport(QWidget *parent, const QString &fileName, const Design &design,
+                    const DesignEvaluation &evaluation, const Catalogue &catalogue, ReportInformation &information);

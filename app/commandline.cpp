@@ -507,15 +507,7 @@ int writeReport(const Request &request, QTextStream &out, QTextStream &err)
     information.revision = project.revision;
     information.preparedBy = project.preparedBy;
     // What the command line gives wins over the design's own record.
-    Design reported = data;
-    if (reported.project) {
-        reported.project->facility = information.facility;
-        reported.project->address = information.address;
-        reported.project->installer = information.installer;
-        reported.project->reference = information.projectReference;
-        reported.project->revision = information.revision;
-        reported.project->preparedBy = information.preparedBy;
-    }
+    const Design reported = Report::withInformation(data, information);
     QString changes;
     if (!request.compareWith.isEmpty()) {
         Design previous;

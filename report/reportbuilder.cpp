@@ -115,6 +115,19 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
     return data;
 }
 
+Design withInformation(Design design, const ReportInformation &information)
+{
+    if (design.project) {
+        design.project->facility = information.facility;
+        design.project->address = information.address;
+        design.project->installer = information.installer;
+        design.project->reference = information.projectReference;
+        design.project->revision = information.revision;
+        design.project->preparedBy = information.preparedBy;
+    }
+    return design;
+}
+
 namespace
 {
 

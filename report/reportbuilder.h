@@ -1,12 +1,12 @@
 #pragma once
 
 #include "report/reportcomposer.h"
+#include "design/design.h"
 
 #include <QDate>
 #include <QString>
 
 class Catalogue;
-struct Design;
 struct DesignEvaluation;
 struct SystemEvaluation;
 
@@ -17,6 +17,10 @@ namespace Report
 
 // One panel or expansion box with its loops, as its editors show them.
 PanelInfo panelInfo(const SystemEvaluation &system);
+
+// `design` with its project fields replaced by the report's information, for
+// a report whose information was given for this one report.
+Design withInformation(Design design, const ReportInformation &information);
 
 // The whole report's values: the information as given, the main panel and
 // every expansion box in the design's order.

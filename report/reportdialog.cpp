@@ -94,15 +94,7 @@ bool generateReport(QWidget *parent, const QString &fileName, const Design &desi
         return false;
     information = answer;
     // The answers are the report's: they override what the design records.
-    Design reported = design;
-    if (reported.project) {
-        reported.project->facility = answer.facility;
-        reported.project->address = answer.address;
-        reported.project->installer = answer.installer;
-        reported.project->reference = answer.projectReference;
-        reported.project->revision = answer.revision;
-        reported.project->preparedBy = answer.preparedBy;
-    }
     const BusyCursor busy;
-    return Report::writeDesignReport(fileName, reported, evaluation, catalogue, information);
+    return Report::writeDesignReport(fileName, Report::withInformation(design, answer), evaluation, catalogue,
+                                     information);
 }

@@ -7,6 +7,7 @@
 #include "design/designdocument.h"
 #include "design/designfile.h"
 
+#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -59,6 +60,7 @@ class TestDesignFile : public QObject
 private slots:
     void initTestCase() { m_catalogue = std::make_unique<Catalogue>(demoData()); }
     void plainDesignsStayVersion2_0();
+    void goldenFilesWriteBackByteForByte();
     void extendedDesignRoundTrips();
     void extensionBlocksAsWritten();
     void refusedFiles_data();
@@ -90,6 +92,24 @@ void TestDesignFile::plainDesignsStayVersion2_0()
         QVERIFY(DesignFile::parse(DesignFile::compose(read), again, *m_catalogue));
         QCOMPARE(again, read);
     }
+}
+
+void TestDesignFile::goldenFilesWriteBackByteForByte()
+{
+    QDirIterator it(QStringLiteral(KALVIX_TEST_DATA_DIR), {QStringLiteral("*.csv")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        Design design;
+        QVERIFY2(DesignFile::read(path, design, *m_catalogue), qPrintable(path));
+        QCOMPARE(DesignFile::compose(design).toUtf8(), bytes);
+        ++files;
+    }
+    QVERIFY(files >= 3);
 }
 
 void TestDesignFile::extendedDesignRoundTrips()

@@ -25,7 +25,8 @@ function(kalvix_add_test name)
   target_compile_definitions(${name} PRIVATE
     KALVIX_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
     KALVIX_DEMO_DIR="${CMAKE_SOURCE_DIR}/data/demo"
-    KALVIX_SIGNING_KEY="${KALVIX_SIGNING_KEY}")
+    KALVIX_SIGNING_KEY="${KALVIX_SIGNING_KEY}"
+    KALVIX_TEST_TIME_FACTOR=${KALVIX_TEST_TIME_FACTOR})
   add_test(NAME ${name} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run_isolated.sh $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${KALVIX_TEST_TIMEOUT})
 endfunction()

@@ -824,7 +824,7 @@ void MainWindow::showDesign(const Design &state)
         return;
     BusyCursor busy;
     // A change of model takes the boxes with it, through the usual signals.
-    updateContainerSetup(mainContainer, state.main.config.toTexts(), state.main.loops);
+    updateContainerSetup(mainContainer, state.main.config, state.main.loops);
 
     QMap<QString, const SystemDesign *> boxes;
     QStringList names;
@@ -849,7 +849,7 @@ void MainWindow::showDesign(const Design &state)
         SystemContainerWidget *container = expansionBoxContainers.value(box.name);
         if (!container)
             continue;
-        updateContainerSetup(container, box.config.toTexts(), box.loops);
+        updateContainerSetup(container, box.config, box.loops);
         const int from = ui->externalTabWidget->indexOf(container);
         if (from != i + 1)
             ui->externalTabWidget->tabBar()->moveTab(from, i + 1);

@@ -247,6 +247,7 @@ void MainWindow::initContainers()
             page->deleteLater();
     }
     expansionBoxContainers.clear();
+    dropParkedBoxes();
 
     mainContainer = new SystemContainerWidget(false, catalogue, QString(), this);
     ui->externalTabWidget->addTab(mainContainer, tr("Main Panel"));
@@ -271,6 +272,8 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
         qWarning().noquote() << "Expansion box container already exists for:" << displayName;
         return;
     }
+    // A box added is a fresh one, whatever a page of that name held before.
+    dropParkedBoxes(displayName);
     auto *container = new SystemContainerWidget(true, catalogue, baseName, this);
     connect(container, &SystemContainerWidget::expansionBoxFaultChanged, this,
             [this, displayName](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
@@ -312,7 +315,48 @@ void MainWindow::onExpansionBoxRemoved(QString displayName)
     }
     ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
     expansionBoxContainers.remove(displayName);
-    delete container;
+    parkBox(displayName, container);
+}
+
+void MainWindow::parkBox(const QString &name, SystemContainerWidget *container)
+{
+    // A few pages are enough for the undo steps at hand.
+    constexpr int MaxParked = 16;
+    container->disconnect(this);
+    container->hide();
+    dropParkedBoxes(name);
+    m_parkedBoxes.prepend({name, container});
+    while (m_parkedBoxes.size() > MaxParked)
+        delete m_parkedBoxes.takeLast().second;
+}
+
+SystemContainerWidget *MainWindow::unparkBox(const QString &name, const QString &model)
+{
+    SystemContainerWidget *container = nullptr;
+    for (int i = 0; i < m_parkedBoxes.size() && !container; ++i) {
+        if (m_parkedBoxes.at(i).first == name && m_parkedBoxes.at(i).second->containerName() == model)
+            container = m_parkedBoxes.takeAt(i).second;
+    }
+    if (!container)
+        return nullptr;
+    // Still followed by the session and the document; only the window's own
+    // connections went when it was parked.
+    connect(container, &SystemContainerWidget::expansionBoxFaultChanged, this,
+            [this, name](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
+                onExpansionBoxFaultChanged(name, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
+            });
+    ui->externalTabWidget->addTab(container, name);
+    expansionBoxContainers.insert(name, container);
+    showFaultMark(container);
+    return container;
+}
+
+void MainWindow::dropParkedBoxes(const QString &name)
+{
+    for (int i = m_parkedBoxes.size() - 1; i >= 0; --i) {
+        if (name.isEmpty() || m_parkedBoxes.at(i).first == name)
+            delete m_parkedBoxes.takeAt(i).second;
+    }
 }
 
 void MainWindow::onExpansionBoxFaultChanged(QString expansionBoxName, bool hasBatteryFault,
@@ -824,7 +868,7 @@ void MainWindow::showDesign(const Design &state)
         return;
     BusyCursor busy;
     // A change of model takes the boxes with it, through the usual signals.
-    updateContainerSetup(mainContainer, state.main.config.toTexts(), state.main.loops);
+    updateContainerSetup(mainContainer, state.main.config, state.main.loops);
 
     QMap<QString, const SystemDesign *> boxes;
     QStringList names;
@@ -836,20 +880,19 @@ void MainWindow::showDesign(const Design &state)
     for (const QString &name : current) {
         SystemContainerWidget *container = expansionBoxContainers.value(name);
         if (!boxes.contains(name) || boxes.value(name)->config.model != container->containerName()) {
-            container->disconnect(this);
             ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
             expansionBoxContainers.remove(name);
-            delete container;
+            parkBox(name, container);
         }
     }
     for (int i = 0; i < state.boxes.size(); ++i) {
         const SystemDesign &box = state.boxes.at(i);
-        if (!expansionBoxContainers.contains(box.name))
+        if (!expansionBoxContainers.contains(box.name) && !unparkBox(box.name, box.config.model))
             onExpansionBoxAdded(box.config.model, box.name);
         SystemContainerWidget *container = expansionBoxContainers.value(box.name);
         if (!container)
             continue;
-        updateContainerSetup(container, box.config.toTexts(), box.loops);
+        updateContainerSetup(container, box.config, box.loops);
         const int from = ui->externalTabWidget->indexOf(container);
         if (from != i + 1)
             ui->externalTabWidget->tabBar()->moveTab(from, i + 1);
@@ -910,6 +953,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
         delete container;
     }
     expansionBoxContainers.clear();
+    dropParkedBoxes();
 
     QStringList names;
     for (int i = 0; i < newContainers.size(); ++i) {

@@ -129,6 +129,14 @@ private:
     Catalogue *catalogue;
     SystemContainerWidget *mainContainer = nullptr;
     QMap<QString, SystemContainerWidget *> expansionBoxContainers;
+    // Box pages that edits took away, kept hidden: an undo that brings a box
+    // back shows its page again instead of building it anew.
+    QList<QPair<QString, SystemContainerWidget *>> m_parkedBoxes; // page name, page
+    void parkBox(const QString &name, SystemContainerWidget *container);
+    // The parked page of the box `name` of `model`, shown again; none when
+    // there is no such page.
+    SystemContainerWidget *unparkBox(const QString &name, const QString &model);
+    void dropParkedBoxes(const QString &name = QString());
 
     About *aboutWindow = nullptr;
     bool aboutWindowOpen = false;

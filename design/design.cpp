@@ -153,3 +153,15 @@ Design Design::fromSetupData(const SetupFile::SetupData &data)
         design.boxes[i].name = names.at(i);
     return design;
 }
+
+Design Design::normalised(const Catalogue &catalogue) const
+{
+    Design design = *this;
+    for (int s = -1; s < design.boxes.size(); ++s) {
+        SystemDesign *system = design.system(s);
+        system->config = system->config.normalised(catalogue);
+        for (LoopConfig &loop : system->loops)
+            loop = loop.normalised();
+    }
+    return design;
+}

@@ -118,6 +118,9 @@ struct Design {
     SetupFile::SetupData toSetupData() const;
     // The boxes take the names the main panel gives them in file order.
     static Design fromSetupData(const SetupFile::SetupData &data);
+    // The rules that tie values together (PanelConfig / LoopConfig
+    // ::normalised) applied to every system: what a design read holds.
+    Design normalised(const Catalogue &catalogue) const;
     // Boxes in the order toSetupData writes them (indexes into `boxes`).
     QVector<int> boxFileOrder() const;
 

@@ -2,6 +2,8 @@
 
 #include "design/designfile.h"
 
+#include "catalogue/catalogue.h"
+
 #include <algorithm>
 
 DesignDocument::DesignDocument(const Catalogue *catalogue, const QString &recoveryFolder, QObject *parent)
@@ -129,6 +131,139 @@ void DesignDocument::setQuantity(int system, int loop, const QString &device, in
     else
         config.devices.remove(device);
     setLoopConfig(system, loop, config);
+}
+
+namespace
+{
+
+// A system's loops as many as its cards give: loops that go take their
+// schedules with them (reconcile), new ones start fresh.
+void fitLoops(SystemDesign &system, const Catalogue &catalogue)
+{
+    const int count = system.config.loopCount(catalogue);
+    system.loops.resize(count);
+}
+
+} // namespace
+
+void DesignDocument::setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey)
+{
+    Design next = design();
+    SystemDesign *target = next.system(system);
+    if (!target)
+        return;
+    PanelConfig normalised = config;
+    // A system is what it is: its kind and (for a box) its model stay.
+    normalised.expansionBox = target->config.expansionBox;
+    if (normalised.expansionBox)
+        normalised.model = target->config.model;
+    else if (m_catalogue->findPanel(normalised.model).name != normalised.model)
+        return;
+    // Boxes belong to the model of the main panel that took them.
+    const bool modelChanged = normalised.model != target->config.model;
+    target->config = normalised.normalised(*m_catalogue);
+    fitLoops(*target, *m_catalogue);
+    if (modelChanged)
+        next.boxes.clear();
+    edit(next, {modelChanged ? DesignChange::Whole : DesignChange::Panel, system}, mergeKey);
+}
+
+void DesignDocument::changeModel(const QString &model)
+{
+    if (model == design().main.config.model || m_catalogue->findPanel(model).name != model)
+        return;
+    Design next = design();
+    next.main.config = next.main.config.withModel(model);
+    fitLoops(next.main, *m_catalogue);
+    next.boxes.clear();
+    edit(next, {DesignChange::Whole});
+}
+
+void DesignDocument::setInternalBattery(int system, const QString &battery)
+{
+    if (const SystemDesign *current = design().system(system)) {
+        PanelConfig config = current->config;
+        config.internalBattery = battery;
+        setPanelConfig(system, config);
+    }
+}
+
+void DesignDocument::setOutputs(const PanelCalculation::OutputCurrents &outputs)
+{
+    PanelConfig config = design().main.config;
+    config.outputs = outputs;
+    setPanelConfig(-1, config);
+}
+
+void DesignDocument::setCards(int system, const QStringList &cards)
+{
+    if (const SystemDesign *current = design().system(system)) {
+        PanelConfig config = current->config;
+        config.cards = cards;
+        setPanelConfig(system, config);
+    }
+}
+
+void DesignDocument::setExternalPower(int system, const QString &source1, const QString &battery1,
+                                      const QString &source2, const QString &battery2)
+{
+    if (const SystemDesign *current = design().system(system)) {
+        PanelConfig config = current->config;
+        config.source1 = source1;
+        config.battery1 = battery1;
+        config.source2 = source2;
+        config.battery2 = battery2;
+        setPanelConfig(system, config);
+    }
+}
+
+void DesignDocument::setAdvancedSettings(int system, int batteryDegradation, int soundersActive,
+                                         const QString &idleTime, const QString &alarmTime, quintptr mergeKey)
+{
+    if (const SystemDesign *current = design().system(system)) {
+        PanelConfig config = current->config;
+        config.batteryDegradation = batteryDegradation;
+        config.soundersActive = soundersActive;
+        config.idleTime = idleTime;
+        config.alarmTime = alarmTime;
+        setPanelConfig(system, config, mergeKey);
+    }
+}
+
+bool DesignDocument::addBox(const QString &model)
+{
+    const PanelConfig &main = design().main.config;
+    if (design().boxes.size() >= m_catalogue->findPanel(main.model).maxExpansionBoxes)
+        return false;
+    bool compatible = false;
+    for (const ExpansionBox &box : m_catalogue->compatibleExpansionBoxes(main.model))
+        compatible = compatible || box.name == model;
+    if (!compatible)
+        return false;
+    Design next = design();
+    QStringList taken;
+    for (const SystemDesign &box : next.boxes)
+        taken.append(box.name);
+    SystemDesign box;
+    box.config.expansionBox = true;
+    box.config.model = model;
+    box.name = BoxNames::next(model, taken);
+    fitLoops(box, *m_catalogue);
+    next.boxes.append(box);
+    edit(next, {DesignChange::Whole});
+    return true;
+}
+
+void DesignDocument::removeBox(const QString &name)
+{
+    Design next = design();
+    for (int i = 0; i < next.boxes.size(); ++i) {
+        if (next.boxes.at(i).name == name) {
+            next.boxes.remove(i);
+            edit(next, {DesignChange::Whole});
+            return;
+        }
+    }
 }
 
 void DesignDocument::undo()

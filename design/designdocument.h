@@ -56,6 +56,25 @@ public:
     void setLoopSchedule(int system, int loop, const std::optional<LoopSchedule> &schedule);
     void setLoopConfig(int system, int loop, const LoopConfig &config, quintptr mergeKey = 0);
     void setQuantity(int system, int loop, const QString &device, int quantity);
+    // A panel's or box's configuration, normalised; its loops follow the
+    // loop count its cards give (new loops start as fresh ones).
+    void setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey = 0);
+    // The main panel's model with its consequences (PanelConfig::withModel):
+    // its cards, batteries and external power go, its loops follow the new
+    // model's base loops, and every expansion box goes.
+    void changeModel(const QString &model);
+    void setInternalBattery(int system, const QString &battery);
+    void setOutputs(const PanelCalculation::OutputCurrents &outputs);
+    void setCards(int system, const QStringList &cards);
+    // Sources and their additional batteries (empty: none).
+    void setExternalPower(int system, const QString &source1, const QString &battery1, const QString &source2,
+                          const QString &battery2);
+    void setAdvancedSettings(int system, int batteryDegradation, int soundersActive, const QString &idleTime,
+                             const QString &alarmTime, quintptr mergeKey = 0);
+    // A new box of `model` after the others, named as the main panel names
+    // it; false when the main panel takes no more boxes or not this model.
+    bool addBox(const QString &model);
+    void removeBox(const QString &name);
 
     bool canUndo() const { return m_history.canUndo(); }
     bool canRedo() const { return m_history.canRedo(); }

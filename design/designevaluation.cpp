@@ -54,8 +54,8 @@ std::optional<LoopDeviceCheck> DesignEvaluation::evaluateDeviceCheck(const Desig
     const SystemDesign *system = design.system(systemIndex);
     if (!system || loop < 0 || loop >= system->loops.size() || !system->schedules.contains(loop))
         return std::nullopt;
-    const PanelConfig config = system->config.shownByEditor(catalogue);
-    const LoopConfig loopConfig = system->loops.at(loop).shownByEditor();
+    const PanelConfig config = system->config;
+    const LoopConfig loopConfig = system->loops.at(loop);
     const LoopLimits limits = limitsOf(config, catalogue);
     const double fraction = config.soundersActiveFraction();
     const QVector<LoopCalc::LoopDevice> devices = LoopCalc::resolveDevices(loopConfig.devices, catalogue);
@@ -69,11 +69,9 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
                                                   const Catalogue &catalogue, BatteryMethod batteryMethod,
                                                   const QMap<int, LoopSchedule> &schedules)
 {
-    // The values as the editors hold them once the design is opened.
-    const PanelConfig config = read.shownByEditor(catalogue);
-    QVector<LoopConfig> loops;
-    for (const LoopConfig &loop : readLoops)
-        loops.append(loop.shownByEditor());
+    // A design read is normalised already (Design::normalised).
+    const PanelConfig &config = read;
+    const QVector<LoopConfig> &loops = readLoops;
     SystemEvaluation system;
     system.isExpansionBox = config.expansionBox;
     system.displayName = config.model;
@@ -110,7 +108,7 @@ SystemEvaluation DesignEvaluation::evaluateSystem(const PanelConfig &read,
 
 DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue)
 {
-    return evaluate(Design::fromSetupData(data), catalogue);
+    return evaluate(Design::fromSetupData(data).normalised(catalogue), catalogue);
 }
 
 DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)

@@ -50,10 +50,10 @@ struct DesignEvaluation {
     // Every loop is evaluated with its panel's limits and sounders share; the
     // panel then receives each loop's currents and fault, as the container
     // hands them over.
-    // Values the editors cannot hold as read are evaluated as they hold them
-    // (PanelConfig / LoopConfig::shownByEditor).
+    // The design as given: one read from a file is normalised already
+    // (Design::normalised).
     static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue);
-    // A design as a 2.0 file holds it (boxes named in file order).
+    // A design as a 2.0 file holds it (boxes named in file order), normalised.
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     // The device-level check of one scheduled loop alone, as evaluate() gives
     // it; none for a loop without a schedule.

@@ -238,7 +238,7 @@ QString compose(const Design &design)
     return SetupFile::composeSetupText(data, ExtendedVersion) + lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-bool parse(const QString &text, Design &design, const Catalogue &catalogue)
+bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStringList *adjusted)
 {
     QString version;
     QStringList blocks;
@@ -316,14 +316,25 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue)
             return false;
         }
     }
-    design = read;
+    // Read once into the values the design keeps: the editors, the
+    // evaluation and the command line all see the same design.
+    design = read.normalised(catalogue);
+    if (adjusted) {
+        // Compared in file order, as the file holds the boxes.
+        SetupFile::SetupData held;
+        held.panel = design.main.config.toTexts();
+        held.loops = design.main.loops;
+        for (const SystemDesign &box : design.boxes)
+            held.boxes.append({box.config.toTexts(), box.loops});
+        *adjusted = SetupFile::adjustedValues(data, held);
+    }
     return true;
 }
 
-bool read(const QString &fileName, Design &design, const Catalogue &catalogue)
+bool read(const QString &fileName, Design &design, const Catalogue &catalogue, QStringList *adjusted)
 {
     QString text;
-    return SetupFile::readSetupText(fileName, text) && parse(text, design, catalogue);
+    return SetupFile::readSetupText(fileName, text) && parse(text, design, catalogue, adjusted);
 }
 
 bool write(const QString &fileName, const Design &design, QString *error)

@@ -26,8 +26,11 @@ bool isStorableText(const QString &text);
 constexpr int MaxLocationLength = 80;
 
 QString compose(const Design &design);
-bool parse(const QString &text, Design &design, const Catalogue &catalogue);
-bool read(const QString &fileName, Design &design, const Catalogue &catalogue);
+// The design read is normalised (Design::normalised); `adjusted`, when
+// given, receives one line per value that differs from the file's
+// (SetupFile::adjustedValues).
+bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStringList *adjusted = nullptr);
+bool read(const QString &fileName, Design &design, const Catalogue &catalogue, QStringList *adjusted = nullptr);
 // Through a temporary file that replaces the target only once all is on disk.
 bool write(const QString &fileName, const Design &design, QString *error = nullptr);
 

@@ -36,7 +36,7 @@ LoopConfig LoopConfig::fromTexts(const QStringList &values, const QMap<QString, 
             config.distributionFactor = static_cast<int>(qBound(-1.0, factor, 101.0));
     }
     // As read: a value the editor cannot show stays visible here, so the
-    // reader can tell the user what the editor made of it (shownByEditor).
+    // reader can tell the user what the editor made of it (normalised).
     int *const lengths[] = {&config.loopLength, &config.startDistance, &config.endDistance};
     for (int i = 0; i < 3 && 3 + i < values.size(); ++i)
         *lengths[i] = values.at(3 + i).toInt(); // unreadable text counts as 0, as the spin boxes take it
@@ -44,7 +44,7 @@ LoopConfig LoopConfig::fromTexts(const QStringList &values, const QMap<QString, 
     return config;
 }
 
-LoopConfig LoopConfig::shownByEditor() const
+LoopConfig LoopConfig::normalised() const
 {
     LoopConfig shown = *this;
     // A cable the selector does not offer (in the source texts or their

@@ -31,10 +31,11 @@ struct LoopConfig {
     // that is no number keeps its default, a length that is none reads as 0,
     // a topology other than "A" is degraded mode, as the editor reads them).
     static LoopConfig fromTexts(const QStringList &values, const QMap<QString, int> &devices = {});
-    // What a fresh loop editor given this configuration holds: lengths and
-    // factor within its ranges, quantities capped at 250, an unknown cable
-    // type left on the default entry. The identity for every valid loop.
-    LoopConfig shownByEditor() const;
+    // The configuration within the ranges a loop takes, as a design holds it
+    // once read: lengths and factor within their ranges, quantities capped
+    // at 250, an unknown cable type on the default entry. The identity for
+    // every valid loop.
+    LoopConfig normalised() const;
 
     static QString topologyCode(Topology topology);
 

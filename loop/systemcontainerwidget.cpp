@@ -133,7 +133,7 @@ void SystemContainerWidget::addLoop()
     connect(loop, &LoopWidget::faultSummaryChanged, this, &SystemContainerWidget::refreshFaultMarks);
 
     connect(panel, &PanelWidget::soundersActiveChanged, loop, &LoopWidget::onSoundersActiveChanged);
-    loop->onSoundersActiveChanged(panel->soundersActive() / 100.0);
+    loop->onSoundersActiveChanged(panel->configuration().soundersActiveFraction());
 
     if (!m_isExpansionBox) {
         connect(panel, &PanelWidget::panelChanged, loop,
@@ -206,19 +206,9 @@ void SystemContainerWidget::onLoopsChanged(int loops)
     refreshFaultMarks();
 }
 
-void SystemContainerWidget::applySetup(const QStringList &panelValues,
-                                       const QVector<QPair<QStringList, QMap<QString, int>>> &loops)
+void SystemContainerWidget::applySetup(const PanelConfig &panel, const QVector<LoopConfig> &loops)
 {
-    QVector<LoopConfig> configs;
-    configs.reserve(loops.size());
-    for (const auto &loop : loops)
-        configs.append(LoopConfig::fromTexts(loop.first, loop.second));
-    applySetup(panelValues, configs);
-}
-
-void SystemContainerWidget::applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops)
-{
-    m_panelWidget->applyConfiguration(panelValues);
+    m_panelWidget->applyConfig(panel);
     const int n = loops.size();
     if (n != m_loopCount)
         onLoopsChanged(n);

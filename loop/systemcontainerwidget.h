@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loop/loopconfig.h"
+#include "panel/panelconfig.h"
 #include "panel/panelmessages.h"
 
 #include <QList>
@@ -48,9 +49,7 @@ public:
 
     // Applies a setup that has already been checked: the panel first, then
     // each loop's values and devices.
-    void applySetup(const QStringList &panelValues,
-                    const QVector<QPair<QStringList, QMap<QString, int>>> &loops);
-    void applySetup(const QStringList &panelValues, const QVector<LoopConfig> &loops);
+    void applySetup(const PanelConfig &panel, const QVector<LoopConfig> &loops);
 
     // Rewrites only the given loops (by index, among those in use), with
     // their currents handed to the panel once at the end.

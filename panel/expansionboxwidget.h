@@ -12,7 +12,5 @@ public:
     // modelName is the box's model (its base name, not its display name).
     ExpansionBoxWidget(const Catalogue *catalogue, const QString &modelName, QWidget *parent = nullptr);
 
-    // Sets everything from the 11 texts of an expansion box configuration.
-    void applyConfiguration(const QStringList &values) override;
     bool isExpansionBox() const override;
 };

@@ -3,6 +3,8 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -86,20 +88,95 @@ bool PanelConfig::operator==(const PanelConfig &o) const
            soundersActive == o.soundersActive && idleTime == o.idleTime && alarmTime == o.alarmTime;
 }
 
-PanelConfig PanelConfig::shownByEditor(const Catalogue &catalogue) const
+const QStringList &PanelConfig::idleTimes()
+{
+    static const QStringList times = {QStringLiteral("72 h"), QStringLiteral("48 h"), QStringLiteral("30 h"),
+                                      QStringLiteral("24 h"), QStringLiteral("4 h")};
+    return times;
+}
+
+const QStringList &PanelConfig::alarmTimes()
+{
+    static const QStringList times = {QStringLiteral("60 min"), QStringLiteral("30 min"),
+                                      QStringLiteral("15 min"), QStringLiteral("5 min"),
+                                      QStringLiteral("0 min")};
+    return times;
+}
+
+PanelCalculation::ModelRecord PanelConfig::modelRecord(const Catalogue &catalogue) const
+{
+    // No model (an empty catalogue): nothing to look up.
+    if (model.isEmpty())
+        return PanelCalculation::ModelRecord();
+    if (expansionBox)
+        return PanelCalculation::ModelRecord::fromExpansionBox(catalogue.findExpansionBox(model));
+    return PanelCalculation::ModelRecord::fromPanel(catalogue.findPanel(model));
+}
+
+int PanelConfig::loopCount(const Catalogue &catalogue) const
+{
+    return std::max(0, PanelCalculation::loopCount(modelRecord(catalogue).baseLoops, loopCards()));
+}
+
+bool PanelConfig::externalPowerEnabled(const Catalogue &catalogue) const
+{
+    if (!cards.contains(PanelCalculation::powerCardName))
+        return false;
+    for (const AuxiliaryCard &card : catalogue.compatibleAuxiliaryCards(model)) {
+        if (PanelCalculation::isPowerCard(card.name))
+            return true;
+    }
+    return false;
+}
+
+PanelConfig PanelConfig::withModel(const QString &newModel) const
+{
+    PanelConfig changed = *this;
+    changed.model = newModel;
+    changed.internalBattery.clear();
+    changed.cards.clear();
+    changed.source1.clear();
+    changed.battery1.clear();
+    changed.source2.clear();
+    changed.battery2.clear();
+    return changed;
+}
+
+PanelConfig PanelConfig::withLoopCards(int count, const Catalogue &catalogue) const
+{
+    PanelConfig changed = *this;
+    changed.cards.clear();
+    for (const AuxiliaryCard &card : catalogue.compatibleAuxiliaryCards(model)) {
+        if (PanelCalculation::isLoopCard(card.name)) {
+            for (int i = 0; i < count; ++i)
+                changed.cards.append(card.name);
+        } else if (cards.contains(card.name)) {
+            changed.cards.append(card.name);
+        }
+    }
+    return changed;
+}
+
+PanelConfig PanelConfig::normalised(const Catalogue &catalogue) const
 {
     PanelConfig shown = *this;
-    static const QStringList idleTimes = {"72 h", "48 h", "30 h", "24 h", "4 h"};
-    static const QStringList alarmTimes = {"60 min", "30 min", "15 min", "5 min", "0 min"};
-    if (!idleTimes.contains(idleTime))
-        shown.idleTime = idleTimes.first();
-    if (!alarmTimes.contains(alarmTime))
-        shown.alarmTime = alarmTimes.at(1);
+    if (!idleTimes().contains(idleTime))
+        shown.idleTime = idleTimes().at(DefaultIdleTime);
+    if (!alarmTimes().contains(alarmTime))
+        shown.alarmTime = alarmTimes().at(DefaultAlarmTime);
     shown.batteryDegradation = qBound(0, batteryDegradation, 99);
     shown.soundersActive = qBound(0, soundersActive, 100);
+    if (expansionBox) {
+        shown.outputs = PanelCalculation::OutputCurrents();
+    } else {
+        double *const currents[] = {&shown.outputs.aux24VAlarm, &shown.outputs.aux24VIdle,
+                                    &shown.outputs.snd1Alarm,   &shown.outputs.snd1Idle,
+                                    &shown.outputs.snd2Alarm,   &shown.outputs.snd2Idle};
+        for (double *current : currents)
+            *current = qBound(0.0, Display::asDisplayed(*current, OutputDecimals), MaxOutput);
+    }
 
-    const double room = expansionBox ? catalogue.findExpansionBox(model).maxBatteryCapacity
-                                     : catalogue.findPanel(model).maxBatteryCapacity;
+    const double room = modelRecord(catalogue).maxBatteryCapacity;
     bool internalOffered = false;
     for (const Battery &battery : PanelCalculation::internalBatteryChoices(catalogue.batteries(), room))
         internalOffered = internalOffered || battery.name == internalBattery;
@@ -130,5 +207,24 @@ PanelConfig PanelConfig::shownByEditor(const Catalogue &catalogue) const
         shown.source2.clear();
     if (shown.source2.isEmpty() || !known(battery2, false))
         shown.battery2.clear();
+
+    // The card list offers the model's cards in catalogue order; of the
+    // one-only cards the first one stays.
+    shown.cards.clear();
+    const int loopCardCount = loopCards();
+    bool oneOnlyInstalled = false;
+    for (const AuxiliaryCard &card : catalogue.compatibleAuxiliaryCards(model)) {
+        if (PanelCalculation::isLoopCard(card.name)) {
+            for (int i = 0; i < loopCardCount; ++i)
+                shown.cards.append(card.name);
+        } else if (cards.contains(card.name)) {
+            if (card.onlyOne) {
+                if (oneOnlyInstalled)
+                    continue;
+                oneOnlyInstalled = true;
+            }
+            shown.cards.append(card.name);
+        }
+    }
     return shown;
 }

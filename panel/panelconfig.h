@@ -39,12 +39,33 @@ struct PanelConfig {
     // number of texts is wrong; text that is no number reads as 0.
     static bool fromTexts(const QStringList &values, bool expansionBox, PanelConfig &config);
 
-    // What a fresh editor given these values holds: a selector text it does
-    // not offer leaves it on its default entry (none for the batteries and
-    // sources, "72 h" and "30 min" for the times), percentages within the
-    // spin boxes' ranges. The identity for every configuration the setup
-    // reader accepts without adjusting.
-    PanelConfig shownByEditor(const Catalogue &catalogue) const;
+    // The idle and alarm times a panel offers, in the order of its selectors.
+    static const QStringList &idleTimes();
+    static const QStringList &alarmTimes();
+    static constexpr int DefaultIdleTime = 0;
+    static constexpr int DefaultAlarmTime = 1;
+
+    // The configuration with the rules that tie its values together applied,
+    // as a design holds it once read: a choice the catalogue does not offer
+    // falls back to its default (none for the batteries and sources, "72 h"
+    // and "30 min" for the times), an additional battery goes with its
+    // source, percentages and output currents lie within their ranges, the
+    // cards are the model's own in catalogue order (a loop card once per
+    // installed card, one one-only card at most). The identity for every
+    // configuration the setup reader accepts without adjusting.
+    PanelConfig normalised(const Catalogue &catalogue) const;
+    // What a change to `model` leaves: the outputs, percentages and times;
+    // the batteries, cards and external power go, as they belonged to the
+    // model that was.
+    PanelConfig withModel(const QString &model) const;
+    // Loop cards set to `count` (the other cards stay, in their order).
+    PanelConfig withLoopCards(int count, const Catalogue &catalogue) const;
+    // The model's record fields the power design uses.
+    PanelCalculation::ModelRecord modelRecord(const Catalogue &catalogue) const;
+    // Loops the model drives with the installed loop cards.
+    int loopCount(const Catalogue &catalogue) const;
+    // The power card is installed and the model offers it.
+    bool externalPowerEnabled(const Catalogue &catalogue) const;
 
     // Installed loop cards: the cards whose name begins with "VRAL".
     int loopCards() const;

@@ -64,9 +64,7 @@ QString PanelEvaluation::loopAlarmCurrentText(int loop) const
 
 ModelRecord PanelEvaluation::modelRecord(const PanelConfig &config, const Catalogue &catalogue)
 {
-    if (config.expansionBox)
-        return ModelRecord::fromExpansionBox(catalogue.findExpansionBox(config.model));
-    return ModelRecord::fromPanel(catalogue.findPanel(config.model));
+    return config.modelRecord(catalogue);
 }
 
 CurrentPair PanelEvaluation::totals(const PanelInput &input, const ModelRecord &model,

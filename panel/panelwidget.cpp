@@ -1,273 +1,288 @@
 #include "panel/panelwidget.h"
 
-#include "design/design.h"
-
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "design/design.h"
 #include "panel/batterymethodbox.h"
-#include "loop/figureexplanations.h"
+#include "panel/expansionboxlist.h"
 #include "panel/modelchangeguard.h"
-#include "widgets/rangeguard.h"
+#include "panel/panelcardlist.h"
+#include "panel/panellooplist.h"
 #include "widgets/messagebox.h"
+#include "widgets/rangeguard.h"
 #include "widgets/widgetfunctions.h"
 
 #include "ui_panelwidget.h"
 
-#include <QCoreApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDebug>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSharedPointer>
 #include <QSignalBlocker>
-#include <QSpacerItem>
-#include <QTimer>
-#include <QVBoxLayout>
-#include <QtGlobal>
+#include <QSpinBox>
+
 #include <algorithm>
 
 using PanelCalculation::CurrentPair;
-using PanelCalculation::ModelRecord;
 
 namespace
 {
 
-const QStringList idleTimes = {QStringLiteral("72 h"), QStringLiteral("48 h"), QStringLiteral("30 h"),
-                               QStringLiteral("24 h"), QStringLiteral("4 h")};
-const QStringList alarmTimes = {QStringLiteral("60 min"), QStringLiteral("30 min"), QStringLiteral("15 min"),
-                                QStringLiteral("5 min"), QStringLiteral("0 min")};
-
 constexpr int hintDurationMs = 3000;
-
-// Card rows: "-", count and "+" of the loop card take this much, and every
-// card name starts at the same place, under the "Card's name" header.
-constexpr int cardRowSpacing = 6;
-constexpr int loopCardControlsWidth = 20 + cardRowSpacing + 30 + cardRowSpacing + 20;
-constexpr int cardNameIndent = loopCardControlsWidth + 20;
-
-constexpr int emptyListHeight = 40;
-constexpr int expansionBoxListMaxHeight = 200;
-constexpr int expansionBoxRowPadding = 10;
 constexpr int limitDurationMs = 5000;
-
-// Number of entries a main panel configuration holds.
-constexpr int mainPanelValueCount = 17;
-
-QListWidgetItem *addRow(QListWidget *list, QWidget *row, const QSize &size)
-{
-    auto *item = new QListWidgetItem(list);
-    item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
-    item->setSizeHint(size);
-    list->setItemWidget(item, row);
-    return item;
-}
-
-QPushButton *smallButton(const QString &text, const QString &objectName, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setFixedSize(20, 20);
-    button->setStyleSheet(QStringLiteral("padding: 0px; margin: 0px;"));
-    return button;
-}
-
-QString comboValue(const QComboBox *combo)
-{
-    return combo->currentIndex() <= 0 ? QStringLiteral("-") : combo->currentText();
-}
-
-bool isSelected(const QComboBox *combo)
-{
-    return combo->currentIndex() > 0;
-}
 
 // The selector's text, or empty while it is on its first entry (none).
 QString selectedText(const QComboBox *combo)
 {
-    return isSelected(combo) ? combo->currentText() : QString();
+    return combo->currentIndex() > 0 ? combo->currentText() : QString();
 }
 
 } // namespace
 
 PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
-    : QWidget(parent), ui(new Ui::PanelWidget), catalogue(catalogue)
+    : QWidget(parent), m_ui(new Ui::PanelWidget), m_catalogue(catalogue)
 {
-    // Typed values beyond a field's range are capped with a note, not cut.
-    RangeGuard::install();
     Q_ASSERT(catalogue);
-    ui->setupUi(this);
+    m_config.model = catalogue->panels().isEmpty() ? QString() : catalogue->panels().first().name;
+    setUp();
+}
 
-    addHelpSymbol(ui->battDegradationLabel,
-                  tr("Percentage of battery capacity no longer available.\nThe older the battery, the more "
-                     "degraded it becomes and the less actual capacity it has."));
-    addHelpSymbol(
-        ui->sndActiveLabel,
-        tr("Percentage of sounders that are estimated to be active at the same time.\nPlease note that "
-           "under certain circumstances, such as an evacuation protocol, ALL sounders should be "
-           "active."));
-
-    ui->idleTimeComboBox->addItems(idleTimes);
-    ui->idleTimeComboBox->setCurrentIndex(0);
-    ui->alarmTimeComboBox->addItems(alarmTimes);
-    ui->alarmTimeComboBox->setCurrentIndex(1);
-    // The battery method sits with the times it judges.
-    m_batteryMethodBox = new BatteryMethodBox(this);
-    ui->battAutonomyLayout->addWidget(m_batteryMethodBox, ui->battAutonomyLayout->rowCount(), 0, 1, 2);
-    connect(m_batteryMethodBox, &BatteryMethodBox::methodChanged, this, &PanelWidget::setBatteryMethod);
-    connect(m_batteryMethodBox, &BatteryMethodBox::applyRequested, this, &PanelWidget::applyBatterySet);
-    connect(ui->idleTimeComboBox, &QComboBox::currentTextChanged, this,
-            &PanelWidget::onChangeToCalculateMinimumBatteryRequired);
-    connect(ui->alarmTimeComboBox, &QComboBox::currentTextChanged, this,
-            &PanelWidget::onChangeToCalculateMinimumBatteryRequired);
-
-    for (QDoubleSpinBox *spin : {ui->aux24VIdleDSpinBox, ui->aux24VAlarmDSpinBox, ui->snd1IdleDSpinBox,
-                                 ui->snd1AlarmDSpinBox, ui->snd2IdleDSpinBox, ui->snd2AlarmDSpinBox}) {
-        connect(spin, &QDoubleSpinBox::editingFinished, this, &PanelWidget::onPanelOutputSpinBoxValueChanged);
-    }
-
-    m_modelChangeGuard = new ModelChangeGuard(
-        ui->panelComboBox,
-        [this](const QString &newModel) {
-            return modelChangeLoss(configuration(), loopCount, expansionBoxNames,
-                                   this->catalogue->findPanel(newModel));
-        },
-        this);
-    connect(ui->panelComboBox, &QComboBox::currentTextChanged, this,
-            &PanelWidget::onPanelComboBoxValueChanged);
-    for (QComboBox *combo : {ui->battComboBox, ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox})
-        connect(combo, &QComboBox::currentTextChanged, this, &PanelWidget::onBattComboBoxValueChanged);
-    // Connected once here; refilling the source selectors never adds a second connection.
-    connect(ui->externalPowerSource1ComboBox, &QComboBox::currentTextChanged, this,
-            [this] { onExternalPowerSourceChanged(1); });
-    connect(ui->externalPowerSource2ComboBox, &QComboBox::currentTextChanged, this,
-            [this] { onExternalPowerSourceChanged(2); });
-
-    fillModelSelector();
-
-    currentModelName = ui->panelComboBox->currentText();
-    rebuildAuxCardList();
-    rebuildExpansionBoxList();
-    fillExternalPowerSourceSelectors();
-
-    connect(ui->sndActiveSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            [this](int value) { emit soundersActiveChanged(value / 100.0); });
-    connect(ui->battDegradationSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &PanelWidget::onChangeToCalculateMinimumBatteryRequired);
-    connect(ui->addExpansionBoxButton, &QPushButton::clicked, this,
-            &PanelWidget::onAddExpansionBoxButtonClicked);
-    connect(ui->resetPanelButton, &QPushButton::clicked, this, &PanelWidget::resetPanel);
-
-    for (QComboBox *combo : {ui->externalPowerSource1ComboBox, ui->externalPowerSource2ComboBox,
-                             ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox}) {
-        combo->installEventFilter(this);
-    }
+PanelWidget::PanelWidget(const Catalogue *catalogue, const QString &boxModel, QWidget *parent)
+    : QWidget(parent), m_ui(new Ui::PanelWidget), m_catalogue(catalogue)
+{
+    Q_ASSERT(catalogue);
+    m_config.expansionBox = true;
+    m_config.model = boxModel;
+    setUp();
 }
 
 PanelWidget::~PanelWidget()
 {
-    delete ui;
+    delete m_ui;
+}
+
+void PanelWidget::setUp()
+{
+    // Typed values beyond a field's range are capped with a note, not cut.
+    RangeGuard::install();
+    m_ui->setupUi(this);
+
+    addHelpSymbol(m_ui->battDegradationLabel,
+                  tr("Percentage of battery capacity no longer available.\nThe older the battery, the more "
+                     "degraded it becomes and the less actual capacity it has."));
+    addHelpSymbol(
+        m_ui->sndActiveLabel,
+        tr("Percentage of sounders that are estimated to be active at the same time.\nPlease note that "
+           "under certain circumstances, such as an evacuation protocol, ALL sounders should be "
+           "active."));
+
+    m_ui->idleTimeComboBox->addItems(PanelConfig::idleTimes());
+    m_ui->alarmTimeComboBox->addItems(PanelConfig::alarmTimes());
+    // The battery method sits with the times it judges.
+    m_batteryMethodBox = new BatteryMethodBox(this);
+    m_ui->battAutonomyLayout->addWidget(m_batteryMethodBox, m_ui->battAutonomyLayout->rowCount(), 0, 1, 2);
+    connect(m_batteryMethodBox, &BatteryMethodBox::methodChanged, this, &PanelWidget::setBatteryMethod);
+    connect(m_batteryMethodBox, &BatteryMethodBox::applyRequested, this, &PanelWidget::applyBatterySet);
+
+    {
+        const QSignalBlocker blocker(m_ui->panelComboBox);
+        if (m_config.expansionBox) {
+            m_ui->panelComboBox->addItem(m_config.model);
+            // The model of a box never changes.
+            m_ui->panelComboBox->setEnabled(false);
+        } else {
+            for (const Panel &panel : m_catalogue->panels())
+                m_ui->panelComboBox->addItem(panel.name);
+        }
+    }
+    for (QComboBox *combo : {m_ui->externalPowerSource1ComboBox, m_ui->externalPowerSource2ComboBox}) {
+        combo->addItem(tr("No external power source"));
+        for (const ExternalPowerSource &source : m_catalogue->externalPowerSources())
+            combo->addItem(source.name);
+    }
+
+    m_cardList = new PanelCardList(m_ui->auxCardsListWidget, this);
+    connect(m_cardList, &PanelCardList::loopCardsRequested, this, &PanelWidget::changeLoopCards);
+    connect(m_cardList, &PanelCardList::cardToggled, this, &PanelWidget::onCardToggled);
+    m_loopList = std::make_unique<PanelLoopList>(m_ui->individualLoopCurrentsList);
+    m_boxList = new ExpansionBoxList(m_ui->expansionBoxesListWidget, m_ui->addExpansionBoxButton, this);
+    connect(m_boxList, &ExpansionBoxList::removeRequested, this, &PanelWidget::onRemoveExpansionBox);
+
+    // Each control's change is an edit of the configuration shown.
+    if (!m_config.expansionBox) {
+        m_modelChangeGuard = new ModelChangeGuard(
+            m_ui->panelComboBox,
+            [this](const QString &newModel) {
+                return modelChangeLoss(m_config, m_loopCount, m_boxNames, m_catalogue->findPanel(newModel));
+            },
+            this);
+        connect(m_ui->panelComboBox, &QComboBox::currentTextChanged, this,
+                &PanelWidget::onPanelComboBoxValueChanged);
+    }
+    connect(m_ui->battComboBox, &QComboBox::currentTextChanged, this, [this] {
+        edit([this](PanelConfig &c) { c.internalBattery = selectedText(m_ui->battComboBox); });
+    });
+    const auto supply = [this](QComboBox *source, QComboBox *battery, QString PanelConfig::*sourceField,
+                               QString PanelConfig::*batteryField) {
+        connect(source, &QComboBox::currentTextChanged, this, [=] {
+            // A source going back to none takes its additional battery with it.
+            edit([=](PanelConfig &c) {
+                c.*sourceField = selectedText(source);
+                if ((c.*sourceField).isEmpty())
+                    (c.*batteryField).clear();
+            });
+        });
+        connect(battery, &QComboBox::currentTextChanged, this,
+                [=] { edit([=](PanelConfig &c) { c.*batteryField = selectedText(battery); }); });
+    };
+    supply(m_ui->externalPowerSource1ComboBox, m_ui->additionalBatt1ComboBox, &PanelConfig::source1,
+           &PanelConfig::battery1);
+    supply(m_ui->externalPowerSource2ComboBox, m_ui->additionalBatt2ComboBox, &PanelConfig::source2,
+           &PanelConfig::battery2);
+    for (QDoubleSpinBox *spin : {m_ui->aux24VIdleDSpinBox, m_ui->aux24VAlarmDSpinBox, m_ui->snd1IdleDSpinBox,
+                                 m_ui->snd1AlarmDSpinBox, m_ui->snd2IdleDSpinBox, m_ui->snd2AlarmDSpinBox})
+        connect(spin, &QDoubleSpinBox::editingFinished, this, &PanelWidget::onPanelOutputSpinBoxValueChanged);
+    connect(m_ui->battDegradationSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            [this](int value) { edit([value](PanelConfig &c) { c.batteryDegradation = value; }); });
+    // The loops hear the share from show().
+    connect(m_ui->sndActiveSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            [this](int value) { edit([value](PanelConfig &c) { c.soundersActive = value; }); });
+    connect(m_ui->idleTimeComboBox, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { edit([text](PanelConfig &c) { c.idleTime = text; }); });
+    connect(m_ui->alarmTimeComboBox, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { edit([text](PanelConfig &c) { c.alarmTime = text; }); });
+    connect(m_ui->addExpansionBoxButton, &QPushButton::clicked, this,
+            &PanelWidget::onAddExpansionBoxButtonClicked);
+    connect(m_ui->resetPanelButton, &QPushButton::clicked, this, &PanelWidget::resetPanel);
+    for (QComboBox *combo : {m_ui->externalPowerSource1ComboBox, m_ui->externalPowerSource2ComboBox,
+                             m_ui->additionalBatt1ComboBox, m_ui->additionalBatt2ComboBox})
+        combo->installEventFilter(this);
+
+    showConfig(m_config);
 }
 
 bool PanelWidget::isExpansionBox() const
 {
-    return false;
-}
-
-ModelRecord PanelWidget::modelRecord() const
-{
-    // No model (an empty catalogue): nothing to look up.
-    if (currentModelName.isEmpty())
-        return ModelRecord();
-    if (isExpansionBox())
-        return ModelRecord::fromExpansionBox(catalogue->findExpansionBox(currentModelName));
-    return ModelRecord::fromPanel(catalogue->findPanel(currentModelName));
-}
-
-void PanelWidget::fitHeightToRows(QListWidget *list, int minimumHeight, int maximumHeight)
-{
-    int height = 2 * list->frameWidth() + list->spacing();
-    for (int i = 0; i < list->count(); ++i)
-        height += list->item(i)->sizeHint().height() + 2 * list->spacing();
-    list->setFixedHeight(std::clamp(height, minimumHeight, maximumHeight));
+    return m_config.expansionBox;
 }
 
 // ---------------------------------------------------------------------------
-// Selectors
+// Showing a configuration
 
-void PanelWidget::fillModelSelector()
+void PanelWidget::applyConfig(const PanelConfig &config)
 {
-    // The first insertion selects the first panel and so runs the model change.
-    for (const Panel &panel : catalogue->panels())
-        ui->panelComboBox->addItem(panel.name);
+    PanelConfig next = config;
+    next.expansionBox = m_config.expansionBox;
+    if (m_config.expansionBox)
+        next.model = m_config.model;
+    else if (m_catalogue->findPanel(next.model).name != next.model)
+        next.model = m_config.model; // a model the selector does not offer leaves it as it is
+    next = next.normalised(*m_catalogue);
+    const bool modelChanged = next.model != m_config.model;
+    if (modelChanged)
+        changeModel(next.model);
+    showConfig(next);
+    if (modelChanged)
+        emit panelChanged(next.model);
+}
+
+void PanelWidget::showConfig(const PanelConfig &next)
+{
+    const bool soundersChanged = next.soundersActive != m_config.soundersActive;
+    m_config = next;
+    showControls();
+    const PanelCalculation::ModelRecord model = m_config.modelRecord(*m_catalogue);
+    const int maxLoopCards = PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops);
+    if (!m_offered || m_offeredModel != m_config.model) {
+        m_offered = true;
+        m_offeredModel = m_config.model;
+        m_cardList->rebuild(m_catalogue->compatibleAuxiliaryCards(m_config.model), m_config.cards,
+                            maxLoopCards);
+        showBoxes();
+    } else {
+        m_cardList->show(m_config.cards, maxLoopCards);
+    }
+    rebuildLoopList();
+    redraw();
+    if (soundersChanged)
+        emit soundersActiveChanged(m_config.soundersActive / 100.0);
+}
+
+void PanelWidget::showControls()
+{
+    QWidget *controls[] = {m_ui->panelComboBox,
+                           m_ui->battComboBox,
+                           m_ui->additionalBatt1ComboBox,
+                           m_ui->additionalBatt2ComboBox,
+                           m_ui->externalPowerSource1ComboBox,
+                           m_ui->externalPowerSource2ComboBox,
+                           m_ui->aux24VIdleDSpinBox,
+                           m_ui->aux24VAlarmDSpinBox,
+                           m_ui->snd1IdleDSpinBox,
+                           m_ui->snd1AlarmDSpinBox,
+                           m_ui->snd2IdleDSpinBox,
+                           m_ui->snd2AlarmDSpinBox,
+                           m_ui->battDegradationSpinBox,
+                           m_ui->sndActiveSpinBox,
+                           m_ui->idleTimeComboBox,
+                           m_ui->alarmTimeComboBox};
+    QVector<QSharedPointer<QSignalBlocker>> blockers;
+    for (QWidget *control : controls)
+        blockers.append(QSharedPointer<QSignalBlocker>::create(control));
+
+    m_ui->panelComboBox->setCurrentText(m_config.model);
+    // Without a model (an empty catalogue) there is nothing to offer.
+    if (m_offeredModel != m_config.model && !m_config.model.isEmpty())
+        fillBatterySelectors();
+    selectValue(m_ui->battComboBox, m_config.internalBattery);
+    const PanelCalculation::OutputCurrents &o = m_config.outputs;
+    m_ui->aux24VIdleDSpinBox->setValue(o.aux24VIdle);
+    m_ui->aux24VAlarmDSpinBox->setValue(o.aux24VAlarm);
+    m_ui->snd1IdleDSpinBox->setValue(o.snd1Idle);
+    m_ui->snd1AlarmDSpinBox->setValue(o.snd1Alarm);
+    m_ui->snd2IdleDSpinBox->setValue(o.snd2Idle);
+    m_ui->snd2AlarmDSpinBox->setValue(o.snd2Alarm);
+
+    const bool external = m_config.externalPowerEnabled(*m_catalogue);
+    m_ui->externalPowerSource1ComboBox->setEnabled(external);
+    m_ui->externalPowerSource2ComboBox->setEnabled(external);
+    selectValue(m_ui->externalPowerSource1ComboBox, m_config.source1);
+    selectValue(m_ui->externalPowerSource2ComboBox, m_config.source2);
+    m_ui->additionalBatt1ComboBox->setEnabled(!m_config.source1.isEmpty());
+    m_ui->additionalBatt2ComboBox->setEnabled(!m_config.source2.isEmpty());
+    selectValue(m_ui->additionalBatt1ComboBox, m_config.battery1);
+    selectValue(m_ui->additionalBatt2ComboBox, m_config.battery2);
+
+    m_ui->battDegradationSpinBox->setValue(m_config.batteryDegradation);
+    m_ui->sndActiveSpinBox->setValue(m_config.soundersActive);
+    selectValue(m_ui->idleTimeComboBox, m_config.idleTime);
+    selectValue(m_ui->alarmTimeComboBox, m_config.alarmTime);
 }
 
 void PanelWidget::fillBatterySelectors()
 {
-    const QVector<Battery> all = catalogue->batteries();
+    const QVector<Battery> all = m_catalogue->batteries();
     const QVector<Battery> internal =
-        PanelCalculation::internalBatteryChoices(all, modelRecord().maxBatteryCapacity);
+        PanelCalculation::internalBatteryChoices(all, m_config.modelRecord(*m_catalogue).maxBatteryCapacity);
     const QVector<Battery> sorted = PanelCalculation::sortedByCapacity(all);
-    {
-        // One selection change for the whole refill, not one per entry.
-        const QSignalBlocker b0(ui->battComboBox);
-        const QSignalBlocker b1(ui->additionalBatt1ComboBox);
-        const QSignalBlocker b2(ui->additionalBatt2ComboBox);
-        ui->battComboBox->clear();
-        ui->battComboBox->addItem(tr("No internal battery"));
-        for (const Battery &b : internal)
-            ui->battComboBox->addItem(b.name);
-        for (QComboBox *combo : {ui->additionalBatt1ComboBox, ui->additionalBatt2ComboBox}) {
-            combo->clear();
-            combo->addItem(tr("No additional battery"));
-            for (const Battery &b : sorted)
-                combo->addItem(b.name);
-        }
+    m_ui->battComboBox->clear();
+    m_ui->battComboBox->addItem(tr("No internal battery"));
+    for (const Battery &b : internal)
+        m_ui->battComboBox->addItem(b.name);
+    for (QComboBox *combo : {m_ui->additionalBatt1ComboBox, m_ui->additionalBatt2ComboBox}) {
+        combo->clear();
+        combo->addItem(tr("No additional battery"));
+        for (const Battery &b : sorted)
+            combo->addItem(b.name);
     }
-    ui->additionalBatt1ComboBox->setEnabled(isSelected(ui->externalPowerSource1ComboBox));
-    ui->additionalBatt2ComboBox->setEnabled(isSelected(ui->externalPowerSource2ComboBox));
-    onBattComboBoxValueChanged();
-}
-
-void PanelWidget::fillExternalPowerSourceSelectors()
-{
-    {
-        const QSignalBlocker b1(ui->externalPowerSource1ComboBox);
-        const QSignalBlocker b2(ui->externalPowerSource2ComboBox);
-        for (QComboBox *combo : {ui->externalPowerSource1ComboBox, ui->externalPowerSource2ComboBox}) {
-            combo->clear();
-            combo->addItem(tr("No external power source"));
-            for (const ExternalPowerSource &source : catalogue->externalPowerSources())
-                combo->addItem(source.name);
-            combo->setEnabled(externalPowerSourcesEnabled);
-        }
-    }
-    onExternalPowerSourceChanged(1);
-    onExternalPowerSourceChanged(2);
-}
-
-void PanelWidget::onExternalPowerSourceChanged(int n)
-{
-    QComboBox *source = n == 1 ? ui->externalPowerSource1ComboBox : ui->externalPowerSource2ComboBox;
-    QComboBox *battery = n == 1 ? ui->additionalBatt1ComboBox : ui->additionalBatt2ComboBox;
-    if (isSelected(source)) {
-        battery->setEnabled(true);
-    } else {
-        battery->setEnabled(false);
-        battery->setCurrentIndex(0);
-    }
-    refreshExternalPowerNotes();
 }
 
 void PanelWidget::selectValue(QComboBox *combo, const QString &value)
 {
-    if (value == QLatin1String("-")) {
+    if (value.isEmpty() || value == QLatin1String("-")) {
         combo->setCurrentIndex(0);
         return;
     }
@@ -276,251 +291,78 @@ void PanelWidget::selectValue(QComboBox *combo, const QString &value)
         combo->setCurrentIndex(index);
 }
 
+template <typename Change> void PanelWidget::edit(Change change)
+{
+    PanelConfig next = m_config;
+    change(next);
+    if (next == m_config)
+        return;
+    showConfig(next);
+}
+
 // ---------------------------------------------------------------------------
 // Model, cards and loops
 
 void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 {
-    if (m_modelChangeGuard && !m_modelChangeGuard->allows(currentModelName, panelName))
+    if (m_modelChangeGuard && !m_modelChangeGuard->allows(m_config.model, panelName))
         return;
-    currentModelName = panelName;
-    fillBatterySelectors();
-
-    externalPowerSourcesEnabled = false;
-    ui->externalPowerSource1ComboBox->setEnabled(false);
-    ui->externalPowerSource2ComboBox->setEnabled(false);
-    ui->externalPowerSource1ComboBox->setCurrentIndex(0);
-    ui->externalPowerSource2ComboBox->setCurrentIndex(0);
-    refreshExternalPowerNotes();
-
-    zepInstalled = false;
-    loopCardCount = 0;
-
-    removeAllExpansionBoxes();
-
-    rebuildExpansionBoxList();
-    rebuildAuxCardList();
-    rebuildLoopList();
-    refreshTotals(); // ends with the power load status
-
+    changeModel(panelName);
+    showConfig(m_config.withModel(panelName));
     emit panelChanged(panelName);
 }
 
-void PanelWidget::removeAllExpansionBoxes()
+void PanelWidget::changeModel(const QString &model)
 {
-    // One by one, as the user's "Remove" does, so every box's page goes too.
-    const QStringList names = expansionBoxNames;
-    for (const QString &name : names)
-        onRemoveExpansionBox(name);
-    expansionBoxNames.clear();
-}
-
-void PanelWidget::rebuildAuxCardList()
-{
-    // A rebuilt list shows every one-only card unchecked.
-    zepInstalled = false;
-    cardRows.clear();
-    QListWidget *list = ui->auxCardsListWidget;
-    list->clear();
-
-    for (const AuxiliaryCard &card : catalogue->compatibleAuxiliaryCards(currentModelName)) {
-        auto *row = new QWidget;
-        auto *layout = new QHBoxLayout(row);
-        layout->setContentsMargins(20, 0, 20, 0);
-        layout->setSpacing(cardRowSpacing);
-
-        CardRowWidgets widgets;
-        widgets.loopCard = PanelCalculation::isLoopCard(card.name);
-        widgets.nameLabel = new QLabel(card.name, row);
-        widgets.nameLabel->setObjectName(QStringLiteral("auxCardNameLabel"));
-        // What the card does, from the device descriptions.
-        const QByteArray cardKey = card.name.toUtf8();
-        const QString what = QCoreApplication::translate("DeviceDescriptions", cardKey.constData());
-        if (what != card.name)
-            widgets.nameLabel->setToolTip(what);
-
-        if (widgets.loopCard) {
-            widgets.removeButton =
-                smallButton(QStringLiteral("-"), QStringLiteral("auxCardRemoveButton"), row);
-            widgets.countLabel = new QLabel(QString::number(loopCardCount), row);
-            widgets.countLabel->setObjectName(QStringLiteral("auxCardCountLabel"));
-            widgets.countLabel->setAlignment(Qt::AlignCenter);
-            widgets.countLabel->setFixedWidth(30);
-            widgets.addButton = smallButton(QStringLiteral("+"), QStringLiteral("auxCardAddButton"), row);
-            layout->addWidget(widgets.removeButton);
-            layout->addWidget(widgets.countLabel);
-            layout->addWidget(widgets.addButton);
-            layout->addSpacerItem(new QSpacerItem(cardNameIndent - loopCardControlsWidth, 0,
-                                                  QSizePolicy::Minimum, QSizePolicy::Minimum));
-            connect(widgets.addButton, &QPushButton::clicked, this, [this] { changeLoopCards(+1); });
-            connect(widgets.removeButton, &QPushButton::clicked, this, [this] { changeLoopCards(-1); });
-            for (QWidget *w :
-                 {static_cast<QWidget *>(widgets.removeButton), static_cast<QWidget *>(widgets.addButton),
-                  static_cast<QWidget *>(widgets.countLabel)}) {
-                setTransparent(w);
-            }
-        } else {
-            QCheckBox *box = new QCheckBox(row);
-            box->setObjectName(QStringLiteral("auxCardCheckBox"));
-            widgets.checkBox = box;
-            layout->addWidget(box);
-            const int indent = std::max(65, cardNameIndent - box->sizeHint().width());
-            layout->addSpacerItem(new QSpacerItem(indent, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
-            if (PanelCalculation::isPowerCard(card.name)) {
-                box->setChecked(externalPowerSourcesEnabled);
-                connect(box, &QCheckBox::stateChanged, this, [this](int state) {
-                    onEnableOrDisableExternalPowerSources(state);
-                    refreshTotals();
-                });
-            } else if (card.onlyOne) {
-                connect(box, &QCheckBox::stateChanged, this, [this, box](int state) {
-                    onEnableOrDisableZEP(box, state);
-                    refreshTotals();
-                });
-            } else {
-                connect(box, &QCheckBox::stateChanged, this, [this] { refreshTotals(); });
-            }
-            setTransparent(box);
-        }
-        layout->addWidget(widgets.nameLabel);
-        layout->addStretch(1);
-        setTransparent(widgets.nameLabel);
-        setTransparent(row);
-
-        addRow(list, row, row->sizeHint());
-        cardRows.append(widgets);
-    }
-    fitHeightToRows(list, emptyListHeight);
-    updateLoopCardRows();
-}
-
-void PanelWidget::updateLoopCardRows()
-{
-    const bool anyLoopCard = std::any_of(cardRows.cbegin(), cardRows.cend(),
-                                         [](const CardRowWidgets &row) { return row.loopCard; });
-    if (!anyLoopCard)
+    if (m_config.expansionBox || model == m_config.model)
         return;
-    const ModelRecord model = modelRecord();
-    const int maxCards = PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops);
-    for (const CardRowWidgets &row : qAsConst(cardRows)) {
-        if (!row.loopCard)
-            continue;
-        row.countLabel->setText(QString::number(loopCardCount));
-        row.addButton->setEnabled(loopCardCount < maxCards);
-        row.removeButton->setEnabled(loopCardCount > 0);
-    }
+    m_config = m_config.withModel(model);
+    removeAllExpansionBoxes();
+    showBoxes();
 }
 
 void PanelWidget::changeLoopCards(int delta)
 {
-    const ModelRecord model = modelRecord();
-    const int next = loopCardCount + delta;
+    const PanelCalculation::ModelRecord model = m_config.modelRecord(*m_catalogue);
+    const int next = m_config.loopCards() + delta;
     if (next < 0 || next > PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops))
         return;
-    loopCardCount = next;
-    updateLoopCardRows();
-    rebuildLoopList();
-    refreshTotals();
+    showConfig(m_config.withLoopCards(next, *m_catalogue));
 }
 
-void PanelWidget::onEnableOrDisableExternalPowerSources(int state)
+void PanelWidget::onCardToggled(const QString &name, bool checked)
 {
-    const bool enable = state == Qt::Checked;
-    externalPowerSourcesEnabled = enable;
-    ui->externalPowerSource1ComboBox->setEnabled(enable);
-    ui->externalPowerSource2ComboBox->setEnabled(enable);
-    if (!enable) {
-        // Each source falling back to none also takes its additional battery with it.
-        ui->externalPowerSource1ComboBox->setCurrentIndex(0);
-        ui->externalPowerSource2ComboBox->setCurrentIndex(0);
+    PanelConfig next = m_config.withLoopCards(m_config.loopCards(), *m_catalogue);
+    next.cards = m_cardList->installedCards();
+    // Without the power card the sources (and their batteries) go back to none.
+    if (!checked && PanelCalculation::isPowerCard(name)) {
+        next.source1.clear();
+        next.battery1.clear();
+        next.source2.clear();
+        next.battery2.clear();
     }
-    refreshExternalPowerNotes();
-}
-
-void PanelWidget::onEnableOrDisableZEP(QCheckBox *checkbox, int state)
-{
-    if (state != Qt::Checked) {
-        zepInstalled = false;
-        return;
-    }
-    if (!zepInstalled) {
-        zepInstalled = true;
-        return;
-    }
-    // A second one-only card: undo the check once this change has been processed.
-    QPointer<QCheckBox> box(checkbox);
-    QTimer::singleShot(0, this, [this, box] {
-        if (!box)
-            return;
-        {
-            const QSignalBlocker blocker(box);
-            box->setChecked(false);
-        }
-        refreshTotals();
-        showToolTip(box,
-                    tr("ZEP card already inserted.\nTo insert a new one, please remove the old one first."),
-                    QPoint(0, box->height()), hintDurationMs);
-    });
-}
-
-void PanelWidget::rebuildLoopList()
-{
-    loopCount = std::max(0, PanelCalculation::loopCount(modelRecord().baseLoops, loopCardCount));
-    while (loopCurrents.size() < loopCount)
-        loopCurrents.append(CurrentPair());
-    while (loopFaults.size() < loopCount)
-        loopFaults.append(false);
-
-    loopRows.clear();
-    QListWidget *list = ui->individualLoopCurrentsList;
-    list->clear();
-    for (int i = 1; i <= loopCount; ++i) {
-        auto *row = new QWidget;
-        row->setObjectName(QStringLiteral("listItem"));
-        auto *layout = new QHBoxLayout(row);
-        layout->setContentsMargins(12, 10, 0, 10);
-
-        auto *loopLabel = new QLabel(tr("Loop ") + QString::number(i), row);
-        loopLabel->setObjectName(QStringLiteral("loopLabel"));
-        auto *idleLabel = new QLabel(Display::amperes(loopCurrents.at(i - 1).idle), row);
-        idleLabel->setObjectName(QStringLiteral("idleCurrentLabel"));
-        auto *alarmLabel = new QLabel(Display::amperes(loopCurrents.at(i - 1).alarm), row);
-        alarmLabel->setObjectName(QStringLiteral("alarmCurrentLabel"));
-        // Equal thirds, whatever the texts, keep the columns under their headers.
-        for (QLabel *label : {loopLabel, idleLabel, alarmLabel}) {
-            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            layout->addWidget(label, 1);
-        }
-
-        setFault(row, loopFaults.at(i - 1));
-        for (QWidget *w : {row, static_cast<QWidget *>(loopLabel), static_cast<QWidget *>(idleLabel),
-                           static_cast<QWidget *>(alarmLabel)}) {
-            setTransparent(w);
-        }
-        layout->activate();
-        addRow(list, row, row->sizeHint() + QSize(0, 5));
-        loopRows.append({row, idleLabel, alarmLabel});
-        row->setToolTip(FigureExplanations::panelLoopRow(
-            i, loopCurrents.at(i - 1).idle / PanelCalculation::loopCurrentFactor,
-            loopCurrents.at(i - 1).alarm / PanelCalculation::loopCurrentFactor));
-    }
-    fitHeightToRows(list, emptyListHeight);
-    emit loopsChanged(loopCount);
+    showConfig(next);
 }
 
 bool PanelWidget::addLoopCards(int extraLoops)
 {
     if (extraLoops < 0)
         return false;
-    // The selector shows currentModelName; the record is the box's own for a box.
-    if (modelRecord().maxLoops < extraLoops + loopCount)
+    if (m_config.modelRecord(*m_catalogue).maxLoops < extraLoops + m_loopCount)
         return false;
-    loopCardCount += extraLoops / 2;
-    zepInstalled = false;
-    rebuildAuxCardList();
-    rebuildLoopList();
-    refreshTotals();
+    showConfig(m_config.withLoopCards(m_config.loopCards() + extraLoops / 2, *m_catalogue));
     return true;
+}
+
+void PanelWidget::rebuildLoopList()
+{
+    m_loopCount = m_config.loopCount(*m_catalogue);
+    while (m_loopCurrents.size() < m_loopCount)
+        m_loopCurrents.append(CurrentPair());
+    while (m_loopFaults.size() < m_loopCount)
+        m_loopFaults.append(false);
+    m_loopList->resize(m_loopCount);
+    emit loopsChanged(m_loopCount);
 }
 
 // ---------------------------------------------------------------------------
@@ -532,182 +374,63 @@ void PanelWidget::onUpdateLoopCurrents(int loop, double idleCurrent, double alar
         return;
     // A hidden loop may still report (its settings stay live); keep its latest
     // figures so they are right when it comes back.
-    while (loopCurrents.size() <= loop)
-        loopCurrents.append(CurrentPair());
-    const CurrentPair scaled = PanelCalculation::scaledLoopCurrents(idleCurrent, alarmCurrent);
-    loopCurrents[loop] = scaled;
-    if (loop < loopRows.size()) {
-        loopRows.at(loop).idleLabel->setText(Display::amperes(scaled.idle));
-        loopRows.at(loop).alarmLabel->setText(Display::amperes(scaled.alarm));
-        loopRows.at(loop).row->setToolTip(FigureExplanations::panelLoopRow(loop + 1, idleCurrent, alarmCurrent));
-    }
-    refreshTotals();
+    while (m_loopCurrents.size() <= loop)
+        m_loopCurrents.append(CurrentPair());
+    m_loopCurrents[loop] = PanelCalculation::scaledLoopCurrents(idleCurrent, alarmCurrent);
+    redraw();
 }
 
 void PanelWidget::onLoopFaultChanged(int loop, bool hasFault)
 {
     if (loop < 0)
         return;
-    while (loopFaults.size() <= loop)
-        loopFaults.append(false);
-    loopFaults[loop] = hasFault;
-    if (loop < loopRows.size())
-        setFault(loopRows.at(loop).row, hasFault);
-    emitFaultState();
+    while (m_loopFaults.size() <= loop)
+        m_loopFaults.append(false);
+    m_loopFaults[loop] = hasFault;
+    redraw();
 }
 
 // ---------------------------------------------------------------------------
-// Expansion boxes
+// Figures
 
-void PanelWidget::rebuildExpansionBoxList()
+PanelInput PanelWidget::input() const
 {
-    expansionBoxRows.clear();
-    QListWidget *list = ui->expansionBoxesListWidget;
-    list->clear();
-
-    // A box editor has no boxes of its own, and without a model there is
-    // nothing to look up.
-    const int max = isExpansionBox() || currentModelName.isEmpty()
-                        ? 0
-                        : catalogue->findPanel(currentModelName).maxExpansionBoxes;
-    const int n = expansionBoxNames.size();
-    ui->addExpansionBoxButton->setEnabled(n < max);
-    ui->addExpansionBoxButton->setText(tr("Add expansion box (%1/%2)").arg(n).arg(max));
-    // A disabled button says why; the wrapper shows the tip while disabled.
-    ui->addExpansionBoxButton->setToolTip(FigureExplanations::addExpansionBoxDisabled(n, max));
-
-    for (const QString &name : qAsConst(expansionBoxNames)) {
-        auto *row = new QWidget;
-        row->setObjectName(QStringLiteral("listItem"));
-        auto *layout = new QHBoxLayout(row);
-        layout->setContentsMargins(20, 0, 20, 0);
-
-        ExpansionBoxRowWidgets widgets;
-        widgets.row = row;
-        widgets.nameLabel = new QLabel(name, row);
-        widgets.nameLabel->setObjectName(QStringLiteral("expansionBoxNameLabel"));
-        widgets.statusLabel = new QLabel(row);
-        widgets.statusLabel->setObjectName(QStringLiteral("expansionBoxStatusLabel"));
-        widgets.statusLabel->setContentsMargins(20, 0, 20, 0);
-        auto *removeButton = new QPushButton(tr("Remove"), row);
-        removeButton->setObjectName(QStringLiteral("expansionBoxRemoveButton"));
-        removeButton->setFixedSize(80, 25);
-        removeButton->setStyleSheet(QStringLiteral("padding: 0px; margin: 0px; font-size: 14px;"));
-        // The row (and this button) is deleted later by the list, not while
-        // the click is still being delivered.
-        connect(removeButton, &QPushButton::clicked, this, [this, name] { onRemoveExpansionBox(name); });
-
-        layout->addWidget(widgets.nameLabel);
-        layout->addStretch(1);
-        layout->addWidget(widgets.statusLabel);
-        layout->addWidget(removeButton);
-
-        for (QWidget *w :
-             {row, static_cast<QWidget *>(widgets.nameLabel), static_cast<QWidget *>(widgets.statusLabel)}) {
-            setTransparent(w);
-        }
-        showExpansionBoxStatus(widgets, expansionBoxFaults.value(name).any());
-
-        // A little air around the 25 px button, as the loop rows have.
-        layout->activate();
-        addRow(list, row, row->sizeHint() + QSize(0, expansionBoxRowPadding));
-        expansionBoxRows.append(widgets);
-    }
-    fitHeightToRows(list, emptyListHeight, expansionBoxListMaxHeight);
+    PanelInput in;
+    in.config = m_config;
+    in.loopCount = m_loopCount;
+    in.externalPowerSourcesEnabled = m_config.externalPowerEnabled(*m_catalogue);
+    in.loopCurrents = m_loopCurrents;
+    in.loopFaults = m_loopFaults;
+    in.batteryMethod = m_batteryMethod;
+    return in;
 }
 
-void PanelWidget::showExpansionBoxStatus(const ExpansionBoxRowWidgets &row, bool faulty)
+void PanelWidget::redraw()
 {
-    row.statusLabel->setText(faulty ? tr("FAULT") : tr("OK"));
-    row.statusLabel->setStyleSheet(
-        QStringLiteral("color: %1;").arg(faulty ? QStringLiteral("red") : QStringLiteral("green")));
-    setFault(row.row, faulty);
+    m_evaluation = PanelEvaluation::evaluate(input(), *m_catalogue);
+    drawEvaluation();
 }
 
-void PanelWidget::setExpansionBoxNames(const QStringList &names)
+void PanelWidget::drawEvaluation()
 {
-    expansionBoxNames = names;
-    rebuildExpansionBoxList();
+    const PanelEvaluation &e = m_evaluation;
+    m_ui->totalIdleCurrentValueLabel->setText(e.totalIdleCurrentText());
+    m_ui->totalAlarmCurrentValueLabel->setText(e.totalAlarmCurrentText());
+    m_ui->minBattRequiredValueLabel->setText(e.minimumBatteryRequiredText());
+    m_ui->currentSelectedBattValueLabel->setText(e.selectedTotalBatteryText());
+
+    m_ui->battStatusLabel->setText(e.battery.text);
+    setFault(m_ui->currentSelectedBattValueLabel, e.battery.fault);
+    setFault(m_ui->battStatusLabel, e.battery.fault);
+    m_ui->totalPwrLoadStatusLabel->setText(e.powerLoad.text);
+    // Without loops the total is not judged.
+    setFault(m_ui->totalAlarmCurrentValueLabel, !e.powerLoad.noLoops && e.powerLoad.overload);
+    setFault(m_ui->totalPwrLoadStatusLabel, e.powerLoad.noLoops || e.powerLoad.overload);
+    m_ui->externalPowerSourceInfoNotesLabel->setText(e.externalPowerNotes);
+
+    m_loopList->show(e);
+    emit faultStateChanged(e.flags.hasBatteryFault, e.flags.hasPowerLoadFault, e.flags.hasLoopFault);
 }
-
-void PanelWidget::onAddExpansionBoxButtonClicked()
-{
-    QStringList candidates;
-    for (const ExpansionBox &box : catalogue->compatibleExpansionBoxes(currentModelName))
-        candidates << box.name;
-    if (candidates.isEmpty()) {
-        showToolTip(ui->addExpansionBoxButton, tr("No compatible expansion boxes available for this panel."),
-                    QPoint(0, ui->addExpansionBoxButton->height()), hintDurationMs);
-        return;
-    }
-
-    QPointer<PanelWidget> self(this);
-    const QString baseName = selectExpansionBox(candidates);
-    // The editor may have gone while the dialog was open (its page was rebuilt).
-    if (!self || baseName.isEmpty())
-        return;
-
-    const QString displayName = BoxNames::next(baseName, expansionBoxNames);
-    expansionBoxNames.append(displayName);
-    rebuildExpansionBoxList();
-    emit expansionBoxAdded(baseName, displayName);
-}
-
-QString PanelWidget::selectExpansionBox(const QStringList &candidates)
-{
-    // On the heap: if the editor is destroyed during exec(), the dialog goes
-    // with it and must not be destroyed a second time here.
-    QPointer<QDialog> dialog = new QDialog(this);
-    dialog->setObjectName(QStringLiteral("selectExpansionBoxDialog"));
-    dialog->setWindowTitle(tr("Select Expansion Box"));
-    dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    dialog->setMinimumSize(300, 150);
-
-    auto *layout = new QVBoxLayout(dialog);
-    auto *label = new QLabel(tr("Select an expansion box:"), dialog);
-    auto *combo = new QComboBox(dialog);
-    combo->setObjectName(QStringLiteral("expansionBoxComboBox"));
-    combo->addItems(candidates);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->setObjectName(QStringLiteral("expansionBoxButtonBox"));
-    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    layout->addWidget(label);
-    layout->addWidget(combo);
-    layout->addStretch(1);
-    layout->addWidget(buttons);
-
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    if (!dialog)
-        return QString();
-    const QString chosen = accepted ? combo->currentText() : QString();
-    delete dialog;
-    return chosen;
-}
-
-void PanelWidget::onRemoveExpansionBox(const QString &expansionBoxName)
-{
-    expansionBoxNames.removeOne(expansionBoxName);
-    rebuildExpansionBoxList();
-    emit expansionBoxRemoved(expansionBoxName);
-}
-
-void PanelWidget::onExpansionBoxFaultChanged(const QString &expansionBoxName, bool hasBatteryFault,
-                                             bool hasPowerLoadFault, bool hasLoopFault)
-{
-    PanelMessages::FaultFlags flags;
-    flags.hasBatteryFault = hasBatteryFault;
-    flags.hasPowerLoadFault = hasPowerLoadFault;
-    flags.hasLoopFault = hasLoopFault;
-    expansionBoxFaults.insert(expansionBoxName, flags);
-    for (const ExpansionBoxRowWidgets &row : qAsConst(expansionBoxRows)) {
-        if (row.nameLabel->text() == expansionBoxName)
-            showExpansionBoxStatus(row, flags.any());
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Output currents
 
 void PanelWidget::onPanelOutputSpinBoxValueChanged()
 {
@@ -717,119 +440,41 @@ void PanelWidget::onPanelOutputSpinBoxValueChanged()
     struct Output {
         QDoubleSpinBox *idle;
         QDoubleSpinBox *alarm;
+        double PanelCalculation::OutputCurrents::*idleField;
+        double PanelCalculation::OutputCurrents::*alarmField;
     };
-    const Output outputs[] = {{ui->aux24VIdleDSpinBox, ui->aux24VAlarmDSpinBox},
-                              {ui->snd1IdleDSpinBox, ui->snd1AlarmDSpinBox},
-                              {ui->snd2IdleDSpinBox, ui->snd2AlarmDSpinBox}};
+    using O = PanelCalculation::OutputCurrents;
+    const Output outputs[] = {
+        {m_ui->aux24VIdleDSpinBox, m_ui->aux24VAlarmDSpinBox, &O::aux24VIdle, &O::aux24VAlarm},
+        {m_ui->snd1IdleDSpinBox, m_ui->snd1AlarmDSpinBox, &O::snd1Idle, &O::snd1Alarm},
+        {m_ui->snd2IdleDSpinBox, m_ui->snd2AlarmDSpinBox, &O::snd2Idle, &O::snd2Alarm}};
     for (const Output &output : outputs) {
         if (edited != output.idle && edited != output.alarm)
             continue;
-        const bool editedIdle = edited == output.idle;
-        const PanelCalculation::OutputCorrection c =
-            PanelCalculation::correctOutput(output.idle->value(), output.alarm->value(), editedIdle);
+        const PanelCalculation::OutputCorrection c = PanelCalculation::correctOutput(
+            output.idle->value(), output.alarm->value(), edited == output.idle);
+        PanelConfig next = m_config;
+        next.outputs.*output.idleField = c.idle;
+        next.outputs.*output.alarmField = c.alarm;
+        showConfig(next);
         if (c.clamped) {
-            {
-                const QSignalBlocker blocker(edited);
-                edited->setValue(PanelCalculation::outputFuseLimit);
-            }
             // The limit is fixed, so the joined text is one translatable source text.
             showToolTip(edited, tr("Value too high!\nLimited to 0.5000 A by the fuse."),
                         QPoint(0, edited->height()), limitDurationMs);
         }
         using Adjusted = PanelCalculation::OutputCorrection::Adjusted;
-        if (c.adjusted == Adjusted::AlarmRaised) {
-            {
-                const QSignalBlocker blocker(output.alarm);
-                output.alarm->setValue(c.alarm);
-            }
+        if (c.adjusted == Adjusted::AlarmRaised)
             showToolTip(output.alarm, tr("Alarm value adjusted to match idle current."),
                         QPoint(0, output.alarm->height()), limitDurationMs);
-        } else if (c.adjusted == Adjusted::IdleLowered) {
-            {
-                const QSignalBlocker blocker(output.idle);
-                output.idle->setValue(c.idle);
-            }
+        else if (c.adjusted == Adjusted::IdleLowered)
             showToolTip(output.idle, tr("Idle value adjusted to match alarm current."),
                         QPoint(0, output.idle->height()), limitDurationMs);
-        }
         break;
     }
-    refreshTotals();
 }
 
 // ---------------------------------------------------------------------------
-// Figures
-
-void PanelWidget::refreshTotals()
-{
-    const PanelCalculation::CurrentPair total = PanelEvaluation::totals(input(), modelRecord(), *catalogue);
-    m_figures.totalIdleCurrent = total.idle;
-    m_figures.totalAlarmCurrent = total.alarm;
-    ui->totalIdleCurrentValueLabel->setText(Display::amperes(total.idle));
-    ui->totalAlarmCurrentValueLabel->setText(Display::amperes(total.alarm));
-
-    onChangeToCalculateMinimumBatteryRequired();
-    refreshPowerLoadStatus();
-}
-
-void PanelWidget::onChangeToCalculateMinimumBatteryRequired()
-{
-    m_figures.minimumBatteryRequired =
-        PanelEvaluation::sizeBattery(m_batteryMethod, configuration(), m_figures.totalIdleCurrent,
-                                       m_figures.totalAlarmCurrent)
-            .requiredCapacity;
-    ui->minBattRequiredValueLabel->setText(Display::ampereHours(m_figures.minimumBatteryRequired));
-    refreshBatteryStatus();
-}
-
-void PanelWidget::onBattComboBoxValueChanged()
-{
-    m_figures.selectedTotalBattery = PanelEvaluation::selectedTotalBattery(configuration(), *catalogue);
-    ui->currentSelectedBattValueLabel->setText(Display::ampereHours(m_figures.selectedTotalBattery));
-    refreshBatteryStatus();
-    refreshExternalPowerNotes();
-}
-
-// ---------------------------------------------------------------------------
-// Status texts and flags
-
-PanelConfig PanelWidget::configuration() const
-{
-    PanelConfig c;
-    c.expansionBox = isExpansionBox();
-    c.model = modelName();
-    c.internalBattery = selectedText(ui->battComboBox);
-    if (!c.expansionBox) {
-        c.outputs.aux24VIdle = ui->aux24VIdleDSpinBox->value();
-        c.outputs.aux24VAlarm = ui->aux24VAlarmDSpinBox->value();
-        c.outputs.snd1Idle = ui->snd1IdleDSpinBox->value();
-        c.outputs.snd1Alarm = ui->snd1AlarmDSpinBox->value();
-        c.outputs.snd2Idle = ui->snd2IdleDSpinBox->value();
-        c.outputs.snd2Alarm = ui->snd2AlarmDSpinBox->value();
-    }
-    c.cards = installedCards();
-    c.source1 = selectedText(ui->externalPowerSource1ComboBox);
-    c.battery1 = selectedText(ui->additionalBatt1ComboBox);
-    c.source2 = selectedText(ui->externalPowerSource2ComboBox);
-    c.battery2 = selectedText(ui->additionalBatt2ComboBox);
-    c.batteryDegradation = batteryDegradation();
-    c.soundersActive = soundersActive();
-    c.idleTime = idleTime();
-    c.alarmTime = alarmTime();
-    return c;
-}
-
-PanelInput PanelWidget::input() const
-{
-    PanelInput in;
-    in.config = configuration();
-    in.loopCount = loopCount;
-    in.externalPowerSourcesEnabled = externalPowerSourcesEnabled;
-    in.loopCurrents = loopCurrents;
-    in.loopFaults = loopFaults;
-    in.batteryMethod = m_batteryMethod;
-    return in;
-}
+// Battery method
 
 void PanelWidget::setDocument(DesignDocument *document, const QString &boxName)
 {
@@ -841,80 +486,86 @@ void PanelWidget::setBatteryMethod(BatteryMethod method)
     if (method == m_batteryMethod)
         return;
     m_batteryMethod = method;
-    onChangeToCalculateMinimumBatteryRequired();
+    redraw();
 }
 
 void PanelWidget::applyBatterySet(const BatterySizing::BatterySet &set)
 {
-    const auto orNone = [](const QString &name) { return name.isEmpty() ? QStringLiteral("-") : name; };
-    selectValue(ui->battComboBox, orNone(set.internalBattery));
-    selectValue(ui->additionalBatt1ComboBox, orNone(set.battery1));
-    selectValue(ui->additionalBatt2ComboBox, orNone(set.battery2));
-}
-
-PanelEvaluation PanelWidget::evaluation() const
-{
-    return PanelEvaluation::evaluate(input(), *catalogue);
-}
-
-PanelMessages::PanelState PanelWidget::panelState() const
-{
-    return PanelEvaluation::state(input(), modelRecord(), m_figures, *catalogue);
-}
-
-void PanelWidget::refreshBatteryStatus()
-{
-    const PanelMessages::BatteryStatus status = PanelMessages::batteryStatus(panelState());
-    ui->battStatusLabel->setText(status.text);
-    setFault(ui->currentSelectedBattValueLabel, status.fault);
-    setFault(ui->battStatusLabel, status.fault);
-    emitFaultState();
-}
-
-void PanelWidget::refreshPowerLoadStatus()
-{
-    const PanelMessages::PowerLoadStatus status = PanelMessages::powerLoadStatus(panelState());
-    ui->totalPwrLoadStatusLabel->setText(status.text);
-    if (status.noLoops) {
-        // Without loops the total is not judged; an overload mark of the
-        // loops that were there before must not stay behind.
-        setFault(ui->totalAlarmCurrentValueLabel, false);
-        setFault(ui->totalPwrLoadStatusLabel, true);
-        return;
-    }
-    setFault(ui->totalAlarmCurrentValueLabel, status.overload);
-    setFault(ui->totalPwrLoadStatusLabel, status.overload);
-    emitFaultState();
-}
-
-void PanelWidget::refreshExternalPowerNotes()
-{
-    ui->externalPowerSourceInfoNotesLabel->setText(PanelMessages::externalPowerNotes(panelState()));
-}
-
-void PanelWidget::emitFaultState()
-{
-    const PanelMessages::FaultFlags flags = computeFaultFlags();
-    emit faultStateChanged(flags.hasBatteryFault, flags.hasPowerLoadFault, flags.hasLoopFault);
-}
-
-PanelMessages::FaultFlags PanelWidget::computeFaultFlags() const
-{
-    return PanelMessages::faultFlags(panelState());
-}
-
-QString PanelWidget::powerReportNotes() const
-{
-    return PanelMessages::powerReportNotes(panelState());
-}
-
-QString PanelWidget::externalPowerReportNotes() const
-{
-    return PanelMessages::externalPowerReportNotes(panelState());
+    // Each selector's change is an edit of its own, as the user's would be.
+    selectValue(m_ui->battComboBox, set.internalBattery);
+    selectValue(m_ui->additionalBatt1ComboBox, set.battery1);
+    selectValue(m_ui->additionalBatt2ComboBox, set.battery2);
 }
 
 // ---------------------------------------------------------------------------
-// Reset and configuration exchange
+// Expansion boxes
+
+void PanelWidget::showBoxes()
+{
+    // A box editor has no boxes of its own, and without a model there is
+    // nothing to look up.
+    const int max = m_config.expansionBox || m_config.model.isEmpty()
+                        ? 0
+                        : m_catalogue->findPanel(m_config.model).maxExpansionBoxes;
+    m_boxList->show(m_boxNames, max);
+}
+
+void PanelWidget::setExpansionBoxNames(const QStringList &names)
+{
+    m_boxNames = names;
+    showBoxes();
+}
+
+void PanelWidget::removeAllExpansionBoxes()
+{
+    // One by one, as the user's "Remove" does, so every box's page goes too.
+    const QStringList names = m_boxNames;
+    for (const QString &name : names)
+        onRemoveExpansionBox(name);
+    m_boxNames.clear();
+}
+
+void PanelWidget::onAddExpansionBoxButtonClicked()
+{
+    QStringList candidates;
+    for (const ExpansionBox &box : m_catalogue->compatibleExpansionBoxes(m_config.model))
+        candidates << box.name;
+    if (candidates.isEmpty()) {
+        showToolTip(m_ui->addExpansionBoxButton,
+                    tr("No compatible expansion boxes available for this panel."),
+                    QPoint(0, m_ui->addExpansionBoxButton->height()), hintDurationMs);
+        return;
+    }
+    QPointer<PanelWidget> self(this);
+    const QString baseName = selectExpansionBox(this, candidates);
+    // The editor may have gone while the dialog was open (its page was rebuilt).
+    if (!self || baseName.isEmpty())
+        return;
+    const QString displayName = BoxNames::next(baseName, m_boxNames);
+    m_boxNames.append(displayName);
+    showBoxes();
+    emit expansionBoxAdded(baseName, displayName);
+}
+
+void PanelWidget::onRemoveExpansionBox(const QString &expansionBoxName)
+{
+    m_boxNames.removeOne(expansionBoxName);
+    showBoxes();
+    emit expansionBoxRemoved(expansionBoxName);
+}
+
+void PanelWidget::onExpansionBoxFaultChanged(const QString &expansionBoxName, bool hasBatteryFault,
+                                             bool hasPowerLoadFault, bool hasLoopFault)
+{
+    PanelMessages::FaultFlags flags;
+    flags.hasBatteryFault = hasBatteryFault;
+    flags.hasPowerLoadFault = hasPowerLoadFault;
+    flags.hasLoopFault = hasLoopFault;
+    m_boxList->setFault(expansionBoxName, flags);
+}
+
+// ---------------------------------------------------------------------------
+// Reset
 
 void PanelWidget::resetPanel()
 {
@@ -924,220 +575,10 @@ void PanelWidget::resetPanel()
         "will remain unchanged and can be reset separately if needed.");
     if (MessageBox::question(this, tr("Reset Panel Values"), text) != QMessageBox::Yes)
         return;
-
-    ui->battComboBox->setCurrentIndex(0);
-    ui->aux24VAlarmDSpinBox->setValue(0);
-    ui->aux24VIdleDSpinBox->setValue(0);
-    ui->snd1AlarmDSpinBox->setValue(0);
-    ui->snd1IdleDSpinBox->setValue(0);
-    ui->snd2AlarmDSpinBox->setValue(0);
-    ui->snd2IdleDSpinBox->setValue(0);
-    ui->battDegradationSpinBox->setValue(20);
-    ui->sndActiveSpinBox->setValue(100);
-    ui->idleTimeComboBox->setCurrentIndex(0);
-    ui->alarmTimeComboBox->setCurrentIndex(1);
-
-    loopCardCount = 0;
-    zepInstalled = false;
-    externalPowerSourcesEnabled = false;
-    ui->externalPowerSource1ComboBox->setEnabled(false);
-    ui->externalPowerSource2ComboBox->setEnabled(false);
-    ui->externalPowerSource1ComboBox->setCurrentIndex(0);
-    ui->externalPowerSource2ComboBox->setCurrentIndex(0);
-    refreshExternalPowerNotes();
-
-    rebuildAuxCardList();
-    rebuildLoopList();
-    refreshTotals();
-
-    ui->externalPowerSource1ComboBox->setCurrentIndex(0);
-    ui->additionalBatt1ComboBox->setCurrentIndex(0);
-    ui->externalPowerSource2ComboBox->setCurrentIndex(0);
-    ui->additionalBatt2ComboBox->setCurrentIndex(0);
-}
-
-void PanelWidget::applyConfiguration(const QStringList &values)
-{
-    if (values.size() < mainPanelValueCount) {
-        // Indexing past the end would crash; a short list changes nothing.
-        qWarning().noquote() << "Panel configuration needs 17 values, got" << values.size();
-        return;
-    }
-    selectValue(ui->panelComboBox, values.at(0));
-    fillBatterySelectors();
-    applyInternalBattery(values.at(1));
-
-    ui->aux24VAlarmDSpinBox->setValue(values.at(2).toDouble());
-    ui->aux24VIdleDSpinBox->setValue(values.at(3).toDouble());
-    ui->snd1AlarmDSpinBox->setValue(values.at(4).toDouble());
-    ui->snd1IdleDSpinBox->setValue(values.at(5).toDouble());
-    ui->snd2AlarmDSpinBox->setValue(values.at(6).toDouble());
-    ui->snd2IdleDSpinBox->setValue(values.at(7).toDouble());
-
-    applyCards(values.at(8));
-    rebuildLoopList();
-    refreshTotals();
-
-    applyExternalPower(values.at(9), values.at(10), values.at(11), values.at(12));
-    applyAdvancedSettings(values.at(13), values.at(14), values.at(15), values.at(16));
-}
-
-void PanelWidget::applyInternalBattery(const QString &value)
-{
-    selectValue(ui->battComboBox, value);
-}
-
-void PanelWidget::applyCards(const QString &value)
-{
-    const QStringList entries = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    zepInstalled = false;
-    loopCardCount = 0;
-    for (const QString &entry : entries) {
-        if (PanelCalculation::isLoopCard(entry))
-            ++loopCardCount;
-    }
-    rebuildAuxCardList();
-    // The check boxes react as if clicked, so the power card enables the
-    // sources before they are set.
-    for (const CardRowWidgets &row : qAsConst(cardRows)) {
-        if (!row.loopCard)
-            row.checkBox->setChecked(entries.contains(row.nameLabel->text()));
-    }
-}
-
-void PanelWidget::applyExternalPower(const QString &source1, const QString &battery1, const QString &source2,
-                                     const QString &battery2)
-{
-    selectValue(ui->externalPowerSource1ComboBox, source1);
-    selectValue(ui->additionalBatt1ComboBox, battery1);
-    selectValue(ui->externalPowerSource2ComboBox, source2);
-    selectValue(ui->additionalBatt2ComboBox, battery2);
-}
-
-void PanelWidget::applyAdvancedSettings(const QString &degradation, const QString &soundersActive,
-                                        const QString &idleTime, const QString &alarmTime)
-{
-    ui->battDegradationSpinBox->setValue(int(degradation.toDouble()));
-    ui->sndActiveSpinBox->setValue(int(soundersActive.toDouble()));
-    selectValue(ui->idleTimeComboBox, idleTime);
-    selectValue(ui->alarmTimeComboBox, alarmTime);
-}
-
-// ---------------------------------------------------------------------------
-// Read-back
-
-QString PanelWidget::modelName() const
-{
-    return ui->panelComboBox->currentText();
-}
-
-QString PanelWidget::internalBattery() const
-{
-    return comboValue(ui->battComboBox);
-}
-
-double PanelWidget::aux24VAlarmCurrent() const
-{
-    return ui->aux24VAlarmDSpinBox->value();
-}
-
-double PanelWidget::aux24VIdleCurrent() const
-{
-    return ui->aux24VIdleDSpinBox->value();
-}
-
-double PanelWidget::sounder1AlarmCurrent() const
-{
-    return ui->snd1AlarmDSpinBox->value();
-}
-
-double PanelWidget::sounder1IdleCurrent() const
-{
-    return ui->snd1IdleDSpinBox->value();
-}
-
-double PanelWidget::sounder2AlarmCurrent() const
-{
-    return ui->snd2AlarmDSpinBox->value();
-}
-
-double PanelWidget::sounder2IdleCurrent() const
-{
-    return ui->snd2IdleDSpinBox->value();
-}
-
-QStringList PanelWidget::installedCards() const
-{
-    QStringList cards;
-    for (const CardRowWidgets &row : cardRows) {
-        if (row.loopCard) {
-            for (int i = 0; i < loopCardCount; ++i)
-                cards << row.nameLabel->text();
-        } else if (row.checkBox->isChecked()) {
-            cards << row.nameLabel->text();
-        }
-    }
-    return cards;
-}
-
-QString PanelWidget::externalPowerSource1() const
-{
-    return comboValue(ui->externalPowerSource1ComboBox);
-}
-
-QString PanelWidget::additionalBattery1() const
-{
-    return comboValue(ui->additionalBatt1ComboBox);
-}
-
-QString PanelWidget::externalPowerSource2() const
-{
-    return comboValue(ui->externalPowerSource2ComboBox);
-}
-
-QString PanelWidget::additionalBattery2() const
-{
-    return comboValue(ui->additionalBatt2ComboBox);
-}
-
-int PanelWidget::batteryDegradation() const
-{
-    return ui->battDegradationSpinBox->value();
-}
-
-int PanelWidget::soundersActive() const
-{
-    return ui->sndActiveSpinBox->value();
-}
-
-QString PanelWidget::idleTime() const
-{
-    return ui->idleTimeComboBox->currentText();
-}
-
-QString PanelWidget::alarmTime() const
-{
-    return ui->alarmTimeComboBox->currentText();
-}
-
-double PanelWidget::totalIdleCurrent() const
-{
-    return m_figures.totalIdleCurrent;
-}
-
-double PanelWidget::totalAlarmCurrent() const
-{
-    return m_figures.totalAlarmCurrent;
-}
-
-double PanelWidget::minimumBatteryRequired() const
-{
-    return m_figures.minimumBatteryRequired;
-}
-
-double PanelWidget::selectedTotalBattery() const
-{
-    return m_figures.selectedTotalBattery;
+    PanelConfig fresh;
+    fresh.expansionBox = m_config.expansionBox;
+    fresh.model = m_config.model;
+    showConfig(fresh);
 }
 
 // ---------------------------------------------------------------------------
@@ -1149,9 +590,9 @@ bool PanelWidget::eventFilter(QObject *watched, QEvent *event)
         auto *combo = qobject_cast<QComboBox *>(watched);
         if (combo && !combo->isEnabled()) {
             QString hint;
-            if (combo == ui->externalPowerSource1ComboBox || combo == ui->externalPowerSource2ComboBox)
+            if (combo == m_ui->externalPowerSource1ComboBox || combo == m_ui->externalPowerSource2ComboBox)
                 hint = tr("Install ORN-PSLINK auxiliary card to add external power sources.");
-            else if (combo == ui->additionalBatt1ComboBox || combo == ui->additionalBatt2ComboBox)
+            else if (combo == m_ui->additionalBatt1ComboBox || combo == m_ui->additionalBatt2ComboBox)
                 hint = tr("Select an external power source to enable this battery.");
             if (!hint.isEmpty()) {
                 showToolTip(combo, hint, QPoint(0, combo->height()), hintDurationMs);

@@ -6,31 +6,33 @@
 #include "panel/panelevaluation.h"
 #include "panel/panelmessages.h"
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
+
 class BatteryMethodBox;
 class Catalogue;
 class DesignDocument;
+class ExpansionBoxList;
 class ModelChangeGuard;
-class QCheckBox;
+class PanelCardList;
+class PanelLoopList;
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QPushButton;
 
 namespace Ui
 {
 class PanelWidget;
 }
 
-// The "Panel" page of a system container: one panel's configuration (model,
-// batteries, output currents, cards, external power, times) in its controls,
-// its power figures and status texts, and the loop rows. The figures and
-// texts come from the widget-free PanelCalculation / PanelMessages.
+// The "Panel" page of a system container: a view of one panel's typed
+// configuration (model, batteries, output currents, cards, external power,
+// times) and of the PanelEvaluation it gives with its loops' reports. A
+// control's change becomes an edit of the configuration; every figure,
+// status text and mark is drawn from one evaluation.
 class PanelWidget : public QWidget
 {
     Q_OBJECT
@@ -38,54 +40,35 @@ public:
     explicit PanelWidget(const Catalogue *catalogue, QWidget *parent = nullptr);
     ~PanelWidget() override;
 
-    // Sets everything from the 17 texts of a main panel configuration, which
-    // the setup reader has already checked.
-    virtual void applyConfiguration(const QStringList &values);
+    // Shows `config` (normalised first; a box keeps its own model). A main
+    // panel given another model changes model as the user's choice would,
+    // without asking: its boxes go.
+    void applyConfig(const PanelConfig &config);
     // Chooses between the Panel and the ExpansionBox record of the model.
     virtual bool isExpansionBox() const;
 
-    // Read-back of the configuration, in the form the setup file stores.
-    QString modelName() const;
-    QString internalBattery() const; // "-" for none
-    double aux24VAlarmCurrent() const;
-    double aux24VIdleCurrent() const;
-    double sounder1AlarmCurrent() const;
-    double sounder1IdleCurrent() const;
-    double sounder2AlarmCurrent() const;
-    double sounder2IdleCurrent() const;
-    QStringList installedCards() const; // a loop card's name once per installed card
-    QString externalPowerSource1() const;
-    QString additionalBattery1() const;
-    QString externalPowerSource2() const;
-    QString additionalBattery2() const;
-    int batteryDegradation() const;
-    int soundersActive() const;
-    QString idleTime() const;
-    QString alarmTime() const;
-
-    // The controls read once into the typed configuration.
-    PanelConfig configuration() const;
+    // The configuration shown.
+    const PanelConfig &configuration() const { return m_config; }
+    QString modelName() const { return m_config.model; }
     // The configuration with the loops' reports as this editor holds them.
     PanelInput input() const;
-    // Every figure and text of the page, evaluated afresh from input().
-    PanelEvaluation evaluation() const;
+    // Every figure and text of the page, as drawn.
+    const PanelEvaluation &evaluation() const { return m_evaluation; }
 
-    // Figures as shown on the page.
-    double totalIdleCurrent() const;
-    double totalAlarmCurrent() const;
-    double minimumBatteryRequired() const;
-    double selectedTotalBattery() const;
-    int currentLoopCount() const { return loopCount; }
-    // The currents of the first loopCount loops as the panel holds them (scaled).
-    QVector<PanelCalculation::CurrentPair> activeLoopCurrents() const { return loopCurrents.mid(0, loopCount); }
+    int currentLoopCount() const { return m_loopCount; }
+    // The currents of the loops in use as the panel holds them (scaled).
+    QVector<PanelCalculation::CurrentPair> activeLoopCurrents() const
+    {
+        return m_loopCurrents.mid(0, m_loopCount);
+    }
 
     // Gives the main panel loop cards for extraLoops more loops (odd counts
     // round down); false and nothing changed when the model cannot hold them.
     bool addLoopCards(int extraLoops);
 
-    PanelMessages::FaultFlags computeFaultFlags() const;
-    QString powerReportNotes() const;
-    QString externalPowerReportNotes() const;
+    PanelMessages::FaultFlags computeFaultFlags() const { return m_evaluation.flags; }
+    QString powerReportNotes() const { return m_evaluation.powerReportNotes; }
+    QString externalPowerReportNotes() const { return m_evaluation.externalPowerReportNotes; }
 
     // The open document, which holds this page's battery method; boxName is
     // the page's name for an expansion box, empty for the main panel.
@@ -97,7 +80,7 @@ public:
     void applyBatterySet(const BatterySizing::BatterySet &set);
 
     // Display names of the added expansion boxes, in the order they were added.
-    QStringList expansionBoxDisplayNames() const { return expansionBoxNames; }
+    QStringList expansionBoxDisplayNames() const { return m_boxNames; }
     // Replaces the names (after the containers were rebuilt elsewhere) and
     // rebuilds the list; emits nothing.
     void setExpansionBoxNames(const QStringList &names);
@@ -119,96 +102,54 @@ public slots:
 private slots:
     void onPanelOutputSpinBoxValueChanged();
     void onPanelComboBoxValueChanged(const QString &panelName);
-    void onBattComboBoxValueChanged();
-    void onEnableOrDisableExternalPowerSources(int state);
-    void onEnableOrDisableZEP(QCheckBox *checkbox, int state);
-    void onChangeToCalculateMinimumBatteryRequired();
     void onAddExpansionBoxButtonClicked();
     void onRemoveExpansionBox(const QString &expansionBoxName);
 
 protected:
+    // A box editor: the box's model, fixed.
+    PanelWidget(const Catalogue *catalogue, const QString &boxModel, QWidget *parent);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // The Panel (main) or ExpansionBox (box) named currentModelName.
-    PanelCalculation::ModelRecord modelRecord() const;
-
-    void fillBatterySelectors();
-    void fillExternalPowerSourceSelectors();
-    void rebuildAuxCardList();
-    void rebuildLoopList();
-    void rebuildExpansionBoxList();
-    void refreshTotals();
-    void refreshBatteryStatus();
-    void refreshPowerLoadStatus();
-    void refreshExternalPowerNotes();
-    void resetPanel();
-
-    // Pieces of applyConfiguration that the expansion box editor shares.
-    void applyInternalBattery(const QString &value);
-    void applyCards(const QString &value);
-    void applyExternalPower(const QString &source1, const QString &battery1, const QString &source2,
-                            const QString &battery2);
-    void applyAdvancedSettings(const QString &degradation, const QString &soundersActive,
-                               const QString &idleTime, const QString &alarmTime);
-    // "-" selects the first entry; a text that matches no entry changes nothing.
-    static void selectValue(QComboBox *combo, const QString &value);
-
-    PanelMessages::PanelState panelState() const;
-
-    // The page scrolls as a whole: a list as tall as its rows (within the
-    // bounds) spares a second scroll bar inside it.
-    static void fitHeightToRows(QListWidget *list, int minimumHeight, int maximumHeight = QWIDGETSIZE_MAX);
-
-    Ui::PanelWidget *ui;
-    const Catalogue *catalogue;
-
-    QString currentModelName;
-    int loopCardCount = 0;
-    bool zepInstalled = false;
-    bool externalPowerSourcesEnabled = false;
-    int loopCount = 0;
-    QVector<PanelCalculation::CurrentPair> loopCurrents; // scaled; never shrunk
-    QVector<bool> loopFaults;                            // never shrunk
-    QStringList expansionBoxNames;
-    // Asks before a model change of the user's that would remove parts.
-    ModelChangeGuard *m_modelChangeGuard = nullptr;
-    QMap<QString, PanelMessages::FaultFlags> expansionBoxFaults;
+    Ui::PanelWidget *m_ui;
 
 private:
-    struct CardRowWidgets {
-        bool loopCard = false;
-        QLabel *nameLabel = nullptr;
-        QCheckBox *checkBox = nullptr;    // every row but the loop card's
-        QLabel *countLabel = nullptr;     // loop card row
-        QPushButton *addButton = nullptr; // loop card row
-        QPushButton *removeButton = nullptr;
-    };
-    struct LoopRowWidgets {
-        QWidget *row = nullptr;
-        QLabel *idleLabel = nullptr;
-        QLabel *alarmLabel = nullptr;
-    };
-    struct ExpansionBoxRowWidgets {
-        QWidget *row = nullptr;
-        QLabel *nameLabel = nullptr;
-        QLabel *statusLabel = nullptr;
-    };
-
-    void fillModelSelector();
-    void onExternalPowerSourceChanged(int n);
+    void setUp();
+    // Takes `next` as the configuration shown and brings the controls, the
+    // card list and the loop list to it; then draws its evaluation.
+    void showConfig(const PanelConfig &next);
+    // The model changes to `model` with its consequences (the boxes go).
+    void changeModel(const QString &model);
+    // One edit of the user's: the configuration changed by `change`.
+    template <typename Change> void edit(Change change);
+    void fillBatterySelectors();
+    void showControls();
+    void rebuildLoopList();
+    // Evaluates the configuration with the loops' reports and draws it.
+    void redraw();
+    void drawEvaluation();
     void changeLoopCards(int delta);
-    void updateLoopCardRows();
+    void onCardToggled(const QString &name, bool checked);
     void removeAllExpansionBoxes();
-    // The "Select Expansion Box" dialog; the chosen name, or empty when cancelled.
-    QString selectExpansionBox(const QStringList &candidates);
-    static void showExpansionBoxStatus(const ExpansionBoxRowWidgets &row, bool faulty);
-    void emitFaultState();
+    void showBoxes();
+    void resetPanel();
+    // "-" or empty selects the first entry; a text that matches no entry changes nothing.
+    static void selectValue(QComboBox *combo, const QString &value);
 
-    // The figures as last shown; each stage reads the ones before it here.
-    PanelFigures m_figures;
+    const Catalogue *m_catalogue;
+    PanelConfig m_config;
+    // The model whose batteries and cards the selectors and the list offer.
+    QString m_offeredModel;
+    bool m_offered = false;
+    int m_loopCount = 0;
+    QVector<PanelCalculation::CurrentPair> m_loopCurrents; // scaled; never shrunk
+    QVector<bool> m_loopFaults;                            // never shrunk
+    QStringList m_boxNames;
+    PanelEvaluation m_evaluation;
     BatteryMethod m_batteryMethod = BatteryMethod::Maker;
     BatteryMethodBox *m_batteryMethodBox = nullptr;
-    QVector<CardRowWidgets> cardRows;
-    QVector<LoopRowWidgets> loopRows;
-    QVector<ExpansionBoxRowWidgets> expansionBoxRows;
+    // Asks before a model change of the user's that would remove parts.
+    ModelChangeGuard *m_modelChangeGuard = nullptr;
+    PanelCardList *m_cardList = nullptr;
+    ExpansionBoxList *m_boxList = nullptr;
+    std::unique_ptr<PanelLoopList> m_loopList;
 };

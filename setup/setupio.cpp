@@ -61,42 +61,34 @@ bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer
         return false;
     }
     Design design;
-    if (!DesignFile::read(fileName, design, *catalogue))
+    if (!DesignFile::read(fileName, design, *catalogue, adjusted))
         return false;
-    applyDesign(design, mainContainer, newContainers, catalogue, adjusted);
+    applyDesign(design, mainContainer, newContainers, catalogue);
     if (read)
         *read = design;
     return true;
 }
 
 void applyDesign(const Design &design, SystemContainerWidget *mainContainer,
-                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue, QStringList *adjusted)
+                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue)
 {
     newContainers.clear();
-    const SetupFile::SetupData data = design.toSetupData();
-    mainContainer->applySetup(data.panel, data.loops);
+    mainContainer->applySetup(design.main.config, design.main.loops);
     for (const SystemDesign &box : design.boxes) {
         auto *container =
             new SystemContainerWidget(true, catalogue, box.config.model, mainContainer->parentWidget());
-        container->applySetup(box.config.toTexts(), box.loops);
+        container->applySetup(box.config, box.loops);
         newContainers.append(container);
-    }
-    if (adjusted) {
-        // Compared in file order, as the file holds the boxes.
-        QList<SystemContainerWidget *> byFileOrder;
-        for (int i : design.boxFileOrder())
-            byFileOrder.append(newContainers.at(i));
-        *adjusted = SetupFile::adjustedValues(data, collectSetupData(mainContainer, byFileOrder));
     }
 }
 
-void updateContainerSetup(SystemContainerWidget *container, const QStringList &panel,
+void updateContainerSetup(SystemContainerWidget *container, const PanelConfig &panel,
                           const QVector<LoopConfig> &loops)
 {
     if (!container || !container->panelWidget())
         return;
-    if (container->panelWidget()->configuration().toTexts() != panel)
-        container->panelWidget()->applyConfiguration(panel);
+    if (container->panelWidget()->configuration() != panel)
+        container->panelWidget()->applyConfig(panel);
     // The panel brings its loop count with its cards; loops that come back
     // from hiding hold what they held, so compare with what is on screen.
     const QVector<LoopConfig> onScreen = loopConfigs(container);

@@ -21,17 +21,16 @@ bool writeSetupFile(const QString &fileName, SystemContainerWidget *mainContaine
 // it to the main container and creates one container per expansion box in
 // `newContainers` (parented like the main container; the caller shows them).
 // On failure nothing changes and `newContainers` stays empty. `adjusted`, when
-// given, receives one line per value the editors show differently from the
-// file (see SetupFile::adjustedValues).
-// `read`, when given, receives the design as the file holds it.
+// given, receives one line per value the design read holds differently from
+// the file (see DesignFile::read).
+// `read`, when given, receives the design read (normalised).
 bool readSetupFile(const QString &fileName, SystemContainerWidget *mainContainer,
                    QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
                    QStringList *adjusted = nullptr, Design *read = nullptr);
 // Puts a design on the main container and new box containers, in the
 // design's box order.
 void applyDesign(const Design &design, SystemContainerWidget *mainContainer,
-                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue,
-                 QStringList *adjusted = nullptr);
+                 QList<SystemContainerWidget *> &newContainers, const Catalogue *catalogue);
 
 // The active loops of a container, as its loop editors hold them.
 QVector<LoopConfig> loopConfigs(const SystemContainerWidget *container);
@@ -44,5 +43,5 @@ SetupFile::SetupData collectSetupData(const SystemContainerWidget *mainContainer
 // what its editors hold: the panel when its values differ, then each loop
 // whose values or devices differ. Used to step through a design's history
 // without rebuilding the parts an edit did not touch.
-void updateContainerSetup(SystemContainerWidget *container, const QStringList &panelValues,
+void updateContainerSetup(SystemContainerWidget *container, const PanelConfig &panel,
                           const QVector<LoopConfig> &loops);

@@ -50,11 +50,11 @@ private slots:
     void loopCardAdded();
     void batterySelection();
     void modelChange();
-    void applyConfiguration();
+    void applyConfig();
 
 private:
     CatalogueData data;
-    QStringList config;
+    PanelConfig config;
 };
 
 void PanelBench::initTestCase()
@@ -64,15 +64,21 @@ void PanelBench::initTestCase()
     cards << QStringLiteral("ORN-PSLINK");
     for (int i = 0; i < 20; ++i)
         cards << QStringLiteral("C-%1").arg(i);
-    config = QStringList{"TX-0", "B-3", "0.2", "0.1", "0.3", "0.1", "0.4",  "0.2",   cards.join(','),
-                         "S-1",  "B-2", "S-9", "B-5", "20",  "100", "72 h", "30 min"};
+    config.model = QStringLiteral("TX-0");
+    config.internalBattery = QStringLiteral("B-3");
+    config.outputs = {0.1, 0.2, 0.1, 0.3, 0.2, 0.4};
+    config.cards = cards;
+    config.source1 = QStringLiteral("S-1");
+    config.battery1 = QStringLiteral("B-2");
+    config.source2 = QStringLiteral("S-9");
+    config.battery2 = QStringLiteral("B-5");
 }
 
 void PanelBench::loopReport()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
-    w.applyConfiguration(config);
+    w.applyConfig(config);
     QCOMPARE(w.currentLoopCount(), 32);
     int loop = 0;
     QBENCHMARK
@@ -86,7 +92,7 @@ void PanelBench::loopCardAdded()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
-    w.applyConfiguration(config);
+    w.applyConfig(config);
     QBENCHMARK
     {
         // One card off and on again: two loop list rebuilds of up to 32 rows.
@@ -98,7 +104,7 @@ void PanelBench::batterySelection()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
-    w.applyConfiguration(config);
+    w.applyConfig(config);
     auto *battery = w.findChild<QComboBox *>(QStringLiteral("battComboBox"));
     int i = 1;
     QBENCHMARK
@@ -112,7 +118,7 @@ void PanelBench::modelChange()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
-    w.applyConfiguration(config);
+    w.applyConfig(config);
     auto *model = w.findChild<QComboBox *>(QStringLiteral("panelComboBox"));
     int i = 0;
     QBENCHMARK
@@ -122,13 +128,13 @@ void PanelBench::modelChange()
     }
 }
 
-void PanelBench::applyConfiguration()
+void PanelBench::applyConfig()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
     QBENCHMARK
     {
-        w.applyConfiguration(config);
+        w.applyConfig(config);
     }
 }
 

@@ -7,6 +7,7 @@
 // spread along its cable).
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
 #include "bench/common/largestdesign.h"
+#include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/packidentity.h"
 #include "loop/systemcontainerwidget.h"
@@ -140,10 +141,10 @@ int main(int argc, char **argv)
     const QString boxName = design.boxes.value(0).panel.value(0);
     ScreenDesign largest;
     largest.main.reset(new SystemContainerWidget(false, &catalogue, QString()));
-    largest.main->applySetup(design.panel, design.loops);
+    largest.main->applySetup(BenchSetup::panel(design.panel), BenchSetup::loops(design.loops));
     for (const SetupFile::ExpansionBoxConfig &box : design.boxes) {
         largest.boxes.emplace_back(new SystemContainerWidget(true, &catalogue, boxName));
-        largest.boxes.back()->applySetup(box.panel, box.loops);
+        largest.boxes.back()->applySetup(BenchSetup::panel(box.panel), BenchSetup::loops(box.loops));
     }
     const QStringList loopValues = {QStringLiteral("2,5 mm2 (14 AWG)"),
                                     QStringLiteral("A"),
@@ -159,10 +160,8 @@ int main(int argc, char **argv)
         if (!d.hidden && few.size() < 4)
             few.insert(d.name, 10);
     }
-    typical.main->applySetup(
-        {panelName, QStringLiteral("TVB 12-38"), "0", "0", "0", "0", "0", "0", "", "-", "-", "-", "-", "20",
-         "100", "72 h", "30 min"},
-        QVector<LoopSetup>(catalogue.findPanel(panelName).baseLoops, LoopSetup(loopValues, few)));
+    typical.main->applySetup(BenchSetup::panel({panelName, QStringLiteral("TVB 12-38"), "0", "0", "0", "0", "0", "0", "", "-", "-", "-", "-", "20",
+         "100", "72 h", "30 min"}), BenchSetup::loops(QVector<LoopSetup>(catalogue.findPanel(panelName).baseLoops, LoopSetup(loopValues, few))));
 
     out << "largest: " << panelName << " with " << largest.main->loopCount() << " loops, 2 x " << boxName
         << " with " << largest.boxes.front()->loopCount() << " loops; "

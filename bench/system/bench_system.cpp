@@ -15,6 +15,7 @@
 //    design through a setup file and rebuilds every page, until shown.
 // Usage: bench_system [runs of the whole design, default 3]
 #include "app/commandline.h"
+#include "bench/common/typedsetup.h"
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
@@ -283,13 +284,13 @@ int main(int argc, char **argv)
     for (int run = 0; run < runs; ++run) {
         freshWindow();
         whole.push_back(measure([&] {
-            container(0)->applySetup(panelValues, mainLoops);
+            container(0)->applySetup(BenchSetup::panel(panelValues), BenchSetup::loops(mainLoops));
             for (const QString &name : boxNames) {
                 QMetaObject::invokeMethod(window.get(), "onExpansionBoxAdded", Q_ARG(QString, box.name),
                                           Q_ARG(QString, name));
             }
             for (int page = 1; page <= boxNames.size(); ++page)
-                container(page)->applySetup(boxValues, boxLoopSetups);
+                container(page)->applySetup(BenchSetup::panel(boxValues), BenchSetup::loops(boxLoopSetups));
             container(0)->panelWidget()->setExpansionBoxNames(boxNames);
             settle();
         }));

@@ -7,6 +7,7 @@
 // the four help windows, and the report (PDF) with its dialog filled in.
 // Usage: language_screenshots <folder> <language code> [width height]
 #include "app/mainwindow.h"
+#include "bench/common/typedsetup.h"
 #include "bench/common/screenshots.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
@@ -77,24 +78,21 @@ int main(int argc, char *argv[])
                           QString::number(length), QStringLiteral("15"), QStringLiteral("15")},
                          devices);
     };
-    main->applySetup(
-        {"TXP 408", "TVB 12-26", "0.15", "0.05", "0.3", "0.01", "0", "0", "VRAL-2,VRAL-2,ORN-PSLINK,ZEP-NET",
-         "KSP900 EN", "TVB 12-26", "-", "-", "20", "100", "48 h", "30 min"},
-        {loop("1,5 mm2 (16 AWG)", 900,
+    main->applySetup(BenchSetup::panel({"TXP 408", "TVB 12-26", "0.15", "0.05", "0.3", "0.01", "0", "0", "VRAL-2,VRAL-2,ORN-PSLINK,ZEP-NET",
+         "KSP900 EN", "TVB 12-26", "-", "-", "20", "100", "48 h", "30 min"}), BenchSetup::loops({loop("1,5 mm2 (16 AWG)", 900,
               {{"OD-210", 42}, {"HD-220", 10}, {"CP-300", 8}, {"SD-500 (loop)", 12}, {"ISO-700", 6}}),
          loop("1,5 mm2 (16 AWG)", 1200,
               {{"OD-210", 60}, {"MD-230", 15}, {"CP-300", 12}, {"SB-510 (loop)", 10}, {"ISO-700", 8}}),
          loop("2,5 mm2 (14 AWG)", 1500,
               {{"OD-210", 35}, {"CO-240", 5}, {"BD-260", 2}, {"VAD-520 (loop)", 8}, {"ZM-401", 2}}),
          loop("0,5 mm2 (21 AWG)", 2000, {{"OD-210", 110}, {"SD-500 (loop)", 30}, {"CP-300", 20}}),
-         loop("1,5 mm2 (16 AWG)", 500, {}), loop("1,5 mm2 (16 AWG)", 500, {})});
+         loop("1,5 mm2 (16 AWG)", 500, {}), loop("1,5 mm2 (16 AWG)", 500, {})}));
     QMetaObject::invokeMethod(&window, "onExpansionBoxAdded", Q_ARG(QString, QStringLiteral("TXE 2")),
                               Q_ARG(QString, QStringLiteral("TXE 2")));
     main->panelWidget()->setExpansionBoxNames({QStringLiteral("TXE 2")});
     qobject_cast<SystemContainerWidget *>(pages->widget(1))
-        ->applySetup({"TXE 2", "TVB 12-17", "-", "-", "-", "-", "-", "20", "100", "30 h", "30 min"},
-                     {loop("1,5 mm2 (16 AWG)", 700, {{"OD-210", 30}, {"CP-300", 6}, {"SBS-505 (loop)", 8}}),
-                      loop("1,5 mm2 (16 AWG)", 650, {{"OD-210", 24}, {"HD-220", 6}, {"CP-300", 4}})});
+        ->applySetup(BenchSetup::panel({"TXE 2", "TVB 12-17", "-", "-", "-", "-", "-", "20", "100", "30 h", "30 min"}), BenchSetup::loops({loop("1,5 mm2 (16 AWG)", 700, {{"OD-210", 30}, {"CP-300", 6}, {"SBS-505 (loop)", 8}}),
+                      loop("1,5 mm2 (16 AWG)", 650, {{"OD-210", 24}, {"HD-220", 6}, {"CP-300", 4}})}));
     settle();
 
     // Through the menu, as a user switches.

@@ -5,6 +5,7 @@
 // expansion box with two loops.
 // Usage: system_screenshots <folder> [width height [extra.qss]]
 #include "app/mainwindow.h"
+#include "bench/common/typedsetup.h"
 #include "bench/common/screenshots.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
@@ -91,10 +92,9 @@ int main(int argc, char *argv[])
         loop("0,5 mm2 (21 AWG)", "A", 2000, {{"OD-210", 110}, {"SD-500 (loop)", 30}, {"CP-300", 20}}),
         loop("1,5 mm2 (16 AWG)", "A", 500, {}), loop("1,5 mm2 (16 AWG)", "A", 500, {})};
     // Batteries for 30 h: the internal one and one more beside an external power source.
-    main->applySetup({"TXP 408", "TVB 12-26", "0.15", "0.05", "0.3", "0.01", "0", "0",
+    main->applySetup(BenchSetup::panel({"TXP 408", "TVB 12-26", "0.15", "0.05", "0.3", "0.01", "0", "0",
                       "VRAL-2,VRAL-2,ORN-PSLINK,ZEP-NET", "KSP900 EN", "TVB 12-26", "-", "-", "20", "100",
-                      "30 h", "30 min"},
-                     mainLoops);
+                      "30 h", "30 min"}), BenchSetup::loops(mainLoops));
 
     // The expansion box, through the button and its dialog.
     whenDialogOpens([](QDialog *dialog) {
@@ -109,10 +109,9 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "no expansion box page\n";
         return 1;
     }
-    box->applySetup({"TXE 2", "TVB 12-17", "-", "-", "-", "-", "-", "20", "100", "30 h", "30 min"},
-                    {loop("1,5 mm2 (16 AWG)", "A", 700,
+    box->applySetup(BenchSetup::panel({"TXE 2", "TVB 12-17", "-", "-", "-", "-", "-", "20", "100", "30 h", "30 min"}), BenchSetup::loops({loop("1,5 mm2 (16 AWG)", "A", 700,
                           {{"OD-210", 30}, {"CP-300", 6}, {"SBS-505 (loop)", 8}, {"ISO-700", 4}}),
-                     loop("1,5 mm2 (16 AWG)", "A", 650, {{"OD-210", 24}, {"HD-220", 6}, {"CP-300", 4}})});
+                     loop("1,5 mm2 (16 AWG)", "A", 650, {{"OD-210", 24}, {"HD-220", 6}, {"CP-300", 4}})}));
 
     pages->setCurrentIndex(0);
     innerTabs(main)->setCurrentIndex(0);

@@ -101,9 +101,9 @@ QString figures(MainWindow &window)
         SystemContainerWidget *container = page(window, i);
         PanelWidget *panel = container->panelWidget();
         lines << pages(window)->tabText(i)
-              << QString::number(panel->totalIdleCurrent(), 'g', 17) + " " +
-                     QString::number(panel->totalAlarmCurrent(), 'g', 17) + " " +
-                     QString::number(panel->minimumBatteryRequired(), 'g', 17);
+              << QString::number(panel->evaluation().figures.totalIdleCurrent, 'g', 17) + " " +
+                     QString::number(panel->evaluation().figures.totalAlarmCurrent, 'g', 17) + " " +
+                     QString::number(panel->evaluation().figures.minimumBatteryRequired, 'g', 17);
         for (const char *name :
              {"battStatusLabel", "totalPwrLoadStatusLabel", "currentSelectedBattValueLabel",
               "minBattRequiredValueLabel", "externalPowerSourceInfoNotesLabel"}) {

@@ -51,7 +51,7 @@ private slots:
     void generatedConfigurationsRoundTrip();
     void loopConfigTexts_data();
     void loopConfigTexts();
-    void panelShownByEditor();
+    void panelNormalised();
     void loopsReachTheirPanelOnly();
     void boxNamesAndStatus();
     void faultsFlowUp();
@@ -190,17 +190,17 @@ void TestDesignEvaluation::loopConfigTexts()
     QCOMPARE(config.devices, devices);
     QCOMPARE(config.cableType, texts.at(0));
     // ... and held as the editor holds it.
-    const LoopConfig shown = config.shownByEditor();
+    const LoopConfig shown = config.normalised();
     QCOMPARE(shown.toTexts(), written);
     QCOMPARE(shown.devices, (QMap<QString, int>{{"OD-210", 3}, {"CP-300", 250}}));
-    QVERIFY(shown.shownByEditor() == shown);
+    QVERIFY(shown.normalised() == shown);
 }
 
-void TestDesignEvaluation::panelShownByEditor()
+void TestDesignEvaluation::panelNormalised()
 {
     PanelConfig full;
     QVERIFY(PanelConfig::fromTexts(fullDesign().panel, false, full));
-    QVERIFY(full.shownByEditor(catalogue) == full);
+    QVERIFY(full.normalised(catalogue) == full);
 
     // What the selectors and spin boxes cannot hold falls back as they do.
     PanelConfig odd = full;
@@ -211,7 +211,7 @@ void TestDesignEvaluation::panelShownByEditor()
     odd.source1 = "NO-SUCH-PSU"; // and its battery goes with it
     odd.batteryDegradation = 120;
     odd.soundersActive = -5;
-    const PanelConfig shown = odd.shownByEditor(catalogue);
+    const PanelConfig shown = odd.normalised(catalogue);
     QCOMPARE(shown.idleTime, QStringLiteral("72 h"));
     QCOMPARE(shown.alarmTime, QStringLiteral("30 min"));
     QCOMPARE(shown.internalBattery, QString());
@@ -219,7 +219,23 @@ void TestDesignEvaluation::panelShownByEditor()
     QCOMPARE(shown.battery1, QString());
     QCOMPARE(shown.batteryDegradation, 99);
     QCOMPARE(shown.soundersActive, 0);
-    QCOMPARE(shown.cards, odd.cards);
+    // Only the new model's cards stay, in its list's order; normalising twice changes nothing.
+    QStringList offered;
+    for (const AuxiliaryCard &card : catalogue.compatibleAuxiliaryCards(shown.model))
+        offered.append(card.name);
+    for (const QString &card : shown.cards)
+        QVERIFY2(offered.contains(card), qPrintable(card));
+    QCOMPARE(shown.loopCards(), offered.contains(QStringLiteral("VRAL-2")) ? full.loopCards() : 0);
+    QVERIFY(shown.normalised(catalogue) == shown);
+
+    // A model change keeps outputs, percentages and times, and nothing that belonged to the model.
+    const PanelConfig changed = full.withModel(QStringLiteral("TXC 101"));
+    QCOMPARE(changed.model, QStringLiteral("TXC 101"));
+    QVERIFY(changed.cards.isEmpty() && changed.internalBattery.isEmpty() && changed.source1.isEmpty() &&
+            changed.battery2.isEmpty());
+    QCOMPARE(changed.outputs.aux24VAlarm, full.outputs.aux24VAlarm);
+    QCOMPARE(changed.idleTime, full.idleTime);
+    QCOMPARE(changed.batteryDegradation, full.batteryDegradation);
 }
 
 void TestDesignEvaluation::loopsReachTheirPanelOnly()

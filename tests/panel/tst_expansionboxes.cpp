@@ -18,6 +18,12 @@
 #include <QTimer>
 #include <QtTest>
 
+// The selector text of a name: "-" for none.
+static QString orDash(const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("-") : name;
+}
+
 namespace
 {
 
@@ -205,7 +211,6 @@ private slots:
     void boxEditorNeverChangesModel();
     void boxFiguresAreItsOwn();
     void boxApplyConfiguration();
-    void boxApplyConfigurationTooShort();
     void boxResetKeepsModel();
 
 private:
@@ -594,57 +599,68 @@ void TestExpansionBoxes::boxApplyConfiguration()
     ExpansionBoxWidget w(&catalogue, QStringLiteral("KXE-4"));
     QSignalSpy loops(&w, &PanelWidget::loopsChanged);
     QSignalSpy panel(&w, &PanelWidget::panelChanged);
-    w.applyConfiguration({"KX-8000", "BAT-17", "VRAL-2,ORN-PSLINK,VRAL-2,ZEP-1", "PSU-12", "BAT-7", "PSU-7",
-                          "-", "35", "50", "24 h", "5 min"});
+    PanelConfig config;
+    config.expansionBox = true;
+    config.model = QStringLiteral("KX-8000");
+    config.internalBattery = QStringLiteral("BAT-17");
+    config.cards = QStringList{"VRAL-2", "ORN-PSLINK", "VRAL-2", "ZEP-1"};
+    config.source1 = QStringLiteral("PSU-12");
+    config.battery1 = QStringLiteral("BAT-7");
+    config.source2 = QStringLiteral("PSU-7");
+    config.batteryDegradation = 35;
+    config.soundersActive = 50;
+    config.idleTime = QStringLiteral("24 h");
+    config.alarmTime = QStringLiteral("5 min");
+    w.applyConfig(config);
     // Its selector holds only its own model, so the model stays.
     QCOMPARE(w.modelName(), QStringLiteral("KXE-4"));
     QCOMPARE(panel.count(), 0);
     // BAT-17 fits only the box (the first panel takes 12 Ah).
-    QCOMPARE(w.internalBattery(), QStringLiteral("BAT-17"));
-    QCOMPARE(w.installedCards(), QStringList({"VRAL-2", "VRAL-2", "ORN-PSLINK", "ZEP-1"}));
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("BAT-17"));
+    QCOMPARE(w.configuration().cards, QStringList({"VRAL-2", "VRAL-2", "ORN-PSLINK", "ZEP-1"}));
     QCOMPARE(w.currentLoopCount(), 8);
     QCOMPARE(loops.last().at(0).toInt(), 8);
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("PSU-12"));
-    QCOMPARE(w.additionalBattery1(), QStringLiteral("BAT-7"));
-    QCOMPARE(w.externalPowerSource2(), QStringLiteral("PSU-7"));
-    QCOMPARE(w.additionalBattery2(), QStringLiteral("-"));
-    QCOMPARE(w.batteryDegradation(), 35);
-    QCOMPARE(w.soundersActive(), 50);
-    QCOMPARE(w.idleTime(), QStringLiteral("24 h"));
-    QCOMPARE(w.alarmTime(), QStringLiteral("5 min"));
-    QCOMPARE(w.aux24VAlarmCurrent() + w.sounder1AlarmCurrent() + w.sounder2AlarmCurrent(), 0.0);
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("PSU-12"));
+    QCOMPARE(orDash(w.configuration().battery1), QStringLiteral("BAT-7"));
+    QCOMPARE(orDash(w.configuration().source2), QStringLiteral("PSU-7"));
+    QCOMPARE(orDash(w.configuration().battery2), QStringLiteral("-"));
+    QCOMPARE(w.configuration().batteryDegradation, 35);
+    QCOMPARE(w.configuration().soundersActive, 50);
+    QCOMPARE(w.configuration().idleTime, QStringLiteral("24 h"));
+    QCOMPARE(w.configuration().alarmTime, QStringLiteral("5 min"));
+    QCOMPARE(w.configuration().outputs.aux24VAlarm + w.configuration().outputs.snd1Alarm +
+                 w.configuration().outputs.snd2Alarm, 0.0);
     // 17 + 7 Ah.
     QCOMPARE(text(w, "currentSelectedBattValueLabel"), QStringLiteral("24.00 Ah"));
     // 0.12 + 2 * 0.05 + 0.02 + 0.03 = 0.27 A in idle.
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2700000 A"));
 }
 
-void TestExpansionBoxes::boxApplyConfigurationTooShort()
-{
-    Catalogue catalogue(data);
-    ExpansionBoxWidget w(&catalogue, QStringLiteral("KXE-4"));
-    QTest::ignoreMessage(QtWarningMsg, "Expansion box configuration needs 11 values, got 10");
-    w.applyConfiguration({"KXE-4", "BAT-17", "VRAL-2", "-", "-", "-", "-", "35", "50", "24 h"});
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
-    QCOMPARE(w.currentLoopCount(), 4);
-    QCOMPARE(w.batteryDegradation(), 20);
-}
-
 void TestExpansionBoxes::boxResetKeepsModel()
 {
     Catalogue catalogue(data);
     ExpansionBoxWidget w(&catalogue, QStringLiteral("KXE-4"));
-    w.applyConfiguration(
-        {"KXE-4", "BAT-17", "VRAL-2,ORN-PSLINK", "PSU-12", "BAT-7", "-", "-", "35", "50", "24 h", "5 min"});
+    PanelConfig config;
+    config.expansionBox = true;
+    config.model = QStringLiteral("KXE-4");
+    config.internalBattery = QStringLiteral("BAT-17");
+    config.cards = QStringList{"VRAL-2", "ORN-PSLINK"};
+    config.source1 = QStringLiteral("PSU-12");
+    config.battery1 = QStringLiteral("BAT-7");
+    config.batteryDegradation = 35;
+    config.soundersActive = 50;
+    config.idleTime = QStringLiteral("24 h");
+    config.alarmTime = QStringLiteral("5 min");
+    w.applyConfig(config);
     QSignalSpy loops(&w, &PanelWidget::loopsChanged);
     MessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(child<QPushButton>(w, "resetPanelButton"), Qt::LeftButton);
     QCOMPARE(MessageBox::takeShown().size(), 1);
     QCOMPARE(w.modelName(), QStringLiteral("KXE-4"));
     QCOMPARE(loops.last().at(0).toInt(), 4);
-    QCOMPARE(w.installedCards(), QStringList());
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("-"));
+    QCOMPARE(w.configuration().cards, QStringList());
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("-"));
     // The box's battery range and consumption are still its own.
     QCOMPARE(child<QComboBox>(w, "battComboBox")->count(), 4);
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.1200000 A"));

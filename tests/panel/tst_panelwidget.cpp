@@ -15,6 +15,12 @@
 #include <QSpinBox>
 #include <QtTest>
 
+// The selector text of a name: "-" for none.
+static QString orDash(const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("-") : name;
+}
+
 namespace
 {
 
@@ -108,9 +114,8 @@ private slots:
     void outputCurrentsClampAndAdjust();
     void loopCurrentsAndTotals();
     void batteryFaultAndOverload();
-    void recomputesOnlyWhatTheEventNeeds();
-    void applyConfiguration();
-    void applyConfigurationTooShort();
+    void drawsItsEvaluation();
+    void applyConfig();
     void modelChange();
     void reset();
     void disabledSelectorHint();
@@ -152,12 +157,12 @@ void TestPanelWidget::startsOnFirstPanel()
     QCOMPARE(comboItems(child<QComboBox>(w, "externalPowerSource1ComboBox")),
              QStringList({"No external power source", "PSU-12", "PSU-7"}));
     QVERIFY(!child<QComboBox>(w, "externalPowerSource1ComboBox")->isEnabled());
-    QCOMPARE(w.idleTime(), QStringLiteral("72 h"));
-    QCOMPARE(w.alarmTime(), QStringLiteral("30 min"));
-    QCOMPARE(w.batteryDegradation(), 20);
-    QCOMPARE(w.soundersActive(), 100);
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
-    QCOMPARE(w.installedCards(), QStringList());
+    QCOMPARE(w.configuration().idleTime, QStringLiteral("72 h"));
+    QCOMPARE(w.configuration().alarmTime, QStringLiteral("30 min"));
+    QCOMPARE(w.configuration().batteryDegradation, 20);
+    QCOMPARE(w.configuration().soundersActive, 100);
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
+    QCOMPARE(w.configuration().cards, QStringList());
 
     // Own consumption only: 0.2 A idle, 0.3 A alarm; 1.25 x (0.5 x 0.3 + 72 x 0.2) = 18.1875
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2000000 A"));
@@ -207,7 +212,7 @@ void TestPanelWidget::loopCardLimits()
     QCOMPARE(w.currentLoopCount(), loops);
     QCOMPARE(cardRow(w, "VRAL-2")->findChild<QLabel *>("auxCardCountLabel")->text(), QString::number(cards));
     QCOMPARE(child<QListWidget>(w, "individualLoopCurrentsList")->count(), loops);
-    QCOMPARE(w.installedCards(), QVector<QString>(cards, QStringLiteral("VRAL-2")).toList());
+    QCOMPARE(w.configuration().cards, QVector<QString>(cards, QStringLiteral("VRAL-2")).toList());
     // Each card draws 0.05 A in both states.
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), Display::amperes(0.2 + cards * 0.05));
 
@@ -230,7 +235,7 @@ void TestPanelWidget::addLoopCards()
     QCOMPARE(w.currentLoopCount(), 4);
     QCOMPARE(loopsSpy.count(), 1);
     QCOMPARE(loopsSpy.last().at(0).toInt(), 4);
-    QCOMPARE(w.installedCards(), QStringList({"VRAL-2"}));
+    QCOMPARE(w.configuration().cards, QStringList({"VRAL-2"}));
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2500000 A"));
 }
 
@@ -251,14 +256,14 @@ void TestPanelWidget::oneOnlyCards()
     QCOMPARE(
         toolTipTexts(w),
         QStringList({"ZEP card already inserted.\nTo insert a new one, please remove the old one first."}));
-    QCOMPARE(w.installedCards(), QStringList({"ZEP-1"}));
+    QCOMPARE(w.configuration().cards, QStringList({"ZEP-1"}));
 
     // The undo is silent: the first card still counts as installed, so a
     // second attempt is refused as well.
     zep2->setChecked(true);
     QTRY_VERIFY(!zep2->isChecked());
     QVERIFY(zep1->isChecked());
-    QCOMPARE(w.installedCards(), QStringList({"ZEP-1"}));
+    QCOMPARE(w.configuration().cards, QStringList({"ZEP-1"}));
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2300000 A"));
 
     const int hints = w.findChildren<MyToolTip *>().size();
@@ -303,7 +308,7 @@ void TestPanelWidget::powerCardUncheckResetsSources()
         QVERIFY(!combo->isEnabled());
     }
     QCOMPARE(text(w, "currentSelectedBattValueLabel"), QStringLiteral("0.00 Ah"));
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("-"));
     QCOMPARE(text(w, "externalPowerSourceInfoNotesLabel"),
              QStringLiteral("To use external power sources, install the ORN-PSLINK auxiliary card."));
 }
@@ -335,7 +340,7 @@ void TestPanelWidget::outputCurrentsClampAndAdjust()
     typeInto(sndAlarm, "0.1");
     QCOMPARE(sndIdle->value(), 0.1);
     QVERIFY(toolTipTexts(w).contains("Idle value adjusted to match alarm current."));
-    QCOMPARE(w.sounder2AlarmCurrent(), 0.1);
+    QCOMPARE(w.configuration().outputs.snd2Alarm, 0.1);
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.8000000 A"));
 }
 
@@ -350,7 +355,7 @@ void TestPanelWidget::loopCurrentsAndTotals()
     QCOMPARE(row->findChild<QLabel *>("alarmCurrentLabel")->text(), QStringLiteral("0.1100000 A"));
     // 0.05499999999999999 + 0.2 own consumption
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2550000 A"));
-    QCOMPARE(w.totalAlarmCurrent(), 0.41);
+    QCOMPARE(w.evaluation().figures.totalAlarmCurrent, 0.41);
 }
 
 void TestPanelWidget::batteryFaultAndOverload()
@@ -407,90 +412,89 @@ void TestPanelWidget::batteryFaultAndOverload()
     QCOMPARE(lastFlags(faults).at(1), true);
 }
 
-void TestPanelWidget::recomputesOnlyWhatTheEventNeeds()
+void TestPanelWidget::drawsItsEvaluation()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
-    auto *totalIdle = child<QLabel>(w, "totalIdleCurrentValueLabel");
-    auto *required = child<QLabel>(w, "minBattRequiredValueLabel");
-    auto *loadStatus = child<QLabel>(w, "totalPwrLoadStatusLabel");
-
-    // Degradation: the minimum battery follows, the totals and the power load do not.
-    QCOMPARE(totalIdle->text(), QStringLiteral("0.2000000 A"));
-    totalIdle->setText(QStringLiteral("untouched"));
-    loadStatus->setText(QStringLiteral("untouched"));
+    const auto drawsEvaluation = [&] {
+        const PanelEvaluation e = PanelEvaluation::evaluate(w.input(), catalogue);
+        QCOMPARE(text(w, "totalIdleCurrentValueLabel"), e.totalIdleCurrentText());
+        QCOMPARE(text(w, "totalAlarmCurrentValueLabel"), e.totalAlarmCurrentText());
+        QCOMPARE(text(w, "minBattRequiredValueLabel"), e.minimumBatteryRequiredText());
+        QCOMPARE(text(w, "currentSelectedBattValueLabel"), e.selectedTotalBatteryText());
+        QCOMPARE(text(w, "battStatusLabel"), e.battery.text);
+        QCOMPARE(text(w, "totalPwrLoadStatusLabel"), e.powerLoad.text);
+        QCOMPARE(w.computeFaultFlags().any(), e.flags.any());
+    };
+    drawsEvaluation();
+    // Degradation, a battery, a loop report, a card: each edit draws the evaluation anew.
     child<QSpinBox>(w, "battDegradationSpinBox")->setValue(0);
-    QCOMPARE(totalIdle->text(), QStringLiteral("untouched"));
-    // 0.5 x 0.3 + 72 x 0.2, from the totals as shown before
-    QCOMPARE(required->text(), QStringLiteral("14.55 Ah"));
-    QCOMPARE(loadStatus->text(), QStringLiteral("untouched"));
-
-    // A battery selection: the selected total and the status, not the requirement.
-    required->setText(QStringLiteral("12.01 Ah"));
+    QCOMPARE(text(w, "minBattRequiredValueLabel"), QStringLiteral("14.55 Ah")); // 0.5 x 0.3 + 72 x 0.2
+    drawsEvaluation();
     child<QComboBox>(w, "battComboBox")->setCurrentText("BAT-12");
-    QCOMPARE(required->text(), QStringLiteral("12.01 Ah"));
+    QCOMPARE(w.configuration().internalBattery, QStringLiteral("BAT-12"));
     QVERIFY(text(w, "battStatusLabel").startsWith("Total battery of the setup does not reach"));
-    QCOMPARE(loadStatus->text(), QStringLiteral("untouched"));
-
-    // A loop report recomputes everything from the totals on.
-    w.onUpdateLoopCurrents(0, 0, 0);
-    QCOMPARE(totalIdle->text(), QStringLiteral("0.2000000 A"));
-    QCOMPARE(required->text(), QStringLiteral("14.55 Ah")); // 72 x 0.2 + 0.5 x 0.3, no degradation
-    QVERIFY(text(w, "battStatusLabel").startsWith("Total battery of the setup does not reach"));
-    QVERIFY(loadStatus->text().startsWith("System's power load OK."));
+    drawsEvaluation();
+    w.onUpdateLoopCurrents(0, 0.1, 0.2);
+    drawsEvaluation();
+    loopCardButton(w, "auxCardAddButton")->click();
+    QCOMPARE(w.configuration().loopCards(), 1);
+    drawsEvaluation();
 }
 
-void TestPanelWidget::applyConfiguration()
+void TestPanelWidget::applyConfig()
 {
     Catalogue catalogue(data);
     PanelWidget w(&catalogue);
     QSignalSpy loopsSpy(&w, &PanelWidget::loopsChanged);
-    const QStringList values = {
-        "KX-7000", "BAT-17", "0.3",   "0.1",    "0.5",  "0.25", "0",    "abc",   "VRAL-2,ORN-PSLINK,VRAL-2",
-        "PSU-12",  "BAT-7",  "PSU-7", "BAT-12", "35.9", "55",   "30 h", "15 min"};
-    w.applyConfiguration(values);
+    PanelConfig config;
+    config.model = QStringLiteral("KX-7000");
+    config.internalBattery = QStringLiteral("BAT-17");
+    config.outputs = {0.1, 0.3, 0.25, 0.5, 0, 0};
+    config.cards = QStringList{"VRAL-2", "ORN-PSLINK", "VRAL-2"};
+    config.source1 = QStringLiteral("PSU-12");
+    config.battery1 = QStringLiteral("BAT-7");
+    config.source2 = QStringLiteral("PSU-7");
+    config.battery2 = QStringLiteral("BAT-12");
+    config.batteryDegradation = 35;
+    config.soundersActive = 55;
+    config.idleTime = QStringLiteral("30 h");
+    config.alarmTime = QStringLiteral("15 min");
+    w.applyConfig(config);
     QCOMPARE(w.currentLoopCount(), 6);
     QCOMPARE(loopsSpy.last().at(0).toInt(), 6);
     QVERIFY(cardBox(w, "ORN-PSLINK")->isChecked());
     QVERIFY(child<QComboBox>(w, "externalPowerSource2ComboBox")->isEnabled());
 
-    QCOMPARE(w.modelName(), values.at(0));
-    QCOMPARE(w.internalBattery(), values.at(1));
-    QCOMPARE(w.aux24VAlarmCurrent(), 0.3);
-    QCOMPARE(w.aux24VIdleCurrent(), 0.1);
-    QCOMPARE(w.sounder1AlarmCurrent(), 0.5);
-    QCOMPARE(w.sounder1IdleCurrent(), 0.25);
-    QCOMPARE(w.sounder2IdleCurrent(), 0.0); // no number reads as 0
-    QCOMPARE(w.installedCards(), QStringList({"VRAL-2", "VRAL-2", "ORN-PSLINK"}));
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("PSU-12"));
-    QCOMPARE(w.additionalBattery1(), QStringLiteral("BAT-7"));
-    QCOMPARE(w.externalPowerSource2(), QStringLiteral("PSU-7"));
-    QCOMPARE(w.additionalBattery2(), QStringLiteral("BAT-12"));
-    QCOMPARE(w.batteryDegradation(), 35);
-    QCOMPARE(w.soundersActive(), 55);
-    QCOMPARE(w.idleTime(), QStringLiteral("30 h"));
-    QCOMPARE(w.alarmTime(), QStringLiteral("15 min"));
+    QCOMPARE(w.modelName(), config.model);
+    QCOMPARE(orDash(w.configuration().internalBattery), config.internalBattery);
+    QCOMPARE(w.configuration().outputs.aux24VAlarm, 0.3);
+    QCOMPARE(w.configuration().outputs.aux24VIdle, 0.1);
+    QCOMPARE(w.configuration().outputs.snd1Alarm, 0.5);
+    QCOMPARE(w.configuration().outputs.snd1Idle, 0.25);
+    QCOMPARE(w.configuration().outputs.snd2Idle, 0.0);
+    QCOMPARE(w.configuration().cards, QStringList({"VRAL-2", "VRAL-2", "ORN-PSLINK"}));
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("PSU-12"));
+    QCOMPARE(orDash(w.configuration().battery1), QStringLiteral("BAT-7"));
+    QCOMPARE(orDash(w.configuration().source2), QStringLiteral("PSU-7"));
+    QCOMPARE(orDash(w.configuration().battery2), QStringLiteral("BAT-12"));
+    QCOMPARE(w.configuration().batteryDegradation, 35);
+    QCOMPARE(w.configuration().soundersActive, 55);
+    QCOMPARE(w.configuration().idleTime, QStringLiteral("30 h"));
+    QCOMPARE(w.configuration().alarmTime, QStringLiteral("15 min"));
     QCOMPARE(text(w, "currentSelectedBattValueLabel"), QStringLiteral("36.00 Ah"));
     // 0.2 own + 0.1 aux + 0.25 snd1 + 2 x 0.05 + 0.02 cards
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.6700000 A"));
 
-    // Unknown entries leave their selectors as they were.
-    QStringList unknown = values;
-    unknown[1] = "BAT-99";
-    unknown[15] = "12 h";
-    w.applyConfiguration(unknown);
-    QCOMPARE(w.internalBattery(), QStringLiteral("-")); // refilled, then nothing matched
-    QCOMPARE(w.idleTime(), QStringLiteral("30 h"));
-}
-
-void TestPanelWidget::applyConfigurationTooShort()
-{
-    Catalogue catalogue(data);
-    PanelWidget w(&catalogue);
-    QTest::ignoreMessage(QtWarningMsg, "Panel configuration needs 17 values, got 3");
-    w.applyConfiguration({"KX-7000", "BAT-17", "0.3"});
-    QCOMPARE(w.modelName(), QStringLiteral("KX-8000"));
-    QCOMPARE(w.aux24VAlarmCurrent(), 0.0);
+    // Entries the catalogue does not offer are shown normalised: none, the default time.
+    PanelConfig unknown = config;
+    unknown.internalBattery = QStringLiteral("BAT-99");
+    unknown.idleTime = QStringLiteral("12 h");
+    w.applyConfig(unknown);
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
+    QCOMPARE(w.configuration().idleTime, QStringLiteral("72 h"));
+    QCOMPARE(child<QComboBox>(w, "idleTimeComboBox")->currentText(), QStringLiteral("72 h"));
+    QCOMPARE(w.configuration(), unknown.normalised(catalogue));
 }
 
 void TestPanelWidget::modelChange()
@@ -511,13 +515,13 @@ void TestPanelWidget::modelChange()
 
     QCOMPARE(order, QStringList({"loops 2", "KX-7000"}));
     QCOMPARE(w.currentLoopCount(), 2);
-    QCOMPARE(w.installedCards(), QStringList());
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("-"));
-    QCOMPARE(w.additionalBattery1(), QStringLiteral("-"));
+    QCOMPARE(w.configuration().cards, QStringList());
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().battery1), QStringLiteral("-"));
     QVERIFY(!child<QComboBox>(w, "externalPowerSource1ComboBox")->isEnabled());
     QCOMPARE(text(w, "currentSelectedBattValueLabel"), QStringLiteral("0.00 Ah"));
-    QCOMPARE(w.batteryDegradation(), 30); // kept
+    QCOMPARE(w.configuration().batteryDegradation, 30); // kept
     // The 17 Ah model takes every battery inside.
     QCOMPARE(child<QComboBox>(w, "battComboBox")->count(), 4);
     // The KX-8 family card is gone.
@@ -555,8 +559,8 @@ void TestPanelWidget::reset()
     QCOMPARE(asked.first().title, title);
     QVERIFY(asked.first().text.startsWith("Are you sure you want to reset all panel values to default?"));
     QCOMPARE(w.currentLoopCount(), 6);
-    QCOMPARE(w.internalBattery(), QStringLiteral("BAT-7"));
-    QCOMPARE(w.additionalBattery1(), QStringLiteral("BAT-7"));
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("BAT-7"));
+    QCOMPARE(orDash(w.configuration().battery1), QStringLiteral("BAT-7"));
     QCOMPARE(loopsSpy.count(), 0);
 
     QSignalSpy soundersSpy(&w, &PanelWidget::soundersActiveChanged);
@@ -565,15 +569,15 @@ void TestPanelWidget::reset()
     QCOMPARE(MessageBox::takeShown().size(), 1);
     QCOMPARE(loopsSpy.last().at(0).toInt(), 2);
     QCOMPARE(w.modelName(), QStringLiteral("KX-8000"));
-    QCOMPARE(w.installedCards(), QStringList());
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
-    QCOMPARE(w.externalPowerSource1(), QStringLiteral("-"));
-    QCOMPARE(w.additionalBattery1(), QStringLiteral("-"));
+    QCOMPARE(w.configuration().cards, QStringList());
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().source1), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().battery1), QStringLiteral("-"));
     QVERIFY(!child<QComboBox>(w, "externalPowerSource1ComboBox")->isEnabled());
-    QCOMPARE(w.sounder1AlarmCurrent(), 0.0);
-    QCOMPARE(w.soundersActive(), 100);
+    QCOMPARE(w.configuration().outputs.snd1Alarm, 0.0);
+    QCOMPARE(w.configuration().soundersActive, 100);
     QCOMPARE(soundersSpy.last().at(0).toDouble(), 1.0);
-    QCOMPARE(w.alarmTime(), QStringLiteral("30 min"));
+    QCOMPARE(w.configuration().alarmTime, QStringLiteral("30 min"));
     QCOMPARE(text(w, "totalIdleCurrentValueLabel"), QStringLiteral("0.2000000 A"));
 }
 
@@ -682,7 +686,7 @@ void TestPanelWidget::emptyCatalogue()
     QCOMPARE(child<QListWidget>(w, "auxCardsListWidget")->count(), 0);
     QCOMPARE(child<QListWidget>(w, "individualLoopCurrentsList")->count(), 0);
     QCOMPARE(w.currentLoopCount(), 0);
-    QCOMPARE(w.internalBattery(), QStringLiteral("-"));
+    QCOMPARE(orDash(w.configuration().internalBattery), QStringLiteral("-"));
 }
 
 QTEST_MAIN(TestPanelWidget)

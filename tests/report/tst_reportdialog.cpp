@@ -29,6 +29,12 @@
 #include <QTimer>
 #include <QtTest>
 
+// The selector text of a name: "-" for none.
+static QString orDash(const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("-") : name;
+}
+
 namespace
 {
 
@@ -89,27 +95,27 @@ void checkPanelValues(const Report::PanelInfo &info, const SystemContainerWidget
 {
     const PanelWidget *panel = container->panelWidget();
     QCOMPARE(info.model, panel->modelName());
-    QCOMPARE(info.internalBattery, panel->internalBattery());
-    QCOMPARE(info.batteryDegradation, panel->batteryDegradation());
-    QCOMPARE(info.soundersActive, panel->soundersActive());
-    QCOMPARE(info.idleTime, panel->idleTime());
-    QCOMPARE(info.alarmTime, panel->alarmTime());
-    QCOMPARE(info.cards, panel->installedCards());
+    QCOMPARE(info.internalBattery, orDash(panel->configuration().internalBattery));
+    QCOMPARE(info.batteryDegradation, panel->configuration().batteryDegradation);
+    QCOMPARE(info.soundersActive, panel->configuration().soundersActive);
+    QCOMPARE(info.idleTime, panel->configuration().idleTime);
+    QCOMPARE(info.alarmTime, panel->configuration().alarmTime);
+    QCOMPARE(info.cards, panel->configuration().cards);
     QCOMPARE((QStringList{info.source1, info.battery1, info.source2, info.battery2}),
-             (QStringList{panel->externalPowerSource1(), panel->additionalBattery1(),
-                          panel->externalPowerSource2(), panel->additionalBattery2()}));
+             (QStringList{orDash(panel->configuration().source1), orDash(panel->configuration().battery1),
+                          orDash(panel->configuration().source2), orDash(panel->configuration().battery2)}));
     QCOMPARE(info.powerNotes, panel->powerReportNotes());
     QCOMPARE(info.externalPowerNotes, panel->externalPowerReportNotes());
-    QCOMPARE(info.outputs.aux24VIdle, panel->aux24VIdleCurrent());
-    QCOMPARE(info.outputs.aux24VAlarm, panel->aux24VAlarmCurrent());
-    QCOMPARE(info.outputs.snd1Idle, panel->sounder1IdleCurrent());
-    QCOMPARE(info.outputs.snd1Alarm, panel->sounder1AlarmCurrent());
-    QCOMPARE(info.outputs.snd2Idle, panel->sounder2IdleCurrent());
-    QCOMPARE(info.outputs.snd2Alarm, panel->sounder2AlarmCurrent());
-    QCOMPARE(info.totalIdleCurrent, panel->totalIdleCurrent());
-    QCOMPARE(info.totalAlarmCurrent, panel->totalAlarmCurrent());
-    QCOMPARE(info.minimumBatteryRequired, panel->minimumBatteryRequired());
-    QCOMPARE(info.selectedTotalBattery, panel->selectedTotalBattery());
+    QCOMPARE(info.outputs.aux24VIdle, panel->configuration().outputs.aux24VIdle);
+    QCOMPARE(info.outputs.aux24VAlarm, panel->configuration().outputs.aux24VAlarm);
+    QCOMPARE(info.outputs.snd1Idle, panel->configuration().outputs.snd1Idle);
+    QCOMPARE(info.outputs.snd1Alarm, panel->configuration().outputs.snd1Alarm);
+    QCOMPARE(info.outputs.snd2Idle, panel->configuration().outputs.snd2Idle);
+    QCOMPARE(info.outputs.snd2Alarm, panel->configuration().outputs.snd2Alarm);
+    QCOMPARE(info.totalIdleCurrent, panel->evaluation().figures.totalIdleCurrent);
+    QCOMPARE(info.totalAlarmCurrent, panel->evaluation().figures.totalAlarmCurrent);
+    QCOMPARE(info.minimumBatteryRequired, panel->evaluation().figures.minimumBatteryRequired);
+    QCOMPARE(info.selectedTotalBattery, panel->evaluation().figures.selectedTotalBattery);
     const QVector<PanelCalculation::CurrentPair> currents = panel->activeLoopCurrents();
     QCOMPARE(info.loopCurrents.size(), currents.size());
     for (int i = 0; i < currents.size(); ++i) {

@@ -59,9 +59,9 @@ QStringList tabTitles(MainWindow &window)
 QStringList figuresOf(SystemContainerWidget *container)
 {
     const PanelWidget *panel = container->panelWidget();
-    QStringList lines{"panel.totalIdleCurrent " + Display::fixed(panel->totalIdleCurrent(), 7),
-                      "panel.totalAlarmCurrent " + Display::fixed(panel->totalAlarmCurrent(), 7),
-                      "panel.minimumBattery " + Display::fixed(panel->minimumBatteryRequired(), 2),
+    QStringList lines{"panel.totalIdleCurrent " + Display::fixed(panel->evaluation().figures.totalIdleCurrent, 7),
+                      "panel.totalAlarmCurrent " + Display::fixed(panel->evaluation().figures.totalAlarmCurrent, 7),
+                      "panel.minimumBattery " + Display::fixed(panel->evaluation().figures.minimumBatteryRequired, 2),
                       "panel.loops " + QString::number(container->loopCount())};
     for (int i = 0; i < container->loopCount(); ++i) {
         const LoopCalc::LoopResults r = container->loopWidgets().at(i)->displayedResults();

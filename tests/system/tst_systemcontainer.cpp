@@ -6,6 +6,12 @@
 #include <QSpinBox>
 #include <QtTest>
 
+// The selector text of a name: "-" for none.
+static QString orDash(const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("-") : name;
+}
+
 using namespace SystemFixtures;
 
 namespace
@@ -38,10 +44,22 @@ QStringList visibleTabTitles(SystemContainerWidget *container)
     return titles;
 }
 
-QStringList mainPanelValues(const QString &model, const QString &cards, const QString &soundersActive = "100")
+PanelConfig mainPanel(const QString &model, const QStringList &cards, int soundersActive = 100)
 {
-    return {model, "BAT-24",       "0",    "0",     "0", "0", "0", "0", cards, "-", "-", "-", "-",
-            "20",  soundersActive, "72 h", "30 min"};
+    PanelConfig config;
+    config.model = model;
+    config.internalBattery = QStringLiteral("BAT-24");
+    config.cards = cards;
+    config.soundersActive = soundersActive;
+    return config;
+}
+
+QVector<LoopConfig> loopConfigs(const QVector<LoopSetup> &loops)
+{
+    QVector<LoopConfig> configs;
+    for (const LoopSetup &loop : loops)
+        configs.append(LoopConfig::fromTexts(loop.first, loop.second));
+    return configs;
 }
 
 // Answers the "Duplicate Loop" dialog: selects the loops titled in `picks`
@@ -344,7 +362,7 @@ void TestSystemContainer::applySetupWithFewerLoopsHidesTheExtraTabsFirst()
     const QVector<LoopSetup> loops = {
         {{"1 mm2 (18 AWG)", "B", "50", "300", "0", "0"}, {{QStringLiteral("MCP-1"), 3}}},
         {{"4 mm2 (12 AWG)", "A", "75", "1200", "5", "5"}, {{QStringLiteral("OPT-100"), 2}}}};
-    container.applySetup(mainPanelValues("KX-8000", "-"), loops);
+    container.applySetup(mainPanel("KX-8000", {}), loopConfigs(loops));
 
     QCOMPARE(tabsWhileApplying, (QStringList{"Panel", "Loop 1", "Loop 2"}));
     QCOMPARE(container.loopCount(), 2);
@@ -354,7 +372,7 @@ void TestSystemContainer::applySetupWithFewerLoopsHidesTheExtraTabsFirst()
     QCOMPARE(loopSummary(container.loopWidgets().at(1)),
              QStringLiteral("4 mm2 (12 AWG)|A|75|1200|5|5|OPT-100x2"));
     QCOMPARE(loopSummary(container.loopWidgets().at(3)), loop4Before);
-    QCOMPARE(container.panelWidget()->internalBattery(), QStringLiteral("BAT-24"));
+    QCOMPARE(orDash(container.panelWidget()->configuration().internalBattery), QStringLiteral("BAT-24"));
 }
 
 void TestSystemContainer::applySetupWithMoreLoopsCreatesThem()
@@ -365,8 +383,12 @@ void TestSystemContainer::applySetupWithMoreLoopsCreatesThem()
         {{"1 mm2 (18 AWG)", "A", "100", "500", "0", "0"}, {}},
         {{"0,5 mm2 (21 AWG)", "B", "20", "250", "0", "0"}, {{QStringLiteral("WS-1 (loop)"), 2}}},
         {{"1 mm2 (18 AWG)", "A", "100", "700", "0", "0"}, {}}};
-    container.applySetup({"KXE-2", "BAT-7", "VRAL-2", "-", "-", "-", "-", "20", "100", "72 h", "30 min"},
-                         loops);
+    PanelConfig box;
+    box.expansionBox = true;
+    box.model = QStringLiteral("KXE-2");
+    box.internalBattery = QStringLiteral("BAT-7");
+    box.cards = QStringList{QStringLiteral("VRAL-2")};
+    container.applySetup(box, loopConfigs(loops));
     QCOMPARE(container.loopCount(), 4);
     QCOMPARE(visibleTabTitles(&container),
              (QStringList{"Expansion Box", "Loop 1", "Loop 2", "Loop 3", "Loop 4"}));

@@ -12,7 +12,7 @@
 #include "app/translationfile.h"
 #include "app/unfinishedwrites.h"
 #include "catalogue/catalogue.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "app/filecommands.h"
 #include "design/designevaluation.h"

@@ -1,4 +1,4 @@
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 
 #include "loop/scheduleview.h"
 

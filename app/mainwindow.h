@@ -24,6 +24,10 @@ namespace Ui
 class MainWindow;
 }
 
+// The window: its menus and help windows (mainwindow.cpp), the pages of the
+// design (mainwindowpages.cpp), the file commands (mainwindowfiles.cpp), the
+// report, exports and comparison (mainwindowoutputs.cpp) and the languages
+// (mainwindowlanguage.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -126,28 +130,28 @@ private:
     void showFaultMark(SystemContainerWidget *container);
 
     Ui::MainWindow *ui;
-    Catalogue *catalogue;
-    SystemContainerWidget *mainContainer = nullptr;
-    QMap<QString, SystemContainerWidget *> expansionBoxContainers;
+    Catalogue *m_catalogue;
+    SystemContainerWidget *m_mainContainer = nullptr;
+    QMap<QString, SystemContainerWidget *> m_expansionBoxContainers;
 
-    About *aboutWindow = nullptr;
-    bool aboutWindowOpen = false;
-    PowerSources *powerSourcesWindow = nullptr;
-    bool powerSourcesWindowOpen = false;
-    DistributionFactor *distributionFactorWindow = nullptr;
-    bool distributionFactorWindowOpen = false;
-    ManualWindow *manualWindow = nullptr;
-    bool manualWindowOpen = false;
+    About *m_aboutWindow = nullptr;
+    bool m_aboutWindowOpen = false;
+    PowerSources *m_powerSourcesWindow = nullptr;
+    bool m_powerSourcesWindowOpen = false;
+    DistributionFactor *m_distributionFactorWindow = nullptr;
+    bool m_distributionFactorWindowOpen = false;
+    ManualWindow *m_manualWindow = nullptr;
+    bool m_manualWindowOpen = false;
 
-    QMenu *languageMenu = nullptr;
-    QTranslator *translator = nullptr;
-    // Path, time and size of the file `translator` came from.
-    QString loadedTranslation;
+    QMenu *m_languageMenu = nullptr;
+    QTranslator *m_translator = nullptr;
+    // Path, time and size of the file `m_translator` came from.
+    QString m_loadedTranslation;
     // The translation a start could not load (told once, when the window is up).
     QString m_startLanguageRefused;
-    QString currentLanguage;
+    QString m_currentLanguage;
     // The last answers of the report information dialog.
-    ReportInformation reportInformation;
+    ReportInformation m_reportInformation;
 
     DesignSession *m_session = nullptr;
     // The XML file the untitled design on screen was imported from.

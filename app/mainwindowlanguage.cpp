@@ -7,7 +7,6 @@
 #include "app/systemcontainerwidget.h"
 #include "app/translationfile.h"
 #include "core/safewrite.h"
-#include "setup/setupio.h"
 #include "ui_mainwindow.h"
 #include "widgets/messagebox.h"
 
@@ -15,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -97,10 +97,9 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     }
 
     BusyCursor busy;
-    // The views are rebuilt from the document, which holds the whole design.
+    // An edit still waiting to be recorded is recorded in its own words.
     if (m_session)
         m_session->flush();
-    const Design kept = m_session ? m_session->document()->design() : Design();
 
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
@@ -120,12 +119,13 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     if (auto *messagesAgain = findChild<QAction *>(QStringLiteral("actionShow_messages_again")))
         messagesAgain->setText(tr("Show all messages again"));
     closeHelpWindows();
+    // Every page puts its own texts, figures and messages in the new language
+    // as the change reaches it, keeping its widgets; delivered now, so that
+    // the document takes the retranslated page at once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     if (!m_mainContainer)
         return;
-    initContainers();
-    QList<SystemContainerWidget *> newContainers;
-    applyDesign(kept, m_mainContainer, newContainers, m_catalogue);
-    rebuildExpansionBoxTabs(newContainers, kept);
+    ui->externalTabWidget->setTabText(ui->externalTabWidget->indexOf(m_mainContainer), tr("Main Panel"));
     // The same design in other words: no edit, no step to undo.
     m_session->refresh();
 }

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
@@ -63,6 +64,18 @@ SystemContainerWidget::SystemContainerWidget(bool isExpansionBox, const Catalogu
     for (int d = 0; d < m_loopCount; ++d)
         addLoop();
     refreshFaultMarks();
+}
+
+bool SystemContainerWidget::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LanguageChange) {
+        m_tabWidget->setTabText(0, m_isExpansionBox ? tr("Expansion Box") : tr("Panel"));
+        for (int i = 0; i < m_loopWidgets.size(); ++i)
+            m_tabWidget->setTabText(i + 1, tr("Loop ") + QString::number(i + 1));
+        refreshFaultMarks();
+    }
+    return handled;
 }
 
 QTabWidget *SystemContainerWidget::tabWidget() const

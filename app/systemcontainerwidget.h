@@ -72,6 +72,9 @@ private slots:
     void onDuplicateLoopRequested(int sourceLoopIndex);
 
 protected:
+    // After its pages have put their texts in a new language, the tabs take
+    // theirs and the fault summary is told again in the new words.
+    bool event(QEvent *event) override;
     // The "Duplicate Loop" dialog: the loops chosen (their indexes, in the
     // order they were selected), or none when cancelled. `candidates` holds at
     // least one loop. Tests may answer here instead of driving the dialog.

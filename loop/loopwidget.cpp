@@ -14,6 +14,7 @@
 
 #include <limits>
 
+#include <QEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -72,6 +73,7 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     // scrolls the tab instead of cutting it off.
     setObjectName(QStringLiteral("LoopWidget"));
     auto *page = new QWidget;
+    m_page = page;
     page->setObjectName(QStringLiteral("loopPage"));
     ui->setupUi(page);
     setWindowTitle(page->windowTitle());
@@ -106,15 +108,8 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     m_detailedView->setMinimumSize(m_detailedView->sizeHint());
     ui->stackedWidget->setCurrentWidget(m_detailedView);
 
-    addHelpSymbol(
-        ui->topologyTypeLabel,
-        tr("Class A if closed loop. Degraded mode if open loop.\nDegraded mode is for testing purposes "
-           "only, installation should always be made with Class A."));
-    addHelpSymbol(ui->distrFactorLabel,
-                  tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
-                     "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
-
     setUpDeviceFilter();
+    setCodeTexts();
     fillDeviceTree();
 
     const auto lengthChanged = QOverload<int>::of(&QSpinBox::valueChanged);
@@ -326,9 +321,6 @@ void LoopWidget::setUpDeviceFilter()
 {
     m_deviceFilter = new QLineEdit(this);
     m_deviceFilter->setObjectName(QStringLiteral("devFilterLineEdit"));
-    m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
-    m_deviceFilter->setToolTip(tr("Shows the devices whose name, category or description contains "
-                                  "every word typed. Esc clears the filter."));
     m_deviceFilter->setClearButtonEnabled(true);
     ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_deviceFilter);
     // An empty tree alone would look like a missing catalogue.
@@ -349,6 +341,40 @@ void LoopWidget::setUpDeviceFilter()
         m_deviceFilter->setFocus(Qt::ShortcutFocusReason);
         m_deviceFilter->selectAll();
     });
+}
+
+void LoopWidget::setCodeTexts()
+{
+    addHelpSymbol(
+        ui->topologyTypeLabel,
+        tr("Class A if closed loop. Degraded mode if open loop.\nDegraded mode is for testing purposes "
+           "only, installation should always be made with Class A."));
+    addHelpSymbol(ui->distrFactorLabel,
+                  tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
+                     "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
+    m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
+    m_deviceFilter->setToolTip(tr("Shows the devices whose name, category or description contains "
+                                  "every word typed. Esc clears the filter."));
+}
+
+void LoopWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    {
+        // The cable entries take their new texts without counting as a choice.
+        const QSignalBlocker quiet(ui->cableTypeComboBox);
+        ui->retranslateUi(m_page);
+    }
+    setWindowTitle(m_page->windowTitle());
+    setCodeTexts();
+    const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
+    refreshTreeCounters(devices);
+    applyDeviceFilter();
+    // The length note and every figure and message, in the new words.
+    showLengthNote();
+    showEvaluation(devices);
 }
 
 void LoopWidget::setScheduleView(QWidget *view)
@@ -589,6 +615,12 @@ void LoopWidget::dropEvent(QDropEvent *event)
 
 void LoopWidget::onLengthSpinBoxValueChanged()
 {
+    showLengthNote();
+    computeVoltageDrop();
+}
+
+void LoopWidget::showLengthNote()
+{
     const bool tooLong = loopLengthValue() < startDistanceValue() + endDistanceValue();
     const QString tip =
         tooLong ? tr("Distance to first device + distance to last device exceeds total loop length.")
@@ -597,7 +629,6 @@ void LoopWidget::onLengthSpinBoxValueChanged()
         spinBox->setToolTip(tip);
         mark(spinBox, tooLong);
     }
-    computeVoltageDrop();
 }
 
 void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)

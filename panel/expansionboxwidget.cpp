@@ -27,8 +27,7 @@ ExpansionBoxWidget::ExpansionBoxWidget(const Catalogue *catalogue, const QString
     ui->panelComboBox->clear();
     ui->panelComboBox->addItem(modelName);
     ui->panelComboBox->setEnabled(false);
-    ui->sysGeneralLabel->setText(tr("Expansion Box Configuration"));
-    ui->panelLabel->setText(tr("Expansion Box"));
+    setBoxTexts();
 
     // From here on modelRecord() is the box's record.
     rebuildAuxCardList();
@@ -73,4 +72,16 @@ void ExpansionBoxWidget::applyConfiguration(const QStringList &values)
     refreshTotals();
     applyExternalPower(values.at(3), values.at(4), values.at(5), values.at(6));
     applyAdvancedSettings(values.at(7), values.at(8), values.at(9), values.at(10));
+}
+
+void ExpansionBoxWidget::setBoxTexts()
+{
+    ui->sysGeneralLabel->setText(tr("Expansion Box Configuration"));
+    ui->panelLabel->setText(tr("Expansion Box"));
+}
+
+void ExpansionBoxWidget::retranslate()
+{
+    PanelWidget::retranslate();
+    setBoxTexts();
 }

@@ -15,4 +15,11 @@ public:
     // Sets everything from the 11 texts of an expansion box configuration.
     void applyConfiguration(const QStringList &values) override;
     bool isExpansionBox() const override;
+
+protected:
+    void retranslate() override;
+
+private:
+    // The form's panel captions, in a box's words.
+    void setBoxTexts();
 };

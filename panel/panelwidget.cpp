@@ -103,15 +103,7 @@ PanelWidget::PanelWidget(const Catalogue *catalogue, QWidget *parent)
     RangeGuard::install();
     Q_ASSERT(catalogue);
     ui->setupUi(this);
-
-    addHelpSymbol(ui->battDegradationLabel,
-                  tr("Percentage of battery capacity no longer available.\nThe older the battery, the more "
-                     "degraded it becomes and the less actual capacity it has."));
-    addHelpSymbol(
-        ui->sndActiveLabel,
-        tr("Percentage of sounders that are estimated to be active at the same time.\nPlease note that "
-           "under certain circumstances, such as an evacuation protocol, ALL sounders should be "
-           "active."));
+    addHelpSymbols();
 
     ui->idleTimeComboBox->addItems(idleTimes);
     ui->idleTimeComboBox->setCurrentIndex(0);
@@ -1160,4 +1152,65 @@ bool PanelWidget::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// Language
+
+void PanelWidget::addHelpSymbols()
+{
+    addHelpSymbol(ui->battDegradationLabel,
+                  tr("Percentage of battery capacity no longer available.\nThe older the battery, the more "
+                     "degraded it becomes and the less actual capacity it has."));
+    addHelpSymbol(
+        ui->sndActiveLabel,
+        tr("Percentage of sounders that are estimated to be active at the same time.\nPlease note that "
+           "under certain circumstances, such as an evacuation protocol, ALL sounders should be "
+           "active."));
+}
+
+void PanelWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void PanelWidget::retranslate()
+{
+    ui->retranslateUi(this);
+    addHelpSymbols();
+    {
+        // New words for the "none" entries, not a new choice.
+        const QSignalBlocker b0(ui->battComboBox);
+        const QSignalBlocker b1(ui->additionalBatt1ComboBox);
+        const QSignalBlocker b2(ui->additionalBatt2ComboBox);
+        const QSignalBlocker b3(ui->externalPowerSource1ComboBox);
+        const QSignalBlocker b4(ui->externalPowerSource2ComboBox);
+        const auto none = [](QComboBox *combo, const QString &text) {
+            if (combo->count() > 0)
+                combo->setItemText(0, text);
+        };
+        none(ui->battComboBox, tr("No internal battery"));
+        none(ui->additionalBatt1ComboBox, tr("No additional battery"));
+        none(ui->additionalBatt2ComboBox, tr("No additional battery"));
+        none(ui->externalPowerSource1ComboBox, tr("No external power source"));
+        none(ui->externalPowerSource2ComboBox, tr("No external power source"));
+    }
+    for (const CardRowWidgets &row : qAsConst(cardRows)) {
+        const QByteArray key = row.nameLabel->text().toUtf8();
+        const QString what = QCoreApplication::translate("DeviceDescriptions", key.constData());
+        row.nameLabel->setToolTip(what != row.nameLabel->text() ? what : QString());
+    }
+    for (int i = 0; i < loopRows.size(); ++i) {
+        if (auto *label = loopRows.at(i).row->findChild<QLabel *>(QStringLiteral("loopLabel")))
+            label->setText(tr("Loop ") + QString::number(i + 1));
+        loopRows.at(i).row->setToolTip(FigureExplanations::panelLoopRow(
+            i + 1, loopCurrents.value(i).idle / PanelCalculation::loopCurrentFactor,
+            loopCurrents.value(i).alarm / PanelCalculation::loopCurrentFactor));
+    }
+    rebuildExpansionBoxList();
+    // The figures the form put back to their placeholders, and the messages.
+    onBattComboBoxValueChanged();
+    refreshTotals();
 }

@@ -128,6 +128,10 @@ private slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A new language: the page's texts, figures and messages are drawn again
+    // in place, from the configuration as it stands.
+    void changeEvent(QEvent *event) override;
+    virtual void retranslate();
 
     // The Panel (main) or ExpansionBox (box) named currentModelName.
     PanelCalculation::ModelRecord modelRecord() const;
@@ -195,6 +199,7 @@ private:
     };
 
     void fillModelSelector();
+    void addHelpSymbols();
     void onExternalPowerSourceChanged(int n);
     void changeLoopCards(int delta);
     void updateLoopCardRows();

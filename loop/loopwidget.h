@@ -25,7 +25,8 @@ namespace Ui
 class LoopWidget;
 }
 
-// The tab page of one loop: its settings, the device tree to drag from, the
+// The tab page of one loop (the device tree and drops in loopdevicetree.cpp):
+// its settings, the device tree to drag from, the
 // device list, and the loop status with its faults and notes. Every figure
 // is kept as displayed (7 decimals) and later stages read it so, as the
 // widget-free LoopEvaluation does.

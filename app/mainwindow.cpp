@@ -4,17 +4,14 @@
 #include "app/constants.h"
 #include "app/designsession.h"
 #include "app/firststart.h"
+#include "app/helpwindows.h"
 #include "app/languages.h"
 #include "app/systemcontainerwidget.h"
 #include "catalogue/catalogue.h"
 #include "design/designhistory.h"
 #include "setup/recoveryfile.h"
 #include "ui_mainwindow.h"
-#include "widgets/about.h"
-#include "widgets/distributionfactor.h"
-#include "widgets/manualwindow.h"
 #include "widgets/messagebox.h"
-#include "widgets/powersources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,41 +26,8 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <algorithm>
-
 namespace
 {
-
-// Clears the window's pointer and open flag once that very window is gone;
-// a window closed and reopened quickly must not clear its successor's state.
-template <typename Window>
-void forgetWhenDestroyed(MainWindow *owner, Window *window, Window *&pointer, bool &open)
-{
-    QObject::connect(window, &QObject::destroyed, owner, [window, &pointer, &open] {
-        if (pointer == window) {
-            pointer = nullptr;
-            open = false;
-        }
-    });
-}
-
-// Each help command toggles its own window: the first use opens it, the next
-// closes it. The window deletes itself when closed.
-template <typename Window, typename Create, typename Size>
-void toggleHelpWindow(MainWindow *owner, Window *&pointer, bool &open, Create create, Size size)
-{
-    if (open) {
-        if (pointer)
-            pointer->close();
-    } else {
-        pointer = create();
-        pointer->setAttribute(Qt::WA_DeleteOnClose);
-        forgetWhenDestroyed(owner, pointer, pointer, open);
-        size(pointer);
-        pointer->show();
-    }
-    open = !open;
-}
 
 // The platform's keys for a command, or `fallback` where it names none.
 QList<QKeySequence> keys(QKeySequence::StandardKey key, const QKeySequence &fallback)
@@ -80,6 +44,7 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), m_catalogue(catalogue)
 {
     ui->setupUi(this);
+    m_helpWindows = new HelpWindows(this, catalogue);
     ui->actionNew->setShortcuts(keys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     ui->actionOpen->setShortcuts(keys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     ui->actionSave->setShortcuts(keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
@@ -147,7 +112,8 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     messagesAgain->setObjectName(QStringLiteral("actionShow_messages_again"));
     connect(messagesAgain, &QAction::triggered, this, [this] {
         MessageBox::showSilencedAgain();
-        statusBar()->showMessage(tr("Messages silenced with \"Do not show this again\" will show again."), 5000);
+        statusBar()->showMessage(tr("Messages silenced with \"Do not show this again\" will show again."),
+                                 5000);
     });
     connect(ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
     fillRecentFilesMenu();
@@ -173,12 +139,9 @@ MainWindow::~MainWindow()
     // The session listens to the application; it goes first.
     delete m_session;
     m_session = nullptr;
-    // Open help windows report their end to this window's members, so they go
-    // while those members still exist.
-    delete m_aboutWindow;
-    delete m_powerSourcesWindow;
-    delete m_distributionFactorWindow;
-    delete m_manualWindow;
+    // Open help windows go with their keeper, before anything else of the window.
+    delete m_helpWindows;
+    m_helpWindows = nullptr;
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator);
         delete m_translator;
@@ -206,8 +169,8 @@ void MainWindow::connectCommands()
     connect(ui->actionCompare_with, &QAction::triggered, this, &MainWindow::onCompareWith, unique);
     connect(ui->actionProject, &QAction::triggered, this, &MainWindow::onProject, unique);
     connect(ui->actionExport_workbook, &QAction::triggered, this, &MainWindow::onExportWorkbook, unique);
-    connect(ui->actionExport_bill_of_materials, &QAction::triggered, this, &MainWindow::onExportBillOfMaterials,
-            unique);
+    connect(ui->actionExport_bill_of_materials, &QAction::triggered, this,
+            &MainWindow::onExportBillOfMaterials, unique);
     connect(ui->actionExport_device_schedule, &QAction::triggered, this, &MainWindow::onExportDeviceSchedule,
             unique);
     connect(ui->actionExport_cable_schedule, &QAction::triggered, this, &MainWindow::onExportCableSchedule,
@@ -308,57 +271,22 @@ void MainWindow::warnAdjustedValues(const QStringList &adjusted)
                             .arg(lines.join(QLatin1Char('\n'))));
 }
 
-void MainWindow::closeHelpWindows()
-{
-    // Each deletes itself once closed; the flags are cleared now so that the
-    // next Help command opens a window in the new language.
-    const auto close = [](QWidget *window) {
-        if (window)
-            window->close();
-    };
-    close(m_aboutWindow);
-    close(m_powerSourcesWindow);
-    close(m_distributionFactorWindow);
-    close(m_manualWindow);
-    m_aboutWindow = nullptr;
-    m_powerSourcesWindow = nullptr;
-    m_distributionFactorWindow = nullptr;
-    m_manualWindow = nullptr;
-    m_aboutWindowOpen = m_powerSourcesWindowOpen = m_distributionFactorWindowOpen = m_manualWindowOpen = false;
-}
-
 void MainWindow::onAbout()
 {
-    toggleHelpWindow(
-        this, m_aboutWindow, m_aboutWindowOpen, [this] { return new About(this); },
-        [](About *window) { window->adjustSize(); });
+    m_helpWindows->toggleAbout();
 }
 
 void MainWindow::onPowerSourcesButtonClicked()
 {
-    toggleHelpWindow(
-        this, m_powerSourcesWindow, m_powerSourcesWindowOpen,
-        [this] { return new PowerSources(m_catalogue, this); },
-        [](PowerSources *window) { window->adjustSize(); });
+    m_helpWindows->togglePowerSources();
 }
 
 void MainWindow::onDistributionFactorButtonClicked()
 {
-    toggleHelpWindow(
-        this, m_distributionFactorWindow, m_distributionFactorWindowOpen,
-        [this] { return new DistributionFactor(this); },
-        [](DistributionFactor *window) { window->adjustSize(); });
+    m_helpWindows->toggleDistributionFactor();
 }
 
 void MainWindow::onManualButtonClicked()
 {
-    toggleHelpWindow(
-        this, m_manualWindow, m_manualWindowOpen, [this] { return new ManualWindow(m_currentLanguage, this); },
-        [this](ManualWindow *window) {
-            window->resize(std::max(900, 3 * width() / 4), std::max(650, 3 * height() / 4));
-        });
-    if (m_manualWindowOpen && m_manualWindow) {
-        m_manualWindow->raise();
-        m_manualWindow->activateWindow();
-    }
+    m_helpWindows->toggleManual(m_currentLanguage);
 }

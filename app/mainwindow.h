@@ -8,13 +8,10 @@
 #include <QMap>
 #include <QString>
 
-class About;
 class Catalogue;
 class DesignSession;
+class HelpWindows;
 struct Design;
-class DistributionFactor;
-class ManualWindow;
-class PowerSources;
 class QMenu;
 class QTranslator;
 class SystemContainerWidget;
@@ -24,10 +21,10 @@ namespace Ui
 class MainWindow;
 }
 
-// The window: its menus and help windows (mainwindow.cpp), the pages of the
-// design (mainwindowpages.cpp), the file commands (mainwindowfiles.cpp), the
-// report, exports and comparison (mainwindowoutputs.cpp) and the languages
-// (mainwindowlanguage.cpp).
+// The window: its menus and commands (mainwindow.cpp; the Help windows are
+// HelpWindows'), the pages of the design (mainwindowpages.cpp), the file
+// commands (mainwindowfiles.cpp), the report, exports and comparison
+// (mainwindowoutputs.cpp) and the languages (mainwindowlanguage.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -102,12 +99,11 @@ private:
     void initContainers();
     void connectCommands();
     void fillLanguageMenu();
-    // Installs the translation of `code` and rebuilds every container from
-    // it, keeping the design. A start (`fromMenu` false) only logs a failure;
+    // Installs the translation of `code`; every page retranslates itself in
+    // place, keeping the design and its history. A start (`fromMenu` false) only logs a failure;
     // a choice from the menu also shows the error box.
     void applyLanguage(const QString &code, bool fromMenu);
     void checkLanguageEntry(const QString &code);
-    void closeHelpWindows();
     void showInternalError();
     // File > Export: the workbook, or one table as CSV.
     void exportTables(std::optional<Exports::Kind> kind);
@@ -134,14 +130,7 @@ private:
     SystemContainerWidget *m_mainContainer = nullptr;
     QMap<QString, SystemContainerWidget *> m_expansionBoxContainers;
 
-    About *m_aboutWindow = nullptr;
-    bool m_aboutWindowOpen = false;
-    PowerSources *m_powerSourcesWindow = nullptr;
-    bool m_powerSourcesWindowOpen = false;
-    DistributionFactor *m_distributionFactorWindow = nullptr;
-    bool m_distributionFactorWindowOpen = false;
-    ManualWindow *m_manualWindow = nullptr;
-    bool m_manualWindowOpen = false;
+    HelpWindows *m_helpWindows = nullptr;
 
     QMenu *m_languageMenu = nullptr;
     QTranslator *m_translator = nullptr;

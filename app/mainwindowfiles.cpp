@@ -78,7 +78,8 @@ void MainWindow::loadDataPack(const QString &path)
         m_session->setEnabled(true);
     }
     m_session->start(QString());
-    MessageBox::success(this, QStringLiteral("dataPackInstalled"), tr("Success"), tr("New data loaded successfully!"));
+    MessageBox::success(this, QStringLiteral("dataPackInstalled"), tr("Success"),
+                        tr("New data loaded successfully!"));
 }
 
 void MainWindow::onExportSetup()
@@ -104,7 +105,8 @@ bool MainWindow::onSaveAs()
     }
     if (!saveTo(fileName))
         return false;
-    MessageBox::success(this, QStringLiteral("setupExported"), tr("Success"), tr("Setup exported successfully!"));
+    MessageBox::success(this, QStringLiteral("setupExported"), tr("Success"),
+                        tr("Setup exported successfully!"));
     return true;
 }
 
@@ -185,9 +187,9 @@ void MainWindow::onImportSetup()
 {
     if (!confirmReplace())
         return;
-    const QString fileName = FileDialog::getOpenFileName(this, tr("Import Setup"),
-                                                         RecentFiles::lastFolder(CommandFolders::Setup, CommandFolders::home()),
-                                                         tr("Comma separated values (*.csv)"));
+    const QString fileName = FileDialog::getOpenFileName(
+        this, tr("Import Setup"), RecentFiles::lastFolder(CommandFolders::Setup, CommandFolders::home()),
+        tr("Comma separated values (*.csv)"));
     if (fileName.isEmpty())
         return;
     RecentFiles::rememberFolder(CommandFolders::Setup, fileName);
@@ -243,7 +245,8 @@ bool MainWindow::loadSetup(const QString &fileName, bool announce)
     statusBar()->clearMessage();
     warnAdjustedValues(adjusted);
     if (announce)
-        MessageBox::success(this, QStringLiteral("setupOpened"), tr("Success"), tr("Setup imported successfully!"));
+        MessageBox::success(this, QStringLiteral("setupOpened"), tr("Success"),
+                            tr("Setup imported successfully!"));
     return true;
 }
 
@@ -251,10 +254,11 @@ void MainWindow::startSession(const QString &fileName)
 {
     UnfinishedWrites::offer(this);
     if (m_session->recovery().slot() > 1)
-        MessageBox::information(this, tr("Information"),
-                                tr("Another Kalvix keeps its copy of unsaved work in the usual place; this one "
-                                   "keeps its own in %1.")
-                                    .arg(QDir::toNativeSeparators(m_session->recovery().folder())));
+        MessageBox::information(
+            this, tr("Information"),
+            tr("Another Kalvix keeps its copy of unsaved work in the usual place; this one "
+               "keeps its own in %1.")
+                .arg(QDir::toNativeSeparators(m_session->recovery().folder())));
     if (!m_startLanguageRefused.isEmpty()) {
         // Told once: English is remembered instead of the refused file.
         MessageBox::warning(this, tr("Warning"),
@@ -273,8 +277,7 @@ void MainWindow::startSession(const QString &fileName)
 void MainWindow::showGettingStarted()
 {
     // Above the empty first design, until the user closes it for good.
-    if (!m_session->isEnabled() || GettingStartedPanel::wasDismissed() ||
-        findChild<GettingStartedPanel *>())
+    if (!m_session->isEnabled() || GettingStartedPanel::wasDismissed() || findChild<GettingStartedPanel *>())
         return;
     ui->verticalLayout->insertWidget(0, new GettingStartedPanel(this));
 }
@@ -412,8 +415,9 @@ void MainWindow::importXml(bool vxa310)
             continue;
         const LoopConfig &loop = imported.main.loops.at(it.key());
         imported.main.schedules.insert(
-            it.key(), ScheduleRules::fromOrder(loop, it.value(),
-                                               ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *m_catalogue))));
+            it.key(), ScheduleRules::fromOrder(
+                          loop, it.value(),
+                          ScheduleRules::records(LoopCalc::resolveDevices(loop.devices, *m_catalogue))));
     }
     // The import is a new design that no file holds yet: Save asks for a
     // name, so the file the previous design came from is never overwritten.

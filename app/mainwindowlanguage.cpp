@@ -3,6 +3,7 @@
 
 #include "app/busycursor.h"
 #include "app/designsession.h"
+#include "app/helpwindows.h"
 #include "app/languages.h"
 #include "app/systemcontainerwidget.h"
 #include "app/translationfile.h"
@@ -114,11 +115,11 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     checkLanguageEntry(code);
 
     ui->retranslateUi(this);
-    updateTitle(); // the form's placeholder came back with its texts
+    updateTitle();         // the form's placeholder came back with its texts
     fillRecentFilesMenu(); // its entries are made in code, not by the form
     if (auto *messagesAgain = findChild<QAction *>(QStringLiteral("actionShow_messages_again")))
         messagesAgain->setText(tr("Show all messages again"));
-    closeHelpWindows();
+    m_helpWindows->closeAll();
     // Every page puts its own texts, figures and messages in the new language
     // as the change reaches it, keeping its widgets; delivered now, so that
     // the document takes the retranslated page at once.
@@ -158,8 +159,9 @@ void MainWindow::onNewLanguageButtonClicked()
         QString refused;
         if (chosenInfo.exists() && !TranslationFile::load(probe, chosen, &refused)) {
             qWarning().noquote() << "Failed to load language file:" << chosen << "-" << refused;
-            MessageBox::critical(this, tr("Error"),
-                                 tr("Failed to load language file.\nMake sure the file exists and is valid."));
+            MessageBox::critical(
+                this, tr("Error"),
+                tr("Failed to load language file.\nMake sure the file exists and is valid."));
             return;
         }
         // Written whole or not at all: a failed copy keeps the old file.

@@ -20,9 +20,9 @@
 
 void MainWindow::onCompareWith()
 {
-    const QString fileName = FileDialog::getOpenFileName(this, tr("Compare with"),
-                                                         RecentFiles::lastFolder(CommandFolders::Setup, CommandFolders::home()),
-                                                         tr("Comma separated values (*.csv)"));
+    const QString fileName = FileDialog::getOpenFileName(
+        this, tr("Compare with"), RecentFiles::lastFolder(CommandFolders::Setup, CommandFolders::home()),
+        tr("Comma separated values (*.csv)"));
     if (fileName.isEmpty() || !m_session)
         return;
     Design other;
@@ -50,9 +50,9 @@ void MainWindow::onCompareWith()
 
 void MainWindow::onGenerateReport()
 {
-    QString fileName = FileDialog::getSaveFileName(this, tr("Generate Report"),
-                                                   RecentFiles::lastFolder(CommandFolders::Report, CommandFolders::home()),
-                                                   tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    QString fileName = FileDialog::getSaveFileName(
+        this, tr("Generate Report"), RecentFiles::lastFolder(CommandFolders::Report, CommandFolders::home()),
+        tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
     fileName = RecentFiles::withDefaultSuffix(fileName, QStringLiteral("pdf"));
@@ -76,8 +76,8 @@ void MainWindow::onGenerateReport()
     for (int i : document->design().boxFileOrder())
         ordered.boxes.append(document->design().boxes.at(i));
     if (!m_mainContainer || !m_catalogue ||
-        !generateReport(this, fileName, ordered, DesignEvaluation::evaluate(ordered, *m_catalogue), *m_catalogue,
-                        m_reportInformation)) {
+        !generateReport(this, fileName, ordered, DesignEvaluation::evaluate(ordered, *m_catalogue),
+                        *m_catalogue, m_reportInformation)) {
         MessageBox::critical(this, tr("Error"),
                              tr("Failed to generate report.\nIf overwriting an existing file, make sure the "
                                 "file is not open by another process."));
@@ -87,7 +87,8 @@ void MainWindow::onGenerateReport()
         FileCommands::withReportAnswers(document->design().project, m_reportInformation);
     if (answered != document->design().project)
         document->setProjectInfo(answered);
-    MessageBox::success(this, QStringLiteral("reportGenerated"), tr("Success"), tr("Report generated successfully!"));
+    MessageBox::success(this, QStringLiteral("reportGenerated"), tr("Success"),
+                        tr("Report generated successfully!"));
 }
 
 void MainWindow::onProject()

@@ -102,7 +102,7 @@ void MainWindow::onExpansionBoxFaultChanged(QString expansionBoxName, bool hasBa
 {
     if (m_mainContainer && m_mainContainer->panelWidget())
         m_mainContainer->panelWidget()->onExpansionBoxFaultChanged(expansionBoxName, hasBatteryFault,
-                                                                 hasPowerLoadFault, hasLoopFault);
+                                                                   hasPowerLoadFault, hasLoopFault);
 }
 
 void MainWindow::attachDocument(SystemContainerWidget *container)

@@ -196,8 +196,8 @@ void LoopWidget::showTypedQuantity()
     const QTreeWidgetItem *current = tree->currentItem();
     const QRect row = current ? tree->visualItemRect(current) : QRect();
     const QPoint at = tree->viewport()->mapTo(tree, row.isValid() ? row.bottomLeft() : QPoint(0, 0));
-    m_typedQuantityNote = showTypingNote(
-        tree, tr("Quantity %1: Enter adds them, Esc cancels.").arg(m_typedQuantity), at, 5000);
+    m_typedQuantityNote =
+        showTypingNote(tree, tr("Quantity %1: Enter adds them, Esc cancels.").arg(m_typedQuantity), at, 5000);
 }
 
 bool LoopWidget::eventFilter(QObject *watched, QEvent *event)

@@ -213,6 +213,9 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         updateTitle();
         QTimer::singleShot(0, this, &MainWindow::updateTitle);
+        // The pages retranslate themselves; their tab titles are the window's.
+        if (m_mainContainer)
+            ui->externalTabWidget->setTabText(ui->externalTabWidget->indexOf(m_mainContainer), tr("Main Panel"));
     }
 }
 

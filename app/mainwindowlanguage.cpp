@@ -126,7 +126,6 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     if (!m_mainContainer)
         return;
-    ui->externalTabWidget->setTabText(ui->externalTabWidget->indexOf(m_mainContainer), tr("Main Panel"));
     // The same design in other words: no edit, no step to undo.
     m_session->refresh();
 }

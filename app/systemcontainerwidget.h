@@ -97,6 +97,7 @@ private:
     QTabWidget *m_tabWidget = nullptr;
     PanelWidget *m_panelWidget = nullptr;
     bool m_holdLoopCurrents = false;
+    bool m_holdFaultMarks = false; // while the pages retranslate
     bool m_hasFault = false;
     QString m_faultSummary;
     QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)

@@ -2,7 +2,7 @@
 
 #include "core/safewrite.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "widgets/messagebox.h"
 

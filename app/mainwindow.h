@@ -8,13 +8,10 @@
 #include <QMap>
 #include <QString>
 
-class About;
 class Catalogue;
 class DesignSession;
+class HelpWindows;
 struct Design;
-class DistributionFactor;
-class ManualWindow;
-class PowerSources;
 class QMenu;
 class QTranslator;
 class SystemContainerWidget;
@@ -24,6 +21,10 @@ namespace Ui
 class MainWindow;
 }
 
+// The window: its menus and commands (mainwindow.cpp; the Help windows are
+// HelpWindows'), the pages of the design (mainwindowpages.cpp), the file
+// commands (mainwindowfiles.cpp), the report, exports and comparison
+// (mainwindowoutputs.cpp) and the languages (mainwindowlanguage.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -98,12 +99,11 @@ private:
     void initContainers();
     void connectCommands();
     void fillLanguageMenu();
-    // Installs the translation of `code` and rebuilds every container from
-    // it, keeping the design. A start (`fromMenu` false) only logs a failure;
+    // Installs the translation of `code`; every page retranslates itself in
+    // place, keeping the design and its history. A start (`fromMenu` false) only logs a failure;
     // a choice from the menu also shows the error box.
     void applyLanguage(const QString &code, bool fromMenu);
     void checkLanguageEntry(const QString &code);
-    void closeHelpWindows();
     void showInternalError();
     // File > Export: the workbook, or one table as CSV.
     void exportTables(std::optional<Exports::Kind> kind);
@@ -126,9 +126,9 @@ private:
     void showFaultMark(SystemContainerWidget *container);
 
     Ui::MainWindow *ui;
-    Catalogue *catalogue;
-    SystemContainerWidget *mainContainer = nullptr;
-    QMap<QString, SystemContainerWidget *> expansionBoxContainers;
+    Catalogue *m_catalogue;
+    SystemContainerWidget *m_mainContainer = nullptr;
+    QMap<QString, SystemContainerWidget *> m_expansionBoxContainers;
     // Box pages that edits took away, kept hidden: an undo that brings a box
     // back shows its page again instead of building it anew.
     QList<QPair<QString, SystemContainerWidget *>> m_parkedBoxes; // page name, page
@@ -138,24 +138,17 @@ private:
     SystemContainerWidget *unparkBox(const QString &name, const QString &model);
     void dropParkedBoxes(const QString &name = QString());
 
-    About *aboutWindow = nullptr;
-    bool aboutWindowOpen = false;
-    PowerSources *powerSourcesWindow = nullptr;
-    bool powerSourcesWindowOpen = false;
-    DistributionFactor *distributionFactorWindow = nullptr;
-    bool distributionFactorWindowOpen = false;
-    ManualWindow *manualWindow = nullptr;
-    bool manualWindowOpen = false;
+    HelpWindows *m_helpWindows = nullptr;
 
-    QMenu *languageMenu = nullptr;
-    QTranslator *translator = nullptr;
-    // Path, time and size of the file `translator` came from.
-    QString loadedTranslation;
+    QMenu *m_languageMenu = nullptr;
+    QTranslator *m_translator = nullptr;
+    // Path, time and size of the file `m_translator` came from.
+    QString m_loadedTranslation;
     // The translation a start could not load (told once, when the window is up).
     QString m_startLanguageRefused;
-    QString currentLanguage;
+    QString m_currentLanguage;
     // The last answers of the report information dialog.
-    ReportInformation reportInformation;
+    ReportInformation m_reportInformation;
 
     DesignSession *m_session = nullptr;
     // The XML file the untitled design on screen was imported from.

@@ -34,13 +34,7 @@ DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *pare
     : QWidget(parent), ui(new Ui::DetailedViewWidget), m_catalogue(catalogue)
 {
     ui->setupUi(this);
-    addHelpSymbol(
-        ui->totalAlarmCurrentLabel,
-        tr("Total current considering all devices in alarm state, except sounders.\n"
-           "Sounders consider \"Max sounder active percentage\" value from the \"Advanced settings\" "
-           "section (\"Panel\" tab).\n"
-           "Please note this value may be higher than the final one shown in the \"Loop status\" "
-           "section due to loop optimizations."));
+    addHelpSymbols();
     connect(ui->devInLoopListWidget, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { showDeviceDetails(deviceNameOf(item)); });
     for (QLabel *value : {ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel,
@@ -55,6 +49,29 @@ DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *pare
 DetailedViewWidget::~DetailedViewWidget()
 {
     delete ui;
+}
+
+void DetailedViewWidget::addHelpSymbols()
+{
+    addHelpSymbol(
+        ui->totalAlarmCurrentLabel,
+        tr("Total current considering all devices in alarm state, except sounders.\n"
+           "Sounders consider \"Max sounder active percentage\" value from the \"Advanced settings\" "
+           "section (\"Panel\" tab).\n"
+           "Please note this value may be higher than the final one shown in the \"Loop status\" "
+           "section due to loop optimizations."));
+}
+
+void DetailedViewWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    addHelpSymbols();
+    // The shown device's description is in the new language too.
+    if (!ui->devNameLabel->text().isEmpty())
+        showDeviceDetails(ui->devNameLabel->text());
 }
 
 bool DetailedViewWidget::eventFilter(QObject *watched, QEvent *event)

@@ -45,12 +45,15 @@ signals:
     void updateDeviceQuantity(const QString &deviceName, int quantity);
 
 protected:
+    // A new language: the form's captions and the shown description again.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void updateDeviceQuantityDetails(const QString &deviceName);
 
 private:
+    void addHelpSymbols();
     QListWidgetItem *itemOf(const QString &deviceName) const;
     QSpinBox *spinBoxOf(QListWidgetItem *item) const;
     QString deviceNameOf(QListWidgetItem *item) const;

@@ -25,7 +25,8 @@ namespace Ui
 class LoopWidget;
 }
 
-// The tab page of one loop: its settings, the device tree to drag from, the
+// The tab page of one loop (the device tree and drops in loopdevicetree.cpp):
+// its settings, the device tree to drag from, the
 // device list, and the loop status with its faults and notes. Every figure
 // is kept as displayed (7 decimals) and later stages read it so, as the
 // widget-free LoopEvaluation does.
@@ -95,6 +96,9 @@ signals:
     void faultSummaryChanged(bool hasFault, const QString &summary);
 
 protected:
+    // A new language: the form, the code's texts and every figure and message
+    // are drawn again in place, from the loop as it stands.
+    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -109,6 +113,10 @@ private slots:
 
 private:
     void fillDeviceTree();
+    // The texts the code gives the form's labels and fields.
+    void setCodeTexts();
+    // The tool tip and mark of the three lengths when the ends do not fit.
+    void showLengthNote();
     void setUpDeviceFilter();
     void applyDeviceFilter();
     // Double-click and Enter: the drop's path, with the drop's checks.
@@ -128,6 +136,8 @@ private:
     void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
 
     Ui::LoopWidget *ui;
+    // The form's own page, inside the scroll area.
+    QWidget *m_page = nullptr;
     const Catalogue *m_catalogue;
     DetailedViewWidget *m_detailedView;
     QLineEdit *m_deviceFilter = nullptr;

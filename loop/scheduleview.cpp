@@ -38,29 +38,24 @@ QTableWidgetItem *textItem(const QString &text, bool editable)
 ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("scheduleView"));
-    auto *title = new QLabel(tr("Schedule"), this);
+    auto *title = new QLabel(this);
+    m_title = title;
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
 
-    m_make = new QPushButton(tr("Make schedule"), this);
+    m_make = new QPushButton(this);
     m_make->setObjectName(QStringLiteral("makeScheduleButton"));
-    m_make->setToolTip(tr("Lists the loop's units in device-list order, evenly spread between the start and "
-                          "end distances and addressed 1, 2, ... in cable order."));
-    m_renumber = new QPushButton(tr("Renumber"), this);
+    m_renumber = new QPushButton(this);
     m_renumber->setObjectName(QStringLiteral("renumberButton"));
-    m_renumber->setToolTip(tr("Gives the addresses anew in cable order."));
-    m_up = new QPushButton(tr("Move up"), this);
+    m_up = new QPushButton(this);
     m_up->setObjectName(QStringLiteral("moveUpButton"));
-    m_up->setToolTip(tr("Moves the unit one place towards the OUT terminal (Ctrl+Up)."));
-    m_down = new QPushButton(tr("Move down"), this);
+    m_down = new QPushButton(this);
     m_down->setObjectName(QStringLiteral("moveDownButton"));
-    m_down->setToolTip(tr("Moves the unit one place towards the IN terminal (Ctrl+Down)."));
-    m_remove = new QPushButton(tr("Remove schedule"), this);
+    m_remove = new QPushButton(this);
     m_remove->setObjectName(QStringLiteral("removeScheduleButton"));
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("scheduleFilter"));
-    m_filter->setPlaceholderText(tr("Filter units"));
     m_filter->setClearButtonEnabled(true);
 
     auto *bar = new QHBoxLayout;
@@ -75,9 +70,6 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
 
     m_table = new QTableWidget(0, Columns, this);
     m_table->setObjectName(QStringLiteral("scheduleTable"));
-    m_table->setHorizontalHeaderLabels({tr("Position (m)"), tr("Device"), tr("Address"), tr("Zone"), tr("Location"),
-                                        tr("Drop intact (V)"), tr("Break at OUT (V)"), tr("Break at IN (V)"),
-                                        tr("Margin (V)"), tr("Status")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -96,6 +88,7 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     m_note->setWordWrap(true);
     m_note->hide();
     m_plot = new VoltageProfilePlot(this);
+    setTexts();
 
     auto *side = new QWidget(this);
     auto *sideLayout = new QVBoxLayout(side);
@@ -238,6 +231,36 @@ void ScheduleView::onEdited(const Design &before, const Design &after)
                         .arg(added)
                         .arg(removed));
     m_note->show();
+}
+
+void ScheduleView::setTexts()
+{
+    m_title->setText(tr("Schedule"));
+    m_make->setText(tr("Make schedule"));
+    m_make->setToolTip(tr("Lists the loop's units in device-list order, evenly spread between the start and "
+                          "end distances and addressed 1, 2, ... in cable order."));
+    m_renumber->setText(tr("Renumber"));
+    m_renumber->setToolTip(tr("Gives the addresses anew in cable order."));
+    m_up->setText(tr("Move up"));
+    m_up->setToolTip(tr("Moves the unit one place towards the OUT terminal (Ctrl+Up)."));
+    m_down->setText(tr("Move down"));
+    m_down->setToolTip(tr("Moves the unit one place towards the IN terminal (Ctrl+Down)."));
+    m_remove->setText(tr("Remove schedule"));
+    m_filter->setPlaceholderText(tr("Filter units"));
+    m_table->setHorizontalHeaderLabels({tr("Position (m)"), tr("Device"), tr("Address"), tr("Zone"), tr("Location"),
+                                        tr("Drop intact (V)"), tr("Break at OUT (V)"), tr("Break at IN (V)"),
+                                        tr("Margin (V)"), tr("Status")});
+}
+
+void ScheduleView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    setTexts();
+    // The shown schedule is drawn again, its statuses and faults in the new words.
+    m_shownSchedule.reset();
+    refresh();
 }
 
 void ScheduleView::refresh()

@@ -50,8 +50,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The texts of the buttons, the field and the table's headers.
+    void setTexts();
     std::optional<LoopSchedule> schedule() const;
     void send(const std::optional<LoopSchedule> &schedule);
     void fill(const LoopSchedule &schedule, const LoopDeviceCheck &check);
@@ -64,6 +67,7 @@ private:
     DesignDocument *m_document = nullptr;
     std::function<int()> m_system;
     int m_loop = 0;
+    QLabel *m_title;
     QPushButton *m_make;
     QPushButton *m_renumber;
     QPushButton *m_up;

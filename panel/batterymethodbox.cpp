@@ -4,9 +4,11 @@
 #include "design/designdocument.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 BatteryMethodBox::BatteryMethodBox(QWidget *parent)
     : QWidget(parent), m_methodComboBox(new QComboBox(this)), m_infoLabel(new QLabel(this)),
@@ -19,14 +21,15 @@ BatteryMethodBox::BatteryMethodBox(QWidget *parent)
     layout->setVerticalSpacing(8);
     layout->setColumnStretch(1, 1);
 
-    auto *label = new QLabel(tr("Battery method"), this);
+    auto *label = new QLabel(this);
+    m_label = label;
     label->setObjectName(QStringLiteral("batteryMethodLabel"));
     label->setMinimumWidth(220);
     m_methodComboBox->setObjectName(QStringLiteral("batteryMethodComboBox"));
     m_methodComboBox->setMinimumWidth(260);
     m_methodComboBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (BatteryMethod method : BatterySizing::methods())
-        m_methodComboBox->addItem(BatterySizing::name(method), int(method));
+        m_methodComboBox->addItem(QString(), int(method));
 
     m_infoLabel->setObjectName(QStringLiteral("batteryMethodInfoLabel"));
     m_infoLabel->setProperty("labelType", QStringLiteral("infoBox"));
@@ -34,7 +37,6 @@ BatteryMethodBox::BatteryMethodBox(QWidget *parent)
     m_infoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_applyButton->setObjectName(QStringLiteral("applyNearestBatteryButton"));
-    m_applyButton->setText(tr("Apply nearest battery"));
     m_applyButton->setEnabled(false);
 
     layout->addWidget(label, 0, 0);
@@ -47,6 +49,28 @@ BatteryMethodBox::BatteryMethodBox(QWidget *parent)
         if (m_suggestion.found)
             emit applyRequested(m_suggestion.set);
     });
+    setTexts();
+    refresh();
+}
+
+void BatteryMethodBox::setTexts()
+{
+    m_label->setText(tr("Battery method"));
+    for (int i = 0; i < m_methodComboBox->count(); ++i)
+        m_methodComboBox->setItemText(
+            i, BatterySizing::name(static_cast<BatteryMethod>(m_methodComboBox->itemData(i).toInt())));
+    m_applyButton->setText(tr("Apply nearest battery"));
+}
+
+void BatteryMethodBox::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    {
+        const QSignalBlocker quiet(m_methodComboBox);
+        setTexts();
+    }
     refresh();
 }
 

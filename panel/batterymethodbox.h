@@ -32,7 +32,12 @@ signals:
     // The user asked for the nearest battery; the panel sets its selectors.
     void applyRequested(const BatterySizing::BatterySet &set);
 
+protected:
+    // A new language: the label, the methods' names and the figures again.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void setTexts();
     void refresh();
     void onMethodChosen(int index);
     // The system's index in the document's design: -1 the main panel,
@@ -44,6 +49,7 @@ private:
     QString m_boxName;
     BatteryMethod m_method = BatteryMethod::Maker;
     BatterySizing::Suggestion m_suggestion;
+    QLabel *m_label = nullptr;
     QComboBox *m_methodComboBox;
     QLabel *m_infoLabel;
     QPushButton *m_applyButton;

@@ -25,6 +25,8 @@ public:
     // Shows these boxes, out of at most `maxBoxes`.
     void show(const QStringList &names, int maxBoxes);
     QStringList names() const { return m_names; }
+    // The next show() makes every row again, in the language now in force.
+    void forgetRows() { m_maxBoxes = -1; }
     // A box's state as its own editor reports it.
     void setFault(const QString &name, const PanelMessages::FaultFlags &flags);
 

@@ -11,8 +11,7 @@
 ExpansionBoxWidget::ExpansionBoxWidget(const Catalogue *catalogue, const QString &modelName, QWidget *parent)
     : PanelWidget(catalogue, modelName, parent)
 {
-    m_ui->sysGeneralLabel->setText(tr("Expansion Box Configuration"));
-    m_ui->panelLabel->setText(tr("Expansion Box"));
+    setBoxTexts();
 
     // A box has no outputs of its own (they stay 0 in its totals) and no boxes.
     const QList<QWidget *> hidden = {
@@ -32,4 +31,16 @@ ExpansionBoxWidget::ExpansionBoxWidget(const Catalogue *catalogue, const QString
 bool ExpansionBoxWidget::isExpansionBox() const
 {
     return true;
+}
+
+void ExpansionBoxWidget::setBoxTexts()
+{
+    m_ui->sysGeneralLabel->setText(tr("Expansion Box Configuration"));
+    m_ui->panelLabel->setText(tr("Expansion Box"));
+}
+
+void ExpansionBoxWidget::retranslate()
+{
+    PanelWidget::retranslate();
+    setBoxTexts();
 }

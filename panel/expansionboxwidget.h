@@ -13,4 +13,11 @@ public:
     ExpansionBoxWidget(const Catalogue *catalogue, const QString &modelName, QWidget *parent = nullptr);
 
     bool isExpansionBox() const override;
+
+protected:
+    void retranslate() override;
+
+private:
+    // The form's panel captions, in a box's words.
+    void setBoxTexts();
 };

@@ -69,15 +69,7 @@ void PanelWidget::setUp()
     // Typed values beyond a field's range are capped with a note, not cut.
     RangeGuard::install();
     m_ui->setupUi(this);
-
-    addHelpSymbol(m_ui->battDegradationLabel,
-                  tr("Percentage of battery capacity no longer available.\nThe older the battery, the more "
-                     "degraded it becomes and the less actual capacity it has."));
-    addHelpSymbol(
-        m_ui->sndActiveLabel,
-        tr("Percentage of sounders that are estimated to be active at the same time.\nPlease note that "
-           "under certain circumstances, such as an evacuation protocol, ALL sounders should be "
-           "active."));
+    addHelpSymbols();
 
     m_ui->idleTimeComboBox->addItems(PanelConfig::idleTimes());
     m_ui->alarmTimeComboBox->addItems(PanelConfig::alarmTimes());

@@ -109,11 +109,16 @@ protected:
     // A box editor: the box's model, fixed.
     PanelWidget(const Catalogue *catalogue, const QString &boxModel, QWidget *parent);
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A new language: the page's texts, figures and messages are drawn again
+    // in place, from the configuration as it stands.
+    void changeEvent(QEvent *event) override;
+    virtual void retranslate();
 
     Ui::PanelWidget *m_ui;
 
 private:
     void setUp();
+    void addHelpSymbols();
     // Takes `next` as the configuration shown and brings the controls, the
     // card list and the loop list to it; then draws its evaluation.
     void showConfig(const PanelConfig &next);

@@ -3,7 +3,7 @@
 #include "design/designfile.h"
 
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "setup/setupfile.h"
 

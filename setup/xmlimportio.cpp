@@ -3,7 +3,7 @@
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportcomposer.h"
 #include "setup/setupfile.h"

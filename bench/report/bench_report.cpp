@@ -10,7 +10,7 @@
 #include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/packidentity.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportbuilder.h"
 #include "report/reportcomposer.h"

@@ -11,8 +11,8 @@
 //  - one edit: a device quantity changed through its row's spin box, with the
 //    loop's and its panel's recomputation (and, in a box, the relay of the
 //    box's state to the main panel), until painted.
-//  - switching the language (Spanish, then back), which keeps the whole
-//    design through a setup file and rebuilds every page, until shown.
+//  - switching the language (Spanish, then back), which retranslates every
+//    page in place, keeping the whole design, until shown.
 // Usage: bench_system [runs of the whole design, default 3]
 #include "app/commandline.h"
 #include "bench/common/typedsetup.h"
@@ -20,7 +20,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "setup/setupfile.h"
 #include "widgets/messagebox.h"

@@ -13,7 +13,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "setup/setupfile.h"
 #include "widgets/messagebox.h"

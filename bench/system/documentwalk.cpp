@@ -14,7 +14,7 @@
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "setup/recoveryfile.h"
 #include "widgets/guiresources.h"

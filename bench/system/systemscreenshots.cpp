@@ -9,7 +9,7 @@
 #include "bench/common/screenshots.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "widgets/guiresources.h"
 

@@ -8,7 +8,7 @@
 #include "design/designfile.h"
 #include "loop/schedulerules.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportdialog.h"
 #include "design/designevaluation.h"

@@ -12,7 +12,12 @@
 #include "widgets/messagebox.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -124,6 +129,51 @@ void processDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void collectItemTexts(const QTreeWidgetItem *item, QStringList &texts)
+{
+    texts << item->text(0);
+    for (int i = 0; i < item->childCount(); ++i)
+        collectItemTexts(item->child(i), texts);
+}
+
+// Every text and tool tip the pages of the design show, widget by widget in
+// the order the pages hold them.
+QStringList pageTexts(MainWindow &window)
+{
+    QStringList texts;
+    for (int page = 0; page < tabs(window)->count(); ++page) {
+        texts << QStringLiteral("tab: ") + tabs(window)->tabText(page) + QLatin1Char('|') +
+                     tabs(window)->tabToolTip(page);
+        for (QWidget *widget : tabs(window)->widget(page)->findChildren<QWidget *>()) {
+            QString line = widget->objectName() + QLatin1Char(':');
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                line += label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                line += button->text();
+            else if (auto *field = qobject_cast<QLineEdit *>(widget))
+                line += field->placeholderText();
+            else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+                for (int i = 0; i < combo->count(); ++i)
+                    line += combo->itemText(i) + QLatin1Char(';');
+            } else if (auto *tabWidget = qobject_cast<QTabWidget *>(widget)) {
+                for (int i = 0; i < tabWidget->count(); ++i)
+                    line += tabWidget->tabText(i) + QLatin1Char('|') + tabWidget->tabToolTip(i) + QLatin1Char(';');
+            } else if (auto *tree = qobject_cast<QTreeWidget *>(widget)) {
+                QStringList items;
+                for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                    collectItemTexts(tree->topLevelItem(i), items);
+                line += items.join(QLatin1Char(';'));
+            } else if (auto *table = qobject_cast<QTableWidget *>(widget)) {
+                for (int i = 0; i < table->columnCount(); ++i)
+                    line += (table->horizontalHeaderItem(i) ? table->horizontalHeaderItem(i)->text() : QString()) +
+                            QLatin1Char(';');
+            }
+            texts << line + QLatin1Char('|') + widget->toolTip();
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestLanguageSwitch : public QObject
@@ -140,6 +190,8 @@ private slots:
     void startWithoutAnyTranslationRunsUntranslated();
     void rememberedLanguageIsUsedAtStart();
     void switchKeepsTheDesignAndTranslates();
+    void switchedPagesShowWhatAStartInTheLanguageShows_data();
+    void switchedPagesShowWhatAStartInTheLanguageShows();
     void failedLoadChangesNothing();
     void designThatCannotBeReadBackIsKept();
     void damagedRememberedLanguageFallsBackToEnglishOnce();
@@ -316,6 +368,42 @@ void TestLanguageSwitch::switchKeepsTheDesignAndTranslates()
     QCOMPARE(tabTitles(window), (QStringList{"Main Panel", "TXE 2", "TXE 2 (2)"}));
     QCOMPARE(savedDesign(window, m_dir.filePath(QStringLiteral("after.csv"))), before);
     QCOMPARE(QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), temporary);
+}
+
+void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows_data()
+{
+    QTest::addColumn<QStringList>("switches");
+    QTest::newRow("to Spanish") << QStringList{"es"};
+    QTest::newRow("to Spanish and back") << QStringList{"es", "en"};
+}
+
+void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows()
+{
+    // The pages are retranslated in place; whatever they kept from the former
+    // language (a form's placeholder, a status, a header, a tool tip) shows
+    // against a window that started in the language.
+    QFETCH(QStringList, switches);
+    QStringList switched;
+    {
+        Catalogue catalogue(demoData());
+        MainWindow window(&catalogue);
+        QVERIFY(openDesign(window, m_designPath));
+        for (const QString &code : switches)
+            chooseLanguage(window, code);
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        processDeferredDeletes();
+        switched = pageTexts(window);
+    }
+    processDeferredDeletes();
+    QCOMPARE(Languages::rememberedLanguage(), switches.last());
+    Catalogue catalogue(demoData());
+    MainWindow window(&catalogue);
+    QVERIFY(openDesign(window, m_designPath));
+    processDeferredDeletes();
+    const QStringList started = pageTexts(window);
+    QCOMPARE(switched.size(), started.size());
+    for (int i = 0; i < started.size(); ++i)
+        QCOMPARE(switched.at(i), started.at(i));
 }
 
 void TestLanguageSwitch::failedLoadChangesNothing()

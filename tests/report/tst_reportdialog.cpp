@@ -4,7 +4,7 @@
 #include "app/mainwindow.h"
 #include "bench/common/largestdesign.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportdialog.h"
 #include "report/reportpdf.h"

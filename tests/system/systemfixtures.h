@@ -4,7 +4,7 @@
 #include "catalogue/datafile.h"
 #include "catalogue/records.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 
 #include <QAbstractButton>

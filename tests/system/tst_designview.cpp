@@ -3,7 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "design/designevaluation.h"
 #include "widgets/guiresources.h"

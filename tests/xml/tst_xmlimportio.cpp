@@ -2,7 +2,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
 #include "loop/loopwidget.h"
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "setup/setupfile.h"
 #include "setup/setupio.h"

@@ -71,6 +71,9 @@ private slots:
     void onDuplicateLoopRequested(int sourceLoopIndex);
 
 protected:
+    // After its pages have put their texts in a new language, the tabs take
+    // theirs and the fault summary is told again in the new words.
+    bool event(QEvent *event) override;
     // The "Duplicate Loop" dialog: the loops chosen (their indexes, in the
     // order they were selected), or none when cancelled. `candidates` holds at
     // least one loop. Tests may answer here instead of driving the dialog.
@@ -93,6 +96,7 @@ private:
     QTabWidget *m_tabWidget = nullptr;
     PanelWidget *m_panelWidget = nullptr;
     bool m_holdLoopCurrents = false;
+    bool m_holdFaultMarks = false; // while the pages retranslate
     bool m_hasFault = false;
     QString m_faultSummary;
     QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)

@@ -1,4 +1,4 @@
-#include "loop/systemcontainerwidget.h"
+#include "app/systemcontainerwidget.h"
 
 #include "loop/scheduleview.h"
 
@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
@@ -65,6 +66,23 @@ SystemContainerWidget::SystemContainerWidget(bool isExpansionBox, const Catalogu
     refreshFaultMarks();
 }
 
+bool SystemContainerWidget::event(QEvent *event)
+{
+    const bool languageChange = event->type() == QEvent::LanguageChange;
+    // Every loop tells its new words; the marks are made once, at the end.
+    if (languageChange)
+        m_holdFaultMarks = true;
+    const bool handled = QWidget::event(event);
+    if (languageChange) {
+        m_holdFaultMarks = false;
+        m_tabWidget->setTabText(0, m_isExpansionBox ? tr("Expansion Box") : tr("Panel"));
+        for (int i = 0; i < m_loopWidgets.size(); ++i)
+            m_tabWidget->setTabText(i + 1, tr("Loop ") + QString::number(i + 1));
+        refreshFaultMarks();
+    }
+    return handled;
+}
+
 QTabWidget *SystemContainerWidget::tabWidget() const
 {
     return m_tabWidget;
@@ -72,6 +90,8 @@ QTabWidget *SystemContainerWidget::tabWidget() const
 
 void SystemContainerWidget::refreshFaultMarks()
 {
+    if (m_holdFaultMarks)
+        return;
     const PanelMessages::FaultFlags flags = faultStates();
     QStringList panelFaults;
     const auto statusText = [this](const char *name) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ScheduleRules
 {
@@ -86,19 +87,25 @@ bool moveUnit(LoopSchedule &schedule, int index, int delta)
 QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int loopLength, int maxAddresses)
 {
     QVector<Fault> found;
-    // Address -> the unit that holds it: a table for the usual addresses, a
-    // hash for the few far beyond any loop's (a file may hold any number).
+    // Address -> the unit that holds it: a table for the usual addresses
+    // (grown as far as the addresses go), a hash for the few far beyond any
+    // loop's (a file may hold any number).
     constexpr qint64 TableSize = 1 << 16;
-    QVector<int> table(TableSize, -1);
+    std::vector<int> table;
     QHash<qint64, int> beyond;
     const auto holder = [&](qint64 address) {
-        return address < TableSize ? table.at(int(address)) : beyond.value(address, -1);
+        if (address < TableSize)
+            return address < qint64(table.size()) ? table[std::size_t(address)] : -1;
+        return beyond.value(address, -1);
     };
     const auto hold = [&](qint64 address, int unit) {
-        if (address < TableSize)
-            table[int(address)] = unit;
-        else
+        if (address < TableSize) {
+            if (address >= qint64(table.size()))
+                table.resize(std::size_t(std::min(TableSize, std::max<qint64>(address + 1, 2 * table.size()))), -1);
+            table[std::size_t(address)] = unit;
+        } else {
             beyond.insert(address, unit);
+        }
     };
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);
@@ -106,7 +113,8 @@ QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int 
             found.append({Fault::PositionBackwards, i, i - 1});
         if (unit.position > loopLength)
             found.append({Fault::PositionBeyondLoop, i});
-        const qint64 count = records.value(unit.device).addresses;
+        const auto record = records.constFind(unit.device);
+        const qint64 count = record == records.cend() ? 0 : record->addresses;
         if (count <= 0)
             continue;
         const qint64 first = firstAddress(unit);

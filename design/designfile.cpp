@@ -203,7 +203,9 @@ bool parseUnit(const QStringRef &line, ScheduleUnit &unit, SharedTexts &devices,
 
 bool isStorableText(const QString &text)
 {
-    return !text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(';') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
 }
 
 bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, const QString &place)

@@ -121,8 +121,10 @@ LoopDeviceCheck LoopDeviceCheck::evaluate(const LoopConfig &config, const LoopSc
     wiring.topology = config.topology;
     wiring.soundersActiveFraction = soundersActiveFraction;
     wiring.units.reserve(schedule.units.size());
-    for (const ScheduleUnit &unit : schedule.units)
-        wiring.units.append({unit.position, records.value(unit.device)});
+    for (const ScheduleUnit &unit : schedule.units) {
+        const auto record = records.constFind(unit.device);
+        wiring.units.append({unit.position, record == records.cend() ? Device() : record.value()});
+    }
     check.electrical = DeviceCheck::electrical(wiring);
     check.sections = DeviceCheck::isolatorSections(wiring.units);
     check.scheduleFaults = ScheduleRules::faults(schedule, records, config.loopLength, maxAddresses);

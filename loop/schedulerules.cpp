@@ -19,6 +19,21 @@ Records records(const QVector<LoopCalc::LoopDevice> &devices)
 
 int firstAddress(const ScheduleUnit &unit)
 {
+    // Plain digits, as addresses are written, need no number parser.
+    const QString &text = unit.address;
+    if (!text.isEmpty() && text.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (const QChar c : text) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - '0');
+        }
+        if (digits)
+            return value;
+    }
     bool ok = false;
     const int address = unit.address.toInt(&ok);
     return ok && address > 0 ? address : 0;

@@ -44,10 +44,10 @@ void warn(const QString &text, const QString &value = QString())
         qWarning().noquote() << text << value;
 }
 
-bool isCoreBlock(const QString &block)
+bool isCoreBlock(const QStringRef &block)
 {
     static const QRegularExpression loopTitle(QStringLiteral("^Loop [0-9]+ configuration$"));
-    const QString first = block.section(QLatin1Char('\n'), 0, 0);
+    const QStringRef first = block.left(block.indexOf(QLatin1Char('\n')));
     return first == QLatin1String("Panel configuration") || first == QLatin1String("Expansion box configuration") ||
            loopTitle.match(first).hasMatch();
 }
@@ -212,10 +212,18 @@ bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, cons
 {
     // Lines are counted from the block's header, as the reader names them.
     const auto line = [](int unit) { return QString::number(unit + 2); };
-    QMap<QString, int> counts;
+    // Units per device; units mostly come in runs of one device, so the
+    // device is looked up only where a run starts.
+    QHash<QString, int> counts;
+    auto last = counts.end();
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);
-        ++counts[unit.device];
+        if (last == counts.end() || last.key() != unit.device) {
+            last = counts.find(unit.device);
+            if (last == counts.end())
+                last = counts.insert(unit.device, 0);
+        }
+        ++last.value();
         if (unit.position < 0 || unit.position > LoopConfig::MaxDistance) {
             warn(QStringLiteral("Schedule position outside the loop in %1, line %2:").arg(place, line(i)),
                  QString::number(unit.position));
@@ -233,16 +241,19 @@ bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, cons
             return false;
         }
     }
-    if (counts != loop.devices) {
-        QStringList names = counts.keys() + loop.devices.keys();
+    QMap<QString, int> countsByName;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        countsByName.insert(it.key(), it.value());
+    if (countsByName != loop.devices) {
+        QStringList names = countsByName.keys() + loop.devices.keys();
         names.removeDuplicates();
         std::sort(names.begin(), names.end());
         for (const QString &name : names) {
-            if (counts.value(name) != loop.devices.value(name)) {
+            if (countsByName.value(name) != loop.devices.value(name)) {
                 warn(QStringLiteral("Schedule units do not match the devices of %1: %2 has %3 units in the "
                                     "schedule and %4 in the loop")
                          .arg(place, name)
-                         .arg(counts.value(name))
+                         .arg(countsByName.value(name))
                          .arg(loop.devices.value(name)));
                 break;
             }
@@ -305,7 +316,7 @@ QString compose(const Design &design)
 bool parse(const QString &text, Design &design, const Catalogue &catalogue)
 {
     QString version;
-    QStringList blocks;
+    QVector<QStringRef> blocks;
     if (!SetupFile::splitBlocks(text, version, blocks))
         return false;
     if (version != Constants::SetupFormatVersion && version != ExtendedVersion) {
@@ -321,8 +332,11 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue)
         while (core < blocks.size() && isCoreBlock(blocks.at(core)))
             ++core;
     }
+    QStringList coreBlocks;
+    for (int b = 0; b < core; ++b)
+        coreBlocks.append(blocks.at(b).toString());
     SetupFile::SetupData data;
-    if (!SetupFile::parseSetupBlocks(blocks.mid(0, core), data.panel, data.loops, data.boxes, catalogue))
+    if (!SetupFile::parseSetupBlocks(coreBlocks, data.panel, data.loops, data.boxes, catalogue))
         return false;
     Design read = Design::fromSetupData(data);
 
@@ -330,7 +344,7 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue)
     QSet<QString> seen;
     for (int b = core; b < blocks.size(); ++b) {
         // Lines as views into the block: a schedule holds thousands.
-        const QVector<QStringRef> lines = blocks.at(b).splitRef(QLatin1Char('\n'));
+        const QVector<QStringRef> lines = blocks.at(b).split(QLatin1Char('\n'));
         const QString header = lines.first().toString();
         if (seen.contains(header)) {
             warn(QStringLiteral("Extension block given twice:"), header);
@@ -341,7 +355,7 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue)
         int f = -1;
         if (header == ProjectHeader) {
             ProjectInfo project;
-            if (!parseProject(blocks.at(b).split(QLatin1Char('\n')), project))
+            if (!parseProject(blocks.at(b).toString().split(QLatin1Char('\n')), project))
                 return false;
             read.project = project;
         } else if (parts.size() == 2 && parts.at(0) == BatteryHeader &&

@@ -518,17 +518,29 @@ bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<Loo
     return true;
 }
 
-bool splitBlocks(const QString &text, QString &version, QStringList &blocks)
+bool splitBlocks(const QString &text, QString &version, QVector<QStringRef> &blocks)
 {
-    blocks = text.split(QStringLiteral("\n\n"));
+    blocks = text.splitRef(QStringLiteral("\n\n"));
     if (blocks.last().endsWith(QLatin1Char('\n')))
         blocks.last().chop(1);
     if (!blocks.first().startsWith(VersionLabel)) {
         warn(QStringLiteral("Invalid file format: missing version information."));
         return false;
     }
-    version = QString(blocks.first()).remove(VersionLabel);
+    version = blocks.first().toString().remove(VersionLabel);
     blocks.removeFirst();
+    return true;
+}
+
+bool splitBlocks(const QString &text, QString &version, QStringList &blocks)
+{
+    QVector<QStringRef> refs;
+    if (!splitBlocks(text, version, refs))
+        return false;
+    blocks.clear();
+    blocks.reserve(refs.size());
+    for (const QStringRef &block : qAsConst(refs))
+        blocks.append(block.toString());
     return true;
 }
 

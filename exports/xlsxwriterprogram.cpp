@@ -11,46 +11,35 @@
 #include <QFile>
 
 #include <xlsxwriter.h>
+#include <xlsxwriter/packager.h>
 
-#include <algorithm>
+#include <dlfcn.h>
+
 #include <cstdio>
+
+// libxlsxwriter compresses every part at zlib's default level. A sheet of a
+// large design is tens of megabytes of repetitive XML that the fastest level
+// shrinks nearly as well in a fraction of the time, so this program takes
+// the call (it binds to the program before the zip library) and passes it
+// on with that level.
+extern "C" int zipOpenNewFileInZip4_64(zipFile file, const char *filename, const zip_fileinfo *zipfi,
+                                       const void *extrafieldLocal, uInt sizeExtrafieldLocal,
+                                       const void *extrafieldGlobal, uInt sizeExtrafieldGlobal,
+                                       const char *comment, int method, int level, int raw, int windowBits,
+                                       int memLevel, int strategy, const char *password, uLong crcForCrypting,
+                                       uLong versionMadeBy, uLong flagBase, int zip64)
+{
+    using Open = decltype(&zipOpenNewFileInZip4_64);
+    static const Open next = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "zipOpenNewFileInZip4_64"));
+    if (!next)
+        return ZIP_INTERNALERROR;
+    return next(file, filename, zipfi, extrafieldLocal, sizeExtrafieldLocal, extrafieldGlobal, sizeExtrafieldGlobal,
+                comment, method, level == Z_DEFAULT_COMPRESSION ? Z_BEST_SPEED : level, raw, windowBits, memLevel,
+                strategy, password, crcForCrypting, versionMadeBy, flagBase, zip64);
+}
 
 namespace
 {
-
-const int MaxCellText = 32767;
-
-bool isNumber(const QVariant &cell)
-{
-    switch (cell.userType()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// A cell's text as a sheet can hold it: XML cannot carry most control
-// characters, and a cell holds at most 32767 characters.
-QByteArray cellText(const QString &text)
-{
-    QString clean;
-    clean.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x20 || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            clean.append(c);
-    }
-    if (clean.size() > MaxCellText) {
-        clean.truncate(MaxCellText);
-        if (clean.at(clean.size() - 1).isHighSurrogate())
-            clean.chop(1);
-    }
-    return clean.toUtf8();
-}
 
 bool failed(lxw_error error, const char *what)
 {
@@ -60,53 +49,39 @@ bool failed(lxw_error error, const char *what)
     return true;
 }
 
-bool writeSheet(lxw_workbook *workbook, const XlsxRequest::Sheet &sheet, lxw_format *bold)
+bool writeRow(lxw_worksheet *worksheet, lxw_row_t r, const QVector<XlsxRequest::Cell> &cells, lxw_format *format)
 {
-    lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.name.toUtf8().constData());
+    for (int c = 0; c < cells.size(); ++c) {
+        const XlsxRequest::Cell &cell = cells.at(c);
+        lxw_error error = LXW_NO_ERROR;
+        if (cell.kind == XlsxRequest::Cell::Number)
+            error = worksheet_write_number(worksheet, r, lxw_col_t(c), cell.number, nullptr);
+        else if (cell.kind == XlsxRequest::Cell::Text)
+            error = worksheet_write_string(worksheet, r, lxw_col_t(c), cell.text, format);
+        if (failed(error, "cell"))
+            return false;
+    }
+    return true;
+}
+
+bool writeSheet(lxw_workbook *workbook, const XlsxRequest::SheetView &sheet, lxw_format *bold)
+{
+    lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.name);
     if (!worksheet) {
-        std::fprintf(stderr, "kalvix-xlsx: cannot add the sheet %s\n", qPrintable(sheet.name));
+        std::fprintf(stderr, "kalvix-xlsx: cannot add the sheet %s\n", sheet.name);
         return false;
     }
-    // Columns as wide as their texts (numbers excepted), within reason.
-    QVector<int> widths(sheet.headers.size(), 8);
-    for (int c = 0; c < sheet.headers.size(); ++c)
-        widths[c] = std::max(widths[c], int(sheet.headers.at(c).size()));
-    for (const QVariantList &row : sheet.rows)
-        for (int c = 0; c < row.size() && c < widths.size(); ++c)
-            if (!isNumber(row.at(c)))
-                widths[c] = std::max(widths[c], std::min(60, int(row.at(c).toString().size())));
-    for (int c = 0; c < widths.size(); ++c) {
-        if (failed(worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), widths.at(c) + 2, nullptr),
+    for (int c = 0; c < sheet.widths.size(); ++c) {
+        if (failed(worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), sheet.widths.at(c) + 2, nullptr),
                    "column width"))
             return false;
     }
     // The header row stays in view.
     worksheet_freeze_panes(worksheet, 1, 0);
-
-    const auto writeRow = [worksheet](lxw_row_t r, const QVariantList &cells, lxw_format *format) {
-        for (int c = 0; c < cells.size(); ++c) {
-            const QVariant &cell = cells.at(c);
-            lxw_error error = LXW_NO_ERROR;
-            if (isNumber(cell)) {
-                error = worksheet_write_number(worksheet, r, lxw_col_t(c), cell.toDouble(), nullptr);
-            } else {
-                const QByteArray text = cellText(cell.toString());
-                if (text.isEmpty())
-                    continue;
-                error = worksheet_write_string(worksheet, r, lxw_col_t(c), text.constData(), format);
-            }
-            if (failed(error, "cell"))
-                return false;
-        }
-        return true;
-    };
-    QVariantList headers;
-    for (const QString &header : sheet.headers)
-        headers.append(header);
-    if (!writeRow(0, headers, bold))
+    if (!writeRow(worksheet, 0, sheet.headers, bold))
         return false;
     for (int r = 0; r < sheet.rows.size(); ++r) {
-        if (!writeRow(lxw_row_t(r + 1), sheet.rows.at(r), nullptr))
+        if (!writeRow(worksheet, lxw_row_t(r + 1), sheet.rows.at(r), nullptr))
             return false;
     }
     if (!sheet.headers.isEmpty() &&
@@ -126,8 +101,11 @@ int main(int argc, char **argv)
         return 2;
     }
     QFile requestFile(QString::fromLocal8Bit(argv[1]));
-    XlsxRequest::Workbook request;
-    if (!requestFile.open(QIODevice::ReadOnly) || !XlsxRequest::decode(requestFile.readAll(), request)) {
+    QByteArray bytes;
+    if (requestFile.open(QIODevice::ReadOnly))
+        bytes = requestFile.readAll();
+    XlsxRequest::WorkbookView request;
+    if (!XlsxRequest::decode(bytes, request)) {
         std::fprintf(stderr, "kalvix-xlsx: cannot read the request %s\n", argv[1]);
         return 2;
     }
@@ -143,16 +121,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kalvix-xlsx: cannot create %s\n", argv[2]);
         return 1;
     }
-    QByteArray title = cellText(request.title);
-    QByteArray author = cellText(request.author);
     lxw_doc_properties properties = {};
-    properties.title = title.data();
-    properties.author = author.data();
+    properties.title = const_cast<char *>(request.title);
+    properties.author = const_cast<char *>(request.author);
     bool written = !failed(workbook_set_properties(workbook, &properties), "properties");
 
     lxw_format *bold = workbook_add_format(workbook);
     format_set_bold(bold);
-    for (const XlsxRequest::Sheet &sheet : request.sheets) {
+    for (const XlsxRequest::SheetView &sheet : qAsConst(request.sheets)) {
         if (!written)
             break;
         written = writeSheet(workbook, sheet, bold);

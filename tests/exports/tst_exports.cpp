@@ -6,6 +6,7 @@
 #include "design/designjson.h"
 #include "exports/exporttables.h"
 #include "exports/tablefiles.h"
+#include "exports/xlsxrequest.h"
 #include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
 
@@ -163,6 +164,7 @@ private slots:
     void workbookKeepsAwkwardTexts();
     void failedWriteKeepsTheOldFile();
     void missingWriterKeepsTheOldFile();
+    void writerRequestReadsBack();
     void figureTwinsEqualTheirTexts();
 
 private:
@@ -459,6 +461,39 @@ void TestExports::missingWriterKeepsTheOldFile()
     QVERIFY(!written);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestExports::writerRequestReadsBack()
+{
+    XlsxRequest::Workbook workbook{"Title", QString("Au") + QChar(1) + "thor", {}};
+    workbook.sheets.append({"One", {"Name", "Value"}, {{"a", 1.5}, {QString(), 2}, {"ñ\tb", QVariant()}}});
+    workbook.sheets.append({"Two", {}, {}});
+    const QByteArray bytes = XlsxRequest::encode(workbook);
+    XlsxRequest::WorkbookView view;
+    QVERIFY(XlsxRequest::decode(bytes, view));
+    QCOMPARE(QByteArray(view.title), QByteArray("Title"));
+    QCOMPARE(QByteArray(view.author), QByteArray("Author"));
+    QCOMPARE(view.sheets.size(), 2);
+    const XlsxRequest::SheetView &one = view.sheets.at(0);
+    QCOMPARE(QByteArray(one.name), QByteArray("One"));
+    QCOMPARE(one.widths, (QVector<int>{8, 8}));
+    QCOMPARE(one.headers.size(), 2);
+    QCOMPARE(QByteArray(one.headers.at(1).text), QByteArray("Value"));
+    QCOMPARE(one.rows.size(), 3);
+    QCOMPARE(one.rows.at(0).at(0).kind, XlsxRequest::Cell::Text);
+    QCOMPARE(one.rows.at(0).at(1).kind, XlsxRequest::Cell::Number);
+    QCOMPARE(one.rows.at(0).at(1).number, 1.5);
+    QCOMPARE(one.rows.at(1).at(0).kind, XlsxRequest::Cell::Empty);
+    QCOMPARE(one.rows.at(1).at(1).number, 2.0);
+    QCOMPARE(QString::fromUtf8(one.rows.at(2).at(0).text), QString("ñ\tb"));
+    // An invalid value is no number: an empty text.
+    QCOMPARE(one.rows.at(2).at(1).kind, XlsxRequest::Cell::Empty);
+    QVERIFY(view.sheets.at(1).rows.isEmpty());
+
+    // Every cut short request, and one with a byte too many, is refused.
+    for (int size = 0; size < bytes.size(); ++size)
+        QVERIFY2(!XlsxRequest::decode(bytes.left(size), view), qPrintable(QString::number(size)));
+    QVERIFY(!XlsxRequest::decode(bytes + '\0', view));
 }
 
 void TestExports::figureTwinsEqualTheirTexts()

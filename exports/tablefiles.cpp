@@ -122,9 +122,9 @@ QString xlsxWriterProgram()
     if (!named.isEmpty())
         return named;
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString &candidate :
-         {programDir.filePath(QStringLiteral("kalvix-xlsx")),
-          QDir::cleanPath(programDir.filePath(QStringLiteral(KALVIX_XLSX_WRITER_FROM_BINDIR "/kalvix-xlsx")))}) {
+    for (const QString &candidate : {programDir.filePath(QStringLiteral("kalvix-xlsx")),
+                                     QDir::cleanPath(programDir.filePath(
+                                         QStringLiteral(KALVIX_XLSX_WRITER_FROM_BINDIR "/kalvix-xlsx")))}) {
         if (QFileInfo(candidate).isExecutable())
             return candidate;
     }

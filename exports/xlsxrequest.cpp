@@ -50,7 +50,10 @@ void putCell(QByteArray &out, const QVariant &cell)
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &bytes) : m_at(bytes.constData()), m_end(bytes.constData() + bytes.size()) {}
+    explicit Reader(const QByteArray &bytes)
+        : m_at(bytes.constData()), m_end(bytes.constData() + bytes.size())
+    {
+    }
 
     bool integer(int &value)
     {

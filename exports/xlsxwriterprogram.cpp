@@ -33,9 +33,10 @@ extern "C" int zipOpenNewFileInZip4_64(zipFile file, const char *filename, const
     static const Open next = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "zipOpenNewFileInZip4_64"));
     if (!next)
         return ZIP_INTERNALERROR;
-    return next(file, filename, zipfi, extrafieldLocal, sizeExtrafieldLocal, extrafieldGlobal, sizeExtrafieldGlobal,
-                comment, method, level == Z_DEFAULT_COMPRESSION ? Z_BEST_SPEED : level, raw, windowBits, memLevel,
-                strategy, password, crcForCrypting, versionMadeBy, flagBase, zip64);
+    return next(file, filename, zipfi, extrafieldLocal, sizeExtrafieldLocal, extrafieldGlobal,
+                sizeExtrafieldGlobal, comment, method, level == Z_DEFAULT_COMPRESSION ? Z_BEST_SPEED : level,
+                raw, windowBits, memLevel, strategy, password, crcForCrypting, versionMadeBy, flagBase,
+                zip64);
 }
 
 namespace
@@ -49,7 +50,8 @@ bool failed(lxw_error error, const char *what)
     return true;
 }
 
-bool writeRow(lxw_worksheet *worksheet, lxw_row_t r, const QVector<XlsxRequest::Cell> &cells, lxw_format *format)
+bool writeRow(lxw_worksheet *worksheet, lxw_row_t r, const QVector<XlsxRequest::Cell> &cells,
+              lxw_format *format)
 {
     for (int c = 0; c < cells.size(); ++c) {
         const XlsxRequest::Cell &cell = cells.at(c);
@@ -72,8 +74,9 @@ bool writeSheet(lxw_workbook *workbook, const XlsxRequest::SheetView &sheet, lxw
         return false;
     }
     for (int c = 0; c < sheet.widths.size(); ++c) {
-        if (failed(worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), sheet.widths.at(c) + 2, nullptr),
-                   "column width"))
+        if (failed(
+                worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), sheet.widths.at(c) + 2, nullptr),
+                "column width"))
             return false;
     }
     // The header row stays in view.
@@ -84,10 +87,9 @@ bool writeSheet(lxw_workbook *workbook, const XlsxRequest::SheetView &sheet, lxw
         if (!writeRow(worksheet, lxw_row_t(r + 1), sheet.rows.at(r), nullptr))
             return false;
     }
-    if (!sheet.headers.isEmpty() &&
-        failed(worksheet_autofilter(worksheet, 0, 0, lxw_row_t(sheet.rows.size()),
-                                    lxw_col_t(sheet.headers.size() - 1)),
-               "autofilter"))
+    if (!sheet.headers.isEmpty() && failed(worksheet_autofilter(worksheet, 0, 0, lxw_row_t(sheet.rows.size()),
+                                                                lxw_col_t(sheet.headers.size() - 1)),
+                                           "autofilter"))
         return false;
     return true;
 }

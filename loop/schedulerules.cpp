@@ -116,7 +116,8 @@ QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int 
     const auto hold = [&](qint64 address, int unit) {
         if (address < TableSize) {
             if (address >= qint64(table.size()))
-                table.resize(std::size_t(std::min(TableSize, std::max<qint64>(address + 1, 2 * table.size()))), -1);
+                table.resize(
+                    std::size_t(std::min(TableSize, std::max<qint64>(address + 1, 2 * table.size()))), -1);
             table[std::size_t(address)] = unit;
         } else {
             beyond.insert(address, unit);

@@ -320,5 +320,4 @@ bool writeSetupText(const QString &fileName, const QString &text, QString *error
     return SafeWrite::writeFileSafely(fileName, text.toUtf8(), error);
 }
 
-
 } // namespace SetupFile

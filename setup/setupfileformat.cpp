@@ -52,7 +52,6 @@ const QStringList LoopLabels = {
     QStringLiteral("Devices in loop:"),
 };
 
-
 const QVector<Unit> PanelUnits = {Unit::None,    Unit::None,    Unit::Amperes, Unit::Amperes, Unit::Amperes,
                                   Unit::Amperes, Unit::Amperes, Unit::Amperes, Unit::None,    Unit::None,
                                   Unit::None,    Unit::None,    Unit::None,    Unit::Percent, Unit::Percent,

@@ -29,6 +29,8 @@ function(kalvix_add_test name)
     KALVIX_TEST_TIME_FACTOR=${KALVIX_TEST_TIME_FACTOR})
   add_test(NAME ${name} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/run_isolated.sh $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${KALVIX_TEST_TIMEOUT})
+  # Workbooks are written by the program built beside the tests.
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "KALVIX_XLSX_WRITER=$<TARGET_FILE:kalvix-xlsx>")
 endfunction()
 
 # kalvix_set_test_timeout(<name> <seconds>): a slow test's own timeout in a
@@ -39,6 +41,6 @@ function(kalvix_set_test_timeout name seconds)
     set(_scaled ${KALVIX_TEST_TIMEOUT})
   endif()
   # QtTest's own watchdog ends a single test function after five minutes.
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${_scaled}
-                       ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=${_scaled}000")
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${_scaled})
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=${_scaled}000")
 endfunction()

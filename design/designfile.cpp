@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace DesignFile
 {
@@ -43,10 +44,10 @@ void warn(const QString &text, const QString &value = QString())
         qWarning().noquote() << text << value;
 }
 
-bool isCoreBlock(const QString &block)
+bool isCoreBlock(const QStringRef &block)
 {
     static const QRegularExpression loopTitle(QStringLiteral("^Loop [0-9]+ configuration$"));
-    const QString first = block.section(QLatin1Char('\n'), 0, 0);
+    const QStringRef first = block.left(block.indexOf(QLatin1Char('\n')));
     return first == QLatin1String("Panel configuration") || first == QLatin1String("Expansion box configuration") ||
            loopTitle.match(first).hasMatch();
 }
@@ -114,44 +115,115 @@ bool parseProject(const QStringList &lines, ProjectInfo &project)
     return true;
 }
 
-bool parseUnit(const QString &line, ScheduleUnit &unit)
+// An integer written as QString::number writes it: an optional minus sign,
+// no leading zeros or blanks, within int.
+bool readCanonicalInt(const QStringRef &text, int &value)
+{
+    const int size = text.size();
+    const bool negative = size > 0 && text.at(0) == QLatin1Char('-');
+    const int first = negative ? 1 : 0;
+    if (size == first || size - first > 10 || (text.at(first) == QLatin1Char('0') && (size - first > 1 || negative)))
+        return false;
+    qint64 magnitude = 0;
+    for (int i = first; i < size; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < '0' || c > '9')
+            return false;
+        magnitude = magnitude * 10 + (c - '0');
+    }
+    const qint64 signedValue = negative ? -magnitude : magnitude;
+    if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())
+        return false;
+    value = int(signedValue);
+    return true;
+}
+
+// Schedules repeat a few device names and zones thousands of times: each
+// read text shares one copy with its equals instead of holding its own.
+class SharedTexts
+{
+public:
+    QString take(const QStringRef &text)
+    {
+        if (m_last == text)
+            return m_last;
+        for (const QString &known : qAsConst(m_known)) {
+            if (known == text) {
+                m_last = known;
+                return known;
+            }
+        }
+        m_last = text.toString();
+        if (m_known.size() < MaxKnown)
+            m_known.append(m_last);
+        return m_last;
+    }
+
+private:
+    static constexpr int MaxKnown = 32;
+    QVector<QString> m_known;
+    QString m_last;
+};
+
+bool parseUnit(const QStringRef &line, ScheduleUnit &unit, SharedTexts &devices, SharedTexts &zones)
 {
     if (!line.startsWith(UnitLabel))
         return false;
-    const QStringList parts = line.mid(UnitLabel.size()).split(QLatin1Char(';'));
-    if (parts.size() != 5)
+    // Exactly five fields, split at ';' without copying them.
+    QStringRef parts[5];
+    int count = 0;
+    for (int from = UnitLabel.size();; ++count) {
+        if (count == 5)
+            return false;
+        const int at = line.indexOf(QLatin1Char(';'), from);
+        parts[count] = line.mid(from, at < 0 ? -1 : at - from);
+        if (at < 0)
+            break;
+        from = at + 1;
+    }
+    if (count != 4)
         return false;
-    bool ok = false;
-    unit.position = parts.at(0).toInt(&ok);
-    if (!ok || QString::number(unit.position) != parts.at(0))
+    if (!readCanonicalInt(parts[0], unit.position))
         return false;
-    unit.device = parts.at(1);
-    unit.address = parts.at(2);
-    if (unit.address != QLatin1String("-")) {
-        const int address = unit.address.toInt(&ok);
-        if (!ok || address < 1 || QString::number(address) != unit.address)
+    if (parts[2] != QLatin1String("-")) {
+        int address = 0;
+        if (!readCanonicalInt(parts[2], address) || address < 1)
             return false;
     }
-    unit.zone = parts.at(3);
-    unit.location = parts.at(4);
-    return !unit.device.isEmpty();
+    if (parts[1].isEmpty())
+        return false;
+    unit.device = devices.take(parts[1]);
+    unit.address = parts[2].toString();
+    unit.zone = zones.take(parts[3]);
+    unit.location = parts[4].toString();
+    return true;
 }
 
 } // namespace
 
 bool isStorableText(const QString &text)
 {
-    return !text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(';') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
 }
 
 bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, const QString &place)
 {
     // Lines are counted from the block's header, as the reader names them.
     const auto line = [](int unit) { return QString::number(unit + 2); };
-    QMap<QString, int> counts;
+    // Units per device; units mostly come in runs of one device, so the
+    // device is looked up only where a run starts.
+    QHash<QString, int> counts;
+    auto last = counts.end();
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);
-        ++counts[unit.device];
+        if (last == counts.end() || last.key() != unit.device) {
+            last = counts.find(unit.device);
+            if (last == counts.end())
+                last = counts.insert(unit.device, 0);
+        }
+        ++last.value();
         if (unit.position < 0 || unit.position > LoopConfig::MaxDistance) {
             warn(QStringLiteral("Schedule position outside the loop in %1, line %2:").arg(place, line(i)),
                  QString::number(unit.position));
@@ -169,16 +241,19 @@ bool validateSchedule(const LoopSchedule &schedule, const LoopConfig &loop, cons
             return false;
         }
     }
-    if (counts != loop.devices) {
-        QStringList names = counts.keys() + loop.devices.keys();
+    QMap<QString, int> countsByName;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        countsByName.insert(it.key(), it.value());
+    if (countsByName != loop.devices) {
+        QStringList names = countsByName.keys() + loop.devices.keys();
         names.removeDuplicates();
         std::sort(names.begin(), names.end());
         for (const QString &name : names) {
-            if (counts.value(name) != loop.devices.value(name)) {
+            if (countsByName.value(name) != loop.devices.value(name)) {
                 warn(QStringLiteral("Schedule units do not match the devices of %1: %2 has %3 units in the "
                                     "schedule and %4 in the loop")
                          .arg(place, name)
-                         .arg(counts.value(name))
+                         .arg(countsByName.value(name))
                          .arg(loop.devices.value(name)));
                 break;
             }
@@ -241,7 +316,7 @@ QString compose(const Design &design)
 bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStringList *adjusted)
 {
     QString version;
-    QStringList blocks;
+    QVector<QStringRef> blocks;
     if (!SetupFile::splitBlocks(text, version, blocks))
         return false;
     if (version != Constants::SetupFormatVersion && version != ExtendedVersion) {
@@ -257,16 +332,20 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStr
         while (core < blocks.size() && isCoreBlock(blocks.at(core)))
             ++core;
     }
+    QStringList coreBlocks;
+    for (int b = 0; b < core; ++b)
+        coreBlocks.append(blocks.at(b).toString());
     SetupFile::SetupData data;
-    if (!SetupFile::parseSetupBlocks(blocks.mid(0, core), data.panel, data.loops, data.boxes, catalogue))
+    if (!SetupFile::parseSetupBlocks(coreBlocks, data.panel, data.loops, data.boxes, catalogue))
         return false;
     Design read = Design::fromSetupData(data);
 
     // Boxes are named in file order, so the file's place j is box j - 1.
     QSet<QString> seen;
     for (int b = core; b < blocks.size(); ++b) {
-        const QStringList lines = blocks.at(b).split(QLatin1Char('\n'));
-        const QString header = lines.first();
+        // Lines as views into the block: a schedule holds thousands.
+        const QVector<QStringRef> lines = blocks.at(b).split(QLatin1Char('\n'));
+        const QString header = lines.first().toString();
         if (seen.contains(header)) {
             warn(QStringLiteral("Extension block given twice:"), header);
             return false;
@@ -276,14 +355,14 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStr
         int f = -1;
         if (header == ProjectHeader) {
             ProjectInfo project;
-            if (!parseProject(lines, project))
+            if (!parseProject(blocks.at(b).toString().split(QLatin1Char('\n')), project))
                 return false;
             read.project = project;
         } else if (parts.size() == 2 && parts.at(0) == BatteryHeader &&
                    readSystem(parts.at(1), read.boxes.size(), f)) {
             BatteryMethod method = BatteryMethod::Maker;
             if (lines.size() != 2 || !lines.at(1).startsWith(MethodLabel) ||
-                !BatteryMethods::fromStoredName(lines.at(1).mid(MethodLabel.size()), method) ||
+                !BatteryMethods::fromStoredName(lines.at(1).mid(MethodLabel.size()).toString(), method) ||
                 method == BatteryMethod::Maker) {
                 warn(QStringLiteral("Invalid battery method in block:"), header);
                 return false;
@@ -299,14 +378,15 @@ bool parse(const QString &text, Design &design, const Catalogue &catalogue, QStr
                 return false;
             }
             LoopSchedule schedule;
+            schedule.units.resize(lines.size() - 1);
+            SharedTexts devices;
+            SharedTexts zones;
             for (int i = 1; i < lines.size(); ++i) {
-                ScheduleUnit unit;
-                if (!parseUnit(lines.at(i), unit)) {
+                if (!parseUnit(lines.at(i), schedule.units[i - 1], devices, zones)) {
                     warn(QStringLiteral("Invalid schedule line %1 in %2:").arg(i + 1).arg(placeText(f, loop)),
-                         lines.at(i));
+                         lines.at(i).toString());
                     return false;
                 }
-                schedule.units.append(unit);
             }
             if (!validateSchedule(schedule, system->loops.at(loop), placeText(f, loop)))
                 return false;

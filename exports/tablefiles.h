@@ -7,9 +7,9 @@
 #include <QVector>
 
 // Tables as files: CSV (RFC 4180, UTF-8, a header row, CRLF line ends) and
-// XLSX (one sheet per table, numbers as numbers, written with the zip
-// library the data packs already use). A failed write logs why
-// and leaves any existing file as it was.
+// XLSX (one sheet per table, numbers as numbers, written by libxlsxwriter in
+// the program kalvix-xlsx). A failed write logs why and leaves any existing
+// file as it was.
 namespace TableFiles
 {
 
@@ -20,9 +20,11 @@ QString csvCell(const QVariant &cell);
 QByteArray csv(const Exports::Table &table);
 bool writeCsv(const QString &fileName, const Exports::Table &table);
 
-// The workbook as bytes (empty when it cannot be made): an Office Open XML
-// spreadsheet with inline texts, a bold header row that stays in view and an
-// autofilter. `author` and `title` go into its document properties.
+// The workbook as bytes (empty when it cannot be made): a bold header row
+// that stays in view and an autofilter on each sheet, columns as wide as
+// their texts. `author` and `title` go into its document properties. The
+// writer program is found through the environment's KALVIX_XLSX_WRITER,
+// beside this program, or where the package installs it.
 QByteArray xlsx(const QVector<Exports::Table> &tables, const QString &title = QString(),
                 const QString &author = QString());
 bool writeXlsx(const QString &fileName, const QVector<Exports::Table> &tables,

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace DeviceCheck
 {
@@ -81,13 +82,22 @@ QVector<double> stretchResistances(const Wiring &wiring)
     return r;
 }
 
-Scenario scenario(const Wiring &wiring, Feed feed)
+namespace
+{
+
+// What every scenario of one loop shares.
+struct Shared {
+    QVector<double> stretches;
+    LoadGroups groups;
+};
+
+Scenario scenario(const Wiring &wiring, Feed feed, const Shared &shared)
 {
     Scenario result;
     const int n = wiring.units.size();
     if (n == 0 || !(wiring.crossSection > 0))
         return result;
-    const QVector<double> stretches = stretchResistances(wiring);
+    const QVector<double> &stretches = shared.stretches;
     // Resistance from the OUT terminal to each tap, and from each tap to IN.
     QVector<double> fromOut(n), toIn(n);
     double sum = 0;
@@ -125,7 +135,7 @@ Scenario scenario(const Wiring &wiring, Feed feed)
         }
     }
 
-    const LoadGroups groups = loadGroups(wiring);
+    const LoadGroups &groups = shared.groups;
     // Loads every tap sees the same way: idle currents, and alarm currents
     // of groups whose units are all (or, for the others, all that add) in alarm.
     QVector<double> fixed(n), extra(n);
@@ -209,8 +219,11 @@ Scenario scenario(const Wiring &wiring, Feed feed)
     for (int c = 0; c < choices.size(); ++c) {
         const Choice &choice = choices.at(c);
         const int k = choice.count;
-        // The k largest of the units after each tap, built from the IN end.
-        QVector<double> farTops(std::size_t(n + 1) * k);
+        // The k largest of the units after each tap, built from the IN end
+        // (in memory kept from one call to the next: with thousands of
+        // units it is large, and fresh memory costs more than the work).
+        static thread_local std::vector<double> farTops;
+        farTops.resize(std::size_t(n + 1) * k);
         QVector<int> farSizes(n + 1, 0);
         QVector<double> running;
         running.reserve(k + 1);
@@ -225,7 +238,7 @@ Scenario scenario(const Wiring &wiring, Feed feed)
         for (int j = 0; j < n; ++j) {
             if (j > 0 && groupOf.at(j - 1) == c)
                 keepTop(running, extra.at(j - 1) * near.at(j - 1), k);
-            const double *farBegin = farTops.constData() + std::size_t(j) * k;
+            const double *farBegin = farTops.data() + std::size_t(j) * k;
             result.drops[j] += mergeTop(running.constData(), running.constData() + running.size(), scaleNear.at(j),
                                         farBegin, farBegin + farSizes.at(j), scaleFar.at(j), k, choice.positiveOnly);
         }
@@ -239,17 +252,35 @@ Scenario scenario(const Wiring &wiring, Feed feed)
     return result;
 }
 
+Shared shared(const Wiring &wiring)
+{
+    Shared result;
+    if (!wiring.units.isEmpty() && wiring.crossSection > 0) {
+        result.stretches = stretchResistances(wiring);
+        result.groups = loadGroups(wiring);
+    }
+    return result;
+}
+
+} // namespace
+
+Scenario scenario(const Wiring &wiring, Feed feed)
+{
+    return scenario(wiring, feed, shared(wiring));
+}
+
 Electrical electrical(const Wiring &wiring)
 {
     Electrical e;
+    const Shared common = shared(wiring);
     if (wiring.topology == Topology::DegradedMode) {
-        e.intact = scenario(wiring, Feed::OutOnly);
+        e.intact = scenario(wiring, Feed::OutOnly, common);
         return e;
     }
-    e.intact = scenario(wiring, Feed::BothEnds);
+    e.intact = scenario(wiring, Feed::BothEnds, common);
     // A break at the OUT terminal leaves the IN terminal feeding, and the other way round.
-    e.breakAtOut = scenario(wiring, Feed::InOnly);
-    e.breakAtIn = scenario(wiring, Feed::OutOnly);
+    e.breakAtOut = scenario(wiring, Feed::InOnly, common);
+    e.breakAtIn = scenario(wiring, Feed::OutOnly, common);
     return e;
 }
 

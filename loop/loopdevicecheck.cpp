@@ -121,8 +121,10 @@ LoopDeviceCheck LoopDeviceCheck::evaluate(const LoopConfig &config, const LoopSc
     wiring.topology = config.topology;
     wiring.soundersActiveFraction = soundersActiveFraction;
     wiring.units.reserve(schedule.units.size());
-    for (const ScheduleUnit &unit : schedule.units)
-        wiring.units.append({unit.position, records.value(unit.device)});
+    for (const ScheduleUnit &unit : schedule.units) {
+        const auto record = records.constFind(unit.device);
+        wiring.units.append({unit.position, record == records.cend() ? Device() : record.value()});
+    }
     check.electrical = DeviceCheck::electrical(wiring);
     check.sections = DeviceCheck::isolatorSections(wiring.units);
     check.scheduleFaults = ScheduleRules::faults(schedule, records, config.loopLength, maxAddresses);
@@ -143,8 +145,10 @@ LoopDeviceCheck LoopDeviceCheck::evaluate(const LoopConfig &config, const LoopSc
         if (!check.exceeds(s))
             return;
         for (int i = 0; i < s.drops.size(); ++i) {
-            // Only a drop near the limit needs the shown rounding to decide.
-            if (s.drops.at(i) > limit - 1e-6 && LoopCalc::displayed(s.drops.at(i)) > limit)
+            // Only a drop near the limit needs the shown rounding (to far
+            // less than 1e-6) to decide.
+            const double drop = s.drops.at(i);
+            if (drop > limit + 1e-6 || (drop > limit - 1e-6 && LoopCalc::displayed(drop) > limit))
                 check.unitFaults[i] = true;
         }
         appendItem(check.faultsText, voltageItem(schedule.units.at(s.worstUnit), s, how, limit));

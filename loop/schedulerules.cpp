@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ScheduleRules
 {
@@ -18,6 +19,21 @@ Records records(const QVector<LoopCalc::LoopDevice> &devices)
 
 int firstAddress(const ScheduleUnit &unit)
 {
+    // Plain digits, as addresses are written, need no number parser.
+    const QString &text = unit.address;
+    if (!text.isEmpty() && text.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (const QChar c : text) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - '0');
+        }
+        if (digits)
+            return value;
+    }
     bool ok = false;
     const int address = unit.address.toInt(&ok);
     return ok && address > 0 ? address : 0;
@@ -86,19 +102,26 @@ bool moveUnit(LoopSchedule &schedule, int index, int delta)
 QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int loopLength, int maxAddresses)
 {
     QVector<Fault> found;
-    // Address -> the unit that holds it: a table for the usual addresses, a
-    // hash for the few far beyond any loop's (a file may hold any number).
+    // Address -> the unit that holds it: a table for the usual addresses
+    // (grown as far as the addresses go), a hash for the few far beyond any
+    // loop's (a file may hold any number).
     constexpr qint64 TableSize = 1 << 16;
-    QVector<int> table(TableSize, -1);
+    std::vector<int> table;
     QHash<qint64, int> beyond;
     const auto holder = [&](qint64 address) {
-        return address < TableSize ? table.at(int(address)) : beyond.value(address, -1);
+        if (address < TableSize)
+            return address < qint64(table.size()) ? table[std::size_t(address)] : -1;
+        return beyond.value(address, -1);
     };
     const auto hold = [&](qint64 address, int unit) {
-        if (address < TableSize)
-            table[int(address)] = unit;
-        else
+        if (address < TableSize) {
+            if (address >= qint64(table.size()))
+                table.resize(
+                    std::size_t(std::min(TableSize, std::max<qint64>(address + 1, 2 * table.size()))), -1);
+            table[std::size_t(address)] = unit;
+        } else {
             beyond.insert(address, unit);
+        }
     };
     for (int i = 0; i < schedule.units.size(); ++i) {
         const ScheduleUnit &unit = schedule.units.at(i);
@@ -106,7 +129,8 @@ QVector<Fault> faults(const LoopSchedule &schedule, const Records &records, int 
             found.append({Fault::PositionBackwards, i, i - 1});
         if (unit.position > loopLength)
             found.append({Fault::PositionBeyondLoop, i});
-        const qint64 count = records.value(unit.device).addresses;
+        const auto record = records.constFind(unit.device);
+        const qint64 count = record == records.cend() ? 0 : record->addresses;
         if (count <= 0)
             continue;
         const qint64 first = firstAddress(unit);

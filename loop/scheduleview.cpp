@@ -339,8 +339,12 @@ void ScheduleView::fill(const LoopSchedule &schedule, const LoopDeviceCheck &che
         set(i, Status, check.unitFaults.value(i) ? tr("FAULT") : tr("OK"), false);
     }
     applyFilter();
-    if (resized)
+    // Sizing the columns measures the text of every cell: a table out of
+    // sight (another loop's tab) is sized when it is first shown.
+    if (resized && m_table->isVisible())
         m_table->resizeColumnsToContents();
+    else if (resized)
+        m_columnsToSize = true;
     m_table->setUpdatesEnabled(true);
     m_filling = false;
 }
@@ -407,6 +411,10 @@ void ScheduleView::onItemChanged(QTableWidgetItem *item)
 
 bool ScheduleView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_table && event->type() == QEvent::Show && m_columnsToSize) {
+        m_columnsToSize = false;
+        m_table->resizeColumnsToContents();
+    }
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {

@@ -79,6 +79,7 @@ private:
     QLabel *m_note;
     VoltageProfilePlot *m_plot;
     bool m_filling = false;
+    bool m_columnsToSize = false; // filled while out of sight, sized when shown
     // What the table shows, so an edit elsewhere does not redraw it.
     std::optional<LoopSchedule> m_shownSchedule;
     LoopConfig m_shownConfig;

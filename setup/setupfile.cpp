@@ -5,250 +5,23 @@
 #include "app/constants.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopconfig.h"
+#include "setup/setupfileformat.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCodec>
 
 #include <algorithm>
-#include <cmath>
 
+// Reading and writing the setup file's 2.0 blocks.
 namespace SetupFile
 {
 
+using namespace Format;
+
 namespace
 {
-
-const QString VersionLabel = QStringLiteral("Setup format version:;");
-const QString PanelTitle = QStringLiteral("Panel configuration");
-const QString BoxTitle = QStringLiteral("Expansion box configuration");
-const QString LoopCardPrefix = QStringLiteral("VRAL");
-const QString PowerCard = QStringLiteral("ORN-PSLINK");
-const QString None = QStringLiteral("-");
-
-const QStringList PanelLabels = {
-    QStringLiteral("Panel:;"),
-    QStringLiteral("Battery:;"),
-    QStringLiteral("Auxiliary 24V alarm current:;"),
-    QStringLiteral("Auxiliary 24V idle current:;"),
-    QStringLiteral("Sounder 1 alarm current:;"),
-    QStringLiteral("Sounder 1 idle current:;"),
-    QStringLiteral("Sounder 2 alarm current:;"),
-    QStringLiteral("Sounder 2 idle current:;"),
-    QStringLiteral("Auxiliary cards:;"),
-    QStringLiteral("External power source 1:;"),
-    QStringLiteral("Additional battery 1:;"),
-    QStringLiteral("External power source 2:;"),
-    QStringLiteral("Additional battery 2:;"),
-    QStringLiteral("Battery degradation:;"),
-    QStringLiteral("Max sounders active:;"),
-    QStringLiteral("Idle time:;"),
-    QStringLiteral("Alarm time:;"),
-};
-
-const QStringList BoxLabels = {
-    QStringLiteral("Expansion box:;"),        QStringLiteral("Battery:;"),
-    QStringLiteral("Auxiliary cards:;"),      QStringLiteral("External power source 1:;"),
-    QStringLiteral("Additional battery 1:;"), QStringLiteral("External power source 2:;"),
-    QStringLiteral("Additional battery 2:;"), QStringLiteral("Battery degradation:;"),
-    QStringLiteral("Max sounders active:;"),  QStringLiteral("Idle time:;"),
-    QStringLiteral("Alarm time:;"),
-};
-
-const QStringList LoopLabels = {
-    QStringLiteral("Cable type:;"),          QStringLiteral("Topology type:;"),
-    QStringLiteral("Distribution factor:;"), QStringLiteral("Loop length:;"),
-    QStringLiteral("Start distance:;"),      QStringLiteral("End distance:;"),
-    QStringLiteral("Devices in loop:"),
-};
-
-// Units written after each value; a reader cuts at the unit's first character.
-enum class Unit { None, Amperes, Percent, Metres };
-
-const QVector<Unit> PanelUnits = {Unit::None,    Unit::None,    Unit::Amperes, Unit::Amperes, Unit::Amperes,
-                                  Unit::Amperes, Unit::Amperes, Unit::Amperes, Unit::None,    Unit::None,
-                                  Unit::None,    Unit::None,    Unit::None,    Unit::Percent, Unit::Percent,
-                                  Unit::None,    Unit::None};
-const QVector<Unit> BoxUnits = {Unit::None, Unit::None,    Unit::None,    Unit::None, Unit::None, Unit::None,
-                                Unit::None, Unit::Percent, Unit::Percent, Unit::None, Unit::None};
-const QVector<Unit> LoopUnits = {Unit::None,   Unit::None,   Unit::Percent,
-                                 Unit::Metres, Unit::Metres, Unit::Metres};
-
-QString unitText(Unit unit)
-{
-    switch (unit) {
-    case Unit::Amperes:
-        return QStringLiteral(" A");
-    case Unit::Percent:
-        return QStringLiteral("%");
-    case Unit::Metres:
-        return QStringLiteral(" m");
-    case Unit::None:
-        break;
-    }
-    return QString();
-}
-
-QString cutValue(const QString &line, Unit unit)
-{
-    const QString value = line.section(QLatin1Char(';'), 1, 1);
-    switch (unit) {
-    case Unit::Amperes:
-    case Unit::Metres:
-        return value.section(QLatin1Char(' '), 0, 0);
-    case Unit::Percent:
-        return value.section(QLatin1Char('%'), 0, 0);
-    case Unit::None:
-        break;
-    }
-    return value;
-}
-
-bool headersMatch(const QStringList &lines, const QString &title, const QStringList &labels)
-{
-    if (lines.at(0) != title)
-        return false;
-    for (int i = 0; i < labels.size(); ++i) {
-        if (!lines.at(i + 1).startsWith(labels.at(i)))
-            return false;
-    }
-    return true;
-}
-
-QStringList cutValues(const QStringList &lines, const QVector<Unit> &units)
-{
-    QStringList values;
-    for (int i = 0; i < units.size(); ++i)
-        values.append(cutValue(lines.at(i + 1), units.at(i)));
-    return values;
-}
-
-// Text that is no number is refused rather than read as 0: a damaged file
-// must not quietly become a different design.
-bool readNumber(const QString &text, double &value)
-{
-    bool ok = false;
-    value = text.toDouble(&ok);
-    return ok && std::isfinite(value);
-}
-
-bool readInteger(const QString &text, int &value)
-{
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok;
-}
-
-void warn(const QString &text, const QString &value)
-{
-    qWarning().noquote() << text << value;
-}
-
-void warn(const QString &text)
-{
-    qWarning().noquote() << text;
-}
-
-// The card, power and advanced checks that panels and boxes share.
-// model: the panel or box name; kind: "panel" or "expansion box".
-struct Model {
-    QString name;
-    double maxBatteryCapacity = 0;
-    int baseLoops = 0;
-    int maxLoops = 0;
-};
-
-bool validateCommon(const Model &model, const QString &kind, const QString &cards, const QString &source1,
-                    const QString &battery1, const QString &source2, const QString &battery2,
-                    const QString &degradation, const QString &soundersActive, const Catalogue &catalogue)
-{
-    QStringList entries;
-    if (!cards.isEmpty())
-        entries = cards.split(QLatin1Char(','));
-    const QVector<AuxiliaryCard> compatible = catalogue.compatibleAuxiliaryCards(model.name);
-    int onlyOneCount = 0;
-    int loopCards = 0;
-    for (const QString &entry : qAsConst(entries)) {
-        // An empty entry inside a list is damage, not "no more cards": what
-        // follows it would count for the loops but never be installed.
-        AuxiliaryCard card = catalogue.findAuxiliaryCard(entry);
-        if (entry.isEmpty() || card.name.isEmpty()) {
-            warn(QStringLiteral("Auxiliary card not found:"), entry);
-            return false;
-        }
-        // A card the model cannot take would be dropped by the editor, and
-        // with it the loops it brings.
-        const bool fits = std::any_of(compatible.cbegin(), compatible.cend(),
-                                      [&](const AuxiliaryCard &c) { return c.name == entry; });
-        if (!fits) {
-            warn(QStringLiteral("Auxiliary card not compatible with selected %1:").arg(kind), entry);
-            return false;
-        }
-        if (card.onlyOne && ++onlyOneCount > 1) {
-            warn(QStringLiteral("Only one ZEP card can be installed at once."));
-            return false;
-        }
-        if (entry.startsWith(LoopCardPrefix))
-            ++loopCards;
-    }
-    const int loopTotal = model.baseLoops + 2 * loopCards;
-    if (loopTotal > model.maxLoops) {
-        qWarning().noquote() << "Too many VRAL cards installed. VRAL count:" << loopCards << "would result in"
-                             << loopTotal << QStringLiteral("loops, but %1 max is").arg(kind)
-                             << model.maxLoops;
-        return false;
-    }
-    const bool powerCard = entries.contains(PowerCard);
-    const QString sources[] = {source1, source2};
-    const QString batteries[] = {battery1, battery2};
-    for (int i = 0; i < 2; ++i) {
-        const QString n = QString::number(i + 1);
-        if (sources[i] != None && !powerCard) {
-            warn(QStringLiteral(
-                     "Cannot set external power source %1 if the corresponding card is not installed.")
-                     .arg(n));
-            return false;
-        }
-        if (sources[i] != None && catalogue.findExternalPowerSource(sources[i]).name.isEmpty()) {
-            warn(QStringLiteral("External power source %1 not found in combo box:").arg(n), sources[i]);
-            return false;
-        }
-        if (sources[i] == None && batteries[i] != None) {
-            warn(QStringLiteral("Cannot set additional battery %1 if no external power source is selected.")
-                     .arg(n));
-            return false;
-        }
-        if (batteries[i] != None && catalogue.findBattery(batteries[i]).name.isEmpty()) {
-            warn(QStringLiteral("Additional battery %1 not found in combo box:").arg(n), batteries[i]);
-            return false;
-        }
-    }
-    int value = 0;
-    if (!readInteger(degradation, value) || value < 0 || value > 99) {
-        warn(QStringLiteral("Invalid value for battery degradation:"), degradation);
-        return false;
-    }
-    if (!readInteger(soundersActive, value) || value < 0 || value > 100) {
-        warn(QStringLiteral("Invalid value for maximum sounders active:"), soundersActive);
-        return false;
-    }
-    return true;
-}
-
-bool validateBattery(const QString &battery, double maxCapacity, const QString &kind,
-                     const Catalogue &catalogue)
-{
-    if (battery == None)
-        return true;
-    const Battery record = catalogue.findBattery(battery);
-    if (record.name.isEmpty() || record.capacity > maxCapacity) {
-        warn(QStringLiteral("Battery not compatible with selected %1:").arg(kind), battery);
-        return false;
-    }
-    return true;
-}
 
 int countLoopCards(const QString &cards)
 {
@@ -297,118 +70,6 @@ bool parseLoop(const QString &block, int n, const QString &suffix, LoopConfig &l
 }
 
 } // namespace
-
-bool validatePanelConfig(const QStringList &values, const Catalogue &catalogue)
-{
-    if (values.size() != PanelLabels.size()) {
-        warn(QStringLiteral("Invalid panel configuration: wrong number of values:"),
-             QString::number(values.size()));
-        return false;
-    }
-    const Panel panel = catalogue.findPanel(values.at(0));
-    if (panel.name.isEmpty()) {
-        warn(QStringLiteral("Panel name not found in data:"), values.at(0));
-        return false;
-    }
-    const QString kind = QStringLiteral("panel");
-    if (!validateBattery(values.at(1), panel.maxBatteryCapacity, kind, catalogue))
-        return false;
-
-    static const char *const names[] = {"auxiliary 24V", "sounder 1", "sounder 2"};
-    for (int i = 0; i < 3; ++i) {
-        const QString alarmText = values.at(2 + 2 * i);
-        const QString idleText = values.at(3 + 2 * i);
-        double alarm = 0;
-        double idle = 0;
-        // Written positively, so that nothing that is not a number passes.
-        if (!(readNumber(alarmText, alarm) && alarm >= 0 && alarm <= 0.5)) {
-            warn(QStringLiteral("Invalid value for %1 alarm current:").arg(QLatin1String(names[i])),
-                 alarmText);
-            return false;
-        }
-        if (!(readNumber(idleText, idle) && idle >= 0 && idle <= 0.5 && idle <= alarm)) {
-            warn(QStringLiteral("Invalid value for %1 idle current:").arg(QLatin1String(names[i])), idleText);
-            return false;
-        }
-    }
-    const Model model{panel.name, panel.maxBatteryCapacity, panel.baseLoops, panel.maxLoops};
-    return validateCommon(model, kind, values.at(8), values.at(9), values.at(10), values.at(11),
-                          values.at(12), values.at(13), values.at(14), catalogue);
-}
-
-bool validateExpansionBoxConfig(const QStringList &values, const Catalogue &catalogue)
-{
-    if (values.size() != BoxLabels.size()) {
-        warn(QStringLiteral("Invalid expansion box configuration: wrong number of values:"),
-             QString::number(values.size()));
-        return false;
-    }
-    const ExpansionBox box = catalogue.findExpansionBox(values.at(0));
-    if (box.name.isEmpty()) {
-        warn(QStringLiteral("Expansion box name not found in data:"), values.at(0));
-        return false;
-    }
-    const QString kind = QStringLiteral("expansion box");
-    if (!validateBattery(values.at(1), box.maxBatteryCapacity, kind, catalogue))
-        return false;
-    const Model model{box.name, box.maxBatteryCapacity, box.baseLoops, box.maxLoops};
-    return validateCommon(model, kind, values.at(2), values.at(3), values.at(4), values.at(5), values.at(6),
-                          values.at(7), values.at(8), catalogue);
-}
-
-bool validateLoopConfig(const QStringList &values)
-{
-    if (values.size() != 6) {
-        warn(QStringLiteral("Invalid loop configuration: wrong number of values:"),
-             QString::number(values.size()));
-        return false;
-    }
-    if (values.at(1) != QLatin1String("A") && values.at(1) != QLatin1String("B")) {
-        warn(QStringLiteral("Invalid topology type:"), values.at(1));
-        return false;
-    }
-    int factor = 0;
-    if (!readInteger(values.at(2), factor) || factor < 0 || factor > 100) {
-        warn(QStringLiteral("Invalid value for distribution factor:"), values.at(2));
-        return false;
-    }
-    int length = 0;
-    if (!readInteger(values.at(3), length) || length < 0 || length > 2500) {
-        warn(QStringLiteral("Invalid value for loop length:"), values.at(3));
-        return false;
-    }
-    int start = 0;
-    if (!readInteger(values.at(4), start) || start < 0) {
-        warn(QStringLiteral("Invalid value for start distance:"), values.at(4));
-        return false;
-    }
-    int end = 0;
-    if (!readInteger(values.at(5), end) || end < 0) {
-        warn(QStringLiteral("Invalid value for end distance:"), values.at(5));
-        return false;
-    }
-    // In 64 bits: two large distances must not wrap round to a small sum.
-    if (qint64(start) + qint64(end) > length) {
-        warn(QStringLiteral("Start distance + end distance is greater than loop length"));
-        return false;
-    }
-    return true;
-}
-
-bool validateLoopDevices(const QMap<QString, int> &devices, const Catalogue &catalogue)
-{
-    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-        if (catalogue.findDevice(it.key()).name.isEmpty()) {
-            warn(QStringLiteral("Device not found in data:"), it.key());
-            return false;
-        }
-        if (it.value() <= 0) {
-            warn(QStringLiteral("Invalid value for device quantity:"), QString::number(it.value()));
-            return false;
-        }
-    }
-    return true;
-}
 
 bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<LoopConfig> &loops,
                       QVector<ExpansionBoxConfig> &boxes, const Catalogue &catalogue)
@@ -518,17 +179,29 @@ bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<Loo
     return true;
 }
 
-bool splitBlocks(const QString &text, QString &version, QStringList &blocks)
+bool splitBlocks(const QString &text, QString &version, QVector<QStringRef> &blocks)
 {
-    blocks = text.split(QStringLiteral("\n\n"));
+    blocks = text.splitRef(QStringLiteral("\n\n"));
     if (blocks.last().endsWith(QLatin1Char('\n')))
         blocks.last().chop(1);
     if (!blocks.first().startsWith(VersionLabel)) {
         warn(QStringLiteral("Invalid file format: missing version information."));
         return false;
     }
-    version = QString(blocks.first()).remove(VersionLabel);
+    version = blocks.first().toString().remove(VersionLabel);
     blocks.removeFirst();
+    return true;
+}
+
+bool splitBlocks(const QString &text, QString &version, QStringList &blocks)
+{
+    QVector<QStringRef> refs;
+    if (!splitBlocks(text, version, refs))
+        return false;
+    blocks.clear();
+    blocks.reserve(refs.size());
+    for (const QStringRef &block : qAsConst(refs))
+        blocks.append(block.toString());
     return true;
 }
 
@@ -593,110 +266,6 @@ bool readSetupText(const QString &fileName, QString &text)
     // and stray CRs read like plain line ends.
     text.remove(QLatin1Char('\r'));
     return true;
-}
-
-namespace
-{
-
-QString adjustedLine(const QString &place, const QString &what, const QString &read, const QString &held)
-{
-    return QCoreApplication::translate("SetupFile", "%1: %2 %3 shown as %4").arg(place, what, read, held);
-}
-
-bool sameValue(const QString &read, const QString &held, bool isCardList)
-{
-    if (read == held)
-        return true;
-    if (isCardList) {
-        QStringList a = read.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        QStringList b = held.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        std::sort(a.begin(), a.end());
-        std::sort(b.begin(), b.end());
-        return a == b;
-    }
-    bool readIsNumber = false;
-    bool heldIsNumber = false;
-    const double r = read.trimmed().toDouble(&readIsNumber);
-    const double h = held.trimmed().toDouble(&heldIsNumber);
-    // The editors keep six significant digits of a current.
-    return readIsNumber && heldIsNumber && std::abs(r - h) <= 1e-6 * std::max(1.0, std::abs(r));
-}
-
-void compareValues(const QString &place, const QStringList &labels, const QVector<Unit> &units,
-                   const QStringList &read, const QStringList &held, int cardIndex, QStringList &lines)
-{
-    for (int i = 0; i < labels.size() && i < units.size(); ++i) {
-        const QString r = read.value(i);
-        const QString h = held.value(i);
-        if (sameValue(r, h, i == cardIndex))
-            continue;
-        QString label = labels.at(i);
-        label.remove(QStringLiteral(":;"));
-        const QString unit = unitText(units.at(i));
-        lines.append(adjustedLine(place, label, r + unit, h + unit));
-    }
-}
-
-void compareLoops(const QString &boxPlace, const QVector<LoopConfig> &read, const QVector<LoopConfig> &held,
-                  QStringList &lines)
-{
-    for (int n = 0; n < read.size(); ++n) {
-        const QString place =
-            boxPlace.isEmpty()
-                ? QCoreApplication::translate("SetupFile", "Loop %1").arg(n + 1)
-                : QCoreApplication::translate("SetupFile", "%1, loop %2").arg(boxPlace).arg(n + 1);
-        if (n >= held.size()) {
-            lines.append(QCoreApplication::translate("SetupFile", "%1: left out").arg(place));
-            continue;
-        }
-        QStringList labels = LoopLabels;
-        labels.removeLast(); // the devices heading
-        // The editors show a cable entry in the current language; the file holds its source text.
-        QStringList heldValues = held.at(n).toTexts();
-        if (!heldValues.isEmpty())
-            heldValues[0] = LoopCable::sourceText(heldValues.at(0));
-        compareValues(place, labels, LoopUnits, read.at(n).toTexts(), heldValues, -1, lines);
-        lines.append(adjustedDevices(place, read.at(n).devices, held.at(n).devices));
-    }
-}
-
-} // namespace
-
-QStringList adjustedDevices(const QString &place, const QMap<QString, int> &read,
-                            const QMap<QString, int> &held)
-{
-    QStringList lines;
-    QStringList names = read.keys() + held.keys();
-    names.removeDuplicates();
-    std::sort(names.begin(), names.end());
-    for (const QString &name : qAsConst(names)) {
-        const int r = read.value(name);
-        const int h = held.value(name);
-        if (r != h) {
-            lines.append(adjustedLine(place,
-                                      QCoreApplication::translate("SetupFile", "%1 quantity").arg(name),
-                                      QString::number(r), QString::number(h)));
-        }
-    }
-    return lines;
-}
-
-QStringList adjustedValues(const SetupData &read, const SetupData &held)
-{
-    QStringList lines;
-    compareValues(QCoreApplication::translate("SetupFile", "Panel"), PanelLabels, PanelUnits, read.panel,
-                  held.panel, 8, lines);
-    compareLoops(QString(), read.loops, held.loops, lines);
-    for (int b = 0; b < read.boxes.size(); ++b) {
-        const QString place = QCoreApplication::translate("SetupFile", "Expansion box %1").arg(b + 1);
-        if (b >= held.boxes.size()) {
-            lines.append(QCoreApplication::translate("SetupFile", "%1: left out").arg(place));
-            continue;
-        }
-        compareValues(place, BoxLabels, BoxUnits, read.boxes.at(b).panel, held.boxes.at(b).panel, 2, lines);
-        compareLoops(place, read.boxes.at(b).loops, held.boxes.at(b).loops, lines);
-    }
-    return lines;
 }
 
 QString composeSetupText(const SetupData &data)

@@ -48,6 +48,8 @@ bool parseSetupBlocks(const QStringList &blocks, QStringList &panel, QVector<Loo
 
 // The version written on the first line and the blocks that follow it.
 bool splitBlocks(const QString &text, QString &version, QStringList &blocks);
+// The same as views into `text` (large files are read without copies).
+bool splitBlocks(const QString &text, QString &version, QVector<QStringRef> &blocks);
 
 // The whole text of a 2.0 file (line breaks as "\n"), checked from top to bottom.
 // `data` is only filled when everything passed.

@@ -22,6 +22,8 @@ share=$stage/usr/share
 
 fail() { echo "FAIL: $*"; exit 1; }
 [ -x "$stage/usr/bin/Kalvix" ] || fail "program not installed"
+# The workbook writer, where the program looks for it.
+[ -x "$stage/usr/libexec/kalvix/kalvix-xlsx" ] || fail "workbook writer not installed"
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
 for size in 16 22 24 32 48 64 128 256 512; do
@@ -60,11 +62,11 @@ if [ "$deb" = "--deb" ]; then
   package=$(ls -t "$build"/kalvix_*.deb | head -n 1)
   dpkg-deb -I "$package"
   depends=$(dpkg-deb -f "$package" Depends)
-  for lib in libqt5widgets5 libqt5gui5 libqt5core5a libquazip1-qt5 libssl3 libc6; do
+  for lib in libqt5widgets5 libqt5gui5 libqt5core5a libquazip1-qt5 libxlsxwriter4 libssl3 libc6; do
     echo "$depends" | grep -q "$lib" || fail "$lib missing from Depends: $depends"
   done
   dpkg-deb -c "$package" > "$stage/contents"
-  for file in usr/bin/Kalvix usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+  for file in usr/bin/Kalvix usr/libexec/kalvix/kalvix-xlsx usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
               usr/share/mime/packages/$id.xml usr/share/icons/hicolor/48x48/apps/$id.png; do
     grep -q "\./$file\$" "$stage/contents" || fail "$file missing from the package"
   done

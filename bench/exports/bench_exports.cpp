@@ -50,6 +50,8 @@ void scheduleEveryLoop(Design &design)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("KALVIX_XLSX_WRITER"))
+        qputenv("KALVIX_XLSX_WRITER", KALVIX_XLSX_WRITER);
     QTextStream out(stdout);
     if (argc < 2) {
         out << "Usage: bench_exports DATAFILE [runs]\n";

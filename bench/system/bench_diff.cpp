@@ -1,8 +1,10 @@
 // Comparing two revisions of the largest design the controls allow (as
 // bench_system builds it), every loop of the main panel with a full schedule.
-// Writes both revisions to <folder> (old.csv, new.csv), so that the whole
-// command can be timed from outside, for example
+// Writes both revisions to <folder> (old.csv, new.csv), and the same design
+// with every loop of the boxes scheduled too (scheduled.csv), so that the
+// whole commands can be timed from outside, for example
 //   /usr/bin/time -v Kalvix --diff <folder>/old.csv <folder>/new.csv
+//   /usr/bin/time -v Kalvix --check <folder>/scheduled.csv
 // (on the data installed by `Kalvix --import-data-pack`), and prints the
 // median in-process times of reading both, evaluating both and comparing.
 // Usage: bench_diff <folder> [runs, default 5]
@@ -93,7 +95,13 @@ int main(int argc, char **argv)
 
     const QString oldFile = folder.filePath(QStringLiteral("old.csv"));
     const QString newFile = folder.filePath(QStringLiteral("new.csv"));
-    if (!DesignFile::write(oldFile, before) || !DesignFile::write(newFile, after))
+    Design everyLoop = before;
+    for (SystemDesign &box : everyLoop.boxes) {
+        for (int i = 0; i < box.loops.size(); ++i)
+            box.schedules.insert(i, fullSchedule(box.loops.at(i)));
+    }
+    if (!DesignFile::write(oldFile, before) || !DesignFile::write(newFile, after) ||
+        !DesignFile::write(folder.filePath(QStringLiteral("scheduled.csv")), everyLoop))
         qFatal("cannot write the designs");
 
     std::vector<double> readMs, evaluateMs, compareMs;

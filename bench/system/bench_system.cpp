@@ -13,7 +13,7 @@
 //    box's state to the main panel), until painted.
 //  - switching the language (Spanish, then back), which retranslates every
 //    page in place, keeping the whole design, until shown.
-// Usage: bench_system [runs of the whole design, default 3]
+// Usage: bench_system [runs of the whole design, default 3] [design file to open]
 #include "app/commandline.h"
 #include "bench/common/typedsetup.h"
 #include "app/mainwindow.h"
@@ -228,9 +228,12 @@ int main(int argc, char **argv)
     };
 
     // The same design as a setup file.
+    // (or the file given, for example one with every loop scheduled as
+    // bench_diff writes it, for the open and check measures).
     QTemporaryDir files;
-    const QString setupPath = files.filePath(QStringLiteral("largest.csv"));
-    {
+    const QString setupPath =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : files.filePath(QStringLiteral("largest.csv"));
+    if (argc <= 2) {
         SetupFile::SetupData data;
         data.panel = panelValues;
         for (const LoopSetup &loop : mainLoops)

@@ -101,6 +101,23 @@ void TestScheduleFile::brokenRulesRefused_data()
         << "Schedule location longer than 80 characters in loop 1, line 5:";
     QTest::newRow("an address that is no number")
         << "Unit:;0;CP-300;1;;\n" << "Unit:;0;CP-300;A1;;\n" << "Invalid schedule line 2 in loop 1:";
+    // Numbers are read only as they are written: no sign, blank or leading zero.
+    for (const char *position : {"+0", "00", "-0", " 0", "0 ", "", "2147483648"}) {
+        QTest::addRow("position \"%s\"", position)
+            << "Unit:;0;CP-300;1;;\n" << QString("Unit:;%1;CP-300;1;;\n").arg(position)
+            << "Invalid schedule line 2 in loop 1:";
+    }
+    for (const char *address : {"0", "01", "+1", "-1", "1 ", ""}) {
+        QTest::addRow("address \"%s\"", address)
+            << "Unit:;0;CP-300;1;;\n" << QString("Unit:;0;CP-300;%1;;\n").arg(address)
+            << "Invalid schedule line 2 in loop 1:";
+    }
+    QTest::newRow("a field too many")
+        << "Unit:;0;CP-300;1;;\n" << "Unit:;0;CP-300;1;;;\n" << "Invalid schedule line 2 in loop 1:";
+    QTest::newRow("a field too few")
+        << "Unit:;0;CP-300;1;;\n" << "Unit:;0;CP-300;1;\n" << "Invalid schedule line 2 in loop 1:";
+    QTest::newRow("no device")
+        << "Unit:;0;CP-300;1;;\n" << "Unit:;0;;1;;\n" << "Invalid schedule line 2 in loop 1:";
     QTest::newRow("a loop the panel does not have")
         << "Loop schedule;Main panel;1\n" << "Loop schedule;Main panel;9\n"
         << "Loop schedule for a loop the design does not have: Loop schedule;Main panel;9";

@@ -6,6 +6,7 @@
 #include "design/designjson.h"
 #include "exports/exporttables.h"
 #include "exports/tablefiles.h"
+#include "exports/xlsxrequest.h"
 #include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
 
@@ -112,20 +113,36 @@ QVector<QStringList> parseCsv(const QString &text)
 
 // The workbook's sheets as another reader sees them: sheet -> rows of cells
 // (null for an empty cell). Empty when no reader is installed.
+// What a Python script with openpyxl prints about a workbook; empty without
+// such a reader.
+QByteArray readWithPython(const char *script, const QString &path)
+{
+    for (const QString &python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+        QProcess process;
+        process.start(python, {"-c", script, path});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            continue;
+        return process.readAllStandardOutput();
+    }
+    return QByteArray();
+}
+
 QJsonObject readWorkbook(const QString &path)
 {
     static const char *script = "import sys, json, openpyxl\n"
                                 "wb = openpyxl.load_workbook(sys.argv[1])\n"
                                 "print(json.dumps({ws.title: [list(r) for r in ws.iter_rows(min_row=1, "
                                 "max_col=ws.max_column, values_only=True)] for ws in wb.worksheets}))\n";
-    for (const QString &python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
-        QProcess process;
-        process.start(python, {"-c", script, path});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0)
-            continue;
-        return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-    }
-    return QJsonObject();
+    return QJsonDocument::fromJson(readWithPython(script, path)).object();
+}
+
+// The workbook's title and author as a reader finds them.
+QStringList workbookProperties(const QString &path)
+{
+    static const char *script = "import sys, openpyxl\n"
+                                "p = openpyxl.load_workbook(sys.argv[1]).properties\n"
+                                "sys.stdout.buffer.write(((p.title or '') + '\\n' + (p.creator or '')).encode())\n";
+    return QString::fromUtf8(readWithPython(script, path)).split('\n');
 }
 
 } // namespace
@@ -144,7 +161,10 @@ private slots:
     void sheetNames_data();
     void sheetNames();
     void workbookReadsBackAsTheCsv();
+    void workbookKeepsAwkwardTexts();
     void failedWriteKeepsTheOldFile();
+    void missingWriterKeepsTheOldFile();
+    void writerRequestReadsBack();
     void figureTwinsEqualTheirTexts();
 
 private:
@@ -358,6 +378,51 @@ void TestExports::workbookReadsBackAsTheCsv()
     }
 }
 
+void TestExports::workbookKeepsAwkwardTexts()
+{
+    Exports::Table table;
+    table.title = "Odd: texts/names?";
+    table.headers = QStringList{"Text", "Number"};
+    const QString longText(40000, QLatin1Char('x'));
+    table.rows = {{" padded ", 1},
+                  {"a&b<c>\"d\"", 2.5},
+                  {QString("bell") + QChar(7) + "end", -3},
+                  {"two\nlines", 1e-7},
+                  {longText, 123456789012LL},
+                  {"=1+1", 0}};
+    Exports::Table second = table;
+    second.rows.clear();
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString workbook = dir.filePath("odd.xlsx");
+    QVERIFY(TableFiles::writeXlsx(workbook, {table, second}, QString("Ref ") + QChar(0x2116) + " 7", "J. Núñez"));
+    const QJsonObject sheets = readWorkbook(workbook);
+    if (sheets.isEmpty())
+        QSKIP("no XLSX reader (python3-openpyxl) installed");
+    // Invalid sheet characters replaced, the second name made unique.
+    QCOMPARE(sheets.keys(), (QStringList{"Odd_ texts_names_", "Odd_ texts_names_ (2)"}));
+    const QJsonArray rows = sheets.value("Odd_ texts_names_").toArray();
+    QCOMPARE(rows.size(), table.rows.size() + 1);
+    const auto cell = [&rows](int r, int c) { return rows.at(r).toArray().at(c); };
+    QCOMPARE(cell(1, 0).toString(), QString(" padded "));
+    QCOMPARE(cell(2, 0).toString(), QString("a&b<c>\"d\""));
+    // XML cannot carry the control character; the rest of the text stays.
+    QCOMPARE(cell(3, 0).toString(), QString("bellend"));
+    QCOMPARE(cell(4, 0).toString(), QString("two\nlines"));
+    // A cell holds at most 32767 characters.
+    QCOMPARE(cell(5, 0).toString(), longText.left(32767));
+    // A text that looks like a formula stays a text.
+    QCOMPARE(cell(6, 0).toString(), QString("=1+1"));
+    QCOMPARE(cell(1, 1).toDouble(), 1.0);
+    QCOMPARE(cell(2, 1).toDouble(), 2.5);
+    QCOMPARE(cell(3, 1).toDouble(), -3.0);
+    QCOMPARE(cell(4, 1).toDouble(), 1e-7);
+    QCOMPARE(cell(5, 1).toDouble(), 123456789012.0);
+    QCOMPARE(sheets.value("Odd_ texts_names_ (2)").toArray().size(), 1);
+    QCOMPARE(workbookProperties(workbook), (QStringList{QString("Ref ") + QChar(0x2116) + " 7", "J. Núñez"}));
+}
+
 void TestExports::failedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
@@ -373,6 +438,62 @@ void TestExports::failedWriteKeepsTheOldFile()
     QVERIFY(QFileInfo(blocked).isDir());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to (open|write) file"));
     QVERIFY(!TableFiles::writeCsv(blocked, table));
+}
+
+void TestExports::missingWriterKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString workbook = dir.filePath("kept.xlsx");
+    QFile old(workbook);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    Exports::Table table;
+    table.title = "T";
+    table.headers = QStringList{"A"};
+    const QByteArray writer = qgetenv("KALVIX_XLSX_WRITER");
+    qputenv("KALVIX_XLSX_WRITER", dir.filePath("no-such-writer").toLocal8Bit());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The workbook writer failed:"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Failed to compose the workbook:"));
+    const bool written = TableFiles::writeXlsx(workbook, {table});
+    qputenv("KALVIX_XLSX_WRITER", writer);
+    QVERIFY(!written);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestExports::writerRequestReadsBack()
+{
+    XlsxRequest::Workbook workbook{"Title", QString("Au") + QChar(1) + "thor", {}};
+    workbook.sheets.append({"One", {"Name", "Value"}, {{"a", 1.5}, {QString(), 2}, {"ñ\tb", QVariant()}}});
+    workbook.sheets.append({"Two", {}, {}});
+    const QByteArray bytes = XlsxRequest::encode(workbook);
+    XlsxRequest::WorkbookView view;
+    QVERIFY(XlsxRequest::decode(bytes, view));
+    QCOMPARE(QByteArray(view.title), QByteArray("Title"));
+    QCOMPARE(QByteArray(view.author), QByteArray("Author"));
+    QCOMPARE(view.sheets.size(), 2);
+    const XlsxRequest::SheetView &one = view.sheets.at(0);
+    QCOMPARE(QByteArray(one.name), QByteArray("One"));
+    QCOMPARE(one.widths, (QVector<int>{8, 8}));
+    QCOMPARE(one.headers.size(), 2);
+    QCOMPARE(QByteArray(one.headers.at(1).text), QByteArray("Value"));
+    QCOMPARE(one.rows.size(), 3);
+    QCOMPARE(one.rows.at(0).at(0).kind, XlsxRequest::Cell::Text);
+    QCOMPARE(one.rows.at(0).at(1).kind, XlsxRequest::Cell::Number);
+    QCOMPARE(one.rows.at(0).at(1).number, 1.5);
+    QCOMPARE(one.rows.at(1).at(0).kind, XlsxRequest::Cell::Empty);
+    QCOMPARE(one.rows.at(1).at(1).number, 2.0);
+    QCOMPARE(QString::fromUtf8(one.rows.at(2).at(0).text), QString("ñ\tb"));
+    // An invalid value is no number: an empty text.
+    QCOMPARE(one.rows.at(2).at(1).kind, XlsxRequest::Cell::Empty);
+    QVERIFY(view.sheets.at(1).rows.isEmpty());
+
+    // Every cut short request, and one with a byte too many, is refused.
+    for (int size = 0; size < bytes.size(); ++size)
+        QVERIFY2(!XlsxRequest::decode(bytes.left(size), view), qPrintable(QString::number(size)));
+    QVERIFY(!XlsxRequest::decode(bytes + '\0', view));
 }
 
 void TestExports::figureTwinsEqualTheirTexts()

@@ -58,8 +58,11 @@ public:
         if (walk(m_document.rootFrame()))
             relayout();
         // The cuts change the text of most pages at once, which lays the
-        // whole document out again.
-        splitBlocksAtPageBreaks();
+        // whole document out again. A paragraph that starts a page sits a
+        // little lower than a line the layout pushed there, so what follows
+        // a cut can move onto the next page: cut again until nothing moves.
+        for (int pass = 0; pass < 4 && splitBlocksAtPageBreaks(); ++pass) {
+        }
     }
 
 private:
@@ -512,11 +515,14 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
                 painter.translate(points.left(), points.top() - p * bodyHeight);
                 const QRectF pageRect(0, p * bodyHeight, W, bodyHeight);
                 // The painter's clip keeps everything on its own page and off
-                // the footer; the layout gets a clip a hair inside the page,
-                // so a line that ends exactly at the break is written once.
+                // the footer. The layout also writes the line just above its
+                // clip of any paragraph that reaches into the clip, so the
+                // clip starts a little inside the page: a paragraph that
+                // ends at (or a point past) the break is written only on its
+                // own page, never again hidden at the top of the next.
                 painter.setClipRect(pageRect);
                 QAbstractTextDocumentLayout::PaintContext context;
-                context.clip = pageRect.adjusted(0, 0.5, 0, -0.5);
+                context.clip = pageRect.adjusted(0, 2, 0, -0.5);
                 document->documentLayout()->draw(&painter, context);
                 painter.restore();
 

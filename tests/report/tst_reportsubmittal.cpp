@@ -354,6 +354,18 @@ void TestReportSubmittal::footerOnEveryPageOfTheLargestDesign()
                      text.contains(QRegularExpression(QStringLiteral("\\b%1 / %2\\b").arg(p).arg(pages))),
                  qPrintable(QStringLiteral("page %1: %2").arg(p).arg(text.right(200))));
     }
+    // Each loop's note paragraphs are read once: a paragraph broken by a
+    // page is not written again, hidden, at the head of the next page.
+    const QString html = Report::composeReportHtml(dataOf(design, catalogue), catalogue);
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {path, "-"});
+    QVERIFY(tool.waitForFinished(30000));
+    const QString all = QString::fromUtf8(tool.readAllStandardOutput());
+    for (const QString &word : {QStringLiteral("discouraged"), QStringLiteral("REQUIREMENT:"),
+                                QStringLiteral("redistributing"), QStringLiteral("CRITICAL:")}) {
+        QVERIFY2(html.count(word) > 0, qPrintable(word));
+        QCOMPARE(all.count(word), html.count(word));
+    }
 }
 
 QTEST_MAIN(TestReportSubmittal)

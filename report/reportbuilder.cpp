@@ -4,7 +4,7 @@
 #include "loop/voltageprofile.h"
 
 #include "report/reportpdf.h"
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "design/designevaluation.h"
 
 namespace Report
@@ -134,7 +134,7 @@ namespace
 bool writeData(const QString &fileName, ReportData data, const Catalogue &catalogue,
                const QString &changesSection = QString())
 {
-    const PackIdentity pack = PackIdentity::installed();
+    const DataPackInfo pack = DataPackInfo::installed();
     data.dataPackName = pack.name;
     data.dataPackVersion = pack.versionText();
     QString html = composeReportHtml(data, catalogue);

@@ -8,7 +8,7 @@
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
 #include "bench/common/largestdesign.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "loop/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportbuilder.h"
@@ -101,7 +101,7 @@ double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const
     whole.project = project;
     Report::ReportData data = Report::reportData(whole, DesignEvaluation::evaluate(whole, catalogue), information,
                                                  QDate::currentDate());
-    const PackIdentity pack = PackIdentity::installed();
+    const DataPackInfo pack = DataPackInfo::installed();
     data.dataPackName = pack.name;
     data.dataPackVersion = pack.versionText();
     const QString html = Report::composeReportHtml(data, catalogue);

@@ -2,7 +2,7 @@
 #include "bench/common/largestdesign.h"
 #include "reportreadback.h"
 
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "design/design.h"
 #include "design/designevaluation.h"
 #include "report/reportbuilder.h"
@@ -309,10 +309,15 @@ void TestReportSubmittal::packIdentity_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("formatVersion");
     QTest::newRow("described") << QByteArray("Version;2.0;;\nDemo range 2026;;;\nPanel;;\n") << "Demo range 2026"
-                               << "2.0";
-    QTest::newRow("no description") << QByteArray("Version;2.0\nPanel;;\nName;x\n") << "catalogue_v7" << "2.0";
-    QTest::newRow("empty line") << QByteArray("Version;2.0\n;;;\n") << "catalogue_v7" << "2.0";
+                               << "2.0" << "2.0";
+    // The third cell of the version line is the pack's own version.
+    QTest::newRow("pack version") << QByteArray("Version;2.0;2026.3\nRange;;\n") << "Range" << "2026.3" << "2.0";
+    // A section title is data, not a description.
+    QTest::newRow("no description") << QByteArray("Version;2.0\nPanel;;\nName;x\n") << "catalogue_v7" << "2.0"
+                                    << "2.0";
+    QTest::newRow("empty line") << QByteArray("Version;2.0\n;;;\n") << "catalogue_v7" << "2.0" << "2.0";
 }
 
 void TestReportSubmittal::packIdentity()
@@ -320,13 +325,29 @@ void TestReportSubmittal::packIdentity()
     QFETCH(QByteArray, data);
     QFETCH(QString, name);
     QFETCH(QString, version);
-    const PackIdentity identity = PackIdentity::fromData(data, QStringLiteral("catalogue_v7.csv"));
+    QFETCH(QString, formatVersion);
+    const DataPackInfo identity = DataPackInfo::fromData(data, QStringLiteral("catalogue_v7.csv"));
     QCOMPARE(identity.name, name);
-    QCOMPARE(identity.formatVersion, version);
-    QCOMPARE(identity.fingerprint.size(), 12);
+    QCOMPARE(identity.version, version);
+    QCOMPARE(identity.formatVersion, formatVersion);
+    QCOMPARE(identity.file, QStringLiteral("catalogue_v7.csv"));
+    QCOMPARE(identity.sha256.size(), 64);
+    QCOMPARE(identity.fingerprint(), identity.sha256.left(12));
     QVERIFY(identity.versionText().startsWith(version + QStringLiteral(", SHA-256 ")));
     // One changed byte is another pack.
-    QVERIFY(PackIdentity::fromData(data + ' ', QString()).fingerprint != identity.fingerprint);
+    QVERIFY(DataPackInfo::fromData(data + ' ', QString()).fingerprint() != identity.fingerprint());
+
+    // The installed file reads the same as its bytes; no file, no identity.
+    QTemporaryDir folder;
+    QVERIFY(DataPackInfo::installed(folder.path()).isEmpty());
+    QFile file(folder.filePath(QStringLiteral("catalogue_v7.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+    file.close();
+    const DataPackInfo installed = DataPackInfo::installed(folder.path());
+    QCOMPARE(installed.name, identity.name);
+    QCOMPARE(installed.version, identity.version);
+    QCOMPARE(installed.sha256, identity.sha256);
 }
 
 void TestReportSubmittal::footerOnEveryPageOfTheLargestDesign()

@@ -89,9 +89,18 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
         const SystemEvaluation &evaluated = s < 0 ? evaluation.main : evaluation.boxes.at(s);
         for (int l = 0; l < panel->loops.size(); ++l) {
             panel->loops[l].scheduled = system->schedules.contains(l);
-            if (evaluated.deviceChecks.contains(l))
-                panel->loops[l].scheduleHtml = VoltageProfile::scheduleTableHtml(
-                    evaluated.schedules.value(l), evaluated.deviceChecks.value(l));
+            if (!evaluated.deviceChecks.contains(l))
+                continue;
+            const LoopSchedule schedule = evaluated.schedules.value(l);
+            const LoopDeviceCheck check = evaluated.deviceChecks.value(l);
+            LoopInfo &loop = panel->loops[l];
+            loop.scheduleHtml = VoltageProfile::scheduleTableHtml(schedule, check);
+            // A name of plain letters and digits: the <img> takes it as it stands.
+            loop.profilePicture = QStringLiteral("profile-%1-%2").arg(s + 1).arg(l + 1);
+            // Opaque, so the PDF holds no transparency mask for it.
+            data.pictures.insert(loop.profilePicture,
+                                 VoltageProfile::picture(schedule, check, loop.loopLength, ProfileSize * ProfileScale)
+                                     .convertToFormat(QImage::Format_RGB32));
         }
     }
     if (design.project) {
@@ -140,7 +149,7 @@ bool writeData(const QString &fileName, ReportData data, const Catalogue &catalo
     QString html = composeReportHtml(data, catalogue);
     if (!changesSection.isEmpty())
         html = ComparisonText::withSection(html, changesSection);
-    return writeReportPdf(fileName, html, documentInfo(data));
+    return writeReportPdf(fileName, html, documentInfo(data), data.pictures);
 }
 
 } // namespace

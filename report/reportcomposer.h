@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QImage>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -59,6 +61,9 @@ struct LoopInfo {
     // (empty when the loop has no schedule); the loop page shows it as it
     // stands below the devices, so it must be escaped HTML already.
     QString scheduleHtml;
+    // The name of the loop's voltage profile among the report's pictures
+    // (empty when the loop has no schedule).
+    QString profilePicture;
     bool scheduled = false; // the design holds a schedule for this loop
 };
 
@@ -105,7 +110,16 @@ struct ReportData : ReportInformation {
     QString dataPackVersion;
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1
+    // The pictures the HTML names but no file holds (the loops' voltage
+    // profiles), by the name its <img> elements use.
+    QMap<QString, QImage> pictures;
 };
+
+// The place a loop's voltage profile takes on its page, in the report's
+// layout units (the page's body is about 527 wide); its picture is drawn at
+// ProfileScale times that.
+constexpr QSize ProfileSize(520, 230);
+constexpr int ProfileScale = 2;
 
 // The whole report document as HTML. Every text that comes from the user or
 // the product data is escaped, so a name such as "<b>&" shows literally.

@@ -19,6 +19,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -449,7 +450,8 @@ QStringList sectionsOf(const QString &html)
 
 } // namespace
 
-bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info)
+bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info,
+                    const QMap<QString, QImage> &pictures)
 {
     // The PDF goes to a temporary file beside the target and replaces it only
     // once complete, so a failed run never leaves a half-written report.
@@ -486,6 +488,9 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
             document->setDocumentMargin(0);
             document->documentLayout()->setPaintDevice(&screen);
             document->setPageSize(QSizeF(W, bodyHeight));
+            for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+                if (sections.at(i).contains(it.key()))
+                    document->addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
             document->setHtml(sections.at(i));
             Paginator(*document, bodyHeight).run(i == 0);
             pageCount += std::max(1, document->pageCount());

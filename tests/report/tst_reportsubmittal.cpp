@@ -4,6 +4,8 @@
 
 #include "catalogue/datapackinfo.h"
 #include "design/design.h"
+#include "design/designfile.h"
+#include "loop/schedulerules.h"
 #include "design/designevaluation.h"
 #include "report/reportbuilder.h"
 #include "report/reportpdf.h"
@@ -41,6 +43,22 @@ QString coverText(const QString &html)
     return document.toPlainText().simplified();
 }
 
+// The full design with loops 1 and 3 of the main panel and loop 2 of its
+// first box scheduled from their quantities.
+Design scheduledDesign(const Catalogue &catalogue)
+{
+    Design design = Design::fromSetupData(fullDesign());
+    const auto schedule = [&](SystemDesign &system, int loop) {
+        const LoopConfig &config = system.loops.at(loop);
+        system.schedules.insert(loop, ScheduleRules::fromQuantities(
+                                          config, ScheduleRules::records(LoopCalc::resolveDevices(config.devices, catalogue))));
+    };
+    schedule(design.main, 0);
+    schedule(design.main, 2);
+    schedule(design.boxes[0], 1);
+    return design;
+}
+
 Report::ReportData dataOf(const Design &design, const Catalogue &catalogue, const ReportInformation &info = {})
 {
     return Report::reportData(design, DesignEvaluation::evaluate(design, catalogue), info, QDate(2026, 3, 4));
@@ -60,6 +78,7 @@ private slots:
     void projectInformationOfTheDesign();
     void revisionsAndBasisOfDesign();
     void loopPageShowsResultsAndSchedulePlace();
+    void scheduledLoopShowsItsProfile();
     void cableScheduleAndOutputCurrents();
     void billOfMaterialsRows();
     void spanishCover();
@@ -206,6 +225,54 @@ void TestReportSubmittal::loopPageShowsResultsAndSchedulePlace()
     QVERIFY(schedule > html.indexOf("<h1>Loop 1 - Configuration</h1>"));
     QVERIFY(schedule < html.indexOf("<h1>Loop 2 - Configuration</h1>"));
     QCOMPARE(html.count("SCHEDULE OF LOOP 1"), 1);
+}
+
+void TestReportSubmittal::scheduledLoopShowsItsProfile()
+{
+    const Design design = scheduledDesign(catalogue);
+    const Report::ReportData data = dataOf(design, catalogue);
+    const QString html = Report::composeReportHtml(data, catalogue);
+    // Each scheduled loop's page holds its own profile, above its schedule;
+    // a loop without a schedule has neither.
+    const QStringList pages = html.split(QStringLiteral("<div class='page-break'></div>"));
+    const auto pageOf = [&](const QString &heading) {
+        for (const QString &page : pages)
+            if (page.contains(heading))
+                return page;
+        return QString();
+    };
+    const QStringList names{"profile-0-1", "profile-0-3", "profile-1-2"};
+    const QStringList headings{"<h1>Loop 1 - Configuration</h1>", "<h1>Loop 3 - Configuration</h1>",
+                               "<h1>Expansion Box 1 - Loop 2 - Configuration</h1>"};
+    QCOMPARE(data.pictures.keys(), names);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString page = pageOf(headings[i]);
+        const int picture = page.indexOf(QStringLiteral("<img src='%1'").arg(names[i]));
+        QVERIFY2(picture > 0, qPrintable(headings[i]));
+        QVERIFY(page.indexOf(QStringLiteral("<table class='schedule'")) > picture);
+        QCOMPARE(data.pictures.value(names[i]).size(), Report::ProfileSize * Report::ProfileScale);
+    }
+    QCOMPARE(html.count(QStringLiteral("<img src='profile-")), names.size());
+    QVERIFY(!pageOf(QStringLiteral("<h1>Loop 2 - Configuration</h1>")).contains(QStringLiteral("Voltage Profile")));
+
+    // In the PDF: one embedded picture of the profile's size per scheduled loop.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        QSKIP("poppler's pdfimages is not installed");
+    QTemporaryDir dir;
+    const QString keep = qEnvironmentVariable("KALVIX_KEEP_SCHEDULED_REPORT");
+    const QString path = keep.isEmpty() ? dir.filePath("scheduled.pdf") : keep;
+    QVERIFY(Report::writeDesignReport(path, design, DesignEvaluation::evaluate(design, catalogue), catalogue, {}));
+    QProcess tool;
+    tool.start(QStringLiteral("pdfimages"), {"-list", path});
+    QVERIFY(tool.waitForFinished(30000));
+    const QSize size = Report::ProfileSize * Report::ProfileScale;
+    const QRegularExpression profile(QStringLiteral("^\\s*\\d+\\s+\\d+\\s+image\\s+%1\\s+%2\\s")
+                                         .arg(size.width())
+                                         .arg(size.height()));
+    int found = 0;
+    for (const QString &line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n')))
+        found += profile.match(line).hasMatch();
+    QCOMPARE(found, names.size());
 }
 
 void TestReportSubmittal::cableScheduleAndOutputCurrents()

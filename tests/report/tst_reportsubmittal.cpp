@@ -432,16 +432,32 @@ void TestReportSubmittal::footerOnEveryPageOfTheLargestDesign()
     QVERIFY(Report::writeDesignReport(path, design, DesignEvaluation::evaluate(design, catalogue), catalogue, {}));
     const int pages = pdfPages(path);
     QVERIFY(pages > 30);
+    // A section's continuation pages open with its heading, marked as
+    // continued; every other page after the cover opens with a heading of
+    // its own.
+    QString section;
+    int continued = 0;
     for (int p = 1; p <= pages; ++p) {
         QProcess tool;
         tool.start(QStringLiteral("pdftotext"), {"-f", QString::number(p), "-l", QString::number(p), path, "-"});
         QVERIFY(tool.waitForFinished(30000));
         const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString first = text.trimmed().section(QLatin1Char('\n'), 0, 0).simplified();
+        if (p > 1 && first.endsWith(QStringLiteral(" (continued)"))) {
+            // The text reader joins a heading wrapped after a dash.
+            const QRegularExpression dashes(QStringLiteral("[\\s-]"));
+            QCOMPARE(first.chopped(12).remove(dashes), QString(section).remove(dashes));
+            ++continued;
+        } else if (p > 1) {
+            section = first;
+        }
         // The footer's two ends, wherever the text extraction puts them.
         QVERIFY2(text.contains(QStringLiteral("Kalvix – P-9000 – Revision D")) &&
                      text.contains(QRegularExpression(QStringLiteral("\\b%1 / %2\\b").arg(p).arg(pages))),
                  qPrintable(QStringLiteral("page %1: %2").arg(p).arg(text.right(200))));
     }
+    // The analysis, the cable schedule and the equipment summary run long.
+    QVERIFY2(continued >= 10, qPrintable(QString::number(continued)));
     // Each loop's note paragraphs are read once: a paragraph broken by a
     // page is not written again, hidden, at the head of the next page.
     const QString html = Report::composeReportHtml(dataOf(design, catalogue), catalogue);

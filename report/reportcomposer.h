@@ -187,6 +187,9 @@ struct MaterialRow {
     QVector<qint64> perSystem;
     qint64 total = 0;
     QString unit; // " m" for cable, else empty
+    // For a loop device: its category and subcategory as the device tree
+    // names them ("Detectors, Optical smoke"); else empty.
+    QString kind;
 };
 struct MaterialCategory {
     QString title; // "PANEL", "LOOP DEVICES" ...

@@ -338,6 +338,10 @@ void TestReportSubmittal::billOfMaterialsRows()
     // A device in two main loops and a box: its quantities summed per panel.
     QCOMPARE(find("LOOP DEVICES", "OD-210").perSystem, (Q{40, 5, 0}));
     QCOMPARE(find("LOOP DEVICES", "OD-210").total, 45);
+    // A device says what kind it is in the device tree's words; other items do not.
+    QCOMPARE(find("LOOP DEVICES", "OD-210").kind, QStringLiteral("Detectors, Optical smoke"));
+    QCOMPARE(find("LOOP DEVICES", "CP-300").kind, QStringLiteral("Manual call points"));
+    QVERIFY(find("PANEL", "TXP 816").kind.isEmpty());
     // Cable per type in metres, only for loops with devices.
     const Report::MaterialRow cable = find("CABLES", "2,5 mm2 (14 AWG)");
     QCOMPARE(cable.perSystem, (Q{2000, 600, 1000}));
@@ -349,6 +353,7 @@ void TestReportSubmittal::billOfMaterialsRows()
     QCOMPARE(rowCells(html, "Equipment Summary List", "").mid(1),
              (QStringList{"TXP 816", "Fire Alarm Control Panel - Main control unit", "1", "", "", "1"}));
     QCOMPARE(rowCells(html, "LOOP DEVICES", "").mid(1, 1), QStringList{"CP-300"});
+    QVERIFY(rowCells(html, "LOOP DEVICES", "").value(2).endsWith(QStringLiteral(" Manual call points")));
     QVERIFY(html.contains(QRegularExpression("<td[^>]*>2000 m</td><td[^>]*>600 m</td><td[^>]*>1000 m</td>"
                                              "<td[^>]*>3600 m</td>")));
 }
@@ -362,7 +367,14 @@ void TestReportSubmittal::spanishCover()
     const Design design = Design::fromSetupData(soundDesign());
     const QString cover = coverText(Report::composeReportHtml(dataOf(design, catalogue), catalogue));
     const QString date = Report::reportDate(QDate(2026, 3, 4));
+    QString kinds;
+    for (const Report::MaterialCategory &category : Report::billOfMaterials(dataOf(design, catalogue), catalogue))
+        for (const Report::MaterialRow &row : category.rows)
+            kinds += row.kind + QLatin1Char('|');
     QCoreApplication::removeTranslator(&spanish);
+    // The devices' kinds in the device tree's Spanish words.
+    QVERIFY2(kinds.contains(QStringLiteral("Detectores, Humo óptico|")), qPrintable(kinds));
+    QVERIFY2(kinds.contains(QStringLiteral("Pulsadores manuales|")), qPrintable(kinds));
     QCOMPARE(date, QStringLiteral("4 de marzo de 2026"));
     QVERIFY2(cover.contains(QStringLiteral("Resultado global CORRECTO Sin averías")), qPrintable(cover));
     QVERIFY2(cover.contains(QStringLiteral("4 de marzo de 2026")), qPrintable(cover));

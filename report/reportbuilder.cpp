@@ -97,10 +97,8 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
             loop.scheduleHtml = VoltageProfile::scheduleTableHtml(schedule, check);
             // A name of plain letters and digits: the <img> takes it as it stands.
             loop.profilePicture = QStringLiteral("profile-%1-%2").arg(s + 1).arg(l + 1);
-            // Opaque, so the PDF holds no transparency mask for it.
-            data.pictures.insert(loop.profilePicture,
-                                 VoltageProfile::picture(schedule, check, loop.loopLength, ProfileSize * ProfileScale)
-                                     .convertToFormat(QImage::Format_RGB32));
+            loop.schedule = schedule;
+            loop.deviceCheck = check;
         }
     }
     if (design.project) {
@@ -137,6 +135,24 @@ Design withInformation(Design design, const ReportInformation &information)
     return design;
 }
 
+QMap<QString, QImage> profilePictures(const ReportData &data)
+{
+    QMap<QString, QImage> pictures;
+    const auto add = [&pictures](const PanelInfo &panel) {
+        for (const LoopInfo &loop : panel.loops)
+            if (!loop.profilePicture.isEmpty())
+                // Opaque, so the PDF holds no transparency mask for it.
+                pictures.insert(loop.profilePicture,
+                                VoltageProfile::picture(loop.schedule, loop.deviceCheck, loop.loopLength,
+                                                        ProfileSize * ProfileScale)
+                                    .convertToFormat(QImage::Format_RGB32));
+    };
+    add(data.mainPanel);
+    for (const PanelInfo &box : data.expansionBoxes)
+        add(box);
+    return pictures;
+}
+
 namespace
 {
 
@@ -149,7 +165,7 @@ bool writeData(const QString &fileName, ReportData data, const Catalogue &catalo
     QString html = composeReportHtml(data, catalogue);
     if (!changesSection.isEmpty())
         html = ComparisonText::withSection(html, changesSection);
-    return writeReportPdf(fileName, html, documentInfo(data), data.pictures);
+    return writeReportPdf(fileName, html, documentInfo(data), profilePictures(data));
 }
 
 } // namespace

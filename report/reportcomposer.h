@@ -3,6 +3,7 @@
 #include "design/design.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
+#include "loop/loopdevicecheck.h"
 #include "panel/batterymethod.h"
 #include "loop/loopmessages.h"
 #include "panel/panelcalculation.h"
@@ -62,8 +63,10 @@ struct LoopInfo {
     // stands below the devices, so it must be escaped HTML already.
     QString scheduleHtml;
     // The name of the loop's voltage profile among the report's pictures
-    // (empty when the loop has no schedule).
+    // (empty when the loop has no schedule), and what it is drawn from.
     QString profilePicture;
+    LoopSchedule schedule;
+    LoopDeviceCheck deviceCheck;
     bool scheduled = false; // the design holds a schedule for this loop
 };
 
@@ -110,9 +113,6 @@ struct ReportData : ReportInformation {
     QString dataPackVersion;
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1
-    // The pictures the HTML names but no file holds (the loops' voltage
-    // profiles), by the name its <img> elements use.
-    QMap<QString, QImage> pictures;
 };
 
 // The place a loop's voltage profile takes on its page, in the report's

@@ -15,9 +15,15 @@ namespace
 // not a description.
 bool isSectionTitle(const QString &line)
 {
-    static const char *const titles[] = {"Panel",  "Expansion box", "Battery",
-                                         "External power source", "External battery box", "Device",
-                                         "Auxiliary cards", "Distribution factor", "Topology factor"};
+    static const char *const titles[] = {"Panel",
+                                         "Expansion box",
+                                         "Battery",
+                                         "External power source",
+                                         "External battery box",
+                                         "Device",
+                                         "Auxiliary cards",
+                                         "Distribution factor",
+                                         "Topology factor"};
     for (const char *title : titles)
         if (line.startsWith(QLatin1String(title)))
             return true;
@@ -30,7 +36,8 @@ QString DataPackInfo::versionText() const
 {
     QString text = version;
     if (!sha256.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("SHA-256 ") + fingerprint();
+        text +=
+            (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("SHA-256 ") + fingerprint();
     return text;
 }
 

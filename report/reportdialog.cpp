@@ -87,10 +87,10 @@ bool ReportInformationDialog::chooseCompareWith()
 {
     if (!m_catalogue)
         return false;
-    const QString fileName =
-        FileDialog::getOpenFileName(this, Exporter::tr("Compare with an Earlier Revision"),
-                                    m_previousFile.isEmpty() ? m_startFolder : QFileInfo(m_previousFile).path(),
-                                    Exporter::tr("Comma separated values (*.csv)"));
+    const QString fileName = FileDialog::getOpenFileName(
+        this, Exporter::tr("Compare with an Earlier Revision"),
+        m_previousFile.isEmpty() ? m_startFolder : QFileInfo(m_previousFile).path(),
+        Exporter::tr("Comma separated values (*.csv)"));
     if (fileName.isEmpty())
         return false;
     Design previous;
@@ -160,7 +160,8 @@ bool generateReport(QWidget *parent, const QString &fileName, const DesignEvalua
 }
 
 bool generateReport(QWidget *parent, const QString &fileName, const Design &design,
-                    const DesignEvaluation &evaluation, const Catalogue &catalogue, ReportInformation &information)
+                    const DesignEvaluation &evaluation, const Catalogue &catalogue,
+                    ReportInformation &information)
 {
     ReportInformationDialog dialog(information, &catalogue, QFileInfo(fileName).path(), parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -172,9 +173,9 @@ bool generateReport(QWidget *parent, const QString &fileName, const Design &desi
     // editors hold it (not as the report's information renames it).
     QString changes;
     if (dialog.compareWith())
-        changes = ComparisonText::htmlSection(DesignComparison::compare(*dialog.compareWith(), design, catalogue),
-                                              ComparisonText::revisionName(*dialog.compareWith(),
-                                                                           dialog.compareWithFile()));
+        changes = ComparisonText::htmlSection(
+            DesignComparison::compare(*dialog.compareWith(), design, catalogue),
+            ComparisonText::revisionName(*dialog.compareWith(), dialog.compareWithFile()));
     // The answers are the report's: they override what the design records.
     return Report::writeDesignReport(fileName, Report::withInformation(design, answer), evaluation, catalogue,
                                      information, changes);

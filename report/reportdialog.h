@@ -74,4 +74,5 @@ bool generateReport(QWidget *parent, const QString &fileName, const DesignEvalua
 // schedules reach the report, and the dialog offers a comparison with an
 // earlier revision.
 bool generateReport(QWidget *parent, const QString &fileName, const Design &design,
-                    const DesignEvaluation &evaluation, const Catalogue &catalogue, ReportInformation &information);
+                    const DesignEvaluation &evaluation, const Catalogue &catalogue,
+                    ReportInformation &information);

@@ -64,8 +64,11 @@ public:
         // can move up a line: cut again until nothing moves, then see that
         // no heading or row was left at a page's foot by the move.
         for (int round = 0; round < 4; ++round) {
-            for (int pass = 0; pass < 4 && splitBlocksAtPageBreaks(); ++pass) {
-            }
+            bool cut = false;
+            for (int pass = 0; pass < 4 && splitBlocksAtPageBreaks(); ++pass)
+                cut = true;
+            if (!cut)
+                break;
             m_rows = true;
             bool moved = walk(m_document.rootFrame());
             if (moved)

@@ -250,7 +250,7 @@ QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalog
             html += cell.arg(QString(), row.item.toHtmlEscaped());
             html += cell.arg(QString(), row.kind.isEmpty() ? row.description.toHtmlEscaped()
                                                            : row.description.toHtmlEscaped() +
-                                                                 QStringLiteral("<br><span style='color: #7f8c8d;'>") +
+                                                                 QStringLiteral("<br><span style='font-size: 8pt; color: #7f8c8d;'>") +
                                                                  row.kind.toHtmlEscaped() +
                                                                  QStringLiteral("</span>"));
             if (systems > 1)

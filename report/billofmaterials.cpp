@@ -1,6 +1,7 @@
 #include "report/reportcomposer.h"
 
 #include "catalogue/catalogue.h"
+#include "catalogue/devicecategories.h"
 #include "catalogue/displayformat.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ public:
     Category(const QString &title, int systems) : m_systems(systems) { m_category.title = title; }
 
     void add(int system, const QString &item, const QString &description, const QString &image, qint64 quantity,
-             const QString &unit = QString())
+             const QString &unit = QString(), const QString &kind = QString())
     {
         const QString key = item + QChar(0) + description;
         auto found = m_index.constFind(key);
@@ -51,6 +52,7 @@ public:
             row.description = description;
             row.image = image;
             row.unit = unit;
+            row.kind = kind;
             row.perSystem = QVector<qint64>(m_systems, 0);
             at = m_category.rows.size();
             m_category.rows.append(row);
@@ -121,12 +123,22 @@ QVector<MaterialCategory> billOfMaterials(const ReportData &data, const Catalogu
     const auto cardRecords = catalogue.auxiliaryCards();
     const auto image = [&catalogue](const QString &name) { return catalogue.imagePath(name); };
 
-    // Pictures of devices are looked up once per device, not once per loop.
-    QMap<QString, QString> devicePictures;
-    const auto devicePicture = [&](const QString &name) {
-        auto found = devicePictures.find(name);
-        if (found == devicePictures.end())
-            found = devicePictures.insert(name, image(catalogue.findDevice(name).image));
+    // Devices are looked up once per device, not once per loop: their
+    // pictures and what kind of device each is, in the tree's words.
+    struct DeviceLook {
+        QString picture;
+        QString kind;
+    };
+    QMap<QString, DeviceLook> deviceLooks;
+    const auto deviceLook = [&](const QString &name) {
+        auto found = deviceLooks.find(name);
+        if (found == deviceLooks.end()) {
+            const Device record = catalogue.findDevice(name);
+            DeviceLook look{image(record.image), DeviceCategories::categoryName(record.category)};
+            if (isSet(record.subcategory))
+                look.kind += QStringLiteral(", ") + DeviceCategories::subcategoryName(record.subcategory);
+            found = deviceLooks.insert(name, look);
+        }
         return found.value();
     };
     const auto panelEquipment = [&](const PanelInfo &panel, int system) {
@@ -173,9 +185,11 @@ QVector<MaterialCategory> billOfMaterials(const ReportData &data, const Catalogu
                              image(record ? record->image : QString()), 1);
         }
         for (const LoopInfo &loop : panel.loops) {
-            for (const auto &device : loop.devices)
-                devices.add(system, device.first, deviceDescription(device.first),
-                            devicePicture(device.first), device.second);
+            for (const auto &device : loop.devices) {
+                const DeviceLook look = deviceLook(device.first);
+                devices.add(system, device.first, deviceDescription(device.first), look.picture, device.second,
+                            QString(), look.kind);
+            }
             if (inUse(loop))
                 cables.add(system, loop.cableType, Exporter::tr("Loop Cable - loop wiring"), CableImage,
                            loop.loopLength, QStringLiteral(" m"));
@@ -234,7 +248,11 @@ QString composeEquipmentSummary(const ReportData &data, const Catalogue &catalog
                                                             : QStringLiteral("<img src='") + pictureSource(row.image) +
                                                                   QStringLiteral("' width='18' height='18'>"));
             html += cell.arg(QString(), row.item.toHtmlEscaped());
-            html += cell.arg(QString(), row.description.toHtmlEscaped());
+            html += cell.arg(QString(), row.kind.isEmpty() ? row.description.toHtmlEscaped()
+                                                           : row.description.toHtmlEscaped() +
+                                                                 QStringLiteral("<br><span style='font-size: 8pt; color: #7f8c8d;'>") +
+                                                                 row.kind.toHtmlEscaped() +
+                                                                 QStringLiteral("</span>"));
             if (systems > 1)
                 for (const qint64 quantity : row.perSystem)
                     html += cell.arg(number, quantity ? QString::number(quantity) + row.unit : QString());

@@ -4,7 +4,7 @@
 #include "loop/voltageprofile.h"
 
 #include "report/reportpdf.h"
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "design/designevaluation.h"
 
 namespace Report
@@ -89,9 +89,16 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
         const SystemEvaluation &evaluated = s < 0 ? evaluation.main : evaluation.boxes.at(s);
         for (int l = 0; l < panel->loops.size(); ++l) {
             panel->loops[l].scheduled = system->schedules.contains(l);
-            if (evaluated.deviceChecks.contains(l))
-                panel->loops[l].scheduleHtml = VoltageProfile::scheduleTableHtml(
-                    evaluated.schedules.value(l), evaluated.deviceChecks.value(l));
+            if (!evaluated.deviceChecks.contains(l))
+                continue;
+            const LoopSchedule schedule = evaluated.schedules.value(l);
+            const LoopDeviceCheck check = evaluated.deviceChecks.value(l);
+            LoopInfo &loop = panel->loops[l];
+            loop.scheduleHtml = VoltageProfile::scheduleTableHtml(schedule, check);
+            // A name of plain letters and digits: the <img> takes it as it stands.
+            loop.profilePicture = QStringLiteral("profile-%1-%2").arg(s + 1).arg(l + 1);
+            loop.schedule = schedule;
+            loop.deviceCheck = check;
         }
     }
     if (design.project) {
@@ -128,19 +135,37 @@ Design withInformation(Design design, const ReportInformation &information)
     return design;
 }
 
+QMap<QString, QImage> profilePictures(const ReportData &data)
+{
+    QMap<QString, QImage> pictures;
+    const auto add = [&pictures](const PanelInfo &panel) {
+        for (const LoopInfo &loop : panel.loops)
+            if (!loop.profilePicture.isEmpty())
+                // Opaque, so the PDF holds no transparency mask for it.
+                pictures.insert(loop.profilePicture,
+                                VoltageProfile::picture(loop.schedule, loop.deviceCheck, loop.loopLength,
+                                                        ProfileSize * ProfileScale)
+                                    .convertToFormat(QImage::Format_RGB32));
+    };
+    add(data.mainPanel);
+    for (const PanelInfo &box : data.expansionBoxes)
+        add(box);
+    return pictures;
+}
+
 namespace
 {
 
 bool writeData(const QString &fileName, ReportData data, const Catalogue &catalogue,
                const QString &changesSection = QString())
 {
-    const PackIdentity pack = PackIdentity::installed();
+    const DataPackInfo pack = DataPackInfo::installed();
     data.dataPackName = pack.name;
     data.dataPackVersion = pack.versionText();
     QString html = composeReportHtml(data, catalogue);
     if (!changesSection.isEmpty())
         html = ComparisonText::withSection(html, changesSection);
-    return writeReportPdf(fileName, html, documentInfo(data));
+    return writeReportPdf(fileName, html, documentInfo(data), profilePictures(data));
 }
 
 } // namespace

@@ -31,6 +31,10 @@ ReportData reportData(const DesignEvaluation &design, const ReportInformation &i
 ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
                       const ReportInformation &information, const QDate &date);
 
+// The loops' voltage profiles, by the names the report's HTML gives them.
+// Drawing needs a graphical application object (fonts).
+QMap<QString, QImage> profilePictures(const ReportData &data);
+
 // Composes today's report of `design` and writes it as a PDF. False when the
 // file cannot be written; an existing file is then left as it was.
 // `changesSection`, when given, is placed after the title page.

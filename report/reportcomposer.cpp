@@ -199,8 +199,18 @@ QString loopSection(const LoopInfo &loop, const QString &heading)
         for (const auto &device : loop.devices)
             html += row.arg(htmlText(device.first), QString::number(device.second), Exporter::tr("units"));
     }
-    // The device schedule and voltage profile, where the loop has them.
-    html += loop.scheduleHtml;
+    // The voltage profile and the device schedule, where the loop has them.
+    // The picture is drawn at a multiple of its place's size, so it stays
+    // sharp on paper.
+    if (!loop.profilePicture.isEmpty())
+        html += QStringLiteral("<h2>") + Exporter::tr("Voltage Profile") +
+                QStringLiteral("</h2><p><img src='%1' width='%2' height='%3'></p>")
+                    .arg(loop.profilePicture)
+                    .arg(ProfileSize.width())
+                    .arg(ProfileSize.height());
+    if (!loop.scheduleHtml.isEmpty())
+        html += QStringLiteral("<h2>") + Exporter::tr("Device Schedule") + QStringLiteral("</h2>") +
+                loop.scheduleHtml;
     return html + QStringLiteral("</div>");
 }
 

@@ -3,6 +3,7 @@
 #include "design/design.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
+#include "loop/loopdevicecheck.h"
 #include "panel/batterymethod.h"
 #include "loop/loopmessages.h"
 #include "panel/panelcalculation.h"
@@ -10,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QImage>
+#include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -59,6 +62,11 @@ struct LoopInfo {
     // (empty when the loop has no schedule); the loop page shows it as it
     // stands below the devices, so it must be escaped HTML already.
     QString scheduleHtml;
+    // The name of the loop's voltage profile among the report's pictures
+    // (empty when the loop has no schedule), and what it is drawn from.
+    QString profilePicture;
+    LoopSchedule schedule;
+    LoopDeviceCheck deviceCheck;
     bool scheduled = false; // the design holds a schedule for this loop
 };
 
@@ -106,6 +114,12 @@ struct ReportData : ReportInformation {
     PanelInfo mainPanel;
     QVector<PanelInfo> expansionBoxes; // expansion box n is entry n - 1
 };
+
+// The place a loop's voltage profile takes on its page, in the report's
+// layout units (the page's body is about 527 wide); its picture is drawn at
+// ProfileScale times that.
+constexpr QSize ProfileSize(520, 230);
+constexpr int ProfileScale = 2;
 
 // The whole report document as HTML. Every text that comes from the user or
 // the product data is escaped, so a name such as "<b>&" shows literally.
@@ -173,6 +187,9 @@ struct MaterialRow {
     QVector<qint64> perSystem;
     qint64 total = 0;
     QString unit; // " m" for cable, else empty
+    // For a loop device: its category and subcategory as the device tree
+    // names them ("Detectors, Optical smoke"); else empty.
+    QString kind;
 };
 struct MaterialCategory {
     QString title; // "PANEL", "LOOP DEVICES" ...

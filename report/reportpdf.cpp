@@ -19,6 +19,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -58,8 +59,28 @@ public:
         if (walk(m_document.rootFrame()))
             relayout();
         // The cuts change the text of most pages at once, which lays the
-        // whole document out again.
-        splitBlocksAtPageBreaks();
+        // whole document out again. The first line of a paragraph may fit
+        // where the same line inside one did not, so after a cut the text
+        // can move up a line: cut again until nothing moves, then see that
+        // no heading or row was left at a page's foot by the move.
+        for (int round = 0; round < 4; ++round) {
+            bool cut = false;
+            for (int pass = 0; pass < 4 && splitBlocksAtPageBreaks(); ++pass)
+                cut = true;
+            if (!cut)
+                break;
+            m_rows = true;
+            bool moved = walk(m_document.rootFrame());
+            if (moved)
+                relayout();
+            m_rows = false;
+            if (walk(m_document.rootFrame())) {
+                moved = true;
+                relayout();
+            }
+            if (!moved)
+                break;
+        }
     }
 
 private:
@@ -444,9 +465,19 @@ QStringList sectionsOf(const QString &html)
     return sections;
 }
 
+// The text of a section's first heading: what its continuation pages repeat.
+QString sectionTitle(const QTextDocument &document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() > 0 && !block.text().trimmed().isEmpty())
+            return block.text().simplified();
+    return QString();
+}
+
 } // namespace
 
-bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info)
+bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info,
+                    const QMap<QString, QImage> &pictures)
 {
     // The PDF goes to a temporary file beside the target and replaces it only
     // once complete, so a failed run never leaves a half-written report.
@@ -469,13 +500,17 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         const QRect pixels = writer.pageLayout().paintRectPixels(writer.resolution());
         const qreal W = points.width();
         const qreal H = points.height();
-        const qreal bodyHeight = H - 16; // the band below is the footer's
+        // The band above the body holds the page header of a section's
+        // continuation pages, the band below it the footer.
+        const qreal headerHeight = 16;
+        const qreal bodyHeight = H - headerHeight - 16;
 
         // Laid out at screen resolution, whatever the printer's.
         QImage screen(1, 1, QImage::Format_ARGB32);
         screen.setDotsPerMeterX(3780);
         screen.setDotsPerMeterY(3780);
         std::vector<std::unique_ptr<QTextDocument>> documents;
+        QStringList titles; // each section's first heading
         int pageCount = 0;
         const QStringList sections = sectionsOf(html);
         for (int i = 0; i < sections.size(); ++i) {
@@ -483,8 +518,12 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
             document->setDocumentMargin(0);
             document->documentLayout()->setPaintDevice(&screen);
             document->setPageSize(QSizeF(W, bodyHeight));
+            for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+                if (sections.at(i).contains(it.key()))
+                    document->addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
             document->setHtml(sections.at(i));
             Paginator(*document, bodyHeight).run(i == 0);
+            titles << sectionTitle(*document);
             pageCount += std::max(1, document->pageCount());
             documents.push_back(std::move(document));
         }
@@ -497,26 +536,46 @@ bool writeReportPdf(const QString &fileName, const QString &html, const Report::
         }
         const qreal sx = pixels.width() / W;
         const qreal sy = pixels.height() / H;
-        const qreal footerY = bodyHeight * sy + pixels.top();
+        const qreal footerY = (headerHeight + bodyHeight) * sy + pixels.top();
         const qreal footerHeight = 16 * sy;
         QFont footerFont = painter.font();
         footerFont.setPointSize(8);
+        QFont headerFont = footerFont;
+        headerFont.setBold(true);
+        const qreal headerY = pixels.top();
 
         int page = 0;
-        for (const auto &document : documents) {
+        for (std::size_t d = 0; d < documents.size(); ++d) {
+            const auto &document = documents.at(d);
             const int pages = std::max(1, document->pageCount());
             for (int p = 0; p < pages; ++p) {
                 ++page;
+                // A section that runs onto more pages names itself at the
+                // head of each, so a loose page still says what it continues.
+                if (p > 0 && !titles.at(int(d)).isEmpty()) {
+                    painter.save();
+                    painter.setFont(headerFont);
+                    painter.setPen(QColor(QStringLiteral("#2c3e50")));
+                    const QRectF header(pixels.left(), headerY, pixels.width(), (headerHeight - 4) * sy);
+                    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
+                                     Exporter::tr("%1 (continued)").arg(titles.at(int(d))));
+                    painter.setPen(QColor(QStringLiteral("#3498db")));
+                    painter.drawLine(header.bottomLeft(), header.bottomRight());
+                    painter.restore();
+                }
                 painter.save();
                 painter.scale(sx, sy);
-                painter.translate(points.left(), points.top() - p * bodyHeight);
+                painter.translate(points.left(), points.top() + headerHeight - p * bodyHeight);
                 const QRectF pageRect(0, p * bodyHeight, W, bodyHeight);
                 // The painter's clip keeps everything on its own page and off
-                // the footer; the layout gets a clip a hair inside the page,
-                // so a line that ends exactly at the break is written once.
+                // the footer. The layout also writes the line just above its
+                // clip of any paragraph that reaches into the clip, so the
+                // clip starts a little inside the page: a paragraph that
+                // ends at (or a point past) the break is written only on its
+                // own page, never again hidden at the top of the next.
                 painter.setClipRect(pageRect);
                 QAbstractTextDocumentLayout::PaintContext context;
-                context.clip = pageRect.adjusted(0, 0.5, 0, -0.5);
+                context.clip = pageRect.adjusted(0, 2, 0, -0.5);
                 document->documentLayout()->draw(&painter, context);
                 painter.restore();
 

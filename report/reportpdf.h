@@ -2,12 +2,16 @@
 
 #include "report/reportcomposer.h"
 
+#include <QImage>
+#include <QMap>
 #include <QString>
 
 // Lays the HTML out on A4 pages and paints it with a footer on every page.
 // Each section starts a page; within it, table rows and lines are never split
 // by a page, a heading or a box title never ends a page, table headers repeat
 // on every page a table continues onto, and the title page stays on one page.
-// `info` gives the PDF's title, author and subject. Needs a graphical
-// application object (fonts), but no widgets.
-bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info = {});
+// `info` gives the PDF's title, author and subject; `pictures` the images the
+// HTML names that no file holds, by name. Needs a graphical application
+// object (fonts), but no widgets.
+bool writeReportPdf(const QString &fileName, const QString &html, const Report::DocumentInfo &info = {},
+                    const QMap<QString, QImage> &pictures = {});

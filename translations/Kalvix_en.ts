@@ -1469,6 +1469,52 @@ The import process may not work correctly.</translation>
             <source>Import</source>
             <translation>Import</translation>
         </message>
+        <message>
+            <source>%1 (continued)</source>
+            <translation>%1 (continued)</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Choose...</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <source>Comma separated values (*.csv)</source>
+            <translation>Comma separated values (*.csv)</translation>
+        </message>
+        <message>
+            <source>Compare with</source>
+            <translation>Compare with</translation>
+        </message>
+        <message>
+            <source>Compare with an Earlier Revision</source>
+            <translation>Compare with an Earlier Revision</translation>
+        </message>
+        <message>
+            <source>Device Schedule</source>
+            <translation>Device Schedule</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</source>
+            <translation>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</translation>
+        </message>
+        <message>
+            <source>No earlier revision</source>
+            <translation>No earlier revision</translation>
+        </message>
+        <message>
+            <source>Voltage Profile</source>
+            <translation>Voltage Profile</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>

@@ -1469,6 +1469,52 @@ Se ignorarán %3 lazo(s).</translation>
             <source>Import</source>
             <translation>Importar</translation>
         </message>
+        <message>
+            <source>%1 (continued)</source>
+            <translation>%1 (continuación)</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Elegir...</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Quitar</translation>
+        </message>
+        <message>
+            <source>Comma separated values (*.csv)</source>
+            <translation>Valores separados por comas (*.csv)</translation>
+        </message>
+        <message>
+            <source>Compare with</source>
+            <translation>Comparar con</translation>
+        </message>
+        <message>
+            <source>Compare with an Earlier Revision</source>
+            <translation>Comparar con una revisión anterior</translation>
+        </message>
+        <message>
+            <source>Device Schedule</source>
+            <translation>Relación de equipos</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Failed to read the design to compare with.
+The file may not have the correct format, it may be corrupted or it may be from a newer version of the application.</source>
+            <translation>No se ha podido leer el diseño con el que comparar.
+Es posible que el archivo no tenga el formato correcto, que esté dañado o que proceda de una versión más reciente de la aplicación.</translation>
+        </message>
+        <message>
+            <source>No earlier revision</source>
+            <translation>Ninguna revisión anterior</translation>
+        </message>
+        <message>
+            <source>Voltage Profile</source>
+            <translation>Perfil de tensión</translation>
+        </message>
     </context>
     <context>
         <name>HelpInfoWindow</name>

@@ -9,7 +9,7 @@
 #include "bench/common/largestdesign.h"
 #include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "app/systemcontainerwidget.h"
 #include "panel/panelwidget.h"
 #include "report/reportbuilder.h"
@@ -102,14 +102,14 @@ double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const
     whole.project = project;
     Report::ReportData data = Report::reportData(whole, DesignEvaluation::evaluate(whole, catalogue), information,
                                                  QDate::currentDate());
-    const PackIdentity pack = PackIdentity::installed();
+    const DataPackInfo pack = DataPackInfo::installed();
     data.dataPackName = pack.name;
     data.dataPackVersion = pack.versionText();
     const QString html = Report::composeReportHtml(data, catalogue);
     QFile htmlFile(QString(path).replace(QStringLiteral(".pdf"), QStringLiteral(".html")));
     if (htmlFile.open(QIODevice::WriteOnly))
         htmlFile.write(html.toUtf8());
-    if (!writeReportPdf(path, html, Report::documentInfo(data)))
+    if (!writeReportPdf(path, html, Report::documentInfo(data), Report::profilePictures(data)))
         qFatal("cannot write %s", qPrintable(path));
     cpuMs = threadCpuMs() - cpuStart;
     return timer.nsecsElapsed() / 1e6;

@@ -9,6 +9,7 @@
 #include "report/reportdialog.h"
 #include "report/reportpdf.h"
 #include "design/designevaluation.h"
+#include "design/designfile.h"
 #include "setup/setupio.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
@@ -28,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 // The selector text of a name: "-" for none.
 static QString orDash(const QString &name)
@@ -153,6 +156,8 @@ private slots:
     void cleanup();
     void dialogShowsAndTrims();
     void cancelWritesNothing();
+    void compareWithAnEarlierRevision();
+    void reportWithChangesSinceAnEarlierRevision();
     void fullDesignReport();
     void mainWindowCommand();
     void reportShowsWhatTheEditorsShow_data();
@@ -231,6 +236,107 @@ void TestReportDialog::cancelWritesNothing()
     QVERIFY(!QFile::exists(path));
     QCOMPARE(information.facility, QStringLiteral("Mall"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.csv"});
+}
+
+void TestReportDialog::compareWithAnEarlierRevision()
+{
+    // Driven without exec(): the file dialog's answers are queued.
+    ReportInformationDialog dialog(ReportInformation{"f0", "a0", "i0", "r0", "v0", "p0"}, &catalogue, dir.path());
+    auto *shown = dialog.findChild<QLineEdit *>(QStringLiteral("compareWithLineEdit"));
+    auto *choose = dialog.findChild<QPushButton *>(QStringLiteral("compareWithButton"));
+    auto *clear = dialog.findChild<QPushButton *>(QStringLiteral("clearCompareWithButton"));
+    QVERIFY(shown && choose && clear);
+    QVERIFY(shown->isReadOnly());
+    QVERIFY(!clear->isEnabled());
+    QVERIFY(!dialog.compareWith());
+
+    FileDialog::setNextFileName(dir.filePath("full.csv"));
+    choose->click();
+    QCOMPARE(FileDialog::lastTitle(), QStringLiteral("Compare with an Earlier Revision"));
+    QCOMPARE(FileDialog::lastDirectory(), dir.path());
+    QVERIFY(dialog.compareWith());
+    QCOMPARE(dialog.compareWith()->boxes.size(), 2);
+    QCOMPARE(dialog.compareWithFile(), dir.filePath("full.csv"));
+    QCOMPARE(shown->text(), QDir::toNativeSeparators(dir.filePath("full.csv")));
+    QVERIFY(clear->isEnabled());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    // A file that is no design is refused with a message; the choice stays.
+    QTemporaryDir own;
+    const QString broken = own.filePath("broken.csv");
+    {
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a design\n");
+    }
+    FileDialog::setNextFileName(broken);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+    QVERIFY(!dialog.chooseCompareWith());
+    const QList<MessageBox::Shown> messages = MessageBox::takeShown();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().title, QStringLiteral("Error"));
+    QVERIFY(messages.first().text.startsWith(QStringLiteral("Failed to read the design to compare with.")));
+    QCOMPARE(dialog.compareWithFile(), dir.filePath("full.csv"));
+    // No file chosen: nothing changes either.
+    FileDialog::setNextFileName(QString());
+    QVERIFY(!dialog.chooseCompareWith());
+    QCOMPARE(dialog.compareWithFile(), dir.filePath("full.csv"));
+
+    clear->click();
+    QVERIFY(!dialog.compareWith());
+    QVERIFY(shown->text().isEmpty());
+    QVERIFY(!clear->isEnabled());
+    // The information is the typed texts, trimmed, whatever the comparison.
+    dialog.findChild<QLineEdit *>(QStringLiteral("facilityNameLineEdit"))->setText(QStringLiteral("  Mall "));
+    QCOMPARE(dialog.information().facility, QStringLiteral("Mall"));
+    QCOMPARE(dialog.information().preparedBy, QStringLiteral("p0"));
+
+    // The information-only dialog offers no comparison.
+    ReportInformationDialog plain(ReportInformation{}, nullptr);
+    QVERIFY(!plain.findChild<QPushButton *>(QStringLiteral("compareWithButton")));
+}
+
+void TestReportDialog::reportWithChangesSinceAnEarlierRevision()
+{
+    // Revision A had one optical detector less on the main panel's first loop.
+    Design earlier = Design::fromSetupData(fullDesign());
+    const QString device = earlier.main.loops[0].devices.firstKey();
+    earlier.main.loops[0].devices[device] -= 1;
+    ProjectInfo project;
+    project.revision = QStringLiteral("A");
+    earlier.project = project;
+    QTemporaryDir own;
+    QVERIFY(DesignFile::write(own.filePath("revision-a.csv"), earlier));
+    const Design current = Design::fromSetupData(fullDesign());
+
+    const QString path = own.filePath("changes.pdf");
+    const QString earlierFile = own.filePath("revision-a.csv");
+    bool chosen = false;
+    std::function<void()> answer;
+    answer = [&]() {
+        auto *dialog = qobject_cast<ReportInformationDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(0, answer);
+            return;
+        }
+        FileDialog::setNextFileName(earlierFile);
+        dialog->findChild<QPushButton *>(QStringLiteral("compareWithButton"))->click();
+        chosen = dialog->compareWith().has_value();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
+    QTimer::singleShot(0, answer);
+    ReportInformation information;
+    QVERIFY(generateReport(nullptr, path, current, DesignEvaluation::evaluate(current, catalogue), catalogue,
+                           information));
+    QVERIFY(chosen);
+    if (!havePoppler())
+        QSKIP("pdftotext is not installed");
+    const QString text = pdfText(path);
+    // After the cover, before the revision history, naming the changed device.
+    const int changes = text.indexOf(QStringLiteral("Changes since revision A"));
+    QVERIFY2(changes > 0, qPrintable(text.left(2000)));
+    QVERIFY(changes < text.indexOf(QStringLiteral("Revision History")));
+    QVERIFY(text.mid(changes, 3000).contains(device));
 }
 
 void TestReportDialog::fullDesignReport()

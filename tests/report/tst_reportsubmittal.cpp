@@ -2,8 +2,10 @@
 #include "bench/common/largestdesign.h"
 #include "reportreadback.h"
 
-#include "catalogue/packidentity.h"
+#include "catalogue/datapackinfo.h"
 #include "design/design.h"
+#include "design/designfile.h"
+#include "loop/schedulerules.h"
 #include "design/designevaluation.h"
 #include "report/reportbuilder.h"
 #include "report/reportpdf.h"
@@ -41,6 +43,22 @@ QString coverText(const QString &html)
     return document.toPlainText().simplified();
 }
 
+// The full design with loops 1 and 3 of the main panel and loop 2 of its
+// first box scheduled from their quantities.
+Design scheduledDesign(const Catalogue &catalogue)
+{
+    Design design = Design::fromSetupData(fullDesign());
+    const auto schedule = [&](SystemDesign &system, int loop) {
+        const LoopConfig &config = system.loops.at(loop);
+        system.schedules.insert(loop, ScheduleRules::fromQuantities(
+                                          config, ScheduleRules::records(LoopCalc::resolveDevices(config.devices, catalogue))));
+    };
+    schedule(design.main, 0);
+    schedule(design.main, 2);
+    schedule(design.boxes[0], 1);
+    return design;
+}
+
 Report::ReportData dataOf(const Design &design, const Catalogue &catalogue, const ReportInformation &info = {})
 {
     return Report::reportData(design, DesignEvaluation::evaluate(design, catalogue), info, QDate(2026, 3, 4));
@@ -60,6 +78,7 @@ private slots:
     void projectInformationOfTheDesign();
     void revisionsAndBasisOfDesign();
     void loopPageShowsResultsAndSchedulePlace();
+    void scheduledLoopShowsItsProfile();
     void cableScheduleAndOutputCurrents();
     void billOfMaterialsRows();
     void spanishCover();
@@ -208,6 +227,55 @@ void TestReportSubmittal::loopPageShowsResultsAndSchedulePlace()
     QCOMPARE(html.count("SCHEDULE OF LOOP 1"), 1);
 }
 
+void TestReportSubmittal::scheduledLoopShowsItsProfile()
+{
+    const Design design = scheduledDesign(catalogue);
+    const Report::ReportData data = dataOf(design, catalogue);
+    const QString html = Report::composeReportHtml(data, catalogue);
+    // Each scheduled loop's page holds its own profile, above its schedule;
+    // a loop without a schedule has neither.
+    const QStringList pages = html.split(QStringLiteral("<div class='page-break'></div>"));
+    const auto pageOf = [&](const QString &heading) {
+        for (const QString &page : pages)
+            if (page.contains(heading))
+                return page;
+        return QString();
+    };
+    const QStringList names{"profile-0-1", "profile-0-3", "profile-1-2"};
+    const QStringList headings{"<h1>Loop 1 - Configuration</h1>", "<h1>Loop 3 - Configuration</h1>",
+                               "<h1>Expansion Box 1 - Loop 2 - Configuration</h1>"};
+    const QMap<QString, QImage> pictures = Report::profilePictures(data);
+    QCOMPARE(pictures.keys(), names);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString page = pageOf(headings[i]);
+        const int picture = page.indexOf(QStringLiteral("<img src='%1'").arg(names[i]));
+        QVERIFY2(picture > 0, qPrintable(headings[i]));
+        QVERIFY(page.indexOf(QStringLiteral("<table class='schedule'")) > picture);
+        QCOMPARE(pictures.value(names[i]).size(), Report::ProfileSize * Report::ProfileScale);
+    }
+    QCOMPARE(html.count(QStringLiteral("<img src='profile-")), names.size());
+    QVERIFY(!pageOf(QStringLiteral("<h1>Loop 2 - Configuration</h1>")).contains(QStringLiteral("Voltage Profile")));
+
+    // In the PDF: one embedded picture of the profile's size per scheduled loop.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        QSKIP("poppler's pdfimages is not installed");
+    QTemporaryDir dir;
+    const QString keep = qEnvironmentVariable("KALVIX_KEEP_SCHEDULED_REPORT");
+    const QString path = keep.isEmpty() ? dir.filePath("scheduled.pdf") : keep;
+    QVERIFY(Report::writeDesignReport(path, design, DesignEvaluation::evaluate(design, catalogue), catalogue, {}));
+    QProcess tool;
+    tool.start(QStringLiteral("pdfimages"), {"-list", path});
+    QVERIFY(tool.waitForFinished(30000));
+    const QSize size = Report::ProfileSize * Report::ProfileScale;
+    const QRegularExpression profile(QStringLiteral("^\\s*\\d+\\s+\\d+\\s+image\\s+%1\\s+%2\\s")
+                                         .arg(size.width())
+                                         .arg(size.height()));
+    int found = 0;
+    for (const QString &line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n')))
+        found += profile.match(line).hasMatch();
+    QCOMPARE(found, names.size());
+}
+
 void TestReportSubmittal::cableScheduleAndOutputCurrents()
 {
     const Report::ReportData data = dataOf(Design::fromSetupData(fullDesign()), catalogue);
@@ -271,6 +339,10 @@ void TestReportSubmittal::billOfMaterialsRows()
     // A device in two main loops and a box: its quantities summed per panel.
     QCOMPARE(find("LOOP DEVICES", "OD-210").perSystem, (Q{40, 5, 0}));
     QCOMPARE(find("LOOP DEVICES", "OD-210").total, 45);
+    // A device says what kind it is in the device tree's words; other items do not.
+    QCOMPARE(find("LOOP DEVICES", "OD-210").kind, QStringLiteral("Detectors, Optical smoke"));
+    QCOMPARE(find("LOOP DEVICES", "CP-300").kind, QStringLiteral("Manual call points"));
+    QVERIFY(find("PANEL", "TXP 816").kind.isEmpty());
     // Cable per type in metres, only for loops with devices.
     const Report::MaterialRow cable = find("CABLES", "2,5 mm2 (14 AWG)");
     QCOMPARE(cable.perSystem, (Q{2000, 600, 1000}));
@@ -282,6 +354,7 @@ void TestReportSubmittal::billOfMaterialsRows()
     QCOMPARE(rowCells(html, "Equipment Summary List", "").mid(1),
              (QStringList{"TXP 816", "Fire Alarm Control Panel - Main control unit", "1", "", "", "1"}));
     QCOMPARE(rowCells(html, "LOOP DEVICES", "").mid(1, 1), QStringList{"CP-300"});
+    QVERIFY(rowCells(html, "LOOP DEVICES", "").value(2).endsWith(QStringLiteral(" Manual call points")));
     QVERIFY(html.contains(QRegularExpression("<td[^>]*>2000 m</td><td[^>]*>600 m</td><td[^>]*>1000 m</td>"
                                              "<td[^>]*>3600 m</td>")));
 }
@@ -295,7 +368,14 @@ void TestReportSubmittal::spanishCover()
     const Design design = Design::fromSetupData(soundDesign());
     const QString cover = coverText(Report::composeReportHtml(dataOf(design, catalogue), catalogue));
     const QString date = Report::reportDate(QDate(2026, 3, 4));
+    QString kinds;
+    for (const Report::MaterialCategory &category : Report::billOfMaterials(dataOf(design, catalogue), catalogue))
+        for (const Report::MaterialRow &row : category.rows)
+            kinds += row.kind + QLatin1Char('|');
     QCoreApplication::removeTranslator(&spanish);
+    // The devices' kinds in the device tree's Spanish words.
+    QVERIFY2(kinds.contains(QStringLiteral("Detectores, Humo óptico|")), qPrintable(kinds));
+    QVERIFY2(kinds.contains(QStringLiteral("Pulsadores manuales|")), qPrintable(kinds));
     QCOMPARE(date, QStringLiteral("4 de marzo de 2026"));
     QVERIFY2(cover.contains(QStringLiteral("Resultado global CORRECTO Sin averías")), qPrintable(cover));
     QVERIFY2(cover.contains(QStringLiteral("4 de marzo de 2026")), qPrintable(cover));
@@ -309,10 +389,15 @@ void TestReportSubmittal::packIdentity_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("formatVersion");
     QTest::newRow("described") << QByteArray("Version;2.0;;\nDemo range 2026;;;\nPanel;;\n") << "Demo range 2026"
-                               << "2.0";
-    QTest::newRow("no description") << QByteArray("Version;2.0\nPanel;;\nName;x\n") << "catalogue_v7" << "2.0";
-    QTest::newRow("empty line") << QByteArray("Version;2.0\n;;;\n") << "catalogue_v7" << "2.0";
+                               << "2.0" << "2.0";
+    // The third cell of the version line is the pack's own version.
+    QTest::newRow("pack version") << QByteArray("Version;2.0;2026.3\nRange;;\n") << "Range" << "2026.3" << "2.0";
+    // A section title is data, not a description.
+    QTest::newRow("no description") << QByteArray("Version;2.0\nPanel;;\nName;x\n") << "catalogue_v7" << "2.0"
+                                    << "2.0";
+    QTest::newRow("empty line") << QByteArray("Version;2.0\n;;;\n") << "catalogue_v7" << "2.0" << "2.0";
 }
 
 void TestReportSubmittal::packIdentity()
@@ -320,13 +405,29 @@ void TestReportSubmittal::packIdentity()
     QFETCH(QByteArray, data);
     QFETCH(QString, name);
     QFETCH(QString, version);
-    const PackIdentity identity = PackIdentity::fromData(data, QStringLiteral("catalogue_v7.csv"));
+    QFETCH(QString, formatVersion);
+    const DataPackInfo identity = DataPackInfo::fromData(data, QStringLiteral("catalogue_v7.csv"));
     QCOMPARE(identity.name, name);
-    QCOMPARE(identity.formatVersion, version);
-    QCOMPARE(identity.fingerprint.size(), 12);
+    QCOMPARE(identity.version, version);
+    QCOMPARE(identity.formatVersion, formatVersion);
+    QCOMPARE(identity.file, QStringLiteral("catalogue_v7.csv"));
+    QCOMPARE(identity.sha256.size(), 64);
+    QCOMPARE(identity.fingerprint(), identity.sha256.left(12));
     QVERIFY(identity.versionText().startsWith(version + QStringLiteral(", SHA-256 ")));
     // One changed byte is another pack.
-    QVERIFY(PackIdentity::fromData(data + ' ', QString()).fingerprint != identity.fingerprint);
+    QVERIFY(DataPackInfo::fromData(data + ' ', QString()).fingerprint() != identity.fingerprint());
+
+    // The installed file reads the same as its bytes; no file, no identity.
+    QTemporaryDir folder;
+    QVERIFY(DataPackInfo::installed(folder.path()).isEmpty());
+    QFile file(folder.filePath(QStringLiteral("catalogue_v7.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+    file.close();
+    const DataPackInfo installed = DataPackInfo::installed(folder.path());
+    QCOMPARE(installed.name, identity.name);
+    QCOMPARE(installed.version, identity.version);
+    QCOMPARE(installed.sha256, identity.sha256);
 }
 
 void TestReportSubmittal::footerOnEveryPageOfTheLargestDesign()
@@ -344,15 +445,43 @@ void TestReportSubmittal::footerOnEveryPageOfTheLargestDesign()
     QVERIFY(Report::writeDesignReport(path, design, DesignEvaluation::evaluate(design, catalogue), catalogue, {}));
     const int pages = pdfPages(path);
     QVERIFY(pages > 30);
+    // A section's continuation pages open with its heading, marked as
+    // continued; every other page after the cover opens with a heading of
+    // its own.
+    QString section;
+    int continued = 0;
     for (int p = 1; p <= pages; ++p) {
         QProcess tool;
         tool.start(QStringLiteral("pdftotext"), {"-f", QString::number(p), "-l", QString::number(p), path, "-"});
         QVERIFY(tool.waitForFinished(30000));
         const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString first = text.trimmed().section(QLatin1Char('\n'), 0, 0).simplified();
+        if (p > 1 && first.endsWith(QStringLiteral(" (continued)"))) {
+            // The text reader joins a heading wrapped after a dash.
+            const QRegularExpression dashes(QStringLiteral("[\\s-]"));
+            QCOMPARE(first.chopped(12).remove(dashes), QString(section).remove(dashes));
+            ++continued;
+        } else if (p > 1) {
+            section = first;
+        }
         // The footer's two ends, wherever the text extraction puts them.
         QVERIFY2(text.contains(QStringLiteral("Kalvix – P-9000 – Revision D")) &&
                      text.contains(QRegularExpression(QStringLiteral("\\b%1 / %2\\b").arg(p).arg(pages))),
                  qPrintable(QStringLiteral("page %1: %2").arg(p).arg(text.right(200))));
+    }
+    // The analysis, the cable schedule and the equipment summary run long.
+    QVERIFY2(continued >= 10, qPrintable(QString::number(continued)));
+    // Each loop's note paragraphs are read once: a paragraph broken by a
+    // page is not written again, hidden, at the head of the next page.
+    const QString html = Report::composeReportHtml(dataOf(design, catalogue), catalogue);
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {path, "-"});
+    QVERIFY(tool.waitForFinished(30000));
+    const QString all = QString::fromUtf8(tool.readAllStandardOutput());
+    for (const QString &word : {QStringLiteral("discouraged"), QStringLiteral("REQUIREMENT:"),
+                                QStringLiteral("redistributing"), QStringLiteral("CRITICAL:")}) {
+        QVERIFY2(html.count(word) > 0, qPrintable(word));
+        QCOMPARE(all.count(word), html.count(word));
     }
 }
 

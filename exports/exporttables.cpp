@@ -45,9 +45,15 @@ QString systemName(const Design &design, int system)
 
 QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue)
 {
-    // The report's bill of materials is the one count of what a design needs.
-    const Report::ReportData data =
-        Report::reportData(design, DesignEvaluation::evaluate(design, catalogue), ReportInformation(), QDate());
+    return billOfMaterials(DesignEvaluation::evaluate(design, catalogue), catalogue);
+}
+
+QVector<BomRow> billOfMaterials(const DesignEvaluation &evaluation, const Catalogue &catalogue)
+{
+    // The report's bill of materials is the one count of what a design needs;
+    // it counts from the evaluation alone, so the schedules' tables and
+    // pictures are not drawn for it.
+    const Report::ReportData data = Report::reportData(evaluation, ReportInformation(), QDate());
     QVector<BomRow> rows;
     for (const Report::MaterialCategory &category : Report::billOfMaterials(data, catalogue)) {
         for (const Report::MaterialRow &material : category.rows) {
@@ -237,7 +243,7 @@ Table table(Kind kind, const Design &design, const DesignEvaluation &evaluation,
 {
     switch (kind) {
     case Kind::BillOfMaterials:
-        return billOfMaterialsTable(billOfMaterials(design, catalogue));
+        return billOfMaterialsTable(billOfMaterials(evaluation, catalogue));
     case Kind::DeviceSchedule:
         return deviceScheduleTable(deviceSchedule(design));
     case Kind::CableSchedule:

@@ -68,6 +68,8 @@ struct CableRow {
 QString systemName(const Design &design, int system);
 
 QVector<BomRow> billOfMaterials(const Design &design, const Catalogue &catalogue);
+// The same from an evaluation already made of the design.
+QVector<BomRow> billOfMaterials(const DesignEvaluation &evaluation, const Catalogue &catalogue);
 QVector<DeviceRow> deviceSchedule(const Design &design);
 // Loops with a length and devices, as the bill of materials counts cables.
 QVector<CableRow> cableSchedule(const Design &design, const DesignEvaluation &evaluation);

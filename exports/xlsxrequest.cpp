@@ -131,6 +131,12 @@ bool isNumber(const QVariant &cell)
 
 QByteArray cellText(const QString &text)
 {
+    // Nearly every text is clean already: converted as it stands.
+    const auto control = [](QChar c) {
+        return c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r');
+    };
+    if (text.size() <= MaxCellText && std::none_of(text.cbegin(), text.cend(), control))
+        return text.toUtf8();
     QString clean;
     clean.reserve(text.size());
     for (const QChar c : text) {
@@ -147,7 +153,13 @@ QByteArray cellText(const QString &text)
 
 QByteArray encode(const Workbook &workbook)
 {
+    // One buffer for the whole request, sized once for the usual cells.
+    int cells = 0;
+    for (const Sheet &sheet : workbook.sheets)
+        for (const QVariantList &row : sheet.rows)
+            cells += row.size() + 1;
     QByteArray out;
+    out.reserve(1024 + cells * 24);
     out.append(Magic, sizeof Magic);
     putCount(out, int(Version));
     putText(out, cellText(workbook.title));

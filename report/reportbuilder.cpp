@@ -95,6 +95,14 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
             const LoopDeviceCheck check = evaluated.deviceChecks.value(l);
             LoopInfo &loop = panel->loops[l];
             loop.scheduleHtml = VoltageProfile::scheduleTableHtml(schedule, check);
+            // The header row in a <thead>: the layout repeats it on every page
+            // from the first layout, without a second one of a long table.
+            const int headerAt = loop.scheduleHtml.indexOf(QLatin1String("<tr>"));
+            const int headerEnd = loop.scheduleHtml.indexOf(QLatin1String("</tr>"), headerAt);
+            if (headerAt >= 0 && headerEnd > headerAt) {
+                loop.scheduleHtml.insert(headerEnd + 5, QLatin1String("</thead>"));
+                loop.scheduleHtml.insert(headerAt, QLatin1String("<thead>"));
+            }
             // A name of plain letters and digits: the <img> takes it as it stands.
             loop.profilePicture = QStringLiteral("profile-%1-%2").arg(s + 1).arg(l + 1);
             loop.schedule = schedule;

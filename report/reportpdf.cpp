@@ -50,8 +50,9 @@ public:
         // Headings first, from a full layout: moving one moves the tables
         // below it, whose rows are then kept together where they end up.
         m_rows = false;
-        walk(m_document.rootFrame());
-        relayout();
+        const bool headings = walk(m_document.rootFrame());
+        if (headings)
+            relayout();
         m_rows = true;
         if (walk(m_document.rootFrame()))
             relayout();
@@ -91,6 +92,9 @@ private:
     // repeats that row on every page it continues onto.
     void repeatTableHeaders()
     {
+        // One layout for all the tables, not one per table.
+        QTextCursor batch(&m_document);
+        batch.beginEditBlock();
         for (QTextFrame *frame : m_document.rootFrame()->childFrames()) {
             auto *table = qobject_cast<QTextTable *>(frame);
             if (!table || table->rows() < 2 || table->format().headerRowCount() > 0)
@@ -107,6 +111,7 @@ private:
             format.setHeaderRowCount(1);
             table->setFormat(format);
         }
+        batch.endEditBlock();
     }
 
     // A long facility name must not push the last rows of the title page
@@ -285,16 +290,34 @@ private:
     // The layout splits a table row at a page break cell by cell, so a
     // picture lands on one page and its text on the next. A row that would
     // straddle a break is moved down to start the next page instead, by the
-    // least top padding that moves it.
+    // least top padding that moves it. Laying the table out again after each
+    // move would cost a layout per page: only the first move of a table is
+    // measured; the later ones reuse its padding and the offset the layout
+    // gave the moved row, from the positions of the one layout before.
     bool keepRowsTogether(QTextTable *table)
     {
         bool changed = false;
+        bool measured = false;
+        qreal slack = 0;  // padding beyond the distance to the break that moved the row
+        qreal offset = 0; // where the moved row starts, below the break
+        qreal shift = 0;  // how far the rows below the moves have gone down
+        QTextCursor batch(&m_document);
+        bool batching = false;
+        // A cell's row() and column() search the whole table: a cell that
+        // starts in a row is told instead by its position, not yet seen in
+        // the rows above nor to its left.
+        QSet<int> seen;
+        for (int row = 0; row < table->format().headerRowCount(); ++row)
+            for (int column = 0; column < table->columns(); ++column)
+                seen.insert(table->cellAt(row, column).firstPosition());
         for (int row = table->format().headerRowCount(); row < table->rows(); ++row) {
             QList<QTextTableCell> cells;
             for (int column = 0; column < table->columns(); ++column) {
                 const QTextTableCell cell = table->cellAt(row, column);
-                if (cell.isValid() && cell.row() == row && cell.column() == column)
+                if (cell.isValid() && !seen.contains(cell.firstPosition())) {
+                    seen.insert(cell.firstPosition());
                     cells.append(cell);
+                }
             }
             if (cells.isEmpty())
                 continue;
@@ -320,7 +343,8 @@ private:
                         bottom = std::max(bottom, rect(next.lastCursorPosition().block()).bottom());
                 }
             }
-            const qreal top = rowTop();
+            const qreal top = rowTop() + shift;
+            bottom += shift;
             if (bottom - top + padding >= m_pageHeight)
                 continue;
             const qreal nextPage = (std::floor(top / m_pageHeight) + 1) * m_pageHeight;
@@ -329,14 +353,27 @@ private:
             // margin, so a row that ends that close counts as straddling.
             if (bottom + 2 * padding + 10 <= nextPage)
                 continue;
-            const auto setExtra = [&](qreal extra) {
-                QTextCursor cursor(&m_document);
-                cursor.beginEditBlock();
+            const auto addPadding = [&](qreal extra) {
                 for (QTextTableCell cell : qAsConst(cells)) {
                     QTextTableCellFormat format = cell.format().toTableCellFormat();
                     format.setTopPadding(format.topPadding() + extra);
                     cell.setFormat(format);
                 }
+            };
+            if (measured) {
+                if (!batching) {
+                    batch.beginEditBlock();
+                    batching = true;
+                }
+                addPadding(nextPage - top + slack);
+                shift += nextPage + offset - top;
+                changed = true;
+                continue;
+            }
+            const auto setExtra = [&](qreal extra) {
+                QTextCursor cursor(&m_document);
+                cursor.beginEditBlock();
+                addPadding(extra);
                 cursor.endEditBlock();
                 m_document.markContentsDirty(table->firstPosition(),
                                              table->lastPosition() - table->firstPosition());
@@ -362,7 +399,16 @@ private:
             }
             if (moved != current)
                 setExtra(moved - current);
+            // The rows below now stand where this layout put them.
+            measured = true;
+            slack = moved - (nextPage - top);
+            offset = rowTop() - nextPage;
+            shift = 0;
             changed = true;
+        }
+        if (batching) {
+            batch.endEditBlock();
+            m_document.markContentsDirty(table->firstPosition(), table->lastPosition() - table->firstPosition());
         }
         return changed;
     }

@@ -6,6 +6,7 @@
 // Every loop of the design carries a device schedule (one unit per device,
 // spread along its cable).
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
+//                     [units per schedule, default all] [scheduled loops, default all]
 #include "bench/common/largestdesign.h"
 #include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
@@ -56,11 +57,18 @@ double threadCpuMs()
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
+// At most `maxUnits` units on each of at most `maxLoops` loops (0: no limit).
+int g_maxUnits = 0;
+int g_maxLoops = 0;
+
 void scheduleEveryLoop(Design &design)
 {
+    int scheduled = 0;
     for (int s = -1; s + 1 < design.systemCount(); ++s) {
         SystemDesign *system = design.system(s);
         for (int l = 0; l < system->loops.size(); ++l) {
+            if (g_maxLoops > 0 && scheduled++ >= g_maxLoops)
+                return;
             const LoopConfig &loop = system->loops.at(l);
             LoopSchedule schedule;
             int count = 0;
@@ -69,6 +77,8 @@ void scheduleEveryLoop(Design &design)
             int address = 1;
             for (auto it = loop.devices.cbegin(); it != loop.devices.cend(); ++it) {
                 for (int unit = 0; unit < it.value(); ++unit) {
+                    if (g_maxUnits > 0 && schedule.units.size() >= g_maxUnits)
+                        break;
                     const int index = schedule.units.size();
                     schedule.units.append({loop.startDistance + int(qint64(loop.loopLength) * index / std::max(1, count)),
                                            it.key(), QString::number(address++), QStringLiteral("Z1"),
@@ -129,6 +139,8 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
     const QString keep = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    g_maxUnits = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 0;
+    g_maxLoops = argc > 4 ? QString::fromLocal8Bit(argv[4]).toInt() : 0;
 
     Catalogue catalogue;
 #ifdef KALVIX_DEMO_PACK

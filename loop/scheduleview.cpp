@@ -285,8 +285,16 @@ void ScheduleView::refresh()
     if (m_shownSchedule == current && m_shownConfig == config && m_shownPanel == panel &&
         m_model->rowCount() == current->units.size())
         return;
-    const std::optional<LoopDeviceCheck> check =
-        DesignEvaluation::evaluateDeviceCheck(design, index, m_loop, *m_document->catalogue());
+    // The document's evaluation is kept until the design changes, and the
+    // battery boxes ask for it after every change anyway: its check is free.
+    const DesignEvaluation &evaluation = m_document->evaluation();
+    const SystemEvaluation *evaluated =
+        index < 0 ? &evaluation.main : (index < evaluation.boxes.size() ? &evaluation.boxes.at(index) : nullptr);
+    std::optional<LoopDeviceCheck> check;
+    if (evaluated && evaluated->deviceChecks.contains(m_loop))
+        check = evaluated->deviceChecks.value(m_loop);
+    else
+        check = DesignEvaluation::evaluateDeviceCheck(design, index, m_loop, *m_document->catalogue());
     if (!check)
         return;
     m_shownSchedule = current;

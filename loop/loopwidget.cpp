@@ -19,6 +19,7 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -43,6 +44,29 @@ void mark(QWidget *widget, bool fault)
     const QVariant current = widget->property("fault");
     if (!current.isValid() || current.toBool() != fault)
         setFault(widget, fault);
+}
+
+} // namespace
+
+namespace
+{
+
+// Every loop tab's device view starts alike: its size hint lays out all its
+// word-wrapped captions, so a design of many loops measures it once while
+// the style, font and language stay the same.
+QSize detailedViewMinimum(QWidget *view)
+{
+    QString key = qApp->styleSheet() + QChar(1) + view->font().key() + QChar(1) + view->styleSheet();
+    const QList<QLabel *> labels = view->findChildren<QLabel *>();
+    for (const QLabel *label : labels)
+        key += QChar(1) + label->text();
+    static QString measuredFor;
+    static QSize measured;
+    if (key != measuredFor || !measured.isValid()) {
+        measuredFor = key;
+        measured = view->sizeHint();
+    }
+    return measured;
 }
 
 } // namespace
@@ -87,9 +111,10 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
         fitFigureWidth(value, 85);
 
     m_detailedView = new DetailedViewWidget(catalogue, this);
-    ui->stackedWidget->addWidget(m_detailedView);
-    m_detailedView->setMinimumSize(m_detailedView->sizeHint());
-    ui->stackedWidget->setCurrentWidget(m_detailedView);
+    m_detailedView->setMinimumSize(detailedViewMinimum(m_detailedView));
+    // Showing a page polishes all its widgets in the style sheet: a loop tab
+    // out of sight takes its device view into the stack when first shown.
+    m_detailedView->hide();
 
     setUpDeviceFilter();
     setCodeTexts();
@@ -264,6 +289,16 @@ void LoopWidget::setCodeTexts()
     m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
     m_deviceFilter->setToolTip(tr("Shows the devices whose name, category or description contains "
                                   "every word typed. Esc clears the filter."));
+}
+
+void LoopWidget::showEvent(QShowEvent *event)
+{
+    if (ui->stackedWidget->indexOf(m_detailedView) < 0) {
+        ui->stackedWidget->addWidget(m_detailedView);
+        ui->stackedWidget->setCurrentWidget(m_detailedView);
+        m_detailedView->show();
+    }
+    QWidget::showEvent(event);
 }
 
 void LoopWidget::changeEvent(QEvent *event)

@@ -99,6 +99,7 @@ protected:
     // A new language: the form, the code's texts and every figure and message
     // are drawn again in place, from the loop as it stands.
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -4,6 +4,7 @@
 #include "design/designdocument.h"
 #include "design/designfile.h"
 #include "loop/schedulerules.h"
+#include "loop/scheduletablemodel.h"
 #include "loop/voltageprofileplot.h"
 #include "widgets/widgetfunctions.h"
 
@@ -15,23 +16,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace
 {
 
 constexpr int ToolTipMs = 5000;
-
-QTableWidgetItem *textItem(const QString &text, bool editable)
-{
-    auto *item = new QTableWidgetItem(text);
-    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    if (editable)
-        flags |= Qt::ItemIsEditable;
-    item->setFlags(flags);
-    return item;
-}
 
 } // namespace
 
@@ -68,7 +59,10 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     bar->addStretch(1);
     bar->addWidget(m_filter);
 
-    m_table = new QTableWidget(0, Columns, this);
+    m_model = new ScheduleTableModel(this);
+    m_model->setEdit([this](int row, int column, const QString &text) { onCellEdited(row, column, text); });
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
     m_table->setObjectName(QStringLiteral("scheduleTable"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -113,7 +107,6 @@ ScheduleView::ScheduleView(QWidget *parent) : QWidget(parent)
     connect(m_down, &QPushButton::clicked, this, [this] { moveCurrent(1); });
     connect(m_remove, &QPushButton::clicked, this, &ScheduleView::removeSchedule);
     connect(m_filter, &QLineEdit::textChanged, this, &ScheduleView::applyFilter);
-    connect(m_table, &QTableWidget::itemChanged, this, &ScheduleView::onItemChanged);
     refresh();
 }
 
@@ -181,12 +174,12 @@ void ScheduleView::removeSchedule()
 bool ScheduleView::moveCurrent(int delta)
 {
     std::optional<LoopSchedule> current = schedule();
-    const int row = m_table->currentRow();
+    const int row = m_table->currentIndex().row();
     if (!current || !ScheduleRules::moveUnit(*current, row, delta))
         return false;
-    const int column = std::max(0, m_table->currentColumn());
+    const int column = std::max(0, m_table->currentIndex().column());
     send(current);
-    m_table->setCurrentCell(row + delta, column);
+    m_table->setCurrentIndex(m_model->index(row + delta, column));
     return true;
 }
 
@@ -247,9 +240,10 @@ void ScheduleView::setTexts()
     m_down->setToolTip(tr("Moves the unit one place towards the IN terminal (Ctrl+Down)."));
     m_remove->setText(tr("Remove schedule"));
     m_filter->setPlaceholderText(tr("Filter units"));
-    m_table->setHorizontalHeaderLabels({tr("Position (m)"), tr("Device"), tr("Address"), tr("Zone"), tr("Location"),
-                                        tr("Drop intact (V)"), tr("Break at OUT (V)"), tr("Break at IN (V)"),
-                                        tr("Margin (V)"), tr("Status")});
+    m_model->setHeaders({tr("Position (m)"), tr("Device"), tr("Address"), tr("Zone"), tr("Location"),
+                         tr("Drop intact (V)"), tr("Break at OUT (V)"), tr("Break at IN (V)"), tr("Margin (V)"),
+                         tr("Status")},
+                        tr("Drop fed from OUT (V)"));
 }
 
 void ScheduleView::changeEvent(QEvent *event)
@@ -279,6 +273,7 @@ void ScheduleView::refresh()
     if (!has) {
         m_note->hide();
         m_shownSchedule.reset();
+        m_model->clear();
         m_make->setEnabled(m_document != nullptr);
         return;
     }
@@ -288,10 +283,18 @@ void ScheduleView::refresh()
     const PanelConfig &panel = design.system(index)->config;
     // An edit elsewhere leaves this loop's table as it is, unevaluated.
     if (m_shownSchedule == current && m_shownConfig == config && m_shownPanel == panel &&
-        m_table->rowCount() == current->units.size())
+        m_model->rowCount() == current->units.size())
         return;
-    const std::optional<LoopDeviceCheck> check =
-        DesignEvaluation::evaluateDeviceCheck(design, index, m_loop, *m_document->catalogue());
+    // The document's evaluation is kept until the design changes, and the
+    // battery boxes ask for it after every change anyway: its check is free.
+    const DesignEvaluation &evaluation = m_document->evaluation();
+    const SystemEvaluation *evaluated =
+        index < 0 ? &evaluation.main : (index < evaluation.boxes.size() ? &evaluation.boxes.at(index) : nullptr);
+    std::optional<LoopDeviceCheck> check;
+    if (evaluated && evaluated->deviceChecks.contains(m_loop))
+        check = evaluated->deviceChecks.value(m_loop);
+    else
+        check = DesignEvaluation::evaluateDeviceCheck(design, index, m_loop, *m_document->catalogue());
     if (!check)
         return;
     m_shownSchedule = current;
@@ -306,87 +309,56 @@ void ScheduleView::refresh()
 
 void ScheduleView::fill(const LoopSchedule &schedule, const LoopDeviceCheck &check)
 {
-    m_filling = true;
-    m_table->setUpdatesEnabled(false);
-    const bool resized = m_table->rowCount() != schedule.units.size();
-    m_table->setRowCount(schedule.units.size());
+    const bool resized = m_model->rowCount() != schedule.units.size();
+    m_model->show(schedule, check);
     m_table->setColumnHidden(BreakAtOut, check.degradedMode);
     m_table->setColumnHidden(BreakAtIn, check.degradedMode);
-    m_table->horizontalHeaderItem(Intact)->setText(check.degradedMode ? tr("Drop fed from OUT (V)")
-                                                                      : tr("Drop intact (V)"));
-    const auto drop = [](const DeviceCheck::Scenario &s, int i) { return Display::fixed(s.drops.value(i), 3); };
-    // Items are kept and their texts rewritten: an edit arrives from one of
-    // them, and a redraw of 250 rows stays cheap.
-    const auto set = [this](int row, int column, const QString &text, bool editable) {
-        if (QTableWidgetItem *item = m_table->item(row, column)) {
-            if (item->text() != text)
-                item->setText(text);
-        } else
-            m_table->setItem(row, column, textItem(text, editable));
-    };
-    for (int i = 0; i < schedule.units.size(); ++i) {
-        const ScheduleUnit &unit = schedule.units.at(i);
-        set(i, Position, QString::number(unit.position), true);
-        set(i, Device, unit.device, false);
-        set(i, Address, unit.address, false);
-        set(i, Zone, unit.zone, true);
-        set(i, Location, unit.location, true);
-        set(i, Intact, drop(check.electrical.intact, i), false);
-        set(i, BreakAtOut, drop(check.electrical.breakAtOut, i), false);
-        set(i, BreakAtIn, drop(check.electrical.breakAtIn, i), false);
-        set(i, Margin, Display::fixed(check.limit - check.worstDropAt(i), 3), false);
-        // The row's fault is told in words, so it reads the same in every style.
-        set(i, Status, check.unitFaults.value(i) ? tr("FAULT") : tr("OK"), false);
-    }
     applyFilter();
-    // Sizing the columns measures the text of every cell: a table out of
+    // Sizing the columns measures the texts of the cells: a table out of
     // sight (another loop's tab) is sized when it is first shown.
     if (resized && m_table->isVisible())
         m_table->resizeColumnsToContents();
     else if (resized)
         m_columnsToSize = true;
-    m_table->setUpdatesEnabled(true);
-    m_filling = false;
 }
 
 void ScheduleView::applyFilter()
 {
     const QString text = m_filter->text().trimmed();
-    for (int row = 0; row < m_table->rowCount(); ++row) {
+    // No filter and nothing hidden: thousands of rows are left alone.
+    if (text.isEmpty() && !m_filtered)
+        return;
+    m_filtered = !text.isEmpty();
+    for (int row = 0; row < m_model->rowCount(); ++row) {
         bool shown = text.isEmpty();
         for (int column : {Device, Address, Zone, Location, Status}) {
-            const QTableWidgetItem *item = m_table->item(row, column);
-            if (!shown && item && item->text().contains(text, Qt::CaseInsensitive))
+            if (!shown && m_model->text(row, column).contains(text, Qt::CaseInsensitive))
                 shown = true;
         }
         m_table->setRowHidden(row, !shown);
     }
 }
 
-void ScheduleView::refuse(QTableWidgetItem *item, const QString &why)
+void ScheduleView::refuse(int row, int column, const QString &why)
 {
     // The table shows the document's value again.
     m_shownSchedule.reset();
     refresh();
-    showToolTip(m_table, why, m_table->visualItemRect(item).bottomLeft(), ToolTipMs);
+    showToolTip(m_table, why, m_table->visualRect(m_model->index(row, column)).bottomLeft(), ToolTipMs);
 }
 
-void ScheduleView::onItemChanged(QTableWidgetItem *item)
+void ScheduleView::onCellEdited(int row, int column, const QString &text)
 {
-    if (m_filling)
-        return;
     std::optional<LoopSchedule> current = schedule();
-    const int row = item->row();
     if (!current || row < 0 || row >= current->units.size())
         return;
     ScheduleUnit &unit = current->units[row];
-    const QString text = item->text();
-    switch (item->column()) {
+    switch (column) {
     case Position: {
         bool ok = false;
         const int position = text.trimmed().toInt(&ok);
         if (!ok || position < 0 || position > LoopConfig::MaxDistance) {
-            refuse(item, tr("Enter whole metres from 0 to %1.").arg(LoopConfig::MaxDistance));
+            refuse(row, column, tr("Enter whole metres from 0 to %1.").arg(LoopConfig::MaxDistance));
             return;
         }
         unit.position = position;
@@ -395,13 +367,14 @@ void ScheduleView::onItemChanged(QTableWidgetItem *item)
     case Zone:
     case Location:
         if (!DesignFile::isStorableText(text) ||
-            (item->column() == Location && text.size() > DesignFile::MaxLocationLength)) {
-            refuse(item, tr("Zones and locations cannot hold \";\" or line breaks, and a location holds at most "
-                            "%1 characters.")
-                             .arg(DesignFile::MaxLocationLength));
+            (column == Location && text.size() > DesignFile::MaxLocationLength)) {
+            refuse(row, column,
+                   tr("Zones and locations cannot hold \";\" or line breaks, and a location holds at most "
+                      "%1 characters.")
+                       .arg(DesignFile::MaxLocationLength));
             return;
         }
-        (item->column() == Zone ? unit.zone : unit.location) = text;
+        (column == Zone ? unit.zone : unit.location) = text;
         break;
     default:
         return;

@@ -13,8 +13,8 @@ class DesignDocument;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
-class QTableWidgetItem;
+class QTableView;
+class ScheduleTableModel;
 class VoltageProfilePlot;
 struct DesignChange;
 
@@ -41,7 +41,8 @@ public:
     // Moves the current unit along the cable; false when it cannot go.
     bool moveCurrent(int delta);
 
-    QTableWidget *table() const { return m_table; }
+    QTableView *table() const { return m_table; }
+    ScheduleTableModel *model() const { return m_model; }
     QLineEdit *filterField() const { return m_filter; }
     QString faultsText() const;
     QString noteText() const;
@@ -59,10 +60,10 @@ private:
     void send(const std::optional<LoopSchedule> &schedule);
     void fill(const LoopSchedule &schedule, const LoopDeviceCheck &check);
     void applyFilter();
-    void onItemChanged(QTableWidgetItem *item);
+    void onCellEdited(int row, int column, const QString &text);
     void onChanged(const DesignChange &change);
     void onEdited(const Design &before, const Design &after);
-    void refuse(QTableWidgetItem *item, const QString &why);
+    void refuse(int row, int column, const QString &why);
 
     DesignDocument *m_document = nullptr;
     std::function<int()> m_system;
@@ -74,11 +75,12 @@ private:
     QPushButton *m_down;
     QPushButton *m_remove;
     QLineEdit *m_filter;
-    QTableWidget *m_table;
+    QTableView *m_table;
+    ScheduleTableModel *m_model;
     QLabel *m_faults;
     QLabel *m_note;
     VoltageProfilePlot *m_plot;
-    bool m_filling = false;
+    bool m_filtered = false; // some rows hidden by the filter
     bool m_columnsToSize = false; // filled while out of sight, sized when shown
     // What the table shows, so an edit elsewhere does not redraw it.
     std::optional<LoopSchedule> m_shownSchedule;

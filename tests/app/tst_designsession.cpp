@@ -774,11 +774,11 @@ void TestDesignSession::scheduleViewEditsTheDocument()
     settle();
     const DesignDocument *document = session(window)->document();
     QCOMPARE(document->design().main.schedules.value(0).units.size(), 3);
-    QCOMPARE(view->table()->rowCount(), 3);
+    QCOMPARE(view->table()->model()->rowCount(), 3);
     QVERIFY(window.isWindowModified());
 
     // The first unit moved along the cable: the loop tab's start distance follows.
-    view->table()->item(0, ScheduleView::Position)->setText(QStringLiteral("40"));
+    view->table()->model()->setData(view->table()->model()->index(0, ScheduleView::Position), QStringLiteral("40"));
     settle();
     QCOMPARE(child<QSpinBox>(loop, "distStartSpinBox")->value(), 40);
     QCOMPARE(document->design().main.loops.at(0).startDistance, 40);
@@ -787,7 +787,7 @@ void TestDesignSession::scheduleViewEditsTheDocument()
     setQuantity(loop, QStringLiteral("OPT-100"), 4);
     settle();
     QCOMPARE(document->design().main.schedules.value(0).units.size(), 4);
-    QCOMPARE(view->table()->rowCount(), 4);
+    QCOMPARE(view->table()->model()->rowCount(), 4);
 
     // Each was one step; undo takes them back in turn, editors and view alike.
     QCOMPARE(session(window)->history().size(), steps + 3);
@@ -795,7 +795,7 @@ void TestDesignSession::scheduleViewEditsTheDocument()
     action(window, "actionUndo")->trigger();
     settle();
     QCOMPARE(child<QSpinBox>(loop, "distStartSpinBox")->value(), 0);
-    QCOMPARE(view->table()->rowCount(), 3);
+    QCOMPARE(view->table()->model()->rowCount(), 3);
     action(window, "actionUndo")->trigger();
     settle();
     QVERIFY(!view->table()->isVisibleTo(view));

@@ -18,19 +18,7 @@ namespace TableFiles
 namespace
 {
 
-bool isNumber(const QVariant &cell)
-{
-    switch (cell.userType()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
-    }
-}
+using XlsxRequest::isNumber;
 
 QString numberText(const QVariant &cell)
 {

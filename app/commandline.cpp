@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "app/diffcommand.h"
 #include "app/exportcommand.h"
 #include "catalogue/catalogue.h"

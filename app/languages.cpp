@@ -1,6 +1,6 @@
 #include "app/languages.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "app/translationfile.h"
 #include "core/safewrite.h"
 

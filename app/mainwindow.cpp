@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/busycursor.h"
-#include "app/constants.h"
+#include "core/constants.h"
 #include "app/designsession.h"
 #include "app/firststart.h"
 #include "app/helpwindows.h"

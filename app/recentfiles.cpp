@@ -1,6 +1,6 @@
 #include "app/recentfiles.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/settingsfile.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "core/safewrite.h"
 
 #include <QDateTime>

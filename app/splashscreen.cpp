@@ -1,6 +1,6 @@
 #include "app/splashscreen.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "ui_splashscreen.h"
 
 #include <QFile>

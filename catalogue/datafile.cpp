@@ -1,6 +1,6 @@
 #include "catalogue/datafile.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/catalogue.h"
 
 #include <QDebug>

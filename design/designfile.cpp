@@ -1,6 +1,6 @@
 #include "design/designfile.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/catalogue.h"
 
 #include <QDebug>

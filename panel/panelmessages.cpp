@@ -1,6 +1,6 @@
 #include "panel/panelmessages.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/displayformat.h"
 #include "panel/panelcalculation.h"
 

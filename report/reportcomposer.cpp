@@ -1,6 +1,6 @@
 #include "report/reportcomposer.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/catalogue.h"
 
 

@@ -2,7 +2,7 @@
 
 #include "core/safewrite.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "setup/xmlimport.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

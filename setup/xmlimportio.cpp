@@ -1,6 +1,6 @@
 #include "setup/xmlimportio.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopwidget.h"
 #include "app/systemcontainerwidget.h"

@@ -1,6 +1,6 @@
 #include "widgets/about.h"
 
-#include "app/constants.h"
+#include "core/constants.h"
 #include "ui_about.h"
 
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "app/constants.h"
+#include "core/constants.h"
 #include "catalogue/catalogue.h"
 #include "widgets/about.h"
 #include "widgets/distributionfactor.h"

@@ -3,6 +3,7 @@
 //
 //   bench_catalogue [runs]
 
+#include "bench/common/benchstats.h"
 #include "catalogue/catalogue.h"
 #include "tools/packbuilder/packtool.h"
 
@@ -18,6 +19,8 @@
 
 namespace
 {
+
+using Bench::median;
 
 constexpr int DeviceCount = 5000;
 
@@ -57,12 +60,6 @@ QByteArray generateCatalogue()
     out << ";;;;\nDistribution factor;\nheader\n1;0,5\nTopology factor;\nheader\n0,5;1\n";
     out.flush();
     return text.toUtf8();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // the medians of building the tables and of writing the XLSX workbook and
 // the three CSV files; the workbook should stay under 500 ms.
 // Usage: bench_exports DATAFILE [runs, default 5]
+#include "bench/common/benchstats.h"
 #include "bench/common/largestdesign.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
@@ -22,12 +23,7 @@
 namespace
 {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using Bench::median;
 
 // One unit per metre step along the loop, addresses counted up.
 void scheduleEveryLoop(Design &design)

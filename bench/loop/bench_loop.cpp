@@ -1,5 +1,6 @@
 // Loop benchmarks: one full recomputation in the core, and applying a full
 // device map to a fresh loop tab. Prints medians.
+#include "bench/common/benchstats.h"
 #include "catalogue/catalogue.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopmessages.h"
@@ -15,6 +16,9 @@
 
 namespace
 {
+
+using Bench::median;
+using Bench::threadCpuMs;
 
 Device makeDevice(int i)
 {
@@ -57,20 +61,6 @@ CatalogueData benchData()
     for (int i = 0; i < 20; ++i)
         data.devices.append(makeDevice(i));
     return data;
-}
-
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
-
-double threadCpuMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
 // Runs `body` `runs` times (after `setup`, untimed) and returns the median in

@@ -1,6 +1,7 @@
 // Loop schedule benchmarks: the device-level check of a 250-unit loop, one
 // edit of it until the schedule view has painted, and the largest design
 // with every loop scheduled read and checked as --check does. Prints medians.
+#include "bench/common/benchstats.h"
 #include "../common/largestdesign.h"
 
 #include "catalogue/catalogue.h"
@@ -25,19 +26,8 @@
 namespace
 {
 
-double median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
-
-double wallMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
+using Bench::median;
+using Bench::wallMs;
 
 double medianMs(int runs, const std::function<void()> &body)
 {

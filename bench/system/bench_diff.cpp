@@ -8,6 +8,7 @@
 // (on the data installed by `Kalvix --import-data-pack`), and prints the
 // median in-process times of reading both, evaluating both and comparing.
 // Usage: bench_diff <folder> [runs, default 5]
+#include "bench/common/benchstats.h"
 #include "bench/common/largestdesign.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
@@ -26,6 +27,8 @@
 namespace
 {
 
+using Bench::median;
+
 CatalogueData demoData()
 {
     CatalogueData data;
@@ -33,13 +36,6 @@ CatalogueData demoData()
     if (!file.open(QIODevice::ReadOnly) || !DataFile::read(file, data))
         qFatal("cannot read the demo catalogue");
     return data;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Every device of the loop as a unit, spread evenly along its cable.

@@ -141,7 +141,6 @@ void LoopWidget::connectForm()
     connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
     connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] { computeVoltageDrop(); });
 
-    connect(this, &LoopWidget::addDevice, m_detailedView, &DetailedViewWidget::onDroppedNewDevice);
     connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
     // A double-click or Enter on a device adds one unit, as a drop does.

@@ -58,6 +58,11 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     setAcceptDrops(true);
+    // A device dropped lands in the form's device list, made for it if need be.
+    connect(this, &LoopWidget::addDevice, this, [this](const QString &deviceName) {
+        buildPage();
+        m_detailedView->onDroppedNewDevice(deviceName);
+    });
     onUpdateDeviceQuantity(QString(), 0);
 }
 

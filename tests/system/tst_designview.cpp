@@ -328,8 +328,6 @@ void TestDesignView::applyDevicesEqualsOneDropPerUnit()
     prepare(dropped, droppedTold);
     prepare(applied, appliedTold);
 
-    // Drops land in a form; the loop given its devices builds its own when read.
-    dropped.page();
     for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
         for (int i = 0; i < it.value(); ++i)
             emit dropped.addDevice(it.key());

@@ -180,9 +180,12 @@ void SystemContainerWidget::setDocument(DesignDocument *document, std::function<
 
 void SystemContainerWidget::addScheduleView(int loop)
 {
-    auto *view = new ScheduleView;
-    view->setDocument(m_document, [this] { return m_systemIndex ? m_systemIndex() : -1; }, loop);
-    m_loopWidgets.at(loop)->setScheduleView(view);
+    // Made with the loop's page, when the tab is first shown.
+    m_loopWidgets.at(loop)->setScheduleViewFactory([this, loop]() -> QWidget * {
+        auto *view = new ScheduleView;
+        view->setDocument(m_document, [this] { return m_systemIndex ? m_systemIndex() : -1; }, loop);
+        return view;
+    });
 }
 
 void SystemContainerWidget::applyPanelLimits(LoopWidget *loop, const QString &modelName) const

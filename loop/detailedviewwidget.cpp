@@ -326,35 +326,40 @@ void DetailedViewWidget::setSoundersActiveFraction(double value)
 
 void DetailedViewWidget::setDevices(const QMap<QString, int> &devices)
 {
-    ui->devInLoopListWidget->clear();
+    QListWidget *list = ui->devInLoopListWidget;
+    // A row is costly to build; an undo that changes a quantity keeps the
+    // rows whose devices stay and drops only the others.
+    for (int i = list->count() - 1; i >= 0; --i) {
+        if (qMin(devices.value(list->item(i)->data(Qt::UserRole).toString()), MaxQuantity) <= 0)
+            delete list->item(i);
+    }
     // As many drops as units: a row at 1, then every further unit signalled.
     // Only the signals of the steps between matter to anyone, so the spin box
     // and the details are set once per device instead of once per unit (a
     // full loop is 5,000 units).
     QString last;
+    QListWidgetItem *lastItem = nullptr;
     for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
         // Drops beyond the top of the range change nothing, so stop there.
         const int drops = qMin(it.value(), MaxQuantity);
         if (drops <= 0)
             continue;
         const QString &name = it.key();
-        if (itemOf(name)) {
-            // Cannot happen with a map; keep to the one-drop path anyway.
-            for (int i = 0; i < drops; ++i)
-                onDroppedNewDevice(name);
-            continue;
-        }
-        QListWidgetItem *item = addRow(name);
-        ui->devInLoopListWidget->setCurrentItem(item);
-        emit updateDeviceQuantity(name, 1);
-        for (int quantity = 2; quantity <= drops; ++quantity)
+        QListWidgetItem *item = itemOf(name);
+        if (!item)
+            item = addRow(name);
+        for (int quantity = 1; quantity <= drops; ++quantity)
             emit updateDeviceQuantity(name, quantity);
-        if (drops > 1) {
-            const QSignalBlocker blocker(spinBoxOf(item));
-            spinBoxOf(item)->setValue(drops);
+        QSpinBox *spinBox = spinBoxOf(item);
+        if (spinBox->value() != drops) {
+            const QSignalBlocker blocker(spinBox);
+            spinBox->setValue(drops);
         }
         last = name;
+        lastItem = item;
     }
+    if (lastItem)
+        list->setCurrentItem(lastItem);
     if (!last.isEmpty())
         showDeviceDetails(last);
 }

@@ -117,8 +117,9 @@ void LoopWidget::setUpDeviceFilter()
     });
 }
 
-QLineEdit *LoopWidget::deviceFilterField() const
+QLineEdit *LoopWidget::deviceFilterField()
 {
+    buildPage();
     return m_deviceFilter;
 }
 
@@ -202,6 +203,8 @@ void LoopWidget::showTypedQuantity()
 
 bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    if (!ui)
+        return QWidget::eventFilter(watched, event);
     if (watched == ui->devAvailableTree && event->type() == QEvent::FocusOut && !m_typedQuantity.isEmpty()) {
         m_typedQuantity.clear();
         showTypedQuantity();
@@ -311,13 +314,15 @@ QObject *LoopWidget::dragSource(const QDropEvent *event) const
 
 bool LoopWidget::dropsOnDeviceView(const QPoint &position) const
 {
+    if (!ui)
+        return false;
     const QWidget *view = ui->stackedWidget;
     return QRect(view->mapTo(this, QPoint(0, 0)), view->size()).contains(position);
 }
 
 void LoopWidget::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (dragSource(event) == ui->devAvailableTree)
+    if (ui && dragSource(event) == ui->devAvailableTree)
         event->acceptProposedAction();
     else
         event->ignore();
@@ -326,7 +331,7 @@ void LoopWidget::dragEnterEvent(QDragEnterEvent *event)
 void LoopWidget::dragMoveEvent(QDragMoveEvent *event)
 {
     // Show the user where a drop would land.
-    if (dragSource(event) == ui->devAvailableTree && dropsOnDeviceView(event->pos()))
+    if (ui && dragSource(event) == ui->devAvailableTree && dropsOnDeviceView(event->pos()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -334,7 +339,7 @@ void LoopWidget::dragMoveEvent(QDragMoveEvent *event)
 
 void LoopWidget::dropEvent(QDropEvent *event)
 {
-    const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
+    const QTreeWidgetItem *current = ui ? ui->devAvailableTree->currentItem() : nullptr;
     if (dropsOnDeviceView(event->pos()) && dragSource(event) == ui->devAvailableTree && current &&
         current->childCount() == 0) {
         event->acceptProposedAction();

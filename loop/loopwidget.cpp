@@ -48,146 +48,54 @@ void mark(QWidget *widget, bool fault)
 
 } // namespace
 
-namespace
-{
-
-// Every loop tab's device view starts alike: its size hint lays out all its
-// word-wrapped captions, so a design of many loops measures it once while
-// the style, font and language stay the same.
-QSize detailedViewMinimum(QWidget *view)
-{
-    QString key = qApp->styleSheet() + QChar(1) + view->font().key() + QChar(1) + view->styleSheet();
-    const QList<QLabel *> labels = view->findChildren<QLabel *>();
-    for (const QLabel *label : labels)
-        key += QChar(1) + label->text();
-    static QString measuredFor;
-    static QSize measured;
-    if (key != measuredFor || !measured.isValid()) {
-        measuredFor = key;
-        measured = view->sizeHint();
-    }
-    return measured;
-}
-
-} // namespace
-
 LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
-    : QWidget(parent), ui(new Ui::LoopWidget), m_catalogue(catalogue)
+    : QWidget(parent), m_catalogue(catalogue)
 {
     // Typed values beyond a field's range are capped with a note, not cut.
     RangeGuard::install();
-    // The form lives on a page inside a scroll area, so that a small screen
-    // scrolls the tab instead of cutting it off.
     setObjectName(QStringLiteral("LoopWidget"));
-    auto *page = new QWidget;
-    m_page = page;
-    page->setObjectName(QStringLiteral("loopPage"));
-    ui->setupUi(page);
-    setWindowTitle(page->windowTitle());
-    auto *scrollArea = new QScrollArea(this);
-    scrollArea->setObjectName(QStringLiteral("loopScrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidgetResizable(true);
-    scrollArea->setWidget(page);
+    setWindowTitle(tr("Form"));
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scrollArea);
     setAcceptDrops(true);
-    // The boxes were polished when their scroll areas took them, before the
-    // form gave them their labelType; polish them again so the style applies.
-    for (QWidget *box : {static_cast<QWidget *>(ui->faultsLabel), static_cast<QWidget *>(ui->notesLabel)}) {
-        box->style()->unpolish(box);
-        box->style()->polish(box);
-        // Border and padding widths are taken on a style change only.
-        QEvent styleChange(QEvent::StyleChange);
-        QCoreApplication::sendEvent(box, &styleChange);
-    }
-
-    // Room for a whole figure in the style sheet's font, so that a narrow
-    // window never cuts a result short.
-    for (QLabel *value :
-         {ui->totalAddressesValueLabel, ui->voltageDropValueLabel, ui->maxVoltageDropValueLabel,
-          ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel, ui->maxCurrentValueLabel})
-        fitFigureWidth(value, 85);
-
-    m_detailedView = new DetailedViewWidget(catalogue, this);
-    m_detailedView->setMinimumSize(detailedViewMinimum(m_detailedView));
-    // Showing a page polishes all its widgets in the style sheet: a loop tab
-    // out of sight takes its device view into the stack when first shown.
-    m_detailedView->hide();
-
-    setUpDeviceFilter();
-    setCodeTexts();
-    fillDeviceTree();
-
-    const auto lengthChanged = QOverload<int>::of(&QSpinBox::valueChanged);
-    connect(ui->loopLengthSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
-    connect(ui->distStartSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
-    connect(ui->distEndSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
-
-    // The spin box and the slider follow each other; only the slider recomputes,
-    // so a typed value recomputes once.
-    connect(ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), ui->distrFactorSlider,
-            &QSlider::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] { computeVoltageDrop(); });
-
-    connect(this, &LoopWidget::addDevice, m_detailedView, &DetailedViewWidget::onDroppedNewDevice);
-    connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
-    // A double-click or Enter on a device adds one unit, as a drop does.
-    connect(ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        if (item == ui->devAvailableTree->currentItem())
-            addCurrentTreeDevice();
+    // A device dropped lands in the form's device list, made for it if need be.
+    connect(this, &LoopWidget::addDevice, this, [this](const QString &deviceName) {
+        buildPage();
+        m_detailedView->onDroppedNewDevice(deviceName);
     });
-    ui->devAvailableTree->installEventFilter(this);
-    connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
-            &LoopWidget::onUpdateDeviceQuantity);
-    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] { computeVoltageDrop(); });
-    // Only a click recomputes; checking a button from code does not.
-    connect(ui->topologyTypeARadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
-    connect(ui->topologyTypeBRadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
-    connect(ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
-    connect(ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
-
     onUpdateDeviceQuantity(QString(), 0);
-}
-
-LoopWidget::~LoopWidget()
-{
-    delete ui;
 }
 
 // ---- settings ---------------------------------------------------------------
 
 QString LoopWidget::cableTypeText() const
 {
-    return ui->cableTypeComboBox->currentText();
+    return ui ? ui->cableTypeComboBox->currentText() : LoopCable::displayText(m_settings.cableType);
 }
 
 QString LoopWidget::topologyCode() const
 {
-    return ui->topologyTypeARadioButton->isChecked() ? QStringLiteral("A") : QStringLiteral("B");
+    return LoopConfig::topologyCode(topology());
 }
 
 double LoopWidget::distributionFactorValue() const
 {
-    return ui->distrFactorSpinBox->value();
+    return ui ? ui->distrFactorSpinBox->value() : m_settings.distributionFactor;
 }
 
 int LoopWidget::loopLengthValue() const
 {
-    return ui->loopLengthSpinBox->value();
+    return ui ? ui->loopLengthSpinBox->value() : m_settings.loopLength;
 }
 
 int LoopWidget::startDistanceValue() const
 {
-    return ui->distStartSpinBox->value();
+    return ui ? ui->distStartSpinBox->value() : m_settings.startDistance;
 }
 
 int LoopWidget::endDistanceValue() const
 {
-    return ui->distEndSpinBox->value();
+    return ui ? ui->distEndSpinBox->value() : m_settings.endDistance;
 }
 
 QVector<QPair<QString, int>> LoopWidget::deviceList() const
@@ -201,6 +109,8 @@ QVector<QPair<QString, int>> LoopWidget::deviceList() const
 
 Topology LoopWidget::topology() const
 {
+    if (!ui)
+        return m_settings.topology;
     return ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
 }
 
@@ -209,7 +119,7 @@ LoopConfig LoopWidget::config() const
     LoopConfig config;
     config.cableType = cableTypeText();
     config.topology = topology();
-    config.distributionFactor = ui->distrFactorSpinBox->value();
+    config.distributionFactor = int(distributionFactorValue());
     config.loopLength = loopLengthValue();
     config.startDistance = startDistanceValue();
     config.endDistance = endDistanceValue();
@@ -217,8 +127,52 @@ LoopConfig LoopWidget::config() const
     return config;
 }
 
+void LoopWidget::keepSettings(const LoopConfig &config)
+{
+    // As the cable selector finds an entry: the first whose shown text matches.
+    const QString shown = LoopCable::displayText(config.cableType);
+    for (const QString &source : LoopCable::sourceTexts()) {
+        if (LoopCable::displayText(source) == shown) {
+            m_settings.cableType = source;
+            break;
+        }
+    }
+    m_settings.topology = config.topology;
+    m_settings.distributionFactor = qBound(0, config.distributionFactor, 100);
+    m_settings.loopLength = qBound(LoopConfig::MinLoopLength, config.loopLength, LoopConfig::MaxLoopLength);
+    m_settings.startDistance = qBound(0, config.startDistance, LoopConfig::MaxDistance);
+    m_settings.endDistance = qBound(0, config.endDistance, LoopConfig::MaxDistance);
+}
+
 void LoopWidget::applyLoopValues(const QStringList &values)
 {
+    if (!ui) {
+        // The values present, read as the form reads them.
+        LoopConfig given = m_settings;
+        const LoopConfig read = LoopConfig::fromTexts(values);
+        if (values.size() > 0)
+            given.cableType = read.cableType;
+        if (values.size() > 1)
+            given.topology = read.topology;
+        if (values.size() > 2) {
+            // Text that is no number leaves the factor as it is.
+            bool ok = false;
+            const double factor = values.at(2).toDouble(&ok);
+            if (ok && std::isfinite(factor))
+                given.distributionFactor = read.distributionFactor;
+        }
+        if (values.size() > 3)
+            given.loopLength = read.loopLength;
+        if (values.size() > 4)
+            given.startDistance = read.startDistance;
+        if (values.size() > 5)
+            given.endDistance = read.endDistance;
+        const LoopConfig before = config();
+        keepSettings(given);
+        if (config() != before)
+            showEvaluation(resolvedDevices());
+        return;
+    }
     if (values.size() > 0) {
         // A stored entry is its source text; a copied one is already shown text.
         const int index = ui->cableTypeComboBox->findText(LoopCable::displayText(values.at(0)));
@@ -245,6 +199,13 @@ void LoopWidget::applyLoopValues(const QStringList &values)
 
 void LoopWidget::applySettings(const LoopConfig &config)
 {
+    if (!ui) {
+        const LoopConfig before = this->config();
+        keepSettings(config);
+        if (this->config() != before)
+            showEvaluation(resolvedDevices());
+        return;
+    }
     // A stored entry is its source text; a copied one is already shown text.
     const int cable = ui->cableTypeComboBox->findText(LoopCable::displayText(config.cableType));
     if (cable >= 0)
@@ -261,13 +222,26 @@ void LoopWidget::applySettings(const LoopConfig &config)
 
 void LoopWidget::applyConfig(const LoopConfig &config)
 {
-    applySettings(config);
+    // Without a form the devices' evaluation below covers the settings too.
+    if (ui)
+        applySettings(config);
+    else
+        keepSettings(config);
     applyDevices(config.devices);
 }
 
 void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 {
     m_devices.clear();
+    if (!ui) {
+        // As the device list takes them: a row per device, at most 250 units.
+        for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+            if (it.value() > 0)
+                m_devices.insert(it.key(), qMin(it.value(), LoopConfig::MaxQuantity));
+        }
+        computeLoopTotals();
+        return;
+    }
     // The device view signals every unit it adds; the loop takes each into
     // its device map but computes once, from the final map. Before, a full
     // loop was recomputed once per unit (5,000 times).
@@ -277,35 +251,17 @@ void LoopWidget::applyDevices(const QMap<QString, int> &devices)
     computeLoopTotals();
 }
 
-void LoopWidget::setCodeTexts()
-{
-    addHelpSymbol(
-        ui->topologyTypeLabel,
-        tr("Class A if closed loop. Degraded mode if open loop.\nDegraded mode is for testing purposes "
-           "only, installation should always be made with Class A."));
-    addHelpSymbol(ui->distrFactorLabel,
-                  tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
-                     "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
-    m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
-    m_deviceFilter->setToolTip(tr("Shows the devices whose name, category or description contains "
-                                  "every word typed. Esc clears the filter."));
-}
-
-void LoopWidget::showEvent(QShowEvent *event)
-{
-    if (ui->stackedWidget->indexOf(m_detailedView) < 0) {
-        ui->stackedWidget->addWidget(m_detailedView);
-        ui->stackedWidget->setCurrentWidget(m_detailedView);
-        m_detailedView->show();
-    }
-    QWidget::showEvent(event);
-}
-
 void LoopWidget::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
+    if (!ui) {
+        // The messages in the new words; the form takes them when built.
+        setWindowTitle(tr("Form"));
+        showEvaluation(resolvedDevices());
+        return;
+    }
     {
         // The cable entries take their new texts without counting as a choice.
         const QSignalBlocker quiet(ui->cableTypeComboBox);
@@ -319,13 +275,6 @@ void LoopWidget::changeEvent(QEvent *event)
     // The length note and every figure and message, in the new words.
     showLengthNote();
     showEvaluation(devices);
-}
-
-void LoopWidget::setScheduleView(QWidget *view)
-{
-    delete m_scheduleView;
-    m_scheduleView = view;
-    ui->verticalLayout->addWidget(view, 1);
 }
 
 // ---- edits ----------------------------------------------------------------------------
@@ -361,7 +310,17 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
 void LoopWidget::onSoundersActiveChanged(double value)
 {
     m_soundersActiveFraction = value;
-    m_detailedView->setSoundersActiveFraction(value);
+    if (ui) {
+        m_detailedView->setSoundersActiveFraction(value);
+        return;
+    }
+    // The device list reports its sounders again, and the loop recomputes.
+    for (const LoopCalc::LoopDevice &device : resolvedDevices()) {
+        if (device.record.isSounder) {
+            computeLoopTotals();
+            return;
+        }
+    }
 }
 
 void LoopWidget::onPanelChanged(int maxAddresses, double minCurrent, double maxCurrent,
@@ -411,7 +370,8 @@ LoopCalc::LoopResults LoopWidget::displayedResults() const
 void LoopWidget::computeLoopTotals()
 {
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
-    refreshTreeCounters(devices);
+    if (ui)
+        refreshTreeCounters(devices);
     showEvaluation(devices);
     emit updateLoopCurrents(m_evaluation.totals.idleCurrent, m_evaluation.totals.alarmCurrent);
 }
@@ -445,6 +405,23 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
     m_evaluation = LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction, *m_catalogue);
     const LoopEvaluation &e = m_evaluation;
+    if (ui)
+        drawEvaluation(devices);
+    if (e.faults.any() != m_lastFaultState) {
+        m_lastFaultState = e.faults.any();
+        emit loopFaultChanged(m_lastFaultState);
+    }
+    // The tab's mark names the faults, so it follows their text as well.
+    const QString summary = e.faults.any() ? e.faultsText : QString();
+    if (summary != m_lastFaultSummary) {
+        m_lastFaultSummary = summary;
+        emit faultSummaryChanged(e.faults.any(), summary);
+    }
+}
+
+void LoopWidget::drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
+{
+    const LoopEvaluation &e = m_evaluation;
     ui->totalAddressesValueLabel->setText(e.addressesText());
     ui->idleCurrentValueLabel->setText(e.idleCurrentText());
     ui->alarmCurrentValueLabel->setText(e.alarmCurrentText());
@@ -463,16 +440,6 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
     mark(ui->voltageDropValueLabel, e.faults.voltageDrop);
     mark(ui->alarmCurrentValueLabel, e.faults.current);
     mark(ui->faultsLabel, e.faults.any());
-    if (e.faults.any() != m_lastFaultState) {
-        m_lastFaultState = e.faults.any();
-        emit loopFaultChanged(m_lastFaultState);
-    }
-    // The tab's mark names the faults, so it follows their text as well.
-    const QString summary = e.faults.any() ? e.faultsText : QString();
-    if (summary != m_lastFaultSummary) {
-        m_lastFaultSummary = summary;
-        emit faultSummaryChanged(e.faults.any(), summary);
-    }
 }
 
 bool LoopWidget::hasFault() const

@@ -13,11 +13,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class Catalogue;
 class DetailedViewWidget;
 class QDropEvent;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QTreeWidgetItem;
 
 namespace Ui
@@ -30,6 +33,10 @@ class LoopWidget;
 // device list, and the loop status with its faults and notes. Every figure
 // is kept as displayed (7 decimals) and later stages read it so, as the
 // widget-free LoopEvaluation does.
+// The form is built when the tab is first shown (or its page asked for): a
+// large design opens dozens of loops of which one is on screen. Until then
+// the loop keeps the values it was given, as the form would show them, and
+// evaluates and signals exactly as it does with its form.
 class LoopWidget : public QWidget
 {
     Q_OBJECT
@@ -53,6 +60,10 @@ public:
     void applySettings(const LoopConfig &config);
     // Settings, then devices.
     void applyConfig(const LoopConfig &config);
+
+    // The form's page, built on the first call.
+    QWidget *page();
+    bool isPageBuilt() const { return ui != nullptr; }
 
     QString faultReportText() const;
     QString noteReportText() const;
@@ -79,10 +90,12 @@ public slots:
 
 public:
     // The field above the device tree that narrows it (Ctrl+F, Esc clears).
-    QLineEdit *deviceFilterField() const;
-    // The loop's schedule view, below the devices; the tab takes it over.
-    void setScheduleView(QWidget *view);
-    QWidget *scheduleView() const { return m_scheduleView; }
+    QLineEdit *deviceFilterField();
+    // How the loop's schedule view, below the devices, is made when the
+    // page is built (at once when it already is); the tab owns the view.
+    void setScheduleViewFactory(std::function<QWidget *()> make);
+    QWidget *scheduleView();
+    void setVisible(bool visible) override;
     bool hasFault() const;
     QString faultSummary() const;
 
@@ -113,6 +126,13 @@ private slots:
     void onUpdateDeviceQuantity(const QString &deviceName, int quantity);
 
 private:
+    void buildPage();
+    // The form's values from the loop's, before anything listens to them.
+    void showSettingsInForm();
+    void connectForm();
+    // The settings as the form would take them: a cable it does not offer
+    // leaves the one it has, numbers within the fields' ranges.
+    void keepSettings(const LoopConfig &config);
     void fillDeviceTree();
     // The texts the code gives the form's labels and fields.
     void setCodeTexts();
@@ -135,12 +155,17 @@ private:
     QVector<LoopCalc::LoopDevice> resolvedDevices() const;
     // Evaluates the loop as it stands and draws every figure and message.
     void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
+    void drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
 
-    Ui::LoopWidget *ui;
+    Ui::LoopWidget *ui = nullptr; // null until the page is built
+    QScrollArea *m_scrollArea = nullptr;
+    // The six settings while there is no form; the cable as its source text.
+    LoopConfig m_settings;
+    std::function<QWidget *()> m_makeScheduleView;
     // The form's own page, inside the scroll area.
     QWidget *m_page = nullptr;
     const Catalogue *m_catalogue;
-    DetailedViewWidget *m_detailedView;
+    DetailedViewWidget *m_detailedView = nullptr;
     QLineEdit *m_deviceFilter = nullptr;
     // Digits typed in the device tree: the quantity Enter adds.
     QString m_typedQuantity;

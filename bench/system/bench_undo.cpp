@@ -146,8 +146,10 @@ int main(int argc, char **argv)
             << " box(es); opened in " << QString::number(openMs, 'f', 0) << " ms\n";
         out.flush();
 
-        // One quantity in the second loop of the main panel.
+        // One quantity in the second loop of the main panel, on screen as the user edits it.
         LoopWidget *loop = main->loopWidgets().at(1);
+        main->tabWidget()->setCurrentWidget(loop);
+        settle();
         auto *list = child<QListWidget>(loop, "devInLoopListWidget");
         auto *spin = child<QSpinBox>(list->itemWidget(list->item(0)), "quantitySpinBox");
         spin->setValue(spin->value() - 1);

@@ -471,9 +471,9 @@ void TestCommandLine::jsonShowsWhatTheEditorsShow()
         QCOMPARE(loops.size(), containers.at(c)->loopCount());
         for (int i = 0; i < loops.size(); ++i) {
             const QJsonObject loopJson = loops.at(i).toObject();
-            const LoopWidget *loop = containers.at(c)->loopWidgets().at(i);
+            LoopWidget *loop = containers.at(c)->loopWidgets().at(i);
             const auto loopLabel = [loop](const char *name) {
-                return loop->findChild<QLabel *>(QLatin1String(name))->text();
+                return loop->page()->findChild<QLabel *>(QLatin1String(name))->text();
             };
             QCOMPARE(loopJson.value("totalAddresses").toString(), loopLabel("totalAddressesValueLabel"));
             QCOMPARE(loopJson.value("idleCurrent").toString(), loopLabel("idleCurrentValueLabel"));

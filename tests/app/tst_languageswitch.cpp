@@ -5,7 +5,9 @@
 #include "app/languages.h"
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
+#include "app/systemcontainerwidget.h"
 #include "catalogue/catalogue.h"
+#include "loop/loopwidget.h"
 #include "tests/setup/setupfixtures.h"
 #include "widgets/about.h"
 #include "widgets/guiresources.h"
@@ -134,6 +136,13 @@ void collectItemTexts(const QTreeWidgetItem *item, QStringList &texts)
     texts << item->text(0);
     for (int i = 0; i < item->childCount(); ++i)
         collectItemTexts(item->child(i), texts);
+}
+
+// Loop tabs build their forms when first shown; these tests read them all.
+void buildLoopPages(MainWindow &window)
+{
+    for (LoopWidget *loop : window.findChildren<LoopWidget *>())
+        loop->page();
 }
 
 // Every text and tool tip the pages of the design show, widget by widget in
@@ -319,6 +328,7 @@ void TestLanguageSwitch::switchKeepsTheDesignAndTranslates()
     Catalogue catalogue(demoData());
     MainWindow window(&catalogue);
     QVERIFY(openDesign(window, m_designPath));
+    buildLoopPages(window);
     QCOMPARE(tabTitles(window), (QStringList{"Main Panel", "TXE 2", "TXE 2 (2)"}));
     const QByteArray before = savedDesign(window, m_dir.filePath(QStringLiteral("before.csv")));
     QVERIFY(!before.isEmpty());
@@ -373,8 +383,10 @@ void TestLanguageSwitch::switchKeepsTheDesignAndTranslates()
 void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows_data()
 {
     QTest::addColumn<QStringList>("switches");
-    QTest::newRow("to Spanish") << QStringList{"es"};
-    QTest::newRow("to Spanish and back") << QStringList{"es", "en"};
+    QTest::addColumn<bool>("builtFirst"); // the loop tabs' forms built before the switches
+    QTest::newRow("to Spanish") << QStringList{"es"} << true;
+    QTest::newRow("to Spanish and back") << QStringList{"es", "en"} << true;
+    QTest::newRow("to Spanish, loop forms built after") << QStringList{"es"} << false;
 }
 
 void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows()
@@ -383,15 +395,19 @@ void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows()
     // language (a form's placeholder, a status, a header, a tool tip) shows
     // against a window that started in the language.
     QFETCH(QStringList, switches);
+    QFETCH(bool, builtFirst);
     QStringList switched;
     {
         Catalogue catalogue(demoData());
         MainWindow window(&catalogue);
         QVERIFY(openDesign(window, m_designPath));
+        if (builtFirst)
+            buildLoopPages(window);
         for (const QString &code : switches)
             chooseLanguage(window, code);
         QVERIFY(MessageBox::takeShown().isEmpty());
         processDeferredDeletes();
+        buildLoopPages(window);
         switched = pageTexts(window);
     }
     processDeferredDeletes();
@@ -400,6 +416,7 @@ void TestLanguageSwitch::switchedPagesShowWhatAStartInTheLanguageShows()
     MainWindow window(&catalogue);
     QVERIFY(openDesign(window, m_designPath));
     processDeferredDeletes();
+    buildLoopPages(window);
     const QStringList started = pageTexts(window);
     QCOMPARE(switched.size(), started.size());
     for (int i = 0; i < started.size(); ++i)

@@ -67,6 +67,8 @@ private slots:
     void fractionRefreshesTheShownSounder();
     void imagesScaleIntoTheirLabel();
     void setDevicesRebuildsTheRows();
+    void setDevicesOverRowsEndsAsOnAnEmptyView_data();
+    void setDevicesOverRowsEndsAsOnAnEmptyView();
     void pictureFollowsTheDeviceAndTheLabel();
 };
 
@@ -304,6 +306,57 @@ void TestDetailedViewWidget::setDevicesRebuildsTheRows()
     m_view->setDevices({});
     QCOMPARE(list()->count(), 0);
     QCOMPARE(spy.count(), 0);
+}
+
+using DeviceMap = QMap<QString, int>;
+
+void TestDetailedViewWidget::setDevicesOverRowsEndsAsOnAnEmptyView_data()
+{
+    QTest::addColumn<DeviceMap>("before");
+    QTest::addColumn<DeviceMap>("after");
+    const DeviceMap three{{"HEAT-200", 7}, {"MOD-9", 250}, {"OPT-100", 3}};
+    QTest::newRow("one quantity") << three << DeviceMap{{"HEAT-200", 7}, {"MOD-9", 249}, {"OPT-100", 3}};
+    QTest::newRow("same devices") << three << three;
+    QTest::newRow("one gone, one new")
+        << three << DeviceMap{{"HEAT-200", 1}, {"OPT-100", 300}, {"WS-1 (loop)", 2}};
+    QTest::newRow("first and last gone") << three << DeviceMap{{"MOD-9", 4}, {"NOT-KNOWN", 0}};
+    QTest::newRow("from empty") << DeviceMap{} << three;
+}
+
+// Rows already there are kept; the view must end as a fresh one given the
+// same devices: rows, quantities, current row, details and signals alike.
+void TestDetailedViewWidget::setDevicesOverRowsEndsAsOnAnEmptyView()
+{
+    QFETCH(DeviceMap, before);
+    QFETCH(DeviceMap, after);
+    DetailedViewWidget fresh(m_catalogue);
+    m_view->setDevices(before);
+    QSignalSpy keptSpy(m_view, &DetailedViewWidget::updateDeviceQuantity);
+    QSignalSpy freshSpy(&fresh, &DetailedViewWidget::updateDeviceQuantity);
+    m_view->setDevices(after);
+    fresh.setDevices(after);
+    QCOMPARE(received(keptSpy), received(freshSpy));
+    const auto rows = [](DetailedViewWidget &view) {
+        auto *rowList = view.findChild<QListWidget *>(QStringLiteral("devInLoopListWidget"));
+        QStringList lines;
+        for (int i = 0; i < rowList->count(); ++i) {
+            QWidget *rowWidget = rowList->itemWidget(rowList->item(i));
+            lines << rowWidget->findChild<QLabel *>(QStringLiteral("deviceNameLabel"))->text() + " " +
+                         QString::number(
+                             rowWidget->findChild<QSpinBox *>(QStringLiteral("quantitySpinBox"))->value());
+        }
+        lines << "current " + QString::number(rowList->currentRow());
+        for (const char *name : {"devNameLabel", "totalIdleCurrentValueLabel", "totalAlarmCurrentValueLabel"})
+            lines << view.findChild<QLabel *>(QLatin1String(name))->text();
+        return lines;
+    };
+    QCOMPARE(rows(*m_view), rows(fresh));
+    // A kept row still answers its spin box.
+    if (list()->count() > 0) {
+        keptSpy.clear();
+        rowSpinBox(0)->setValue(rowSpinBox(0)->value() == 1 ? 2 : 1);
+        QCOMPARE(keptSpy.count(), 1);
+    }
 }
 
 void TestDetailedViewWidget::pictureFollowsTheDeviceAndTheLabel()

@@ -119,6 +119,8 @@ private slots:
     void filterNarrowsTheTree_data();
     void filterNarrowsTheTree();
     void filterKeys();
+    void unbuiltLoopAnswersAsItsForm_data();
+    void unbuiltLoopAnswersAsItsForm();
 };
 
 void TestLoopWidget::init()
@@ -217,7 +219,7 @@ void TestLoopWidget::subcategoriesCountPerCategory()
     const Catalogue catalogue(data);
     LoopWidget loop(&catalogue);
     loop.applyDevices({{QStringLiteral("A"), 4}});
-    auto *t = loop.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
+    auto *t = loop.page()->findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
     QCOMPARE(t->topLevelItem(0)->child(0)->text(0), QStringLiteral("WALL (4)"));
     QCOMPARE(t->topLevelItem(1)->text(0), QStringLiteral("Sounders and beacons (0)"));
     QCOMPARE(t->topLevelItem(1)->child(0)->text(0), QStringLiteral("WALL (0)"));
@@ -246,7 +248,7 @@ void TestLoopWidget::dragFromElsewhereIsRefused()
 {
     // Another loop's tree is not ours.
     LoopWidget other(m_catalogue);
-    QTreeWidget *foreignTree = other.findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
+    QTreeWidget *foreignTree = other.page()->findChild<QTreeWidget *>(QStringLiteral("devAvailableTree"));
     QVERIFY(!drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), foreignTree));
     QVERIFY(!drop(QStringLiteral("OPT-100"), child<QStackedWidget>("stackedWidget"), nullptr));
     QVERIFY(m_loop->deviceList().isEmpty());
@@ -762,3 +764,116 @@ void TestLoopWidget::filterKeys()
 
 QTEST_MAIN(TestLoopWidget)
 #include "tst_loopwidget.moc"
+
+namespace
+{
+
+// The same edits, as the container and the session send them.
+void runEdits(LoopWidget *loop, int edits)
+{
+    LoopConfig config;
+    switch (edits) {
+    case 0: // a whole loop with values its fields cap, and a cable no entry shows
+        loop->onPanelChanged(127, 0.01, 0.45, true);
+        config.cableType = QStringLiteral("9 mm2");
+        config.topology = Topology::DegradedMode;
+        config.distributionFactor = 140;
+        config.loopLength = 99999;
+        config.startDistance = -3;
+        config.endDistance = 20000;
+        config.devices = {{QStringLiteral("OPT-100"), 400}, {QStringLiteral("MCP-1"), 0},
+                          {QStringLiteral("WS-1 (loop)"), 30}, {QStringLiteral("NOT-IN-CATALOGUE"), 2}};
+        loop->applyConfig(config);
+        break;
+    case 1: // shown texts, a short list, a factor that is no number; then the sounder share
+        loop->onPanelChanged(127, 0.0, 0.5, false);
+        loop->applyDevices({{QStringLiteral("WS-1 (loop)"), 40}, {QStringLiteral("BEAM-50"), 3}});
+        loop->applyLoopValues({QStringLiteral("0,5 mm2 (21 AWG)"), QStringLiteral("B"), QStringLiteral("x")});
+        loop->applyLoopValues({QStringLiteral("4 mm2 (12 AWG)"), QStringLiteral("A"), QStringLiteral("37.8"),
+                               QStringLiteral("2000"), QStringLiteral("700"), QStringLiteral("1500")});
+        loop->onSoundersActiveChanged(0.25);
+        break;
+    case 2: // faults from the panel's limits, then the same loop once more and settings alone
+        loop->onPanelChanged(3, 0.0, 0.05, false);
+        config.devices = {{QStringLiteral("OPT-100"), 10}, {QStringLiteral("MOD-IO"), 2}};
+        loop->applyConfig(config);
+        loop->applyConfig(config);
+        config.cableType = QStringLiteral("1 mm2 (18 AWG)");
+        config.distributionFactor = 0;
+        loop->applySettings(config);
+        break;
+    default: // a source text given over a shown one, devices cleared
+        loop->applyLoopValues({QStringLiteral("0,75 mm2 (19 AWG)")});
+        loop->applyDevices({{QStringLiteral("HEAT-200"), 5}});
+        loop->applyDevices({});
+        break;
+    }
+}
+
+} // namespace
+
+void TestLoopWidget::unbuiltLoopAnswersAsItsForm_data()
+{
+    QTest::addColumn<int>("edits");
+    QTest::newRow("capped values") << 0;
+    QTest::newRow("texts and sounders") << 1;
+    QTest::newRow("panel limits and settings") << 2;
+    QTest::newRow("cleared") << 3;
+}
+
+// A loop tab never shown keeps no form; everything read from it, and the
+// form it builds at last, must be what a loop with its form shows.
+void TestLoopWidget::unbuiltLoopAnswersAsItsForm()
+{
+    QFETCH(int, edits);
+    LoopWidget unbuilt(m_catalogue);
+    QVERIFY(!unbuilt.isPageBuilt());
+    QVERIFY(m_loop->isPageBuilt());
+    QSignalSpy unbuiltCurrents(&unbuilt, &LoopWidget::updateLoopCurrents);
+    QSignalSpy builtCurrents(m_loop, &LoopWidget::updateLoopCurrents);
+    runEdits(m_loop, edits);
+    runEdits(&unbuilt, edits);
+    QVERIFY(!unbuilt.isPageBuilt());
+
+    QCOMPARE(unbuilt.config(), m_loop->config());
+    QCOMPARE(unbuilt.deviceList(), m_loop->deviceList());
+    QCOMPARE(unbuilt.topologyCode(), m_loop->topologyCode());
+    QCOMPARE(unbuilt.distributionFactorValue(), m_loop->distributionFactorValue());
+    QCOMPARE(unbuilt.hasFault(), m_loop->hasFault());
+    QCOMPARE(unbuilt.faultSummary(), m_loop->faultSummary());
+    QCOMPARE(unbuilt.faultReportText(), m_loop->faultReportText());
+    QCOMPARE(unbuilt.noteReportText(), m_loop->noteReportText());
+    QCOMPARE(unbuilt.isDegradedModeOk(), m_loop->isDegradedModeOk());
+    QCOMPARE(unbuiltCurrents.isEmpty(), builtCurrents.isEmpty());
+    if (!builtCurrents.isEmpty())
+        QCOMPARE(unbuiltCurrents.last(), builtCurrents.last());
+
+    QWidget *page = unbuilt.page();
+    QVERIFY(unbuilt.isPageBuilt());
+    QCOMPARE(unbuilt.config(), m_loop->config());
+    const char *const labels[] = {"totalAddressesValueLabel", "idleCurrentValueLabel", "alarmCurrentValueLabel",
+                                  "voltageDropValueLabel",    "maxVoltageDropValueLabel", "maxCurrentValueLabel",
+                                  "faultsLabel",              "notesLabel"};
+    for (const char *name : labels) {
+        const QLabel *built = child<QLabel>(name);
+        const QLabel *late = page->findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(late, name);
+        QCOMPARE(late->text(), built->text());
+        QCOMPARE(late->toolTip(), built->toolTip());
+        QCOMPARE(late->property("fault"), built->property("fault"));
+    }
+    const auto *lengthBox = page->findChild<QSpinBox *>(QStringLiteral("loopLengthSpinBox"));
+    QCOMPARE(lengthBox->toolTip(), child<QSpinBox>("loopLengthSpinBox")->toolTip());
+    QCOMPARE(lengthBox->property("fault"), child<QSpinBox>("loopLengthSpinBox")->property("fault"));
+    QCOMPARE(page->findChild<QSlider *>(QStringLiteral("distrFactorSlider"))->value(),
+             child<QSlider>("distrFactorSlider")->value());
+    const auto *rows = page->findChild<QListWidget *>(QStringLiteral("devInLoopListWidget"));
+    QCOMPARE(rows->count(), child<QListWidget>("devInLoopListWidget")->count());
+    // The late form answers edits as any form does.
+    unbuiltCurrents.clear();
+    page->findChild<QComboBox *>(QStringLiteral("cableTypeComboBox"))->setCurrentIndex(5);
+    child<QComboBox>("cableTypeComboBox")->setCurrentIndex(5);
+    QCOMPARE(page->findChild<QLabel *>(QStringLiteral("voltageDropValueLabel"))->text(),
+             text("voltageDropValueLabel"));
+    QCOMPARE(unbuilt.config(), m_loop->config());
+}

@@ -82,6 +82,9 @@ void answerDialog(bool accept, const QStringList &texts, DialogSeen *seen)
 
 QString labelText(const QWidget *widget, const char *name)
 {
+    // A loop tab not shown yet builds its form when asked for it.
+    if (const auto *loop = qobject_cast<const LoopWidget *>(widget))
+        const_cast<LoopWidget *>(loop)->page();
     const auto *label = widget->findChild<QLabel *>(QLatin1String(name));
     return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
 }

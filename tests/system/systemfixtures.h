@@ -116,6 +116,9 @@ inline CatalogueData demoData()
 
 template <typename T> T *child(QObject *parent, const char *name)
 {
+    // A loop tab not shown yet builds its form when asked for it.
+    if (auto *loop = qobject_cast<LoopWidget *>(parent))
+        loop->page();
     T *found = parent->findChild<T *>(QString::fromLatin1(name));
     if (!found)
         qFatal("no child %s", name);
@@ -125,6 +128,7 @@ template <typename T> T *child(QObject *parent, const char *name)
 // The loop tab's own status label, not the one of the same name in its device view.
 inline QLabel *loopStatusLabel(LoopWidget *loop, const char *name)
 {
+    loop->page();
     for (QLabel *label : loop->findChildren<QLabel *>(QString::fromLatin1(name))) {
         bool inDetailedView = false;
         for (QObject *p = label->parent(); p && p != loop; p = p->parent())

@@ -110,6 +110,7 @@ void LoopWidget::buildPage()
     }
     // Added to a shown tab, the page would otherwise wait for the next event.
     m_scrollArea->show();
+    restoreTabOrder(this);
 }
 
 void LoopWidget::showSettingsInForm()
@@ -192,8 +193,10 @@ void LoopWidget::setScheduleViewFactory(std::function<QWidget *()> make)
         return;
     delete m_scheduleView;
     m_scheduleView = m_makeScheduleView ? m_makeScheduleView() : nullptr;
-    if (m_scheduleView)
+    if (m_scheduleView) {
         ui->verticalLayout->addWidget(m_scheduleView, 1);
+        restoreTabOrder(this);
+    }
 }
 
 QWidget *LoopWidget::scheduleView()

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVariant>
+#include <QVector>
 
 MyToolTip::MyToolTip(QWidget *parent, const QString &text, const QPoint &globalPos, int durationMs, bool popup)
     : QLabel(parent, (popup ? Qt::Popup : Qt::ToolTip) | Qt::FramelessWindowHint)
@@ -93,4 +94,25 @@ void setTabFault(QTabWidget *tabs, int index, bool fault, const QString &toolTip
 bool tabHasFault(const QTabWidget *tabs, int index)
 {
     return tabs && index >= 0 && index < tabs->count() && tabs->tabBar()->tabData(index).toBool();
+}
+
+void restoreTabOrder(QWidget *owner)
+{
+    // The nearest widget before the owner that takes focus and is not its
+    // own: what Tab leaves to reach the owner's first field.
+    QWidget *anchor = owner->focusPolicy() != Qt::NoFocus ? owner : nullptr;
+    for (QWidget *w = owner->previousInFocusChain(); !anchor && w && w != owner; w = w->previousInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && !owner->isAncestorOf(w))
+            anchor = w;
+    if (!anchor)
+        return;
+    QVector<QWidget *> own;
+    for (QWidget *w = owner->nextInFocusChain(); w && w != owner; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && owner->isAncestorOf(w))
+            own.append(w);
+    QWidget *previous = anchor;
+    for (QWidget *w : qAsConst(own)) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }

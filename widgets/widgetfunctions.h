@@ -43,3 +43,9 @@ void setTabFault(QTabWidget *tabs, int index, bool fault, const QString &toolTip
 
 // Whether a tab carries the fault mark.
 bool tabHasFault(const QTabWidget *tabs, int index);
+
+// Widgets made after their window joins the Tab order behind everything
+// else. Moves the descendants of `owner` that take focus back to where a
+// form built with `owner` would stand: right after it, in the order they
+// were made.
+void restoreTabOrder(QWidget *owner);

@@ -18,9 +18,11 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 
 using namespace Fixtures;
 
@@ -121,6 +123,7 @@ private slots:
     void filterKeys();
     void unbuiltLoopAnswersAsItsForm_data();
     void unbuiltLoopAnswersAsItsForm();
+    void lateFormsKeepTheTabOrder();
 };
 
 void TestLoopWidget::init()
@@ -876,4 +879,59 @@ void TestLoopWidget::unbuiltLoopAnswersAsItsForm()
     QCOMPARE(page->findChild<QLabel *>(QStringLiteral("voltageDropValueLabel"))->text(),
              text("voltageDropValueLabel"));
     QCOMPARE(unbuilt.config(), m_loop->config());
+}
+
+// A form built when its tab is first shown must not land at the end of the
+// window's Tab order: Tab from the tab bar reaches its fields, and from its
+// last field the widgets after the tabs.
+void TestLoopWidget::lateFormsKeepTheTabOrder()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *tabs = new QTabWidget;
+    layout->addWidget(tabs);
+    auto *first = new LoopWidget(m_catalogue);
+    auto *second = new LoopWidget(m_catalogue);
+    tabs->addTab(first, QStringLiteral("Loop 1"));
+    tabs->addTab(second, QStringLiteral("Loop 2"));
+    auto *after = new QPushButton(QStringLiteral("After"));
+    layout->addWidget(after);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tabs->setCurrentIndex(1); // the second form is built now
+    QVERIFY(first->page() && second->page());
+
+    // The widgets that take focus, in Tab order from the tab bar.
+    QVector<QWidget *> order;
+    QWidget *bar = tabs->tabBar();
+    for (QWidget *w = bar->nextInFocusChain(); w != bar; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && !bar->isAncestorOf(w)) // not its scroll buttons
+            order.append(w);
+    const auto last = [&](QWidget *owner) {
+        int at = -1;
+        for (int i = 0; i < order.size(); ++i)
+            if (owner->isAncestorOf(order.at(i)))
+                at = i;
+        return at;
+    };
+    const auto firstOf = [&](QWidget *owner) {
+        for (int i = 0; i < order.size(); ++i)
+            if (owner->isAncestorOf(order.at(i)))
+                return i;
+        return -1;
+    };
+    QVERIFY(firstOf(first) == 0);
+    QVERIFY(last(first) < firstOf(second));
+    QVERIFY(firstOf(second) >= 0);
+    QCOMPARE(order.indexOf(after), last(second) + 1);
+
+    // And Tab really goes there: from the second form's last field to the button.
+    QWidget *lastField = nullptr;
+    for (QWidget *w : qAsConst(order))
+        if (second->isAncestorOf(w) && w->isVisible() && w->isEnabled())
+            lastField = w;
+    QVERIFY(lastField);
+    lastField->setFocus();
+    QTest::keyClick(lastField, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(after));
 }

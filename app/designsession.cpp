@@ -68,17 +68,13 @@ void DesignSession::watch(SystemContainerWidget *container)
     PanelWidget *panel = container ? container->panelWidget() : nullptr;
     if (!panel)
         return;
-    // Every panel edit ends in its fault state; the others say what changed.
-    connect(panel, &PanelWidget::faultStateChanged, this, &DesignSession::scheduleCheck);
-    connect(panel, &PanelWidget::panelChanged, this, &DesignSession::scheduleCheck);
-    connect(panel, &PanelWidget::soundersActiveChanged, this, &DesignSession::scheduleCheck);
+    // The panel's edits come as typed edits; boxes come and go with pages.
+    panel->setEditTarget(
+        [this, container](const PanelConfig &config) { return recordPanel(container, config); });
     connect(container, &SystemContainerWidget::expansionBoxAdded, this, &DesignSession::scheduleCheck);
     connect(container, &SystemContainerWidget::expansionBoxRemoved, this, &DesignSession::scheduleCheck);
     // The container makes new loops on this signal before we hear it.
-    connect(panel, &PanelWidget::loopsChanged, this, [this, container] {
-        watchLoops(container);
-        scheduleCheck();
-    });
+    connect(panel, &PanelWidget::loopsChanged, this, [this, container] { watchLoops(container); });
     watchLoops(container);
 }
 
@@ -90,6 +86,31 @@ void DesignSession::watchLoops(SystemContainerWidget *container)
         connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
                 Qt::UniqueConnection);
     }
+}
+
+const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *container, const PanelConfig &config)
+{
+    if (!m_enabled || m_showing)
+        return nullptr;
+    // An edit still waiting for its event to end is a step of its own, and
+    // the design must hold it before this one is made on top.
+    flush();
+    const int system = container->systemIndex();
+    const SystemDesign *current = m_document->design().system(system);
+    if (!current || current->config.expansionBox != config.expansionBox) {
+        // Not in the design yet: the editor shows the edit, the check finds it.
+        scheduleCheck();
+        return nullptr;
+    }
+    // Loops that come back into use keep what their hidden tabs hold.
+    QMap<int, LoopConfig> returning;
+    const QVector<LoopWidget *> loops = container->loopWidgets();
+    for (int i = current->loops.size(); i < loops.size(); ++i)
+        returning.insert(i, loops.at(i)->config());
+    const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
+    if (m_document->setPanelConfig(system, config, key, returning) && key)
+        m_settleTimer.start();
+    return m_document->evaluation().system(system);
 }
 
 Design DesignSession::onScreen() const

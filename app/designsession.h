@@ -14,11 +14,12 @@ class SystemContainerWidget;
 class QWidget;
 
 // The design in the window as a document: its file, its undo history, and
-// its recovery copy. It learns that the design changed from the editors'
-// signals and from the user's input in the window, and compares the design
-// with the last state it recorded once the event that changed it is over;
-// so any edit is noticed, however the editors signal it, and many signals
-// of one edit make one step.
+// its recovery copy. The panel editors send their edits to it as typed
+// edits of the document. Of the others it learns from their signals and
+// from the user's input in the window, and compares the design with the
+// last state it recorded once the event that changed it is over; so any
+// edit is noticed, however the editors signal it, and many signals of one
+// edit make one step.
 class DesignSession : public QObject
 {
     Q_OBJECT
@@ -103,6 +104,9 @@ private:
     // What the editors hold with the document's data they do not show.
     Design onScreen() const;
     void watchLoops(SystemContainerWidget *container);
+    // A panel editor's configuration as a typed edit of its system; what the
+    // evaluation says of that system then, or none when not recorded here.
+    const SystemEvaluation *recordPanel(SystemContainerWidget *container, const PanelConfig &config);
     // The design is now held in `fileName`: marks it open here and remembers
     // what the file holds.
     void holdFile(const QString &fileName);

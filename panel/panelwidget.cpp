@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "design/design.h"
+#include "design/designevaluation.h"
 #include "panel/batterymethodbox.h"
 #include "panel/expansionboxlist.h"
 #include "panel/modelchangeguard.h"
@@ -181,7 +182,7 @@ void PanelWidget::applyConfig(const PanelConfig &config)
         emit panelChanged(next.model);
 }
 
-void PanelWidget::showConfig(const PanelConfig &next)
+void PanelWidget::showConfig(const PanelConfig &next, const PanelEvaluation *drawn)
 {
     const bool soundersChanged = next.soundersActive != m_config.soundersActive;
     m_config = next;
@@ -198,7 +199,12 @@ void PanelWidget::showConfig(const PanelConfig &next)
         m_cardList->show(m_config.cards, maxLoopCards);
     }
     rebuildLoopList();
-    redraw();
+    if (drawn) {
+        m_evaluation = *drawn;
+        drawEvaluation();
+    } else {
+        redraw();
+    }
     if (soundersChanged)
         emit soundersActiveChanged(m_config.soundersActive / 100.0);
 }
@@ -289,7 +295,20 @@ template <typename Change> void PanelWidget::edit(Change change)
     change(next);
     if (next == m_config)
         return;
-    showConfig(next);
+    commit(next);
+}
+
+void PanelWidget::commit(const PanelConfig &next)
+{
+    const SystemEvaluation *recorded = m_editTarget ? m_editTarget(next) : nullptr;
+    if (!recorded) {
+        showConfig(next);
+        return;
+    }
+    // Copies: showing may make the design be evaluated anew.
+    const PanelConfig config = recorded->config;
+    const PanelEvaluation evaluation = recorded->panel;
+    showConfig(config, &evaluation);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,8 +318,12 @@ void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 {
     if (m_modelChangeGuard && !m_modelChangeGuard->allows(m_config.model, panelName))
         return;
+    // The design first (it lets the boxes go with the model), then the page.
+    const SystemEvaluation *recorded = m_editTarget ? m_editTarget(m_config.withModel(panelName)) : nullptr;
+    const PanelConfig config = recorded ? recorded->config : m_config.withModel(panelName);
+    const PanelEvaluation evaluation = recorded ? recorded->panel : PanelEvaluation();
     changeModel(panelName);
-    showConfig(m_config.withModel(panelName));
+    showConfig(config, recorded ? &evaluation : nullptr);
     emit panelChanged(panelName);
 }
 
@@ -319,7 +342,7 @@ void PanelWidget::changeLoopCards(int delta)
     const int next = m_config.loopCards() + delta;
     if (next < 0 || next > PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops))
         return;
-    showConfig(m_config.withLoopCards(next, *m_catalogue));
+    commit(m_config.withLoopCards(next, *m_catalogue));
 }
 
 void PanelWidget::onCardToggled(const QString &name, bool checked)
@@ -333,7 +356,7 @@ void PanelWidget::onCardToggled(const QString &name, bool checked)
         next.source2.clear();
         next.battery2.clear();
     }
-    showConfig(next);
+    commit(next);
 }
 
 bool PanelWidget::addLoopCards(int extraLoops)
@@ -342,7 +365,7 @@ bool PanelWidget::addLoopCards(int extraLoops)
         return false;
     if (m_config.modelRecord(*m_catalogue).maxLoops < extraLoops + m_loopCount)
         return false;
-    showConfig(m_config.withLoopCards(m_config.loopCards() + extraLoops / 2, *m_catalogue));
+    commit(m_config.withLoopCards(m_config.loopCards() + extraLoops / 2, *m_catalogue));
     return true;
 }
 
@@ -448,7 +471,7 @@ void PanelWidget::onPanelOutputSpinBoxValueChanged()
         PanelConfig next = m_config;
         next.outputs.*output.idleField = c.idle;
         next.outputs.*output.alarmField = c.alarm;
-        showConfig(next);
+        commit(next);
         if (c.clamped) {
             // The limit is fixed, so the joined text is one translatable source text.
             showToolTip(edited, tr("Value too high!\nLimited to 0.5000 A by the fuse."),
@@ -570,7 +593,7 @@ void PanelWidget::resetPanel()
     PanelConfig fresh;
     fresh.expansionBox = m_config.expansionBox;
     fresh.model = m_config.model;
-    showConfig(fresh);
+    commit(fresh);
 }
 
 // ---------------------------------------------------------------------------

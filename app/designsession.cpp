@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace
 {
 // A value typed or spun is one step once it has rested this long.
@@ -71,8 +73,14 @@ void DesignSession::watch(SystemContainerWidget *container)
     // The panel's edits come as typed edits; boxes come and go with pages.
     panel->setEditTarget(
         [this, container](const PanelConfig &config) { return recordPanel(container, config); });
-    connect(container, &SystemContainerWidget::expansionBoxAdded, this, &DesignSession::scheduleCheck);
-    connect(container, &SystemContainerWidget::expansionBoxRemoved, this, &DesignSession::scheduleCheck);
+    // By now the window has made (or put away) the box's page.
+    connect(container, &SystemContainerWidget::expansionBoxAdded, this,
+            [this](const QString &model, const QString &name) {
+                recordBox(name, true, [this, model] { m_document->addBox(model); });
+            });
+    connect(container, &SystemContainerWidget::expansionBoxRemoved, this, [this](const QString &name) {
+        recordBox(name, false, [this, name] { m_document->removeBox(name); });
+    });
     // The container makes new loops on this signal before we hear it.
     connect(panel, &PanelWidget::loopsChanged, this, [this, container] { watchLoops(container); });
     watchLoops(container);
@@ -111,6 +119,26 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     if (m_document->setPanelConfig(system, config, key, returning) && key)
         m_settleTimer.start();
     return m_document->evaluation().system(system);
+}
+
+void DesignSession::recordBox(const QString &name, bool added, const std::function<void()> &edit)
+{
+    if (!m_enabled || m_showing)
+        return;
+    // An edit still waiting for its event to end takes the page's coming or
+    // going with it; otherwise the box is a typed edit of its own.
+    if (m_checkTimer.isActive()) {
+        flush();
+        return;
+    }
+    edit();
+    const QVector<SystemDesign> &boxes = m_document->design().boxes;
+    const bool present = std::any_of(boxes.cbegin(), boxes.cend(),
+                                     [&name](const SystemDesign &box) { return box.name == name; });
+    // Should the design's rules ever disagree with the page's, the check
+    // records what the window shows.
+    if (present != added)
+        scheduleCheck();
 }
 
 Design DesignSession::onScreen() const

@@ -76,10 +76,14 @@ void DesignSession::watch(SystemContainerWidget *container)
     // By now the window has made (or put away) the box's page.
     connect(container, &SystemContainerWidget::expansionBoxAdded, this,
             [this](const QString &model, const QString &name) {
-                recordBox(name, true, [this, model] { m_document->addBox(model); });
+                recordBox(name, true, [this, model] { return m_document->addBox(model); });
             });
     connect(container, &SystemContainerWidget::expansionBoxRemoved, this, [this](const QString &name) {
-        recordBox(name, false, [this, name] { m_document->removeBox(name); });
+        recordBox(name, false, [this, name] {
+            const int before = m_document->design().boxes.size();
+            m_document->removeBox(name);
+            return m_document->design().boxes.size() != before;
+        });
     });
     // The container makes new loops on this signal before we hear it.
     connect(panel, &PanelWidget::loopsChanged, this, [this, container] { watchLoops(container); });
@@ -121,24 +125,33 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     return m_document->evaluation().system(system);
 }
 
-void DesignSession::recordBox(const QString &name, bool added, const std::function<void()> &edit)
+void DesignSession::recordBox(const QString &name, bool added, const std::function<bool()> &edit)
 {
     if (!m_enabled || m_showing)
         return;
-    // An edit still waiting for its event to end takes the page's coming or
-    // going with it; otherwise the box is a typed edit of its own.
-    if (m_checkTimer.isActive()) {
-        flush();
-        return;
-    }
-    edit();
+    // The page came or went already: a check still waiting would see it.
+    const bool waiting = m_checkTimer.isActive();
+    m_checkTimer.stop();
+    const bool recorded = edit();
     const QVector<SystemDesign> &boxes = m_document->design().boxes;
     const bool present = std::any_of(boxes.cbegin(), boxes.cend(),
                                      [&name](const SystemDesign &box) { return box.name == name; });
     // Should the design's rules ever disagree with the page's, the check
     // records what the window shows.
-    if (present != added)
+    if (present != added) {
         scheduleCheck();
+        return;
+    }
+    if (!waiting)
+        return;
+    // Whatever else the event changed goes into the same step, as one.
+    const Design now = onScreen();
+    if (now == m_document->design())
+        return;
+    if (recorded)
+        m_document->amend(now);
+    else
+        m_document->record(now);
 }
 
 Design DesignSession::onScreen() const

@@ -108,8 +108,8 @@ private:
     // evaluation says of that system then, or none when not recorded here.
     const SystemEvaluation *recordPanel(SystemContainerWidget *container, const PanelConfig &config);
     // A box page the main panel added (`added`) or removed by `name`, as the
-    // typed `edit` of the document.
-    void recordBox(const QString &name, bool added, const std::function<void()> &edit);
+    // typed `edit` of the document (true when it recorded a step).
+    void recordBox(const QString &name, bool added, const std::function<bool()> &edit);
     // The design is now held in `fileName`: marks it open here and remembers
     // what the file holds.
     void holdFile(const QString &fileName);

@@ -1040,6 +1040,11 @@ void TestDesignSession::panelEditIsOneTypedStep_data()
                                   });
     QTest::newRow("box removed") << WindowEdit([](MainWindow &w) { removeBox(w, QStringLiteral("KXE-2")); })
                                  << DesignEdit([](Design &d) { d.boxes.remove(0); });
+    QTest::newRow("box removed by the mouse") << WindowEdit([](MainWindow &w) {
+        auto *list = child<QListWidget>(mainPanel(w), "expansionBoxesListWidget");
+        QTest::mouseClick(child<QPushButton>(list->itemWidget(list->item(1)), "expansionBoxRemoveButton"),
+                          Qt::LeftButton);
+    }) << DesignEdit([](Design &d) { d.boxes.remove(1); });
     QTest::newRow("model changed")
         << WindowEdit([](MainWindow &w) {
                MessageBox::setNextAnswer(QMessageBox::Ok);

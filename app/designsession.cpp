@@ -71,8 +71,10 @@ void DesignSession::watch(SystemContainerWidget *container)
     if (!panel)
         return;
     // The panel's edits come as typed edits; boxes come and go with pages.
-    panel->setEditTarget(
-        [this, container](const PanelConfig &config) { return recordPanel(container, config); });
+    // (The session may go first when the window closes.)
+    panel->setEditTarget([session = QPointer<DesignSession>(this), container](const PanelConfig &config) {
+        return session ? session->recordPanel(container, config) : nullptr;
+    });
     // By now the window has made (or put away) the box's page.
     connect(container, &SystemContainerWidget::expansionBoxAdded, this,
             [this](const QString &model, const QString &name) {

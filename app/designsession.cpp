@@ -70,6 +70,9 @@ void DesignSession::watch(SystemContainerWidget *container)
     PanelWidget *panel = container ? container->panelWidget() : nullptr;
     if (!panel)
         return;
+    m_watched.removeAll(nullptr);
+    if (!m_watched.contains(container))
+        m_watched.append(container);
     // The panel's edits come as typed edits; boxes come and go with pages.
     // (The session may go first when the window closes.)
     panel->setEditTarget([session = QPointer<DesignSession>(this), container](const PanelConfig &config) {
@@ -346,6 +349,14 @@ void DesignSession::show()
     m_settleTimer.stop();
     m_showing = true;
     m_show(state);
+    // The panels draw what the design evaluates, once it is all on screen.
+    const DesignEvaluation &evaluation = m_document->evaluation();
+    for (const QPointer<SystemContainerWidget> &container : qAsConst(m_watched)) {
+        const SystemEvaluation *system = container ? evaluation.system(container->systemIndex()) : nullptr;
+        PanelWidget *panel = container ? container->panelWidget() : nullptr;
+        if (system && panel->configuration() == system->config && panel->currentLoopCount() == system->loops.size())
+            panel->showEvaluation(system->panel);
+    }
     m_showing = false;
     // What the editors signalled while being rewritten is no edit.
     m_checkTimer.stop();

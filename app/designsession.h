@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QVector>
 
 #include <functional>
 
@@ -125,6 +126,8 @@ private:
     QTimer m_checkTimer;
     QTimer m_settleTimer;
     QTimer m_recoveryTimer;
+    // The containers whose panels send their edits here.
+    QVector<QPointer<SystemContainerWidget>> m_watched;
     // The spin box or slider the user works on: its steps merge into one.
     QPointer<QWidget> m_inputSource;
     bool m_closeAfterCheck = false;

@@ -199,12 +199,10 @@ void PanelWidget::showConfig(const PanelConfig &next, const PanelEvaluation *dra
         m_cardList->show(m_config.cards, maxLoopCards);
     }
     rebuildLoopList();
-    if (drawn) {
-        m_evaluation = *drawn;
-        drawEvaluation();
-    } else {
+    if (drawn)
+        showEvaluation(*drawn);
+    else
         redraw();
-    }
     if (soundersChanged)
         emit soundersActiveChanged(m_config.soundersActive / 100.0);
 }
@@ -423,6 +421,12 @@ PanelInput PanelWidget::input() const
 void PanelWidget::redraw()
 {
     m_evaluation = PanelEvaluation::evaluate(input(), *m_catalogue);
+    drawEvaluation();
+}
+
+void PanelWidget::showEvaluation(const PanelEvaluation &evaluation)
+{
+    m_evaluation = evaluation;
     drawEvaluation();
 }
 

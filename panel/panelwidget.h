@@ -83,6 +83,9 @@ public:
     using EditTarget = std::function<const SystemEvaluation *(const PanelConfig &)>;
     // The user's edits go to `target` (none: the page shows them itself).
     void setEditTarget(EditTarget target) { m_editTarget = std::move(target); }
+    // Draws `evaluation`, the design's for the configuration shown, in place
+    // of the page's own.
+    void showEvaluation(const PanelEvaluation &evaluation);
     // The required capacity follows this method (the maker's by default).
     BatteryMethod batteryMethod() const { return m_batteryMethod; }
     void setBatteryMethod(BatteryMethod method);

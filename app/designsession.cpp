@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -110,12 +111,15 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     if (!m_enabled || m_showing)
         return nullptr;
     // An edit still waiting for its event to end is a step of its own, and
-    // the design must hold it before this one is made on top.
+    // the design must hold it before this one is made on top. A Return
+    // that ends this event closes the step this edit makes, not that one.
+    const bool closing = std::exchange(m_closeAfterCheck, false);
     flush();
     const int system = container->systemIndex();
     const SystemDesign *current = m_document->design().system(system);
     if (!current || current->config.expansionBox != config.expansionBox) {
         // Not in the design yet: the editor shows the edit, the check finds it.
+        m_closeAfterCheck = closing;
         scheduleCheck();
         return nullptr;
     }
@@ -127,6 +131,8 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
     if (m_document->setPanelConfig(system, config, key, returning) && key)
         m_settleTimer.start();
+    if (closing)
+        m_document->closeStep();
     return m_document->evaluation().system(system);
 }
 

@@ -318,10 +318,11 @@ void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
         return;
     // The design first (it lets the boxes go with the model), then the page.
     const SystemEvaluation *recorded = m_editTarget ? m_editTarget(m_config.withModel(panelName)) : nullptr;
-    const PanelConfig config = recorded ? recorded->config : m_config.withModel(panelName);
-    const PanelEvaluation evaluation = recorded ? recorded->panel : PanelEvaluation();
+    const bool inDesign = recorded != nullptr;
+    const PanelConfig config = inDesign ? recorded->config : m_config.withModel(panelName);
+    const PanelEvaluation evaluation = inDesign ? recorded->panel : PanelEvaluation();
     changeModel(panelName);
-    showConfig(config, recorded ? &evaluation : nullptr);
+    showConfig(config, inDesign ? &evaluation : nullptr);
     emit panelChanged(panelName);
 }
 

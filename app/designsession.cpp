@@ -140,9 +140,9 @@ void DesignSession::recordBox(const QString &name, bool added, const std::functi
 {
     if (!m_enabled || m_showing)
         return;
-    // The page came or went already: a check still waiting would see it.
+    // The page came or went already: a check still waiting would see it
+    // with whatever else its event changed before.
     const bool waiting = m_checkTimer.isActive();
-    m_checkTimer.stop();
     const bool recorded = edit();
     const QVector<SystemDesign> &boxes = m_document->design().boxes;
     const bool present = std::any_of(boxes.cbegin(), boxes.cend(),
@@ -155,7 +155,7 @@ void DesignSession::recordBox(const QString &name, bool added, const std::functi
     }
     if (!waiting)
         return;
-    // Whatever else the event changed goes into the same step, as one.
+    // What else the event changed goes into the same step, as one.
     const Design now = onScreen();
     if (now == m_document->design())
         return;

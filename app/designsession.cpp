@@ -106,7 +106,8 @@ void DesignSession::watchLoops(SystemContainerWidget *container)
     }
 }
 
-const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *container, const PanelConfig &config)
+const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *container,
+                                                   const PanelConfig &config)
 {
     if (!m_enabled || m_showing)
         return nullptr;
@@ -360,7 +361,9 @@ void DesignSession::show()
     for (const QPointer<SystemContainerWidget> &container : qAsConst(m_watched)) {
         const SystemEvaluation *system = container ? evaluation.system(container->systemIndex()) : nullptr;
         PanelWidget *panel = container ? container->panelWidget() : nullptr;
-        if (system && panel->configuration() == system->config && panel->currentLoopCount() == system->loops.size())
+        const bool inStep = system && panel->configuration() == system->config &&
+                            panel->currentLoopCount() == system->loops.size();
+        if (inStep)
             panel->showEvaluation(system->panel);
     }
     m_showing = false;

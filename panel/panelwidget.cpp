@@ -8,6 +8,7 @@
 #include "panel/expansionboxlist.h"
 #include "panel/modelchangeguard.h"
 #include "panel/panelcardlist.h"
+#include "panel/panellists.h"
 #include "panel/panellooplist.h"
 #include "widgets/messagebox.h"
 #include "widgets/rangeguard.h"
@@ -440,12 +441,12 @@ void PanelWidget::drawEvaluation()
     m_ui->currentSelectedBattValueLabel->setText(e.selectedTotalBatteryText());
 
     m_ui->battStatusLabel->setText(e.battery.text);
-    setFault(m_ui->currentSelectedBattValueLabel, e.battery.fault);
-    setFault(m_ui->battStatusLabel, e.battery.fault);
+    PanelLists::showFault(m_ui->currentSelectedBattValueLabel, e.battery.fault);
+    PanelLists::showFault(m_ui->battStatusLabel, e.battery.fault);
     m_ui->totalPwrLoadStatusLabel->setText(e.powerLoad.text);
     // Without loops the total is not judged.
-    setFault(m_ui->totalAlarmCurrentValueLabel, !e.powerLoad.noLoops && e.powerLoad.overload);
-    setFault(m_ui->totalPwrLoadStatusLabel, e.powerLoad.noLoops || e.powerLoad.overload);
+    PanelLists::showFault(m_ui->totalAlarmCurrentValueLabel, !e.powerLoad.noLoops && e.powerLoad.overload);
+    PanelLists::showFault(m_ui->totalPwrLoadStatusLabel, e.powerLoad.noLoops || e.powerLoad.overload);
     m_ui->externalPowerSourceInfoNotesLabel->setText(e.externalPowerNotes);
 
     m_loopList->show(e);

@@ -1022,11 +1022,14 @@ void TestDesignSession::panelEditIsOneTypedStep_data()
                d.main.loops.resize(4);
            });
     QTest::newRow("second box sounders active")
-        << WindowEdit([](MainWindow &w) { child<QSpinBox>(page(w, 2)->panelWidget(), "sndActiveSpinBox")->setValue(40); })
+        << WindowEdit([](MainWindow &w) {
+               child<QSpinBox>(page(w, 2)->panelWidget(), "sndActiveSpinBox")->setValue(40);
+           })
         << DesignEdit([](Design &d) { d.boxes[1].config.soundersActive = 40; });
     QTest::newRow("first box internal battery")
         << WindowEdit([](MainWindow &w) {
-               child<QComboBox>(page(w, 1)->panelWidget(), "battComboBox")->setCurrentText(QStringLiteral("BAT-24"));
+               auto *battery = child<QComboBox>(page(w, 1)->panelWidget(), "battComboBox");
+               battery->setCurrentText(QStringLiteral("BAT-24"));
            })
         << DesignEdit([](Design &d) { d.boxes[0].config.internalBattery = QStringLiteral("BAT-24"); });
     QTest::newRow("box added") << WindowEdit([](MainWindow &w) { addBox(w, QStringLiteral("KXE-4")); })

@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
+#include <utility>
+
 namespace
 {
 // A value typed or spun is one step once it has rested this long.
@@ -68,17 +71,28 @@ void DesignSession::watch(SystemContainerWidget *container)
     PanelWidget *panel = container ? container->panelWidget() : nullptr;
     if (!panel)
         return;
-    // Every panel edit ends in its fault state; the others say what changed.
-    connect(panel, &PanelWidget::faultStateChanged, this, &DesignSession::scheduleCheck);
-    connect(panel, &PanelWidget::panelChanged, this, &DesignSession::scheduleCheck);
-    connect(panel, &PanelWidget::soundersActiveChanged, this, &DesignSession::scheduleCheck);
-    connect(container, &SystemContainerWidget::expansionBoxAdded, this, &DesignSession::scheduleCheck);
-    connect(container, &SystemContainerWidget::expansionBoxRemoved, this, &DesignSession::scheduleCheck);
-    // The container makes new loops on this signal before we hear it.
-    connect(panel, &PanelWidget::loopsChanged, this, [this, container] {
-        watchLoops(container);
-        scheduleCheck();
+    m_watched.removeAll(nullptr);
+    if (!m_watched.contains(container))
+        m_watched.append(container);
+    // The panel's edits come as typed edits; boxes come and go with pages.
+    // (The session may go first when the window closes.)
+    panel->setEditTarget([session = QPointer<DesignSession>(this), container](const PanelConfig &config) {
+        return session ? session->recordPanel(container, config) : nullptr;
     });
+    // By now the window has made (or put away) the box's page.
+    connect(container, &SystemContainerWidget::expansionBoxAdded, this,
+            [this](const QString &model, const QString &name) {
+                recordBox(name, true, [this, model] { return m_document->addBox(model); });
+            });
+    connect(container, &SystemContainerWidget::expansionBoxRemoved, this, [this](const QString &name) {
+        recordBox(name, false, [this, name] {
+            const int before = m_document->design().boxes.size();
+            m_document->removeBox(name);
+            return m_document->design().boxes.size() != before;
+        });
+    });
+    // The container makes new loops on this signal before we hear it.
+    connect(panel, &PanelWidget::loopsChanged, this, [this, container] { watchLoops(container); });
     watchLoops(container);
 }
 
@@ -90,6 +104,66 @@ void DesignSession::watchLoops(SystemContainerWidget *container)
         connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
                 Qt::UniqueConnection);
     }
+}
+
+const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *container,
+                                                   const PanelConfig &config)
+{
+    if (!m_enabled || m_showing)
+        return nullptr;
+    // An edit still waiting for its event to end is a step of its own, and
+    // the design must hold it before this one is made on top. A Return
+    // that ends this event closes the step this edit makes, not that one.
+    const bool closing = std::exchange(m_closeAfterCheck, false);
+    flush();
+    const int system = container->systemIndex();
+    const SystemDesign *current = m_document->design().system(system);
+    if (!current || current->config.expansionBox != config.expansionBox) {
+        // Not in the design yet: the editor shows the edit, the check finds it.
+        m_closeAfterCheck = closing;
+        scheduleCheck();
+        return nullptr;
+    }
+    // Loops that come back into use keep what their hidden tabs hold.
+    QMap<int, LoopConfig> returning;
+    const QVector<LoopWidget *> loops = container->loopWidgets();
+    for (int i = current->loops.size(); i < loops.size(); ++i)
+        returning.insert(i, loops.at(i)->config());
+    const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
+    if (m_document->setPanelConfig(system, config, key, returning) && key)
+        m_settleTimer.start();
+    if (closing)
+        m_document->closeStep();
+    return m_document->evaluation().system(system);
+}
+
+void DesignSession::recordBox(const QString &name, bool added, const std::function<bool()> &edit)
+{
+    if (!m_enabled || m_showing)
+        return;
+    // The page came or went already: a check still waiting would see it
+    // with whatever else its event changed before.
+    const bool waiting = m_checkTimer.isActive();
+    const bool recorded = edit();
+    const QVector<SystemDesign> &boxes = m_document->design().boxes;
+    const bool present = std::any_of(boxes.cbegin(), boxes.cend(),
+                                     [&name](const SystemDesign &box) { return box.name == name; });
+    // Should the design's rules ever disagree with the page's, the check
+    // records what the window shows.
+    if (present != added) {
+        scheduleCheck();
+        return;
+    }
+    if (!waiting)
+        return;
+    // What else the event changed goes into the same step, as one.
+    const Design now = onScreen();
+    if (now == m_document->design())
+        return;
+    if (recorded)
+        m_document->amend(now);
+    else
+        m_document->record(now);
 }
 
 Design DesignSession::onScreen() const
@@ -282,6 +356,16 @@ void DesignSession::show()
     m_settleTimer.stop();
     m_showing = true;
     m_show(state);
+    // The panels draw what the design evaluates, once it is all on screen.
+    const DesignEvaluation &evaluation = m_document->evaluation();
+    for (const QPointer<SystemContainerWidget> &container : qAsConst(m_watched)) {
+        const SystemEvaluation *system = container ? evaluation.system(container->systemIndex()) : nullptr;
+        PanelWidget *panel = container ? container->panelWidget() : nullptr;
+        const bool inStep = system && panel->configuration() == system->config &&
+                            panel->currentLoopCount() == system->loops.size();
+        if (inStep)
+            panel->showEvaluation(system->panel);
+    }
     m_showing = false;
     // What the editors signalled while being rewritten is no edit.
     m_checkTimer.stop();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <QVector>
 
 #include <functional>
 
@@ -14,11 +15,12 @@ class SystemContainerWidget;
 class QWidget;
 
 // The design in the window as a document: its file, its undo history, and
-// its recovery copy. It learns that the design changed from the editors'
-// signals and from the user's input in the window, and compares the design
-// with the last state it recorded once the event that changed it is over;
-// so any edit is noticed, however the editors signal it, and many signals
-// of one edit make one step.
+// its recovery copy. The panel editors send their edits to it as typed
+// edits of the document. Of the others it learns from their signals and
+// from the user's input in the window, and compares the design with the
+// last state it recorded once the event that changed it is over; so any
+// edit is noticed, however the editors signal it, and many signals of one
+// edit make one step.
 class DesignSession : public QObject
 {
     Q_OBJECT
@@ -103,6 +105,12 @@ private:
     // What the editors hold with the document's data they do not show.
     Design onScreen() const;
     void watchLoops(SystemContainerWidget *container);
+    // A panel editor's configuration as a typed edit of its system; what the
+    // evaluation says of that system then, or none when not recorded here.
+    const SystemEvaluation *recordPanel(SystemContainerWidget *container, const PanelConfig &config);
+    // A box page the main panel added (`added`) or removed by `name`, as the
+    // typed `edit` of the document (true when it recorded a step).
+    void recordBox(const QString &name, bool added, const std::function<bool()> &edit);
     // The design is now held in `fileName`: marks it open here and remembers
     // what the file holds.
     void holdFile(const QString &fileName);
@@ -118,6 +126,8 @@ private:
     QTimer m_checkTimer;
     QTimer m_settleTimer;
     QTimer m_recoveryTimer;
+    // The containers whose panels send their edits here.
+    QVector<QPointer<SystemContainerWidget>> m_watched;
     // The spin box or slider the user works on: its steps merge into one.
     QPointer<QWidget> m_inputSource;
     bool m_closeAfterCheck = false;

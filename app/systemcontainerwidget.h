@@ -59,6 +59,8 @@ public:
     // `system` tells where this container sits in the design (-1 the main
     // panel, 0.. the boxes in page order).
     void setDocument(DesignDocument *document, std::function<int()> system);
+    // Where this container sits in the design as setDocument was told.
+    int systemIndex() const { return m_systemIndex ? m_systemIndex() : -1; }
 
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);

@@ -75,10 +75,10 @@ void DesignDocument::replaceCurrent(const Design &design)
     emit stateChanged();
 }
 
-void DesignDocument::edit(Design design, const DesignChange &change, quintptr mergeKey)
+bool DesignDocument::edit(Design design, const DesignChange &change, quintptr mergeKey)
 {
     // A step without a key is never open, so it stands alone.
-    record(design, mergeKey, change);
+    return record(design, mergeKey, change);
 }
 
 void DesignDocument::setProjectInfo(const std::optional<ProjectInfo> &project)
@@ -137,35 +137,40 @@ namespace
 {
 
 // A system's loops as many as its cards give: loops that go take their
-// schedules with them (reconcile), new ones start fresh.
-void fitLoops(SystemDesign &system, const Catalogue &catalogue)
+// schedules with them (reconcile), new ones start fresh unless `returning`
+// holds their values.
+void fitLoops(SystemDesign &system, const Catalogue &catalogue, const QMap<int, LoopConfig> &returning = {})
 {
     const int count = system.config.loopCount(catalogue);
+    const int kept = system.loops.size();
     system.loops.resize(count);
+    for (int i = kept; i < count; ++i)
+        system.loops[i] = returning.value(i);
 }
 
 } // namespace
 
-void DesignDocument::setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey)
+bool DesignDocument::setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey,
+                                    const QMap<int, LoopConfig> &returning)
 {
     Design next = design();
     SystemDesign *target = next.system(system);
     if (!target)
-        return;
+        return false;
     PanelConfig normalised = config;
     // A system is what it is: its kind and (for a box) its model stay.
     normalised.expansionBox = target->config.expansionBox;
     if (normalised.expansionBox)
         normalised.model = target->config.model;
     else if (m_catalogue->findPanel(normalised.model).name != normalised.model)
-        return;
+        return false;
     // Boxes belong to the model of the main panel that took them.
     const bool modelChanged = normalised.model != target->config.model;
     target->config = normalised.normalised(*m_catalogue);
-    fitLoops(*target, *m_catalogue);
+    fitLoops(*target, *m_catalogue, returning);
     if (modelChanged)
         next.boxes.clear();
-    edit(next, {modelChanged ? DesignChange::Whole : DesignChange::Panel, system}, mergeKey);
+    return edit(next, {modelChanged ? DesignChange::Whole : DesignChange::Panel, system}, mergeKey);
 }
 
 void DesignDocument::changeModel(const QString &model)

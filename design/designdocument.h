@@ -57,8 +57,12 @@ public:
     void setLoopConfig(int system, int loop, const LoopConfig &config, quintptr mergeKey = 0);
     void setQuantity(int system, int loop, const QString &device, int quantity);
     // A panel's or box's configuration, normalised; its loops follow the
-    // loop count its cards give (new loops start as fresh ones).
-    void setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey = 0);
+    // loop count its cards give. A loop that comes back into use takes its
+    // values from `returning` (by loop index; what its editor kept while it
+    // was out of use), else starts as a fresh one. A change of the main
+    // panel's model takes every box with it. False when nothing changed.
+    bool setPanelConfig(int system, const PanelConfig &config, quintptr mergeKey = 0,
+                        const QMap<int, LoopConfig> &returning = {});
     // The main panel's model with its consequences (PanelConfig::withModel):
     // its cards, batteries and external power go, its loops follow the new
     // model's base loops, and every expansion box goes.
@@ -113,7 +117,7 @@ signals:
     void stateChanged();
 
 private:
-    void edit(Design design, const DesignChange &change, quintptr mergeKey = 0);
+    bool edit(Design design, const DesignChange &change, quintptr mergeKey = 0);
 
     const Catalogue *m_catalogue;
     DesignHistory m_history;

@@ -33,6 +33,13 @@ bool DesignEvaluation::hasFault() const
     return false;
 }
 
+const SystemEvaluation *DesignEvaluation::system(int index) const
+{
+    if (index < 0)
+        return &main;
+    return index < boxes.size() ? &boxes.at(index) : nullptr;
+}
+
 QString DesignEvaluation::boxStatusText(int box) const
 {
     return boxes.value(box).panel.flags.any() ? QStringLiteral("FAULT") : QStringLiteral("OK");

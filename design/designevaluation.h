@@ -44,6 +44,8 @@ struct DesignEvaluation {
     QVector<SystemEvaluation> boxes;
 
     bool hasFault() const;
+    // The system at `index` (-1 the main panel, 0.. the boxes), or none.
+    const SystemEvaluation *system(int index) const;
     // The main panel's expansion box list: "OK" or "FAULT" per box.
     QString boxStatusText(int box) const;
 

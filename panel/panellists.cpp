@@ -1,5 +1,7 @@
 #include "panel/panellists.h"
 
+#include "widgets/widgetfunctions.h"
+
 #include <QListWidget>
 
 #include <algorithm>
@@ -22,6 +24,14 @@ void fitHeightToRows(QListWidget *list, int minimumHeight, int maximumHeight)
     for (int i = 0; i < list->count(); ++i)
         height += list->item(i)->sizeHint().height() + 2 * list->spacing();
     list->setFixedHeight(std::clamp(height, minimumHeight, maximumHeight));
+}
+
+void showFault(QWidget *widget, bool fault)
+{
+    const QVariant shown = widget->property("fault");
+    if (shown.isValid() && shown.toBool() == fault)
+        return;
+    setFault(widget, fault);
 }
 
 } // namespace PanelLists

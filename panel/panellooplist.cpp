@@ -50,6 +50,6 @@ void PanelLoopList::show(const PanelEvaluation &e)
         row.row->setToolTip(FigureExplanations::panelLoopRow(
             i + 1, e.loopCurrents.at(i).idle / PanelCalculation::loopCurrentFactor,
             e.loopCurrents.at(i).alarm / PanelCalculation::loopCurrentFactor));
-        setFault(row.row, e.loopFaults.at(i));
+        PanelLists::showFault(row.row, e.loopFaults.at(i));
     }
 }

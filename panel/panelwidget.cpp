@@ -3,10 +3,12 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "design/design.h"
+#include "design/designevaluation.h"
 #include "panel/batterymethodbox.h"
 #include "panel/expansionboxlist.h"
 #include "panel/modelchangeguard.h"
 #include "panel/panelcardlist.h"
+#include "panel/panellists.h"
 #include "panel/panellooplist.h"
 #include "widgets/messagebox.h"
 #include "widgets/rangeguard.h"
@@ -181,7 +183,7 @@ void PanelWidget::applyConfig(const PanelConfig &config)
         emit panelChanged(next.model);
 }
 
-void PanelWidget::showConfig(const PanelConfig &next)
+void PanelWidget::showConfig(const PanelConfig &next, const PanelEvaluation *drawn)
 {
     const bool soundersChanged = next.soundersActive != m_config.soundersActive;
     m_config = next;
@@ -198,7 +200,10 @@ void PanelWidget::showConfig(const PanelConfig &next)
         m_cardList->show(m_config.cards, maxLoopCards);
     }
     rebuildLoopList();
-    redraw();
+    if (drawn)
+        showEvaluation(*drawn);
+    else
+        redraw();
     if (soundersChanged)
         emit soundersActiveChanged(m_config.soundersActive / 100.0);
 }
@@ -289,7 +294,20 @@ template <typename Change> void PanelWidget::edit(Change change)
     change(next);
     if (next == m_config)
         return;
-    showConfig(next);
+    commit(next);
+}
+
+void PanelWidget::commit(const PanelConfig &next)
+{
+    const SystemEvaluation *recorded = m_editTarget ? m_editTarget(next) : nullptr;
+    if (!recorded) {
+        showConfig(next);
+        return;
+    }
+    // Copies: showing may make the design be evaluated anew.
+    const PanelConfig config = recorded->config;
+    const PanelEvaluation evaluation = recorded->panel;
+    showConfig(config, &evaluation);
 }
 
 // ---------------------------------------------------------------------------
@@ -299,8 +317,13 @@ void PanelWidget::onPanelComboBoxValueChanged(const QString &panelName)
 {
     if (m_modelChangeGuard && !m_modelChangeGuard->allows(m_config.model, panelName))
         return;
+    // The design first (it lets the boxes go with the model), then the page.
+    const SystemEvaluation *recorded = m_editTarget ? m_editTarget(m_config.withModel(panelName)) : nullptr;
+    const bool inDesign = recorded != nullptr;
+    const PanelConfig config = inDesign ? recorded->config : m_config.withModel(panelName);
+    const PanelEvaluation evaluation = inDesign ? recorded->panel : PanelEvaluation();
     changeModel(panelName);
-    showConfig(m_config.withModel(panelName));
+    showConfig(config, inDesign ? &evaluation : nullptr);
     emit panelChanged(panelName);
 }
 
@@ -319,7 +342,7 @@ void PanelWidget::changeLoopCards(int delta)
     const int next = m_config.loopCards() + delta;
     if (next < 0 || next > PanelCalculation::maxLoopCards(model.baseLoops, model.maxLoops))
         return;
-    showConfig(m_config.withLoopCards(next, *m_catalogue));
+    commit(m_config.withLoopCards(next, *m_catalogue));
 }
 
 void PanelWidget::onCardToggled(const QString &name, bool checked)
@@ -333,7 +356,7 @@ void PanelWidget::onCardToggled(const QString &name, bool checked)
         next.source2.clear();
         next.battery2.clear();
     }
-    showConfig(next);
+    commit(next);
 }
 
 bool PanelWidget::addLoopCards(int extraLoops)
@@ -342,7 +365,7 @@ bool PanelWidget::addLoopCards(int extraLoops)
         return false;
     if (m_config.modelRecord(*m_catalogue).maxLoops < extraLoops + m_loopCount)
         return false;
-    showConfig(m_config.withLoopCards(m_config.loopCards() + extraLoops / 2, *m_catalogue));
+    commit(m_config.withLoopCards(m_config.loopCards() + extraLoops / 2, *m_catalogue));
     return true;
 }
 
@@ -403,6 +426,12 @@ void PanelWidget::redraw()
     drawEvaluation();
 }
 
+void PanelWidget::showEvaluation(const PanelEvaluation &evaluation)
+{
+    m_evaluation = evaluation;
+    drawEvaluation();
+}
+
 void PanelWidget::drawEvaluation()
 {
     const PanelEvaluation &e = m_evaluation;
@@ -412,12 +441,12 @@ void PanelWidget::drawEvaluation()
     m_ui->currentSelectedBattValueLabel->setText(e.selectedTotalBatteryText());
 
     m_ui->battStatusLabel->setText(e.battery.text);
-    setFault(m_ui->currentSelectedBattValueLabel, e.battery.fault);
-    setFault(m_ui->battStatusLabel, e.battery.fault);
+    PanelLists::showFault(m_ui->currentSelectedBattValueLabel, e.battery.fault);
+    PanelLists::showFault(m_ui->battStatusLabel, e.battery.fault);
     m_ui->totalPwrLoadStatusLabel->setText(e.powerLoad.text);
     // Without loops the total is not judged.
-    setFault(m_ui->totalAlarmCurrentValueLabel, !e.powerLoad.noLoops && e.powerLoad.overload);
-    setFault(m_ui->totalPwrLoadStatusLabel, e.powerLoad.noLoops || e.powerLoad.overload);
+    PanelLists::showFault(m_ui->totalAlarmCurrentValueLabel, !e.powerLoad.noLoops && e.powerLoad.overload);
+    PanelLists::showFault(m_ui->totalPwrLoadStatusLabel, e.powerLoad.noLoops || e.powerLoad.overload);
     m_ui->externalPowerSourceInfoNotesLabel->setText(e.externalPowerNotes);
 
     m_loopList->show(e);
@@ -448,7 +477,7 @@ void PanelWidget::onPanelOutputSpinBoxValueChanged()
         PanelConfig next = m_config;
         next.outputs.*output.idleField = c.idle;
         next.outputs.*output.alarmField = c.alarm;
-        showConfig(next);
+        commit(next);
         if (c.clamped) {
             // The limit is fixed, so the joined text is one translatable source text.
             showToolTip(edited, tr("Value too high!\nLimited to 0.5000 A by the fuse."),
@@ -490,73 +519,6 @@ void PanelWidget::applyBatterySet(const BatterySizing::BatterySet &set)
 }
 
 // ---------------------------------------------------------------------------
-// Expansion boxes
-
-void PanelWidget::showBoxes()
-{
-    // A box editor has no boxes of its own, and without a model there is
-    // nothing to look up.
-    const int max = m_config.expansionBox || m_config.model.isEmpty()
-                        ? 0
-                        : m_catalogue->findPanel(m_config.model).maxExpansionBoxes;
-    m_boxList->show(m_boxNames, max);
-}
-
-void PanelWidget::setExpansionBoxNames(const QStringList &names)
-{
-    m_boxNames = names;
-    showBoxes();
-}
-
-void PanelWidget::removeAllExpansionBoxes()
-{
-    // One by one, as the user's "Remove" does, so every box's page goes too.
-    const QStringList names = m_boxNames;
-    for (const QString &name : names)
-        onRemoveExpansionBox(name);
-    m_boxNames.clear();
-}
-
-void PanelWidget::onAddExpansionBoxButtonClicked()
-{
-    QStringList candidates;
-    for (const ExpansionBox &box : m_catalogue->compatibleExpansionBoxes(m_config.model))
-        candidates << box.name;
-    if (candidates.isEmpty()) {
-        showToolTip(m_ui->addExpansionBoxButton,
-                    tr("No compatible expansion boxes available for this panel."),
-                    QPoint(0, m_ui->addExpansionBoxButton->height()), hintDurationMs);
-        return;
-    }
-    QPointer<PanelWidget> self(this);
-    const QString baseName = selectExpansionBox(this, candidates);
-    // The editor may have gone while the dialog was open (its page was rebuilt).
-    if (!self || baseName.isEmpty())
-        return;
-    const QString displayName = BoxNames::next(baseName, m_boxNames);
-    m_boxNames.append(displayName);
-    showBoxes();
-    emit expansionBoxAdded(baseName, displayName);
-}
-
-void PanelWidget::onRemoveExpansionBox(const QString &expansionBoxName)
-{
-    m_boxNames.removeOne(expansionBoxName);
-    showBoxes();
-    emit expansionBoxRemoved(expansionBoxName);
-}
-
-void PanelWidget::onExpansionBoxFaultChanged(const QString &expansionBoxName, bool hasBatteryFault,
-                                             bool hasPowerLoadFault, bool hasLoopFault)
-{
-    PanelMessages::FaultFlags flags;
-    flags.hasBatteryFault = hasBatteryFault;
-    flags.hasPowerLoadFault = hasPowerLoadFault;
-    flags.hasLoopFault = hasLoopFault;
-    m_boxList->setFault(expansionBoxName, flags);
-}
-
-// ---------------------------------------------------------------------------
 // Reset
 
 void PanelWidget::resetPanel()
@@ -570,7 +532,7 @@ void PanelWidget::resetPanel()
     PanelConfig fresh;
     fresh.expansionBox = m_config.expansionBox;
     fresh.model = m_config.model;
-    showConfig(fresh);
+    commit(fresh);
 }
 
 // ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class BatteryMethodBox;
@@ -22,6 +23,7 @@ class PanelCardList;
 class PanelLoopList;
 class QComboBox;
 class QLabel;
+struct SystemEvaluation;
 
 namespace Ui
 {
@@ -31,8 +33,10 @@ class PanelWidget;
 // The "Panel" page of a system container: a view of one panel's typed
 // configuration (model, batteries, output currents, cards, external power,
 // times) and of the PanelEvaluation it gives with its loops' reports. A
-// control's change becomes an edit of the configuration; every figure,
-// status text and mark is drawn from one evaluation.
+// control's change becomes an edit of the configuration, sent to the design
+// the page shows when it has one (setEditTarget) and then drawn as that
+// design's evaluation has it; on its own the page evaluates the edit itself.
+// Every figure, status text and mark is drawn from one evaluation.
 class PanelWidget : public QWidget
 {
     Q_OBJECT
@@ -73,6 +77,15 @@ public:
     // The open document, which holds this page's battery method; boxName is
     // the page's name for an expansion box, empty for the main panel.
     void setDocument(DesignDocument *document, const QString &boxName = QString());
+    // Records a configuration the user made in the design this page shows and
+    // returns what the design's evaluation then says of this panel; none when
+    // there is no design to record it in.
+    using EditTarget = std::function<const SystemEvaluation *(const PanelConfig &)>;
+    // The user's edits go to `target` (none: the page shows them itself).
+    void setEditTarget(EditTarget target) { m_editTarget = std::move(target); }
+    // Draws `evaluation`, the design's for the configuration shown, in place
+    // of the page's own.
+    void showEvaluation(const PanelEvaluation &evaluation);
     // The required capacity follows this method (the maker's by default).
     BatteryMethod batteryMethod() const { return m_batteryMethod; }
     void setBatteryMethod(BatteryMethod method);
@@ -120,8 +133,12 @@ private:
     void setUp();
     void addHelpSymbols();
     // Takes `next` as the configuration shown and brings the controls, the
-    // card list and the loop list to it; then draws its evaluation.
-    void showConfig(const PanelConfig &next);
+    // card list and the loop list to it; then draws `drawn`, or without it
+    // the evaluation of `next` with the loops' reports.
+    void showConfig(const PanelConfig &next, const PanelEvaluation *drawn = nullptr);
+    // The user's `next` configuration: recorded in the design when there is
+    // one and shown as recorded, else shown as it is.
+    void commit(const PanelConfig &next);
     // The model changes to `model` with its consequences (the boxes go).
     void changeModel(const QString &model);
     // One edit of the user's: the configuration changed by `change`.
@@ -152,6 +169,7 @@ private:
     PanelEvaluation m_evaluation;
     BatteryMethod m_batteryMethod = BatteryMethod::Maker;
     BatteryMethodBox *m_batteryMethodBox = nullptr;
+    EditTarget m_editTarget;
     // Asks before a model change of the user's that would remove parts.
     ModelChangeGuard *m_modelChangeGuard = nullptr;
     PanelCardList *m_cardList = nullptr;

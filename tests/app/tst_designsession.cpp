@@ -1,6 +1,7 @@
 // The design as a document in the real main window: its title and modified
 // marker, Save and Save as, the unsaved-changes question, recent files, undo
-// and redo of every kind of edit, and the recovery copy.
+// and redo of every kind of edit (a panel edit is one typed edit of its
+// system), and the recovery copy.
 #include "../core/fulldisk.h"
 #include "../system/systemfixtures.h"
 
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -185,6 +187,33 @@ void setQuantity(LoopWidget *loop, const QString &device, int quantity)
     qFatal("no device row %s", qPrintable(device));
 }
 
+// What a page shows against what the document evaluates for its system.
+void compareWithDocument(MainWindow &window)
+{
+    const DesignDocument *document = session(window)->document();
+    const DesignEvaluation &evaluation = document->evaluation();
+    QCOMPARE(pages(window)->count(), document->design().systemCount());
+    for (int p = 0; p < pages(window)->count(); ++p) {
+        PanelWidget *panel = page(window, p)->panelWidget();
+        const SystemEvaluation *system = evaluation.system(p - 1);
+        QVERIFY(system);
+        QCOMPARE(panel->configuration(), document->design().system(p - 1)->config);
+        const PanelEvaluation &e = system->panel;
+        QCOMPARE(panelText(panel, "totalIdleCurrentValueLabel"), e.totalIdleCurrentText());
+        QCOMPARE(panelText(panel, "totalAlarmCurrentValueLabel"), e.totalAlarmCurrentText());
+        QCOMPARE(panelText(panel, "minBattRequiredValueLabel"), e.minimumBatteryRequiredText());
+        QCOMPARE(panelText(panel, "currentSelectedBattValueLabel"), e.selectedTotalBatteryText());
+        QCOMPARE(panelText(panel, "battStatusLabel"), e.battery.text);
+        QCOMPARE(panelText(panel, "totalPwrLoadStatusLabel"), e.powerLoad.text);
+        QCOMPARE(panelText(panel, "externalPowerSourceInfoNotesLabel"), e.externalPowerNotes);
+        QCOMPARE(panel->currentLoopCount(), system->loops.size());
+        for (int l = 0; l < system->loops.size(); ++l) {
+            QCOMPARE(loopRowText(panel, l, "idleCurrentLabel"), e.loopIdleCurrentText(l));
+            QCOMPARE(loopRowText(panel, l, "alarmCurrentLabel"), e.loopAlarmCurrentText(l));
+        }
+    }
+}
+
 QList<MessageBox::Kind> kinds(const QList<MessageBox::Shown> &shown)
 {
     QList<MessageBox::Kind> result;
@@ -194,6 +223,11 @@ QList<MessageBox::Kind> kinds(const QList<MessageBox::Shown> &shown)
 }
 
 } // namespace
+
+using WindowEdit = std::function<void(MainWindow &)>;
+using DesignEdit = std::function<void(Design &)>;
+Q_DECLARE_METATYPE(WindowEdit)
+Q_DECLARE_METATYPE(DesignEdit)
 
 class TestDesignSession : public QObject
 {
@@ -221,6 +255,10 @@ private slots:
     void scheduleViewEditsTheDocument();
     void modelChangeUndoneBringsBoxesBack();
     void modelChangeAsksBeforeRemovingParts();
+    void panelEditIsOneTypedStep_data();
+    void panelEditIsOneTypedStep();
+    void loopsThatComeBackKeepTheirDevices();
+    void typedPanelValueIsOneStep();
     void openStartsAFreshHistory();
     void adjustedFileOpensModified();
     void recoveryAfterACrash();
@@ -954,6 +992,184 @@ void TestDesignSession::modelChangeAsksBeforeRemovingParts()
     QCOMPARE(pageTitles(window), (QStringList{"Main Panel", "KXE-2"}));
     // The program's own changes (undo, opening a file) never ask.
     QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestDesignSession::panelEditIsOneTypedStep_data()
+{
+    QTest::addColumn<WindowEdit>("edit");
+    QTest::addColumn<DesignEdit>("expected");
+
+    QTest::newRow("main battery degradation")
+        << WindowEdit([](MainWindow &w) {
+               child<QSpinBox>(mainPanel(w), "battDegradationSpinBox")->setValue(35);
+           })
+        << DesignEdit([](Design &d) { d.main.config.batteryDegradation = 35; });
+    QTest::newRow("main output raised with its alarm")
+        << WindowEdit([](MainWindow &w) {
+               auto *idle = child<QDoubleSpinBox>(mainPanel(w), "aux24VIdleDSpinBox");
+               idle->setValue(0.2);
+               emit idle->editingFinished();
+           })
+        << DesignEdit([](Design &d) {
+               d.main.config.outputs.aux24VIdle = 0.2;
+               d.main.config.outputs.aux24VAlarm = 0.2;
+           });
+    const Catalogue *catalogue = m_catalogue;
+    QTest::newRow("main loop card")
+        << WindowEdit([](MainWindow &w) { loopCardButton(mainPanel(w), "auxCardAddButton")->click(); })
+        << DesignEdit([catalogue](Design &d) {
+               d.main.config = d.main.config.withLoopCards(1, *catalogue);
+               d.main.loops.resize(4);
+           });
+    QTest::newRow("second box sounders active")
+        << WindowEdit([](MainWindow &w) {
+               child<QSpinBox>(page(w, 2)->panelWidget(), "sndActiveSpinBox")->setValue(40);
+           })
+        << DesignEdit([](Design &d) { d.boxes[1].config.soundersActive = 40; });
+    QTest::newRow("first box internal battery")
+        << WindowEdit([](MainWindow &w) {
+               auto *battery = child<QComboBox>(page(w, 1)->panelWidget(), "battComboBox");
+               battery->setCurrentText(QStringLiteral("BAT-24"));
+           })
+        << DesignEdit([](Design &d) { d.boxes[0].config.internalBattery = QStringLiteral("BAT-24"); });
+    QTest::newRow("box added") << WindowEdit([](MainWindow &w) { addBox(w, QStringLiteral("KXE-4")); })
+                               << DesignEdit([](Design &d) {
+                                      SystemDesign box;
+                                      box.name = QStringLiteral("KXE-4");
+                                      box.config.expansionBox = true;
+                                      box.config.model = QStringLiteral("KXE-4");
+                                      box.loops.resize(4);
+                                      d.boxes.append(box);
+                                  });
+    QTest::newRow("box removed") << WindowEdit([](MainWindow &w) { removeBox(w, QStringLiteral("KXE-2")); })
+                                 << DesignEdit([](Design &d) { d.boxes.remove(0); });
+    QTest::newRow("box removed by the mouse") << WindowEdit([](MainWindow &w) {
+        auto *list = child<QListWidget>(mainPanel(w), "expansionBoxesListWidget");
+        QTest::mouseClick(child<QPushButton>(list->itemWidget(list->item(1)), "expansionBoxRemoveButton"),
+                          Qt::LeftButton);
+    }) << DesignEdit([](Design &d) { d.boxes.remove(1); });
+    QTest::newRow("model changed")
+        << WindowEdit([](MainWindow &w) {
+               MessageBox::setNextAnswer(QMessageBox::Ok);
+               child<QComboBox>(mainPanel(w), "panelComboBox")->setCurrentText(QStringLiteral("KX-7000"));
+           })
+        << DesignEdit([](Design &d) {
+               d.main.config = d.main.config.withModel(QStringLiteral("KX-7000"));
+               d.boxes.clear();
+           });
+    QTest::newRow("main reset") << WindowEdit([](MainWindow &w) {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QPushButton>(mainPanel(w), "resetPanelButton")->click();
+    }) << DesignEdit([](Design &d) {
+        PanelConfig fresh;
+        fresh.model = d.main.config.model;
+        d.main.config = fresh;
+    });
+}
+
+void TestDesignSession::panelEditIsOneTypedStep()
+{
+    QFETCH(WindowEdit, edit);
+    QFETCH(DesignEdit, expected);
+    MainWindow window(m_catalogue);
+    // Two boxes, a device in a loop of each kind of system, a battery.
+    addBox(window, QStringLiteral("KXE-2"));
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    dragIntoLoop(page(window, 0)->loopWidgets().at(0), QStringLiteral("OPT-100"));
+    dragIntoLoop(page(window, 2)->loopWidgets().at(1), QStringLiteral("MCP-1"));
+    child<QComboBox>(mainPanel(window), "battComboBox")->setCurrentText(QStringLiteral("BAT-7"));
+    settle();
+    DesignDocument *document = session(window)->document();
+    const Design before = document->design();
+    Design after = before;
+    expected(after);
+    QVERIFY(after != before);
+    const int steps = document->history().size();
+    QVector<QPair<Design, Design>> recorded;
+    connect(session(window), &DesignSession::edited, this,
+            [&recorded](const Design &from, const Design &to) { recorded.append({from, to}); });
+
+    edit(window);
+    // Recorded as the edit happened, before the event loop ran.
+    QCOMPARE(recorded.size(), 1);
+    QVERIFY(recorded.first().first == before);
+    QVERIFY(recorded.first().second == after);
+    settle();
+    // The window's own check finds nothing more to record.
+    QCOMPARE(recorded.size(), 1);
+    QCOMPARE(document->history().size(), steps + 1);
+    QVERIFY(document->design() == after);
+    compareWithDocument(window);
+
+    action(window, "actionUndo")->trigger();
+    settle();
+    QVERIFY(document->design() == before);
+    compareWithDocument(window);
+    action(window, "actionRedo")->trigger();
+    settle();
+    QVERIFY(document->design() == after);
+    compareWithDocument(window);
+    QCOMPARE(recorded.size(), 1);
+}
+
+void TestDesignSession::loopsThatComeBackKeepTheirDevices()
+{
+    MainWindow window(m_catalogue);
+    PanelWidget *panel = mainPanel(window);
+    DesignDocument *document = session(window)->document();
+    loopCardButton(panel, "auxCardAddButton")->click();
+    dragIntoLoop(page(window, 0)->loopWidgets().at(3), QStringLiteral("MCP-1"));
+    settle();
+    const int steps = document->history().size();
+    const LoopConfig fourth = document->design().main.loops.at(3);
+    QCOMPARE(fourth.devices.value(QStringLiteral("MCP-1")), 1);
+
+    loopCardButton(panel, "auxCardRemoveButton")->click();
+    settle();
+    QCOMPARE(document->design().main.loops.size(), 2);
+    // The hidden tab kept the loop: it comes back as it was, in the same step as its card.
+    loopCardButton(panel, "auxCardAddButton")->click();
+    QCOMPARE(document->design().main.loops.size(), 4);
+    QVERIFY(document->design().main.loops.at(3) == fourth);
+    settle();
+    QCOMPARE(document->history().size(), steps + 2);
+    compareWithDocument(window);
+}
+
+void TestDesignSession::typedPanelValueIsOneStep()
+{
+    MainWindow window(m_catalogue);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    DesignDocument *document = session(window)->document();
+    const Design before = document->design();
+    const int steps = document->history().size();
+    auto *spin = child<QSpinBox>(mainPanel(window), "battDegradationSpinBox");
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "45");
+    settle();
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(spin, Qt::Key_Up);
+        settle();
+    }
+    QCOMPARE(document->design().main.config.batteryDegradation, 47);
+    // Leaving the box settles the value: one step for all of it.
+    child<QSpinBox>(mainPanel(window), "sndActiveSpinBox")->setFocus();
+    settle();
+    QCOMPARE(document->history().size(), steps + 1);
+    action(window, "actionUndo")->trigger();
+    QVERIFY(document->design() == before);
+    QCOMPARE(spin->value(), before.main.config.batteryDegradation);
+
+    // Another value after it settled is a step of its own.
+    action(window, "actionRedo")->trigger();
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    settle();
+    QCOMPARE(document->history().size(), steps + 2);
+    QCOMPARE(document->design().main.config.batteryDegradation, 48);
 }
 
 void TestDesignSession::openStartsAFreshHistory()

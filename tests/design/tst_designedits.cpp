@@ -21,6 +21,7 @@ private slots:
     void consequences_data();
     void consequences();
     void boxes();
+    void loopsThatComeBack();
     void randomEditsUndoToTheStart();
 
 private:
@@ -138,6 +139,26 @@ void TestDesignEdits::boxes()
     m_document->setPanelConfig(0, other);
     QCOMPARE(m_document->design().boxes.at(0).config.model, QStringLiteral("TXE 2"));
     QCOMPARE(m_document->design().boxes.at(0).config.batteryDegradation, 40);
+}
+
+void TestDesignEdits::loopsThatComeBack()
+{
+    // A second loop card on the full design's main panel brings loops 7 and 8:
+    // the seventh as its editor kept it, the eighth fresh; loops in use stay.
+    PanelConfig config = m_start.main.config;
+    config.cards.append(QStringLiteral("VRAL-2"));
+    LoopConfig changed = m_start.main.loops.at(0);
+    changed.loopLength += 100;
+    const QMap<int, LoopConfig> returning{{2, changed}, {6, m_start.main.loops.at(0)}};
+    QVERIFY(m_document->setPanelConfig(-1, config, 0, returning));
+    const QVector<LoopConfig> &loops = m_document->design().main.loops;
+    QCOMPARE(loops.size(), 8);
+    QCOMPARE(loops.mid(0, 6), m_start.main.loops);
+    QCOMPARE(loops.at(6), m_start.main.loops.at(0));
+    QCOMPARE(loops.at(7), LoopConfig());
+    QVERIFY(!m_document->setPanelConfig(-1, config, 0, returning));
+    m_document->undo();
+    QCOMPARE(m_document->design(), m_start);
 }
 
 void TestDesignEdits::randomEditsUndoToTheStart()

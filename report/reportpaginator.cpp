@@ -370,7 +370,32 @@ private:
                                              table->lastPosition() - table->firstPosition());
             };
             // Once a row is pushed past a break the layout adds its own top
-            // offset, so look for the least padding that moves the row.
+            // offset (below a repeated header), so the least padding that
+            // moves the row is wanted: more leaves a gap above it. The
+            // layout pushes a cell on once its first line, with the table's
+            // padding and border below it, would cross the break; that
+            // padding is tried first, as each try lays the document out
+            // from the table on, and searched for only when it fails.
+            const qreal below = table->format().cellPadding() + table->format().border();
+            qreal least = 0;
+            for (const QTextTableCell &cell : qAsConst(cells)) {
+                const QTextBlock first = cell.firstCursorPosition().block();
+                const QTextLayout *lines = first.layout();
+                const qreal line = lines && lines->lineCount() ? lines->lineAt(0).height() : 0;
+                least = std::max(least, nextPage - rect(first).top() - line - below + 0.5);
+            }
+            if (least > 0 && least < nextPage - top + padding) {
+                setExtra(least);
+                if (rowTop() >= nextPage) {
+                    measured = true;
+                    slack = least - (nextPage - top);
+                    offset = rowTop() - nextPage;
+                    shift = 0;
+                    changed = true;
+                    continue;
+                }
+                setExtra(-least);
+            }
             qreal moved = nextPage - top + padding;
             qreal current = moved;
             setExtra(current);

@@ -127,6 +127,18 @@ const QTextLayout &TableText::line(int face, const QString &text)
     return *kept;
 }
 
+void TableText::draw(QPainter &painter, int face, const QString &text, const QPointF &at)
+{
+    // The glyphs as they were shaped: drawing a layout would walk its line
+    // and items again each time.
+    Face &f = *m_faces.at(face);
+    auto known = f.glyphs.constFind(text);
+    if (known == f.glyphs.cend())
+        known = f.glyphs.insert(text, line(face, text).glyphRuns());
+    for (const QGlyphRun &run : known.value())
+        painter.drawGlyphRun(at, run);
+}
+
 qreal TableText::width(int face, const QString &text)
 {
     const QTextLayout &layout = line(face, text);
@@ -288,7 +300,7 @@ void TableLayout::paintRow(QPainter &painter, const QStringList &texts, qreal to
         if (width <= room + Slack) {
             // Headers stand centred over their column, cells to the left.
             const qreal indent = header ? (room - width) / 2 : 0;
-            m_text->line(face, text).draw(&painter, QPointF(x + indent, y));
+            m_text->draw(painter, face, text, QPointF(x + indent, y));
             continue;
         }
         QTextLayout layout(text, m_text->font(face), m_text->device());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPointF>
 #include <QString>
@@ -99,6 +100,8 @@ public:
     qreal lineHeight(int face) const { return m_faces.at(face)->lineHeight; }
     // The text on one line, shaped once and kept.
     const QTextLayout &line(int face, const QString &text);
+    // Draws that line with its top left corner at `at`.
+    void draw(QPainter &painter, int face, const QString &text, const QPointF &at);
     qreal width(int face, const QString &text);
     // The widest of its words (the texts between spaces).
     qreal longestWord(int face, const QString &text);
@@ -108,6 +111,7 @@ private:
         QFont font;
         qreal lineHeight = 0;
         QHash<QString, QTextLayout *> lines;
+        QHash<QString, QList<QGlyphRun>> glyphs;
     };
     QPaintDevice *m_device;
     std::vector<std::unique_ptr<Face>> m_faces;

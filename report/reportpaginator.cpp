@@ -268,8 +268,8 @@ private:
             return false;
         QTextBlockFormat format = head.blockFormat();
         format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        // The new format lays the document out again from the heading on.
         QTextCursor(head).setBlockFormat(format);
-        m_document.markContentsDirty(head.position(), head.length());
         return true;
     }
 
@@ -361,13 +361,12 @@ private:
                 changed = true;
                 continue;
             }
+            // Each change of a cell's format lays the table out again.
             const auto setExtra = [&](qreal extra) {
                 QTextCursor cursor(&m_document);
                 cursor.beginEditBlock();
                 addPadding(extra);
                 cursor.endEditBlock();
-                m_document.markContentsDirty(table->firstPosition(),
-                                             table->lastPosition() - table->firstPosition());
             };
             // Once a row is pushed past a break the layout adds its own top
             // offset (below a repeated header), so the least padding that
@@ -424,7 +423,6 @@ private:
         }
         if (batching) {
             batch.endEditBlock();
-            m_document.markContentsDirty(table->firstPosition(), table->lastPosition() - table->firstPosition());
         }
         return changed;
     }

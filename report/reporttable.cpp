@@ -14,8 +14,8 @@ namespace Report
 namespace
 {
 
-// As the HTML table the schedule once was: collapsed borders of one unit,
-// a padding of two on every side of a cell.
+// The look of a bordered HTML table of the report: collapsed borders of one
+// unit, a padding of two on every side of a cell.
 constexpr qreal Border = 1;
 constexpr qreal Padding = 2;
 // A cell's own left border and its padding; the last column also closes

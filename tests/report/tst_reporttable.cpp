@@ -317,7 +317,10 @@ void TestReportTable::headerWordsStayWhole()
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(table.header.size(), 11);
     QTemporaryDir dir;
-    const QString path = dir.filePath("schedule.pdf");
+    // A copy to look at when asked for, one per language.
+    const QString keep = qEnvironmentVariable("KALVIX_KEEP_SCHEDULE_TABLE");
+    const QString path = keep.isEmpty() ? dir.filePath("schedule.pdf")
+                                        : keep + QLatin1Char('-') + QTest::currentDataTag() + ".pdf";
     QVERIFY(writeReportPdf(path, sectionHtml(Report::tablePlace("schedule")), {}, {}, {{"schedule", table}}));
     QStringList found;
     for (const PdfWord &word : pdfWords(path))

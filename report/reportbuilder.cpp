@@ -1,5 +1,6 @@
 #include "report/reportbuilder.h"
 
+#include "catalogue/displayformat.h"
 #include "design/comparisontext.h"
 #include "loop/voltageprofile.h"
 
@@ -94,17 +95,9 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
             const LoopSchedule schedule = evaluated.schedules.value(l);
             const LoopDeviceCheck check = evaluated.deviceChecks.value(l);
             LoopInfo &loop = panel->loops[l];
-            loop.scheduleHtml = VoltageProfile::scheduleTableHtml(schedule, check);
-            // The header row in a <thead>: the layout repeats it on every page
-            // from the first layout, without a second one of a long table.
-            const int headerAt = loop.scheduleHtml.indexOf(QLatin1String("<tr>"));
-            const int headerEnd = loop.scheduleHtml.indexOf(QLatin1String("</tr>"), headerAt);
-            if (headerAt >= 0 && headerEnd > headerAt) {
-                loop.scheduleHtml.insert(headerEnd + 5, QLatin1String("</thead>"));
-                loop.scheduleHtml.insert(headerAt, QLatin1String("<thead>"));
-            }
-            // A name of plain letters and digits: the <img> takes it as it stands.
+            // Names of plain letters and digits: the <img> takes it as it stands.
             loop.profilePicture = QStringLiteral("profile-%1-%2").arg(s + 1).arg(l + 1);
+            loop.scheduleTable = QStringLiteral("schedule-%1-%2").arg(s + 1).arg(l + 1);
             loop.schedule = schedule;
             loop.deviceCheck = check;
         }
@@ -161,6 +154,47 @@ QMap<QString, QImage> profilePictures(const ReportData &data)
     return pictures;
 }
 
+Table scheduleTable(const LoopSchedule &schedule, const LoopDeviceCheck &check)
+{
+    Table table;
+    table.header = QStringList{Exporter::tr("Unit"),    Exporter::tr("Position (m)"), Exporter::tr("Device"),
+                               Exporter::tr("Address"), Exporter::tr("Zone"),         Exporter::tr("Location")};
+    if (check.degradedMode)
+        table.header << Exporter::tr("Drop fed from OUT (V)");
+    else
+        table.header << Exporter::tr("Drop intact (V)") << Exporter::tr("Drop, break at OUT (V)")
+                     << Exporter::tr("Drop, break at IN (V)");
+    table.header << Exporter::tr("Margin (V)") << Exporter::tr("Status");
+    const auto drop = [](const DeviceCheck::Scenario &s, int i) { return Display::fixed(s.drops.value(i), 3); };
+    const QString fault = Exporter::tr("FAULT");
+    const QString ok = Exporter::tr("OK");
+    table.rows.reserve(schedule.units.size());
+    for (int i = 0; i < schedule.units.size(); ++i) {
+        const ScheduleUnit &unit = schedule.units.at(i);
+        QStringList row{QString::number(i + 1), QString::number(unit.position), unit.device, unit.address,
+                        unit.zone, unit.location, drop(check.electrical.intact, i)};
+        if (!check.degradedMode)
+            row << drop(check.electrical.breakAtOut, i) << drop(check.electrical.breakAtIn, i);
+        row << Display::fixed(check.limit - check.worstDropAt(i), 3) << (check.unitFaults.value(i) ? fault : ok);
+        table.rows.append(row);
+    }
+    return table;
+}
+
+QMap<QString, Table> scheduleTables(const ReportData &data)
+{
+    QMap<QString, Table> tables;
+    const auto add = [&tables](const PanelInfo &panel) {
+        for (const LoopInfo &loop : panel.loops)
+            if (!loop.scheduleTable.isEmpty())
+                tables.insert(loop.scheduleTable, scheduleTable(loop.schedule, loop.deviceCheck));
+    };
+    add(data.mainPanel);
+    for (const PanelInfo &box : data.expansionBoxes)
+        add(box);
+    return tables;
+}
+
 namespace
 {
 
@@ -173,7 +207,7 @@ bool writeData(const QString &fileName, ReportData data, const Catalogue &catalo
     QString html = composeReportHtml(data, catalogue);
     if (!changesSection.isEmpty())
         html = ComparisonText::withSection(html, changesSection);
-    return writeReportPdf(fileName, html, documentInfo(data), profilePictures(data));
+    return writeReportPdf(fileName, html, documentInfo(data), profilePictures(data), scheduleTables(data));
 }
 
 } // namespace

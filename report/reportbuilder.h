@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/reportcomposer.h"
+#include "report/reporttable.h"
 #include "design/design.h"
 
 #include <QDate>
@@ -34,6 +35,12 @@ ReportData reportData(const Design &design, const DesignEvaluation &evaluation,
 // The loops' voltage profiles, by the names the report's HTML gives them.
 // Drawing needs a graphical application object (fonts).
 QMap<QString, QImage> profilePictures(const ReportData &data);
+
+// A loop's schedule with the drops of each scenario, its margin and its
+// status, as its page shows it (texts in the context "Exporter").
+Table scheduleTable(const LoopSchedule &schedule, const LoopDeviceCheck &check);
+// The loops' device schedules, by the names the report's HTML gives them.
+QMap<QString, Table> scheduleTables(const ReportData &data);
 
 // Composes today's report of `design` and writes it as a PDF. False when the
 // file cannot be written; an existing file is then left as it was.

@@ -1,5 +1,7 @@
 #include "report/reportcomposer.h"
 
+#include "report/reporttable.h"
+
 #include "core/constants.h"
 #include "catalogue/catalogue.h"
 
@@ -208,9 +210,13 @@ QString loopSection(const LoopInfo &loop, const QString &heading)
                     .arg(loop.profilePicture)
                     .arg(ProfileSize.width())
                     .arg(ProfileSize.height());
-    if (!loop.scheduleHtml.isEmpty())
+    if (!loop.scheduleTable.isEmpty()) {
         html += QStringLiteral("<h2>") + Exporter::tr("Device Schedule") + QStringLiteral("</h2>") +
-                loop.scheduleHtml;
+                tablePlace(loop.scheduleTable);
+        if (!loop.deviceCheck.faultsText.isEmpty())
+            html += QStringLiteral("<p class='schedule-faults'>") + htmlText(loop.deviceCheck.faultsText) +
+                    QStringLiteral("</p>");
+    }
     return html + QStringLiteral("</div>");
 }
 

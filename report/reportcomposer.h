@@ -58,10 +58,10 @@ struct LoopInfo {
     LoopCalc::LoopResults figures;
     LoopLimits limits;
     LoopMessages::Faults faults;
-    // Set by whoever composes the loop's device schedule and voltage profile
-    // (empty when the loop has no schedule); the loop page shows it as it
-    // stands below the devices, so it must be escaped HTML already.
-    QString scheduleHtml;
+    // The name of the loop's device schedule among the report's tables
+    // (empty when the loop has no schedule): the loop page ends with it,
+    // followed by the device check's faults.
+    QString scheduleTable;
     // The name of the loop's voltage profile among the report's pictures
     // (empty when the loop has no schedule), and what it is drawn from.
     QString profilePicture;

@@ -119,7 +119,8 @@ double writeReport(const ScreenDesign &design, const Catalogue &catalogue, const
     QFile htmlFile(QString(path).replace(QStringLiteral(".pdf"), QStringLiteral(".html")));
     if (htmlFile.open(QIODevice::WriteOnly))
         htmlFile.write(html.toUtf8());
-    if (!writeReportPdf(path, html, Report::documentInfo(data), Report::profilePictures(data)))
+    if (!writeReportPdf(path, html, Report::documentInfo(data), Report::profilePictures(data),
+                        Report::scheduleTables(data)))
         qFatal("cannot write %s", qPrintable(path));
     cpuMs = threadCpuMs() - cpuStart;
     return timer.nsecsElapsed() / 1e6;

@@ -207,7 +207,7 @@ void TestReportSubmittal::loopPageShowsResultsAndSchedulePlace()
     setup.loops[1] = loop("0,5 mm2 (21 AWG)", "A", 100, 2500, 0, 0, {{"OD-210", 250}, {"SD-500 (loop)", 60}});
     Report::ReportData data = dataOf(Design::fromSetupData(setup), catalogue);
     const Report::LoopInfo &faulty = data.mainPanel.loops.at(1);
-    data.mainPanel.loops[0].scheduleHtml = QStringLiteral("<p>SCHEDULE OF LOOP 1</p>");
+    data.mainPanel.loops[0].scheduleTable = QStringLiteral("SCHEDULE-OF-LOOP-1");
     const QString html = Report::composeReportHtml(data, catalogue);
 
     const QString loop2 = html.mid(html.indexOf("<h1>Loop 2 - Configuration</h1>"));
@@ -220,11 +220,13 @@ void TestReportSubmittal::loopPageShowsResultsAndSchedulePlace()
     QCOMPARE(rowCells(loop2, "Loop Results", "Verdict").value(1), QStringLiteral("FAULT"));
     QCOMPARE(rowCells(html.mid(html.indexOf("<h1>Loop 1 - Configuration</h1>")), "Loop Results", "Verdict").value(1),
              QStringLiteral("OK"));
-    // The schedule fragment closes its own loop's page and no other.
-    const int schedule = html.indexOf("SCHEDULE OF LOOP 1");
+    // The schedule's place closes its own loop's page and no other.
+    const QString place = Report::tablePlace(QStringLiteral("SCHEDULE-OF-LOOP-1"));
+    const int schedule = html.indexOf(place);
     QVERIFY(schedule > html.indexOf("<h1>Loop 1 - Configuration</h1>"));
     QVERIFY(schedule < html.indexOf("<h1>Loop 2 - Configuration</h1>"));
-    QCOMPARE(html.count("SCHEDULE OF LOOP 1"), 1);
+    QCOMPARE(html.count(place), 1);
+    QCOMPARE(html.count("SCHEDULE-OF-LOOP"), 1);
 }
 
 void TestReportSubmittal::scheduledLoopShowsItsProfile()
@@ -250,7 +252,7 @@ void TestReportSubmittal::scheduledLoopShowsItsProfile()
         const QString page = pageOf(headings[i]);
         const int picture = page.indexOf(QStringLiteral("<img src='%1'").arg(names[i]));
         QVERIFY2(picture > 0, qPrintable(headings[i]));
-        QVERIFY(page.indexOf(QStringLiteral("<table class='schedule'")) > picture);
+        QVERIFY(page.indexOf(Report::tablePlace(QString(names[i]).replace("profile", "schedule"))) > picture);
         QCOMPARE(pictures.value(names[i]).size(), Report::ProfileSize * Report::ProfileScale);
     }
     QCOMPARE(html.count(QStringLiteral("<img src='profile-")), names.size());

@@ -30,11 +30,6 @@ QVector<Line> lines(const LoopDeviceCheck &check)
             {&check.electrical.breakAtIn, QCoreApplication::translate("VoltageProfile", "Break at IN"), QColor(0x2e, 0x8b, 0x57), Qt::DotLine}};
 }
 
-QString escaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
-
 } // namespace
 
 void paint(QPainter &painter, const QRectF &area, const LoopSchedule &schedule, const LoopDeviceCheck &check,
@@ -117,39 +112,6 @@ QImage picture(const LoopSchedule &schedule, const LoopDeviceCheck &check, int l
     painter.setFont(font);
     paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), schedule, check, loopLength);
     return image;
-}
-
-QString scheduleTableHtml(const LoopSchedule &schedule, const LoopDeviceCheck &check)
-{
-    QStringList headers{QCoreApplication::translate("Exporter", "Unit"), QCoreApplication::translate("Exporter", "Position (m)"), QCoreApplication::translate("Exporter", "Device"), QCoreApplication::translate("Exporter", "Address"), QCoreApplication::translate("Exporter", "Zone"), QCoreApplication::translate("Exporter", "Location")};
-    if (check.degradedMode)
-        headers << QCoreApplication::translate("Exporter", "Drop fed from OUT (V)");
-    else
-        headers << QCoreApplication::translate("Exporter", "Drop intact (V)") << QCoreApplication::translate("Exporter", "Drop, break at OUT (V)") << QCoreApplication::translate("Exporter", "Drop, break at IN (V)");
-    headers << QCoreApplication::translate("Exporter", "Margin (V)") << QCoreApplication::translate("Exporter", "Status");
-    QString html = QStringLiteral("<table class='schedule' width='100%' border='1' cellspacing='0' cellpadding='2' "
-                                  "style='border-collapse: collapse; font-size: 7pt;'><tr>");
-    for (const QString &header : headers)
-        html += QStringLiteral("<th style='font-size: 7pt;'>") + escaped(header) + QStringLiteral("</th>");
-    html += QStringLiteral("</tr>");
-    const auto cell = [](const QString &text) { return QStringLiteral("<td style='font-size: 7pt;'>") + text.toHtmlEscaped() + QStringLiteral("</td>"); };
-    const auto drop = [](const DeviceCheck::Scenario &s, int i) { return Display::fixed(s.drops.value(i), 3); };
-    for (int i = 0; i < schedule.units.size(); ++i) {
-        const ScheduleUnit &unit = schedule.units.at(i);
-        html += QStringLiteral("<tr>") + cell(QString::number(i + 1)) + cell(QString::number(unit.position)) +
-                cell(unit.device) + cell(unit.address) + cell(unit.zone) + cell(unit.location);
-        html += cell(drop(check.electrical.intact, i));
-        if (!check.degradedMode)
-            html += cell(drop(check.electrical.breakAtOut, i)) + cell(drop(check.electrical.breakAtIn, i));
-        html += cell(Display::fixed(check.limit - check.worstDropAt(i), 3));
-        html += cell(check.unitFaults.value(i) ? QCoreApplication::translate("Exporter", "FAULT") : QCoreApplication::translate("Exporter", "OK")) + QStringLiteral("</tr>");
-    }
-    html += QStringLiteral("</table>");
-    if (!check.faultsText.isEmpty())
-        html += QStringLiteral("<p class='schedule-faults'>") +
-                escaped(check.faultsText).replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
-                QStringLiteral("</p>");
-    return html;
 }
 
 } // namespace VoltageProfile

@@ -22,9 +22,4 @@ void paint(QPainter &painter, const QRectF &area, const LoopSchedule &schedule, 
 // The profile as a picture for the report page.
 QImage picture(const LoopSchedule &schedule, const LoopDeviceCheck &check, int loopLength, const QSize &size);
 
-// The loop's schedule with the drops of each scenario, its margin and its
-// status, as an HTML table for the report page (texts in the context
-// "Exporter"); the check's faults follow it.
-QString scheduleTableHtml(const LoopSchedule &schedule, const LoopDeviceCheck &check);
-
 } // namespace VoltageProfile

@@ -7,6 +7,7 @@
 // spread along its cable).
 // Usage: bench_report [runs, default 3] [folder to keep the two PDFs in]
 //                     [units per schedule, default all] [scheduled loops, default all]
+#include "bench/common/benchstats.h"
 #include "bench/common/largestdesign.h"
 #include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
@@ -36,26 +37,15 @@
 namespace
 {
 
-using LoopSetup = QPair<QStringList, QMap<QString, int>>;
+using Bench::median;
+using Bench::threadCpuMs;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using LoopSetup = QPair<QStringList, QMap<QString, int>>;
 
 struct ScreenDesign {
     std::unique_ptr<SystemContainerWidget> main;
     std::vector<std::unique_ptr<SystemContainerWidget>> boxes;
 };
-
-double threadCpuMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 // At most `maxUnits` units on each of at most `maxLoops` loops (0: no limit).
 int g_maxUnits = 0;

@@ -15,6 +15,7 @@
 //  - switching the language (Spanish, then back), which retranslates every
 //    page in place, keeping the whole design, until shown.
 // Usage: bench_system [runs of the whole design, default 3] [design file to open]
+#include "bench/common/benchstats.h"
 #include "app/commandline.h"
 #include "bench/common/typedsetup.h"
 #include "app/mainwindow.h"
@@ -46,19 +47,15 @@
 namespace
 {
 
+using Bench::median;
+using Bench::threadCpuMs;
+
 using LoopSetup = QPair<QStringList, QMap<QString, int>>;
 
 struct Sample {
     double cpuMs = 0;
     double wallMs = 0;
 };
-
-double threadCpuMs()
-{
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
 
 Sample measure(const std::function<void()> &body)
 {
@@ -67,13 +64,6 @@ Sample measure(const std::function<void()> &body)
     const double cpu = threadCpuMs();
     body();
     return {threadCpuMs() - cpu, wall.nsecsElapsed() / 1e6};
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 QString report(const std::vector<Sample> &samples, int decimals)

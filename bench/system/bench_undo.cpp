@@ -7,6 +7,7 @@
 //  - the check that follows every edit: the design taken and compared,
 // each until the window has painted.
 // Usage: bench_undo [runs, default 5]
+#include "bench/common/benchstats.h"
 #include "app/designsession.h"
 #include "app/mainwindow.h"
 #include "bench/common/largestdesign.h"
@@ -39,12 +40,7 @@
 namespace
 {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using Bench::median;
 
 double wallMs(const std::function<void()> &body)
 {

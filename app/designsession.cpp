@@ -44,7 +44,7 @@ DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, cons
     setObjectName(QStringLiteral("designSession"));
     m_checkTimer.setSingleShot(true);
     m_checkTimer.setInterval(0);
-    connect(&m_checkTimer, &QTimer::timeout, this, &DesignSession::check);
+    connect(&m_checkTimer, &QTimer::timeout, this, [this] { check(); });
     m_settleTimer.setSingleShot(true);
     m_settleTimer.setInterval(SettleMs);
     connect(&m_settleTimer, &QTimer::timeout, m_document, &DesignDocument::closeStep);
@@ -99,6 +99,10 @@ void DesignSession::watch(SystemContainerWidget *container)
 void DesignSession::watchLoops(SystemContainerWidget *container)
 {
     for (LoopWidget *loop : container->loopWidgets()) {
+        loop->setEditTarget([session = QPointer<DesignSession>(this), container, loop](const LoopConfig &config) {
+            return session ? session->recordLoop(container, loop, config) : nullptr;
+        });
+        // What the program writes into loops (a loop duplicated) the check finds.
         connect(loop, &LoopWidget::updateLoopCurrents, this, &DesignSession::scheduleCheck,
                 Qt::UniqueConnection);
         connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
@@ -135,6 +139,44 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     if (closing)
         m_document->closeStep();
     return m_document->evaluation().system(system);
+}
+
+const LoopConfig *DesignSession::recordLoop(SystemContainerWidget *container, LoopWidget *loop,
+                                           const LoopConfig &config)
+{
+    if (!m_enabled || m_showing)
+        return nullptr;
+    const int system = container->systemIndex();
+    const int index = container->loopWidgets().indexOf(loop);
+    const SystemDesign *current = m_document->design().system(system);
+    if (!current || index < 0 || index >= current->loops.size()) {
+        // A loop out of use is no part of the design: the check decides.
+        scheduleCheck();
+        return nullptr;
+    }
+    // The loop shows its edit already: what else its event changed before
+    // is a step of its own, without this one.
+    const bool closing = std::exchange(m_closeAfterCheck, false);
+    if (m_checkTimer.isActive()) {
+        m_checkTimer.stop();
+        const LoopConfig was = current->loops.at(index);
+        check([system, index, &was](Design &now) {
+            SystemDesign *target = now.system(system);
+            if (target && index < target->loops.size())
+                target->loops[index] = was;
+        });
+    }
+    current = m_document->design().system(system);
+    if (!current || index >= current->loops.size())
+        return nullptr;
+    const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
+    const Design was = m_document->design();
+    m_document->setLoopConfig(system, index, config, key);
+    if (key && m_document->design() != was)
+        m_settleTimer.start();
+    if (closing)
+        m_document->closeStep();
+    return &m_document->design().system(system)->loops.at(index);
 }
 
 void DesignSession::recordBox(const QString &name, bool added, const std::function<bool()> &edit)
@@ -312,11 +354,13 @@ void DesignSession::flush()
     }
 }
 
-void DesignSession::check()
+void DesignSession::check(const std::function<void(Design &)> &leaveOut)
 {
     if (!m_enabled || m_showing)
         return;
-    const Design now = onScreen();
+    Design now = onScreen();
+    if (leaveOut)
+        leaveOut(now);
     const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
     if (m_document->record(now, key)) {
         if (key)

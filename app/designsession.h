@@ -113,6 +113,9 @@ private:
     // A loop editor's configuration as a typed edit of its loop; the loop as
     // the design then holds it, or none when not recorded here.
     const LoopConfig *recordLoop(SystemContainerWidget *container, LoopWidget *loop, const LoopConfig &config);
+    // Loops of a container (by index) as one typed edit; false when they are
+    // not all in the design.
+    bool recordLoops(SystemContainerWidget *container, const QMap<int, LoopConfig> &loops);
     // A box page the main panel added (`added`) or removed by `name`, as the
     // typed `edit` of the document (true when it recorded a step).
     void recordBox(const QString &name, bool added, const std::function<bool()> &edit);

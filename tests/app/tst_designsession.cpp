@@ -1169,6 +1169,9 @@ void TestDesignSession::loopEditIsOneTypedStep_data()
         length->selectAll();
         QTest::keyClicks(length, QStringLiteral("1250"));
     }) << DesignEdit([](Design &d) { d.main.loops[0].loopLength = 1250; });
+    QTest::newRow("loop duplicated")
+        << WindowEdit([](MainWindow &w) { duplicateLoop(page(w, 0), 0, QStringLiteral("Loop 2")); })
+        << DesignEdit([](Design &d) { d.main.loops[1] = d.main.loops.at(0); });
     QTest::newRow("loop reset") << WindowEdit([firstLoop](MainWindow &w) {
         MessageBox::setNextAnswer(QMessageBox::Yes);
         child<QPushButton>(firstLoop(w), "resetLoopButton")->click();

@@ -44,7 +44,7 @@ DesignSession::DesignSession(QWidget *window, Snapshot snapshot, Show show, cons
     setObjectName(QStringLiteral("designSession"));
     m_checkTimer.setSingleShot(true);
     m_checkTimer.setInterval(0);
-    connect(&m_checkTimer, &QTimer::timeout, this, &DesignSession::check);
+    connect(&m_checkTimer, &QTimer::timeout, this, [this] { check(); });
     m_settleTimer.setSingleShot(true);
     m_settleTimer.setInterval(SettleMs);
     connect(&m_settleTimer, &QTimer::timeout, m_document, &DesignDocument::closeStep);
@@ -91,6 +91,11 @@ void DesignSession::watch(SystemContainerWidget *container)
             return m_document->design().boxes.size() != before;
         });
     });
+    container->setLoopsEditTarget([session = QPointer<DesignSession>(this), container](
+                                      const QMap<int, LoopConfig> &loops) {
+        if (session)
+            session->recordLoops(container, loops);
+    });
     // The container makes new loops on this signal before we hear it.
     connect(panel, &PanelWidget::loopsChanged, this, [this, container] { watchLoops(container); });
     watchLoops(container);
@@ -99,6 +104,9 @@ void DesignSession::watch(SystemContainerWidget *container)
 void DesignSession::watchLoops(SystemContainerWidget *container)
 {
     for (LoopWidget *loop : container->loopWidgets()) {
+        loop->setEditTarget([session = QPointer<DesignSession>(this), container, loop](const LoopConfig &config) {
+            return session ? session->recordLoop(container, loop, config) : nullptr;
+        });
         connect(loop, &LoopWidget::updateLoopCurrents, this, &DesignSession::scheduleCheck,
                 Qt::UniqueConnection);
         connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
@@ -135,6 +143,63 @@ const SystemEvaluation *DesignSession::recordPanel(SystemContainerWidget *contai
     if (closing)
         m_document->closeStep();
     return m_document->evaluation().system(system);
+}
+
+const LoopConfig *DesignSession::recordLoop(SystemContainerWidget *container, LoopWidget *loop,
+                                           const LoopConfig &config)
+{
+    const int index = container->loopWidgets().indexOf(loop);
+    if (!recordLoops(container, {{index, config}}))
+        return nullptr;
+    return &m_document->design().system(container->systemIndex())->loops.at(index);
+}
+
+bool DesignSession::recordLoops(SystemContainerWidget *container, const QMap<int, LoopConfig> &loops)
+{
+    if (!m_enabled || m_showing)
+        return false;
+    const int system = container->systemIndex();
+    const auto inDesign = [system, &loops](const Design &design) {
+        const SystemDesign *current = design.system(system);
+        return current && !loops.isEmpty() && loops.firstKey() >= 0 && loops.lastKey() < current->loops.size();
+    };
+    if (!inDesign(m_document->design())) {
+        // A loop out of use is no part of the design: the check decides.
+        scheduleCheck();
+        return false;
+    }
+    // The loops show their edit already: what else their event changed
+    // before is a step of its own, without this one.
+    const bool closing = std::exchange(m_closeAfterCheck, false);
+    if (m_checkTimer.isActive()) {
+        m_checkTimer.stop();
+        const QVector<LoopConfig> was = m_document->design().system(system)->loops;
+        check([system, &loops, &was](Design &now) {
+            SystemDesign *target = now.system(system);
+            for (auto it = loops.cbegin(); target && it != loops.cend(); ++it) {
+                if (it.key() < target->loops.size())
+                    target->loops[it.key()] = was.at(it.key());
+            }
+        });
+    }
+    if (!inDesign(m_document->design()))
+        return false;
+    Design next = m_document->design();
+    SystemDesign *target = next.system(system);
+    for (auto it = loops.cbegin(); it != loops.cend(); ++it)
+        target->loops[it.key()] = it.value();
+    const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
+    const DesignChange change =
+        loops.size() == 1 ? DesignChange{DesignChange::Loop, system, loops.firstKey()} : DesignChange{};
+    if (m_document->record(next, key, change) && key)
+        m_settleTimer.start();
+    // The design may keep loops otherwise (a schedule's lengths): a single
+    // loop follows what it is given back, several follow the design here.
+    if (loops.size() > 1 && onScreen() != m_document->design())
+        show();
+    if (closing)
+        m_document->closeStep();
+    return true;
 }
 
 void DesignSession::recordBox(const QString &name, bool added, const std::function<bool()> &edit)
@@ -312,11 +377,13 @@ void DesignSession::flush()
     }
 }
 
-void DesignSession::check()
+void DesignSession::check(const std::function<void(Design &)> &leaveOut)
 {
     if (!m_enabled || m_showing)
         return;
-    const Design now = onScreen();
+    Design now = onScreen();
+    if (leaveOut)
+        leaveOut(now);
     const quintptr key = reinterpret_cast<quintptr>(m_inputSource.data());
     if (m_document->record(now, key)) {
         if (key)

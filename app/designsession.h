@@ -11,12 +11,13 @@
 
 #include <functional>
 
+class LoopWidget;
 class SystemContainerWidget;
 class QWidget;
 
 // The design in the window as a document: its file, its undo history, and
-// its recovery copy. The panel editors send their edits to it as typed
-// edits of the document. Of the others it learns from their signals and
+// its recovery copy. The panel and loop editors send their edits to it as
+// typed edits of the document. Of the others it learns from their signals and
 // from the user's input in the window, and compares the design with the
 // last state it recorded once the event that changed it is over; so any
 // edit is noticed, however the editors signal it, and many signals of one
@@ -100,7 +101,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void check();
+    // Records what the editors hold, less what `leaveOut` takes back out.
+    void check(const std::function<void(Design &)> &leaveOut = {});
     void show();
     // What the editors hold with the document's data they do not show.
     Design onScreen() const;
@@ -108,6 +110,12 @@ private:
     // A panel editor's configuration as a typed edit of its system; what the
     // evaluation says of that system then, or none when not recorded here.
     const SystemEvaluation *recordPanel(SystemContainerWidget *container, const PanelConfig &config);
+    // A loop editor's configuration as a typed edit of its loop; the loop as
+    // the design then holds it, or none when not recorded here.
+    const LoopConfig *recordLoop(SystemContainerWidget *container, LoopWidget *loop, const LoopConfig &config);
+    // Loops of a container (by index) as one typed edit; false when they are
+    // not all in the design.
+    bool recordLoops(SystemContainerWidget *container, const QMap<int, LoopConfig> &loops);
     // A box page the main panel added (`added`) or removed by `name`, as the
     // typed `edit` of the document (true when it recorded a step).
     void recordBox(const QString &name, bool added, const std::function<bool()> &edit);

@@ -281,16 +281,18 @@ void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)
     // change what the later ones receive.
     const LoopConfig source = m_loopWidgets.at(s)->config();
 
-    bool written = false;
+    QMap<int, LoopConfig> written;
     withLoopCurrentsHeld([&] {
         for (const int j : targets) {
             if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
                 continue;
             m_loopWidgets.at(j)->applyConfig(source);
-            written = true;
+            written.insert(j, m_loopWidgets.at(j)->config());
         }
     });
-    if (written)
+    if (!written.isEmpty() && m_loopsEditTarget)
+        m_loopsEditTarget(written);
+    if (!written.isEmpty())
         MessageBox::information(this, tr("Loop Duplicated"), tr("Loop duplication successful!"));
 }
 

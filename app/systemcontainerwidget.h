@@ -61,6 +61,10 @@ public:
     void setDocument(DesignDocument *document, std::function<int()> system);
     // Where this container sits in the design as setDocument was told.
     int systemIndex() const { return m_systemIndex ? m_systemIndex() : -1; }
+    // Loops the user rewrote at once (a loop duplicated), by index, as they
+    // now stand: recorded as one edit of the design the page shows.
+    using LoopsEditTarget = std::function<void(const QMap<int, LoopConfig> &)>;
+    void setLoopsEditTarget(LoopsEditTarget target) { m_loopsEditTarget = std::move(target); }
 
 signals:
     void expansionBoxAdded(const QString &baseName, const QString &displayName);
@@ -104,5 +108,6 @@ private:
     QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)
     DesignDocument *m_document = nullptr;
     std::function<int()> m_systemIndex;
+    LoopsEditTarget m_loopsEditTarget;
     void addScheduleView(int loop);
 };

@@ -140,7 +140,10 @@ void LoopWidget::connectForm()
     connect(ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), ui->distrFactorSlider,
             &QSlider::setValue);
     connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] { computeVoltageDrop(); });
+    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] {
+        computeVoltageDrop();
+        commit();
+    });
 
     connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
@@ -152,10 +155,17 @@ void LoopWidget::connectForm()
     ui->devAvailableTree->installEventFilter(this);
     connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
             &LoopWidget::onUpdateDeviceQuantity);
-    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] { computeVoltageDrop(); });
+    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] {
+        computeVoltageDrop();
+        commit();
+    });
     // Only a click recomputes; checking a button from code does not.
-    connect(ui->topologyTypeARadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
-    connect(ui->topologyTypeBRadioButton, &QRadioButton::clicked, this, [this] { computeVoltageDrop(); });
+    for (QRadioButton *button : {ui->topologyTypeARadioButton, ui->topologyTypeBRadioButton}) {
+        connect(button, &QRadioButton::clicked, this, [this] {
+            computeVoltageDrop();
+            commit();
+        });
+    }
     connect(ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
     connect(ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
 }

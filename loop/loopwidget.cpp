@@ -146,6 +146,7 @@ void LoopWidget::keepSettings(const LoopConfig &config)
 
 void LoopWidget::applyLoopValues(const QStringList &values)
 {
+    const EditHold hold(m_holdEdits);
     if (!ui) {
         // The values present, read as the form reads them.
         LoopConfig given = m_settings;
@@ -199,6 +200,7 @@ void LoopWidget::applyLoopValues(const QStringList &values)
 
 void LoopWidget::applySettings(const LoopConfig &config)
 {
+    const EditHold hold(m_holdEdits);
     if (!ui) {
         const LoopConfig before = this->config();
         keepSettings(config);
@@ -222,6 +224,7 @@ void LoopWidget::applySettings(const LoopConfig &config)
 
 void LoopWidget::applyConfig(const LoopConfig &config)
 {
+    const EditHold hold(m_holdEdits);
     // Without a form the devices' evaluation below covers the settings too.
     if (ui)
         applySettings(config);
@@ -232,6 +235,7 @@ void LoopWidget::applyConfig(const LoopConfig &config)
 
 void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 {
+    const EditHold hold(m_holdEdits);
     m_devices.clear();
     if (!ui) {
         // As the device list takes them: a row per device, at most 250 units.
@@ -283,6 +287,18 @@ void LoopWidget::onLengthSpinBoxValueChanged()
 {
     showLengthNote();
     computeVoltageDrop();
+    commit();
+}
+
+void LoopWidget::commit()
+{
+    if (!m_editTarget || m_holdEdits > 0)
+        return;
+    const LoopConfig *recorded = m_editTarget(config());
+    // The design may keep the loop otherwise (a schedule's lengths): the
+    // loop follows it. A copy: applying may make the design change.
+    if (recorded && *recorded != config())
+        applyConfig(LoopConfig(*recorded));
 }
 
 void LoopWidget::showLengthNote()
@@ -303,14 +319,18 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
         m_devices.insert(deviceName, quantity);
     else
         m_devices.remove(deviceName);
-    if (!m_holdRecomputation)
+    if (!m_holdRecomputation) {
         computeLoopTotals();
+        commit();
+    }
 }
 
 void LoopWidget::onSoundersActiveChanged(double value)
 {
     m_soundersActiveFraction = value;
     if (ui) {
+        // Its rows report their sounders again: the loop's own figures, no edit.
+        const EditHold hold(m_holdEdits);
         m_detailedView->setSoundersActiveFraction(value);
         return;
     }
@@ -341,15 +361,20 @@ void LoopWidget::resetLoop()
            "loop and reset all cable and topology settings."));
     if (answer == QMessageBox::No)
         return;
-    ui->cableTypeComboBox->setCurrentIndex(LoopCable::DefaultIndex);
-    ui->topologyTypeARadioButton->setChecked(true);
-    ui->distrFactorSpinBox->setValue(100);
-    ui->loopLengthSpinBox->setValue(500);
-    ui->distStartSpinBox->setValue(0);
-    ui->distEndSpinBox->setValue(0);
-    m_devices.clear();
-    m_detailedView->setDevices({});
-    onUpdateDeviceQuantity(QString(), 0);
+    {
+        // One edit, however many controls it sets.
+        const EditHold hold(m_holdEdits);
+        ui->cableTypeComboBox->setCurrentIndex(LoopCable::DefaultIndex);
+        ui->topologyTypeARadioButton->setChecked(true);
+        ui->distrFactorSpinBox->setValue(100);
+        ui->loopLengthSpinBox->setValue(500);
+        ui->distStartSpinBox->setValue(0);
+        ui->distEndSpinBox->setValue(0);
+        m_devices.clear();
+        m_detailedView->setDevices({});
+        onUpdateDeviceQuantity(QString(), 0);
+    }
+    commit();
 }
 
 // ---- calculation ---------------------------------------------------------------------

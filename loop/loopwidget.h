@@ -37,6 +37,9 @@ class LoopWidget;
 // large design opens dozens of loops of which one is on screen. Until then
 // the loop keeps the values it was given, as the form would show them, and
 // evaluates and signals exactly as it does with its form.
+// A user's change of a control is an edit of the loop's configuration, sent
+// to the design the tab shows when it has one (setEditTarget) and shown as
+// that design holds it; values the program gives (apply...) are no edit.
 class LoopWidget : public QWidget
 {
     Q_OBJECT
@@ -60,6 +63,13 @@ public:
     void applySettings(const LoopConfig &config);
     // Settings, then devices.
     void applyConfig(const LoopConfig &config);
+
+    // Records the loop's configuration the user made in the design this tab
+    // shows and returns the loop as the design then holds it; none when
+    // there is no design to record it in.
+    using EditTarget = std::function<const LoopConfig *(const LoopConfig &)>;
+    // The user's edits go to `target` (none: the loop keeps them itself).
+    void setEditTarget(EditTarget target) { m_editTarget = std::move(target); }
 
     // The form's page, built on the first call.
     QWidget *page();
@@ -126,6 +136,19 @@ private slots:
     void onUpdateDeviceQuantity(const QString &deviceName, int quantity);
 
 private:
+    // Holds the loop's edits while it lives.
+    class EditHold
+    {
+    public:
+        explicit EditHold(int &depth) : m_depth(depth) { ++m_depth; }
+        ~EditHold() { --m_depth; }
+        EditHold(const EditHold &) = delete;
+        EditHold &operator=(const EditHold &) = delete;
+
+    private:
+        int &m_depth;
+    };
+
     void buildPage();
     // The form's values from the loop's, before anything listens to them.
     void showSettingsInForm();
@@ -149,6 +172,10 @@ private:
     void refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &devices);
     void onTreeCurrentItemChanged(QTreeWidgetItem *current);
     void resetLoop();
+    // The user changed the loop as it now stands: one edit, sent to the
+    // edit target unless the program is giving values or an edit of many
+    // changes is under way.
+    void commit();
     bool dropsOnDeviceView(const QPoint &position) const;
 
     Topology topology() const;
@@ -178,6 +205,9 @@ private:
     LoopEvaluation m_evaluation;
     bool m_lastFaultState = false;
     bool m_holdRecomputation = false; // while applyDevices rebuilds the list
+    EditTarget m_editTarget;
+    // Above zero while the program gives values or one edit makes many changes.
+    int m_holdEdits = 0;
     QString m_lastFaultSummary;
     QWidget *m_scheduleView = nullptr;
 };

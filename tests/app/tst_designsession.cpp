@@ -27,7 +27,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QScopeGuard>
 #include <QPushButton>
 #include <QSpinBox>
@@ -257,6 +259,8 @@ private slots:
     void modelChangeAsksBeforeRemovingParts();
     void panelEditIsOneTypedStep_data();
     void panelEditIsOneTypedStep();
+    void loopEditIsOneTypedStep_data();
+    void loopEditIsOneTypedStep();
     void loopsThatComeBackKeepTheirDevices();
     void typedPanelValueIsOneStep();
     void openStartsAFreshHistory();
@@ -1111,6 +1115,114 @@ void TestDesignSession::panelEditIsOneTypedStep()
     QVERIFY(document->design() == after);
     compareWithDocument(window);
     QCOMPARE(recorded.size(), 1);
+}
+
+void TestDesignSession::loopEditIsOneTypedStep_data()
+{
+    QTest::addColumn<WindowEdit>("edit");
+    QTest::addColumn<DesignEdit>("expected");
+
+    const auto firstLoop = [](MainWindow &w) { return page(w, 0)->loopWidgets().at(0); };
+    QTest::newRow("quantity by its spin box")
+        << WindowEdit([firstLoop](MainWindow &w) { setQuantity(firstLoop(w), QStringLiteral("OPT-100"), 7); })
+        << DesignEdit([](Design &d) { d.main.loops[0].devices[QStringLiteral("OPT-100")] = 7; });
+    QTest::newRow("device dropped")
+        << WindowEdit([firstLoop](MainWindow &w) { dragIntoLoop(firstLoop(w), QStringLiteral("MCP-1")); })
+        << DesignEdit([](Design &d) { d.main.loops[0].devices[QStringLiteral("MCP-1")] = 1; });
+    QTest::newRow("device dropped on a box's loop")
+        << WindowEdit([](MainWindow &w) { dragIntoLoop(page(w, 1)->loopWidgets().at(1), QStringLiteral("OPT-100")); })
+        << DesignEdit([](Design &d) { d.boxes[0].loops[1].devices[QStringLiteral("OPT-100")] = 1; });
+    QTest::newRow("device removed") << WindowEdit([firstLoop](MainWindow &w) {
+        auto *list = child<QListWidget>(firstLoop(w), "devInLoopListWidget");
+        QTest::mouseClick(child<QPushButton>(list->itemWidget(list->item(0)), "removeDeviceButton"),
+                          Qt::LeftButton);
+    }) << DesignEdit([](Design &d) { d.main.loops[0].devices.remove(QStringLiteral("OPT-100")); });
+    QTest::newRow("units typed in the device tree") << WindowEdit([firstLoop](MainWindow &w) {
+        QTreeWidget *tree = child<QTreeWidget>(firstLoop(w), "devAvailableTree");
+        tree->setCurrentItem(
+            tree->findItems(QStringLiteral("MCP-1"), Qt::MatchExactly | Qt::MatchRecursive).first());
+        QTest::keyClicks(tree, QStringLiteral("12"));
+        QTest::keyClick(tree, Qt::Key_Return);
+    }) << DesignEdit([](Design &d) { d.main.loops[0].devices[QStringLiteral("MCP-1")] = 12; });
+    QTest::newRow("cable type")
+        << WindowEdit([firstLoop](MainWindow &w) {
+               child<QComboBox>(firstLoop(w), "cableTypeComboBox")->setCurrentIndex(4);
+           })
+        << DesignEdit([](Design &d) {
+               d.main.loops[0].cableType = LoopCable::displayText(LoopCable::sourceTexts().at(4));
+           });
+    QTest::newRow("topology")
+        << WindowEdit([firstLoop](MainWindow &w) {
+               child<QRadioButton>(firstLoop(w), "topologyTypeBRadioButton")->click();
+           })
+        << DesignEdit([](Design &d) { d.main.loops[0].topology = Topology::DegradedMode; });
+    QTest::newRow("distribution factor dragged") << WindowEdit([firstLoop](MainWindow &w) {
+        auto *slider = child<QSlider>(firstLoop(w), "distrFactorSlider");
+        // The press makes the slider the control the steps merge for.
+        QTest::mousePress(slider, Qt::LeftButton);
+        for (int value : {90, 75, 60})
+            slider->setValue(value);
+        QTest::mouseRelease(slider, Qt::LeftButton);
+    }) << DesignEdit([](Design &d) { d.main.loops[0].distributionFactor = 60; });
+    QTest::newRow("length typed") << WindowEdit([firstLoop](MainWindow &w) {
+        auto *length = child<QSpinBox>(firstLoop(w), "loopLengthSpinBox");
+        length->selectAll();
+        QTest::keyClicks(length, QStringLiteral("1250"));
+    }) << DesignEdit([](Design &d) { d.main.loops[0].loopLength = 1250; });
+    QTest::newRow("loop duplicated")
+        << WindowEdit([](MainWindow &w) { duplicateLoop(page(w, 0), 0, QStringLiteral("Loop 2")); })
+        << DesignEdit([](Design &d) { d.main.loops[1] = d.main.loops.at(0); });
+    QTest::newRow("loop reset") << WindowEdit([firstLoop](MainWindow &w) {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        child<QPushButton>(firstLoop(w), "resetLoopButton")->click();
+    }) << DesignEdit([](Design &d) { d.main.loops[0] = LoopConfig(); });
+}
+
+void TestDesignSession::loopEditIsOneTypedStep()
+{
+    QFETCH(WindowEdit, edit);
+    QFETCH(DesignEdit, expected);
+    MainWindow window(m_catalogue);
+    addBox(window, QStringLiteral("KXE-2"));
+    settle();
+    LoopWidget *loop = page(window, 0)->loopWidgets().at(0);
+    dragIntoLoop(loop, QStringLiteral("OPT-100"));
+    setQuantity(loop, QStringLiteral("OPT-100"), 3);
+    child<QSpinBox>(loop, "loopLengthSpinBox")->setValue(800);
+    settle();
+    DesignDocument *document = session(window)->document();
+    const Design before = document->design();
+    Design after = before;
+    expected(after);
+    QVERIFY(after != before);
+    const int steps = document->history().size();
+    QVector<QPair<Design, Design>> recorded;
+    connect(session(window), &DesignSession::edited, this,
+            [&recorded](const Design &from, const Design &to) { recorded.append({from, to}); });
+    edit(window);
+    // Recorded as the edit happened, before the event loop ran; the steps of
+    // one control merge.
+    QVERIFY(!recorded.isEmpty());
+    QCOMPARE(document->history().size(), steps + 1);
+    QVERIFY(recorded.first().first == before);
+    QVERIFY(document->design() == after);
+    settle();
+    // The window's own check finds nothing more to record.
+    const int edits = recorded.size();
+    QCOMPARE(document->history().size(), steps + 1);
+    QVERIFY(document->design() == after);
+    compareWithDocument(window);
+
+    action(window, "actionUndo")->trigger();
+    settle();
+    QVERIFY(document->design() == before);
+    QCOMPARE(loop->config(), before.main.loops.at(0));
+    compareWithDocument(window);
+    action(window, "actionRedo")->trigger();
+    settle();
+    QVERIFY(document->design() == after);
+    compareWithDocument(window);
+    QCOMPARE(recorded.size(), edits);
 }
 
 void TestDesignSession::loopsThatComeBackKeepTheirDevices()

@@ -124,6 +124,7 @@ private slots:
     void unbuiltLoopAnswersAsItsForm_data();
     void unbuiltLoopAnswersAsItsForm();
     void lateFormsKeepTheTabOrder();
+    void userEditsReachTheEditTargetOnce();
 };
 
 void TestLoopWidget::init()
@@ -765,8 +766,6 @@ void TestLoopWidget::filterKeys()
     QTest::qWait(400);
 }
 
-QTEST_MAIN(TestLoopWidget)
-#include "tst_loopwidget.moc"
 
 namespace
 {
@@ -935,3 +934,46 @@ void TestLoopWidget::lateFormsKeepTheTabOrder()
     QTest::keyClick(lastField, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(after));
 }
+
+void TestLoopWidget::userEditsReachTheEditTargetOnce()
+{
+    QVector<LoopConfig> sent;
+    LoopConfig held;
+    // The design keeps its own end distance, as a schedule's lengths may.
+    m_loop->setEditTarget([&sent, &held](const LoopConfig &config) {
+        sent.append(config);
+        held = config;
+        held.endDistance = 40;
+        return &held;
+    });
+
+    // Values the program gives are no edit.
+    LoopConfig given;
+    given.cableType = QStringLiteral("2,5 mm2 (14 AWG)");
+    given.devices = {{QStringLiteral("WS-1 (loop)"), 3}, {QStringLiteral("OPT-100"), 2}};
+    m_loop->applyConfig(given);
+    m_loop->applyLoopValues({QStringLiteral("0,5 mm2 (21 AWG)"), QStringLiteral("B"), QStringLiteral("30")});
+    m_loop->applyDevices({{QStringLiteral("WS-1 (loop)"), 5}});
+    m_loop->onSoundersActiveChanged(0.5);
+    m_loop->onPanelChanged(127, 0.1, 0.5, true);
+    QVERIFY(sent.isEmpty());
+
+    // A user's change is one edit, and the loop shows what the design holds.
+    child<QSpinBox>("loopLengthSpinBox")->setValue(900);
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.last().loopLength, 900);
+    QCOMPARE(sent.last().devices, (QMap<QString, int>{{QStringLiteral("WS-1 (loop)"), 5}}));
+    QCOMPARE(m_loop->config(), held);
+    QCOMPARE(m_loop->endDistanceValue(), 40);
+
+    // A reset sets every control and removes the devices: still one edit.
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(child<QPushButton>("resetLoopButton"), Qt::LeftButton);
+    QCOMPARE(sent.size(), 2);
+    LoopConfig fresh;
+    fresh.cableType = m_loop->cableTypeText();
+    QCOMPARE(sent.last(), fresh);
+}
+
+QTEST_MAIN(TestLoopWidget)
+#include "tst_loopwidget.moc"

@@ -4,18 +4,35 @@
 
 #include "catalogue/catalogue.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <algorithm>
 
 DesignDocument::DesignDocument(const Catalogue *catalogue, const QString &recoveryFolder, QObject *parent)
     : QObject(parent), m_catalogue(catalogue), m_recovery(recoveryFolder)
 {
     setObjectName(QStringLiteral("designDocument"));
+    // The evaluation holds texts in the language it was made in.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+bool DesignDocument::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+        m_evaluation.reset();
+    return QObject::eventFilter(watched, event);
 }
 
 const DesignEvaluation &DesignDocument::evaluation() const
 {
-    if (!m_evaluation)
-        m_evaluation = DesignEvaluation::evaluate(design(), *m_catalogue);
+    if (!m_evaluation || m_evaluationStale) {
+        m_evaluation = m_evaluation ? DesignEvaluation::evaluate(design(), *m_catalogue, m_evaluated, *m_evaluation)
+                                    : DesignEvaluation::evaluate(design(), *m_catalogue);
+        m_evaluated = design();
+        m_evaluationStale = false;
+    }
     return *m_evaluation;
 }
 
@@ -23,7 +40,7 @@ void DesignDocument::reset(const Design &design, const QString &fileName)
 {
     m_fileName = fileName;
     m_history.reset(design);
-    m_evaluation.reset();
+    m_evaluationStale = true;
     // The copy of the design that was replaced goes; a copy a crashed run
     // left behind stays until it has been offered.
     dropRecovery();
@@ -36,7 +53,7 @@ void DesignDocument::restore(const Design &design, const QString &fileName)
     m_fileName = fileName;
     m_history.reset(design);
     m_history.markUnsaved();
-    m_evaluation.reset();
+    m_evaluationStale = true;
     m_ownsRecovery = true;
     emit designReplaced();
     emit stateChanged();
@@ -49,7 +66,7 @@ bool DesignDocument::record(const Design &next, quintptr mergeKey, const DesignC
     reconcile(before, after);
     if (!m_history.record(after, mergeKey))
         return false;
-    m_evaluation.reset();
+    m_evaluationStale = true;
     emit changed(change);
     emit edited(before, after);
     emit stateChanged();
@@ -63,7 +80,7 @@ void DesignDocument::amend(const Design &next)
     if (after == design())
         return;
     m_history.replaceCurrent(after);
-    m_evaluation.reset();
+    m_evaluationStale = true;
     emit changed({DesignChange::Whole});
     emit stateChanged();
 }
@@ -71,7 +88,7 @@ void DesignDocument::amend(const Design &next)
 void DesignDocument::replaceCurrent(const Design &design)
 {
     m_history.replaceCurrent(design);
-    m_evaluation.reset();
+    m_evaluationStale = true;
     emit stateChanged();
 }
 
@@ -276,7 +293,7 @@ void DesignDocument::undo()
     if (!canUndo())
         return;
     m_history.undo();
-    m_evaluation.reset();
+    m_evaluationStale = true;
     emit designReplaced();
     emit stateChanged();
 }
@@ -286,7 +303,7 @@ void DesignDocument::redo()
     if (!canRedo())
         return;
     m_history.redo();
-    m_evaluation.reset();
+    m_evaluationStale = true;
     emit designReplaced();
     emit stateChanged();
 }

@@ -116,6 +116,9 @@ signals:
     // File, modified state or the possible undo/redo changed.
     void stateChanged();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool edit(Design design, const DesignChange &change, quintptr mergeKey = 0);
 
@@ -125,5 +128,9 @@ private:
     QString m_fileName;
     bool m_ownsRecovery = false;
     QString m_recoveryWritten;
+    // The last evaluation and the design it is of; after a change only the
+    // systems that changed are evaluated again.
     mutable std::optional<DesignEvaluation> m_evaluation;
+    mutable Design m_evaluated;
+    mutable bool m_evaluationStale = false;
 };

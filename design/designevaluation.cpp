@@ -118,14 +118,41 @@ DesignEvaluation DesignEvaluation::evaluate(const SetupFile::SetupData &data, co
     return evaluate(Design::fromSetupData(data).normalised(catalogue), catalogue);
 }
 
+namespace
+{
+SystemEvaluation evaluateDesigned(const SystemDesign &system, const Catalogue &catalogue, bool box)
+{
+    SystemEvaluation result = DesignEvaluation::evaluateSystem(system.config, system.loops, catalogue,
+                                                               system.batteryMethod, system.schedules);
+    if (box)
+        result.displayName = system.name;
+    return result;
+}
+} // namespace
+
 DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue)
 {
     DesignEvaluation result;
-    result.main = evaluateSystem(design.main.config, design.main.loops, catalogue, design.main.batteryMethod,
-                                 design.main.schedules);
+    result.main = evaluateDesigned(design.main, catalogue, false);
+    for (const SystemDesign &box : design.boxes)
+        result.boxes.append(evaluateDesigned(box, catalogue, true));
+    return result;
+}
+
+DesignEvaluation DesignEvaluation::evaluate(const Design &design, const Catalogue &catalogue, const Design &before,
+                                            const DesignEvaluation &evaluatedBefore)
+{
+    // A system's figures depend on that system alone, so an edit of one loop
+    // evaluates one panel with its loops instead of the whole design.
+    DesignEvaluation result;
+    result.main = design.main == before.main ? evaluatedBefore.main : evaluateDesigned(design.main, catalogue, false);
     for (const SystemDesign &box : design.boxes) {
-        result.boxes.append(evaluateSystem(box.config, box.loops, catalogue, box.batteryMethod, box.schedules));
-        result.boxes.last().displayName = box.name;
+        int same = -1;
+        for (int i = 0; same < 0 && i < before.boxes.size() && i < evaluatedBefore.boxes.size(); ++i) {
+            if (before.boxes.at(i) == box)
+                same = i;
+        }
+        result.boxes.append(same >= 0 ? evaluatedBefore.boxes.at(same) : evaluateDesigned(box, catalogue, true));
     }
     return result;
 }

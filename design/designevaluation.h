@@ -55,6 +55,9 @@ struct DesignEvaluation {
     // The design as given: one read from a file is normalised already
     // (Design::normalised).
     static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue);
+    // The same, taking over the systems that are as they were in `before`.
+    static DesignEvaluation evaluate(const Design &design, const Catalogue &catalogue, const Design &before,
+                                     const DesignEvaluation &evaluatedBefore);
     // A design as a 2.0 file holds it (boxes named in file order), normalised.
     static DesignEvaluation evaluate(const SetupFile::SetupData &data, const Catalogue &catalogue);
     // The device-level check of one scheduled loop alone, as evaluate() gives

@@ -1,12 +1,15 @@
 // The document's typed panel edits: what each one changes beside its own
-// value, and that any sequence of them is taken back exactly by undo.
+// value, that any sequence of them is taken back exactly by undo, and that
+// the document's evaluation after each is that of the design from scratch.
 
 #include "../setup/setupfixtures.h"
 
 #include "design/designdocument.h"
+#include "design/designjson.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -23,6 +26,7 @@ private slots:
     void boxes();
     void loopsThatComeBack();
     void randomEditsUndoToTheStart();
+    void newLanguageEvaluatesAnew();
 
 private:
     std::unique_ptr<Catalogue> m_catalogue;
@@ -170,6 +174,9 @@ void TestDesignEdits::randomEditsUndoToTheStart()
     QStringList batteries{QString()};
     for (const Battery &battery : m_catalogue->batteries())
         batteries.append(battery.name);
+    QStringList devices;
+    for (const Device &device : m_catalogue->devices())
+        devices.append(device.name);
     QVector<Design> states{m_document->design()};
     const auto pick = [&random](const QStringList &list) { return list.at(random.bounded(list.size())); };
     for (int i = 0; i < 1000; ++i) {
@@ -179,7 +186,7 @@ void TestDesignEdits::randomEditsUndoToTheStart()
         for (const AuxiliaryCard &card :
              m_catalogue->compatibleAuxiliaryCards(d.design().system(system)->config.model))
             offered.append(card.name);
-        switch (random.bounded(8)) {
+        switch (random.bounded(10)) {
         case 0:
             d.changeModel(pick(models));
             break;
@@ -210,6 +217,13 @@ void TestDesignEdits::randomEditsUndoToTheStart()
                 d.addBox(pick(boxes));
             break;
         }
+        case 8:
+        case 9: {
+            const int loops = d.design().system(system)->loops.size();
+            if (loops > 0)
+                d.setQuantity(system, random.bounded(loops), pick(devices), random.bounded(-2, 40));
+            break;
+        }
         default:
             if (!d.design().boxes.isEmpty())
                 d.removeBox(d.design().boxes.at(random.bounded(d.design().boxes.size())).name);
@@ -222,6 +236,9 @@ void TestDesignEdits::randomEditsUndoToTheStart()
             QCOMPARE(now.system(s)->loops.size(), now.system(s)->config.loopCount(*m_catalogue));
         if (now != states.last())
             states.append(now);
+        // Only the systems an edit touched are evaluated again.
+        const QJsonObject evaluated = DesignJson::designObject({}, now, d.evaluation());
+        QCOMPARE(evaluated, DesignJson::designObject({}, now, DesignEvaluation::evaluate(now, *m_catalogue)));
     }
     QVERIFY(states.size() > 500);
     // The history keeps only so many steps; those it keeps come back exactly.
@@ -233,6 +250,35 @@ void TestDesignEdits::randomEditsUndoToTheStart()
     for (int i = 0; i < steps; ++i)
         m_document->redo();
     QCOMPARE(m_document->design(), states.last());
+}
+
+namespace
+{
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return QStringLiteral("~") + QString::fromUtf8(source);
+    }
+};
+} // namespace
+
+void TestDesignEdits::newLanguageEvaluatesAnew()
+{
+    DesignDocument &d = *m_document;
+    d.setQuantity(-1, 0, m_catalogue->devices().first().name, 250);
+    const QJsonObject before = DesignJson::designObject({}, d.design(), d.evaluation());
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QJsonObject translated = DesignJson::designObject({}, d.design(), d.evaluation());
+    const QJsonObject fresh =
+        DesignJson::designObject({}, d.design(), DesignEvaluation::evaluate(d.design(), *m_catalogue));
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(translated != before);
+    QCOMPARE(translated, fresh);
+    QCOMPARE(DesignJson::designObject({}, d.design(), d.evaluation()), before);
 }
 
 QTEST_MAIN(TestDesignEdits)

@@ -107,6 +107,9 @@ void DesignSession::watchLoops(SystemContainerWidget *container)
         loop->setEditTarget([session = QPointer<DesignSession>(this), container, loop](const LoopConfig &config) {
             return session ? session->recordLoop(container, loop, config) : nullptr;
         });
+        loop->setEvaluationSource([session = QPointer<DesignSession>(this), container, loop] {
+            return session ? session->loopEvaluation(container, *loop) : nullptr;
+        });
         connect(loop, &LoopWidget::updateLoopCurrents, this, &DesignSession::scheduleCheck,
                 Qt::UniqueConnection);
         connect(loop, &LoopWidget::loopFaultChanged, this, &DesignSession::scheduleCheck,
@@ -152,6 +155,25 @@ const LoopConfig *DesignSession::recordLoop(SystemContainerWidget *container, Lo
     if (!recordLoops(container, {{index, config}}))
         return nullptr;
     return &m_document->design().system(container->systemIndex())->loops.at(index);
+}
+
+const LoopEvaluation *DesignSession::loopEvaluation(SystemContainerWidget *container, const LoopWidget &loop) const
+{
+    if (!m_enabled)
+        return nullptr;
+    const int system = container->systemIndex();
+    const int index = container->loopWidgets().indexOf(const_cast<LoopWidget *>(&loop));
+    const SystemDesign *held = m_document->design().system(system);
+    if (!held || index < 0 || index >= held->loops.size() || held->loops.at(index) != loop.config())
+        return nullptr;
+    // The panel's side too: while the page takes a new model or share, the
+    // loop has the old ones.
+    const SystemEvaluation *evaluated = m_document->evaluation().system(system);
+    const LoopLimits limits = loop.limits();
+    if (!evaluated || evaluated->limits != limits ||
+        held->config.soundersActiveFraction() != loop.soundersActiveFraction())
+        return nullptr;
+    return &evaluated->loopResults.at(index);
 }
 
 bool DesignSession::recordLoops(SystemContainerWidget *container, const QMap<int, LoopConfig> &loops)

@@ -113,6 +113,9 @@ private:
     // A loop editor's configuration as a typed edit of its loop; the loop as
     // the design then holds it, or none when not recorded here.
     const LoopConfig *recordLoop(SystemContainerWidget *container, LoopWidget *loop, const LoopConfig &config);
+    // What the document's evaluation says of a loop editor's loop, while the
+    // document holds the loop as the editor does; else none.
+    const LoopEvaluation *loopEvaluation(SystemContainerWidget *container, const LoopWidget &loop) const;
     // Loops of a container (by index) as one typed edit; false when they are
     // not all in the design.
     bool recordLoops(SystemContainerWidget *container, const QMap<int, LoopConfig> &loops);

@@ -142,12 +142,8 @@ void SystemContainerWidget::addLoop()
         addScheduleView(d);
 
     PanelWidget *panel = m_panelWidget;
-    connect(loop, &LoopWidget::updateLoopCurrents, panel, [this, panel, d](double idle, double alarm) {
-        if (m_holdLoopCurrents)
-            m_heldLoopCurrents.insert(d, {idle, alarm});
-        else
-            panel->onUpdateLoopCurrents(d, idle, alarm);
-    });
+    connect(loop, &LoopWidget::updateLoopCurrents, panel,
+            [panel, d](double idle, double alarm) { panel->onUpdateLoopCurrents(d, idle, alarm); });
     connect(loop, &LoopWidget::loopFaultChanged, panel,
             [panel, d](bool hasFault) { panel->onLoopFaultChanged(d, hasFault); });
     connect(loop, &LoopWidget::faultSummaryChanged, this, &SystemContainerWidget::refreshFaultMarks);
@@ -195,22 +191,6 @@ void SystemContainerWidget::applyPanelLimits(LoopWidget *loop, const QString &mo
                          panel.supportsOverboost);
 }
 
-template <typename Apply> void SystemContainerWidget::withLoopCurrentsHeld(Apply apply)
-{
-    // A loop given its devices recomputes once per unit (up to 5,000 times
-    // for a full loop); only its last currents matter to the panel, whose
-    // figures are the same whether it saw the steps between or not.
-    const bool outermost = !m_holdLoopCurrents;
-    m_holdLoopCurrents = true;
-    apply();
-    if (!outermost)
-        return;
-    m_holdLoopCurrents = false;
-    const QMap<int, QPair<double, double>> held = std::exchange(m_heldLoopCurrents, {});
-    for (auto it = held.cbegin(); it != held.cend(); ++it)
-        m_panelWidget->onUpdateLoopCurrents(it.key(), it.value().first, it.value().second);
-}
-
 void SystemContainerWidget::onLoopsChanged(int loops)
 {
     const int n = std::max(0, loops);
@@ -235,21 +215,16 @@ void SystemContainerWidget::applySetup(const PanelConfig &panel, const QVector<L
     const int n = loops.size();
     if (n != m_loopCount)
         onLoopsChanged(n);
-    withLoopCurrentsHeld([&] {
-        for (int i = 0; i < n && i < m_loopWidgets.size(); ++i)
-            m_loopWidgets.at(i)->applyConfig(loops.at(i));
-    });
+    for (int i = 0; i < n && i < m_loopWidgets.size(); ++i)
+        m_loopWidgets.at(i)->applyConfig(loops.at(i));
 }
 
 void SystemContainerWidget::applyLoopSetups(const QMap<int, LoopConfig> &loops)
 {
-    withLoopCurrentsHeld([&] {
-        for (auto it = loops.cbegin(); it != loops.cend(); ++it) {
-            if (it.key() < 0 || it.key() >= m_loopCount || it.key() >= m_loopWidgets.size())
-                continue;
+    for (auto it = loops.cbegin(); it != loops.cend(); ++it) {
+        if (it.key() >= 0 && it.key() < m_loopCount && it.key() < m_loopWidgets.size())
             m_loopWidgets.at(it.key())->applyConfig(it.value());
-        }
-    });
+    }
 }
 
 // ---- loop duplication ---------------------------------------------------------------
@@ -282,16 +257,18 @@ void SystemContainerWidget::onDuplicateLoopRequested(int sourceLoopIndex)
     const LoopConfig source = m_loopWidgets.at(s)->config();
 
     QMap<int, LoopConfig> written;
-    withLoopCurrentsHeld([&] {
-        for (const int j : targets) {
-            if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
-                continue;
-            m_loopWidgets.at(j)->applyConfig(source);
-            written.insert(j, m_loopWidgets.at(j)->config());
-        }
-    });
-    if (!written.isEmpty() && m_loopsEditTarget)
+    for (const int j : targets) {
+        if (j < 0 || j >= m_loopCount || j >= m_loopWidgets.size() || j == s)
+            continue;
+        m_loopWidgets.at(j)->applyConfig(source);
+        written.insert(j, m_loopWidgets.at(j)->config());
+    }
+    if (!written.isEmpty() && m_loopsEditTarget) {
         m_loopsEditTarget(written);
+        // The design holds the copies now: they show its evaluation.
+        for (auto it = written.cbegin(); it != written.cend(); ++it)
+            m_loopWidgets.at(it.key())->computeLoopTotals();
+    }
     if (!written.isEmpty())
         MessageBox::information(this, tr("Loop Duplicated"), tr("Loop duplication successful!"));
 }

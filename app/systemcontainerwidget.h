@@ -90,9 +90,6 @@ private:
     // Marks the panel and loop tabs that are in fault, and keeps the summary.
     void refreshFaultMarks();
     void applyPanelLimits(LoopWidget *loop, const QString &modelName) const;
-    // Runs `apply` (which rewrites whole loops) with the loops' currents held
-    // back, then hands the panel each loop's final currents once.
-    template <typename Apply> void withLoopCurrentsHeld(Apply apply);
 
     const bool m_isExpansionBox;
     const Catalogue *m_catalogue;
@@ -101,11 +98,9 @@ private:
     QVector<LoopWidget *> m_loopWidgets;
     QTabWidget *m_tabWidget = nullptr;
     PanelWidget *m_panelWidget = nullptr;
-    bool m_holdLoopCurrents = false;
     bool m_holdFaultMarks = false; // while the pages retranslate
     bool m_hasFault = false;
     QString m_faultSummary;
-    QMap<int, QPair<double, double>> m_heldLoopCurrents; // loop index -> (idle, alarm)
     DesignDocument *m_document = nullptr;
     std::function<int()> m_systemIndex;
     LoopsEditTarget m_loopsEditTarget;

@@ -230,11 +230,20 @@ void DetailedViewWidget::addUnits(const QString &deviceName, int count)
 {
     if (count <= 0)
         return;
-    if (!itemOf(deviceName)) {
-        onDroppedNewDevice(deviceName);
-        --count;
-    }
     QListWidgetItem *item = itemOf(deviceName);
+    if (!item) {
+        // The new row signals its quantity once, as a single change.
+        item = addRow(deviceName);
+        QSpinBox *spinBox = spinBoxOf(item);
+        {
+            const QSignalBlocker quiet(spinBox);
+            spinBox->setValue(std::min(spinBox->maximum(), count));
+        }
+        ui->devInLoopListWidget->setCurrentItem(item);
+        showDeviceDetails(deviceName);
+        emit updateDeviceQuantity(deviceName, spinBox->value());
+        return;
+    }
     QSpinBox *spinBox = spinBoxOf(item);
     ui->devInLoopListWidget->setCurrentItem(item);
     if (spinBox && count > 0)

@@ -54,6 +54,13 @@ struct LoopLimits {
     double minCurrent = 0;
     double maxCurrent = 0;
     bool supportsOverboost = false;
+
+    bool operator==(const LoopLimits &o) const
+    {
+        return maxAddresses == o.maxAddresses && minCurrent == o.minCurrent && maxCurrent == o.maxCurrent &&
+               supportsOverboost == o.supportsOverboost;
+    }
+    bool operator!=(const LoopLimits &o) const { return !(*this == o); }
 };
 
 namespace LoopCable

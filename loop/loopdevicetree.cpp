@@ -168,15 +168,11 @@ void LoopWidget::addCurrentTreeDevice(int count)
     if (!current || current->childCount() != 0 || current->isHidden() || !current->parent())
         return;
     const QString name = current->text(0);
-    {
-        // A new row and its further units are one edit.
-        const EditHold hold(m_holdEdits);
-        if (count == 1)
-            emit addDevice(name);
-        else
-            m_detailedView->addUnits(name, count);
-    }
-    commit();
+    // Either way the row signals its new quantity once: one edit.
+    if (count == 1)
+        emit addDevice(name);
+    else
+        m_detailedView->addUnits(name, count);
     // Tab goes on to the quantity just added, not to the first row's.
     if (QSpinBox *quantity = m_detailedView->quantityField(name))
         setTabOrder(ui->devAvailableTree, quantity);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTreeWidgetItem>
@@ -115,6 +116,15 @@ void LoopWidget::buildPage()
 
 void LoopWidget::showSettingsInForm()
 {
+    // Values the program gives are no edit: the controls keep quiet.
+    const QSignalBlocker quietCable(ui->cableTypeComboBox);
+    const QSignalBlocker quietClassA(ui->topologyTypeARadioButton);
+    const QSignalBlocker quietDegraded(ui->topologyTypeBRadioButton);
+    const QSignalBlocker quietFactor(ui->distrFactorSpinBox);
+    const QSignalBlocker quietSlider(ui->distrFactorSlider);
+    const QSignalBlocker quietLength(ui->loopLengthSpinBox);
+    const QSignalBlocker quietStart(ui->distStartSpinBox);
+    const QSignalBlocker quietEnd(ui->distEndSpinBox);
     ui->cableTypeComboBox->setCurrentIndex(
         std::max(0, int(LoopCable::sourceTexts().indexOf(m_settings.cableType))));
     if (m_settings.topology == Topology::ClassA)
@@ -140,10 +150,7 @@ void LoopWidget::connectForm()
     connect(ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), ui->distrFactorSlider,
             &QSlider::setValue);
     connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, [this] {
-        computeVoltageDrop();
-        commit();
-    });
+    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, &LoopWidget::onSettingEdited);
 
     connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
@@ -155,17 +162,10 @@ void LoopWidget::connectForm()
     ui->devAvailableTree->installEventFilter(this);
     connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
             &LoopWidget::onUpdateDeviceQuantity);
-    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, [this] {
-        computeVoltageDrop();
-        commit();
-    });
-    // Only a click recomputes; checking a button from code does not.
-    for (QRadioButton *button : {ui->topologyTypeARadioButton, ui->topologyTypeBRadioButton}) {
-        connect(button, &QRadioButton::clicked, this, [this] {
-            computeVoltageDrop();
-            commit();
-        });
-    }
+    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, &LoopWidget::onSettingEdited);
+    // Only a click is an edit; checking a button from code is not.
+    for (QRadioButton *button : {ui->topologyTypeARadioButton, ui->topologyTypeBRadioButton})
+        connect(button, &QRadioButton::clicked, this, &LoopWidget::onSettingEdited);
     connect(ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
     connect(ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
 }

@@ -70,7 +70,7 @@ LoopWidget::LoopWidget(const Catalogue *catalogue, QWidget *parent)
 
 QString LoopWidget::cableTypeText() const
 {
-    return ui ? ui->cableTypeComboBox->currentText() : LoopCable::displayText(m_settings.cableType);
+    return LoopCable::displayText(m_settings.cableType);
 }
 
 QString LoopWidget::topologyCode() const
@@ -80,22 +80,22 @@ QString LoopWidget::topologyCode() const
 
 double LoopWidget::distributionFactorValue() const
 {
-    return ui ? ui->distrFactorSpinBox->value() : m_settings.distributionFactor;
+    return m_settings.distributionFactor;
 }
 
 int LoopWidget::loopLengthValue() const
 {
-    return ui ? ui->loopLengthSpinBox->value() : m_settings.loopLength;
+    return m_settings.loopLength;
 }
 
 int LoopWidget::startDistanceValue() const
 {
-    return ui ? ui->distStartSpinBox->value() : m_settings.startDistance;
+    return m_settings.startDistance;
 }
 
 int LoopWidget::endDistanceValue() const
 {
-    return ui ? ui->distEndSpinBox->value() : m_settings.endDistance;
+    return m_settings.endDistance;
 }
 
 QVector<QPair<QString, int>> LoopWidget::deviceList() const
@@ -109,9 +109,7 @@ QVector<QPair<QString, int>> LoopWidget::deviceList() const
 
 Topology LoopWidget::topology() const
 {
-    if (!ui)
-        return m_settings.topology;
-    return ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
+    return m_settings.topology;
 }
 
 LoopConfig LoopWidget::config() const
@@ -142,116 +140,83 @@ void LoopWidget::keepSettings(const LoopConfig &config)
     m_settings.loopLength = qBound(LoopConfig::MinLoopLength, config.loopLength, LoopConfig::MaxLoopLength);
     m_settings.startDistance = qBound(0, config.startDistance, LoopConfig::MaxDistance);
     m_settings.endDistance = qBound(0, config.endDistance, LoopConfig::MaxDistance);
+    if (ui) {
+        showSettingsInForm();
+        showLengthNote();
+    }
+}
+
+void LoopWidget::keepDevices(const QMap<QString, int> &devices)
+{
+    // As the device list takes them: a row per device, at most 250 units.
+    m_devices.clear();
+    for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
+        if (it.value() > 0)
+            m_devices.insert(it.key(), qMin(it.value(), LoopConfig::MaxQuantity));
+    }
+    if (ui) {
+        const QSignalBlocker quiet(m_detailedView);
+        m_detailedView->setDevices(m_devices);
+    }
+}
+
+void LoopWidget::readForm()
+{
+    m_settings.cableType =
+        LoopCable::sourceTexts().value(ui->cableTypeComboBox->currentIndex(), m_settings.cableType);
+    m_settings.topology =
+        ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
+    m_settings.distributionFactor = ui->distrFactorSpinBox->value();
+    m_settings.loopLength = ui->loopLengthSpinBox->value();
+    m_settings.startDistance = ui->distStartSpinBox->value();
+    m_settings.endDistance = ui->distEndSpinBox->value();
 }
 
 void LoopWidget::applyLoopValues(const QStringList &values)
 {
-    const EditHold hold(m_holdEdits);
-    if (!ui) {
-        // The values present, read as the form reads them.
-        LoopConfig given = m_settings;
-        const LoopConfig read = LoopConfig::fromTexts(values);
-        if (values.size() > 0)
-            given.cableType = read.cableType;
-        if (values.size() > 1)
-            given.topology = read.topology;
-        if (values.size() > 2) {
-            // Text that is no number leaves the factor as it is.
-            bool ok = false;
-            const double factor = values.at(2).toDouble(&ok);
-            if (ok && std::isfinite(factor))
-                given.distributionFactor = read.distributionFactor;
-        }
-        if (values.size() > 3)
-            given.loopLength = read.loopLength;
-        if (values.size() > 4)
-            given.startDistance = read.startDistance;
-        if (values.size() > 5)
-            given.endDistance = read.endDistance;
-        const LoopConfig before = config();
-        keepSettings(given);
-        if (config() != before)
-            showEvaluation(resolvedDevices());
-        return;
-    }
-    if (values.size() > 0) {
-        // A stored entry is its source text; a copied one is already shown text.
-        const int index = ui->cableTypeComboBox->findText(LoopCable::displayText(values.at(0)));
-        if (index >= 0)
-            ui->cableTypeComboBox->setCurrentIndex(index);
-    }
-    if (values.size() > 1) {
-        if (values.at(1) == QLatin1String("A"))
-            ui->topologyTypeARadioButton->setChecked(true);
-        else
-            ui->topologyTypeBRadioButton->setChecked(true);
-    }
+    // The values present, read as the form reads them.
+    LoopConfig given = config();
+    const LoopConfig read = LoopConfig::fromTexts(values);
+    if (values.size() > 0)
+        given.cableType = read.cableType;
+    if (values.size() > 1)
+        given.topology = read.topology;
     if (values.size() > 2) {
+        // Text that is no number leaves the factor as it is.
         bool ok = false;
         const double factor = values.at(2).toDouble(&ok);
-        // Bound before truncating: a huge or non-finite number has no integer part.
         if (ok && std::isfinite(factor))
-            ui->distrFactorSpinBox->setValue(static_cast<int>(qBound(-1.0, factor, 101.0)));
+            given.distributionFactor = read.distributionFactor;
     }
-    QSpinBox *const lengths[] = {ui->loopLengthSpinBox, ui->distStartSpinBox, ui->distEndSpinBox};
-    for (int i = 0; i < 3 && 3 + i < values.size(); ++i)
-        lengths[i]->setValue(values.at(3 + i).toInt());
+    if (values.size() > 3)
+        given.loopLength = read.loopLength;
+    if (values.size() > 4)
+        given.startDistance = read.startDistance;
+    if (values.size() > 5)
+        given.endDistance = read.endDistance;
+    applySettings(given);
 }
 
 void LoopWidget::applySettings(const LoopConfig &config)
 {
-    const EditHold hold(m_holdEdits);
-    if (!ui) {
-        const LoopConfig before = this->config();
-        keepSettings(config);
-        if (this->config() != before)
-            showEvaluation(resolvedDevices());
-        return;
-    }
-    // A stored entry is its source text; a copied one is already shown text.
-    const int cable = ui->cableTypeComboBox->findText(LoopCable::displayText(config.cableType));
-    if (cable >= 0)
-        ui->cableTypeComboBox->setCurrentIndex(cable);
-    if (config.topology == Topology::ClassA)
-        ui->topologyTypeARadioButton->setChecked(true);
-    else
-        ui->topologyTypeBRadioButton->setChecked(true);
-    ui->distrFactorSpinBox->setValue(config.distributionFactor);
-    ui->loopLengthSpinBox->setValue(config.loopLength);
-    ui->distStartSpinBox->setValue(config.startDistance);
-    ui->distEndSpinBox->setValue(config.endDistance);
+    const LoopConfig before = this->config();
+    keepSettings(config);
+    if (this->config() != before)
+        showEvaluation(resolvedDevices());
 }
 
 void LoopWidget::applyConfig(const LoopConfig &config)
 {
-    const EditHold hold(m_holdEdits);
-    // Without a form the devices' evaluation below covers the settings too.
-    if (ui)
-        applySettings(config);
-    else
-        keepSettings(config);
+    // The devices' evaluation covers the settings too.
+    keepSettings(config);
     applyDevices(config.devices);
 }
 
 void LoopWidget::applyDevices(const QMap<QString, int> &devices)
 {
-    const EditHold hold(m_holdEdits);
-    m_devices.clear();
-    if (!ui) {
-        // As the device list takes them: a row per device, at most 250 units.
-        for (auto it = devices.cbegin(); it != devices.cend(); ++it) {
-            if (it.value() > 0)
-                m_devices.insert(it.key(), qMin(it.value(), LoopConfig::MaxQuantity));
-        }
-        computeLoopTotals();
-        return;
-    }
-    // The device view signals every unit it adds; the loop takes each into
-    // its device map but computes once, from the final map. Before, a full
-    // loop was recomputed once per unit (5,000 times).
-    m_holdRecomputation = true;
-    m_detailedView->setDevices(devices);
-    m_holdRecomputation = false;
+    // The device list is rebuilt without a signal per unit: a full loop is
+    // evaluated once, not 5,000 times.
+    keepDevices(devices);
     computeLoopTotals();
 }
 
@@ -285,20 +250,32 @@ void LoopWidget::changeEvent(QEvent *event)
 
 void LoopWidget::onLengthSpinBoxValueChanged()
 {
+    readForm();
     showLengthNote();
-    computeVoltageDrop();
     commit();
+    computeVoltageDrop();
+}
+
+void LoopWidget::onSettingEdited()
+{
+    readForm();
+    commit();
+    computeVoltageDrop();
 }
 
 void LoopWidget::commit()
 {
-    if (!m_editTarget || m_holdEdits > 0)
+    if (!m_editTarget)
         return;
     const LoopConfig *recorded = m_editTarget(config());
     // The design may keep the loop otherwise (a schedule's lengths): the
-    // loop follows it. A copy: applying may make the design change.
-    if (recorded && *recorded != config())
-        applyConfig(LoopConfig(*recorded));
+    // loop follows it. A copy: the design may change while the loop takes it.
+    if (recorded && *recorded != config()) {
+        const LoopConfig kept = *recorded;
+        keepSettings(kept);
+        if (kept.devices != m_devices)
+            keepDevices(kept.devices);
+    }
 }
 
 void LoopWidget::showLengthNote()
@@ -319,22 +296,18 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
         m_devices.insert(deviceName, quantity);
     else
         m_devices.remove(deviceName);
-    if (!m_holdRecomputation) {
-        computeLoopTotals();
-        commit();
-    }
+    commit();
+    computeLoopTotals();
 }
 
 void LoopWidget::onSoundersActiveChanged(double value)
 {
     m_soundersActiveFraction = value;
     if (ui) {
-        // Its rows report their sounders again: the loop's own figures, no edit.
-        const EditHold hold(m_holdEdits);
+        // Its rows show their sounders' currents anew; the loop recomputes below.
+        const QSignalBlocker quiet(m_detailedView);
         m_detailedView->setSoundersActiveFraction(value);
-        return;
     }
-    // The device list reports its sounders again, and the loop recomputes.
     for (const LoopCalc::LoopDevice &device : resolvedDevices()) {
         if (device.record.isSounder) {
             computeLoopTotals();
@@ -361,20 +334,11 @@ void LoopWidget::resetLoop()
            "loop and reset all cable and topology settings."));
     if (answer == QMessageBox::No)
         return;
-    {
-        // One edit, however many controls it sets.
-        const EditHold hold(m_holdEdits);
-        ui->cableTypeComboBox->setCurrentIndex(LoopCable::DefaultIndex);
-        ui->topologyTypeARadioButton->setChecked(true);
-        ui->distrFactorSpinBox->setValue(100);
-        ui->loopLengthSpinBox->setValue(500);
-        ui->distStartSpinBox->setValue(0);
-        ui->distEndSpinBox->setValue(0);
-        m_devices.clear();
-        m_detailedView->setDevices({});
-        onUpdateDeviceQuantity(QString(), 0);
-    }
+    // One edit, however many controls it sets.
+    keepSettings(LoopConfig());
+    keepDevices({});
     commit();
+    computeLoopTotals();
 }
 
 // ---- calculation ---------------------------------------------------------------------
@@ -428,7 +392,10 @@ void LoopWidget::updateFaults()
 
 void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
-    m_evaluation = LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction, *m_catalogue);
+    const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr;
+    m_evaluation = designed ? *designed
+                            : LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction,
+                                                       *m_catalogue);
     const LoopEvaluation &e = m_evaluation;
     if (ui)
         drawEvaluation(devices);

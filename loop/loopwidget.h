@@ -70,6 +70,11 @@ public:
     using EditTarget = std::function<const LoopConfig *(const LoopConfig &)>;
     // The user's edits go to `target` (none: the loop keeps them itself).
     void setEditTarget(EditTarget target) { m_editTarget = std::move(target); }
+    // The design's evaluation of this loop while the design holds the loop
+    // as the tab does (settings, devices, panel limits and sounders share);
+    // none otherwise, and the loop evaluates itself.
+    using EvaluationSource = std::function<const LoopEvaluation *()>;
+    void setEvaluationSource(EvaluationSource source) { m_evaluationSource = std::move(source); }
 
     // The form's page, built on the first call.
     QWidget *page();
@@ -136,26 +141,19 @@ private slots:
     void onUpdateDeviceQuantity(const QString &deviceName, int quantity);
 
 private:
-    // Holds the loop's edits while it lives.
-    class EditHold
-    {
-    public:
-        explicit EditHold(int &depth) : m_depth(depth) { ++m_depth; }
-        ~EditHold() { --m_depth; }
-        EditHold(const EditHold &) = delete;
-        EditHold &operator=(const EditHold &) = delete;
-
-    private:
-        int &m_depth;
-    };
-
     void buildPage();
-    // The form's values from the loop's, before anything listens to them.
+    // The form shows the loop's settings; its controls keep quiet meanwhile.
     void showSettingsInForm();
+    // The settings as the user set them in the form.
+    void readForm();
+    void onSettingEdited();
     void connectForm();
     // The settings as the form would take them: a cable it does not offer
-    // leaves the one it has, numbers within the fields' ranges.
+    // leaves the one it has, numbers within the fields' ranges. No edit,
+    // nothing evaluated, as keepDevices.
     void keepSettings(const LoopConfig &config);
+    // The devices as the device list takes them: quantities at most 250.
+    void keepDevices(const QMap<QString, int> &devices);
     void fillDeviceTree();
     // The texts the code gives the form's labels and fields.
     void setCodeTexts();
@@ -173,8 +171,7 @@ private:
     void onTreeCurrentItemChanged(QTreeWidgetItem *current);
     void resetLoop();
     // The user changed the loop as it now stands: one edit, sent to the
-    // edit target unless the program is giving values or an edit of many
-    // changes is under way.
+    // edit target. Values the program gives never come here.
     void commit();
     bool dropsOnDeviceView(const QPoint &position) const;
 
@@ -186,7 +183,7 @@ private:
 
     Ui::LoopWidget *ui = nullptr; // null until the page is built
     QScrollArea *m_scrollArea = nullptr;
-    // The six settings while there is no form; the cable as its source text.
+    // The six settings, which the form shows; the cable as its source text.
     LoopConfig m_settings;
     std::function<QWidget *()> m_makeScheduleView;
     // The form's own page, inside the scroll area.
@@ -204,10 +201,8 @@ private:
     // The six figures as last shown; each stage reads the ones before it here.
     LoopEvaluation m_evaluation;
     bool m_lastFaultState = false;
-    bool m_holdRecomputation = false; // while applyDevices rebuilds the list
     EditTarget m_editTarget;
-    // Above zero while the program gives values or one edit makes many changes.
-    int m_holdEdits = 0;
+    EvaluationSource m_evaluationSource;
     QString m_lastFaultSummary;
     QWidget *m_scheduleView = nullptr;
 };

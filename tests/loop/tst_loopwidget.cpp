@@ -125,6 +125,7 @@ private slots:
     void unbuiltLoopAnswersAsItsForm();
     void lateFormsKeepTheTabOrder();
     void userEditsReachTheEditTargetOnce();
+    void drawsTheEvaluationItIsGiven();
 };
 
 void TestLoopWidget::init()
@@ -973,6 +974,58 @@ void TestLoopWidget::userEditsReachTheEditTargetOnce()
     LoopConfig fresh;
     fresh.cableType = m_loop->cableTypeText();
     QCOMPARE(sent.last(), fresh);
+}
+
+void TestLoopWidget::drawsTheEvaluationItIsGiven()
+{
+    m_loop->onPanelChanged(127, 0.0, 0.5, false);
+    // What a design says of the loop, told apart from anything the loop
+    // could work out itself.
+    LoopEvaluation designed = LoopEvaluation::evaluate(LoopConfig(), {}, m_loop->limits(), 1.0, *m_catalogue);
+    designed.results.addresses = 300;
+    designed.totals = {300, 0.0123, 0.0456};
+    designed.faults.addresses = true;
+    designed.faultsText = QStringLiteral("As the design says.");
+    designed.faultReportText = QStringLiteral("Reported as the design says.");
+    bool offered = false;
+    QStringList events;
+    m_loop->setEditTarget([&events](const LoopConfig &) {
+        events << QStringLiteral("edit");
+        return nullptr;
+    });
+    m_loop->setEvaluationSource([&] {
+        events << QStringLiteral("asked");
+        return offered ? &designed : nullptr;
+    });
+    connect(m_loop, &LoopWidget::loopFaultChanged, this, [&events](bool fault) {
+        events << (fault ? QStringLiteral("fault") : QStringLiteral("ok"));
+    });
+    connect(m_loop, &LoopWidget::updateLoopCurrents, this, [&events](double idle, double alarm) {
+        events << QStringLiteral("currents %1 %2").arg(idle).arg(alarm);
+    });
+
+    // None offered: the loop evaluates what it holds.
+    child<QSpinBox>("loopLengthSpinBox")->setValue(900);
+    QCOMPARE(events, (QStringList{"edit", "asked"}));
+    QCOMPARE(text("faultsLabel"), QStringLiteral("Loop setup OK."));
+
+    // Offered: the edit goes first, then the loop draws and signals what it is given.
+    events.clear();
+    offered = true;
+    emit m_loop->addDevice(QStringLiteral("OPT-100"));
+    QCOMPARE(events, (QStringList{"edit", "asked", "fault", "currents 0.0123 0.0456"}));
+    QCOMPARE(text("faultsLabel"), designed.faultsText);
+    QCOMPARE(text("totalAddressesValueLabel"), QStringLiteral("300"));
+    QCOMPARE(child<QLabel>("totalAddressesValueLabel")->property("fault").toBool(), true);
+    QCOMPARE(m_loop->faultReportText(), designed.faultReportText);
+    QCOMPARE(m_loop->faultSummary(), designed.faultsText);
+    // Values the program gives are drawn from it too, and sent nowhere.
+    events.clear();
+    designed.faults.addresses = false;
+    designed.faultsText = QStringLiteral("Fine, the design says.");
+    m_loop->onPanelChanged(127, 0.0, 0.5, true);
+    QCOMPARE(events, (QStringList{"asked", "ok"}));
+    QCOMPARE(text("faultsLabel"), designed.faultsText);
 }
 
 QTEST_MAIN(TestLoopWidget)

@@ -79,6 +79,9 @@ void DesignSession::watch(SystemContainerWidget *container)
     panel->setEditTarget([session = QPointer<DesignSession>(this), container](const PanelConfig &config) {
         return session ? session->recordPanel(container, config) : nullptr;
     });
+    panel->setEvaluationSource([session = QPointer<DesignSession>(this), container](const PanelInput &input) {
+        return session ? session->panelEvaluation(container, input) : nullptr;
+    });
     // By now the window has made (or put away) the box's page.
     connect(container, &SystemContainerWidget::expansionBoxAdded, this,
             [this](const QString &model, const QString &name) {
@@ -155,6 +158,28 @@ const LoopConfig *DesignSession::recordLoop(SystemContainerWidget *container, Lo
     if (!recordLoops(container, {{index, config}}))
         return nullptr;
     return &m_document->design().system(container->systemIndex())->loops.at(index);
+}
+
+const PanelEvaluation *DesignSession::panelEvaluation(SystemContainerWidget *container,
+                                                     const PanelInput &input) const
+{
+    if (!m_enabled)
+        return nullptr;
+    const int system = container->systemIndex();
+    const SystemDesign *held = m_document->design().system(system);
+    if (!held || held->config != input.config || held->batteryMethod != input.batteryMethod)
+        return nullptr;
+    // The loops' side too: while their tabs take new values, the page has
+    // some of the old ones.
+    const PanelEvaluation &evaluated = m_document->evaluation().system(system)->panel;
+    if (evaluated.loopCount != input.loopCount || input.loopCurrents.size() < input.loopCount ||
+        input.loopFaults.size() < input.loopCount ||
+        evaluated.loopCurrents != input.loopCurrents.mid(0, input.loopCount) ||
+        evaluated.loopFaults != input.loopFaults.mid(0, input.loopCount) ||
+        input.externalPowerSourcesEnabled != PanelInput::fromConfig(held->config, *m_document->catalogue())
+                                                 .externalPowerSourcesEnabled)
+        return nullptr;
+    return &evaluated;
 }
 
 const LoopEvaluation *DesignSession::loopEvaluation(SystemContainerWidget *container, const LoopWidget &loop) const

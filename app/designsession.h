@@ -113,6 +113,9 @@ private:
     // A loop editor's configuration as a typed edit of its loop; the loop as
     // the design then holds it, or none when not recorded here.
     const LoopConfig *recordLoop(SystemContainerWidget *container, LoopWidget *loop, const LoopConfig &config);
+    // What the document's evaluation says of a panel editor's panel, while
+    // the document holds what its figures are made from (`input`); else none.
+    const PanelEvaluation *panelEvaluation(SystemContainerWidget *container, const PanelInput &input) const;
     // What the document's evaluation says of a loop editor's loop, while the
     // document holds the loop as the editor does; else none.
     const LoopEvaluation *loopEvaluation(SystemContainerWidget *container, const LoopWidget &loop) const;

@@ -27,6 +27,9 @@ inline const QString powerCardName = QStringLiteral("ORN-PSLINK");
 struct CurrentPair {
     double idle = 0;
     double alarm = 0;
+
+    bool operator==(const CurrentPair &o) const { return idle == o.idle && alarm == o.alarm; }
+    bool operator!=(const CurrentPair &o) const { return !(*this == o); }
 };
 
 // The fields of a Panel or an ExpansionBox record that the power design uses.

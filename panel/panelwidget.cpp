@@ -422,7 +422,9 @@ PanelInput PanelWidget::input() const
 
 void PanelWidget::redraw()
 {
-    m_evaluation = PanelEvaluation::evaluate(input(), *m_catalogue);
+    const PanelInput in = input();
+    const PanelEvaluation *designed = m_evaluationSource ? m_evaluationSource(in) : nullptr;
+    m_evaluation = designed ? *designed : PanelEvaluation::evaluate(in, *m_catalogue);
     drawEvaluation();
 }
 

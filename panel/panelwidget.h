@@ -83,6 +83,11 @@ public:
     using EditTarget = std::function<const SystemEvaluation *(const PanelConfig &)>;
     // The user's edits go to `target` (none: the page shows them itself).
     void setEditTarget(EditTarget target) { m_editTarget = std::move(target); }
+    // The design's evaluation of this panel while the design holds what the
+    // page's figures are made from (`input`); none otherwise, and the page
+    // evaluates itself.
+    using EvaluationSource = std::function<const PanelEvaluation *(const PanelInput &input)>;
+    void setEvaluationSource(EvaluationSource source) { m_evaluationSource = std::move(source); }
     // Draws `evaluation`, the design's for the configuration shown, in place
     // of the page's own.
     void showEvaluation(const PanelEvaluation &evaluation);
@@ -170,6 +175,7 @@ private:
     BatteryMethod m_batteryMethod = BatteryMethod::Maker;
     BatteryMethodBox *m_batteryMethodBox = nullptr;
     EditTarget m_editTarget;
+    EvaluationSource m_evaluationSource;
     // Asks before a model change of the user's that would remove parts.
     ModelChangeGuard *m_modelChangeGuard = nullptr;
     PanelCardList *m_cardList = nullptr;

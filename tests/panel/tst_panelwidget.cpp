@@ -440,6 +440,22 @@ void TestPanelWidget::drawsItsEvaluation()
     loopCardButton(w, "auxCardAddButton")->click();
     QCOMPARE(w.configuration().loopCards(), 1);
     drawsEvaluation();
+
+    // Offered the design's evaluation of what it holds, the page draws that.
+    PanelEvaluation designed = PanelEvaluation::evaluate(w.input(), catalogue);
+    designed.battery.text = QStringLiteral("As the design says.");
+    PanelInput asked;
+    w.setEvaluationSource([&](const PanelInput &input) {
+        asked = input;
+        return &designed;
+    });
+    w.onUpdateLoopCurrents(1, 0.05, 0.07);
+    QCOMPARE(asked.loopCurrents.value(1), PanelCalculation::scaledLoopCurrents(0.05, 0.07));
+    QCOMPARE(asked.config, w.configuration());
+    QCOMPARE(text(w, "battStatusLabel"), designed.battery.text);
+    w.setEvaluationSource([](const PanelInput &) { return nullptr; });
+    w.onUpdateLoopCurrents(1, 0.05, 0.07);
+    drawsEvaluation();
 }
 
 void TestPanelWidget::applyConfig()

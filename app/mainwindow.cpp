@@ -41,18 +41,18 @@ QList<QKeySequence> keys(QKeySequence::StandardKey key, const QKeySequence &fall
 } // namespace
 
 MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), m_catalogue(catalogue)
+    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_catalogue(catalogue)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     m_helpWindows = new HelpWindows(this, catalogue);
-    ui->actionNew->setShortcuts(keys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-    ui->actionOpen->setShortcuts(keys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
-    ui->actionSave->setShortcuts(keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
-    ui->actionSave_as->setShortcuts(
+    m_ui->actionNew->setShortcuts(keys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+    m_ui->actionOpen->setShortcuts(keys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    m_ui->actionSave->setShortcuts(keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
+    m_ui->actionSave_as->setShortcuts(
         keys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
-    ui->actionQuit->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    ui->actionUndo->setShortcuts(keys(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
-    ui->actionRedo->setShortcuts(keys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    m_ui->actionQuit->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    m_ui->actionUndo->setShortcuts(keys(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    m_ui->actionRedo->setShortcuts(keys(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
 
     m_session = new DesignSession(
         this, [this] { return snapshot(); }, [this](const Design &state) { showDesign(state); }, m_catalogue,
@@ -86,36 +86,36 @@ MainWindow::MainWindow(Catalogue *catalogue, QWidget *parent)
     const QDir installed(Catalogue::dataLocation() + QStringLiteral("/data"));
     const bool nothingInstalled =
         !installed.exists() || installed.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    ui->externalTabWidget->clear();
+    m_ui->externalTabWidget->clear();
     if (m_catalogue->integrityFailed() && nothingInstalled) {
         auto *page = new NoDataPage(NoDataPage::shippedDemoPack(), this);
         connect(page, &NoDataPage::importRequested, this, &MainWindow::onLoadNewData);
         connect(page, &NoDataPage::installDemoRequested, this,
                 [this] { loadDataPack(NoDataPage::shippedDemoPack()); });
-        ui->externalTabWidget->addTab(page, tr("Welcome"));
+        m_ui->externalTabWidget->addTab(page, tr("Welcome"));
     } else {
         auto *errorLabel =
             new QLabel(tr("Functionalities disabled until a valid .tarvex data file is loaded."), this);
         errorLabel->setObjectName(QStringLiteral("errorLabel"));
         errorLabel->setAlignment(Qt::AlignCenter);
         errorLabel->setWordWrap(true);
-        ui->externalTabWidget->addTab(errorLabel, tr("Error"));
+        m_ui->externalTabWidget->addTab(errorLabel, tr("Error"));
     }
 
-    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
-    connect(ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
-    connect(ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
-    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::onAbout);
+    connect(m_ui->actionUser_manual, &QAction::triggered, this, &MainWindow::onManualButtonClicked);
+    connect(m_ui->actionImport_data_pack, &QAction::triggered, this, &MainWindow::onLoadNewData);
+    connect(m_ui->actionQuit, &QAction::triggered, this, &QWidget::close);
     // Success messages silenced with their check box come back from here.
-    ui->menuEdit->addSeparator();
-    QAction *messagesAgain = ui->menuEdit->addAction(tr("Show all messages again"));
+    m_ui->menuEdit->addSeparator();
+    QAction *messagesAgain = m_ui->menuEdit->addAction(tr("Show all messages again"));
     messagesAgain->setObjectName(QStringLiteral("actionShow_messages_again"));
     connect(messagesAgain, &QAction::triggered, this, [this] {
         MessageBox::showSilencedAgain();
         statusBar()->showMessage(tr("Messages silenced with \"Do not show this again\" will show again."),
                                  5000);
     });
-    connect(ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
+    connect(m_ui->menuRecent_files, &QMenu::aboutToShow, this, &MainWindow::fillRecentFilesMenu);
     fillRecentFilesMenu();
 
     if (!m_catalogue->integrityFailed()) {
@@ -152,37 +152,37 @@ MainWindow::~MainWindow()
         container->disconnect(this);
     if (m_mainContainer)
         m_mainContainer->disconnect(this);
-    delete ui;
+    delete m_ui;
 }
 
 void MainWindow::connectCommands()
 {
     // Unique connections: connecting twice would run a command twice.
     const auto unique = Qt::UniqueConnection;
-    connect(ui->actionNew_language, &QAction::triggered, this, &MainWindow::onNewLanguageButtonClicked,
+    connect(m_ui->actionNew_language, &QAction::triggered, this, &MainWindow::onNewLanguageButtonClicked,
             unique);
-    connect(ui->actionSave_as, &QAction::triggered, this, &MainWindow::onExportSetup, unique);
-    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::onImportSetup, unique);
-    connect(ui->actionImport_VXA310_XML, &QAction::triggered, this, &MainWindow::onImportVxa310Xml, unique);
-    connect(ui->actionImport_VXA620_XML, &QAction::triggered, this, &MainWindow::onImportVxa620Xml, unique);
-    connect(ui->actionGenerate_report, &QAction::triggered, this, &MainWindow::onGenerateReport, unique);
-    connect(ui->actionCompare_with, &QAction::triggered, this, &MainWindow::onCompareWith, unique);
-    connect(ui->actionProject, &QAction::triggered, this, &MainWindow::onProject, unique);
-    connect(ui->actionExport_workbook, &QAction::triggered, this, &MainWindow::onExportWorkbook, unique);
-    connect(ui->actionExport_bill_of_materials, &QAction::triggered, this,
+    connect(m_ui->actionSave_as, &QAction::triggered, this, &MainWindow::onExportSetup, unique);
+    connect(m_ui->actionOpen, &QAction::triggered, this, &MainWindow::onImportSetup, unique);
+    connect(m_ui->actionImport_VXA310_XML, &QAction::triggered, this, &MainWindow::onImportVxa310Xml, unique);
+    connect(m_ui->actionImport_VXA620_XML, &QAction::triggered, this, &MainWindow::onImportVxa620Xml, unique);
+    connect(m_ui->actionGenerate_report, &QAction::triggered, this, &MainWindow::onGenerateReport, unique);
+    connect(m_ui->actionCompare_with, &QAction::triggered, this, &MainWindow::onCompareWith, unique);
+    connect(m_ui->actionProject, &QAction::triggered, this, &MainWindow::onProject, unique);
+    connect(m_ui->actionExport_workbook, &QAction::triggered, this, &MainWindow::onExportWorkbook, unique);
+    connect(m_ui->actionExport_bill_of_materials, &QAction::triggered, this,
             &MainWindow::onExportBillOfMaterials, unique);
-    connect(ui->actionExport_device_schedule, &QAction::triggered, this, &MainWindow::onExportDeviceSchedule,
+    connect(m_ui->actionExport_device_schedule, &QAction::triggered, this, &MainWindow::onExportDeviceSchedule,
             unique);
-    connect(ui->actionExport_cable_schedule, &QAction::triggered, this, &MainWindow::onExportCableSchedule,
+    connect(m_ui->actionExport_cable_schedule, &QAction::triggered, this, &MainWindow::onExportCableSchedule,
             unique);
-    connect(ui->actionPower_sources, &QAction::triggered, this, &MainWindow::onPowerSourcesButtonClicked,
+    connect(m_ui->actionPower_sources, &QAction::triggered, this, &MainWindow::onPowerSourcesButtonClicked,
             unique);
-    connect(ui->actionDistribution_factor, &QAction::triggered, this,
+    connect(m_ui->actionDistribution_factor, &QAction::triggered, this,
             &MainWindow::onDistributionFactorButtonClicked, unique);
-    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::onNew, unique);
-    connect(ui->actionSave, &QAction::triggered, this, &MainWindow::onSave, unique);
-    connect(ui->actionUndo, &QAction::triggered, m_session, &DesignSession::undo, unique);
-    connect(ui->actionRedo, &QAction::triggered, m_session, &DesignSession::redo, unique);
+    connect(m_ui->actionNew, &QAction::triggered, this, &MainWindow::onNew, unique);
+    connect(m_ui->actionSave, &QAction::triggered, this, &MainWindow::onSave, unique);
+    connect(m_ui->actionUndo, &QAction::triggered, m_session, &DesignSession::undo, unique);
+    connect(m_ui->actionRedo, &QAction::triggered, m_session, &DesignSession::redo, unique);
 }
 
 QString MainWindow::documentName() const
@@ -202,8 +202,8 @@ void MainWindow::updateTitle()
 
 void MainWindow::updateEditActions()
 {
-    ui->actionUndo->setEnabled(m_session && m_session->canUndo());
-    ui->actionRedo->setEnabled(m_session && m_session->canRedo());
+    m_ui->actionUndo->setEnabled(m_session && m_session->canUndo());
+    m_ui->actionRedo->setEnabled(m_session && m_session->canRedo());
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -215,7 +215,7 @@ void MainWindow::changeEvent(QEvent *event)
         QTimer::singleShot(0, this, &MainWindow::updateTitle);
         // The pages retranslate themselves; their tab titles are the window's.
         if (m_mainContainer)
-            ui->externalTabWidget->setTabText(ui->externalTabWidget->indexOf(m_mainContainer), tr("Main Panel"));
+            m_ui->externalTabWidget->setTabText(m_ui->externalTabWidget->indexOf(m_mainContainer), tr("Main Panel"));
     }
 }
 
@@ -248,7 +248,7 @@ void MainWindow::noteDroppedParts(const Design &before, const Design &after)
         parts << tr("expansion boxes %1 with their loops").arg(dropped.boxes.join(separator));
     statusBar()->showMessage(tr("Panel changed to %1; removed %2. %3 brings them back.")
                                  .arg(dropped.newModel, parts.join(QStringLiteral("; ")),
-                                      ui->actionUndo->shortcut().toString(QKeySequence::NativeText)));
+                                      m_ui->actionUndo->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void MainWindow::showInternalError()

@@ -125,7 +125,7 @@ private:
     // Keeps the fault mark of a container's page tab up to date.
     void showFaultMark(SystemContainerWidget *container);
 
-    Ui::MainWindow *ui;
+    Ui::MainWindow *m_ui;
     Catalogue *m_catalogue;
     SystemContainerWidget *m_mainContainer = nullptr;
     QMap<QString, SystemContainerWidget *> m_expansionBoxContainers;

@@ -279,7 +279,7 @@ void MainWindow::showGettingStarted()
     // Above the empty first design, until the user closes it for good.
     if (!m_session->isEnabled() || GettingStartedPanel::wasDismissed() || findChild<GettingStartedPanel *>())
         return;
-    ui->verticalLayout->insertWidget(0, new GettingStartedPanel(this));
+    m_ui->verticalLayout->insertWidget(0, new GettingStartedPanel(this));
 }
 
 bool MainWindow::offerRecovery()
@@ -347,7 +347,7 @@ void MainWindow::onOpenRecentFile(const QString &fileName)
 
 void MainWindow::fillRecentFilesMenu()
 {
-    QMenu *menu = ui->menuRecent_files;
+    QMenu *menu = m_ui->menuRecent_files;
     menu->clear();
     const QStringList files = RecentFiles::load();
     for (int i = 0; i < files.size(); ++i) {

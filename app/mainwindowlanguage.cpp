@@ -27,8 +27,8 @@ void MainWindow::fillLanguageMenu()
     auto *menu = new QMenu(this);
     auto *group = new QActionGroup(menu);
     group->setExclusive(true);
-    QMenu *previous = ui->actionChange_language->menu();
-    ui->actionChange_language->setMenu(menu);
+    QMenu *previous = m_ui->actionChange_language->menu();
+    m_ui->actionChange_language->setMenu(menu);
     if (previous)
         previous->deleteLater();
     m_languageMenu = menu;
@@ -114,7 +114,7 @@ void MainWindow::applyLanguage(const QString &code, bool fromMenu)
         Languages::rememberLanguage(code);
     checkLanguageEntry(code);
 
-    ui->retranslateUi(this);
+    m_ui->retranslateUi(this);
     updateTitle();         // the form's placeholder came back with its texts
     fillRecentFilesMenu(); // its entries are made in code, not by the form
     if (auto *messagesAgain = findChild<QAction *>(QStringLiteral("actionShow_messages_again")))

@@ -41,7 +41,7 @@ void MainWindow::onCompareWith()
         SystemContainerWidget *page = system < 0 ? m_mainContainer : expansionBoxPages().value(system);
         if (!page)
             return;
-        ui->externalTabWidget->setCurrentWidget(page);
+        m_ui->externalTabWidget->setCurrentWidget(page);
         page->tabWidget()->setCurrentIndex(loop + 1);
         activateWindow();
     });

@@ -18,21 +18,21 @@
 void MainWindow::initContainers()
 {
     QList<QWidget *> previous;
-    for (int i = 0; i < ui->externalTabWidget->count(); ++i)
-        previous.append(ui->externalTabWidget->widget(i));
-    ui->externalTabWidget->clear();
+    for (int i = 0; i < m_ui->externalTabWidget->count(); ++i)
+        previous.append(m_ui->externalTabWidget->widget(i));
+    m_ui->externalTabWidget->clear();
     for (QWidget *page : previous) {
         // Gone from the tabs and deaf from now on; deleted once the event
         // that brought us here is over.
         page->disconnect(this);
-        if (page != ui->tab)
+        if (page != m_ui->tab)
             page->deleteLater();
     }
     m_expansionBoxContainers.clear();
     dropParkedBoxes();
 
     m_mainContainer = new SystemContainerWidget(false, m_catalogue, QString(), this);
-    ui->externalTabWidget->addTab(m_mainContainer, tr("Main Panel"));
+    m_ui->externalTabWidget->addTab(m_mainContainer, tr("Main Panel"));
     showFaultMark(m_mainContainer);
     if (m_mainContainer->panelWidget()) {
         connect(m_mainContainer, &SystemContainerWidget::expansionBoxAdded, this,
@@ -61,7 +61,7 @@ void MainWindow::onExpansionBoxAdded(QString baseName, QString displayName)
             [this, displayName](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
                 onExpansionBoxFaultChanged(displayName, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
             });
-    ui->externalTabWidget->addTab(container, displayName);
+    m_ui->externalTabWidget->addTab(container, displayName);
     m_expansionBoxContainers.insert(displayName, container);
     if (m_session) {
         m_session->watch(container);
@@ -81,7 +81,7 @@ void MainWindow::showFaultMark(SystemContainerWidget *container)
 {
     // The page's tab follows its panel and loops into and out of fault.
     const auto mark = [this, container] {
-        setTabFault(ui->externalTabWidget, ui->externalTabWidget->indexOf(container), container->hasFault(),
+        setTabFault(m_ui->externalTabWidget, m_ui->externalTabWidget->indexOf(container), container->hasFault(),
                     container->faultSummary());
     };
     connect(container, &SystemContainerWidget::faultSummaryChanged, this, mark);
@@ -95,7 +95,7 @@ void MainWindow::onExpansionBoxRemoved(QString displayName)
         qWarning().noquote() << "Expansion box container not found:" << displayName;
         return;
     }
-    ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+    m_ui->externalTabWidget->removeTab(m_ui->externalTabWidget->indexOf(container));
     m_expansionBoxContainers.remove(displayName);
     parkBox(displayName, container);
 }
@@ -127,7 +127,7 @@ SystemContainerWidget *MainWindow::unparkBox(const QString &name, const QString 
             [this, name](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
                 onExpansionBoxFaultChanged(name, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
             });
-    ui->externalTabWidget->addTab(container, name);
+    m_ui->externalTabWidget->addTab(container, name);
     m_expansionBoxContainers.insert(name, container);
     showFaultMark(container);
     return container;
@@ -165,8 +165,8 @@ void MainWindow::attachDocument(SystemContainerWidget *container)
 QList<SystemContainerWidget *> MainWindow::expansionBoxPages() const
 {
     QList<SystemContainerWidget *> pages;
-    for (int i = 0; i < ui->externalTabWidget->count(); ++i) {
-        auto *page = qobject_cast<SystemContainerWidget *>(ui->externalTabWidget->widget(i));
+    for (int i = 0; i < m_ui->externalTabWidget->count(); ++i) {
+        auto *page = qobject_cast<SystemContainerWidget *>(m_ui->externalTabWidget->widget(i));
         if (page && page != m_mainContainer && m_expansionBoxContainers.values().contains(page))
             pages.append(page);
     }
@@ -208,7 +208,7 @@ void MainWindow::showDesign(const Design &state)
     for (const QString &name : current) {
         SystemContainerWidget *container = m_expansionBoxContainers.value(name);
         if (!boxes.contains(name) || boxes.value(name)->config.model != container->containerName()) {
-            ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+            m_ui->externalTabWidget->removeTab(m_ui->externalTabWidget->indexOf(container));
             m_expansionBoxContainers.remove(name);
             parkBox(name, container);
         }
@@ -221,9 +221,9 @@ void MainWindow::showDesign(const Design &state)
         if (!container)
             continue;
         updateContainerSetup(container, box.config, box.loops);
-        const int from = ui->externalTabWidget->indexOf(container);
+        const int from = m_ui->externalTabWidget->indexOf(container);
         if (from != i + 1)
-            ui->externalTabWidget->tabBar()->moveTab(from, i + 1);
+            m_ui->externalTabWidget->tabBar()->moveTab(from, i + 1);
     }
     if (m_mainContainer->panelWidget()) {
         m_mainContainer->panelWidget()->setExpansionBoxNames(names);
@@ -240,7 +240,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
 {
     for (SystemContainerWidget *container : qAsConst(m_expansionBoxContainers)) {
         container->disconnect(this);
-        ui->externalTabWidget->removeTab(ui->externalTabWidget->indexOf(container));
+        m_ui->externalTabWidget->removeTab(m_ui->externalTabWidget->indexOf(container));
         delete container;
     }
     m_expansionBoxContainers.clear();
@@ -256,7 +256,7 @@ void MainWindow::rebuildExpansionBoxTabs(const QList<SystemContainerWidget *> &n
                 [this, name](bool hasBatteryFault, bool hasPowerLoadFault, bool hasLoopFault) {
                     onExpansionBoxFaultChanged(name, hasBatteryFault, hasPowerLoadFault, hasLoopFault);
                 });
-        ui->externalTabWidget->addTab(container, name);
+        m_ui->externalTabWidget->addTab(container, name);
         m_expansionBoxContainers.insert(name, container);
         if (m_session) {
             m_session->watch(container);

@@ -5,9 +5,9 @@
 
 #include <QFile>
 
-SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent), ui(new Ui::SplashScreen)
+SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent), m_ui(new Ui::SplashScreen)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setObjectName(QStringLiteral("splashScreen"));
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     // The style sheet paints the picture; a plain widget needs this to let it.
@@ -19,12 +19,12 @@ SplashScreen::SplashScreen(QWidget *parent) : QWidget(parent), ui(new Ui::Splash
     if (styleSheet.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
 
-    ui->splashScreenLabel->setText(Constants::ApplicationName + QStringLiteral(" ") + Constants::Version +
+    m_ui->splashScreenLabel->setText(Constants::ApplicationName + QStringLiteral(" ") + Constants::Version +
                                    QStringLiteral("\n") + Constants::OrganisationName + QStringLiteral("\n") +
                                    Constants::WebAddress + QStringLiteral("\n") + Constants::ReleaseDate);
 }
 
 SplashScreen::~SplashScreen()
 {
-    delete ui;
+    delete m_ui;
 }

@@ -16,5 +16,5 @@ public:
     ~SplashScreen() override;
 
 private:
-    Ui::SplashScreen *ui;
+    Ui::SplashScreen *m_ui;
 };

@@ -31,30 +31,30 @@ constexpr int RowGap = 8; // between the quantity and the remove button
 } // namespace
 
 DetailedViewWidget::DetailedViewWidget(const Catalogue *catalogue, QWidget *parent)
-    : QWidget(parent), ui(new Ui::DetailedViewWidget), m_catalogue(catalogue)
+    : QWidget(parent), m_ui(new Ui::DetailedViewWidget), m_catalogue(catalogue)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     addHelpSymbols();
-    connect(ui->devInLoopListWidget, &QListWidget::itemClicked, this,
+    connect(m_ui->devInLoopListWidget, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { showDeviceDetails(deviceNameOf(item)); });
-    for (QLabel *value : {ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel,
-                          ui->totalIdleCurrentValueLabel, ui->totalAlarmCurrentValueLabel})
+    for (QLabel *value : {m_ui->idleCurrentValueLabel, m_ui->alarmCurrentValueLabel,
+                          m_ui->totalIdleCurrentValueLabel, m_ui->totalAlarmCurrentValueLabel})
         fitFigureWidth(value, 60);
     // The picture follows the size its label gets from the layout.
-    ui->deviceImageLabel->installEventFilter(this);
-    connect(ui->devInLoopListWidget->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+    m_ui->deviceImageLabel->installEventFilter(this);
+    connect(m_ui->devInLoopListWidget->verticalScrollBar(), &QScrollBar::rangeChanged, this,
             &DetailedViewWidget::alignCaptions);
 }
 
 DetailedViewWidget::~DetailedViewWidget()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void DetailedViewWidget::addHelpSymbols()
 {
     addHelpSymbol(
-        ui->totalAlarmCurrentLabel,
+        m_ui->totalAlarmCurrentLabel,
         tr("Total current considering all devices in alarm state, except sounders.\n"
            "Sounders consider \"Max sounder active percentage\" value from the \"Advanced settings\" "
            "section (\"Panel\" tab).\n"
@@ -67,30 +67,30 @@ void DetailedViewWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
-    ui->retranslateUi(this);
+    m_ui->retranslateUi(this);
     addHelpSymbols();
     // The shown device's description is in the new language too.
-    if (!ui->devNameLabel->text().isEmpty())
-        showDeviceDetails(ui->devNameLabel->text());
+    if (!m_ui->devNameLabel->text().isEmpty())
+        showDeviceDetails(m_ui->devNameLabel->text());
 }
 
 bool DetailedViewWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->deviceImageLabel && event->type() == QEvent::Resize && !m_image.isNull())
+    if (watched == m_ui->deviceImageLabel && event->type() == QEvent::Resize && !m_image.isNull())
         showImage();
     return QWidget::eventFilter(watched, event);
 }
 
 QString DetailedViewWidget::deviceNameOf(QListWidgetItem *item) const
 {
-    QWidget *row = item ? ui->devInLoopListWidget->itemWidget(item) : nullptr;
+    QWidget *row = item ? m_ui->devInLoopListWidget->itemWidget(item) : nullptr;
     const QLabel *label = row ? row->findChild<QLabel *>(QLatin1String(NameLabel)) : nullptr;
     return label ? label->text() : QString();
 }
 
 QSpinBox *DetailedViewWidget::spinBoxOf(QListWidgetItem *item) const
 {
-    QWidget *row = item ? ui->devInLoopListWidget->itemWidget(item) : nullptr;
+    QWidget *row = item ? m_ui->devInLoopListWidget->itemWidget(item) : nullptr;
     return row ? row->findChild<QSpinBox *>(QLatin1String(QuantitySpinBox)) : nullptr;
 }
 
@@ -98,7 +98,7 @@ QListWidgetItem *DetailedViewWidget::itemOf(const QString &deviceName) const
 {
     // The item carries a copy of its name label's text, which is cheaper to
     // compare than looking the label up in every row.
-    const QListWidget *list = ui->devInLoopListWidget;
+    const QListWidget *list = m_ui->devInLoopListWidget;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->data(Qt::UserRole).toString() == deviceName)
             return list->item(i);
@@ -140,12 +140,12 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
     setTransparent(row);
     // The column captions sit right above the spin box and the button.
     row->ensurePolished();
-    const int quantityWidth = qMax(spinBox->sizeHint().width(), ui->label_2->sizeHint().width());
-    const int removeWidth = qMax(removeButton->sizeHint().width(), ui->label_3->sizeHint().width());
+    const int quantityWidth = qMax(spinBox->sizeHint().width(), m_ui->label_2->sizeHint().width());
+    const int removeWidth = qMax(removeButton->sizeHint().width(), m_ui->label_3->sizeHint().width());
     spinBox->setFixedWidth(quantityWidth);
     removeButton->setMinimumWidth(removeWidth);
-    ui->label_2->setFixedWidth(quantityWidth);
-    ui->label_3->setFixedWidth(removeWidth);
+    m_ui->label_2->setFixedWidth(quantityWidth);
+    m_ui->label_3->setFixedWidth(removeWidth);
 
     connect(spinBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, deviceName](int value) {
         showDeviceDetails(deviceName);
@@ -154,7 +154,7 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
     connect(removeButton, &QPushButton::clicked, this, [this, deviceName] { removeRow(deviceName); });
 
     // Rows stay in device-name order whatever the order of the drops.
-    QListWidget *list = ui->devInLoopListWidget;
+    QListWidget *list = m_ui->devInLoopListWidget;
     int position = 0;
     while (position < list->count() && !(deviceName < deviceNameOf(list->item(position))))
         ++position;
@@ -170,16 +170,16 @@ QListWidgetItem *DetailedViewWidget::addRow(const QString &deviceName)
 
 void DetailedViewWidget::alignCaptions()
 {
-    const QListWidget *list = ui->devInLoopListWidget;
+    const QListWidget *list = m_ui->devInLoopListWidget;
     const QScrollBar *bar = list->verticalScrollBar();
     const int scrollBar = bar->maximum() > bar->minimum() ? bar->sizeHint().width() : 0;
     const int frame = list->frameWidth();
-    ui->horizontalLayout->setContentsMargins(RowMargin + frame, 0, RowMargin + frame + scrollBar, 0);
+    m_ui->horizontalLayout->setContentsMargins(RowMargin + frame, 0, RowMargin + frame + scrollBar, 0);
 }
 
 void DetailedViewWidget::removeRow(const QString &deviceName)
 {
-    QListWidget *list = ui->devInLoopListWidget;
+    QListWidget *list = m_ui->devInLoopListWidget;
     QListWidgetItem *item = itemOf(deviceName);
     const int row = item ? list->row(item) : -1;
     // Deleting the item makes the list release its row widget later, so the
@@ -187,7 +187,7 @@ void DetailedViewWidget::removeRow(const QString &deviceName)
     delete item;
     // The details follow the rows that remain: a removed device's totals
     // would read as part of the loop.
-    if (ui->devNameLabel->text() == deviceName) {
+    if (m_ui->devNameLabel->text() == deviceName) {
         if (list->count() > 0) {
             QListWidgetItem *next = list->item(qBound(0, row, list->count() - 1));
             list->setCurrentItem(next);
@@ -201,12 +201,12 @@ void DetailedViewWidget::removeRow(const QString &deviceName)
 
 void DetailedViewWidget::clearDeviceDetails()
 {
-    ui->devNameLabel->clear();
-    ui->devDescriptionLabel->clear();
-    ui->idleCurrentValueLabel->clear();
-    ui->alarmCurrentValueLabel->clear();
-    ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
-    ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
+    m_ui->devNameLabel->clear();
+    m_ui->devDescriptionLabel->clear();
+    m_ui->idleCurrentValueLabel->clear();
+    m_ui->alarmCurrentValueLabel->clear();
+    m_ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
+    m_ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
     m_imagePath.clear();
     m_image = QPixmap();
     showImage();
@@ -221,7 +221,7 @@ void DetailedViewWidget::onDroppedNewDevice(const QString &deviceName)
         return;
     }
     QListWidgetItem *item = addRow(deviceName);
-    ui->devInLoopListWidget->setCurrentItem(item);
+    m_ui->devInLoopListWidget->setCurrentItem(item);
     showDeviceDetails(deviceName);
     emit updateDeviceQuantity(deviceName, 1);
 }
@@ -239,13 +239,13 @@ void DetailedViewWidget::addUnits(const QString &deviceName, int count)
             const QSignalBlocker quiet(spinBox);
             spinBox->setValue(std::min(spinBox->maximum(), count));
         }
-        ui->devInLoopListWidget->setCurrentItem(item);
+        m_ui->devInLoopListWidget->setCurrentItem(item);
         showDeviceDetails(deviceName);
         emit updateDeviceQuantity(deviceName, spinBox->value());
         return;
     }
     QSpinBox *spinBox = spinBoxOf(item);
-    ui->devInLoopListWidget->setCurrentItem(item);
+    m_ui->devInLoopListWidget->setCurrentItem(item);
     if (spinBox && count > 0)
         spinBox->setValue(std::min(spinBox->maximum(), spinBox->value() + count));
 }
@@ -258,13 +258,13 @@ QSpinBox *DetailedViewWidget::quantityField(const QString &deviceName) const
 void DetailedViewWidget::showDeviceDetails(const QString &deviceName)
 {
     const Device device = m_catalogue->findDevice(deviceName);
-    ui->devNameLabel->setText(deviceName);
+    m_ui->devNameLabel->setText(deviceName);
     const QByteArray key = deviceName.toUtf8();
     const QString description = QCoreApplication::translate("DeviceDescriptions", key.constData());
-    ui->devDescriptionLabel->setText(
+    m_ui->devDescriptionLabel->setText(
         description == deviceName ? tr("No description available for this device.") : description);
-    ui->idleCurrentValueLabel->setText(Display::amperes(device.idleCurrent));
-    ui->alarmCurrentValueLabel->setText(Display::amperes(device.alarmCurrent));
+    m_ui->idleCurrentValueLabel->setText(Display::amperes(device.idleCurrent));
+    m_ui->alarmCurrentValueLabel->setText(Display::amperes(device.alarmCurrent));
 
     // An unknown device (or one without a picture) shows none.
     // Loading a loop re-shows the same device once per unit, so the file
@@ -288,7 +288,7 @@ void DetailedViewWidget::showDeviceDetails(const QString &deviceName)
 
 void DetailedViewWidget::showImage()
 {
-    QLabel *label = ui->deviceImageLabel;
+    QLabel *label = m_ui->deviceImageLabel;
     if (m_image.isNull()) {
         label->clear();
         m_scaledFor = QSize();
@@ -304,23 +304,23 @@ void DetailedViewWidget::updateDeviceQuantityDetails(const QString &deviceName)
 {
     const QSpinBox *spinBox = spinBoxOf(itemOf(deviceName));
     if (!spinBox || spinBox->value() <= 0) {
-        ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
-        ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
+        m_ui->totalIdleCurrentValueLabel->setText(QStringLiteral("0 A"));
+        m_ui->totalAlarmCurrentValueLabel->setText(QStringLiteral("0 A"));
         return;
     }
     const Device device = m_catalogue->findDevice(deviceName);
     const int quantity = spinBox->value();
     const int inAlarm =
         device.isSounder ? LoopCalc::activeSounders(quantity, m_soundersActiveFraction) : quantity;
-    ui->totalIdleCurrentValueLabel->setText(Display::amperes(quantity * device.idleCurrent));
-    ui->totalAlarmCurrentValueLabel->setText(
+    m_ui->totalIdleCurrentValueLabel->setText(Display::amperes(quantity * device.idleCurrent));
+    m_ui->totalAlarmCurrentValueLabel->setText(
         Display::amperes(inAlarm * device.alarmCurrent + (quantity - inAlarm) * device.idleCurrent));
 }
 
 void DetailedViewWidget::setSoundersActiveFraction(double value)
 {
     m_soundersActiveFraction = value;
-    const QListWidget *list = ui->devInLoopListWidget;
+    const QListWidget *list = m_ui->devInLoopListWidget;
     for (int i = 0; i < list->count(); ++i) {
         QListWidgetItem *item = list->item(i);
         const QString name = deviceNameOf(item);
@@ -328,14 +328,14 @@ void DetailedViewWidget::setSoundersActiveFraction(double value)
             continue;
         emit updateDeviceQuantity(name, spinBoxOf(item)->value());
         // Also refresh the totals when the sounder is shown without being selected.
-        if (item == list->currentItem() || ui->devNameLabel->text() == name)
+        if (item == list->currentItem() || m_ui->devNameLabel->text() == name)
             showDeviceDetails(name);
     }
 }
 
 void DetailedViewWidget::setDevices(const QMap<QString, int> &devices)
 {
-    QListWidget *list = ui->devInLoopListWidget;
+    QListWidget *list = m_ui->devInLoopListWidget;
     // A row is costly to build; an undo that changes a quantity keeps the
     // rows whose devices stay and drops only the others.
     for (int i = list->count() - 1; i >= 0; --i) {

@@ -63,7 +63,7 @@ private:
     void alignCaptions();
     void showImage();
 
-    Ui::DetailedViewWidget *ui;
+    Ui::DetailedViewWidget *m_ui;
     const Catalogue *m_catalogue;
     double m_soundersActiveFraction = 1.0;
     QString m_imagePath; // picture of the device shown, rescaled with its label

@@ -47,7 +47,7 @@ QTreeWidgetItem *headerItem(const QString &text, const QString &category, const 
 
 void LoopWidget::fillDeviceTree()
 {
-    QTreeWidget *tree = ui->devAvailableTree;
+    QTreeWidget *tree = m_ui->devAvailableTree;
     // Rows are measured as they are added; measure them with the style sheet's
     // padding, not the bare style's.
     tree->ensurePolished();
@@ -96,14 +96,14 @@ void LoopWidget::setUpDeviceFilter()
     m_deviceFilter = new QLineEdit(this);
     m_deviceFilter->setObjectName(QStringLiteral("devFilterLineEdit"));
     m_deviceFilter->setClearButtonEnabled(true);
-    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_deviceFilter);
+    m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->devAvailableTree), m_deviceFilter);
     // An empty tree alone would look like a missing catalogue.
     m_noMatchLabel = new QLabel(this);
     m_noMatchLabel->setObjectName(QStringLiteral("devFilterNoMatchLabel"));
     m_noMatchLabel->setWordWrap(true);
     m_noMatchLabel->hide();
-    ui->verticalLayout_2->insertWidget(ui->verticalLayout_2->indexOf(ui->devAvailableTree), m_noMatchLabel);
-    setTabOrder(m_deviceFilter, ui->devAvailableTree);
+    m_ui->verticalLayout_2->insertWidget(m_ui->verticalLayout_2->indexOf(m_ui->devAvailableTree), m_noMatchLabel);
+    setTabOrder(m_deviceFilter, m_ui->devAvailableTree);
     connect(m_deviceFilter, &QLineEdit::textChanged, this, [this] { applyDeviceFilter(); });
     m_deviceFilter->installEventFilter(this);
 
@@ -125,7 +125,7 @@ QLineEdit *LoopWidget::deviceFilterField()
 
 void LoopWidget::applyDeviceFilter()
 {
-    QTreeWidget *tree = ui->devAvailableTree;
+    QTreeWidget *tree = m_ui->devAvailableTree;
     const QStringList terms = DeviceFilter::terms(m_deviceFilter ? m_deviceFilter->text() : QString());
     // Leaves first; a header stays only while something under it does.
     std::function<bool(QTreeWidgetItem *)> filter = [&](QTreeWidgetItem *item) {
@@ -164,7 +164,7 @@ void LoopWidget::applyDeviceFilter()
 
 void LoopWidget::addCurrentTreeDevice(int count)
 {
-    const QTreeWidgetItem *current = ui->devAvailableTree->currentItem();
+    const QTreeWidgetItem *current = m_ui->devAvailableTree->currentItem();
     if (!current || current->childCount() != 0 || current->isHidden() || !current->parent())
         return;
     const QString name = current->text(0);
@@ -175,12 +175,12 @@ void LoopWidget::addCurrentTreeDevice(int count)
         m_detailedView->addUnits(name, count);
     // Tab goes on to the quantity just added, not to the first row's.
     if (QSpinBox *quantity = m_detailedView->quantityField(name))
-        setTabOrder(ui->devAvailableTree, quantity);
+        setTabOrder(m_ui->devAvailableTree, quantity);
 }
 
 QTreeWidgetItem *LoopWidget::firstShownDevice() const
 {
-    QTreeWidgetItemIterator it(ui->devAvailableTree, QTreeWidgetItemIterator::NoChildren);
+    QTreeWidgetItemIterator it(m_ui->devAvailableTree, QTreeWidgetItemIterator::NoChildren);
     for (; *it; ++it) {
         if (!(*it)->isHidden() && (*it)->parent() && !(*it)->parent()->isHidden())
             return *it;
@@ -194,7 +194,7 @@ void LoopWidget::showTypedQuantity()
         m_typedQuantityNote->deleteLater();
     if (m_typedQuantity.isEmpty())
         return;
-    QTreeWidget *tree = ui->devAvailableTree;
+    QTreeWidget *tree = m_ui->devAvailableTree;
     const QTreeWidgetItem *current = tree->currentItem();
     const QRect row = current ? tree->visualItemRect(current) : QRect();
     const QPoint at = tree->viewport()->mapTo(tree, row.isValid() ? row.bottomLeft() : QPoint(0, 0));
@@ -204,9 +204,9 @@ void LoopWidget::showTypedQuantity()
 
 bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!ui)
+    if (!m_ui)
         return QWidget::eventFilter(watched, event);
-    if (watched == ui->devAvailableTree && event->type() == QEvent::FocusOut && !m_typedQuantity.isEmpty()) {
+    if (watched == m_ui->devAvailableTree && event->type() == QEvent::FocusOut && !m_typedQuantity.isEmpty()) {
         m_typedQuantity.clear();
         showTypedQuantity();
     }
@@ -215,7 +215,7 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (watched == ui->devAvailableTree && enter && plain) {
+    if (watched == m_ui->devAvailableTree && enter && plain) {
         // Digits typed first say how many; Enter alone adds one.
         const int count = m_typedQuantity.isEmpty() ? 1 : m_typedQuantity.toInt();
         m_typedQuantity.clear();
@@ -223,7 +223,7 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
         addCurrentTreeDevice(count);
         return true;
     }
-    if (watched == ui->devAvailableTree && plain && !key->text().isEmpty() && key->text().at(0).isDigit() &&
+    if (watched == m_ui->devAvailableTree && plain && !key->text().isEmpty() && key->text().at(0).isDigit() &&
         key->text().size() == 1) {
         // Three digits are already more than a row holds.
         if (m_typedQuantity.size() < 3 && !(m_typedQuantity.isEmpty() && key->text() == QLatin1String("0")))
@@ -231,7 +231,7 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
         showTypedQuantity();
         return true;
     }
-    if (watched == ui->devAvailableTree && !m_typedQuantity.isEmpty() &&
+    if (watched == m_ui->devAvailableTree && !m_typedQuantity.isEmpty() &&
         (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape)) {
         if (key->key() == Qt::Key_Backspace)
             m_typedQuantity.chop(1);
@@ -241,7 +241,7 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Esc in the tree too, right after picking from a narrowed list.
-    if (watched == ui->devAvailableTree && key->key() == Qt::Key_Escape &&
+    if (watched == m_ui->devAvailableTree && key->key() == Qt::Key_Escape &&
         !m_deviceFilter->text().isEmpty()) {
         m_deviceFilter->clear();
         return true;
@@ -254,8 +254,8 @@ bool LoopWidget::eventFilter(QObject *watched, QEvent *event)
         // From the field straight to the first match, ready for Enter.
         if ((enter || key->key() == Qt::Key_Down) && key->modifiers() == Qt::NoModifier) {
             if (QTreeWidgetItem *first = firstShownDevice()) {
-                ui->devAvailableTree->setCurrentItem(first);
-                ui->devAvailableTree->setFocus(Qt::OtherFocusReason);
+                m_ui->devAvailableTree->setCurrentItem(first);
+                m_ui->devAvailableTree->setFocus(Qt::OtherFocusReason);
             }
             return true;
         }
@@ -280,7 +280,7 @@ void LoopWidget::refreshTreeCounters(const QVector<LoopCalc::LoopDevice> &device
         if (item->text(0) != text)
             item->setText(0, text);
     };
-    QTreeWidget *tree = ui->devAvailableTree;
+    QTreeWidget *tree = m_ui->devAvailableTree;
     // A counter changes its text only: rows keep their (uniform) height and
     // the single column spans the view, so the view need not measure the
     // changed rows again, which it would do on every quantity step. Repaint
@@ -315,15 +315,15 @@ QObject *LoopWidget::dragSource(const QDropEvent *event) const
 
 bool LoopWidget::dropsOnDeviceView(const QPoint &position) const
 {
-    if (!ui)
+    if (!m_ui)
         return false;
-    const QWidget *view = ui->stackedWidget;
+    const QWidget *view = m_ui->stackedWidget;
     return QRect(view->mapTo(this, QPoint(0, 0)), view->size()).contains(position);
 }
 
 void LoopWidget::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (ui && dragSource(event) == ui->devAvailableTree)
+    if (m_ui && dragSource(event) == m_ui->devAvailableTree)
         event->acceptProposedAction();
     else
         event->ignore();
@@ -332,7 +332,7 @@ void LoopWidget::dragEnterEvent(QDragEnterEvent *event)
 void LoopWidget::dragMoveEvent(QDragMoveEvent *event)
 {
     // Show the user where a drop would land.
-    if (ui && dragSource(event) == ui->devAvailableTree && dropsOnDeviceView(event->pos()))
+    if (m_ui && dragSource(event) == m_ui->devAvailableTree && dropsOnDeviceView(event->pos()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -340,8 +340,8 @@ void LoopWidget::dragMoveEvent(QDragMoveEvent *event)
 
 void LoopWidget::dropEvent(QDropEvent *event)
 {
-    const QTreeWidgetItem *current = ui ? ui->devAvailableTree->currentItem() : nullptr;
-    if (dropsOnDeviceView(event->pos()) && dragSource(event) == ui->devAvailableTree && current &&
+    const QTreeWidgetItem *current = m_ui ? m_ui->devAvailableTree->currentItem() : nullptr;
+    if (dropsOnDeviceView(event->pos()) && dragSource(event) == m_ui->devAvailableTree && current &&
         current->childCount() == 0) {
         event->acceptProposedAction();
         emit addDevice(current->text(0));

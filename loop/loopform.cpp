@@ -57,15 +57,15 @@ void LoopWidget::setVisible(bool visible)
 
 void LoopWidget::buildPage()
 {
-    if (ui)
+    if (m_ui)
         return;
-    ui = new Ui::LoopWidget;
+    m_ui = new Ui::LoopWidget;
     // The form lives on a page inside a scroll area, so that a small screen
     // scrolls the tab instead of cutting it off.
     auto *page = new QWidget;
     m_page = page;
     page->setObjectName(QStringLiteral("loopPage"));
-    ui->setupUi(page);
+    m_ui->setupUi(page);
     setWindowTitle(page->windowTitle());
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("loopScrollArea"));
@@ -75,7 +75,7 @@ void LoopWidget::buildPage()
     layout()->addWidget(m_scrollArea);
     // The boxes were polished when their scroll areas took them, before the
     // form gave them their labelType; polish them again so the style applies.
-    for (QWidget *box : {static_cast<QWidget *>(ui->faultsLabel), static_cast<QWidget *>(ui->notesLabel)}) {
+    for (QWidget *box : {static_cast<QWidget *>(m_ui->faultsLabel), static_cast<QWidget *>(m_ui->notesLabel)}) {
         box->style()->unpolish(box);
         box->style()->polish(box);
         // Border and padding widths are taken on a style change only.
@@ -86,14 +86,14 @@ void LoopWidget::buildPage()
     // Room for a whole figure in the style sheet's font, so that a narrow
     // window never cuts a result short.
     for (QLabel *value :
-         {ui->totalAddressesValueLabel, ui->voltageDropValueLabel, ui->maxVoltageDropValueLabel,
-          ui->idleCurrentValueLabel, ui->alarmCurrentValueLabel, ui->maxCurrentValueLabel})
+         {m_ui->totalAddressesValueLabel, m_ui->voltageDropValueLabel, m_ui->maxVoltageDropValueLabel,
+          m_ui->idleCurrentValueLabel, m_ui->alarmCurrentValueLabel, m_ui->maxCurrentValueLabel})
         fitFigureWidth(value, 85);
 
     m_detailedView = new DetailedViewWidget(m_catalogue);
     m_detailedView->setMinimumSize(detailedViewMinimum(m_detailedView));
-    ui->stackedWidget->addWidget(m_detailedView);
-    ui->stackedWidget->setCurrentWidget(m_detailedView);
+    m_ui->stackedWidget->addWidget(m_detailedView);
+    m_ui->stackedWidget->setCurrentWidget(m_detailedView);
 
     setUpDeviceFilter();
     setCodeTexts();
@@ -107,7 +107,7 @@ void LoopWidget::buildPage()
     drawEvaluation(resolvedDevices());
     if (m_makeScheduleView) {
         m_scheduleView = m_makeScheduleView();
-        ui->verticalLayout->addWidget(m_scheduleView, 1);
+        m_ui->verticalLayout->addWidget(m_scheduleView, 1);
     }
     // Added to a shown tab, the page would otherwise wait for the next event.
     m_scrollArea->show();
@@ -117,71 +117,71 @@ void LoopWidget::buildPage()
 void LoopWidget::showSettingsInForm()
 {
     // Values the program gives are no edit: the controls keep quiet.
-    const QSignalBlocker quietCable(ui->cableTypeComboBox);
-    const QSignalBlocker quietClassA(ui->topologyTypeARadioButton);
-    const QSignalBlocker quietDegraded(ui->topologyTypeBRadioButton);
-    const QSignalBlocker quietFactor(ui->distrFactorSpinBox);
-    const QSignalBlocker quietSlider(ui->distrFactorSlider);
-    const QSignalBlocker quietLength(ui->loopLengthSpinBox);
-    const QSignalBlocker quietStart(ui->distStartSpinBox);
-    const QSignalBlocker quietEnd(ui->distEndSpinBox);
-    ui->cableTypeComboBox->setCurrentIndex(
+    const QSignalBlocker quietCable(m_ui->cableTypeComboBox);
+    const QSignalBlocker quietClassA(m_ui->topologyTypeARadioButton);
+    const QSignalBlocker quietDegraded(m_ui->topologyTypeBRadioButton);
+    const QSignalBlocker quietFactor(m_ui->distrFactorSpinBox);
+    const QSignalBlocker quietSlider(m_ui->distrFactorSlider);
+    const QSignalBlocker quietLength(m_ui->loopLengthSpinBox);
+    const QSignalBlocker quietStart(m_ui->distStartSpinBox);
+    const QSignalBlocker quietEnd(m_ui->distEndSpinBox);
+    m_ui->cableTypeComboBox->setCurrentIndex(
         std::max(0, int(LoopCable::sourceTexts().indexOf(m_settings.cableType))));
     if (m_settings.topology == Topology::ClassA)
-        ui->topologyTypeARadioButton->setChecked(true);
+        m_ui->topologyTypeARadioButton->setChecked(true);
     else
-        ui->topologyTypeBRadioButton->setChecked(true);
-    ui->distrFactorSpinBox->setValue(m_settings.distributionFactor);
-    ui->distrFactorSlider->setValue(m_settings.distributionFactor);
-    ui->loopLengthSpinBox->setValue(m_settings.loopLength);
-    ui->distStartSpinBox->setValue(m_settings.startDistance);
-    ui->distEndSpinBox->setValue(m_settings.endDistance);
+        m_ui->topologyTypeBRadioButton->setChecked(true);
+    m_ui->distrFactorSpinBox->setValue(m_settings.distributionFactor);
+    m_ui->distrFactorSlider->setValue(m_settings.distributionFactor);
+    m_ui->loopLengthSpinBox->setValue(m_settings.loopLength);
+    m_ui->distStartSpinBox->setValue(m_settings.startDistance);
+    m_ui->distEndSpinBox->setValue(m_settings.endDistance);
 }
 
 void LoopWidget::connectForm()
 {
     const auto lengthChanged = QOverload<int>::of(&QSpinBox::valueChanged);
-    connect(ui->loopLengthSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
-    connect(ui->distStartSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
-    connect(ui->distEndSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+    connect(m_ui->loopLengthSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+    connect(m_ui->distStartSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
+    connect(m_ui->distEndSpinBox, lengthChanged, this, &LoopWidget::onLengthSpinBoxValueChanged);
 
     // The spin box and the slider follow each other; only the slider recomputes,
     // so a typed value recomputes once.
-    connect(ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), ui->distrFactorSlider,
+    connect(m_ui->distrFactorSpinBox, QOverload<int>::of(&QSpinBox::valueChanged), m_ui->distrFactorSlider,
             &QSlider::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, ui->distrFactorSpinBox, &QSpinBox::setValue);
-    connect(ui->distrFactorSlider, &QSlider::valueChanged, this, &LoopWidget::onSettingEdited);
+    connect(m_ui->distrFactorSlider, &QSlider::valueChanged, m_ui->distrFactorSpinBox, &QSpinBox::setValue);
+    connect(m_ui->distrFactorSlider, &QSlider::valueChanged, this, &LoopWidget::onSettingEdited);
 
-    connect(ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
+    connect(m_ui->devAvailableTree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { onTreeCurrentItemChanged(current); });
     // A double-click or Enter on a device adds one unit, as a drop does.
-    connect(ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        if (item == ui->devAvailableTree->currentItem())
+    connect(m_ui->devAvailableTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item == m_ui->devAvailableTree->currentItem())
             addCurrentTreeDevice();
     });
-    ui->devAvailableTree->installEventFilter(this);
+    m_ui->devAvailableTree->installEventFilter(this);
     connect(m_detailedView, &DetailedViewWidget::updateDeviceQuantity, this,
             &LoopWidget::onUpdateDeviceQuantity);
-    connect(ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, &LoopWidget::onSettingEdited);
+    connect(m_ui->cableTypeComboBox, &QComboBox::currentTextChanged, this, &LoopWidget::onSettingEdited);
     // Only a click is an edit; checking a button from code is not.
-    for (QRadioButton *button : {ui->topologyTypeARadioButton, ui->topologyTypeBRadioButton})
+    for (QRadioButton *button : {m_ui->topologyTypeARadioButton, m_ui->topologyTypeBRadioButton})
         connect(button, &QRadioButton::clicked, this, &LoopWidget::onSettingEdited);
-    connect(ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
-    connect(ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
+    connect(m_ui->duplicateLoopButton, &QPushButton::clicked, this, &LoopWidget::duplicateLoopRequested);
+    connect(m_ui->resetLoopButton, &QPushButton::clicked, this, &LoopWidget::resetLoop);
 }
 
 LoopWidget::~LoopWidget()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void LoopWidget::setCodeTexts()
 {
     addHelpSymbol(
-        ui->topologyTypeLabel,
+        m_ui->topologyTypeLabel,
         tr("Class A if closed loop. Degraded mode if open loop.\nDegraded mode is for testing purposes "
            "only, installation should always be made with Class A."));
-    addHelpSymbol(ui->distrFactorLabel,
+    addHelpSymbol(m_ui->distrFactorLabel,
                   tr("How equally spread the devices are.\nThe higher the value, the more equally spread the "
                      "devices.\nMore detailed explanation in the Help > Distribution Factor section."));
     m_deviceFilter->setPlaceholderText(tr("Filter devices (Ctrl+F)"));
@@ -199,12 +199,12 @@ void LoopWidget::showEvent(QShowEvent *event)
 void LoopWidget::setScheduleViewFactory(std::function<QWidget *()> make)
 {
     m_makeScheduleView = std::move(make);
-    if (!ui)
+    if (!m_ui)
         return;
     delete m_scheduleView;
     m_scheduleView = m_makeScheduleView ? m_makeScheduleView() : nullptr;
     if (m_scheduleView) {
-        ui->verticalLayout->addWidget(m_scheduleView, 1);
+        m_ui->verticalLayout->addWidget(m_scheduleView, 1);
         restoreTabOrder(this);
     }
 }

@@ -140,7 +140,7 @@ void LoopWidget::keepSettings(const LoopConfig &config)
     m_settings.loopLength = qBound(LoopConfig::MinLoopLength, config.loopLength, LoopConfig::MaxLoopLength);
     m_settings.startDistance = qBound(0, config.startDistance, LoopConfig::MaxDistance);
     m_settings.endDistance = qBound(0, config.endDistance, LoopConfig::MaxDistance);
-    if (ui) {
+    if (m_ui) {
         showSettingsInForm();
         showLengthNote();
     }
@@ -154,7 +154,7 @@ void LoopWidget::keepDevices(const QMap<QString, int> &devices)
         if (it.value() > 0)
             m_devices.insert(it.key(), qMin(it.value(), LoopConfig::MaxQuantity));
     }
-    if (ui) {
+    if (m_ui) {
         const QSignalBlocker quiet(m_detailedView);
         m_detailedView->setDevices(m_devices);
     }
@@ -163,13 +163,13 @@ void LoopWidget::keepDevices(const QMap<QString, int> &devices)
 void LoopWidget::readForm()
 {
     m_settings.cableType =
-        LoopCable::sourceTexts().value(ui->cableTypeComboBox->currentIndex(), m_settings.cableType);
+        LoopCable::sourceTexts().value(m_ui->cableTypeComboBox->currentIndex(), m_settings.cableType);
     m_settings.topology =
-        ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
-    m_settings.distributionFactor = ui->distrFactorSpinBox->value();
-    m_settings.loopLength = ui->loopLengthSpinBox->value();
-    m_settings.startDistance = ui->distStartSpinBox->value();
-    m_settings.endDistance = ui->distEndSpinBox->value();
+        m_ui->topologyTypeARadioButton->isChecked() ? Topology::ClassA : Topology::DegradedMode;
+    m_settings.distributionFactor = m_ui->distrFactorSpinBox->value();
+    m_settings.loopLength = m_ui->loopLengthSpinBox->value();
+    m_settings.startDistance = m_ui->distStartSpinBox->value();
+    m_settings.endDistance = m_ui->distEndSpinBox->value();
 }
 
 void LoopWidget::applyLoopValues(const QStringList &values)
@@ -225,7 +225,7 @@ void LoopWidget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
-    if (!ui) {
+    if (!m_ui) {
         // The messages in the new words; the form takes them when built.
         setWindowTitle(tr("Form"));
         showEvaluation(resolvedDevices());
@@ -233,8 +233,8 @@ void LoopWidget::changeEvent(QEvent *event)
     }
     {
         // The cable entries take their new texts without counting as a choice.
-        const QSignalBlocker quiet(ui->cableTypeComboBox);
-        ui->retranslateUi(m_page);
+        const QSignalBlocker quiet(m_ui->cableTypeComboBox);
+        m_ui->retranslateUi(m_page);
     }
     setWindowTitle(m_page->windowTitle());
     setCodeTexts();
@@ -284,7 +284,7 @@ void LoopWidget::showLengthNote()
     const QString tip =
         tooLong ? tr("Distance to first device + distance to last device exceeds total loop length.")
                 : QString();
-    for (QSpinBox *spinBox : {ui->loopLengthSpinBox, ui->distStartSpinBox, ui->distEndSpinBox}) {
+    for (QSpinBox *spinBox : {m_ui->loopLengthSpinBox, m_ui->distStartSpinBox, m_ui->distEndSpinBox}) {
         spinBox->setToolTip(tip);
         mark(spinBox, tooLong);
     }
@@ -303,7 +303,7 @@ void LoopWidget::onUpdateDeviceQuantity(const QString &deviceName, int quantity)
 void LoopWidget::onSoundersActiveChanged(double value)
 {
     m_soundersActiveFraction = value;
-    if (ui) {
+    if (m_ui) {
         // Its rows show their sounders' currents anew; the loop recomputes below.
         const QSignalBlocker quiet(m_detailedView);
         m_detailedView->setSoundersActiveFraction(value);
@@ -359,7 +359,7 @@ LoopCalc::LoopResults LoopWidget::displayedResults() const
 void LoopWidget::computeLoopTotals()
 {
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
-    if (ui)
+    if (m_ui)
         refreshTreeCounters(devices);
     showEvaluation(devices);
     emit updateLoopCurrents(m_evaluation.totals.idleCurrent, m_evaluation.totals.alarmCurrent);
@@ -397,7 +397,7 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
                             : LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction,
                                                        *m_catalogue);
     const LoopEvaluation &e = m_evaluation;
-    if (ui)
+    if (m_ui)
         drawEvaluation(devices);
     if (e.faults.any() != m_lastFaultState) {
         m_lastFaultState = e.faults.any();
@@ -414,24 +414,24 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 void LoopWidget::drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
     const LoopEvaluation &e = m_evaluation;
-    ui->totalAddressesValueLabel->setText(e.addressesText());
-    ui->idleCurrentValueLabel->setText(e.idleCurrentText());
-    ui->alarmCurrentValueLabel->setText(e.alarmCurrentText());
-    ui->voltageDropValueLabel->setText(e.voltageDropText());
-    ui->maxVoltageDropValueLabel->setText(e.maxVoltageDropText());
-    ui->maxCurrentValueLabel->setText(e.maxCurrentText());
-    ui->maxVoltageDropValueLabel->setToolTip(
+    m_ui->totalAddressesValueLabel->setText(e.addressesText());
+    m_ui->idleCurrentValueLabel->setText(e.idleCurrentText());
+    m_ui->alarmCurrentValueLabel->setText(e.alarmCurrentText());
+    m_ui->voltageDropValueLabel->setText(e.voltageDropText());
+    m_ui->maxVoltageDropValueLabel->setText(e.maxVoltageDropText());
+    m_ui->maxCurrentValueLabel->setText(e.maxCurrentText());
+    m_ui->maxVoltageDropValueLabel->setToolTip(
         FigureExplanations::maxVoltageDrop(m_limits.supportsOverboost, topology(), e.results.maxVoltageDrop));
     // The cable's own limit, before the panel's caps it.
     const double cableLimit = LoopCalc::maxCurrent(topology(), LoopCalc::circuit(config(), devices, *m_catalogue),
                                                    e.results.maxVoltageDrop, std::numeric_limits<double>::infinity());
-    ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(cableLimit, m_limits.maxCurrent));
-    ui->notesLabel->setText(e.notesText);
-    ui->faultsLabel->setText(e.faultsText);
-    mark(ui->totalAddressesValueLabel, e.faults.addresses);
-    mark(ui->voltageDropValueLabel, e.faults.voltageDrop);
-    mark(ui->alarmCurrentValueLabel, e.faults.current);
-    mark(ui->faultsLabel, e.faults.any());
+    m_ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(cableLimit, m_limits.maxCurrent));
+    m_ui->notesLabel->setText(e.notesText);
+    m_ui->faultsLabel->setText(e.faultsText);
+    mark(m_ui->totalAddressesValueLabel, e.faults.addresses);
+    mark(m_ui->voltageDropValueLabel, e.faults.voltageDrop);
+    mark(m_ui->alarmCurrentValueLabel, e.faults.current);
+    mark(m_ui->faultsLabel, e.faults.any());
 }
 
 bool LoopWidget::hasFault() const

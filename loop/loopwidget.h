@@ -78,7 +78,7 @@ public:
 
     // The form's page, built on the first call.
     QWidget *page();
-    bool isPageBuilt() const { return ui != nullptr; }
+    bool isPageBuilt() const { return m_ui != nullptr; }
 
     QString faultReportText() const;
     QString noteReportText() const;
@@ -181,7 +181,7 @@ private:
     void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
     void drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
 
-    Ui::LoopWidget *ui = nullptr; // null until the page is built
+    Ui::LoopWidget *m_ui = nullptr; // null until the page is built
     QScrollArea *m_scrollArea = nullptr;
     // The six settings, which the form shows; the cable as its source text.
     LoopConfig m_settings;

@@ -7,32 +7,32 @@
 
 About::About(QWidget *parent)
     : QFrame(parent, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint),
-      ui(new Ui::About)
+      m_ui(new Ui::About)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowTitle(tr("About"));
     setObjectName(QStringLiteral("aboutWindow"));
 
-    ui->tarvexLogoLabel->setPixmap(QPixmap(QStringLiteral(":/resources/icons/tarvex_logo.png")));
-    ui->tarvexLogoLabel->setScaledContents(true);
-    ui->tarvexLogoLabel->setFixedSize(409, 83);
+    m_ui->tarvexLogoLabel->setPixmap(QPixmap(QStringLiteral(":/resources/icons/tarvex_logo.png")));
+    m_ui->tarvexLogoLabel->setScaledContents(true);
+    m_ui->tarvexLogoLabel->setFixedSize(409, 83);
 
-    ui->aboutLabel->setText(tr("App: %1\nVersion: %2\nRelease date: %3\nDeveloped by: %4\nContact: %5")
+    m_ui->aboutLabel->setText(tr("App: %1\nVersion: %2\nRelease date: %3\nDeveloped by: %4\nContact: %5")
                                 .arg(Constants::ApplicationName, Constants::Version, Constants::ReleaseDate,
                                      Constants::OrganisationName, Constants::WebAddress));
-    QFont font = ui->aboutLabel->font();
+    QFont font = m_ui->aboutLabel->font();
     font.setWeight(75);
-    ui->aboutLabel->setFont(font);
+    m_ui->aboutLabel->setFont(font);
 
-    ui->disclaimerLabel->setWordWrap(true);
-    ui->disclaimerLabel->setText(QString());
+    m_ui->disclaimerLabel->setWordWrap(true);
+    m_ui->disclaimerLabel->setText(QString());
     // An empty disclaimer would only add a blank gap under the details.
-    ui->disclaimerLabel->setVisible(!ui->disclaimerLabel->text().isEmpty());
+    m_ui->disclaimerLabel->setVisible(!m_ui->disclaimerLabel->text().isEmpty());
 
     adjustSize();
 }
 
 About::~About()
 {
-    delete ui;
+    delete m_ui;
 }

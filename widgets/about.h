@@ -16,5 +16,5 @@ public:
     ~About() override;
 
 private:
-    Ui::About *ui;
+    Ui::About *m_ui;
 };

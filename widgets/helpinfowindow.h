@@ -28,5 +28,5 @@ private:
     void fitTextColumn();
 
     static constexpr int MaxTextHeight = 600;
-    Ui::HelpInfoWindow *ui;
+    Ui::HelpInfoWindow *m_ui;
 };

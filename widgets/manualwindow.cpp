@@ -17,18 +17,18 @@ QString &pageFolder()
 
 ManualWindow::ManualWindow(const QString &languageCode, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint),
-      languageCode(languageCode), browser(new QTextBrowser(this))
+      m_languageCode(languageCode), m_browser(new QTextBrowser(this))
 {
     setWindowTitle(tr("User manual"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(0);
-    browser->setOpenLinks(true);
-    browser->setOpenExternalLinks(true);
-    browser->setReadOnly(true);
-    browser->setStyleSheet(QStringLiteral(
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(true);
+    m_browser->setReadOnly(true);
+    m_browser->setStyleSheet(QStringLiteral(
         "QTextBrowser { border: 1px solid #d7e0e8; border-radius: 10px; background: #ffffff; }"));
-    layout->addWidget(browser);
+    layout->addWidget(m_browser);
     resize(1080, 820);
     loadManual();
 }
@@ -47,9 +47,9 @@ void ManualWindow::setPageFolder(const QString &folder)
 
 void ManualWindow::loadManual()
 {
-    QFile file(pagePath(languageCode));
+    QFile file(pagePath(m_languageCode));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        browser->setHtml(tr("<html><body><h1>Manual unavailable</h1><p>The bundled manual could not be "
+        m_browser->setHtml(tr("<html><body><h1>Manual unavailable</h1><p>The bundled manual could not be "
                             "loaded.</p></body></html>"));
         return;
     }
@@ -57,5 +57,5 @@ void ManualWindow::loadManual()
     const int zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
-    browser->setHtml(QString::fromUtf8(bytes));
+    m_browser->setHtml(QString::fromUtf8(bytes));
 }

@@ -21,6 +21,6 @@ public:
 private:
     void loadManual();
 
-    QString languageCode;
-    QTextBrowser *browser;
+    QString m_languageCode;
+    QTextBrowser *m_browser;
 };

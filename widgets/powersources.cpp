@@ -21,11 +21,11 @@ template <typename Holder> QString entry(const Holder &holder, const QVector<Bat
 } // namespace
 
 PowerSources::PowerSources(const Catalogue *catalogue, QWidget *parent)
-    : HelpInfoWindow(parent), catalogue(catalogue)
+    : HelpInfoWindow(parent), m_catalogue(catalogue)
 {
     setWindowTitle(tr("Power Sources"));
     setHeader(tr("External Power Sources"));
-    setPrimarySection(tr("Compatibility list:"), catalogue ? compatibilityList(*catalogue) : QString());
+    setPrimarySection(tr("Compatibility list:"), m_catalogue ? compatibilityList(*m_catalogue) : QString());
     const QStringList notes = {
         tr("Above are indicated the batteries that can be used in each power supply and external battery "
            "box."),

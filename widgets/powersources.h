@@ -16,5 +16,5 @@ public:
     static QString compatibilityList(const Catalogue &catalogue);
 
 private:
-    const Catalogue *catalogue;
+    const Catalogue *m_catalogue;
 };

@@ -1,9 +1,9 @@
 #include "app/designsession.h"
 
 #include "core/safewrite.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "widgets/messagebox.h"
 
 #include <QAbstractSlider>

@@ -2,7 +2,7 @@
 
 #include "design/design.h"
 #include "exports/exporttables.h"
-#include "report/reportdialog.h"
+#include "app/reportdialog.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "app/firststart.h"
 #include "app/helpwindows.h"
 #include "app/languages.h"
-#include "app/systemcontainerwidget.h"
+#include "editors/systemcontainerwidget.h"
 #include "catalogue/catalogue.h"
 #include "design/designhistory.h"
 #include "setup/recoveryfile.h"

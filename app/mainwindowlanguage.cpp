@@ -5,7 +5,7 @@
 #include "app/designsession.h"
 #include "app/helpwindows.h"
 #include "app/languages.h"
-#include "app/systemcontainerwidget.h"
+#include "editors/systemcontainerwidget.h"
 #include "app/translationfile.h"
 #include "core/safewrite.h"
 #include "ui_mainwindow.h"

@@ -4,9 +4,9 @@
 
 #include "app/busycursor.h"
 #include "app/designsession.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
-#include "setup/setupio.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
+#include "app/setupio.h"
 #include "ui_mainwindow.h"
 #include "widgets/widgetfunctions.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/design.h"
+#include "loop/loopschedule.h"
 #include "loop/devicecheck.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"

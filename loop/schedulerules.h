@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/records.h"
-#include "design/design.h"
+#include "loop/loopschedule.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopconfig.h"
 

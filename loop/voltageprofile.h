@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/design.h"
+#include "loop/loopschedule.h"
 #include "loop/loopdevicecheck.h"
 
 #include <QImage>

@@ -3,7 +3,7 @@
 // What the screenshot drivers share: letting the window settle, saving a
 // widget's picture, and answering the next modal dialog.
 
-#include "app/systemcontainerwidget.h"
+#include "editors/systemcontainerwidget.h"
 
 #include <QApplication>
 #include <QDialog>

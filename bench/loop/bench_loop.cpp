@@ -4,7 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "loop/loopcalculation.h"
 #include "loop/loopmessages.h"
-#include "loop/loopwidget.h"
+#include "editors/loopwidget.h"
 
 #include <QApplication>
 #include <QTextStream>

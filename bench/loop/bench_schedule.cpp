@@ -11,7 +11,7 @@
 #include "design/designfile.h"
 #include "loop/loopdevicecheck.h"
 #include "loop/schedulerules.h"
-#include "loop/scheduleview.h"
+#include "editors/scheduleview.h"
 
 #include <QApplication>
 #include <QFile>

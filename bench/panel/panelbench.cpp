@@ -2,7 +2,7 @@
 // controls allow: every loop in use, every card installed. Each figure must
 // stay far below a frame (16 ms).
 #include "catalogue/catalogue.h"
-#include "panel/panelwidget.h"
+#include "editors/panelwidget.h"
 
 #include <QComboBox>
 #include <QtTest>

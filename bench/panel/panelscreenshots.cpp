@@ -5,8 +5,8 @@
 // Usage: panel_screenshots <catalogue.csv> <folder> [extra.qss]
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
-#include "panel/expansionboxwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/expansionboxwidget.h"
+#include "editors/panelwidget.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>

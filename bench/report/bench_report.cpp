@@ -12,14 +12,14 @@
 #include "bench/common/typedsetup.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datapackinfo.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "report/reportbuilder.h"
 #include "report/reportcomposer.h"
 #include "report/reportpdf.h"
 #include "design/design.h"
 #include "design/designevaluation.h"
-#include "setup/setupio.h"
+#include "app/setupio.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>

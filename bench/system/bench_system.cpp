@@ -21,9 +21,9 @@
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "setup/setupfile.h"
 #include "widgets/messagebox.h"
 

@@ -13,9 +13,9 @@
 #include "app/designsession.h"
 #include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "setup/recoveryfile.h"
 #include "widgets/guiresources.h"
 

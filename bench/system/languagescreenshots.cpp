@@ -10,9 +10,9 @@
 #include "bench/common/typedsetup.h"
 #include "bench/common/screenshots.h"
 #include "catalogue/catalogue.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 

@@ -7,12 +7,12 @@
 #include "design/designevaluation.h"
 #include "design/designfile.h"
 #include "loop/schedulerules.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
-#include "report/reportdialog.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
+#include "app/reportdialog.h"
 #include "design/designevaluation.h"
-#include "setup/setupio.h"
+#include "app/setupio.h"
 #include "widgets/guiresources.h"
 
 #include <QApplication>

@@ -11,10 +11,10 @@
 #include "app/recentfiles.h"
 #include "design/comparisontext.h"
 #include "setup/designlock.h"
-#include "loop/scheduleview.h"
+#include "editors/scheduleview.h"
 #include "setup/recoveryfile.h"
 #include "setup/setupfile.h"
-#include "setup/setupio.h"
+#include "app/setupio.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 

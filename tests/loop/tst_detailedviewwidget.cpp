@@ -1,5 +1,5 @@
 #include "catalogue/catalogue.h"
-#include "loop/detailedviewwidget.h"
+#include "editors/detailedviewwidget.h"
 #include "loopfixtures.h"
 #include "widgets/guiresources.h"
 

@@ -1,7 +1,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
 #include "loop/loopcalculation.h"
-#include "loop/loopwidget.h"
+#include "editors/loopwidget.h"
 #include "loopfixtures.h"
 #include "widgets/messagebox.h"
 #include "widgets/rangeguard.h"

@@ -1,8 +1,8 @@
 #include "../setup/setupfixtures.h"
 
 #include "design/designdocument.h"
-#include "loop/scheduletablemodel.h"
-#include "loop/scheduleview.h"
+#include "editors/scheduletablemodel.h"
+#include "editors/scheduleview.h"
 #include "loop/voltageprofile.h"
 
 #include <QLabel>

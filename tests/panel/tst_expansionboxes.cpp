@@ -1,6 +1,6 @@
 #include "catalogue/catalogue.h"
-#include "panel/expansionboxwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/expansionboxwidget.h"
+#include "editors/panelwidget.h"
 #include "panelfixture.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"

@@ -1,6 +1,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
-#include "panel/panelwidget.h"
+#include "editors/panelwidget.h"
 #include "panelfixture.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"

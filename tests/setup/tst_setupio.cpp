@@ -2,10 +2,10 @@
 
 #include "app/mainwindow.h"
 #include "catalogue/displayformat.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
-#include "setup/setupio.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
+#include "app/setupio.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"
 

@@ -3,9 +3,9 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/datafile.h"
 #include "catalogue/records.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,9 +2,9 @@
 #include "../setup/setupfixtures.h"
 
 #include "app/mainwindow.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "design/designevaluation.h"
 #include "widgets/guiresources.h"
 #include "widgets/messagebox.h"

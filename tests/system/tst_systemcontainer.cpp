@@ -1,4 +1,4 @@
-#include "panel/expansionboxwidget.h"
+#include "editors/expansionboxwidget.h"
 #include "systemfixtures.h"
 #include "widgets/messagebox.h"
 

@@ -1,10 +1,10 @@
 // The loop tab's form: built when the tab is first shown or its page asked
 // for, from the values the loop holds, before anything listens to it.
-#include "loop/loopwidget.h"
+#include "editors/loopwidget.h"
 #include "ui_loopwidget.h"
 
-#include "loop/detailedviewwidget.h"
-#include "loop/figurewidth.h"
+#include "editors/detailedviewwidget.h"
+#include "editors/figurewidth.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QApplication>

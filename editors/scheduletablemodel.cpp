@@ -1,4 +1,4 @@
-#include "loop/scheduletablemodel.h"
+#include "editors/scheduletablemodel.h"
 
 #include "catalogue/displayformat.h"
 

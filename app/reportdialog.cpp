@@ -1,4 +1,4 @@
-#include "report/reportdialog.h"
+#include "app/reportdialog.h"
 
 #include "design/comparisontext.h"
 #include "design/designcomparison.h"

@@ -1,11 +1,11 @@
 // The loop tab's device tree: filling it from the catalogue, its counters,
 // the filter above it, quantities typed into it, and drops from it.
-#include "loop/loopwidget.h"
+#include "editors/loopwidget.h"
 #include "ui_loopwidget.h"
 
 #include "catalogue/catalogue.h"
 #include "catalogue/devicecategories.h"
-#include "loop/detailedviewwidget.h"
+#include "editors/detailedviewwidget.h"
 #include "loop/devicefilter.h"
 #include "widgets/widgetfunctions.h"
 

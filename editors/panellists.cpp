@@ -1,4 +1,4 @@
-#include "panel/panellists.h"
+#include "editors/panellists.h"
 
 #include "widgets/widgetfunctions.h"
 

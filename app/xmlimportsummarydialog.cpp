@@ -1,4 +1,4 @@
-#include "setup/xmlimportsummarydialog.h"
+#include "app/xmlimportsummarydialog.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

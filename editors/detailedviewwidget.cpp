@@ -1,9 +1,9 @@
-#include "loop/detailedviewwidget.h"
+#include "editors/detailedviewwidget.h"
 #include "ui_detailedviewwidget.h"
 
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
-#include "loop/figurewidth.h"
+#include "editors/figurewidth.h"
 #include "loop/loopcalculation.h"
 #include "widgets/widgetfunctions.h"
 

@@ -1,4 +1,4 @@
-#include "loop/voltageprofileplot.h"
+#include "editors/voltageprofileplot.h"
 
 #include "loop/voltageprofile.h"
 

@@ -1,11 +1,11 @@
-#include "loop/scheduleview.h"
+#include "editors/scheduleview.h"
 
 #include "catalogue/displayformat.h"
 #include "design/designdocument.h"
 #include "design/designfile.h"
 #include "loop/schedulerules.h"
-#include "loop/scheduletablemodel.h"
-#include "loop/voltageprofileplot.h"
+#include "editors/scheduletablemodel.h"
+#include "editors/voltageprofileplot.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "panel/panellooplist.h"
+#include "editors/panellooplist.h"
 
 #include "loop/figureexplanations.h"
-#include "panel/panellists.h"
+#include "editors/panellists.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/panelwidget.h"
+#include "editors/panelwidget.h"
 
 // The panel editor of one expansion box: a panel of its own (model record,
 // batteries, cards, external power, loops, figures and faults) without the

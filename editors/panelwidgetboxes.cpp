@@ -1,10 +1,10 @@
 // The main panel's expansion box list: boxes added and removed by the user,
 // their names and their fault states.
-#include "panel/panelwidget.h"
+#include "editors/panelwidget.h"
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
-#include "panel/expansionboxlist.h"
+#include "editors/expansionboxlist.h"
 #include "widgets/widgetfunctions.h"
 
 #include "ui_panelwidget.h"

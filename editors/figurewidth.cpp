@@ -1,4 +1,4 @@
-#include "loop/figurewidth.h"
+#include "editors/figurewidth.h"
 
 #include <QLabel>
 

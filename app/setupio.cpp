@@ -1,10 +1,10 @@
-#include "setup/setupio.h"
+#include "app/setupio.h"
 
 #include "design/designfile.h"
 
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "setup/setupfile.h"
 
 #include <QDebug>

@@ -1,11 +1,11 @@
-#include "app/systemcontainerwidget.h"
+#include "editors/systemcontainerwidget.h"
 
-#include "loop/scheduleview.h"
+#include "editors/scheduleview.h"
 
 #include "catalogue/catalogue.h"
-#include "loop/loopwidget.h"
-#include "panel/expansionboxwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/expansionboxwidget.h"
+#include "editors/panelwidget.h"
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 

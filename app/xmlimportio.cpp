@@ -1,15 +1,15 @@
-#include "setup/xmlimportio.h"
+#include "app/xmlimportio.h"
 
 #include "core/constants.h"
 #include "catalogue/catalogue.h"
-#include "loop/loopwidget.h"
-#include "app/systemcontainerwidget.h"
-#include "panel/panelwidget.h"
+#include "editors/loopwidget.h"
+#include "editors/systemcontainerwidget.h"
+#include "editors/panelwidget.h"
 #include "report/reportcomposer.h"
 #include "setup/setupfile.h"
 #include "setup/xmlimport.h"
 #include "setup/xmlimportsummary.h"
-#include "setup/xmlimportsummarydialog.h"
+#include "app/xmlimportsummarydialog.h"
 #include "widgets/messagebox.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "panel/panelcardlist.h"
+#include "editors/panelcardlist.h"
 
 #include "panel/panelcalculation.h"
-#include "panel/panellists.h"
+#include "editors/panellists.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QCheckBox>

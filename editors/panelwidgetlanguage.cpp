@@ -1,9 +1,9 @@
-#include "panel/panelwidget.h"
+#include "editors/panelwidget.h"
 
 #include "catalogue/catalogue.h"
-#include "panel/expansionboxlist.h"
-#include "panel/panelcardlist.h"
-#include "panel/panellooplist.h"
+#include "editors/expansionboxlist.h"
+#include "editors/panelcardlist.h"
+#include "editors/panellooplist.h"
 #include "widgets/widgetfunctions.h"
 
 #include "ui_panelwidget.h"

@@ -1,4 +1,4 @@
-#include "panel/batterymethodbox.h"
+#include "editors/batterymethodbox.h"
 
 #include "catalogue/displayformat.h"
 #include "design/designdocument.h"

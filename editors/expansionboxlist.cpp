@@ -1,7 +1,7 @@
-#include "panel/expansionboxlist.h"
+#include "editors/expansionboxlist.h"
 
 #include "loop/figureexplanations.h"
-#include "panel/panellists.h"
+#include "editors/panellists.h"
 #include "widgets/widgetfunctions.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "panel/modelchangeguard.h"
+#include "editors/modelchangeguard.h"
 
 #include "widgets/messagebox.h"
 

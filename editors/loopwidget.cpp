@@ -393,6 +393,7 @@ void LoopWidget::updateFaults()
 void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
     const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr;
+    m_showsDesignEvaluation = designed != nullptr;
     m_evaluation = designed ? *designed
                             : LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction,
                                                        *m_catalogue);

@@ -75,6 +75,8 @@ public:
     // none otherwise, and the loop evaluates itself.
     using EvaluationSource = std::function<const LoopEvaluation *()>;
     void setEvaluationSource(EvaluationSource source) { m_evaluationSource = std::move(source); }
+    // The figures shown are the design's, not the loop's own.
+    bool showsDesignEvaluation() const { return m_showsDesignEvaluation; }
 
     // The form's page, built on the first call.
     QWidget *page();
@@ -203,6 +205,7 @@ private:
     bool m_lastFaultState = false;
     EditTarget m_editTarget;
     EvaluationSource m_evaluationSource;
+    bool m_showsDesignEvaluation = false;
     QString m_lastFaultSummary;
     QWidget *m_scheduleView = nullptr;
 };

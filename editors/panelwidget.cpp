@@ -425,12 +425,14 @@ void PanelWidget::redraw()
     const PanelInput in = input();
     const PanelEvaluation *designed = m_evaluationSource ? m_evaluationSource(in) : nullptr;
     m_evaluation = designed ? *designed : PanelEvaluation::evaluate(in, *m_catalogue);
+    m_showsDesignEvaluation = designed != nullptr;
     drawEvaluation();
 }
 
 void PanelWidget::showEvaluation(const PanelEvaluation &evaluation)
 {
     m_evaluation = evaluation;
+    m_showsDesignEvaluation = true;
     drawEvaluation();
 }
 

@@ -88,6 +88,8 @@ public:
     // evaluates itself.
     using EvaluationSource = std::function<const PanelEvaluation *(const PanelInput &input)>;
     void setEvaluationSource(EvaluationSource source) { m_evaluationSource = std::move(source); }
+    // The figures shown are the design's, not the page's own.
+    bool showsDesignEvaluation() const { return m_showsDesignEvaluation; }
     // Draws `evaluation`, the design's for the configuration shown, in place
     // of the page's own.
     void showEvaluation(const PanelEvaluation &evaluation);
@@ -176,6 +178,7 @@ private:
     BatteryMethodBox *m_batteryMethodBox = nullptr;
     EditTarget m_editTarget;
     EvaluationSource m_evaluationSource;
+    bool m_showsDesignEvaluation = false;
     // Asks before a model change of the user's that would remove parts.
     ModelChangeGuard *m_modelChangeGuard = nullptr;
     PanelCardList *m_cardList = nullptr;

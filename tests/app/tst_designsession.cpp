@@ -1212,16 +1212,27 @@ void TestDesignSession::loopEditIsOneTypedStep()
     QCOMPARE(document->history().size(), steps + 1);
     QVERIFY(document->design() == after);
     compareWithDocument(window);
+    // The edited loop and its panel show the design's evaluation, not their own.
+    const auto showTheDesigns = [&] {
+        const SystemEvaluation &main = document->evaluation().main;
+        QVERIFY(loop->showsDesignEvaluation());
+        QCOMPARE(child<QLabel>(loop, "faultsLabel")->text(), main.loopResults.at(0).faultsText);
+        QCOMPARE(child<QLabel>(loop, "alarmCurrentValueLabel")->text(), main.loopResults.at(0).alarmCurrentText());
+        QVERIFY(mainPanel(window)->showsDesignEvaluation());
+    };
+    showTheDesigns();
 
     action(window, "actionUndo")->trigger();
     settle();
     QVERIFY(document->design() == before);
     QCOMPARE(loop->config(), before.main.loops.at(0));
     compareWithDocument(window);
+    showTheDesigns();
     action(window, "actionRedo")->trigger();
     settle();
     QVERIFY(document->design() == after);
     compareWithDocument(window);
+    showTheDesigns();
     QCOMPARE(recorded.size(), edits);
 }
 

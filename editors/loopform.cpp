@@ -104,7 +104,7 @@ void LoopWidget::buildPage()
     m_detailedView->setDevices(m_devices);
     connectForm();
     showLengthNote();
-    drawEvaluation(resolvedDevices());
+    drawEvaluation();
     if (m_makeScheduleView) {
         m_scheduleView = m_makeScheduleView();
         m_ui->verticalLayout->addWidget(m_scheduleView, 1);

@@ -12,7 +12,6 @@
 #include "widgets/messagebox.h"
 #include "widgets/widgetfunctions.h"
 
-#include <limits>
 
 #include <QEvent>
 #include <QDragEnterEvent>
@@ -399,7 +398,7 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
                                                        *m_catalogue);
     const LoopEvaluation &e = m_evaluation;
     if (m_ui)
-        drawEvaluation(devices);
+        drawEvaluation();
     if (e.faults.any() != m_lastFaultState) {
         m_lastFaultState = e.faults.any();
         emit loopFaultChanged(m_lastFaultState);
@@ -412,7 +411,7 @@ void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
     }
 }
 
-void LoopWidget::drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
+void LoopWidget::drawEvaluation()
 {
     const LoopEvaluation &e = m_evaluation;
     m_ui->totalAddressesValueLabel->setText(e.addressesText());
@@ -423,10 +422,7 @@ void LoopWidget::drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
     m_ui->maxCurrentValueLabel->setText(e.maxCurrentText());
     m_ui->maxVoltageDropValueLabel->setToolTip(
         FigureExplanations::maxVoltageDrop(m_limits.supportsOverboost, topology(), e.results.maxVoltageDrop));
-    // The cable's own limit, before the panel's caps it.
-    const double cableLimit = LoopCalc::maxCurrent(topology(), LoopCalc::circuit(config(), devices, *m_catalogue),
-                                                   e.results.maxVoltageDrop, std::numeric_limits<double>::infinity());
-    m_ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(cableLimit, m_limits.maxCurrent));
+    m_ui->maxCurrentValueLabel->setToolTip(FigureExplanations::maxCurrent(e.cableMaxCurrent, m_limits.maxCurrent));
     m_ui->notesLabel->setText(e.notesText);
     m_ui->faultsLabel->setText(e.faultsText);
     mark(m_ui->totalAddressesValueLabel, e.faults.addresses);

@@ -181,7 +181,7 @@ private:
     QVector<LoopCalc::LoopDevice> resolvedDevices() const;
     // Evaluates the loop as it stands and draws every figure and message.
     void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
-    void drawEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
+    void drawEvaluation();
 
     Ui::LoopWidget *m_ui = nullptr; // null until the page is built
     QScrollArea *m_scrollArea = nullptr;

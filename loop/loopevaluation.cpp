@@ -2,6 +2,8 @@
 
 #include "catalogue/displayformat.h"
 
+#include <limits>
+
 QString LoopEvaluation::addressesText() const
 {
     return QString::number(results.addresses);
@@ -57,6 +59,8 @@ LoopEvaluation LoopEvaluation::evaluate(const LoopConfig &config,
     r.maxVoltageDrop =
         displayed(maxVoltageDrop(config.topology, limits.supportsOverboost, r.alarmCurrent, r.voltageDrop));
     r.maxCurrent = displayed(maxCurrent(config.topology, c, r.maxVoltageDrop, limits.maxCurrent));
+    e.cableMaxCurrent =
+        maxCurrent(config.topology, c, r.maxVoltageDrop, std::numeric_limits<double>::infinity());
 
     // Notes, then faults.
     const LoopMessages::DeviceFacts facts = LoopMessages::deviceFacts(devices);

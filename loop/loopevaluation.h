@@ -16,6 +16,8 @@ struct LoopEvaluation {
     LoopCalc::LoopTotals totals;
     // The six figures as the loop status shows them.
     LoopCalc::LoopResults results;
+    // What the cable alone lets the loop draw, before the panel's limit caps it.
+    double cableMaxCurrent = 0;
     LoopMessages::Faults faults;
     QString faultsText;
     QString notesText;

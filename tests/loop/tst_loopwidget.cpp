@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/displayformat.h"
+#include "loop/figureexplanations.h"
 #include "loop/loopcalculation.h"
 #include "editors/loopwidget.h"
 #include "loopfixtures.h"
@@ -506,6 +507,12 @@ void TestLoopWidget::figuresMatchTheCore()
     QCOMPARE(text("voltageDropValueLabel"), Display::volts(expected.voltageDrop));
     QCOMPARE(text("maxVoltageDropValueLabel"), Display::volts(expected.maxVoltageDrop));
     QCOMPARE(text("maxCurrentValueLabel"), Display::amperes(expected.maxCurrent));
+    // Its tool tip names the cable's own limit beside the panel's 0.45 A.
+    const LoopCalc::Circuit circuit =
+        LoopCalc::circuit(config, LoopCalc::resolveDevices(config.devices, *m_catalogue), *m_catalogue);
+    const double cableLimit = LoopCalc::maxCurrent(config.topology, circuit, expected.maxVoltageDrop, 1e9);
+    QVERIFY(cableLimit > 0 && cableLimit < 1e9);
+    QCOMPARE(child<QLabel>("maxCurrentValueLabel")->toolTip(), FigureExplanations::maxCurrent(cableLimit, 0.45));
 }
 
 void TestLoopWidget::reportTextsAndDegradedCheck()

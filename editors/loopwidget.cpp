@@ -5,13 +5,12 @@
 #include "catalogue/devicecategories.h"
 #include "catalogue/displayformat.h"
 #include "editors/detailedviewwidget.h"
+#include "editors/figurewidth.h"
 #include "loop/devicefilter.h"
 #include "loop/figureexplanations.h"
-#include "editors/figurewidth.h"
-#include "widgets/rangeguard.h"
 #include "widgets/messagebox.h"
+#include "widgets/rangeguard.h"
 #include "widgets/widgetfunctions.h"
-
 
 #include <QEvent>
 #include <QDragEnterEvent>

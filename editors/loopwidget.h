@@ -29,17 +29,17 @@ class LoopWidget;
 }
 
 // The tab page of one loop (the device tree and drops in loopdevicetree.cpp):
-// its settings, the device tree to drag from, the
-// device list, and the loop status with its faults and notes. Every figure
-// is kept as displayed (7 decimals) and later stages read it so, as the
-// widget-free LoopEvaluation does.
+// its settings, the device tree to drag from, the device list, and the loop
+// status with its faults and notes.
 // The form is built when the tab is first shown (or its page asked for): a
 // large design opens dozens of loops of which one is on screen. Until then
-// the loop keeps the values it was given, as the form would show them, and
-// evaluates and signals exactly as it does with its form.
+// the loop keeps its values, as the form would show them, and evaluates and
+// signals exactly as it does with its form.
 // A user's change of a control is an edit of the loop's configuration, sent
-// to the design the tab shows when it has one (setEditTarget) and shown as
-// that design holds it; values the program gives (apply...) are no edit.
+// to the design the tab shows when it has one (setEditTarget) before anything
+// is drawn; the tab then shows the loop as that design holds it, with the
+// design's evaluation (setEvaluationSource). Values the program gives
+// (apply...) are no edit.
 class LoopWidget : public QWidget
 {
     Q_OBJECT
@@ -93,7 +93,9 @@ public:
     LoopLimits limits() const { return m_limits; }
     double soundersActiveFraction() const { return m_soundersActiveFraction; }
 
-    // Stages A to D of the calculation; each runs the ones after it.
+    // The stages of the calculation by their names: each shows the loop's one
+    // evaluation; the totals also refresh the tree's counters and hand the
+    // currents to the panel.
     void computeLoopTotals();
     void computeVoltageDrop();
     void computeMaxVoltageDrop();
@@ -200,7 +202,7 @@ private:
     QMap<QString, int> m_devices;
     double m_soundersActiveFraction = 1.0;
     LoopLimits m_limits;
-    // The six figures as last shown; each stage reads the ones before it here.
+    // The evaluation last shown: the design's, or the loop's own without one.
     LoopEvaluation m_evaluation;
     bool m_lastFaultState = false;
     EditTarget m_editTarget;

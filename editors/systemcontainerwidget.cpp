@@ -94,14 +94,14 @@ void SystemContainerWidget::refreshFaultMarks()
         return;
     const PanelMessages::FaultFlags flags = faultStates();
     QStringList panelFaults;
-    const auto statusText = [this](const char *name) {
-        const QLabel *label = m_panelWidget->findChild<QLabel *>(QLatin1String(name));
-        return label ? label->text().trimmed() : QString();
-    };
-    if (flags.hasBatteryFault)
-        panelFaults << statusText("battStatusLabel");
-    if (flags.hasPowerLoadFault)
-        panelFaults << statusText("totalPwrLoadStatusLabel");
+    if (m_panelWidget) {
+        // The panel's status texts, as its evaluation words them.
+        const PanelEvaluation &panel = m_panelWidget->evaluation();
+        if (flags.hasBatteryFault)
+            panelFaults << panel.battery.text.trimmed();
+        if (flags.hasPowerLoadFault)
+            panelFaults << panel.powerLoad.text.trimmed();
+    }
     panelFaults.removeAll(QString());
     setTabFault(m_tabWidget, 0, flags.hasBatteryFault || flags.hasPowerLoadFault,
                 panelFaults.join(QLatin1Char('\n')));

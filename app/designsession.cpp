@@ -291,6 +291,7 @@ void DesignSession::start(const QString &fileName)
     m_settleTimer.stop();
     holdFile(fileName);
     m_document->reset(m_snapshot(), fileName);
+    drawFromDocument();
 }
 
 void DesignSession::start(const QString &fileName, const Design &read)
@@ -301,6 +302,7 @@ void DesignSession::start(const QString &fileName, const Design &read)
     Design design = m_snapshot();
     design.takeOptionalData(read);
     m_document->reset(design, fileName);
+    drawFromDocument();
 }
 
 void DesignSession::markSaved(const QString &fileName)
@@ -317,6 +319,7 @@ void DesignSession::markRestored(const QString &fileName, const Design &read)
     Design design = m_snapshot();
     design.takeOptionalData(read);
     m_document->restore(design, fileName);
+    drawFromDocument();
 }
 
 void DesignSession::holdFile(const QString &fileName)
@@ -377,6 +380,7 @@ void DesignSession::refresh()
     m_checkTimer.stop();
     if (m_enabled)
         m_document->replaceCurrent(onScreen());
+    drawFromDocument();
     emit stateChanged();
 }
 
@@ -464,22 +468,31 @@ void DesignSession::redo()
     show();
 }
 
+void DesignSession::drawFromDocument()
+{
+    if (!m_enabled)
+        return;
+    // Once the design is all on screen, every editor draws what it evaluates.
+    const DesignEvaluation &evaluation = m_document->evaluation();
+    for (const QPointer<SystemContainerWidget> &container : qAsConst(m_watched)) {
+        const SystemEvaluation *system = container ? evaluation.system(container->systemIndex()) : nullptr;
+        PanelWidget *panel = container ? container->panelWidget() : nullptr;
+        if (!system || !panel)
+            continue;
+        if (panel->configuration() == system->config && panel->currentLoopCount() == system->loops.size())
+            panel->showEvaluation(system->panel);
+        for (LoopWidget *loop : container->loopWidgets())
+            loop->drawDesignEvaluation();
+    }
+}
+
 void DesignSession::show()
 {
     const Design &state = m_document->design();
     m_settleTimer.stop();
     m_showing = true;
     m_show(state);
-    // The panels draw what the design evaluates, once it is all on screen.
-    const DesignEvaluation &evaluation = m_document->evaluation();
-    for (const QPointer<SystemContainerWidget> &container : qAsConst(m_watched)) {
-        const SystemEvaluation *system = container ? evaluation.system(container->systemIndex()) : nullptr;
-        PanelWidget *panel = container ? container->panelWidget() : nullptr;
-        const bool inStep = system && panel->configuration() == system->config &&
-                            panel->currentLoopCount() == system->loops.size();
-        if (inStep)
-            panel->showEvaluation(system->panel);
-    }
+    drawFromDocument();
     m_showing = false;
     // What the editors signalled while being rewritten is no edit.
     m_checkTimer.stop();

@@ -104,6 +104,9 @@ private:
     // Records what the editors hold, less what `leaveOut` takes back out.
     void check(const std::function<void(Design &)> &leaveOut = {});
     void show();
+    // Every editor whose system the document holds as shown draws the
+    // document's evaluation.
+    void drawFromDocument();
     // What the editors hold with the document's data they do not show.
     Design onScreen() const;
     void watchLoops(SystemContainerWidget *container);

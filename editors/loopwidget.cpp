@@ -388,6 +388,18 @@ void LoopWidget::updateFaults()
     showEvaluation(resolvedDevices());
 }
 
+void LoopWidget::setEvaluationSource(EvaluationSource source)
+{
+    m_evaluationSource = std::move(source);
+    drawDesignEvaluation();
+}
+
+void LoopWidget::drawDesignEvaluation()
+{
+    if (m_evaluationSource && m_evaluationSource())
+        showEvaluation(resolvedDevices());
+}
+
 void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
 {
     const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr;

@@ -73,8 +73,12 @@ public:
     // The design's evaluation of this loop while the design holds the loop
     // as the tab does (settings, devices, panel limits and sounders share);
     // none otherwise, and the loop evaluates itself.
+    // The loop shows the source's evaluation at once when it has one.
     using EvaluationSource = std::function<const LoopEvaluation *()>;
-    void setEvaluationSource(EvaluationSource source) { m_evaluationSource = std::move(source); }
+    void setEvaluationSource(EvaluationSource source);
+    // Shows the design's evaluation when the source has one for the loop as
+    // it stands; nothing else changes.
+    void drawDesignEvaluation();
     // The figures shown are the design's, not the loop's own.
     bool showsDesignEvaluation() const { return m_showsDesignEvaluation; }
 

@@ -1106,14 +1106,26 @@ void TestDesignSession::panelEditIsOneTypedStep()
     QVERIFY(document->design() == after);
     compareWithDocument(window);
 
+    // A design put back on screen is drawn from its evaluation throughout.
+    const auto allShowTheDesigns = [&window] {
+        for (int p = 0; p < pages(window)->count(); ++p) {
+            QVERIFY(page(window, p)->panelWidget()->showsDesignEvaluation());
+            const int inUse = page(window, p)->panelWidget()->currentLoopCount();
+            for (int l = 0; l < inUse; ++l)
+                QVERIFY(page(window, p)->loopWidgets().at(l)->showsDesignEvaluation());
+        }
+    };
+
     action(window, "actionUndo")->trigger();
     settle();
     QVERIFY(document->design() == before);
     compareWithDocument(window);
+    allShowTheDesigns();
     action(window, "actionRedo")->trigger();
     settle();
     QVERIFY(document->design() == after);
     compareWithDocument(window);
+    allShowTheDesigns();
     QCOMPARE(recorded.size(), 1);
 }
 

@@ -1011,6 +1011,9 @@ void TestLoopWidget::drawsTheEvaluationItIsGiven()
         events << QStringLiteral("currents %1 %2").arg(idle).arg(alarm);
     });
 
+    // A new source is asked at once.
+    QCOMPARE(events, QStringList{"asked"});
+    events.clear();
     // None offered: the loop evaluates what it holds.
     child<QSpinBox>("loopLengthSpinBox")->setValue(900);
     QCOMPARE(events, (QStringList{"edit", "asked"}));

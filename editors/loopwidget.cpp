@@ -200,7 +200,7 @@ void LoopWidget::applySettings(const LoopConfig &config)
     const LoopConfig before = this->config();
     keepSettings(config);
     if (this->config() != before)
-        showEvaluation(resolvedDevices());
+        showEvaluation();
 }
 
 void LoopWidget::applyConfig(const LoopConfig &config)
@@ -226,7 +226,7 @@ void LoopWidget::changeEvent(QEvent *event)
     if (!m_ui) {
         // The messages in the new words; the form takes them when built.
         setWindowTitle(tr("Form"));
-        showEvaluation(resolvedDevices());
+        showEvaluation();
         return;
     }
     {
@@ -241,7 +241,7 @@ void LoopWidget::changeEvent(QEvent *event)
     applyDeviceFilter();
     // The length note and every figure and message, in the new words.
     showLengthNote();
-    showEvaluation(devices);
+    showEvaluation(&devices);
 }
 
 // ---- edits ----------------------------------------------------------------------------
@@ -359,33 +359,33 @@ void LoopWidget::computeLoopTotals()
     const QVector<LoopCalc::LoopDevice> devices = resolvedDevices();
     if (m_ui)
         refreshTreeCounters(devices);
-    showEvaluation(devices);
+    showEvaluation(&devices);
     emit updateLoopCurrents(m_evaluation.totals.idleCurrent, m_evaluation.totals.alarmCurrent);
 }
 
 void LoopWidget::computeVoltageDrop()
 {
-    showEvaluation(resolvedDevices());
+    showEvaluation();
 }
 
 void LoopWidget::computeMaxVoltageDrop()
 {
-    showEvaluation(resolvedDevices());
+    showEvaluation();
 }
 
 void LoopWidget::computeMaxCurrent()
 {
-    showEvaluation(resolvedDevices());
+    showEvaluation();
 }
 
 void LoopWidget::updateNotes()
 {
-    showEvaluation(resolvedDevices());
+    showEvaluation();
 }
 
 void LoopWidget::updateFaults()
 {
-    showEvaluation(resolvedDevices());
+    showEvaluation();
 }
 
 void LoopWidget::setEvaluationSource(EvaluationSource source)
@@ -396,17 +396,26 @@ void LoopWidget::setEvaluationSource(EvaluationSource source)
 
 void LoopWidget::drawDesignEvaluation()
 {
-    if (m_evaluationSource && m_evaluationSource())
-        showEvaluation(resolvedDevices());
+    if (const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr)
+        showGiven(*designed, true);
 }
 
-void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> &devices)
+void LoopWidget::showEvaluation(const QVector<LoopCalc::LoopDevice> *devices)
 {
-    const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr;
-    m_showsDesignEvaluation = designed != nullptr;
-    m_evaluation = designed ? *designed
-                            : LoopEvaluation::evaluate(config(), devices, m_limits, m_soundersActiveFraction,
-                                                       *m_catalogue);
+    if (const LoopEvaluation *designed = m_evaluationSource ? m_evaluationSource() : nullptr) {
+        showGiven(*designed, true);
+        return;
+    }
+    const LoopConfig loop = config();
+    showGiven(devices ? LoopEvaluation::evaluate(loop, *devices, m_limits, m_soundersActiveFraction, *m_catalogue)
+                      : LoopEvaluation::evaluate(loop, m_limits, m_soundersActiveFraction, *m_catalogue),
+              false);
+}
+
+void LoopWidget::showGiven(const LoopEvaluation &evaluation, bool fromDesign)
+{
+    m_evaluation = evaluation;
+    m_showsDesignEvaluation = fromDesign;
     const LoopEvaluation &e = m_evaluation;
     if (m_ui)
         drawEvaluation();

@@ -185,8 +185,11 @@ private:
 
     Topology topology() const;
     QVector<LoopCalc::LoopDevice> resolvedDevices() const;
-    // Evaluates the loop as it stands and draws every figure and message.
-    void showEvaluation(const QVector<LoopCalc::LoopDevice> &devices);
+    // The design's evaluation, or else the loop's own (of `devices` when
+    // the caller has them looked up already).
+    void showEvaluation(const QVector<LoopCalc::LoopDevice> *devices = nullptr);
+    // Draws and signals `evaluation`.
+    void showGiven(const LoopEvaluation &evaluation, bool fromDesign);
     void drawEvaluation();
 
     Ui::LoopWidget *m_ui = nullptr; // null until the page is built
